@@ -1,0 +1,46 @@
+#include "Deck.h"
+
+#include "util/RandomGenerator.h"
+#include "util/Rounding.h"
+
+int Deck::sizeFor(bool majorOnly, bool deck79)
+{
+    return MajorArcanaCount + (majorOnly ? 0 : MinorArcanaCount) + (deck79 ? 1 : 0);
+}
+
+int Deck::fanX(int slot, int deckSize, int tableWidth)
+{
+    return slot * roundHalfEven(double(tableWidth - 78) / deckSize) + 20;
+}
+
+int Deck::fanY(int slot, int deckSize, bool deck79)
+{
+    // The arc drops by 78 * 78 / 20 pixels from the middle to either end.
+    const int middle = roundHalfEven(deckSize * 0.5);
+    const int span = deckSize - (deck79 ? 1 : 0);
+    const qint64 offset = slot - middle + 1;
+    return roundHalfEven(double(offset * offset * 6084) / double(qint64(span) * span * 20)) + 9;
+}
+
+void Deck::SetCards(Slots &cards, int deckSize, bool deck79, bool useReverse, int tableWidth,
+                    RandomGenerator &random)
+{
+    for (int i = 0; i < deckSize; ++i) {
+        cards[i].X = fanX(i, deckSize, tableWidth);
+        cards[i].Y = fanY(i, deckSize, deck79);
+    }
+    random.seedFromClock();
+    for (int i = 0; i < deckSize; ++i) {
+        bool repeated;
+        do {
+            quint32 number = quint32(random.uniform(deckSize));
+            if (deckSize == MajorArcanaCount + 1 && number == MajorArcanaCount)
+                number = ExtraCard;
+            cards[i].Number = number;
+            repeated = false;
+            for (int j = 0; j < i && !repeated; ++j)
+                repeated = cards[j].Number == number;
+        } while (repeated);
+        cards[i].Reversed = useReverse && random.uniform(78) > 38 ? 1 : 0;
+    }
+}

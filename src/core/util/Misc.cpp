@@ -1,0 +1,46 @@
+#include "Misc.h"
+
+#include "RandomGenerator.h"
+
+QByteArray Misc::BytesToString(const QByteArray &buffer)
+{
+    const qsizetype zero = buffer.indexOf('\0');
+    return zero < 0 ? buffer : buffer.left(zero);
+}
+
+QByteArray Misc::RandomLinePrefix(RandomGenerator &random)
+{
+    QByteArray prefix;
+    while (prefix.size() < 6) {
+        const int code = random.uniform(256);
+        if (code == 0 || code == '\n' || code == '\r' || code == ',')
+            continue;
+        prefix.append(char(code));
+    }
+    return prefix;
+}
+
+QByteArray Misc::ScrambleText(const QByteArray &text)
+{
+    QByteArray result(text);
+    for (char &byte : result) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value != 0x00 && value != 0xFF)
+            byte = char(value ^ 0xFF);
+    }
+    return result;
+}
+
+QString Misc::ExtractDir(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? path : path.left(slash);
+}
+
+QByteArray Misc::DotsForSlashes(const QByteArray &text)
+{
+    QByteArray result(text);
+    result.replace('/', '.');
+    result.replace('\\', '.');
+    return result;
+}

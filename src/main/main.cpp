@@ -1,0 +1,35 @@
+#include "app/Interaction.h"
+#include "app/TableFrm.h"
+#include "util/Misc.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Qt aborts when it cannot reach a display; say so plainly instead.
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "Quillmoor needs a graphical display, and none was found "
+                             "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmoor"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
+
+    DesktopInteraction interaction;
+    TForm1 table(Misc::ExtractDir(QApplication::applicationFilePath()), interaction);
+    table.showFullScreen();
+    return app.exec();
+}

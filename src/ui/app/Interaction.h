@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Everything the windows ask of the person or of the desktop: message boxes,
+// modal dialogs and opening a document in its application. The program uses
+// DesktopInteraction; tests answer through a scripted one.
+class Interaction
+{
+public:
+    virtual ~Interaction() = default;
+
+    virtual void showMessage(QWidget *parent, const QString &text) = 0;
+    // Runs `dialog` modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int execDialog(QDialog &dialog) = 0;
+    // Hands `path` to the desktop to open; the outcome is not reported.
+    virtual void openDocument(const QString &path) = 0;
+};
+
+class DesktopInteraction : public Interaction
+{
+public:
+    void showMessage(QWidget *parent, const QString &text) override;
+    int execDialog(QDialog &dialog) override;
+    void openDocument(const QString &path) override;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Interaction.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Answers the table's message boxes and dialogs from a script, so tests can
+// drive flows that would otherwise wait for a person.
+class ScriptedInteraction : public Interaction
+{
+public:
+    using DialogHandler = std::function<int(QDialog &)>;
+
+    // The next dialog shown is handed to `handler`, whose return value
+    // becomes the dialog's result.
+    void expectDialog(DialogHandler handler) { m_handlers.push_back(std::move(handler)); }
+
+    void showMessage(QWidget *parent, const QString &text) override;
+    int execDialog(QDialog &dialog) override;
+    void openDocument(const QString &path) override;
+
+    QStringList messages;
+    QStringList openedDocuments;
+    // Object names of dialogs that appeared with no handler queued.
+    QStringList unexpectedDialogs;
+
+private:
+    std::deque<DialogHandler> m_handlers;
+};

@@ -1,0 +1,152 @@
+// Checks how language files are split into lines, looked up with the English
+// fallback, and how the help file and language list are found.
+#include "lang/LanguageFiles.h"
+#include "lang/TextLines.h"
+#include "lang/UiTextTable.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestLanguageFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void splitsAtCarriageReturns_data();
+    void splitsAtCarriageReturns();
+    void tableLookupNeverRunsPastItsEnd();
+    void uiTextsFallBackToEnglish();
+    void bundledListHasEveryLine();
+    void helpFileOnlyRussianUsesChm();
+    void contentsPrefersChmThenHtml();
+    void languageEntriesSkipDotNames();
+
+private:
+    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestLanguageFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestLanguageFiles::writeFile(const QString &relativePath, const QByteArray &bytes)
+{
+    const QString path = m_dir->filePath(relativePath);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+void TestLanguageFiles::splitsAtCarriageReturns_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    const QList<QByteArray> three{"OK", "", "Cancel"};
+    QTest::newRow("CR LF") << QByteArray("OK\r\n\r\nCancel\r\n") << three;
+    QTest::newRow("CR only") << QByteArray("OK\r\rCancel\r") << three;
+    QTest::newRow("no final line end") << QByteArray("OK\r\n\r\nCancel") << three;
+    QTest::newRow("LF only is one line")
+        << QByteArray("OK\nCancel\n") << QList<QByteArray>{"OK\nCancel\n"};
+    QTest::newRow("CR LF LF keeps the second LF")
+        << QByteArray("a\r\n\nb\r\n") << QList<QByteArray>{"a", "\nb"};
+    QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
+}
+
+void TestLanguageFiles::splitsAtCarriageReturns()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QList<QByteArray>, lines);
+    QCOMPARE(TextLines::split(text), lines);
+}
+
+void TestLanguageFiles::tableLookupNeverRunsPastItsEnd()
+{
+    UiTextTable table;
+    QCOMPARE(table.count(), 126);
+    QCOMPARE(table.text(125), QByteArray());
+    table.replace({"OK", "Cancel"});
+    QCOMPARE(table.text(1), QByteArray("Cancel"));
+    QCOMPARE(table.text(2), QByteArray());
+    QCOMPARE(table.text(138), QByteArray());
+    QCOMPARE(table.text(-1), QByteArray());
+}
+
+void TestLanguageFiles::uiTextsFallBackToEnglish()
+{
+    writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\nCancel\r\n");
+    writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "OK\r\nAbbrechen\r\n");
+    QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Empty"));
+    const QString appDir = m_dir->path();
+    QCOMPARE(LanguageFiles::readUiTexts(appDir, QStringLiteral("Deutsch")).value(1),
+             QByteArray("Abbrechen"));
+    QCOMPARE(LanguageFiles::readUiTexts(appDir, QStringLiteral("Empty")).value(1),
+             QByteArray("Cancel"));
+    QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("Langs/English/List.lng"))));
+    QVERIFY(LanguageFiles::readUiTexts(appDir, QStringLiteral("Empty")).isEmpty());
+}
+
+void TestLanguageFiles::bundledListHasEveryLine()
+{
+    const QString appDir = qEnvironmentVariable("QUILLMOOR_DATA_DIR");
+    if (appDir.isEmpty())
+        QSKIP("the bundled data folder is not known");
+    const QList<QByteArray> lines = LanguageFiles::readUiTexts(appDir, QStringLiteral("English"));
+    QCOMPARE(lines.size(), 139);
+    QCOMPARE(lines.at(0), QByteArray("OK"));
+    QCOMPARE(lines.at(62), QByteArray("Shuffle"));
+    QCOMPARE(lines.at(137), QByteArray("Cut deck"));
+    QCOMPARE(lines.at(138), QByteArray("In OpenOffice format"));
+    QVERIFY(lines.at(39).isEmpty());
+    for (int used : {44,  45,  65,  66,  74,  75,  78,  79,  80,  92,  106, 107, 108, 109, 115, 116,
+                     117, 119, 120, 121, 122, 125, 126, 127, 128, 131, 132, 133, 134, 135, 136})
+        QVERIFY2(!lines.at(used).isEmpty(), qPrintable(QString::number(used)));
+}
+
+void TestLanguageFiles::helpFileOnlyRussianUsesChm()
+{
+    const QString appDir = m_dir->path();
+    writeFile(QStringLiteral("Langs/Russian/Doded.hlp"), "h");
+    writeFile(QStringLiteral("Langs/Russian/Doded.chm"), "c");
+    writeFile(QStringLiteral("Langs/russian/Doded.hlp"), "h");
+    writeFile(QStringLiteral("Langs/russian/Doded.chm"), "c");
+    writeFile(QStringLiteral("Langs/English/Doded.chm"), "c");
+    const QString before = QStringLiteral("/before.hlp");
+    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("Russian"), before),
+             appDir + QStringLiteral("/Langs/Russian/Doded.chm"));
+    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("russian"), before),
+             appDir + QStringLiteral("/Langs/russian/Doded.hlp"));
+    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("English"), before), before);
+}
+
+void TestLanguageFiles::contentsPrefersChmThenHtml()
+{
+    const QString appDir = m_dir->path();
+    writeFile(QStringLiteral("Langs/English/Doded.htm"), "<html></html>");
+    QCOMPARE(LanguageFiles::contentsDocument(appDir, QStringLiteral("English")),
+             appDir + QStringLiteral("/Langs/English/Doded.htm"));
+    writeFile(QStringLiteral("Langs/English/Doded.chm"), "c");
+    QCOMPARE(LanguageFiles::contentsDocument(appDir, QStringLiteral("English")),
+             appDir + QStringLiteral("/Langs/English/Doded.chm"));
+}
+
+void TestLanguageFiles::languageEntriesSkipDotNames()
+{
+    writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\n");
+    writeFile(QStringLiteral("Langs/.hidden/List.lng"), "OK\r\n");
+    writeFile(QStringLiteral("Langs/readme.txt"), "plain file");
+    writeFile(QStringLiteral("Langs/.keep"), "");
+    QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Deutsch"));
+    QStringList entries = LanguageFiles::languageEntries(m_dir->path());
+    entries.sort();
+    QCOMPARE(entries, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"),
+                                   QStringLiteral("readme.txt")}));
+}
+
+QTEST_GUILESS_MAIN(TestLanguageFiles)
+#include "test_LanguageFiles.moc"

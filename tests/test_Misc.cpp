@@ -1,0 +1,107 @@
+// Checks the byte-level text routines: scrambling, line prefixes, paths and dates.
+#include "util/Misc.h"
+#include "util/RandomGenerator.h"
+
+#include <QtTest>
+
+class TestMisc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scrambleFlipsAllButZeroAndFF();
+    void scrambleIsItsOwnInverse();
+    void linePrefixAvoidsSeparators();
+    void extractDir_data();
+    void extractDir();
+    void dotsForSlashes_data();
+    void dotsForSlashes();
+    void bytesToStringStopsAtZero();
+};
+
+void TestMisc::scrambleFlipsAllButZeroAndFF()
+{
+    QCOMPARE(Misc::ScrambleText("abc"), QByteArray("\x9e\x9d\x9c"));
+    QCOMPARE(Misc::ScrambleText("\r\n"), QByteArray("\xf2\xf5"));
+    QCOMPARE(Misc::ScrambleText(QByteArray()), QByteArray());
+    const QByteArray fixed("\x00\xff\x00\xff", 4);
+    QCOMPARE(Misc::ScrambleText(fixed), fixed);
+}
+
+void TestMisc::scrambleIsItsOwnInverse()
+{
+    QByteArray everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte.append(char(b));
+    const QByteArray scrambled = Misc::ScrambleText(everyByte);
+    QCOMPARE(scrambled.size(), everyByte.size());
+    QCOMPARE(Misc::ScrambleText(scrambled), everyByte);
+    // Only bytes that were zero become zero, so a reader cut at NUL loses nothing.
+    QCOMPARE(scrambled.count('\0'), 1);
+}
+
+void TestMisc::linePrefixAvoidsSeparators()
+{
+    RandomGenerator random;
+    random.seed(7);
+    QSet<char> seen;
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray prefix = Misc::RandomLinePrefix(random);
+        QCOMPARE(prefix.size(), 6);
+        for (char c : prefix) {
+            QVERIFY(c != '\0' && c != '\n' && c != '\r' && c != ',');
+            seen.insert(c);
+        }
+    }
+    // All 252 allowed byte values turn up, 0xFF among them.
+    QCOMPARE(seen.size(), 252);
+    QVERIFY(seen.contains(char(0xFF)));
+}
+
+void TestMisc::extractDir_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("dir");
+    QTest::newRow("nested") << "/a/b/quillmoor"
+                            << "/a/b";
+    QTest::newRow("bare name") << "quillmoor"
+                               << "quillmoor";
+    QTest::newRow("root") << "/"
+                          << "";
+    QTest::newRow("trailing slash") << "/opt/app/"
+                                    << "/opt/app";
+}
+
+void TestMisc::extractDir()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, dir);
+    QCOMPARE(Misc::ExtractDir(path), dir);
+}
+
+void TestMisc::dotsForSlashes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("slashes") << QByteArray("12/31/2005") << QByteArray("12.31.2005");
+    QTest::newRow("backslashes") << QByteArray("31\\12\\05") << QByteArray("31.12.05");
+    QTest::newRow("mixed") << QByteArray("a/b\\c") << QByteArray("a.b.c");
+    QTest::newRow("none") << QByteArray("31-12-2005") << QByteArray("31-12-2005");
+}
+
+void TestMisc::dotsForSlashes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Misc::DotsForSlashes(text), expected);
+}
+
+void TestMisc::bytesToStringStopsAtZero()
+{
+    QCOMPARE(Misc::BytesToString(QByteArray("ab\0cd", 5)), QByteArray("ab"));
+    QCOMPARE(Misc::BytesToString(QByteArray("\0ab", 3)), QByteArray());
+    QCOMPARE(Misc::BytesToString(QByteArray("abc")), QByteArray("abc"));
+}
+
+QTEST_GUILESS_MAIN(TestMisc)
+#include "test_Misc.moc"

@@ -1,0 +1,114 @@
+// Checks that whole files are read in 2048-byte blocks cut at a zero byte,
+// and that a write replaces a file only when it succeeds.
+#include "util/WholeFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestWholeFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readsBlocksCutAtZero_data();
+    void readsBlocksCutAtZero();
+    void missingFileFails();
+    void writeRoundTripsEveryByte();
+    void failedWriteKeepsOldFile();
+
+private:
+    QString writeRaw(const QByteArray &bytes);
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestWholeFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestWholeFile::writeRaw(const QByteArray &bytes)
+{
+    const QString path = m_dir->filePath(QStringLiteral("file.bin"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+void TestWholeFile::readsBlocksCutAtZero_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    const QByteArray exact(2048, 'x');
+    QTest::newRow("exactly one block") << exact << exact;
+    const QByteArray longer = QByteArray(2048, 'a') + QByteArray(5, 'b');
+    QTest::newRow("block and a bit") << longer << longer;
+
+    QByteArray first(2048, 'a');
+    first[10] = '\0';
+    const QByteArray second(300, 'b');
+    QTest::newRow("zero mid first block") << first + second << QByteArray(10, 'a') + second;
+
+    QByteArray tail = QByteArray(2048, 'c') + QByteArray("de\0fg", 5);
+    QTest::newRow("zero in last block") << tail << QByteArray(2048, 'c') + "de";
+}
+
+void TestWholeFile::readsBlocksCutAtZero()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, expected);
+    const QString path = writeRaw(content);
+    QVERIFY(!path.isEmpty());
+    QByteArray text("stale");
+    QVERIFY(WholeFile::read(path, text));
+    QCOMPARE(text, expected);
+}
+
+void TestWholeFile::missingFileFails()
+{
+    QByteArray text;
+    QString error;
+    QVERIFY(!WholeFile::read(m_dir->filePath(QStringLiteral("none")), text, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(text.isEmpty());
+}
+
+void TestWholeFile::writeRoundTripsEveryByte()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 5000; ++i)
+        bytes.append(char(1 + i % 255)); // no zero byte, so reading gives all back
+    const QString path = m_dir->filePath(QStringLiteral("out.bin"));
+    QVERIFY(WholeFile::write(path, bytes));
+    QByteArray text;
+    QVERIFY(WholeFile::read(path, text));
+    QCOMPARE(text, bytes);
+    QVERIFY(WholeFile::write(path, "short"));
+    QVERIFY(WholeFile::read(path, text));
+    QCOMPARE(text, QByteArray("short"));
+}
+
+void TestWholeFile::failedWriteKeepsOldFile()
+{
+    // A name so long that no temporary file can be made beside it: the write
+    // must fail and leave the existing file as it was, even for root.
+    const QString path = m_dir->filePath(QString(250, QLatin1Char('n')));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    QString error;
+    QVERIFY(!WholeFile::write(path, "replacement", &error));
+    QVERIFY(!error.isEmpty());
+    QByteArray text;
+    QVERIFY(WholeFile::read(path, text));
+    QCOMPARE(text, QByteArray("precious"));
+}
+
+QTEST_GUILESS_MAIN(TestWholeFile)
+#include "test_WholeFile.moc"
