@@ -5,6 +5,7 @@
 #include "about/About.h"
 #include "app/TableCanvas.h"
 #include "app/TableFrm.h"
+#include "cards/CardImage.h"
 #include "lang/SelLang.h"
 #include "readings/CommForm.h"
 

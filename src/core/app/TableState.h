@@ -32,6 +32,8 @@ struct TableState
     TSpreadParser Spread;
     QStringList SpreadNames;
     QString SpreadName;
+    // The spread picked for the spread editor.
+    QString SpreadToEdit;
     QString DeckName = QStringLiteral("Ardenvale");
     bool Deck79 = false;
     int DeckSize = 78;
@@ -46,6 +48,11 @@ struct TableState
     bool OpenedReading = false;
     bool AutoDrawPending = false;
     bool ExtraDrawAllowed = false;
+    // The card shown beyond the full spread, and whether it lies reversed.
+    int ExtraCardNumber = -1;
+    bool ExtraCardReversed = false;
+    // The last prompt written into the left panel.
+    QByteArray PromptText;
     bool TableReady = false;
     bool SpreadViewEnlarged = false;
     QRect TableRect;

@@ -15,4 +15,17 @@ public:
     qint32 Y = OffTable;
     qint32 Position = -1;
     quint8 Reversed = 0;
+
+    // Size of a card lying in the fan, face down.
+    static constexpr int FanWidth = 58;
+    static constexpr int FanHeight = 98;
+
+    // Whether the table point (x, y) lies on this card in the fan; the left
+    // and top edges belong to the card, the right and bottom ones do not.
+    bool HitTest(int x, int y) const
+    {
+        return X <= x && x < X + FanWidth && Y <= y && y < Y + FanHeight;
+    }
+    // Only cards inside the table's top-left corner are painted.
+    bool isPainted() const { return X > 0 && Y > 0; }
 };

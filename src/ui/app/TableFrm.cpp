@@ -5,14 +5,21 @@
 #include "about/About.h"
 #include "app/DataFolders.h"
 #include "app/SettingsStore.h"
+#include "cards/CardBack.h"
+#include "cards/CardImage.h"
+#include "cards/CardPicture.h"
+#include "engine/Drawing.h"
 #include "lang/LanguageFiles.h"
 #include "lang/SelLang.h"
 #include "lang/UiText.h"
 #include "readings/CommForm.h"
+#include "spreads/PositionLabels.h"
+#include "spreads/SelectSp.h"
 #include "spreads/SpreadList.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDate>
 #include <QFrame>
 #include <QLabel>
@@ -22,7 +29,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QThread>
+#include <QWheelEvent>
 
 namespace {
 
@@ -131,10 +141,12 @@ void TForm1::FormCreate()
     ExtentMarker = new QWidget(ScrollBox1->widget());
     ExtentMarker->setObjectName(QStringLiteral("ExtentMarker"));
     ExtentMarker->resize(10, 10);
-    ExtraCardImage = new QLabel(Canvas);
+    ExtraCardImage = new CardImage(-1, Canvas);
     ExtraCardImage->setObjectName(QStringLiteral("ExtraCardImage"));
-    ExtraCardImage->setScaledContents(true);
     ExtraCardImage->hide();
+    connect(ExtraCardImage, &CardImage::clicked, this, [this] {
+        ShowCardDetail(ExtraCardNumber, ExtraCardReversed, UiTexts.text(UiText::ExtraCardSubtitle));
+    });
     layOutControls();
 }
 
@@ -202,7 +214,12 @@ void TForm1::createMenu()
     Help1->addSeparator();
     About1 = addItem(Help1, "About1", QStringLiteral("About..."));
 
+    connect(SelectlayoutF12, &QAction::triggered, this, &TForm1::SelectlayoutF12Click);
+    connect(SelectlayoutF11, &QAction::triggered, this, &TForm1::SelectlayoutF11Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(RemoveDeck1, &QAction::triggered, this, &TForm1::RemoveDeck1Click);
+    connect(Backgroundcolor1, &QAction::triggered, this, &TForm1::Backgroundcolor1Click);
+    connect(Defaultbackground1, &QAction::triggered, this, &TForm1::Defaultbackground1Click);
     connect(MajorArcanaonly1, &QAction::triggered, this, &TForm1::MajorArcanaonly1Click);
     connect(Usereversedpositions1, &QAction::triggered, this, &TForm1::Usereversedpositions1Click);
     connect(Drawcardsautomatically1, &QAction::triggered, this,
@@ -216,8 +233,7 @@ void TForm1::createMenu()
 
     // Commands whose windows this build does not have yet stay greyed out.
     for (QAction *pending :
-         {SelectlayoutF12, Openreading1, Savecurrentreading1, Input1, Print1, SelectlayoutF11,
-          Createnewspread1, Editspread1, RemoveDeck1, Backgroundcolor1, Defaultbackground1,
+         {Openreading1, Savecurrentreading1, Input1, Print1, Createnewspread1, Editspread1,
           Selectdesk1, Resizeenlargedcard1, Musicsettings1, Playmusic1})
         pending->setEnabled(false);
 }
@@ -267,10 +283,29 @@ void TForm1::createControls()
     SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
     for (QPushButton *button : {SpeedButton1, SpeedButton2, SpeedButton3})
         button->resize(81, 25);
+    SpeedButton2->setEnabled(false);
 
-    for (QWidget *hidden : std::initializer_list<QWidget *>{
-             SpeedButton1, SpeedButton2, SpeedButton3, Panel1, Panel2, Label1, Label2, ScrollBox1})
+    m_largeBack = CardBack::render(QSize(115, 196));
+    m_smallBack = CardBack::render(QSize(58, 98));
+    Image1 = new QLabel(Canvas);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap::fromImage(m_largeBack));
+    Image2 = new QLabel(Canvas);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setScaledContents(true);
+    Image2->setPixmap(QPixmap::fromImage(m_smallBack));
+    Image2->resize(SmallCardWidth, SmallCardHeight);
+
+    for (QWidget *hidden :
+         std::initializer_list<QWidget *>{SpeedButton1, SpeedButton2, SpeedButton3, Panel1, Panel2,
+                                          Label1, Label2, ScrollBox1, Image1, Image2})
         hidden->hide();
+    ScrollBox1->viewport()->installEventFilter(this);
+    connect(Canvas, &TableCanvas::wheelTurned, this, &TForm1::onWheel);
+    connect(Canvas, &TableCanvas::mousePressed, this, &TForm1::FormMouseDown);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
 
     connect(Canvas, &TableCanvas::resized, this, [this] {
         layOutControls();
@@ -328,6 +363,17 @@ void TForm1::FormPaint()
     if (image.isNull())
         return;
     image.fill(TableColor::toQColor(BackColor));
+    if (DeckFanned) {
+        Label4->hide();
+        for (int slot = 0; slot < DeckSize; ++slot)
+            PaintBack(Cards[slot]);
+    } else {
+        QPainter painter(&image);
+        const QPoint first(width() / 2 - 77, height() / 2 - 164);
+        for (int copy = 0; copy < 18; ++copy)
+            painter.drawImage(first + QPoint(4 * copy, 4 * copy), m_largeBack);
+        Label4->show();
+    }
     Canvas->update();
 }
 
@@ -420,7 +466,7 @@ void TForm1::FormClose()
         SettingsStore::write(settings, *this);
     }
     DataFolders::emptyTemp(AppDir);
-    for (QLabel *&image : PositionImages) {
+    for (CardImage *&image : PositionImages) {
         delete image;
         image = nullptr;
     }

@@ -2,10 +2,12 @@
 
 #include "app/TableState.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
 
+class CardImage;
 class Interaction;
 class QAction;
 class QFrame;
@@ -13,8 +15,10 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class TForm9;
 class TableCanvas;
+class TCard;
 
 // The table: the program's one full-screen window, where spreads are laid
 // and cards drawn. It owns the reading's long-lived state (TableState) and
@@ -40,10 +44,13 @@ public:
     QPushButton *SpeedButton1;
     QPushButton *SpeedButton2;
     QPushButton *SpeedButton3;
-    QLabel *ExtraCardImage = nullptr;
+    CardImage *ExtraCardImage = nullptr;
     QWidget *ExtentMarker = nullptr;
     TForm9 *CommentsWindow = nullptr;
-    std::array<QLabel *, TSpreadParser::Capacity> PositionImages{};
+    std::array<CardImage *, TSpreadParser::Capacity> PositionImages{};
+    // Hidden holders of the large and the small card back.
+    QLabel *Image1;
+    QLabel *Image2;
 
     // Main menu
     QMenu *Menu1;
@@ -82,8 +89,34 @@ public:
 
     // Reloads the current language: texts, captions, card titles, help file.
     void LoadLangu();
-    // Paints the table afresh into its canvas.
+    // Paints the table afresh into its canvas: the stacked deck, or the fan.
     void FormPaint();
+
+    // Spread positions on the table
+    void MakeSpreadAndImages();
+    void ShowPosition(int position);
+    void LoadReversedPositionImage(int position);
+    void crdbmpclick(int tag);
+
+    // Cards of the fan
+    void PaintBack(const TCard &card);
+    void TakeAway(TCard &card);
+    void DrawCard(TCard &card);
+    void ShowTurnedExtraCard(const TCard &card);
+
+    // Shuffle, cut and draw
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void Piling(int x, int y);
+    void DoPile(int k);
+    void DoRandomDraw();
+    void FormMouseDown(QMouseEvent *event);
+
+    // Starting a reading
+    void Selectnewspread2Click();
+    void SelectlayoutF12Click();
+    void SelectlayoutF11Click();
 
     void Exit1Click();
     void MajorArcanaonly1Click();
@@ -92,17 +125,39 @@ public:
     void CutDeck1Click();
     void Cutdeckin3piles1Click();
     void Showlayouttips1Click();
+    void Backgroundcolor1Click();
+    void Defaultbackground1Click();
+    void RemoveDeck1Click();
+    void RestoreDeck();
     void Language1Click();
     void Contents1Click();
     void About1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void FormCloseQuery();
     void FormClose();
+
+    // Hooks for the windows other parts of the program open: choosing a card
+    // by hand, the card detail window and the music player.
+    void chooseCardByHand(int position);
+    void ShowCardDetail(int number, bool reversed, const QByteArray &subtitle);
+    void musicForNewSpread();
+
+    void endReadingInProgress();
+    void paintPositionLabel(int position);
+    void repaintPositionLabels();
+    void setBackColor(TColor color);
+    void fitSpreadArea();
+    void setPrompt(const QByteArray &text);
+    void onWheel(QWheelEvent *event);
+    void eraseFanRect(int x, int y);
+    void shuffleFrame();
+    QRect stackedDeckRect() const;
 
     void createMenu();
     void createControls();
@@ -113,5 +168,15 @@ private:
     void showOptionNotice();
 
     Interaction &m_interaction;
+    QImage m_largeBack;
+    QImage m_smallBack;
+    // The left panel's prompt as bytes, as written.
+    QByteArray m_prompt;
+    QTimer *m_shuffleTimer = nullptr;
+    // Angle of the next card back painted along the shuffle's ellipse.
+    double m_shuffleAngle = 0.8;
+    // Counts readings begun, so a loop that lets the window react can tell
+    // that the reading it worked on has been replaced meanwhile.
+    int m_readingGeneration = 0;
     bool m_closed = false;
 };

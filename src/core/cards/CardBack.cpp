@@ -1,0 +1,146 @@
+#include "CardBack.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace {
+
+const QColor Green(0x11, 0x55, 0x11);
+const QColor GreenLight(0x1c, 0x6c, 0x1c);
+const QColor GreenDeep(0x0a, 0x3c, 0x0a);
+const QColor Gold(0xd4, 0xaf, 0x4a);
+const QColor GoldPale(0xf0, 0xd8, 0x8c);
+
+QPainterPath star(const QPointF &centre, int points, qreal outer, qreal inner)
+{
+    QPolygonF corners;
+    for (int i = 0; i < points * 2; ++i) {
+        const qreal angle = qDegreesToRadians(-90 + i * 180.0 / points);
+        const qreal radius = i % 2 == 0 ? outer : inner;
+        corners << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
+    }
+    QPainterPath path;
+    path.addPolygon(corners);
+    path.closeSubpath();
+    return path;
+}
+
+// Diagonal lines through the centre in both directions, so the lattice is
+// the same after a half turn.
+void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal line)
+{
+    const QPointF c = area.center();
+    const qreal cellHeight = cellWidth * 1.6;
+    const qreal slope = cellHeight / cellWidth;
+    const int reach = int(qCeil((area.width() + area.height() / slope) / cellWidth)) + 1;
+    QColor colour = Gold;
+    colour.setAlpha(120);
+    painter.setPen(QPen(colour, line));
+    const qreal spanY = area.height();
+    for (int k = -reach; k <= reach; ++k) {
+        const qreal x = c.x() + k * cellWidth;
+        const qreal dx = spanY / slope;
+        painter.drawLine(QPointF(x - dx, c.y() - spanY), QPointF(x + dx, c.y() + spanY));
+        painter.drawLine(QPointF(x + dx, c.y() - spanY), QPointF(x - dx, c.y() + spanY));
+    }
+    colour.setAlpha(170);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const int rows = int(qCeil(area.height() / cellHeight)) + 1;
+    for (int row = -rows; row <= rows; ++row)
+        for (int k = -reach; k <= reach; ++k) {
+            const QPointF dot(c.x() + (k + 0.5) * cellWidth, c.y() + row * cellHeight);
+            painter.drawEllipse(dot, line * 1.2, line * 1.2);
+        }
+}
+
+void paintMedallion(QPainter &painter, const QPointF &centre, qreal radius, qreal line)
+{
+    painter.setPen(QPen(Gold, line * 1.6));
+    painter.setBrush(GreenDeep);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(QPen(Gold, line * 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius * 0.84, radius * 0.84);
+    painter.setPen(QPen(GreenDeep, line * 0.6));
+    painter.setBrush(Gold);
+    painter.drawPath(star(centre, 8, radius * 0.74, radius * 0.3));
+    painter.setBrush(GoldPale);
+    painter.drawPath(star(centre, 4, radius * 0.42, radius * 0.16));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Green);
+    painter.drawEllipse(centre, radius * 0.12, radius * 0.12);
+}
+
+// Makes the lower half the upper half turned, pixel for pixel: antialiasing
+// can round the two halves of a drawing differently, and a reversed card
+// must not give itself away by its back.
+void makeHalfTurnSymmetric(QImage &image)
+{
+    const QImage turned = image.mirrored(true, true);
+    const int w = image.width();
+    const int h = image.height();
+    const int half = h / 2;
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(0, h - half, w, half), turned, QRect(0, h - half, w, half));
+    if (h % 2 == 1) {
+        const int middle = half;
+        painter.drawImage(QRect(w - w / 2, middle, w / 2, 1), turned,
+                          QRect(w - w / 2, middle, w / 2, 1));
+    }
+}
+
+} // namespace
+
+QImage CardBack::render(const QSize &size)
+{
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    const QRectF card(QPointF(0, 0), size);
+    const qreal unit = qMin(card.width(), card.height());
+    const qreal line = qMax<qreal>(0.8, unit * 0.012);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient felt(card.center(), qMax(card.width(), card.height()) * 0.62);
+    felt.setColorAt(0, GreenLight);
+    felt.setColorAt(0.6, Green);
+    felt.setColorAt(1, GreenDeep);
+    painter.fillRect(card, felt);
+
+    const qreal margin = unit * 0.06;
+    const QRectF frame = card.adjusted(margin, margin, -margin, -margin);
+    const qreal corner = unit * 0.08;
+    const QRectF inner = frame.adjusted(line * 3, line * 3, -line * 3, -line * 3);
+    QPainterPath innerPath;
+    innerPath.addRoundedRect(inner, corner * 0.7, corner * 0.7);
+
+    painter.save();
+    painter.setClipPath(innerPath);
+    paintLattice(painter, inner, inner.width() / 6, line);
+    painter.restore();
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Gold, line * 1.8));
+    painter.drawRoundedRect(frame, corner, corner);
+    painter.setPen(QPen(Gold, line * 0.8));
+    painter.drawPath(innerPath);
+
+    const qreal inset = corner * 0.9 + line * 3;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(GoldPale);
+    for (const QPointF &at :
+         {inner.topLeft() + QPointF(inset, inset), inner.topRight() + QPointF(-inset, inset),
+          inner.bottomLeft() + QPointF(inset, -inset),
+          inner.bottomRight() + QPointF(-inset, -inset)})
+        painter.drawPath(star(at, 4, unit * 0.05, unit * 0.016));
+
+    paintMedallion(painter, card.center(), unit * 0.26, line);
+    painter.end();
+
+    makeHalfTurnSymmetric(image);
+    return image;
+}

@@ -1,0 +1,89 @@
+#include "Drawing.h"
+
+#include "Card.h"
+#include "lang/UiText.h"
+#include "lang/UiTextTable.h"
+#include "spreads/SpParser.h"
+#include "util/RandomGenerator.h"
+
+#include <utility>
+
+bool Drawing::placeInNextPosition(TCard &card, TSpreadParser &spread, int &drawnCount)
+{
+    if (drawnCount >= spread.PositionCount)
+        return false;
+    card.Position = drawnCount++;
+    spread.CardAt[card.Position] = qint32(card.Number);
+    spread.Filled[card.Position] = true;
+    spread.PositionReversed[card.Position] = card.Reversed != 0;
+    return true;
+}
+
+std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts,
+                                                   const TSpreadParser &spread, int drawnCount)
+{
+    if (drawnCount >= spread.PositionCount)
+        return texts.text(UiText::SpreadCompleted);
+    const int ordinal = drawnCount - spread.SignificatorCount;
+    QByteArray prompt;
+    switch (ordinal) {
+    case 0:
+        prompt = texts.text(UiText::PromptFirstPosition);
+        break;
+    case 1:
+        prompt = texts.text(UiText::PromptSecondPosition);
+        break;
+    case 2:
+        prompt = texts.text(UiText::PromptThirdPosition);
+        break;
+    default:
+        if (ordinal < 0)
+            return std::nullopt;
+        prompt = texts.text(UiText::PromptNthPositionStart) + QByteArray::number(ordinal + 1) +
+                 texts.text(UiText::PromptNthPositionEnd);
+    }
+    return prompt + "\r\n" + spread.Explanation[drawnCount];
+}
+
+QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize,
+                                           const TSpreadParser &spread)
+{
+    QList<int> used;
+    int target = 0;
+    int alternate = 0;
+    for (int i = 0; i < spread.PositionCount; ++i) {
+        if (!spread.IsSignificator[i])
+            continue;
+        for (int slot = 0; slot < deckSize; ++slot) {
+            if (cards[slot].Number == quint32(spread.CardAt[i]))
+                std::swap(cards[slot].Number, cards[target].Number);
+        }
+        used.append(target);
+        target = deckSize + alternate - target - 1;
+        alternate = 1 - alternate;
+    }
+    return used;
+}
+
+int Drawing::chooseAutomaticCard(const TSpreadParser &spread, int deckSize, RandomGenerator &random)
+{
+    const auto lies = [&spread](int number) {
+        for (int j = 0; j < spread.PositionCount; ++j) {
+            if (spread.CardAt[j] == number)
+                return true;
+        }
+        return false;
+    };
+    int free = 0;
+    for (int n = 0; n < deckSize; ++n)
+        free += lies(deckSize == 23 && n == 22 ? Deck::ExtraCard : n) ? 0 : 1;
+    if (free == 0)
+        return -1;
+    for (;;) {
+        int number = random.uniform(deckSize);
+        if (deckSize == 23 && number == 22)
+            number = Deck::ExtraCard;
+        if (!lies(number))
+            return number;
+    }
+}

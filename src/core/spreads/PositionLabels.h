@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+class TSpreadParser;
+
+// How a position is named to the user. Significator positions come first and
+// are marked "S"; the ordinary ones after them are numbered from 1.
+namespace PositionLabels {
+
+// The label written on the position's picture on the table.
+QByteArray tableLabel(const TSpreadParser &spread, int position);
+// The label in the spread editor, where significators always carry their number.
+QByteArray editorLabel(const TSpreadParser &spread, int position);
+// The hint shown when the pointer rests on the position.
+QByteArray hint(const TSpreadParser &spread, int position);
+
+} // namespace PositionLabels

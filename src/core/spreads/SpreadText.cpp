@@ -1,0 +1,79 @@
+#include "SpreadText.h"
+
+#include "SpParser.h"
+
+#include <QList>
+
+namespace {
+
+bool fail(QString *errorString, const QString &message)
+{
+    if (errorString)
+        *errorString = message;
+    return false;
+}
+
+bool toInt(const QByteArray &field, qint32 &value)
+{
+    bool ok = false;
+    value = field.toInt(&ok);
+    return ok && field.trimmed() == field;
+}
+
+} // namespace
+
+QByteArray SpreadText::format(const TSpreadParser &spread)
+{
+    QByteArray text = QByteArray::number(spread.PositionCount) + '\n';
+    for (int i = 0; i < spread.PositionCount; ++i) {
+        if (spread.IsSignificator[i])
+            text += 'S';
+        text += QByteArray::number(spread.PosX[i]) + ',' + QByteArray::number(spread.PosY[i]) +
+                ',' + spread.Explanation[i] + '\n';
+    }
+    return text;
+}
+
+bool SpreadText::parse(const QByteArray &text, TSpreadParser &spread, QString *errorString)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.contains('\r') || line.contains('\0'))
+            return fail(errorString, QStringLiteral("a line holds a stray CR or NUL byte"));
+    }
+    qint32 count = 0;
+    if (lines.isEmpty() || !toInt(lines.first(), count))
+        return fail(errorString, QStringLiteral("line 1 must hold the number of positions"));
+    if (count < 0 || count > TSpreadParser::Capacity)
+        return fail(errorString, QStringLiteral("a spread holds 0 to %1 positions, not %2")
+                                     .arg(TSpreadParser::Capacity)
+                                     .arg(count));
+    if (lines.size() - 1 != count)
+        return fail(errorString, QStringLiteral("line 1 announces %1 positions but %2 follow")
+                                     .arg(count)
+                                     .arg(lines.size() - 1));
+    spread.PositionCount = count;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray &line = lines.at(i + 1);
+        const QString where = QStringLiteral("line %1: ").arg(i + 2);
+        const qsizetype firstComma = line.indexOf(',');
+        const qsizetype secondComma = line.indexOf(',', firstComma + 1);
+        if (firstComma < 0 || secondComma < 0)
+            return fail(errorString, where + QStringLiteral("expected [S]x,y,explanation"));
+        QByteArray x = line.left(firstComma);
+        if (x.startsWith('S')) {
+            x.remove(0, 1);
+            spread.IsSignificator[i] = true;
+            ++spread.SignificatorCount;
+        }
+        if (!toInt(x, spread.PosX[i]) ||
+            !toInt(line.mid(firstComma + 1, secondComma - firstComma - 1), spread.PosY[i]))
+            return fail(errorString, where + QStringLiteral("x and y must be whole numbers"));
+        spread.Explanation[i] = line.mid(secondComma + 1);
+    }
+    return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TSpreadParser;
+
+// A spread as readable text, for people and build scripts: the position
+// count on the first line, then one line per position "[S]x,y,explanation".
+// Lines end with LF or CR LF.
+namespace SpreadText {
+
+QByteArray format(const TSpreadParser &spread);
+
+// Fills the reset `spread` from `text`; on failure returns false and says
+// which line is wrong in `errorString`.
+bool parse(const QByteArray &text, TSpreadParser &spread, QString *errorString);
+
+} // namespace SpreadText

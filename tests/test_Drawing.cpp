@@ -1,0 +1,186 @@
+// Checks drawing cards into a spread: where a card goes, what the left panel
+// says next, which cards leave the fan and which the automatic draw picks.
+#include "engine/Drawing.h"
+#include "lang/UiTextTable.h"
+#include "spreads/SpParser.h"
+#include "util/RandomGenerator.h"
+
+#include <QtTest>
+
+namespace {
+
+UiTextTable promptTexts()
+{
+    QList<QByteArray> lines(139);
+    lines[65] = "Complete";
+    lines[66] = "First:";
+    lines[67] = "Second:";
+    lines[68] = "Third:";
+    lines[69] = "Card ";
+    lines[70] = ":";
+    UiTextTable table;
+    table.replace(lines);
+    return table;
+}
+
+TSpreadParser spreadWith(int positions, int significators)
+{
+    TSpreadParser spread;
+    spread.PositionCount = positions;
+    spread.SignificatorCount = significators;
+    for (int i = 0; i < positions; ++i) {
+        spread.IsSignificator[i] = i < significators;
+        spread.Explanation[i] = "place " + QByteArray::number(i);
+    }
+    return spread;
+}
+
+} // namespace
+
+class TestDrawing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardGoesToNextPosition();
+    void fullSpreadTakesNoMore();
+    void promptsCountOrdinaryPositions_data();
+    void promptsCountOrdinaryPositions();
+    void hitTestEdges();
+    void significatorsLeaveTheFan_data();
+    void significatorsLeaveTheFan();
+    void automaticDrawNeverRepeats();
+    void automaticDrawWithExtraCard();
+};
+
+void TestDrawing::cardGoesToNextPosition()
+{
+    TSpreadParser spread = spreadWith(3, 0);
+    TCard card;
+    card.Number = 17;
+    card.Reversed = 1;
+    int drawn = 1;
+    QVERIFY(Drawing::placeInNextPosition(card, spread, drawn));
+    QCOMPARE(drawn, 2);
+    QCOMPARE(card.Position, 1);
+    QCOMPARE(spread.CardAt[1], 17);
+    QVERIFY(spread.Filled[1]);
+    QVERIFY(spread.PositionReversed[1]);
+    QVERIFY(!spread.Filled[0]);
+}
+
+void TestDrawing::fullSpreadTakesNoMore()
+{
+    TSpreadParser spread = spreadWith(2, 0);
+    TCard card;
+    card.Number = 5;
+    int drawn = 2;
+    QVERIFY(!Drawing::placeInNextPosition(card, spread, drawn));
+    QCOMPARE(drawn, 2);
+    QCOMPARE(spread.CardAt[0], -1);
+    QCOMPARE(card.Position, -1);
+}
+
+void TestDrawing::promptsCountOrdinaryPositions_data()
+{
+    QTest::addColumn<int>("drawn");
+    QTest::addColumn<QByteArray>("prompt");
+    // Two significators first: position 2 is the first ordinary one.
+    QTest::newRow("after first significator") << 1 << QByteArray();
+    QTest::newRow("first ordinary") << 2 << QByteArray("First:\r\nplace 2");
+    QTest::newRow("second ordinary") << 3 << QByteArray("Second:\r\nplace 3");
+    QTest::newRow("third ordinary") << 4 << QByteArray("Third:\r\nplace 4");
+    QTest::newRow("fifth ordinary") << 6 << QByteArray("Card 5:\r\nplace 6");
+    QTest::newRow("complete") << 8 << QByteArray("Complete");
+}
+
+void TestDrawing::promptsCountOrdinaryPositions()
+{
+    QFETCH(int, drawn);
+    QFETCH(QByteArray, prompt);
+    const UiTextTable texts = promptTexts();
+    const auto result = Drawing::promptAfterDraw(texts, spreadWith(8, 2), drawn);
+    QCOMPARE(result.has_value(), !prompt.isEmpty());
+    if (result)
+        QCOMPARE(*result, prompt);
+}
+
+void TestDrawing::hitTestEdges()
+{
+    TCard card;
+    card.X = 100;
+    card.Y = 50;
+    QVERIFY(card.HitTest(100, 50));
+    QVERIFY(card.HitTest(157, 147));
+    QVERIFY(!card.HitTest(158, 100));
+    QVERIFY(!card.HitTest(120, 148));
+    QVERIFY(!card.HitTest(99, 60));
+    QVERIFY(card.isPainted());
+    card.X = 0;
+    QVERIFY(!card.isPainted());
+}
+
+void TestDrawing::significatorsLeaveTheFan_data()
+{
+    QTest::addColumn<int>("significators");
+    QTest::addColumn<QList<int>>("expectedSlots");
+    QTest::newRow("one") << 1 << QList<int>{0};
+    QTest::newRow("two") << 2 << QList<int>{0, 77};
+    QTest::newRow("three") << 3 << QList<int>{0, 77, 1};
+}
+
+void TestDrawing::significatorsLeaveTheFan()
+{
+    QFETCH(int, significators);
+    QFETCH(QList<int>, expectedSlots);
+    Deck::Slots cards;
+    for (int slot = 0; slot < 78; ++slot)
+        cards[slot].Number = quint32(77 - slot);
+    TSpreadParser spread = spreadWith(5, significators);
+    const int chosen[] = {40, 3, 60};
+    for (int i = 0; i < significators; ++i)
+        spread.CardAt[i] = chosen[i];
+
+    QCOMPARE(Drawing::moveSignificatorsAside(cards, 78, spread), expectedSlots);
+    for (int i = 0; i < significators; ++i)
+        QCOMPARE(cards[expectedSlots[i]].Number, quint32(chosen[i]));
+    QSet<quint32> all;
+    for (int slot = 0; slot < 78; ++slot)
+        all.insert(cards[slot].Number);
+    QCOMPARE(all.size(), 78);
+}
+
+void TestDrawing::automaticDrawNeverRepeats()
+{
+    RandomGenerator random;
+    random.seed(5);
+    TSpreadParser spread = spreadWith(22, 0);
+    for (int i = 0; i < 22; ++i) {
+        const int number = Drawing::chooseAutomaticCard(spread, 22, random);
+        QVERIFY(number >= 0 && number < 22);
+        for (int j = 0; j < i; ++j)
+            QVERIFY(spread.CardAt[j] != number);
+        spread.CardAt[i] = number;
+    }
+    QCOMPARE(Drawing::chooseAutomaticCard(spread, 22, random), -1);
+}
+
+void TestDrawing::automaticDrawWithExtraCard()
+{
+    RandomGenerator random;
+    random.seed(9);
+    TSpreadParser spread = spreadWith(23, 0);
+    QSet<int> seen;
+    for (int i = 0; i < 23; ++i) {
+        const int number = Drawing::chooseAutomaticCard(spread, 23, random);
+        QVERIFY2((number >= 0 && number <= 21) || number == 78,
+                 qPrintable(QString::number(number)));
+        QVERIFY(!seen.contains(number));
+        seen.insert(number);
+        spread.CardAt[i] = number;
+    }
+    QVERIFY(seen.contains(78));
+}
+
+QTEST_GUILESS_MAIN(TestDrawing)
+#include "test_Drawing.moc"

@@ -1,0 +1,59 @@
+#include "SpreadCommand.h"
+
+#include "spreads/SpParser.h"
+#include "spreads/SpreadText.h"
+#include "util/RandomGenerator.h"
+#include "util/WholeFile.h"
+
+#include <cstdio>
+
+namespace {
+
+int failure(const QString &message)
+{
+    std::fprintf(stderr, "qmfile: %s\n", qPrintable(message));
+    return 1;
+}
+
+int unpack(const QString &path)
+{
+    TSpreadParser spread;
+    switch (spread.LoadSpread(path)) {
+    case TSpreadParser::LoadResult::Missing:
+        return failure(QStringLiteral("%1: no such file").arg(path));
+    case TSpreadParser::LoadResult::Unreadable:
+        return failure(QStringLiteral("%1: not a readable spread file").arg(path));
+    case TSpreadParser::LoadResult::Loaded:
+        break;
+    }
+    const QByteArray text = SpreadText::format(spread);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+int pack(const QString &textPath, const QString &outPath)
+{
+    QByteArray text;
+    QString error;
+    if (!WholeFile::read(textPath, text, &error))
+        return failure(QStringLiteral("%1: %2").arg(textPath, error));
+    TSpreadParser spread;
+    if (!SpreadText::parse(text, spread, &error))
+        return failure(QStringLiteral("%1: %2").arg(textPath, error));
+    RandomGenerator random;
+    if (!spread.SaveSpread(outPath, random, &error))
+        return failure(QStringLiteral("%1: %2").arg(outPath, error));
+    return 0;
+}
+
+} // namespace
+
+int SpreadCommand::run(const QStringList &arguments)
+{
+    if (arguments.size() == 2 && arguments.at(0) == QLatin1String("unpack"))
+        return unpack(arguments.at(1));
+    if (arguments.size() == 3 && arguments.at(0) == QLatin1String("pack"))
+        return pack(arguments.at(1), arguments.at(2));
+    return failure(
+        QStringLiteral("usage: qmfile spread unpack FILE | qmfile spread pack TEXT OUT"));
+}
