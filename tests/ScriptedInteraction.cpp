@@ -7,6 +7,16 @@ void ScriptedInteraction::showMessage(QWidget *, const QString &text)
     messages.append(text);
 }
 
+bool ScriptedInteraction::askOkCancel(QWidget *, const QString &text, const QString &)
+{
+    questions.append(text);
+    if (answers.empty())
+        return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 int ScriptedInteraction::execDialog(QDialog &dialog)
 {
     if (m_handlers.empty()) {

@@ -19,10 +19,14 @@ public:
     void expectDialog(DialogHandler handler) { m_handlers.push_back(std::move(handler)); }
 
     void showMessage(QWidget *parent, const QString &text) override;
+    // Answers with the next queued answer, OK when none is queued.
+    bool askOkCancel(QWidget *parent, const QString &text, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void openDocument(const QString &path) override;
 
     QStringList messages;
+    QStringList questions;
+    std::deque<bool> answers;
     QStringList openedDocuments;
     // Object names of dialogs that appeared with no handler queued.
     QStringList unexpectedDialogs;

@@ -70,6 +70,9 @@ struct TableState
     int MemoHeight = 248;
     bool KeepStraight = false;
     bool KeepActual = true;
+    // Where an edited meaning text is saved; kept until the program ends.
+    bool SaveWithDeck = true;
+    bool SaveAsDefault = false;
 
     // Reading options
     bool UseReverse = false;

@@ -14,6 +14,8 @@ public:
     virtual ~Interaction() = default;
 
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
+    // Asks a question with OK and Cancel; true for OK.
+    virtual bool askOkCancel(QWidget *parent, const QString &text, const QString &title) = 0;
     // Runs `dialog` modally and returns its result (QDialog::Accepted or Rejected).
     virtual int execDialog(QDialog &dialog) = 0;
     // Hands `path` to the desktop to open; the outcome is not reported.
@@ -24,6 +26,7 @@ class DesktopInteraction : public Interaction
 {
 public:
     void showMessage(QWidget *parent, const QString &text) override;
+    bool askOkCancel(QWidget *parent, const QString &text, const QString &title) override;
     int execDialog(QDialog &dialog) override;
     void openDocument(const QString &path) override;
 };
