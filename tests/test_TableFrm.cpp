@@ -1,7 +1,7 @@
 // Starts and closes the real table window offscreen: layout, menu captions
 // and checks from the language and the settings, the option commands, the
 // language and about dialogs, and what shutdown writes and clears.
-#include "ScriptedInteraction.h"
+#include "TableFixture.h"
 #include "about/About.h"
 #include "app/TableCanvas.h"
 #include "app/TableFrm.h"
@@ -40,65 +40,27 @@ private slots:
     void contentsOpensHelpDocument();
 
 private:
-    std::unique_ptr<TForm1> startTable();
-    void copyLanguage(const QString &name);
-    void writeFile(const QString &relativePath, const QByteArray &bytes);
-    QSettings storedSettings();
-    QString appDir() const { return m_appDir->path(); }
+    std::unique_ptr<TForm1> startTable() { return m_fixture.startTable(); }
+    void writeFile(const QString &relativePath, const QByteArray &bytes)
+    {
+        m_fixture.writeFile(relativePath, bytes);
+    }
+    QSettings storedSettings() const { return m_fixture.storedSettings(); }
+    QString appDir() const { return m_fixture.appDir(); }
 
-    std::unique_ptr<QTemporaryDir> m_appDir;
-    std::unique_ptr<QTemporaryDir> m_configDir;
-    ScriptedInteraction m_interaction;
+    TableFixture m_fixture;
+    ScriptedInteraction &m_interaction = m_fixture.interaction;
 };
 
 void TestTableFrm::init()
 {
-    m_appDir = std::make_unique<QTemporaryDir>();
-    m_configDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_appDir->isValid() && m_configDir->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configDir->path());
-    m_interaction = ScriptedInteraction();
-    copyLanguage(QStringLiteral("English"));
+    QVERIFY(m_fixture.setUp());
 }
 
 void TestTableFrm::cleanup()
 {
     QVERIFY2(m_interaction.unexpectedDialogs.isEmpty(),
              qPrintable(m_interaction.unexpectedDialogs.join(QLatin1Char(','))));
-}
-
-void TestTableFrm::copyLanguage(const QString &name)
-{
-    const QString source =
-        qEnvironmentVariable("QUILLMOOR_DATA_DIR") + QStringLiteral("/Langs/") + name;
-    for (const QString &file : {QStringLiteral("List.lng"), QStringLiteral("Cards.lng")}) {
-        QFile in(source + QLatin1Char('/') + file);
-        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-        writeFile(QStringLiteral("Langs/") + name + QLatin1Char('/') + file, in.readAll());
-    }
-}
-
-void TestTableFrm::writeFile(const QString &relativePath, const QByteArray &bytes)
-{
-    const QString path = m_appDir->filePath(relativePath);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QSettings TestTableFrm::storedSettings()
-{
-    return QSettings(QStringLiteral("Orvandel"), QStringLiteral("Doded"));
-}
-
-std::unique_ptr<TForm1> TestTableFrm::startTable()
-{
-    auto table = std::make_unique<TForm1>(appDir(), m_interaction);
-    table->show();
-    if (!QTest::qWaitForWindowExposed(table.get()))
-        return nullptr;
-    return table;
 }
 
 void TestTableFrm::firstStartShowsTheTable()

@@ -1,0 +1,73 @@
+#include "TableFixture.h"
+
+#include "app/TableFrm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+bool TableFixture::setUp()
+{
+    m_appDir = std::make_unique<QTemporaryDir>();
+    m_configDir = std::make_unique<QTemporaryDir>();
+    if (!m_appDir->isValid() || !m_configDir->isValid())
+        return false;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configDir->path());
+    interaction = ScriptedInteraction();
+    copyLanguage(QStringLiteral("English"));
+    return true;
+}
+
+QString TableFixture::bundledDataDir()
+{
+    return qEnvironmentVariable("QUILLMOOR_DATA_DIR");
+}
+
+void TableFixture::copyLanguage(const QString &name)
+{
+    const QString source = bundledDataDir() + QStringLiteral("/Langs/") + name;
+    for (const QString &file : {QStringLiteral("List.lng"), QStringLiteral("Cards.lng")}) {
+        QFile in(source + QLatin1Char('/') + file);
+        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
+        writeFile(QStringLiteral("Langs/") + name + QLatin1Char('/') + file, in.readAll());
+    }
+}
+
+void TableFixture::copySpreads()
+{
+    const QDir spreads(bundledDataDir() + QStringLiteral("/Spreads"));
+    const QStringList files = spreads.entryList({QStringLiteral("*.spread")}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Spreads")));
+    for (const QString &file : files)
+        QVERIFY(QFile::copy(spreads.filePath(file), appDir() + QStringLiteral("/Spreads/") + file));
+}
+
+void TableFixture::linkDecks()
+{
+    QVERIFY(QFile::link(bundledDataDir() + QStringLiteral("/Pics"),
+                        appDir() + QStringLiteral("/Pics")));
+}
+
+void TableFixture::writeFile(const QString &relativePath, const QByteArray &bytes)
+{
+    const QString path = m_appDir->filePath(relativePath);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QSettings TableFixture::storedSettings() const
+{
+    return QSettings(QStringLiteral("Orvandel"), QStringLiteral("Doded"));
+}
+
+std::unique_ptr<TForm1> TableFixture::startTable()
+{
+    auto table = std::make_unique<TForm1>(appDir(), interaction);
+    table->show();
+    if (!QTest::qWaitForWindowExposed(table.get()))
+        return nullptr;
+    return table;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ScriptedInteraction.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TForm1;
+
+// A program folder and a settings store of a test's own, with the bundled
+// language (and, on request, spreads and decks) in it, and the table started
+// on them with a scripted interaction.
+class TableFixture
+{
+public:
+    // Fresh folders; false when they cannot be made.
+    bool setUp();
+    void copyLanguage(const QString &name);
+    void copySpreads();
+    // Links the bundled decks into the program folder.
+    void linkDecks();
+    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    QSettings storedSettings() const;
+    // Starts the table and waits until it is shown; null on failure.
+    std::unique_ptr<TForm1> startTable();
+
+    QString appDir() const { return m_appDir->path(); }
+    ScriptedInteraction interaction;
+
+private:
+    static QString bundledDataDir();
+    std::unique_ptr<QTemporaryDir> m_appDir;
+    std::unique_ptr<QTemporaryDir> m_configDir;
+};

@@ -1,0 +1,381 @@
+// Runs readings through the real table offscreen: choosing a spread, the
+// position pictures, shuffling, cutting, drawing from the fan, turning cards
+// face up, extra cards, and the table's view commands.
+#include "TableFixture.h"
+#include "app/TableCanvas.h"
+#include "app/TableFrm.h"
+#include "cards/CardImage.h"
+#include "engine/DeckCut.h"
+#include "spreads/SelectSp.h"
+#include "util/RandomGenerator.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+class TestTableReading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void chooserLaysTheSpread();
+    void chooserWithoutSpreads();
+    void chooserPreselectsCurrentSpread();
+    void wholeReadingByClicks();
+    void threePileCutReordersTheDeck();
+    void automaticDrawFillsEverything();
+    void extraCardsOnlyAfterAFaceIsUp();
+    void spreadViewToggleAndWheel();
+    void backgroundColourCommands();
+
+private:
+    // Starts the table with the bundled spreads and decks and lays `spread`.
+    std::unique_ptr<TForm1> startWithSpread(const QString &spread);
+    void chooseSpread(TForm1 &table, const QString &spread);
+    void shuffleAndFan(TForm1 &table);
+    void clickFanSlot(TForm1 &table, int slot);
+    int freeSlot(const TForm1 &table) const;
+
+    TableFixture m_fixture;
+};
+
+void TestTableReading::init()
+{
+    QVERIFY(m_fixture.setUp());
+    m_fixture.copySpreads();
+    m_fixture.linkDecks();
+}
+
+void TestTableReading::cleanup()
+{
+    QVERIFY2(m_fixture.interaction.unexpectedDialogs.isEmpty(),
+             qPrintable(m_fixture.interaction.unexpectedDialogs.join(QLatin1Char(','))));
+}
+
+void TestTableReading::chooseSpread(TForm1 &table, const QString &spread)
+{
+    m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
+        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        const auto items = chooser.ListBox1->findItems(spread, Qt::MatchExactly);
+        if (items.isEmpty())
+            return int(QDialog::Rejected);
+        chooser.ListBox1->setCurrentItem(items.first());
+        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+        return chooser.result();
+    });
+    table.SelectlayoutF12->trigger();
+}
+
+std::unique_ptr<TForm1> TestTableReading::startWithSpread(const QString &spread)
+{
+    {
+        QSettings settings = m_fixture.storedSettings();
+        settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
+    }
+    auto table = m_fixture.startTable();
+    if (table)
+        chooseSpread(*table, spread);
+    return table;
+}
+
+void TestTableReading::shuffleAndFan(TForm1 &table)
+{
+    QTest::mouseClick(table.SpeedButton1, Qt::LeftButton);
+    QVERIFY(table.Shuffling);
+    QTest::qWait(30); // a few frames
+    QTest::mouseClick(table.SpeedButton2, Qt::LeftButton);
+    QVERIFY(!table.Shuffling);
+}
+
+void TestTableReading::clickFanSlot(TForm1 &table, int slot)
+{
+    // Just right of the card's left edge only this card and the one below it
+    // lie, and this one is painted on top.
+    const TCard &card = table.Cards[slot];
+    QTest::mouseClick(table.Canvas, Qt::LeftButton, {}, QPoint(card.X + 5, card.Y + 50));
+}
+
+int TestTableReading::freeSlot(const TForm1 &table) const
+{
+    for (int slot = table.DeckSize - 1; slot >= 0; --slot) {
+        if (table.Cards[slot].isPainted())
+            return slot;
+    }
+    return -1;
+}
+
+void TestTableReading::chooserLaysTheSpread()
+{
+    auto table = startWithSpread(QStringLiteral("Celtic Cross"));
+    QVERIFY(table);
+    QCOMPARE(table->SpreadName, QStringLiteral("Celtic Cross"));
+    QCOMPARE(table->Spread.PositionCount, 10);
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < 10; ++i) {
+        const auto *image = table->findChild<CardImage *>(QStringLiteral("PositionImage%1").arg(i));
+        QVERIFY(image);
+        QCOMPARE(image->geometry(), QRect(table->Spread.PosX[i], table->Spread.PosY[i], 87, 148));
+        QCOMPARE(image->toolTip(), QStringLiteral("%1. ").arg(i + 1) +
+                                       QString::fromLocal8Bit(table->Spread.Explanation[i]));
+        right = std::max(right, table->Spread.PosX[i]);
+        bottom = std::max(bottom, table->Spread.PosY[i]);
+    }
+    QVERIFY(!table->findChild<CardImage *>(QStringLiteral("PositionImage10")));
+    QCOMPARE(table->ExtentMarker->pos(), QPoint(right + 87, bottom + 148));
+    QVERIFY(!table->SpeedButton1->isHidden());
+    QVERIFY(!table->SpeedButton2->isHidden());
+    QVERIFY(!table->SpeedButton2->isEnabled());
+    QVERIFY(table->SpeedButton3->isHidden());
+    // The spread area waits hidden until the deck is fanned.
+    QVERIFY(table->ScrollBox1->isHidden());
+    QCOMPARE(table->DrawnCount, 0);
+
+    // Choosing again lays a fresh spread.
+    chooseSpread(*table, QStringLiteral("Three Cards"));
+    QCOMPARE(table->Spread.PositionCount, 3);
+    QVERIFY(!table->findChild<CardImage *>(QStringLiteral("PositionImage3")));
+}
+
+void TestTableReading::chooserWithoutSpreads()
+{
+    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Spreads")).removeRecursively());
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    QVERIFY(table->SpreadNames.isEmpty());
+    bool ok = false;
+    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        ok = chooser.ListBox1->isHidden() && chooser.Button2->isHidden() &&
+             !chooser.Label1->isHidden() && chooser.Button1->isEnabled() &&
+             chooser.Button1->x() == (chooser.width() - chooser.Button1->width()) / 2 - 6 &&
+             chooser.Label1->text().startsWith(QStringLiteral("Layouts were not found."));
+        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+        return chooser.result();
+    });
+    // A click on the empty table opens the chooser too.
+    QTest::mouseClick(table->Canvas, Qt::LeftButton, {}, QPoint(20, 300));
+    QVERIFY(ok);
+    QVERIFY(table->SpreadName.isEmpty());
+    QCOMPARE(table->Spread.PositionCount, 0);
+    QVERIFY(table->SpeedButton1->isVisible());
+}
+
+void TestTableReading::chooserPreselectsCurrentSpread()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    QStringList order;
+    bool okAtOnce = true;
+    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        for (int row = 0; row < chooser.ListBox1->count(); ++row)
+            order << chooser.ListBox1->item(row)->text();
+        okAtOnce = chooser.Button1->isEnabled();
+        return int(QDialog::Rejected);
+    });
+    table->SelectlayoutF11->trigger();
+    QVERIFY(!okAtOnce);
+    QCOMPARE(order.mid(0, 4),
+             (QStringList{QStringLiteral("Seven Cards Ellipse"), QStringLiteral("Relationship"),
+                          QStringLiteral("Question"), QStringLiteral("Celtic Cross")}));
+
+    chooseSpread(*table, QStringLiteral("Horseshoe"));
+    QString selected;
+    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        selected = chooser.ListBox1->currentItem()->text();
+        okAtOnce = chooser.Button1->isEnabled();
+        QTest::keyClick(chooser.ListBox1, Qt::Key_Escape);
+        return chooser.result();
+    });
+    table->SelectlayoutF12->trigger();
+    QCOMPARE(selected, QStringLiteral("Horseshoe"));
+    QVERIFY(okAtOnce);
+    QCOMPARE(table->Spread.PositionCount, 7); // Cancel changed nothing
+}
+
+void TestTableReading::wholeReadingByClicks()
+{
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
+    QVERIFY(table);
+    shuffleAndFan(*table);
+    QVERIFY(table->DeckFanned);
+    QVERIFY(table->TableReady);
+    QVERIFY(table->ScrollBox1->isVisible());
+    QVERIFY(table->SpeedButton3->isHidden());
+    QCOMPARE(table->Label1->text(), QStringLiteral("Three Cards"));
+    QCOMPARE(table->Label2->text(), QStringLiteral("First card:\n") +
+                                        QString::fromLocal8Bit(table->Spread.Explanation[0]));
+
+    // Where two cards overlap, the one painted on top is drawn.
+    const int top = freeSlot(*table);
+    const quint32 topNumber = table->Cards[top].Number;
+    const QPoint overlap(table->Cards[top].X + 2, table->Cards[top].Y + 60);
+    QVERIFY(table->Cards[top - 1].HitTest(overlap.x(), overlap.y()));
+    QTest::mouseClick(table->Canvas, Qt::LeftButton, {}, overlap);
+    QCOMPARE(table->Spread.CardAt[0], int(topNumber));
+    QCOMPARE(table->Cards[top].X, TCard::OffTable);
+    QCOMPARE(table->Label2->text(), QStringLiteral("Second card:\n") +
+                                        QString::fromLocal8Bit(table->Spread.Explanation[1]));
+
+    clickFanSlot(*table, 10);
+    clickFanSlot(*table, 40);
+    QCOMPARE(table->DrawnCount, 3);
+    QCOMPARE(table->Label2->text(), table->uiText(65));
+    QCOMPARE(QString::fromLocal8Bit(table->PromptText), table->uiText(65));
+    QSet<int> drawn{table->Spread.CardAt[0], table->Spread.CardAt[1], table->Spread.CardAt[2]};
+    QCOMPARE(drawn.size(), 3);
+
+    // The first click on a position turns its card face up, showing its picture.
+    CardImage *first = table->PositionImages[0];
+    const QImage back = first->pixmap().toImage();
+    QTest::mouseClick(first, Qt::LeftButton);
+    QVERIFY(table->Spread.Revealed[0]);
+    QVERIFY(first->pixmap().toImage() != back);
+    QVERIFY(table->ExtraDrawAllowed);
+}
+
+void TestTableReading::threePileCutReordersTheDeck()
+{
+    {
+        QSettings settings = m_fixture.storedSettings();
+        settings.setValue(QStringLiteral("cut3piles"), QStringLiteral("yes"));
+    }
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    chooseSpread(*table, QStringLiteral("Single Card"));
+    QTest::mouseClick(table->SpeedButton1, Qt::LeftButton);
+    QTest::qWait(20);
+    QTest::mouseClick(table->SpeedButton2, Qt::LeftButton);
+    QVERIFY(!table->SpeedButton3->isHidden());
+    QVERIFY(!table->DeckFanned);
+
+    // A click beside the deck is no cut.
+    QTest::mouseClick(table->Canvas, Qt::LeftButton, {}, QPoint(5, 300));
+    QVERIFY(!table->DeckFanned);
+
+    Deck::Slots expected = table->Cards;
+    const QPoint centre(table->width() / 2, table->height() / 2);
+    DeckCut::threePiles(expected, table->DeckSize,
+                        DeckCut::cutPoint(centre.x(), table->width(), table->DeckSize));
+    QTest::mouseClick(table->SpeedButton3, Qt::LeftButton);
+    QVERIFY(table->DeckFanned);
+    for (int slot = 0; slot < table->DeckSize; ++slot)
+        QCOMPARE(table->Cards[slot].Number, expected[slot].Number);
+}
+
+void TestTableReading::automaticDrawFillsEverything()
+{
+    {
+        QSettings settings = m_fixture.storedSettings();
+        settings.setValue(QStringLiteral("drawauto"), QStringLiteral("yes"));
+        settings.setValue(QStringLiteral("MajorOnly"), QStringLiteral("YES"));
+    }
+    auto table = startWithSpread(QStringLiteral("Year Ahead"));
+    QVERIFY(table);
+    QVERIFY(table->AutoDrawPending);
+    shuffleAndFan(*table);
+    QCOMPARE(table->DeckSize, 22);
+    QCOMPARE(table->DrawnCount, 13);
+    QVERIFY(!table->AutoDrawPending);
+    QSet<int> cards;
+    for (int i = 0; i < 13; ++i) {
+        QVERIFY(table->Spread.Filled[i]);
+        QVERIFY(table->Spread.CardAt[i] >= 0 && table->Spread.CardAt[i] < 22);
+        cards.insert(table->Spread.CardAt[i]);
+    }
+    QCOMPARE(cards.size(), 13);
+}
+
+void TestTableReading::extraCardsOnlyAfterAFaceIsUp()
+{
+    auto table = startWithSpread(QStringLiteral("Single Card"));
+    QVERIFY(table);
+    shuffleAndFan(*table);
+    clickFanSlot(*table, freeSlot(*table));
+    QCOMPARE(table->DrawnCount, 1);
+
+    const int next = freeSlot(*table);
+    clickFanSlot(*table, next);
+    QVERIFY(table->Cards[next].isPainted()); // the full spread takes no more
+    QVERIFY(table->ExtraCardImage->isHidden());
+
+    QTest::mouseClick(table->PositionImages[0], Qt::LeftButton);
+    clickFanSlot(*table, next);
+    QVERIFY(!table->Cards[next].isPainted());
+    QVERIFY(!table->ExtraCardImage->isHidden());
+    QCOMPARE(table->ExtraCardNumber, int(table->Cards[next].Number));
+    QCOMPARE(table->DrawnCount, 1);
+}
+
+void TestTableReading::spreadViewToggleAndWheel()
+{
+    // A spread reaching far below the view, so the spread area scrolls.
+    TSpreadParser tall;
+    tall.PositionCount = 2;
+    tall.PosX[0] = 10;
+    tall.PosY[0] = 10;
+    tall.PosX[1] = 600;
+    tall.PosY[1] = 900;
+    RandomGenerator random;
+    QVERIFY(tall.SaveSpread(TSpreadParser::filePath(m_fixture.appDir(), QStringLiteral("Tall")),
+                            random));
+    auto table = startWithSpread(QStringLiteral("Tall"));
+    QVERIFY(table);
+    QCOMPARE(table->ExtentMarker->pos(), QPoint(687, 1048));
+    const QRect normal = table->ScrollBox1->geometry();
+    table->RemoveDeck1->trigger(); // nothing before the deck is fanned
+    QCOMPARE(table->ScrollBox1->geometry(), normal);
+    QVERIFY(!table->SpreadViewEnlarged);
+
+    shuffleAndFan(*table);
+    table->RemoveDeck1->trigger();
+    QVERIFY(table->SpreadViewEnlarged);
+    QCOMPARE(table->ScrollBox1->geometry(), table->Canvas->rect());
+    table->RemoveDeck1->trigger();
+    QCOMPARE(table->ScrollBox1->geometry(), normal);
+
+    QScrollBar *bar = table->ScrollBox1->verticalScrollBar();
+    QVERIFY(bar->maximum() >= 80);
+    QWheelEvent down(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(table->ScrollBox1->viewport(), &down);
+    QCOMPARE(bar->value(), 40);
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, 120), Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(table->Canvas, &up);
+    QCOMPARE(bar->value(), 0);
+}
+
+void TestTableReading::backgroundColourCommands()
+{
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
+    QVERIFY(table);
+    m_fixture.interaction.expectDialog([](QDialog &dialog) {
+        auto &colours = dynamic_cast<QColorDialog &>(dialog);
+        colours.setCurrentColor(QColor(50, 100, 200));
+        colours.accept();
+        return colours.result();
+    });
+    table->Backgroundcolor1->trigger();
+    QCOMPARE(table->BackColor, TColor(0xC86432));
+    QCOMPARE(table->Label4->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
+    QCOMPARE(table->PositionImages[1]->pixmap().toImage().pixelColor(40, 100),
+             QColor(50, 100, 200));
+
+    table->Defaultbackground1->trigger();
+    QCOMPARE(table->BackColor, TColor(1135889));
+    QCOMPARE(table->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QCOMPARE(table->Canvas->grab().toImage().pixelColor(3, 3), QColor(0x11, 0x55, 0x11));
+}
+
+QTEST_MAIN(TestTableReading)
+#include "test_TableReading.moc"
