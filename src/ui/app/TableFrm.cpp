@@ -216,6 +216,7 @@ void TForm1::createMenu()
 
     connect(SelectlayoutF12, &QAction::triggered, this, &TForm1::SelectlayoutF12Click);
     connect(SelectlayoutF11, &QAction::triggered, this, &TForm1::SelectlayoutF11Click);
+    connect(Input1, &QAction::triggered, this, &TForm1::Input1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(RemoveDeck1, &QAction::triggered, this, &TForm1::RemoveDeck1Click);
     connect(Backgroundcolor1, &QAction::triggered, this, &TForm1::Backgroundcolor1Click);
@@ -233,8 +234,8 @@ void TForm1::createMenu()
 
     // Commands whose windows this build does not have yet stay greyed out.
     for (QAction *pending :
-         {Openreading1, Savecurrentreading1, Input1, Print1, Createnewspread1, Editspread1,
-          Selectdesk1, Resizeenlargedcard1, Musicsettings1, Playmusic1})
+         {Openreading1, Savecurrentreading1, Print1, Createnewspread1, Editspread1, Selectdesk1,
+          Resizeenlargedcard1, Musicsettings1, Playmusic1})
         pending->setEnabled(false);
 }
 

@@ -113,6 +113,9 @@ public:
     void DoRandomDraw();
     void FormMouseDown(QMouseEvent *event);
 
+    // Cards chosen by hand
+    void Input1Click();
+
     // Starting a reading
     void Selectnewspread2Click();
     void SelectlayoutF12Click();
@@ -142,9 +145,12 @@ private:
     void FormCloseQuery();
     void FormClose();
 
-    // Hooks for the windows other parts of the program open: choosing a card
-    // by hand, the card detail window and the music player.
+    // Opens the Select card dialog for an empty position and places the card.
     void chooseCardByHand(int position);
+    void placeChosenCard(int position, int number, bool reversed);
+    void promptAfterSignificator();
+    // Hooks for the windows other parts of the program open: the card detail
+    // window and the music player.
     void ShowCardDetail(int number, bool reversed, const QByteArray &subtitle);
     void musicForNewSpread();
 

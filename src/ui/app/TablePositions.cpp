@@ -349,11 +349,6 @@ void TForm1::setPrompt(const QByteArray &text)
     Label2->setText(displayText(text));
 }
 
-void TForm1::chooseCardByHand(int)
-{
-    // Cards are chosen by hand in the Select card dialog, not part of this build yet.
-}
-
 void TForm1::ShowCardDetail(int, bool, const QByteArray &)
 {
     // The card detail window is not part of this build yet.
