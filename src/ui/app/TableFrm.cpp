@@ -109,6 +109,7 @@ void TForm1::FormCreate()
     CommentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
     CommentsWindow->move(width() - CommentsWindow->width(), 0);
     CommentsWindow->Button2->hide();
+    CommentsWindow->centreFirstButton();
     CommentsWindow->hide();
     BackColor = TableColor::DefaultBackColor;
     Label4->show();
@@ -217,6 +218,8 @@ void TForm1::createMenu()
     connect(SelectlayoutF12, &QAction::triggered, this, &TForm1::SelectlayoutF12Click);
     connect(SelectlayoutF11, &QAction::triggered, this, &TForm1::SelectlayoutF11Click);
     connect(Input1, &QAction::triggered, this, &TForm1::Input1Click);
+    connect(Savecurrentreading1, &QAction::triggered, this, &TForm1::Savecurrentreading1Click);
+    connect(Openreading1, &QAction::triggered, this, &TForm1::Openreading1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(RemoveDeck1, &QAction::triggered, this, &TForm1::RemoveDeck1Click);
     connect(Backgroundcolor1, &QAction::triggered, this, &TForm1::Backgroundcolor1Click);
@@ -233,9 +236,8 @@ void TForm1::createMenu()
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 
     // Commands whose windows this build does not have yet stay greyed out.
-    for (QAction *pending :
-         {Openreading1, Savecurrentreading1, Print1, Createnewspread1, Editspread1, Selectdesk1,
-          Resizeenlargedcard1, Musicsettings1, Playmusic1})
+    for (QAction *pending : {Print1, Createnewspread1, Editspread1, Selectdesk1,
+                             Resizeenlargedcard1, Musicsettings1, Playmusic1})
         pending->setEnabled(false);
 }
 

@@ -116,6 +116,10 @@ public:
     // Cards chosen by hand
     void Input1Click();
 
+    // Reading files
+    void Savecurrentreading1Click();
+    void Openreading1Click();
+
     // Starting a reading
     void Selectnewspread2Click();
     void SelectlayoutF12Click();
@@ -153,6 +157,9 @@ private:
     // window and the music player.
     void ShowCardDetail(int number, bool reversed, const QByteArray &subtitle);
     void musicForNewSpread();
+    void musicForOpenedReading();
+    // Runs a file dialog for reading files; the chosen path, empty on cancel.
+    QString chooseReadingFile(bool saving, const QString &proposedName);
 
     void endReadingInProgress();
     void paintPositionLabel(int position);

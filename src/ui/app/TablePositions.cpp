@@ -358,3 +358,8 @@ void TForm1::musicForNewSpread()
 {
     // Background music is not part of this build yet.
 }
+
+void TForm1::musicForOpenedReading()
+{
+    // Background music is not part of this build yet.
+}

@@ -1,9 +1,7 @@
 #include "CommForm.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm9::TForm9(QWidget *parent)
     : QDialog(parent)
@@ -16,17 +14,17 @@ TForm9::TForm9(QWidget *parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2->setObjectName(QStringLiteral("Button2"));
     setWindowTitle(QStringLiteral("Comments"));
+    setFixedSize(289, 160);
+
+    Memo1->setGeometry(16, 16, 257, 97);
+    Button1->setGeometry(56, 124, 81, 25);
+    Button2->setGeometry(152, 124, 81, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addStretch();
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Memo1);
-    layout->addLayout(buttons);
-    resize(320, 240);
+void TForm9::centreFirstButton()
+{
+    Button1->move((width() - Button1->width()) / 2, Button1->y());
 }

@@ -5,13 +5,17 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// The Comments window: shows or takes the comments of a saved reading.
+// The Comments dialog: takes the comments of a reading being saved and,
+// kept open beside the table, shows those of an opened one.
 class TForm9 : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TForm9(QWidget *parent = nullptr);
+
+    // With "No comments" hidden, OK moves to the middle.
+    void centreFirstButton();
 
     QPlainTextEdit *Memo1;
     QPushButton *Button1;

@@ -1,0 +1,232 @@
+#include "ReadingFile.h"
+
+#include "app/TableState.h"
+#include "util/Misc.h"
+#include "util/WholeFile.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <optional>
+#include <utility>
+
+namespace {
+
+ReadingFile::ParseResult unreadable(QString *errorString, const QString &message)
+{
+    if (errorString)
+        *errorString = message;
+    return ReadingFile::ParseResult::Unreadable;
+}
+
+std::optional<qint32> decimal(const QByteArray &field)
+{
+    bool ok = false;
+    const qint32 value = field.toInt(&ok);
+    if (!ok || field.trimmed() != field)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<quint32> cardNumber(const QByteArray &field)
+{
+    const std::optional<qint32> value = decimal(field);
+    if (!value || *value < 0 || *value > Deck::ExtraCard)
+        return std::nullopt;
+    return quint32(*value);
+}
+
+// Cuts the plain body into lines: a line runs up to the next CR, and the CR
+// and the one byte after it (the LF of a well-formed file) are skipped. Text
+// after the last CR is not a line; it is what remains.
+class BodyReader
+{
+public:
+    explicit BodyReader(QByteArray body)
+        : m_body(std::move(body))
+    {}
+
+    std::optional<QByteArray> nextLine()
+    {
+        const qsizetype cr = m_body.indexOf('\r', m_pos);
+        if (cr < 0)
+            return std::nullopt;
+        QByteArray line = m_body.mid(m_pos, cr - m_pos);
+        m_pos = qMin(cr + 2, m_body.size());
+        ++m_lineNumber;
+        return line;
+    }
+
+    QByteArray rest() const { return m_body.mid(m_pos); }
+    // The number of the line read last, counting from 1.
+    int lineNumber() const { return m_lineNumber; }
+
+private:
+    QByteArray m_body;
+    qsizetype m_pos = 0;
+    int m_lineNumber = 0;
+};
+
+QString lineError(const BodyReader &reader, const QString &what)
+{
+    return QStringLiteral("line %1 of the body: %2").arg(reader.lineNumber()).arg(what);
+}
+
+QString missingLineEnd(const BodyReader &reader, const QString &what)
+{
+    return QStringLiteral("line %1 of the body (%2) has no line end")
+        .arg(reader.lineNumber() + 1)
+        .arg(what);
+}
+
+ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFile::Heading &heading,
+                                         BodyReader &reader, QString *errorString)
+{
+    if (fileBytes.isEmpty())
+        return ReadingFile::ParseResult::EmptyFile;
+    const bool current = fileBytes.startsWith(ReadingFile::Header);
+    heading.FileFormat = current ? ReadingFile::Format::Current : ReadingFile::Format::Older;
+    reader = BodyReader(
+        Misc::ScrambleText(current ? fileBytes.mid(ReadingFile::HeaderLength) : fileBytes));
+
+    heading.DeckLineCount = ReadingFile::OlderDeckLineCount;
+    if (current) {
+        const std::optional<QByteArray> countLine = reader.nextLine();
+        if (!countLine)
+            return unreadable(errorString,
+                              missingLineEnd(reader, QStringLiteral("the deck line count")));
+        const std::optional<qint32> count = decimal(*countLine);
+        if (!count || !ReadingFile::isDeckLineCount(*count))
+            return unreadable(errorString,
+                              lineError(reader, QStringLiteral("the deck line count must be "
+                                                               "22, 23, 78 or 79")));
+        heading.DeckLineCount = *count;
+    }
+    const std::optional<QByteArray> name = reader.nextLine();
+    if (!name)
+        return unreadable(errorString, missingLineEnd(reader, QStringLiteral("spread name")));
+    heading.SpreadName = *name;
+    return ReadingFile::ParseResult::Ok;
+}
+
+} // namespace
+
+ReadingFile ReadingFile::fromTable(const TableState &table, const QByteArray &comments)
+{
+    ReadingFile reading;
+    reading.SpreadName = table.SpreadName.toLocal8Bit();
+    for (int slot = 0; slot < qMin(table.DeckSize, Deck::SlotCount); ++slot)
+        reading.Cards.append({table.Cards[slot].Number, table.Cards[slot].Reversed != 0});
+    for (int position = 0; position < table.Spread.PositionCount; ++position)
+        reading.Positions.append(quint32(table.Spread.CardAt[position]));
+    reading.Comments = comments;
+    return reading;
+}
+
+bool ReadingFile::isDeckLineCount(int count)
+{
+    for (const bool majorOnly : {false, true}) {
+        for (const bool deck79 : {false, true}) {
+            if (count == Deck::sizeFor(majorOnly, deck79))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ReadingFile::isComplete(const TableState &table)
+{
+    return table.DeckFanned && table.DrawnCount >= table.Spread.PositionCount;
+}
+
+QByteArray ReadingFile::write() const
+{
+    QByteArray body = QByteArray::number(Cards.size()) + "\r\n" + SpreadName + "\r\n";
+    for (const DeckCard &card : Cards)
+        body += (card.Reversed ? "r" : "") + QByteArray::number(card.Number) + "\r\n";
+    for (quint32 number : Positions)
+        body += QByteArray::number(number) + "\r\n";
+    body += Comments;
+    return QByteArray(Header) + Misc::ScrambleText(body);
+}
+
+bool ReadingFile::save(const QString &path, QString *errorString) const
+{
+    return WholeFile::write(path, write(), errorString);
+}
+
+ReadingFile::ParseResult ReadingFile::readHeading(const QByteArray &fileBytes, Heading &heading,
+                                                  QString *errorString)
+{
+    BodyReader reader{QByteArray()};
+    return readHeadingFrom(fileBytes, heading, reader, errorString);
+}
+
+ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int positionCount,
+                                            QString *errorString)
+{
+    Heading heading;
+    BodyReader reader{QByteArray()};
+    const ParseResult headingResult = readHeadingFrom(fileBytes, heading, reader, errorString);
+    if (headingResult != ParseResult::Ok)
+        return headingResult;
+
+    QList<DeckCard> deck;
+    for (int slot = 0; slot < heading.DeckLineCount; ++slot) {
+        std::optional<QByteArray> line = reader.nextLine();
+        if (!line)
+            return unreadable(errorString, missingLineEnd(reader, QStringLiteral("a deck line")));
+        DeckCard card;
+        if (line->startsWith('r')) {
+            card.Reversed = true;
+            line->remove(0, 1);
+        }
+        const std::optional<quint32> number = cardNumber(*line);
+        if (!number)
+            return unreadable(errorString, lineError(reader, QStringLiteral("a card number "
+                                                                            "must be 0 to 78")));
+        card.Number = *number;
+        deck.append(card);
+    }
+
+    QList<quint32> positions;
+    for (int position = 0; position < positionCount; ++position) {
+        const std::optional<QByteArray> line = reader.nextLine();
+        if (!line)
+            return unreadable(errorString,
+                              missingLineEnd(reader, QStringLiteral("a position line")));
+        const std::optional<quint32> number = cardNumber(*line);
+        if (!number)
+            return unreadable(errorString, lineError(reader, QStringLiteral("a card number "
+                                                                            "must be 0 to 78")));
+        positions.append(*number);
+    }
+
+    FileFormat = heading.FileFormat;
+    SpreadName = heading.SpreadName;
+    Cards = deck;
+    Positions = positions;
+    Comments = reader.rest();
+    return ParseResult::Ok;
+}
+
+QByteArray ReadingFile::commentsFromMemo(const QString &memoText)
+{
+    QByteArray comments = memoText.toLocal8Bit();
+    comments.replace("\r\n", "\n");
+    comments.replace("\n", "\r\n");
+    return comments;
+}
+
+QString ReadingFile::commentsForMemo(const QByteArray &comments)
+{
+    return QString::fromLocal8Bit(comments).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString ReadingFile::proposedFileName(const QDate &date, const QLocale &locale, bool deck79,
+                                      const QString &spreadName)
+{
+    const QByteArray shortDate = locale.toString(date, QLocale::ShortFormat).toLocal8Bit();
+    const QString separator = deck79 ? QStringLiteral(" -Veldmere- ") : QStringLiteral(" - ");
+    return QString::fromLocal8Bit(Misc::DotsForSlashes(shortDate)) + separator + spreadName;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QDate;
+class QLocale;
+struct TableState;
+
+// A finished reading as saved to a ".reading" file: the deck order with the
+// orientations, the spread, the card at each position and the comments.
+// On disk: the plain header "!updatedformat!", then a scrambled body of CR LF
+// lines - the deck line count, the spread name, one line per deck slot
+// ("r" before the number when reversed), one line per position - and the
+// comments, which have no line end of their own. Files without the header
+// are of an older kind whose body lacks the count line and always has 78
+// deck lines. Position lines are counted by the spread, so the number of
+// positions must be known to read a file.
+class ReadingFile
+{
+public:
+    static constexpr char Header[] = "!updatedformat!";
+    static constexpr int HeaderLength = 15;
+    static constexpr int OlderDeckLineCount = 78;
+    static constexpr char WriteFailedMessage[] = "Could not write in a file.";
+
+    enum class Format
+    {
+        Current,
+        Older,
+    };
+
+    enum class ParseResult
+    {
+        Ok,
+        EmptyFile,
+        // Not a reading file, or a damaged one; nothing of it is usable.
+        Unreadable,
+    };
+
+    struct DeckCard
+    {
+        quint32 Number = 0;
+        bool Reversed = false;
+        bool operator==(const DeckCard &other) const
+        {
+            return Number == other.Number && Reversed == other.Reversed;
+        }
+    };
+
+    // What the first lines say; enough to check the reading can be opened
+    // before the spread is known.
+    struct Heading
+    {
+        Format FileFormat = Format::Current;
+        int DeckLineCount = 0;
+        QByteArray SpreadName;
+    };
+
+    Format FileFormat = Format::Current;
+    QByteArray SpreadName;
+    // One entry per deck line: 22, 23, 78 or 79 of them in a readable file.
+    QList<DeckCard> Cards;
+    QList<quint32> Positions;
+    QByteArray Comments;
+
+    // The reading on the table: slots 0..DeckSize-1, the spread's name and
+    // the cards at its positions, with `comments` as stored by
+    // commentsFromMemo().
+    static ReadingFile fromTable(const TableState &table, const QByteArray &comments);
+    // Whether the table holds a reading worth saving: the deck is fanned and
+    // every position has its card.
+    static bool isComplete(const TableState &table);
+
+    // 22, 23, 78 or 79: the deck sizes a reading can be saved with.
+    static bool isDeckLineCount(int count);
+
+    // The whole file in the current format.
+    QByteArray write() const;
+    // Replaces `path` only once the new file is complete, so a failed save
+    // keeps the reading that was there.
+    bool save(const QString &path, QString *errorString = nullptr) const;
+
+    static ParseResult readHeading(const QByteArray &fileBytes, Heading &heading,
+                                   QString *errorString = nullptr);
+    // Fills this record from `fileBytes`, reading `positionCount` position
+    // lines. On failure the record is left as it was and `errorString` says
+    // what is wrong.
+    ParseResult parse(const QByteArray &fileBytes, int positionCount,
+                      QString *errorString = nullptr);
+
+    // The comments typed in the memo as stored: local 8-bit, CR LF line ends.
+    static QByteArray commentsFromMemo(const QString &memoText);
+    static QString commentsForMemo(const QByteArray &comments);
+
+    // The name first offered when saving: the short date with dots for
+    // slashes, " -Veldmere- " for a deck with the 79th card or " - "
+    // otherwise, then the spread name. No extension.
+    static QString proposedFileName(const QDate &date, const QLocale &locale, bool deck79,
+                                    const QString &spreadName);
+};

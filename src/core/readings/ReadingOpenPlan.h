@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ReadingFile.h"
+#include "engine/Deck.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct TableState;
+class UiTextTable;
+
+// Everything opening a reading file will do to the table, worked out before
+// the table changes, so that a damaged file is refused whole. The table
+// window runs the steps that need windows and takes every decision from here.
+class ReadingOpenPlan
+{
+public:
+    static constexpr char NoSuchFileMessage[] = "No such file!";
+    static constexpr char ReadFailedMessage[] = "Could not read from file.";
+
+    enum class Outcome
+    {
+        Ready,
+        // Nothing to open and nothing to say.
+        EmptyFile,
+        NoSuchFile,
+        Unreadable,
+        SpreadMissing,
+        // Made with a deck that has the 79th card, which the current deck
+        // lacks: the warning dialog is shown instead.
+        NeedsDeck79,
+    };
+
+    Outcome Result = Outcome::Unreadable;
+    // The spread as the file names it, and as the spread list names it.
+    QByteArray SpreadNameInFile;
+    QString SpreadName;
+    // The deck the reading is laid with, and the Major Arcana option that
+    // goes with it.
+    int DeckSize = 0;
+    bool MajorOnly = false;
+    // Position lines are counted by the spread file as it is now.
+    int PositionCount = 0;
+    ReadingFile Reading;
+    // For each position, the slot whose card goes there; DeckSize stands for
+    // the spare slot after the deck.
+    QList<int> PositionSlots;
+
+    // Reads the file at `path` for the table `table` as it is now (spread
+    // list, spread files under AppDir, Deck79 and MajorOnly).
+    static ReadingOpenPlan fromFile(const QString &path, const TableState &table);
+    static ReadingOpenPlan fromBytes(const QByteArray &fileBytes, const TableState &table);
+
+    // The index of `name` in `spreadNames` when only the letters a to z are
+    // compared without case; -1 when it is not there.
+    static int findSpread(const QStringList &spreadNames, const QByteArray &name);
+
+    // What to tell the user about the outcome: the message box text, the
+    // warning dialog's text for NeedsDeck79, empty for Ready and EmptyFile.
+    QString message(const UiTextTable &texts) const;
+
+    // Gives slots 0..DeckSize-1 the cards and orientations of the deck lines;
+    // a slot beyond them holds the 79th card, upright. Fan places stay.
+    void applyDeck(Deck::Slots &cards) const;
+    // The slot to draw into position `position`, after applyDeck(). A card
+    // that lies in no slot is first put into the spare slot, upright.
+    int prepareSlot(Deck::Slots &cards, int position) const;
+};

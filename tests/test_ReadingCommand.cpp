@@ -1,0 +1,119 @@
+// Checks `qmfile reading`: a file the program writes unpacks to text and packs
+// back to the same bytes, and bad input fails with a message and exit code 1.
+#include "readings/ReadingFile.h"
+#include "util/WholeFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestReadingCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void roundTripGivesTheSameFile();
+    void badInputFails_data();
+    void badInputFails();
+
+private:
+    int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
+               QByteArray *errors = nullptr);
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestReadingCommand::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+int TestReadingCommand::qmfile(const QStringList &arguments, QByteArray *output, QByteArray *errors)
+{
+    QProcess process;
+    process.start(QStringLiteral(QMFILE_PATH), QStringList{QStringLiteral("reading")} + arguments);
+    if (!process.waitForFinished(30000))
+        return -1;
+    if (output)
+        *output = process.readAllStandardOutput();
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void TestReadingCommand::roundTripGivesTheSameFile()
+{
+    ReadingFile reading;
+    reading.SpreadName = "Seven Cards";
+    for (int number = 0; number < 79; ++number)
+        reading.Cards.append({quint32((number * 7) % 79), number % 4 == 1});
+    reading.Positions = {0, 7, 14, 78};
+    // Comments that begin like position lines still pack to the same bytes.
+    reading.Comments = "3\r\n14\r\nthird line";
+    QVERIFY(reading.save(path(QStringLiteral("a.reading"))));
+
+    QByteArray text;
+    QCOMPARE(
+        qmfile({QStringLiteral("unpack"), path(QStringLiteral("a.reading")), QStringLiteral("4")},
+               &text),
+        0);
+    QVERIFY(text.startsWith("format current\nspread Seven Cards\ndeck 79\n0\n7 r\n14\n"));
+    QVERIFY(text.contains("\npositions 4\n0\n7\n14\n78\ncomments\n3\r\n14\r\nthird line"));
+    QVERIFY(WholeFile::write(path(QStringLiteral("a.txt")), text));
+    QCOMPARE(qmfile({QStringLiteral("pack"), path(QStringLiteral("a.txt")),
+                     path(QStringLiteral("b.reading"))}),
+             0);
+
+    QCOMPARE(qmfile({QStringLiteral("unpack"), path(QStringLiteral("a.reading"))}, &text), 0);
+    QVERIFY(text.contains("\npositions 6\n"));
+    QVERIFY(WholeFile::write(path(QStringLiteral("c.txt")), text));
+    QCOMPARE(qmfile({QStringLiteral("pack"), path(QStringLiteral("c.txt")),
+                     path(QStringLiteral("c.reading"))}),
+             0);
+
+    QByteArray original;
+    QByteArray packed;
+    QByteArray guessed;
+    QVERIFY(WholeFile::read(path(QStringLiteral("a.reading")), original));
+    QVERIFY(WholeFile::read(path(QStringLiteral("b.reading")), packed));
+    QVERIFY(WholeFile::read(path(QStringLiteral("c.reading")), guessed));
+    QCOMPARE(packed, original);
+    QCOMPARE(guessed, original);
+}
+
+void TestReadingCommand::badInputFails_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("damaged file") << QStringList{QStringLiteral("unpack"), QStringLiteral("in")}
+                                  << QByteArray("!updatedformat!\xcd\xcd\xf2");
+    QTest::newRow("empty file") << QStringList{QStringLiteral("unpack"), QStringLiteral("in")}
+                                << QByteArray();
+    QTest::newRow("missing file") << QStringList{QStringLiteral("unpack"), QStringLiteral("none")}
+                                  << QByteArray("x");
+    QTest::newRow("bad text") << QStringList{QStringLiteral("pack"), QStringLiteral("in"),
+                                             QStringLiteral("out")}
+                              << QByteArray("format current\nspread Q\ndeck 3\n");
+    QTest::newRow("unknown command")
+        << QStringList{QStringLiteral("show"), QStringLiteral("in")} << QByteArray("x");
+}
+
+void TestReadingCommand::badInputFails()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QVERIFY(WholeFile::write(path(QStringLiteral("in")), input));
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        arguments[i] = path(arguments[i]);
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(qmfile(arguments, &output, &errors), 1);
+    QVERIFY(output.isEmpty());
+    QVERIFY(errors.startsWith("qmfile: "));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
+}
+
+QTEST_GUILESS_MAIN(TestReadingCommand)
+#include "test_ReadingCommand.moc"

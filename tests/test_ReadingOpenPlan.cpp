@@ -1,0 +1,289 @@
+// Checks what opening a reading file decides before the table changes: the
+// spread, the deck size, the slot of every position card, and that no file,
+// however damaged, gets past the checks with an out-of-range slot.
+#include "app/TableState.h"
+#include "lang/UiText.h"
+#include "readings/ReadingOpenPlan.h"
+#include "spreads/SpParser.h"
+#include "util/Misc.h"
+#include "util/RandomGenerator.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Deck lines for a reading of `lineCount` cards: the cards of that deck in
+// descending order, every third one reversed.
+QList<ReadingFile::DeckCard> deckLines(int lineCount)
+{
+    QList<ReadingFile::DeckCard> cards;
+    for (int slot = 0; slot < lineCount; ++slot) {
+        quint32 number = quint32(lineCount - 1 - slot);
+        if (lineCount == 23 && number == 22)
+            number = 78;
+        cards.append({number, slot % 3 == 0});
+    }
+    return cards;
+}
+
+QByteArray readingBytes(int lineCount, QList<quint32> positions, const QByteArray &comments,
+                        const QByteArray &spreadName = "Question")
+{
+    ReadingFile reading;
+    reading.SpreadName = spreadName;
+    reading.Cards = deckLines(lineCount);
+    reading.Positions = std::move(positions);
+    reading.Comments = comments;
+    return reading.write();
+}
+
+} // namespace
+
+class TestReadingOpenPlan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void deckFollowsTheReading_data();
+    void deckFollowsTheReading();
+    void cardMissingFromTheDeckTakesTheSpareSlot();
+    void spreadIsLookedUpIgnoringCaseOfLatinLetters();
+    void positionLinesAreCountedByTheSpread_data();
+    void positionLinesAreCountedByTheSpread();
+    void refusesWhatCannotBeLaid_data();
+    void refusesWhatCannotBeLaid();
+    void nothingToOpen();
+    void damagedFilesNeverPassWithBadSlots();
+
+private:
+    void saveSpread(const QString &name, int positions);
+    std::unique_ptr<QTemporaryDir> m_dir;
+    TableState m_table;
+};
+
+void TestReadingOpenPlan::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
+    m_table = TableState();
+    m_table.AppDir = m_dir->path();
+    m_table.SpreadNames = {QStringLiteral("Celtic"), QStringLiteral("Question")};
+    saveSpread(QStringLiteral("Question"), 3);
+}
+
+void TestReadingOpenPlan::saveSpread(const QString &name, int positions)
+{
+    TSpreadParser spread;
+    spread.PositionCount = positions;
+    RandomGenerator random;
+    QVERIFY(spread.SaveSpread(TSpreadParser::filePath(m_dir->path(), name), random));
+}
+
+void TestReadingOpenPlan::deckFollowsTheReading_data()
+{
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<bool>("majorOnly");
+    QTest::addColumn<bool>("deck79");
+    QTest::addColumn<int>("deckSize");
+    QTest::newRow("22 lines switch a full deck to Major Arcana") << 22 << false << false << 22;
+    QTest::newRow("22 lines with the 79th card") << 22 << false << true << 23;
+    QTest::newRow("78 lines switch Major Arcana off") << 78 << true << false << 78;
+    QTest::newRow("78 lines keep the 79th card last") << 78 << false << true << 79;
+    QTest::newRow("79 lines") << 79 << true << true << 79;
+    QTest::newRow("23 lines") << 23 << false << true << 23;
+    QTest::newRow("79 lines without the 79th card") << 79 << false << false << 0;
+    QTest::newRow("23 lines without the 79th card") << 23 << true << false << 0;
+}
+
+void TestReadingOpenPlan::deckFollowsTheReading()
+{
+    QFETCH(int, lineCount);
+    QFETCH(bool, majorOnly);
+    QFETCH(bool, deck79);
+    QFETCH(int, deckSize);
+    m_table.MajorOnly = majorOnly;
+    m_table.Deck79 = deck79;
+    const QList<ReadingFile::DeckCard> lines = deckLines(lineCount);
+    const QList<quint32> positions = {lines[0].Number, lines[1].Number,
+                                      lines[lineCount - 1].Number};
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromBytes(readingBytes(lineCount, positions, "notes"), m_table);
+    if (deckSize == 0) {
+        QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::NeedsDeck79);
+        return;
+    }
+    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.SpreadName, QStringLiteral("Question"));
+    QCOMPARE(plan.DeckSize, deckSize);
+    QCOMPARE(plan.MajorOnly, deckSize < 25);
+    QCOMPARE(plan.Reading.Comments, QByteArray("notes"));
+
+    Deck::Slots cards;
+    for (TCard &card : cards) {
+        card.Number = 99;
+        card.Reversed = 1;
+    }
+    plan.applyDeck(cards);
+    for (int slot = 0; slot < lineCount; ++slot) {
+        QCOMPARE(cards[slot].Number, lines[slot].Number);
+        QCOMPARE(cards[slot].Reversed != 0, lines[slot].Reversed);
+    }
+    if (deckSize > lineCount) {
+        QCOMPARE(cards[lineCount].Number, quint32(Deck::ExtraCard));
+        QCOMPARE(cards[lineCount].Reversed, quint8(0));
+    }
+    if (deckSize < Deck::SlotCount)
+        QCOMPARE(cards[deckSize].Number, 99u); // the spare slot is left alone
+    QCOMPARE(plan.PositionSlots, QList<int>({0, 1, lineCount - 1}));
+}
+
+void TestReadingOpenPlan::cardMissingFromTheDeckTakesTheSpareSlot()
+{
+    // Major Arcana only, yet court card 40 and card 77 lie in the spread: each
+    // in turn is put into the spare slot after the deck and drawn from there.
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromBytes(readingBytes(22, {40, 21, 77}, QByteArray()), m_table);
+    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.PositionSlots, QList<int>({22, 0, 22}));
+    Deck::Slots cards;
+    plan.applyDeck(cards);
+    cards[22].Reversed = 1;
+    QCOMPARE(plan.prepareSlot(cards, 0), 22);
+    QCOMPARE(cards[22].Number, 40u);
+    QCOMPARE(cards[22].Reversed, quint8(0));
+    QCOMPARE(plan.prepareSlot(cards, 1), 0);
+    QCOMPARE(cards[0].Number, 21u);
+    QCOMPARE(plan.prepareSlot(cards, 2), 22);
+    QCOMPARE(cards[22].Number, 77u);
+}
+
+void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
+{
+    const ReadingOpenPlan upper =
+        ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "QUESTION"), m_table);
+    QCOMPARE(upper.Result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(upper.SpreadName, QStringLiteral("Question"));
+
+    const QStringList names = {QStringLiteral("Été"), QStringLiteral("été")};
+    QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("éTé").toLocal8Bit()), 1);
+    QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("ÉTÉ").toLocal8Bit()), -1);
+
+    QList<QByteArray> lines(UiTextTable::InitialLineCount);
+    lines[UiText::SpreadMissingForReading] = "This spread is not installed:";
+    UiTextTable texts;
+    texts.replace(lines);
+    const ReadingOpenPlan missing =
+        ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "Nowhere"), m_table);
+    QCOMPARE(missing.Result, ReadingOpenPlan::Outcome::SpreadMissing);
+    QCOMPARE(missing.message(texts), QStringLiteral("This spread is not installed: 'Nowhere'."));
+}
+
+void TestReadingOpenPlan::positionLinesAreCountedByTheSpread_data()
+{
+    QTest::addColumn<int>("spreadPositions");
+    QTest::addColumn<QByteArray>("comments");
+    QTest::addColumn<bool>("ready");
+    QTest::addColumn<QByteArray>("commentsRead");
+    QTest::newRow("spread grew, comment line is a number")
+        << 4 << QByteArray("12\r\nfine") << true << QByteArray("fine");
+    QTest::newRow("spread grew, comment is text")
+        << 4 << QByteArray("fine") << false << QByteArray();
+    QTest::newRow("spread shrank") << 2 << QByteArray("fine") << true << QByteArray("3\r\nfine");
+}
+
+void TestReadingOpenPlan::positionLinesAreCountedByTheSpread()
+{
+    QFETCH(int, spreadPositions);
+    QFETCH(QByteArray, comments);
+    QFETCH(bool, ready);
+    QFETCH(QByteArray, commentsRead);
+    saveSpread(QStringLiteral("Question"), spreadPositions);
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, comments), m_table);
+    QCOMPARE(plan.Result,
+             ready ? ReadingOpenPlan::Outcome::Ready : ReadingOpenPlan::Outcome::Unreadable);
+    if (ready) {
+        QCOMPARE(plan.PositionSlots.size(), spreadPositions);
+        QCOMPARE(plan.Reading.Comments, commentsRead);
+    }
+}
+
+void TestReadingOpenPlan::refusesWhatCannotBeLaid_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    ReadingFile twice;
+    twice.SpreadName = "Question";
+    twice.Cards = deckLines(79);
+    twice.Cards[10].Number = 5; // card 5 twice, card 68 nowhere
+    twice.Positions = {68, 1, 2};
+    QTest::newRow("79 cards, position card in no slot") << twice.write();
+    twice.Positions = {5, 1, 2};
+    QTest::newRow("card in two slots") << twice.write();
+    QTest::newRow("bad deck line count")
+        << QByteArray("!updatedformat!" + Misc::ScrambleText("77\r\nQuestion\r\n"));
+}
+
+void TestReadingOpenPlan::refusesWhatCannotBeLaid()
+{
+    QFETCH(QByteArray, bytes);
+    m_table.Deck79 = true;
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
+    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Unreadable);
+    QCOMPARE(plan.message(UiTextTable()), QStringLiteral("Could not read from file."));
+}
+
+void TestReadingOpenPlan::nothingToOpen()
+{
+    const ReadingOpenPlan empty = ReadingOpenPlan::fromBytes(QByteArray(), m_table);
+    QCOMPARE(empty.Result, ReadingOpenPlan::Outcome::EmptyFile);
+    QVERIFY(empty.message(UiTextTable()).isEmpty());
+    const ReadingOpenPlan absent =
+        ReadingOpenPlan::fromFile(m_dir->filePath(QStringLiteral("none.reading")), m_table);
+    QCOMPARE(absent.Result, ReadingOpenPlan::Outcome::NoSuchFile);
+    QCOMPARE(absent.message(UiTextTable()), QStringLiteral("No such file!"));
+}
+
+void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
+{
+    QRandomGenerator random(1958);
+    const QList<QByteArray> valid = {readingBytes(22, {3, 40, 21}, "a\r\nb"),
+                                     readingBytes(79, {78, 0, 1}, "7"),
+                                     readingBytes(78, {1, 2, 3}, "").mid(19)}; // older format
+    int ready = 0;
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray bytes = valid[round % valid.size()];
+        switch (random.bounded(4)) {
+        case 0: // truncated
+            bytes.truncate(random.bounded(int(bytes.size())));
+            break;
+        case 1: // a few bytes changed
+            for (int i = random.bounded(1, 4); i > 0; --i)
+                bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+            break;
+        case 2: // a CR LF inserted
+            bytes.insert(random.bounded(int(bytes.size())), "\xf2\xf5");
+            break;
+        default: // noise, sometimes behind the header
+            bytes = random.bounded(2) ? QByteArray("!updatedformat!") : QByteArray();
+            for (int i = random.bounded(300); i > 0; --i)
+                bytes.append(char(random.bounded(256)));
+        }
+        m_table.Deck79 = random.bounded(2);
+        m_table.MajorOnly = random.bounded(2);
+        const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
+        if (plan.Result != ReadingOpenPlan::Outcome::Ready)
+            continue;
+        ++ready;
+        QVERIFY(plan.DeckSize >= plan.Reading.Cards.size() && plan.DeckSize <= Deck::SlotCount);
+        QCOMPARE(plan.PositionSlots.size(), plan.PositionCount);
+        for (const int slot : plan.PositionSlots)
+            QVERIFY(slot >= 0 && slot <= plan.DeckSize && slot < Deck::SlotCount);
+    }
+    QVERIFY(ready > 0);
+}
+
+QTEST_GUILESS_MAIN(TestReadingOpenPlan)
+#include "test_ReadingOpenPlan.moc"

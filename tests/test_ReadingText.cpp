@@ -1,0 +1,82 @@
+// Checks the readable text form of a reading: what is printed, that it
+// reads back, and that text a reading file cannot hold is refused by line.
+#include "readings/ReadingFile.h"
+#include "readings/ReadingText.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray deckText(int lines)
+{
+    QByteArray text = "deck " + QByteArray::number(lines) + "\n";
+    for (int number = 0; number < lines; ++number)
+        text += QByteArray::number(number) + (number == 2 ? " r\n" : "\n");
+    return text;
+}
+
+} // namespace
+
+class TestReadingText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsAndReadsBack();
+    void refusesWhatAFileCannotHold_data();
+    void refusesWhatAFileCannotHold();
+};
+
+void TestReadingText::printsAndReadsBack()
+{
+    const QByteArray text = "format older\r\nspread Three Cards\n" + deckText(22) +
+                            "positions 2\n2\n0\ncomments\n1\r\nsecond line\n";
+    ReadingFile reading;
+    QString error;
+    QVERIFY2(ReadingText::parse(text, reading, &error), qPrintable(error));
+    QCOMPARE(reading.FileFormat, ReadingFile::Format::Older);
+    QCOMPARE(reading.SpreadName, QByteArray("Three Cards"));
+    QCOMPARE(reading.Cards.size(), 22);
+    QVERIFY(reading.Cards[2].Reversed && !reading.Cards[3].Reversed);
+    QCOMPARE(reading.Cards[21].Number, 21u);
+    QCOMPARE(reading.Positions, QList<quint32>({2, 0}));
+    QCOMPARE(reading.Comments, QByteArray("1\r\nsecond line\n"));
+
+    QByteArray printed = text;
+    printed.replace("format older\r\n", "format older\n");
+    QCOMPARE(ReadingText::format(reading), printed);
+}
+
+void TestReadingText::refusesWhatAFileCannotHold_data()
+{
+    const QByteArray head = "format current\nspread Q\n";
+    const QByteArray tail = "positions 1\n5\ncomments\n";
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("unknown format") << "format new\n" + deckText(22) << "line 1";
+    QTest::newRow("no spread name") << "format current\nspread \n" + deckText(22) << "line 2";
+    QTest::newRow("21 deck lines") << head + deckText(21) + tail << "line 3";
+    QTest::newRow("card 79") << head + deckText(22).replace("\n7\n", "\n79\n") + tail << "line 11";
+    QTest::newRow("capital R") << head + deckText(22).replace(" r\n", " R\n") + tail << "line 6";
+    QTest::newRow("deck cut short") << head + deckText(78).left(40) << "fewer than 78";
+    QTest::newRow("80 positions") << head + deckText(22) + "positions 80\n"
+                                  << "line 26";
+    QTest::newRow("no comments line") << head + deckText(22) + "positions 1\n5\n"
+                                      << "line 28";
+    QTest::newRow("NUL in comments") << head + deckText(22) + tail + QByteArray("a\0b", 3) << "NUL";
+}
+
+void TestReadingText::refusesWhatAFileCannotHold()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, where);
+    ReadingFile reading;
+    reading.SpreadName = "Kept";
+    QString error;
+    QVERIFY(!ReadingText::parse(text, reading, &error));
+    QVERIFY2(error.contains(where), qPrintable(error));
+    QCOMPARE(reading.SpreadName, QByteArray("Kept"));
+}
+
+QTEST_GUILESS_MAIN(TestReadingText)
+#include "test_ReadingText.moc"

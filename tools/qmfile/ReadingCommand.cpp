@@ -1,0 +1,102 @@
+#include "ReadingCommand.h"
+
+#include "engine/Deck.h"
+#include "readings/ReadingFile.h"
+#include "readings/ReadingText.h"
+#include "spreads/SpParser.h"
+#include "util/WholeFile.h"
+
+#include <cstdio>
+
+namespace {
+
+int failure(const QString &message)
+{
+    std::fprintf(stderr, "qmfile: %s\n", qPrintable(message));
+    return 1;
+}
+
+// A reading file does not say how many positions its spread has. Without
+// the spread at hand, the lines right after the deck that hold nothing but a
+// card number are taken for position lines; packing the text again gives the
+// same file whichever way a comment that is a bare number is counted.
+int guessPositionCount(const QByteArray &afterDeck)
+{
+    int count = 0;
+    qsizetype pos = 0;
+    while (count < TSpreadParser::Capacity) {
+        const qsizetype end = afterDeck.indexOf("\r\n", pos);
+        if (end < 0)
+            break;
+        const QByteArray line = afterDeck.mid(pos, end - pos);
+        bool ok = false;
+        const int number = line.toInt(&ok);
+        if (!ok || number < 0 || number > Deck::ExtraCard || QByteArray::number(number) != line)
+            break;
+        ++count;
+        pos = end + 2;
+    }
+    return count;
+}
+
+int unpack(const QString &path, const QString &positionsArgument)
+{
+    QByteArray bytes;
+    QString error;
+    if (!WholeFile::read(path, bytes, &error))
+        return failure(QStringLiteral("%1: %2").arg(path, error));
+
+    int positions = 0;
+    if (!positionsArgument.isNull()) {
+        bool ok = false;
+        positions = positionsArgument.toInt(&ok);
+        if (!ok || positions < 0 || positions > TSpreadParser::Capacity)
+            return failure(QStringLiteral("POSITIONS must be a number from 0 to %1")
+                               .arg(TSpreadParser::Capacity));
+    }
+
+    ReadingFile reading;
+    ReadingFile::ParseResult result = reading.parse(bytes, positions, &error);
+    if (result == ReadingFile::ParseResult::Ok && positionsArgument.isNull()) {
+        positions = guessPositionCount(reading.Comments);
+        result = reading.parse(bytes, positions, &error);
+    }
+    switch (result) {
+    case ReadingFile::ParseResult::EmptyFile:
+        return failure(QStringLiteral("%1: the file is empty").arg(path));
+    case ReadingFile::ParseResult::Unreadable:
+        return failure(QStringLiteral("%1: not a readable reading file: %2").arg(path, error));
+    case ReadingFile::ParseResult::Ok:
+        break;
+    }
+    const QByteArray text = ReadingText::format(reading);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+int pack(const QString &textPath, const QString &outPath)
+{
+    QByteArray text;
+    QString error;
+    if (!WholeFile::read(textPath, text, &error))
+        return failure(QStringLiteral("%1: %2").arg(textPath, error));
+    ReadingFile reading;
+    if (!ReadingText::parse(text, reading, &error))
+        return failure(QStringLiteral("%1: %2").arg(textPath, error));
+    if (!reading.save(outPath, &error))
+        return failure(QStringLiteral("%1: %2").arg(outPath, error));
+    return 0;
+}
+
+} // namespace
+
+int ReadingCommand::run(const QStringList &arguments)
+{
+    if ((arguments.size() == 2 || arguments.size() == 3) &&
+        arguments.at(0) == QLatin1String("unpack"))
+        return unpack(arguments.at(1), arguments.value(2));
+    if (arguments.size() == 3 && arguments.at(0) == QLatin1String("pack"))
+        return pack(arguments.at(1), arguments.at(2));
+    return failure(QStringLiteral(
+        "usage: qmfile reading unpack FILE [POSITIONS] | qmfile reading pack TEXT OUT"));
+}
