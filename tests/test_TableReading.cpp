@@ -5,6 +5,7 @@
 #include "app/TableCanvas.h"
 #include "app/TableFrm.h"
 #include "cards/CardImage.h"
+#include "cards/ShowForm.h"
 #include "engine/DeckCut.h"
 #include "spreads/SelectSp.h"
 #include "util/RandomGenerator.h"
@@ -241,6 +242,22 @@ void TestTableReading::wholeReadingByClicks()
     QVERIFY(table->Spread.Revealed[0]);
     QVERIFY(first->pixmap().toImage() != back);
     QVERIFY(table->ExtraDrawAllowed);
+
+    // The second click opens the card's detail window.
+    QString title;
+    QString subtitle;
+    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+        auto &detail = dynamic_cast<TForm4 &>(dialog);
+        title = detail.Label1->text();
+        subtitle = detail.Label2->text();
+        QTest::mouseClick(detail.BitBtn1, Qt::LeftButton);
+        return detail.result();
+    });
+    QTest::mouseClick(first, Qt::LeftButton);
+    const QString expectedTitle =
+        QString::fromLocal8Bit(table->CardTitles[table->Spread.CardAt[0]]);
+    QVERIFY2(title.startsWith(expectedTitle), qPrintable(title));
+    QCOMPARE(subtitle, QString::fromLocal8Bit(table->Spread.Explanation[0]));
 }
 
 void TestTableReading::threePileCutReordersTheDeck()

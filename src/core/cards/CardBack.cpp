@@ -139,6 +139,12 @@ QImage CardBack::render(const QSize &size)
         painter.drawPath(star(at, 4, unit * 0.05, unit * 0.016));
 
     paintMedallion(painter, card.center(), unit * 0.26, line);
+
+    // A pale edge keeps backs apart where they lie stacked or fanned.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(GoldPale, 1));
+    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
     painter.end();
 
     makeHalfTurnSymmetric(image);

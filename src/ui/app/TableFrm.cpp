@@ -224,6 +224,7 @@ void TForm1::createMenu()
     connect(RemoveDeck1, &QAction::triggered, this, &TForm1::RemoveDeck1Click);
     connect(Backgroundcolor1, &QAction::triggered, this, &TForm1::Backgroundcolor1Click);
     connect(Defaultbackground1, &QAction::triggered, this, &TForm1::Defaultbackground1Click);
+    connect(Resizeenlargedcard1, &QAction::triggered, this, &TForm1::Resizeenlargedcard1Click);
     connect(MajorArcanaonly1, &QAction::triggered, this, &TForm1::MajorArcanaonly1Click);
     connect(Usereversedpositions1, &QAction::triggered, this, &TForm1::Usereversedpositions1Click);
     connect(Drawcardsautomatically1, &QAction::triggered, this,
@@ -236,8 +237,8 @@ void TForm1::createMenu()
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 
     // Commands whose windows this build does not have yet stay greyed out.
-    for (QAction *pending : {Print1, Createnewspread1, Editspread1, Selectdesk1,
-                             Resizeenlargedcard1, Musicsettings1, Playmusic1})
+    for (QAction *pending :
+         {Print1, Createnewspread1, Editspread1, Selectdesk1, Musicsettings1, Playmusic1})
         pending->setEnabled(false);
 }
 

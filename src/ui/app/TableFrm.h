@@ -136,6 +136,7 @@ public:
     void Defaultbackground1Click();
     void RemoveDeck1Click();
     void RestoreDeck();
+    void Resizeenlargedcard1Click();
     void Language1Click();
     void Contents1Click();
     void About1Click();
@@ -153,9 +154,8 @@ private:
     void chooseCardByHand(int position);
     void placeChosenCard(int position, int number, bool reversed);
     void promptAfterSignificator();
-    // Hooks for the windows other parts of the program open: the card detail
-    // window and the music player.
     void ShowCardDetail(int number, bool reversed, const QByteArray &subtitle);
+    // Hooks for the music player, which this build does not have yet.
     void musicForNewSpread();
     void musicForOpenedReading();
     // Runs a file dialog for reading files; the chosen path, empty on cancel.

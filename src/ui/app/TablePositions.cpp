@@ -6,6 +6,8 @@
 #include "TableCanvas.h"
 #include "cards/CardImage.h"
 #include "cards/CardPicture.h"
+#include "cards/Resize.h"
+#include "cards/ShowForm.h"
 #include "engine/Deck.h"
 #include "engine/Drawing.h"
 #include "lang/UiText.h"
@@ -349,9 +351,14 @@ void TForm1::setPrompt(const QByteArray &text)
     Label2->setText(displayText(text));
 }
 
-void TForm1::ShowCardDetail(int, bool, const QByteArray &)
+void TForm1::ShowCardDetail(int number, bool reversed, const QByteArray &subtitle)
 {
-    // The card detail window is not part of this build yet.
+    TForm4::ShowCardDetail(*this, m_interaction, this, number, reversed, subtitle);
+}
+
+void TForm1::Resizeenlargedcard1Click()
+{
+    TForm12::run(*this, m_interaction, this);
 }
 
 void TForm1::musicForNewSpread()
