@@ -5,6 +5,8 @@
 #include "spreads/SpParser.h"
 #include "util/RandomGenerator.h"
 
+#include "SpreadBuilder.h"
+
 #include <QtTest>
 
 namespace {
@@ -21,18 +23,6 @@ UiTextTable promptTexts()
     UiTextTable table;
     table.replace(lines);
     return table;
-}
-
-TSpreadParser spreadWith(int positions, int significators)
-{
-    TSpreadParser spread;
-    spread.PositionCount = positions;
-    spread.SignificatorCount = significators;
-    for (int i = 0; i < positions; ++i) {
-        spread.IsSignificator[i] = i < significators;
-        spread.Explanation[i] = "place " + QByteArray::number(i);
-    }
-    return spread;
 }
 
 } // namespace
@@ -99,7 +89,7 @@ void TestDrawing::promptsCountOrdinaryPositions()
     QFETCH(int, drawn);
     QFETCH(QByteArray, prompt);
     const UiTextTable texts = promptTexts();
-    const auto result = Drawing::promptAfterDraw(texts, spreadWith(8, 2), drawn);
+    const auto result = Drawing::promptAfterDraw(texts, spreadWith(8, 2, "place "), drawn);
     QCOMPARE(result.has_value(), !prompt.isEmpty());
     if (result)
         QCOMPARE(*result, prompt);

@@ -17,6 +17,8 @@ private slots:
     void dotsForSlashes_data();
     void dotsForSlashes();
     void bytesToStringStopsAtZero();
+    void decimalAcceptsOnlyWholeNumbers_data();
+    void decimalAcceptsOnlyWholeNumbers();
 };
 
 void TestMisc::scrambleFlipsAllButZeroAndFF()
@@ -101,6 +103,32 @@ void TestMisc::bytesToStringStopsAtZero()
     QCOMPARE(Misc::BytesToString(QByteArray("ab\0cd", 5)), QByteArray("ab"));
     QCOMPARE(Misc::BytesToString(QByteArray("\0ab", 3)), QByteArray());
     QCOMPARE(Misc::BytesToString(QByteArray("abc")), QByteArray("abc"));
+}
+
+void TestMisc::decimalAcceptsOnlyWholeNumbers_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << QByteArray("206") << true << 206;
+    QTest::newRow("negative") << QByteArray("-15") << true << -15;
+    QTest::newRow("zero") << QByteArray("0") << true << 0;
+    QTest::newRow("empty") << QByteArray() << false << 0;
+    QTest::newRow("leading space") << QByteArray(" 5") << false << 0;
+    QTest::newRow("trailing CR") << QByteArray("5\r") << false << 0;
+    QTest::newRow("word") << QByteArray("five") << false << 0;
+    QTest::newRow("too large") << QByteArray("2147483648") << false << 0;
+}
+
+void TestMisc::decimalAcceptsOnlyWholeNumbers()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const std::optional<qint32> parsed = Misc::Decimal(field);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
 }
 
 QTEST_GUILESS_MAIN(TestMisc)

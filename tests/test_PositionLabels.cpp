@@ -4,23 +4,9 @@
 #include "spreads/SpParser.h"
 #include "spreads/SpreadText.h"
 
+#include "SpreadBuilder.h"
+
 #include <QtTest>
-
-namespace {
-
-TSpreadParser spreadWith(int positions, int significators)
-{
-    TSpreadParser spread;
-    spread.PositionCount = positions;
-    spread.SignificatorCount = significators;
-    for (int i = 0; i < positions; ++i) {
-        spread.IsSignificator[i] = i < significators;
-        spread.Explanation[i] = "E" + QByteArray::number(i);
-    }
-    return spread;
-}
-
-} // namespace
 
 class TestPositionLabels : public QObject
 {

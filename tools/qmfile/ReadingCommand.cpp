@@ -1,20 +1,16 @@
 #include "ReadingCommand.h"
 
+#include "CommandOutput.h"
 #include "engine/Deck.h"
 #include "readings/ReadingFile.h"
 #include "readings/ReadingText.h"
 #include "spreads/SpParser.h"
 #include "util/WholeFile.h"
 
-#include <cstdio>
-
 namespace {
 
-int failure(const QString &message)
-{
-    std::fprintf(stderr, "qmfile: %s\n", qPrintable(message));
-    return 1;
-}
+using CommandOutput::failure;
+using CommandOutput::print;
 
 // A reading file does not say how many positions its spread has. Without
 // the spread at hand, the lines right after the deck that hold nothing but a
@@ -70,8 +66,7 @@ int unpack(const QString &path, const QString &positionsArgument)
         break;
     }
     const QByteArray text = ReadingText::format(reading);
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return 0;
+    return print(text);
 }
 
 int pack(const QString &textPath, const QString &outPath)

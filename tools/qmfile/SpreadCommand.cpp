@@ -1,19 +1,15 @@
 #include "SpreadCommand.h"
 
+#include "CommandOutput.h"
 #include "spreads/SpParser.h"
 #include "spreads/SpreadText.h"
 #include "util/RandomGenerator.h"
 #include "util/WholeFile.h"
 
-#include <cstdio>
-
 namespace {
 
-int failure(const QString &message)
-{
-    std::fprintf(stderr, "qmfile: %s\n", qPrintable(message));
-    return 1;
-}
+using CommandOutput::failure;
+using CommandOutput::print;
 
 int unpack(const QString &path)
 {
@@ -27,8 +23,7 @@ int unpack(const QString &path)
         break;
     }
     const QByteArray text = SpreadText::format(spread);
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return 0;
+    return print(text);
 }
 
 int pack(const QString &textPath, const QString &outPath)

@@ -19,18 +19,9 @@ ReadingFile::ParseResult unreadable(QString *errorString, const QString &message
     return ReadingFile::ParseResult::Unreadable;
 }
 
-std::optional<qint32> decimal(const QByteArray &field)
-{
-    bool ok = false;
-    const qint32 value = field.toInt(&ok);
-    if (!ok || field.trimmed() != field)
-        return std::nullopt;
-    return value;
-}
-
 std::optional<quint32> cardNumber(const QByteArray &field)
 {
-    const std::optional<qint32> value = decimal(field);
+    const std::optional<qint32> value = Misc::Decimal(field);
     if (!value || *value < 0 || *value > Deck::ExtraCard)
         return std::nullopt;
     return quint32(*value);
@@ -95,7 +86,7 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
         if (!countLine)
             return unreadable(errorString,
                               missingLineEnd(reader, QStringLiteral("the deck line count")));
-        const std::optional<qint32> count = decimal(*countLine);
+        const std::optional<qint32> count = Misc::Decimal(*countLine);
         if (!count || !ReadingFile::isDeckLineCount(*count))
             return unreadable(errorString,
                               lineError(reader, QStringLiteral("the deck line count must be "

@@ -1,5 +1,7 @@
 #include "ReadingText.h"
 
+#include "util/Misc.h"
+
 #include "ReadingFile.h"
 #include "engine/Deck.h"
 #include "spreads/SpParser.h"
@@ -17,11 +19,10 @@ bool fail(QString *errorString, const QString &message)
 
 std::optional<int> wholeNumber(const QByteArray &field, int lowest, int highest)
 {
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    if (!ok || field.trimmed() != field || value < lowest || value > highest)
+    const std::optional<qint32> value = Misc::Decimal(field);
+    if (!value || *value < lowest || *value > highest)
         return std::nullopt;
-    return value;
+    return *value;
 }
 
 // Lines ended by LF, with a CR before the LF dropped; whatever follows the

@@ -12,15 +12,6 @@ namespace {
 
 constexpr int PrefixLength = 6;
 
-std::optional<qint32> decimal(const QByteArray &field)
-{
-    bool ok = false;
-    const qint32 value = field.toInt(&ok);
-    if (!ok || field.trimmed() != field)
-        return std::nullopt;
-    return value;
-}
-
 // Cuts the text into lines ended by CR, each with an optional LF after it.
 // Text after the last CR is not a line.
 class LineReader
@@ -97,7 +88,7 @@ bool TSpreadParser::readPlainText(const QByteArray &plain)
     LineReader lines(plain);
     if (!lines.hasLine())
         return false;
-    const std::optional<qint32> count = decimal(lines.next().mid(PrefixLength));
+    const std::optional<qint32> count = Misc::Decimal(lines.next().mid(PrefixLength));
     if (!count)
         return false;
     // The record holds at most Capacity positions, whatever the file claims.
@@ -118,12 +109,12 @@ bool TSpreadParser::readPlainText(const QByteArray &plain)
             ++SignificatorCount;
             IsSignificator[i] = true;
         }
-        const std::optional<qint32> posX = decimal(x);
+        const std::optional<qint32> posX = Misc::Decimal(x);
         if (!posX)
             return false;
         PosX[i] = *posX;
         const std::optional<qint32> posY =
-            decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
+            Misc::Decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
         if (!posY)
             return false;
         PosY[i] = *posY;

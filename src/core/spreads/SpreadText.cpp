@@ -1,6 +1,7 @@
 #include "SpreadText.h"
 
 #include "SpParser.h"
+#include "util/Misc.h"
 
 #include <QList>
 
@@ -15,9 +16,10 @@ bool fail(QString *errorString, const QString &message)
 
 bool toInt(const QByteArray &field, qint32 &value)
 {
-    bool ok = false;
-    value = field.toInt(&ok);
-    return ok && field.trimmed() == field;
+    const std::optional<qint32> decimal = Misc::Decimal(field);
+    if (decimal)
+        value = *decimal;
+    return decimal.has_value();
 }
 
 } // namespace

@@ -44,3 +44,12 @@ QByteArray Misc::DotsForSlashes(const QByteArray &text)
     result.replace('\\', '.');
     return result;
 }
+
+std::optional<qint32> Misc::Decimal(const QByteArray &field)
+{
+    bool ok = false;
+    const qint32 value = field.toInt(&ok);
+    if (!ok || field.trimmed() != field)
+        return std::nullopt;
+    return value;
+}

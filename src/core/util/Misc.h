@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class RandomGenerator;
 
 // Small text routines shared by the file readers and writers. Texts are byte
@@ -24,5 +26,9 @@ QString ExtractDir(const QString &path);
 
 // `text` with every "/" and "\" replaced by ".", so a date can be a file name.
 QByteArray DotsForSlashes(const QByteArray &text);
+
+// `field` as a decimal integer when it is one and nothing else (a sign,
+// digits, no spaces around them); empty otherwise.
+std::optional<qint32> Decimal(const QByteArray &field);
 
 } // namespace Misc

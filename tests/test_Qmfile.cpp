@@ -1,18 +1,22 @@
-// Checks `qmfile reading`: a file the program writes unpacks to text and packs
-// back to the same bytes, and bad input fails with a message and exit code 1.
+// Checks qmfile: every bundled spread and a reading the program writes unpack
+// to text and pack back to the same content, and bad input fails with a
+// message and exit code 1.
 #include "readings/ReadingFile.h"
 #include "util/WholeFile.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestReadingCommand : public QObject
+class TestQmfile : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void bundledSpreadsRoundTrip();
+    void badSpreadInputFails();
     void roundTripGivesTheSameFile();
     void badInputFails_data();
     void badInputFails();
@@ -24,16 +28,16 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestReadingCommand::init()
+void TestQmfile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-int TestReadingCommand::qmfile(const QStringList &arguments, QByteArray *output, QByteArray *errors)
+int TestQmfile::qmfile(const QStringList &arguments, QByteArray *output, QByteArray *errors)
 {
     QProcess process;
-    process.start(QStringLiteral(QMFILE_PATH), QStringList{QStringLiteral("reading")} + arguments);
+    process.start(QStringLiteral(QMFILE_PATH), arguments);
     if (!process.waitForFinished(30000))
         return -1;
     if (output)
@@ -43,7 +47,49 @@ int TestReadingCommand::qmfile(const QStringList &arguments, QByteArray *output,
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-void TestReadingCommand::roundTripGivesTheSameFile()
+void TestQmfile::bundledSpreadsRoundTrip()
+{
+    const QDir sources(QStringLiteral(SPREAD_SOURCES));
+    const QStringList names = sources.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    QVERIFY(names.size() >= 9);
+    for (const QString &name : names) {
+        QByteArray source;
+        QVERIFY(WholeFile::read(sources.filePath(name), source));
+        const QString packed = path(name + QStringLiteral(".spread"));
+        QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("pack"), sources.filePath(name),
+                         packed}),
+                 0);
+        QByteArray text;
+        QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("unpack"), packed}, &text), 0);
+        QCOMPARE(text, QByteArray(source).replace("\r\n", "\n"));
+
+        // The copy the build installed beside the program holds the same.
+        const QString installed = QStringLiteral(INSTALLED_SPREADS "/") +
+                                  QFileInfo(name).completeBaseName() + QStringLiteral(".spread");
+        QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("unpack"), installed}, &text), 0);
+        QCOMPARE(text, QByteArray(source).replace("\r\n", "\n"));
+    }
+}
+
+void TestQmfile::badSpreadInputFails()
+{
+    QVERIFY(WholeFile::write(path(QStringLiteral("plain.spread")), "xxxxxx1\r\nxxxxxx1,1,a\r\n"));
+    QVERIFY(WholeFile::write(path(QStringLiteral("short.txt")), "2\n1,1,a\n"));
+    QByteArray errors;
+    QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("unpack"),
+                     path(QStringLiteral("plain.spread"))},
+                    nullptr, &errors),
+             1);
+    QVERIFY(errors.contains("not a readable spread file"));
+    QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("pack"),
+                     path(QStringLiteral("short.txt")), path(QStringLiteral("out.spread"))},
+                    nullptr, &errors),
+             1);
+    QVERIFY(errors.contains("2 positions but 1"));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.spread"))));
+}
+
+void TestQmfile::roundTripGivesTheSameFile()
 {
     ReadingFile reading;
     reading.SpreadName = "Seven Cards";
@@ -55,22 +101,25 @@ void TestReadingCommand::roundTripGivesTheSameFile()
     QVERIFY(reading.save(path(QStringLiteral("a.reading"))));
 
     QByteArray text;
-    QCOMPARE(
-        qmfile({QStringLiteral("unpack"), path(QStringLiteral("a.reading")), QStringLiteral("4")},
-               &text),
-        0);
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("unpack"),
+                     path(QStringLiteral("a.reading")), QStringLiteral("4")},
+                    &text),
+             0);
     QVERIFY(text.startsWith("format current\nspread Seven Cards\ndeck 79\n0\n7 r\n14\n"));
     QVERIFY(text.contains("\npositions 4\n0\n7\n14\n78\ncomments\n3\r\n14\r\nthird line"));
     QVERIFY(WholeFile::write(path(QStringLiteral("a.txt")), text));
-    QCOMPARE(qmfile({QStringLiteral("pack"), path(QStringLiteral("a.txt")),
-                     path(QStringLiteral("b.reading"))}),
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("pack"),
+                     path(QStringLiteral("a.txt")), path(QStringLiteral("b.reading"))}),
              0);
 
-    QCOMPARE(qmfile({QStringLiteral("unpack"), path(QStringLiteral("a.reading"))}, &text), 0);
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("unpack"),
+                     path(QStringLiteral("a.reading"))},
+                    &text),
+             0);
     QVERIFY(text.contains("\npositions 6\n"));
     QVERIFY(WholeFile::write(path(QStringLiteral("c.txt")), text));
-    QCOMPARE(qmfile({QStringLiteral("pack"), path(QStringLiteral("c.txt")),
-                     path(QStringLiteral("c.reading"))}),
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("pack"),
+                     path(QStringLiteral("c.txt")), path(QStringLiteral("c.reading"))}),
              0);
 
     QByteArray original;
@@ -83,7 +132,7 @@ void TestReadingCommand::roundTripGivesTheSameFile()
     QCOMPARE(guessed, original);
 }
 
-void TestReadingCommand::badInputFails_data()
+void TestQmfile::badInputFails_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("input");
@@ -100,13 +149,14 @@ void TestReadingCommand::badInputFails_data()
         << QStringList{QStringLiteral("show"), QStringLiteral("in")} << QByteArray("x");
 }
 
-void TestReadingCommand::badInputFails()
+void TestQmfile::badInputFails()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, input);
     QVERIFY(WholeFile::write(path(QStringLiteral("in")), input));
     for (qsizetype i = 1; i < arguments.size(); ++i)
         arguments[i] = path(arguments[i]);
+    arguments.prepend(QStringLiteral("reading"));
     QByteArray output;
     QByteArray errors;
     QCOMPARE(qmfile(arguments, &output, &errors), 1);
@@ -115,5 +165,5 @@ void TestReadingCommand::badInputFails()
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
 }
 
-QTEST_GUILESS_MAIN(TestReadingCommand)
-#include "test_ReadingCommand.moc"
+QTEST_GUILESS_MAIN(TestQmfile)
+#include "test_Qmfile.moc"
