@@ -35,6 +35,7 @@ private slots:
     void extraCardsOnlyAfterAFaceIsUp();
     void spreadViewToggleAndWheel();
     void backgroundColourCommands();
+    void closingDuringShuffleOrDraw();
 
 private:
     // Starts the table with the bundled spreads and decks and lays `spread`.
@@ -392,6 +393,35 @@ void TestTableReading::backgroundColourCommands()
     QCOMPARE(table->BackColor, TColor(1135889));
     QCOMPARE(table->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
     QCOMPARE(table->Canvas->grab().toImage().pixelColor(3, 3), QColor(0x11, 0x55, 0x11));
+}
+
+void TestTableReading::closingDuringShuffleOrDraw()
+{
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
+    QVERIFY(table);
+    QTest::mouseClick(table->SpeedButton1, Qt::LeftButton);
+    QTest::qWait(20);
+    table->close();
+    QVERIFY(!table->Shuffling);
+    QTest::qWait(20); // the next frame sees the flag and stops
+    QVERIFY(!table->isVisible());
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("cutdeck")).toString(),
+             QStringLiteral("no"));
+
+    // Closed while the automatic draw waits between cards: the draw stops.
+    {
+        QSettings settings = m_fixture.storedSettings();
+        settings.setValue(QStringLiteral("drawauto"), QStringLiteral("yes"));
+    }
+    auto drawing = startWithSpread(QStringLiteral("Year Ahead"));
+    QVERIFY(drawing);
+    QTest::mouseClick(drawing->SpeedButton1, Qt::LeftButton);
+    QTest::qWait(20);
+    // Fires in the draw's first pause, once Stop has laid the fan.
+    QTimer::singleShot(0, drawing.get(), [&drawing] { drawing->close(); });
+    QTest::mouseClick(drawing->SpeedButton2, Qt::LeftButton);
+    QVERIFY(!drawing->isVisible());
+    QVERIFY(drawing->DrawnCount < 13);
 }
 
 QTEST_MAIN(TestTableReading)

@@ -94,8 +94,11 @@ void TForm1::Piling(int x, int y)
         OpenedReading = false;
         return;
     }
-    if (!skipCut)
+    if (!skipCut) {
         DoPile(DeckCut::cutPoint(x, width(), DeckSize));
+        if (m_closed)
+            return; // the window was closed while the cut was shown
+    }
     SpeedButton3->hide();
     DeckFanned = true;
     Label4->hide();

@@ -458,22 +458,16 @@ void TForm1::FormCloseQuery()
 
 void TForm1::FormClose()
 {
-    delete ExtentMarker;
-    ExtentMarker = nullptr;
-    delete ExtraCardImage;
-    ExtraCardImage = nullptr;
-    delete CommentsWindow;
-    CommentsWindow = nullptr;
+    // A loop that lets the window react (the automatic draw) stops here. The
+    // widgets themselves go with the window.
+    ++m_readingGeneration;
+    CommentsWindow->hide();
     {
         QSettings settings(QLatin1String(SettingsStore::Organization),
                            QLatin1String(SettingsStore::Application));
         SettingsStore::write(settings, *this);
     }
     DataFolders::emptyTemp(AppDir);
-    for (CardImage *&image : PositionImages) {
-        delete image;
-        image = nullptr;
-    }
 }
 
 void TForm1::Exit1Click()
