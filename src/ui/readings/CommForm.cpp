@@ -17,8 +17,10 @@ TForm9::TForm9(QWidget *parent)
     setFixedSize(289, 160);
 
     Memo1->setGeometry(16, 16, 257, 97);
-    Button1->setGeometry(56, 124, 81, 25);
-    Button2->setGeometry(152, 124, 81, 25);
+    // Enter starts a new line in the memo; Tab moves on to the buttons.
+    Memo1->setTabChangesFocus(true);
+    Button1->setGeometry(46, 124, 95, 25);
+    Button2->setGeometry(148, 124, 95, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
