@@ -5,7 +5,7 @@ set -euo pipefail
 QUILLMOOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 
-quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev fonts-dejavu-core)
+quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
 
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg
