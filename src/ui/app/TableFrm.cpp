@@ -291,18 +291,9 @@ void TForm1::createControls()
 
     m_largeBack = CardBack::render(QSize(115, 196));
     m_smallBack = CardBack::render(QSize(58, 98));
-    Image1 = new QLabel(Canvas);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap::fromImage(m_largeBack));
-    Image2 = new QLabel(Canvas);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setScaledContents(true);
-    Image2->setPixmap(QPixmap::fromImage(m_smallBack));
-    Image2->resize(SmallCardWidth, SmallCardHeight);
 
-    for (QWidget *hidden :
-         std::initializer_list<QWidget *>{SpeedButton1, SpeedButton2, SpeedButton3, Panel1, Panel2,
-                                          Label1, Label2, ScrollBox1, Image1, Image2})
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+             SpeedButton1, SpeedButton2, SpeedButton3, Panel1, Panel2, Label1, Label2, ScrollBox1})
         hidden->hide();
     ScrollBox1->viewport()->installEventFilter(this);
     connect(Canvas, &TableCanvas::wheelTurned, this, &TForm1::onWheel);

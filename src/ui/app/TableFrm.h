@@ -48,9 +48,6 @@ public:
     QWidget *ExtentMarker = nullptr;
     TForm9 *CommentsWindow = nullptr;
     std::array<CardImage *, TSpreadParser::Capacity> PositionImages{};
-    // Hidden holders of the large and the small card back.
-    QLabel *Image1;
-    QLabel *Image2;
 
     // Main menu
     QMenu *Menu1;
@@ -181,6 +178,8 @@ private:
     void showOptionNotice();
 
     Interaction &m_interaction;
+    // The card backs: large for the stacked deck and drawn positions, small
+    // for the fan. Drawn once at start-up.
     QImage m_largeBack;
     QImage m_smallBack;
     // The left panel's prompt as bytes, as written.
