@@ -62,7 +62,6 @@ void TForm1::Selectnewspread2Click()
         uiText(UiText::SelectSpreadCaption), uiText(UiText::Ok), uiText(UiText::Cancel),
         uiText(UiText::NoSpreadsFound) + QLatin1Char('\n') + uiText(UiText::NoSpreadsFoundHint)};
     TForm2 chooser(SpreadNames, SpreadName, texts, this);
-    chooser.EditMode = false;
     if (m_interaction.execDialog(chooser) != QDialog::Accepted)
         return;
     if (!chooser.chosenName().isEmpty())

@@ -26,9 +26,6 @@ public:
     TForm2(const QStringList &names, const QString &current, const Texts &texts,
            QWidget *parent = nullptr);
 
-    // Set by the opener: the choice is for the spread editor, not a reading.
-    bool EditMode = false;
-
     // The spread picked when the dialog was accepted; empty when there was
     // nothing to pick.
     QString chosenName() const { return m_chosen; }
