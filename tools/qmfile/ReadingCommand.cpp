@@ -71,16 +71,11 @@ int unpack(const QString &path, const QString &positionsArgument)
 
 int pack(const QString &textPath, const QString &outPath)
 {
-    QByteArray text;
-    QString error;
-    if (!WholeFile::read(textPath, text, &error))
-        return failure(QStringLiteral("%1: %2").arg(textPath, error));
-    ReadingFile reading;
-    if (!ReadingText::parse(text, reading, &error))
-        return failure(QStringLiteral("%1: %2").arg(textPath, error));
-    if (!reading.save(outPath, &error))
-        return failure(QStringLiteral("%1: %2").arg(outPath, error));
-    return 0;
+    return CommandOutput::pack<ReadingFile>(
+        textPath, outPath, ReadingText::parse,
+        [](const ReadingFile &reading, const QString &path, QString *error) {
+            return reading.save(path, error);
+        });
 }
 
 } // namespace

@@ -28,17 +28,12 @@ int unpack(const QString &path)
 
 int pack(const QString &textPath, const QString &outPath)
 {
-    QByteArray text;
-    QString error;
-    if (!WholeFile::read(textPath, text, &error))
-        return failure(QStringLiteral("%1: %2").arg(textPath, error));
-    TSpreadParser spread;
-    if (!SpreadText::parse(text, spread, &error))
-        return failure(QStringLiteral("%1: %2").arg(textPath, error));
-    RandomGenerator random;
-    if (!spread.SaveSpread(outPath, random, &error))
-        return failure(QStringLiteral("%1: %2").arg(outPath, error));
-    return 0;
+    return CommandOutput::pack<TSpreadParser>(
+        textPath, outPath, SpreadText::parse,
+        [](const TSpreadParser &spread, const QString &path, QString *error) {
+            RandomGenerator random;
+            return spread.SaveSpread(path, random, error);
+        });
 }
 
 } // namespace

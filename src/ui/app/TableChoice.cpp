@@ -8,7 +8,6 @@
 #include "engine/SeCard.h"
 #include "lang/UiText.h"
 #include "readings/CommForm.h"
-#include "spreads/SelectSp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -114,15 +113,8 @@ void TForm1::promptAfterSignificator()
 
 void TForm1::Input1Click()
 {
-    const TForm2::Texts texts{
-        uiText(UiText::SelectSpreadCaption) + uiText(UiText::SelectSpreadForInput),
-        uiText(UiText::Ok), uiText(UiText::Cancel),
-        uiText(UiText::NoSpreadsFound) + QLatin1Char('\n') + uiText(UiText::NoSpreadsFoundHint)};
-    TForm2 chooser(SpreadNames, SpreadName, texts, this);
-    if (m_interaction.execDialog(chooser) != QDialog::Accepted)
+    if (!chooseSpread(uiText(UiText::SelectSpreadCaption) + uiText(UiText::SelectSpreadForInput)))
         return;
-    if (!chooser.chosenName().isEmpty())
-        SpreadName = chooser.chosenName();
 
     ++m_readingGeneration;
     DeckSize = Deck::sizeFor(MajorOnly, Deck79);

@@ -158,6 +158,9 @@ private:
     // Runs a file dialog for reading files; the chosen path, empty on cancel.
     QString chooseReadingFile(bool saving, const QString &proposedName);
 
+    // Runs the spread chooser with `caption` and takes the spread picked;
+    // false when the user cancelled.
+    bool chooseSpread(const QString &caption);
     void endReadingInProgress();
     void paintPositionLabel(int position);
     void repaintPositionLabels();

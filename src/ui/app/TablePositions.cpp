@@ -56,17 +56,23 @@ void TForm1::SelectlayoutF11Click()
     Selectnewspread2Click();
 }
 
-void TForm1::Selectnewspread2Click()
+bool TForm1::chooseSpread(const QString &caption)
 {
-    const TForm2::Texts texts{
-        uiText(UiText::SelectSpreadCaption), uiText(UiText::Ok), uiText(UiText::Cancel),
-        uiText(UiText::NoSpreadsFound) + QLatin1Char('\n') + uiText(UiText::NoSpreadsFoundHint)};
+    const TForm2::Texts texts{caption, uiText(UiText::Ok), uiText(UiText::Cancel),
+                              uiText(UiText::NoSpreadsFound) + QLatin1Char('\n') +
+                                  uiText(UiText::NoSpreadsFoundHint)};
     TForm2 chooser(SpreadNames, SpreadName, texts, this);
     if (m_interaction.execDialog(chooser) != QDialog::Accepted)
-        return;
+        return false;
     if (!chooser.chosenName().isEmpty())
         SpreadName = chooser.chosenName();
+    return true;
+}
 
+void TForm1::Selectnewspread2Click()
+{
+    if (!chooseSpread(uiText(UiText::SelectSpreadCaption)))
+        return;
     endReadingInProgress();
     Spread.ResetSpread();
     ExtraDrawAllowed = false;
