@@ -4,7 +4,6 @@
 #include "spreads/SpParser.h"
 #include "spreads/SpreadText.h"
 #include "util/RandomGenerator.h"
-#include "util/WholeFile.h"
 
 namespace {
 
