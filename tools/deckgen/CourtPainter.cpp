@@ -2,6 +2,7 @@
 
 #include "Sketch.h"
 #include "SuitPip.h"
+#include "cards/StarShape.h"
 
 #include <QPainter>
 
@@ -150,7 +151,7 @@ void kingSceptre(const Sketch &s)
     const Ink &ink = s.ink();
     s.band({-80, 120}, {70, -100}, 7, ink.accent);
     s.circle({74, -106}, 9, ink.accent);
-    s.shape(Sketch::star({74, -106}, 4, 20, 6, 45), ink.accent, 0.8);
+    s.shape(starShape({74, -106}, 4, 20, 6, 45), ink.accent, 0.8);
     s.circle({74, -106}, 5, ink.detail, 0.6);
     s.circle({-82, 123}, 6, ink.accent);
 }

@@ -2,6 +2,7 @@
 
 #include "CardLayout.h"
 #include "Sketch.h"
+#include "cards/StarShape.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -210,7 +211,7 @@ QRectF FramePainter::paintNumeralPlate(QPainter &painter, const Ink &ink,
         painter.drawPath(inset.map(hexagon));
     }
     if (numeral.isEmpty())
-        sketch.shape(Sketch::star(plate.center(), 8, 13, 5), ink.accent, 1);
+        sketch.shape(starShape(plate.center(), 8, 13, 5), ink.accent, 1);
     else
         paintFittedText(painter, plate, numeral, 28,
                         m_style.look() == Look::Ardenvale ? ink.text : ink.accent, true);

@@ -2,6 +2,7 @@
 
 #include "Sketch.h"
 #include "SuitPip.h"
+#include "cards/StarShape.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -179,7 +180,7 @@ void empress(const Sketch &s)
     wheatSheaf(s, -76);
     wheatSheaf(s, 76);
     for (int i = 0; i < 5; ++i)
-        s.shape(Sketch::star(polar({0, -20}, 100, -40 + i * 20), 5, 8, 3.2), ink.accent, 0.6);
+        s.shape(starShape(polar({0, -20}, 100, -40 + i * 20), 5, 8, 3.2), ink.accent, 0.6);
     s.circle({0, -26}, 40, ink.fillLight);
     QPainterPath ring;
     ring.addEllipse(QPointF(0, -26), 40, 40);
@@ -294,7 +295,7 @@ void chariot(const Sketch &s)
     canopy.closeSubpath();
     s.shape(canopy, ink.detail);
     for (int i = 0; i < 5; ++i)
-        s.shape(Sketch::star({-44.0 + i * 22, -88.0 - (i % 2) * 14}, 5, 7, 2.8), ink.accent, 0.5);
+        s.shape(starShape({-44.0 + i * 22, -88.0 - (i % 2) * 14}, 5, 7, 2.8), ink.accent, 0.5);
     QPainterPath body;
     body.moveTo(-82, 30);
     body.lineTo(82, 30);
@@ -365,7 +366,7 @@ void hermit(const Sketch &s)
     s.polygon({{-4, -66}, {36, -66}, {26, -76}, {6, -76}}, ink.shadow);
     s.box(QRectF(-14, -66, 60, 8), ink.shadow);
     s.box(QRectF(-10, -58, 52, 78), ink.accent.lighter(140));
-    s.shape(Sketch::star({16, -19}, 6, 22, 11), ink.accent);
+    s.shape(starShape({16, -19}, 6, 22, 11), ink.accent);
     s.circle({16, -19}, 6, ink.fillLight, 0.6);
     for (int i = 0; i < 3; ++i)
         s.stroke({-10.0 + i * 26, -58}, {-10.0 + i * 26, 20}, ink.line, 3);
@@ -378,7 +379,7 @@ void wheel(const Sketch &s)
     const Ink &ink = s.ink();
     for (int i = 0; i < 4; ++i) {
         const QPointF corner(i % 2 == 0 ? -84 : 84, i < 2 ? -112 : 112);
-        s.shape(Sketch::star(corner, 4, 14, 4), ink.accent, 0.6);
+        s.shape(starShape(corner, 4, 14, 4), ink.accent, 0.6);
     }
     s.circle({0, 0}, 96, ink.detail);
     s.circle({0, 0}, 80, ink.fillLight);
@@ -396,8 +397,8 @@ void strength(const Sketch &s)
 {
     const Ink &ink = s.ink();
     s.band(Sketch::lemniscate({0, -110}, 36), 6, ink.accent);
-    s.shape(Sketch::star({0, 10}, 18, 92, 68), ink.fill);
-    s.shape(Sketch::star({0, 10}, 18, 76, 58, 10), ink.fill.darker(115), 0.7);
+    s.shape(starShape({0, 10}, 18, 92, 68), ink.fill);
+    s.shape(starShape({0, 10}, 18, 76, 58, 10), ink.fill.darker(115), 0.7);
     s.circle({-40, -32}, 13, ink.accent);
     s.circle({40, -32}, 13, ink.accent);
     s.ellipse({0, 14}, 50, 58, ink.accent);
@@ -596,9 +597,9 @@ void star(const Sketch &s)
     const QPointF small[] = {{-76, -112}, {-86, -52}, {-72, 6}, {76, -112},
                              {86, -52},   {72, 6},    {0, 30}};
     for (const QPointF &at : small)
-        s.shape(Sketch::star(at, 8, 15, 5), ink.fillLight, 0.7);
-    s.shape(Sketch::star({0, -50}, 8, 64, 22), ink.accent);
-    s.shape(Sketch::star({0, -50}, 8, 34, 14, 22.5), ink.fillLight, 0.7);
+        s.shape(starShape(at, 8, 15, 5), ink.fillLight, 0.7);
+    s.shape(starShape({0, -50}, 8, 64, 22), ink.accent);
+    s.shape(starShape({0, -50}, 8, 34, 14, 22.5), ink.fillLight, 0.7);
     s.circle({0, -50}, 8, ink.accent, 0.6);
 }
 
@@ -782,7 +783,7 @@ void master(const Sketch &s)
     QColor light = ink.accent;
     light.setAlpha(90);
     s.shape(beam, light, 0);
-    s.shape(Sketch::star({0, 84}, 8, 14, 5), ink.accent, 0.7);
+    s.shape(starShape({0, 84}, 8, 14, 5), ink.accent, 0.7);
 }
 
 } // namespace

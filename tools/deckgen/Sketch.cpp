@@ -78,21 +78,6 @@ void Sketch::stroke(const QPointF &from, const QPointF &to, const QColor &colour
     stroke(line(from, to), colour, width);
 }
 
-QPainterPath Sketch::star(const QPointF &centre, int points, qreal outer, qreal inner,
-                          qreal turnDegrees)
-{
-    QPolygonF polygon;
-    for (int i = 0; i < points * 2; ++i) {
-        const qreal angle = qDegreesToRadians(turnDegrees - 90 + i * 180.0 / points);
-        const qreal radius = i % 2 == 0 ? outer : inner;
-        polygon << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
-    }
-    QPainterPath path;
-    path.addPolygon(polygon);
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath Sketch::pentagram(const QPointF &centre, qreal radius, bool inverted)
 {
     const qreal start = inverted ? 90 : -90;

@@ -33,8 +33,6 @@ public:
     void stroke(const QPainterPath &path, const QColor &colour, qreal width) const;
     void stroke(const QPointF &from, const QPointF &to, const QColor &colour, qreal width) const;
 
-    static QPainterPath star(const QPointF &centre, int points, qreal outer, qreal inner,
-                             qreal turnDegrees = 0);
     // The five-line star drawn through every other corner of a pentagon.
     static QPainterPath pentagram(const QPointF &centre, qreal radius, bool inverted);
     static QPainterPath lemniscate(const QPointF &centre, qreal halfWidth);

@@ -1,6 +1,7 @@
 #include "SuitPip.h"
 
 #include "Sketch.h"
+#include "cards/StarShape.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -76,7 +77,7 @@ void ardenvalePentacle(const Sketch &s)
     const Ink &ink = s.ink();
     s.circle({0, 0}, 47, ink.accent);
     s.circle({0, 0}, 39, ink.fillLight, 0.7);
-    QPainterPath star = Sketch::star({0, 0}, 5, 37, 14.1);
+    QPainterPath star = starShape({0, 0}, 5, 37, 14.1);
     s.shape(star, ink.detail, 0.8);
     s.circle({0, 0}, 5, ink.accent, 0.6);
 }

@@ -1,5 +1,7 @@
 #include "CardBack.h"
 
+#include "StarShape.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -11,20 +13,6 @@ const QColor GreenLight(0x1c, 0x6c, 0x1c);
 const QColor GreenDeep(0x0a, 0x3c, 0x0a);
 const QColor Gold(0xd4, 0xaf, 0x4a);
 const QColor GoldPale(0xf0, 0xd8, 0x8c);
-
-QPainterPath star(const QPointF &centre, int points, qreal outer, qreal inner)
-{
-    QPolygonF corners;
-    for (int i = 0; i < points * 2; ++i) {
-        const qreal angle = qDegreesToRadians(-90 + i * 180.0 / points);
-        const qreal radius = i % 2 == 0 ? outer : inner;
-        corners << centre + QPointF(radius * qCos(angle), radius * qSin(angle));
-    }
-    QPainterPath path;
-    path.addPolygon(corners);
-    path.closeSubpath();
-    return path;
-}
 
 // Diagonal lines through the centre in both directions, so the lattice is
 // the same after a half turn.
@@ -65,9 +53,9 @@ void paintMedallion(QPainter &painter, const QPointF &centre, qreal radius, qrea
     painter.drawEllipse(centre, radius * 0.84, radius * 0.84);
     painter.setPen(QPen(GreenDeep, line * 0.6));
     painter.setBrush(Gold);
-    painter.drawPath(star(centre, 8, radius * 0.74, radius * 0.3));
+    painter.drawPath(starShape(centre, 8, radius * 0.74, radius * 0.3));
     painter.setBrush(GoldPale);
-    painter.drawPath(star(centre, 4, radius * 0.42, radius * 0.16));
+    painter.drawPath(starShape(centre, 4, radius * 0.42, radius * 0.16));
     painter.setPen(Qt::NoPen);
     painter.setBrush(Green);
     painter.drawEllipse(centre, radius * 0.12, radius * 0.12);
@@ -136,7 +124,7 @@ QImage CardBack::render(const QSize &size)
          {inner.topLeft() + QPointF(inset, inset), inner.topRight() + QPointF(-inset, inset),
           inner.bottomLeft() + QPointF(inset, -inset),
           inner.bottomRight() + QPointF(-inset, -inset)})
-        painter.drawPath(star(at, 4, unit * 0.05, unit * 0.016));
+        painter.drawPath(starShape(at, 4, unit * 0.05, unit * 0.016));
 
     paintMedallion(painter, card.center(), unit * 0.26, line);
 
