@@ -1,6 +1,6 @@
 // Loading a card picture and turning it for a reversed card, as a spread
 // position and as the enlarged picture of the detail window get it.
-#include "cards/CardPicture.h"
+#include "core/cards/CardPicture.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 // Laying the largest bundled spread on the real table: reading its file and
 // building one labelled picture per position.
-#include "app/Interaction.h"
-#include "app/TableFrm.h"
+#include "ui/common/Interaction.h"
+#include "ui/table/TableWindow.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -23,14 +23,14 @@ public:
 void laySpread(benchmark::State &state)
 {
     SilentInteraction interaction;
-    TForm1 table(QStringLiteral(QUILLMOOR_APP_DIR), interaction);
+    TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), interaction);
     table.show();
     table.SpreadName = QStringLiteral("Year Ahead");
     for (auto _ : state) {
-        table.Spread.ResetSpread();
+        table.spread.ResetSpread();
         table.MakeSpreadAndImages();
     }
-    state.counters["positions"] = table.Spread.PositionCount;
+    state.counters["positions"] = table.spread.PositionCount;
 }
 
 } // namespace

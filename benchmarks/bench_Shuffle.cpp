@@ -1,7 +1,7 @@
 // One frame of the shuffle animation: every exchange step it does before the
 // frame is painted. It must stay well below a display frame.
-#include "engine/Shuffle.h"
-#include "util/RandomGenerator.h"
+#include "core/engine/Shuffle.h"
+#include "core/util/RandomGenerator.h"
 
 #include <benchmark/benchmark.h>
 

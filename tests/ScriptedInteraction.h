@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Interaction.h"
+#include "ui/common/Interaction.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "spreads/SpParser.h"
+#include "core/spreads/Spread.h"
 
 // A spread of `positions` positions, the first `significators` of them
 // significators, explained as `prefix` followed by the position's index.
-inline TSpreadParser spreadWith(int positions, int significators,
-                                const QByteArray &prefix = QByteArrayLiteral("E"))
+inline Spread spreadWith(int positions, int significators,
+                         const QByteArray &prefix = QByteArrayLiteral("E"))
 {
-    TSpreadParser spread;
+    Spread spread;
     spread.PositionCount = positions;
     spread.SignificatorCount = significators;
     for (int i = 0; i < positions; ++i) {

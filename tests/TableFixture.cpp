@@ -1,6 +1,6 @@
 #include "TableFixture.h"
 
-#include "app/TableFrm.h"
+#include "ui/table/TableWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,9 +63,9 @@ QSettings TableFixture::storedSettings() const
     return QSettings(QStringLiteral("Orvandel"), QStringLiteral("Doded"));
 }
 
-std::unique_ptr<TForm1> TableFixture::startTable()
+std::unique_ptr<TableWindow> TableFixture::startTable()
 {
-    auto table = std::make_unique<TForm1>(appDir(), interaction);
+    auto table = std::make_unique<TableWindow>(appDir(), interaction);
     table->show();
     if (!QTest::qWaitForWindowExposed(table.get()))
         return nullptr;

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class TForm1;
+class TableWindow;
 
 // A program folder and a settings store of a test's own, with the bundled
 // language (and, on request, spreads and decks) in it, and the table started
@@ -24,7 +24,7 @@ public:
     void writeFile(const QString &relativePath, const QByteArray &bytes);
     QSettings storedSettings() const;
     // Starts the table and waits until it is shown; null on failure.
-    std::unique_ptr<TForm1> startTable();
+    std::unique_ptr<TableWindow> startTable();
 
     QString appDir() const { return m_appDir->path(); }
     ScriptedInteraction interaction;

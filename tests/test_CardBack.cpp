@@ -1,7 +1,7 @@
 // Checks that the card back fills the size asked for, is drawn the same every
 // time, cannot be told apart when turned upside down, and shows the gold
 // pattern on the table's green rather than a plain fill.
-#include "cards/CardBack.h"
+#include "core/cards/CardBack.h"
 
 #include <QtTest>
 

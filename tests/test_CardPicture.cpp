@@ -1,6 +1,6 @@
 // Checks that card pictures are found in the deck folder and that a reversed
 // card is turned by 180 degrees, not mirrored.
-#include "cards/CardPicture.h"
+#include "core/cards/CardPicture.h"
 
 #include <QDir>
 #include <QPainter>

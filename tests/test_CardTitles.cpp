@@ -1,7 +1,7 @@
 // Checks the card titles: the Strength and court-order alternatives of the
 // card list, partial lists, and the fixed titles of a 79-card deck.
-#include "lang/BuiltinTitles.h"
-#include "lang/CardTitles.h"
+#include "core/lang/BuiltinTitles.h"
+#include "core/lang/CardTitles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

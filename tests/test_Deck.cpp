@@ -1,7 +1,7 @@
 // Checks the deal: which cards are in play, their orientations and the fan geometry.
-#include "engine/Deck.h"
-#include "util/RandomGenerator.h"
-#include "util/Rounding.h"
+#include "core/engine/Deck.h"
+#include "core/util/RandomGenerator.h"
+#include "core/util/Rounding.h"
 
 #include <QtTest>
 

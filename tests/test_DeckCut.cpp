@@ -1,7 +1,7 @@
 // Checks how cutting and shuffling move card numbers between the slots.
-#include "engine/DeckCut.h"
-#include "engine/Shuffle.h"
-#include "util/RandomGenerator.h"
+#include "core/engine/DeckCut.h"
+#include "core/engine/Shuffle.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // Checks drawing cards into a spread: where a card goes, what the left panel
 // says next, which cards leave the fan and which the automatic draw picks.
-#include "engine/Drawing.h"
-#include "lang/UiTextTable.h"
-#include "spreads/SpParser.h"
-#include "util/RandomGenerator.h"
+#include "core/engine/Drawing.h"
+#include "core/lang/UiTextTable.h"
+#include "core/spreads/Spread.h"
+#include "core/util/RandomGenerator.h"
 
 #include "SpreadBuilder.h"
 
@@ -45,8 +45,8 @@ private slots:
 
 void TestDrawing::cardGoesToNextPosition()
 {
-    TSpreadParser spread = spreadWith(3, 0);
-    TCard card;
+    Spread spread = spreadWith(3, 0);
+    Card card;
     card.Number = 17;
     card.Reversed = 1;
     int drawn = 1;
@@ -61,8 +61,8 @@ void TestDrawing::cardGoesToNextPosition()
 
 void TestDrawing::fullSpreadTakesNoMore()
 {
-    TSpreadParser spread = spreadWith(2, 0);
-    TCard card;
+    Spread spread = spreadWith(2, 0);
+    Card card;
     card.Number = 5;
     int drawn = 2;
     QVERIFY(!Drawing::placeInNextPosition(card, spread, drawn));
@@ -97,7 +97,7 @@ void TestDrawing::promptsCountOrdinaryPositions()
 
 void TestDrawing::hitTestEdges()
 {
-    TCard card;
+    Card card;
     card.X = 100;
     card.Y = 50;
     QVERIFY(card.HitTest(100, 50));
@@ -126,7 +126,7 @@ void TestDrawing::significatorsLeaveTheFan()
     Deck::Slots cards;
     for (int slot = 0; slot < 78; ++slot)
         cards[slot].Number = quint32(77 - slot);
-    TSpreadParser spread = spreadWith(5, significators);
+    Spread spread = spreadWith(5, significators);
     const int chosen[] = {40, 3, 60};
     for (int i = 0; i < significators; ++i)
         spread.CardAt[i] = chosen[i];
@@ -144,7 +144,7 @@ void TestDrawing::automaticDrawNeverRepeats()
 {
     RandomGenerator random;
     random.seed(5);
-    TSpreadParser spread = spreadWith(22, 0);
+    Spread spread = spreadWith(22, 0);
     for (int i = 0; i < 22; ++i) {
         const int number = Drawing::chooseAutomaticCard(spread, 22, random);
         QVERIFY(number >= 0 && number < 22);
@@ -159,7 +159,7 @@ void TestDrawing::automaticDrawWithExtraCard()
 {
     RandomGenerator random;
     random.seed(9);
-    TSpreadParser spread = spreadWith(23, 0);
+    Spread spread = spreadWith(23, 0);
     QSet<int> seen;
     for (int i = 0; i < 23; ++i) {
         const int number = Drawing::chooseAutomaticCard(spread, 23, random);

@@ -1,6 +1,6 @@
 // Checks which edge or corner of a resizable panel lies under the pointer,
 // for unaligned and docked panels, and the size a drag gives the panel.
-#include "cards/GripZones.h"
+#include "core/cards/GripZones.h"
 
 #include <QtTest>
 

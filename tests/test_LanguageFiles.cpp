@@ -1,8 +1,8 @@
 // Checks how language files are split into lines, looked up with the English
 // fallback, and how the help file and language list are found.
-#include "lang/LanguageFiles.h"
-#include "lang/TextLines.h"
-#include "lang/UiTextTable.h"
+#include "core/lang/LanguageFiles.h"
+#include "core/lang/TextLines.h"
+#include "core/lang/UiTextTable.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Checks where meaning texts are looked up (deck, language, English, in that
 // order, with reversed cards kept to their own files) and where they are saved.
-#include "cards/MeaningText.h"
+#include "core/cards/MeaningText.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Checks the byte-level text routines: scrambling, line prefixes, paths and dates.
-#include "util/Misc.h"
-#include "util/RandomGenerator.h"
+#include "core/util/Misc.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // Checks how the detail window sizes its picture box, when it stretches and
 // turns the picture, and which typed side lengths it accepts.
-#include "cards/PictureBox.h"
+#include "core/cards/PictureBox.h"
 
 #include <QtTest>
 

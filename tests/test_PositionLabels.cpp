@@ -1,8 +1,8 @@
 // Checks how positions are labelled and hinted with none, one or two
 // significators, and how a spread reads as text for the command-line tool.
-#include "spreads/PositionLabels.h"
-#include "spreads/SpParser.h"
-#include "spreads/SpreadText.h"
+#include "core/spreads/PositionLabels.h"
+#include "core/spreads/Spread.h"
+#include "core/spreads/SpreadText.h"
 
 #include "SpreadBuilder.h"
 
@@ -22,7 +22,7 @@ private slots:
 
 void TestPositionLabels::oneSignificator()
 {
-    const TSpreadParser spread = spreadWith(4, 1);
+    const Spread spread = spreadWith(4, 1);
     QCOMPARE(PositionLabels::tableLabel(spread, 0), QByteArray("S. "));
     QCOMPARE(PositionLabels::tableLabel(spread, 1), QByteArray("1. "));
     QCOMPARE(PositionLabels::tableLabel(spread, 3), QByteArray("3. "));
@@ -33,7 +33,7 @@ void TestPositionLabels::oneSignificator()
 
 void TestPositionLabels::twoSignificators()
 {
-    const TSpreadParser spread = spreadWith(3, 2);
+    const Spread spread = spreadWith(3, 2);
     QCOMPARE(PositionLabels::tableLabel(spread, 0), QByteArray("S1. "));
     QCOMPARE(PositionLabels::tableLabel(spread, 1), QByteArray("S2. "));
     QCOMPARE(PositionLabels::tableLabel(spread, 2), QByteArray("1. "));
@@ -46,7 +46,7 @@ void TestPositionLabels::twoSignificators()
 void TestPositionLabels::textRoundTrip()
 {
     const QByteArray text = "3\nS440,20,You, the one asking\n-5,0,\r\n100,-20,Where it leads\n";
-    TSpreadParser spread;
+    Spread spread;
     QString error;
     QVERIFY2(SpreadText::parse(text, spread, &error), qPrintable(error));
     QCOMPARE(spread.PositionCount, 3);
@@ -74,7 +74,7 @@ void TestPositionLabels::textErrorsNameTheLine()
 {
     QFETCH(QByteArray, text);
     QFETCH(QString, mentions);
-    TSpreadParser spread;
+    Spread spread;
     QString error;
     QVERIFY(!SpreadText::parse(text, spread, &error));
     QVERIFY2(error.contains(mentions), qPrintable(error));

@@ -1,8 +1,8 @@
 // Checks qmfile: every bundled spread and a reading the program writes unpack
 // to text and pack back to the same content, and bad input fails with a
 // message and exit code 1.
-#include "readings/ReadingFile.h"
-#include "util/WholeFile.h"
+#include "core/readings/ReadingFile.h"
+#include "core/util/WholeFile.h"
 
 #include <QDir>
 #include <QProcess>

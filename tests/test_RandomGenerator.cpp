@@ -1,6 +1,6 @@
 // Checks the generator behind every deal: values stay in range, are spread
 // evenly, and repeat exactly for a fixed seed.
-#include "util/RandomGenerator.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // Checks the reading file: the bytes written, reading them back in both
 // formats, and refusing damaged files whole.
-#include "app/TableState.h"
-#include "readings/ReadingFile.h"
-#include "util/Misc.h"
+#include "core/app/TableState.h"
+#include "core/readings/ReadingFile.h"
+#include "core/util/Misc.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -18,9 +18,9 @@ TableState finishedTable(int deckSize, int positions)
     table.DeckSize = deckSize;
     table.Random.setSeedSource([] { return 20051231u; });
     Deck::SetCards(table.Cards, deckSize, deckSize % 2 == 1, true, 1024, table.Random);
-    table.Spread.PositionCount = positions;
+    table.spread.PositionCount = positions;
     for (int i = 0; i < positions; ++i)
-        table.Spread.CardAt[i] = qint32(table.Cards[deckSize - 1 - i].Number);
+        table.spread.CardAt[i] = qint32(table.Cards[deckSize - 1 - i].Number);
     table.DeckFanned = true;
     table.DrawnCount = positions;
     return table;
@@ -77,7 +77,7 @@ void TestReadingFile::savedReadingComesBack()
     QVERIFY(reversed > 0 && reversed < deckSize);
     QCOMPARE(read.Positions.size(), 10);
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(read.Positions[i], quint32(table.Spread.CardAt[i]));
+        QCOMPARE(read.Positions[i], quint32(table.spread.CardAt[i]));
     QCOMPARE(read.Comments, comments);
 }
 

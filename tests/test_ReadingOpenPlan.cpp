@@ -1,12 +1,12 @@
 // Checks what opening a reading file decides before the table changes: the
 // spread, the deck size, the slot of every position card, and that no file,
 // however damaged, gets past the checks with an out-of-range slot.
-#include "app/TableState.h"
-#include "lang/UiText.h"
-#include "readings/ReadingOpenPlan.h"
-#include "spreads/SpParser.h"
-#include "util/Misc.h"
-#include "util/RandomGenerator.h"
+#include "core/app/TableState.h"
+#include "core/lang/UiText.h"
+#include "core/readings/ReadingOpenPlan.h"
+#include "core/spreads/Spread.h"
+#include "core/util/Misc.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -76,10 +76,10 @@ void TestReadingOpenPlan::init()
 
 void TestReadingOpenPlan::saveSpread(const QString &name, int positions)
 {
-    TSpreadParser spread;
+    Spread spread;
     spread.PositionCount = positions;
     RandomGenerator random;
-    QVERIFY(spread.SaveSpread(TSpreadParser::filePath(m_dir->path(), name), random));
+    QVERIFY(spread.SaveSpread(Spread::filePath(m_dir->path(), name), random));
 }
 
 void TestReadingOpenPlan::deckFollowsTheReading_data()
@@ -122,7 +122,7 @@ void TestReadingOpenPlan::deckFollowsTheReading()
     QCOMPARE(plan.Reading.Comments, QByteArray("notes"));
 
     Deck::Slots cards;
-    for (TCard &card : cards) {
+    for (Card &card : cards) {
         card.Number = 99;
         card.Reversed = 1;
     }

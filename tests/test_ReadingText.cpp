@@ -1,7 +1,7 @@
 // Checks the readable text form of a reading: what is printed, that it
 // reads back, and that text a reading file cannot hold is refused by line.
-#include "readings/ReadingFile.h"
-#include "readings/ReadingText.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingText.h"
 
 #include <QtTest>
 

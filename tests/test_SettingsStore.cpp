@@ -1,7 +1,7 @@
 // Checks how preferences are read (defaults, word flags, integer groups,
 // fallbacks) and in which form they are written back.
-#include "app/SettingsStore.h"
-#include "app/TableState.h"
+#include "core/app/SettingsStore.h"
+#include "core/app/TableState.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,6 +1,6 @@
 // Checks the order in which spreads are offered: the three everyday spreads
 // first, the rest sorted without regard to letter case.
-#include "spreads/SpreadList.h"
+#include "core/spreads/SpreadList.h"
 
 #include <QtTest>
 

@@ -2,12 +2,12 @@
 // shuffle (one, two, cancelled, a court card with only the Major Arcana in
 // play) and a whole reading typed in from a physical deck.
 #include "TableFixture.h"
-#include "app/TableCanvas.h"
-#include "app/TableFrm.h"
-#include "cards/CardImage.h"
-#include "engine/CardChoice.h"
-#include "engine/SeCard.h"
-#include "spreads/SelectSp.h"
+#include "core/engine/CardChoice.h"
+#include "ui/cards/SelectCardDialog.h"
+#include "ui/spreads/SpreadChooser.h"
+#include "ui/table/CardImage.h"
+#include "ui/table/TableCanvas.h"
+#include "ui/table/TableWindow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -32,7 +32,7 @@ struct CardPick
 
     int operator()(QDialog &dialog) const
     {
-        auto &choice = dynamic_cast<TForm11 &>(dialog);
+        auto &choice = dynamic_cast<SelectCardDialog &>(dialog);
         if (listed)
             *listed = choice.ListBox1->count();
         if (caption)
@@ -88,7 +88,7 @@ void TestTableChoice::cleanup()
 void TestTableChoice::acceptSpread(const QString &spread)
 {
     m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         chooser.ListBox1->setCurrentItem(chooser.ListBox1->findItems(spread, Qt::MatchExactly)[0]);
         QTest::mouseClick(chooser.Button1, Qt::LeftButton);
         return chooser.result();
@@ -142,9 +142,9 @@ void TestTableChoice::oneSignificatorBeforeTheShuffle()
     QCOMPARE(caption, table->uiText(80));
     QVERIFY(!orientationShown);
     QCOMPARE(preselected, 26); // the last querent's card, 46
-    QCOMPARE(table->Spread.CardAt[0], 60);
-    QVERIFY(table->Spread.Revealed[0]);
-    QVERIFY(!table->Spread.PositionReversed[0]);
+    QCOMPARE(table->spread.CardAt[0], 60);
+    QVERIFY(table->spread.Revealed[0]);
+    QVERIFY(!table->spread.PositionReversed[0]);
     QCOMPARE(table->QuerentCard, 60);
     QCOMPARE(table->PendingSignificators, 0);
     QVERIFY(!table->SpeedButton1->isHidden());
@@ -157,7 +157,7 @@ void TestTableChoice::oneSignificatorBeforeTheShuffle()
     QCOMPARE(table->Cards[0].Number, 60u);
     QVERIFY(!table->Cards[0].isPainted());
     QCOMPARE(table->Label2->text(), QStringLiteral("First card:\n") +
-                                        QString::fromLocal8Bit(table->Spread.Explanation[1]));
+                                        QString::fromLocal8Bit(table->spread.Explanation[1]));
 }
 
 void TestTableChoice::twoSignificatorsPromptInTurn()
@@ -182,12 +182,12 @@ void TestTableChoice::twoSignificatorsPromptInTurn()
     QCOMPARE(firstCaption, table->uiText(80) + QStringLiteral(" 1"));
     QCOMPARE(promptBetween, QStringLiteral("Click the card-significator to select it"));
     QCOMPARE(m_fixture.interaction.messages, QStringList{table->uiText(79)});
-    QCOMPARE(table->Spread.CardAt[0], 3);
-    QCOMPARE(table->Spread.CardAt[1], 48);
+    QCOMPARE(table->spread.CardAt[0], 3);
+    QCOMPARE(table->spread.CardAt[1], 48);
     QCOMPARE(table->QuerentCard, 3);
     QCOMPARE(table->DrawnCount, 2);
     QCOMPARE(table->Label2->text(), QStringLiteral("First card:\n") +
-                                        QString::fromLocal8Bit(table->Spread.Explanation[2]));
+                                        QString::fromLocal8Bit(table->spread.Explanation[2]));
 }
 
 void TestTableChoice::cancelledSignificatorStopsTheReading()
@@ -196,11 +196,11 @@ void TestTableChoice::cancelledSignificatorStopsTheReading()
     QVERIFY(table);
     acceptSpread(QStringLiteral("Relationship"));
     m_fixture.interaction.expectDialog([](QDialog &dialog) {
-        QTest::keyClick(dynamic_cast<TForm11 &>(dialog).ListBox1, Qt::Key_Escape);
+        QTest::keyClick(dynamic_cast<SelectCardDialog &>(dialog).ListBox1, Qt::Key_Escape);
         return dialog.result();
     });
     table->SelectlayoutF12->trigger(); // only one dialog: the second is never asked
-    QVERIFY(!table->Spread.Filled[0]);
+    QVERIFY(!table->spread.Filled[0]);
     QVERIFY(table->SpeedButton1->isHidden());
     QVERIFY(table->SpeedButton2->isHidden());
     QCOMPARE(table->QuerentCard, -1);
@@ -220,7 +220,7 @@ void TestTableChoice::courtCardWithMajorArcanaOnly()
     table->SelectlayoutF12->trigger();
     QCOMPARE(listed, 38);
     QCOMPARE(table->DeckSize, 22);
-    QCOMPARE(table->Spread.CardAt[0], 74);
+    QCOMPARE(table->spread.CardAt[0], 74);
     QCOMPARE(table->Cards[21].Number, 74u);
 }
 
@@ -231,7 +231,7 @@ void TestTableChoice::typedInReading()
     QString chooserCaption;
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
         chooserCaption = dialog.windowTitle();
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         chooser.ListBox1->setCurrentItem(
             chooser.ListBox1->findItems(QStringLiteral("Three Cards"), Qt::MatchExactly)[0]);
         QTest::mouseClick(chooser.Button1, Qt::LeftButton);
@@ -254,15 +254,15 @@ void TestTableChoice::typedInReading()
     QTest::mouseClick(table->PositionImages[0], Qt::LeftButton);
     QCOMPARE(listed, 78);
     QVERIFY(orientationShown);
-    QCOMPARE(table->Spread.CardAt[0], 5);
-    QVERIFY(table->Spread.PositionReversed[0]);
-    QVERIFY(table->Spread.Revealed[0]);
+    QCOMPARE(table->spread.CardAt[0], 5);
+    QVERIFY(table->spread.PositionReversed[0]);
+    QVERIFY(table->spread.Revealed[0]);
 
     m_fixture.interaction.expectDialog(CardPick{5});
     m_fixture.interaction.expectDialog(CardPick{77});
     QTest::mouseClick(table->PositionImages[2], Qt::LeftButton);
     QCOMPARE(m_fixture.interaction.messages, QStringList{table->uiText(79)});
-    QCOMPARE(table->Spread.CardAt[2], 77);
+    QCOMPARE(table->spread.CardAt[2], 77);
     QVERIFY(table->ManualInput);
 
     m_fixture.interaction.expectDialog(CardPick{0});

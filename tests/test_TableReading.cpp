@@ -2,13 +2,13 @@
 // position pictures, shuffling, cutting, drawing from the fan, turning cards
 // face up, extra cards, and the table's view commands.
 #include "TableFixture.h"
-#include "app/TableCanvas.h"
-#include "app/TableFrm.h"
-#include "cards/CardImage.h"
-#include "cards/ShowForm.h"
-#include "engine/DeckCut.h"
-#include "spreads/SelectSp.h"
-#include "util/RandomGenerator.h"
+#include "core/engine/DeckCut.h"
+#include "core/util/RandomGenerator.h"
+#include "ui/cards/CardDetailWindow.h"
+#include "ui/spreads/SpreadChooser.h"
+#include "ui/table/CardImage.h"
+#include "ui/table/TableCanvas.h"
+#include "ui/table/TableWindow.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -39,11 +39,11 @@ private slots:
 
 private:
     // Starts the table with the bundled spreads and decks and lays `spread`.
-    std::unique_ptr<TForm1> startWithSpread(const QString &spread);
-    void chooseSpread(TForm1 &table, const QString &spread);
-    void shuffleAndFan(TForm1 &table);
-    void clickFanSlot(TForm1 &table, int slot);
-    int freeSlot(const TForm1 &table) const;
+    std::unique_ptr<TableWindow> startWithSpread(const QString &spread);
+    void chooseSpread(TableWindow &table, const QString &spread);
+    void shuffleAndFan(TableWindow &table);
+    void clickFanSlot(TableWindow &table, int slot);
+    int freeSlot(const TableWindow &table) const;
 
     TableFixture m_fixture;
 };
@@ -61,10 +61,10 @@ void TestTableReading::cleanup()
              qPrintable(m_fixture.interaction.unexpectedDialogs.join(QLatin1Char(','))));
 }
 
-void TestTableReading::chooseSpread(TForm1 &table, const QString &spread)
+void TestTableReading::chooseSpread(TableWindow &table, const QString &spread)
 {
     m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         const auto items = chooser.ListBox1->findItems(spread, Qt::MatchExactly);
         if (items.isEmpty())
             return int(QDialog::Rejected);
@@ -75,7 +75,7 @@ void TestTableReading::chooseSpread(TForm1 &table, const QString &spread)
     table.SelectlayoutF12->trigger();
 }
 
-std::unique_ptr<TForm1> TestTableReading::startWithSpread(const QString &spread)
+std::unique_ptr<TableWindow> TestTableReading::startWithSpread(const QString &spread)
 {
     {
         QSettings settings = m_fixture.storedSettings();
@@ -87,7 +87,7 @@ std::unique_ptr<TForm1> TestTableReading::startWithSpread(const QString &spread)
     return table;
 }
 
-void TestTableReading::shuffleAndFan(TForm1 &table)
+void TestTableReading::shuffleAndFan(TableWindow &table)
 {
     QTest::mouseClick(table.SpeedButton1, Qt::LeftButton);
     QVERIFY(table.Shuffling);
@@ -96,15 +96,15 @@ void TestTableReading::shuffleAndFan(TForm1 &table)
     QVERIFY(!table.Shuffling);
 }
 
-void TestTableReading::clickFanSlot(TForm1 &table, int slot)
+void TestTableReading::clickFanSlot(TableWindow &table, int slot)
 {
     // Just right of the card's left edge only this card and the one below it
     // lie, and this one is painted on top.
-    const TCard &card = table.Cards[slot];
+    const Card &card = table.Cards[slot];
     QTest::mouseClick(table.Canvas, Qt::LeftButton, {}, QPoint(card.X + 5, card.Y + 50));
 }
 
-int TestTableReading::freeSlot(const TForm1 &table) const
+int TestTableReading::freeSlot(const TableWindow &table) const
 {
     for (int slot = table.DeckSize - 1; slot >= 0; --slot) {
         if (table.Cards[slot].isPainted())
@@ -118,17 +118,17 @@ void TestTableReading::chooserLaysTheSpread()
     auto table = startWithSpread(QStringLiteral("Celtic Cross"));
     QVERIFY(table);
     QCOMPARE(table->SpreadName, QStringLiteral("Celtic Cross"));
-    QCOMPARE(table->Spread.PositionCount, 10);
+    QCOMPARE(table->spread.PositionCount, 10);
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < 10; ++i) {
         const auto *image = table->findChild<CardImage *>(QStringLiteral("PositionImage%1").arg(i));
         QVERIFY(image);
-        QCOMPARE(image->geometry(), QRect(table->Spread.PosX[i], table->Spread.PosY[i], 87, 148));
+        QCOMPARE(image->geometry(), QRect(table->spread.PosX[i], table->spread.PosY[i], 87, 148));
         QCOMPARE(image->toolTip(), QStringLiteral("%1. ").arg(i + 1) +
-                                       QString::fromLocal8Bit(table->Spread.Explanation[i]));
-        right = std::max(right, table->Spread.PosX[i]);
-        bottom = std::max(bottom, table->Spread.PosY[i]);
+                                       QString::fromLocal8Bit(table->spread.Explanation[i]));
+        right = std::max(right, table->spread.PosX[i]);
+        bottom = std::max(bottom, table->spread.PosY[i]);
     }
     QVERIFY(!table->findChild<CardImage *>(QStringLiteral("PositionImage10")));
     QCOMPARE(table->ExtentMarker->pos(), QPoint(right + 87, bottom + 148));
@@ -142,7 +142,7 @@ void TestTableReading::chooserLaysTheSpread()
 
     // Choosing again lays a fresh spread.
     chooseSpread(*table, QStringLiteral("Three Cards"));
-    QCOMPARE(table->Spread.PositionCount, 3);
+    QCOMPARE(table->spread.PositionCount, 3);
     QVERIFY(!table->findChild<CardImage *>(QStringLiteral("PositionImage3")));
 }
 
@@ -154,7 +154,7 @@ void TestTableReading::chooserWithoutSpreads()
     QVERIFY(table->SpreadNames.isEmpty());
     bool ok = false;
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         ok = chooser.ListBox1->isHidden() && chooser.Button2->isHidden() &&
              !chooser.Label1->isHidden() && chooser.Button1->isEnabled() &&
              chooser.Button1->x() == (chooser.width() - chooser.Button1->width()) / 2 - 6 &&
@@ -166,7 +166,7 @@ void TestTableReading::chooserWithoutSpreads()
     QTest::mouseClick(table->Canvas, Qt::LeftButton, {}, QPoint(20, 300));
     QVERIFY(ok);
     QVERIFY(table->SpreadName.isEmpty());
-    QCOMPARE(table->Spread.PositionCount, 0);
+    QCOMPARE(table->spread.PositionCount, 0);
     QVERIFY(table->SpeedButton1->isVisible());
 }
 
@@ -177,7 +177,7 @@ void TestTableReading::chooserPreselectsCurrentSpread()
     QStringList order;
     bool okAtOnce = true;
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         for (int row = 0; row < chooser.ListBox1->count(); ++row)
             order << chooser.ListBox1->item(row)->text();
         okAtOnce = chooser.Button1->isEnabled();
@@ -192,7 +192,7 @@ void TestTableReading::chooserPreselectsCurrentSpread()
     chooseSpread(*table, QStringLiteral("Horseshoe"));
     QString selected;
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         selected = chooser.ListBox1->currentItem()->text();
         okAtOnce = chooser.Button1->isEnabled();
         QTest::keyClick(chooser.ListBox1, Qt::Key_Escape);
@@ -201,7 +201,7 @@ void TestTableReading::chooserPreselectsCurrentSpread()
     table->SelectlayoutF12->trigger();
     QCOMPARE(selected, QStringLiteral("Horseshoe"));
     QVERIFY(okAtOnce);
-    QCOMPARE(table->Spread.PositionCount, 7); // Cancel changed nothing
+    QCOMPARE(table->spread.PositionCount, 7); // Cancel changed nothing
 }
 
 void TestTableReading::wholeReadingByClicks()
@@ -215,7 +215,7 @@ void TestTableReading::wholeReadingByClicks()
     QVERIFY(table->SpeedButton3->isHidden());
     QCOMPARE(table->Label1->text(), QStringLiteral("Three Cards"));
     QCOMPARE(table->Label2->text(), QStringLiteral("First card:\n") +
-                                        QString::fromLocal8Bit(table->Spread.Explanation[0]));
+                                        QString::fromLocal8Bit(table->spread.Explanation[0]));
 
     // Where two cards overlap, the one painted on top is drawn.
     const int top = freeSlot(*table);
@@ -223,24 +223,24 @@ void TestTableReading::wholeReadingByClicks()
     const QPoint overlap(table->Cards[top].X + 2, table->Cards[top].Y + 60);
     QVERIFY(table->Cards[top - 1].HitTest(overlap.x(), overlap.y()));
     QTest::mouseClick(table->Canvas, Qt::LeftButton, {}, overlap);
-    QCOMPARE(table->Spread.CardAt[0], int(topNumber));
-    QCOMPARE(table->Cards[top].X, TCard::OffTable);
+    QCOMPARE(table->spread.CardAt[0], int(topNumber));
+    QCOMPARE(table->Cards[top].X, Card::OffTable);
     QCOMPARE(table->Label2->text(), QStringLiteral("Second card:\n") +
-                                        QString::fromLocal8Bit(table->Spread.Explanation[1]));
+                                        QString::fromLocal8Bit(table->spread.Explanation[1]));
 
     clickFanSlot(*table, 10);
     clickFanSlot(*table, 40);
     QCOMPARE(table->DrawnCount, 3);
     QCOMPARE(table->Label2->text(), table->uiText(65));
     QCOMPARE(QString::fromLocal8Bit(table->PromptText), table->uiText(65));
-    QSet<int> drawn{table->Spread.CardAt[0], table->Spread.CardAt[1], table->Spread.CardAt[2]};
+    QSet<int> drawn{table->spread.CardAt[0], table->spread.CardAt[1], table->spread.CardAt[2]};
     QCOMPARE(drawn.size(), 3);
 
     // The first click on a position turns its card face up, showing its picture.
     CardImage *first = table->PositionImages[0];
     const QImage back = first->pixmap().toImage();
     QTest::mouseClick(first, Qt::LeftButton);
-    QVERIFY(table->Spread.Revealed[0]);
+    QVERIFY(table->spread.Revealed[0]);
     QVERIFY(first->pixmap().toImage() != back);
     QVERIFY(table->ExtraDrawAllowed);
 
@@ -248,7 +248,7 @@ void TestTableReading::wholeReadingByClicks()
     QString title;
     QString subtitle;
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &detail = dynamic_cast<TForm4 &>(dialog);
+        auto &detail = dynamic_cast<CardDetailWindow &>(dialog);
         title = detail.Label1->text();
         subtitle = detail.Label2->text();
         QTest::mouseClick(detail.BitBtn1, Qt::LeftButton);
@@ -256,9 +256,9 @@ void TestTableReading::wholeReadingByClicks()
     });
     QTest::mouseClick(first, Qt::LeftButton);
     const QString expectedTitle =
-        QString::fromLocal8Bit(table->CardTitles[table->Spread.CardAt[0]]);
+        QString::fromLocal8Bit(table->CardTitles[table->spread.CardAt[0]]);
     QVERIFY2(title.startsWith(expectedTitle), qPrintable(title));
-    QCOMPARE(subtitle, QString::fromLocal8Bit(table->Spread.Explanation[0]));
+    QCOMPARE(subtitle, QString::fromLocal8Bit(table->spread.Explanation[0]));
 }
 
 void TestTableReading::threePileCutReordersTheDeck()
@@ -306,9 +306,9 @@ void TestTableReading::automaticDrawFillsEverything()
     QVERIFY(!table->AutoDrawPending);
     QSet<int> cards;
     for (int i = 0; i < 13; ++i) {
-        QVERIFY(table->Spread.Filled[i]);
-        QVERIFY(table->Spread.CardAt[i] >= 0 && table->Spread.CardAt[i] < 22);
-        cards.insert(table->Spread.CardAt[i]);
+        QVERIFY(table->spread.Filled[i]);
+        QVERIFY(table->spread.CardAt[i] >= 0 && table->spread.CardAt[i] < 22);
+        cards.insert(table->spread.CardAt[i]);
     }
     QCOMPARE(cards.size(), 13);
 }
@@ -337,15 +337,14 @@ void TestTableReading::extraCardsOnlyAfterAFaceIsUp()
 void TestTableReading::spreadViewToggleAndWheel()
 {
     // A spread reaching far below the view, so the spread area scrolls.
-    TSpreadParser tall;
+    Spread tall;
     tall.PositionCount = 2;
     tall.PosX[0] = 10;
     tall.PosY[0] = 10;
     tall.PosX[1] = 600;
     tall.PosY[1] = 900;
     RandomGenerator random;
-    QVERIFY(tall.SaveSpread(TSpreadParser::filePath(m_fixture.appDir(), QStringLiteral("Tall")),
-                            random));
+    QVERIFY(tall.SaveSpread(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
     auto table = startWithSpread(QStringLiteral("Tall"));
     QVERIFY(table);
     QCOMPARE(table->ExtentMarker->pos(), QPoint(687, 1048));

@@ -1,15 +1,15 @@
 // Saves readings from the real table and opens them again, after a restart
 // too: comments, the proposed file name, deck switching, and the refusals.
 #include "TableFixture.h"
-#include "app/TableCanvas.h"
-#include "app/TableFrm.h"
-#include "cards/CardImage.h"
-#include "readings/CommForm.h"
-#include "readings/ReadingFile.h"
-#include "readings/WarnForm.h"
-#include "spreads/SelectSp.h"
-#include "util/Misc.h"
-#include "util/WholeFile.h"
+#include "core/readings/ReadingFile.h"
+#include "core/util/Misc.h"
+#include "core/util/WholeFile.h"
+#include "ui/readings/CommentsWindow.h"
+#include "ui/readings/ExtraCardWarning.h"
+#include "ui/spreads/SpreadChooser.h"
+#include "ui/table/CardImage.h"
+#include "ui/table/TableCanvas.h"
+#include "ui/table/TableWindow.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -34,7 +34,7 @@ private slots:
 
 private:
     // Lays `spread` and draws every position by clicking the fan.
-    void layReading(TForm1 &table, const QString &spread);
+    void layReading(TableWindow &table, const QString &spread);
     void expectComments(const QString &text);
     void expectFile(const QString &path, QString *proposed = nullptr);
     QString savedPath(const QString &name) const;
@@ -63,10 +63,10 @@ QString TestTableReadings::savedPath(const QString &name) const
     return m_fixture.appDir() + QStringLiteral("/Saved/") + name;
 }
 
-void TestTableReadings::layReading(TForm1 &table, const QString &spread)
+void TestTableReadings::layReading(TableWindow &table, const QString &spread)
 {
     m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<TForm2 &>(dialog);
+        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
         chooser.ListBox1->setCurrentItem(chooser.ListBox1->findItems(spread, Qt::MatchExactly)[0]);
         QTest::mouseClick(chooser.Button1, Qt::LeftButton);
         return chooser.result();
@@ -75,8 +75,8 @@ void TestTableReadings::layReading(TForm1 &table, const QString &spread)
     QTest::mouseClick(table.SpeedButton1, Qt::LeftButton);
     QTest::qWait(20);
     QTest::mouseClick(table.SpeedButton2, Qt::LeftButton);
-    for (int slot = table.DeckSize - 1; table.DrawnCount < table.Spread.PositionCount; --slot) {
-        const TCard &card = table.Cards[slot];
+    for (int slot = table.DeckSize - 1; table.DrawnCount < table.spread.PositionCount; --slot) {
+        const Card &card = table.Cards[slot];
         if (card.isPainted())
             QTest::mouseClick(table.Canvas, Qt::LeftButton, {}, QPoint(card.X + 5, card.Y + 50));
     }
@@ -85,7 +85,7 @@ void TestTableReadings::layReading(TForm1 &table, const QString &spread)
 void TestTableReadings::expectComments(const QString &text)
 {
     m_fixture.interaction.expectDialog([text](QDialog &dialog) {
-        auto &comments = dynamic_cast<TForm9 &>(dialog);
+        auto &comments = dynamic_cast<CommentsWindow &>(dialog);
         if (text.isNull()) {
             QTest::mouseClick(comments.Button2, Qt::LeftButton);
         } else {
@@ -112,14 +112,14 @@ void TestTableReadings::savedReadingOpensAfterRestart()
     const QString path = savedPath(QStringLiteral("evening.reading"));
     const QString comments = QStringLiteral("3 cards tonight\nThe second line\nand a third");
     Deck::Slots deck;
-    TSpreadParser laid;
+    Spread laid;
     {
         auto table = m_fixture.startTable();
         QVERIFY(table);
         layReading(*table, QStringLiteral("Celtic Cross"));
         QCOMPARE(table->DrawnCount, 10);
         deck = table->Cards;
-        laid = table->Spread;
+        laid = table->spread;
         expectComments(comments);
         QString proposed;
         expectFile(path, &proposed);
@@ -144,9 +144,9 @@ void TestTableReadings::savedReadingOpensAfterRestart()
     QCOMPARE(table->SpreadName, QStringLiteral("Celtic Cross"));
     QCOMPARE(table->DrawnCount, 10);
     for (int i = 0; i < 10; ++i) {
-        QCOMPARE(table->Spread.CardAt[i], laid.CardAt[i]);
-        QCOMPARE(table->Spread.PositionReversed[i], laid.PositionReversed[i]);
-        QVERIFY(table->Spread.Revealed[i]);
+        QCOMPARE(table->spread.CardAt[i], laid.CardAt[i]);
+        QCOMPARE(table->spread.PositionReversed[i], laid.PositionReversed[i]);
+        QVERIFY(table->spread.Revealed[i]);
     }
     for (int slot = 0; slot < 78; ++slot) {
         QCOMPARE(table->Cards[slot].Number, deck[slot].Number);
@@ -156,8 +156,8 @@ void TestTableReadings::savedReadingOpensAfterRestart()
     QVERIFY(table->TableReady);
     QVERIFY(!table->OpenedReading);
     QCOMPARE(table->Label2->text(), table->uiText(116));
-    QVERIFY(table->CommentsWindow->isVisible());
-    QCOMPARE(table->CommentsWindow->Memo1->toPlainText(), comments);
+    QVERIFY(table->commentsWindow->isVisible());
+    QCOMPARE(table->commentsWindow->Memo1->toPlainText(), comments);
 }
 
 void TestTableReadings::incompleteReadingIsNotSaved()
@@ -208,7 +208,7 @@ void TestTableReadings::majorArcanaReadingSwitchesTheDeck()
     QVERIFY(table->MajorOnly);
     QVERIFY(table->MajorArcanaonly1->isChecked());
     QCOMPARE(table->Label4->text(), table->uiText(115));
-    QVERIFY(table->CommentsWindow->isHidden());
+    QVERIFY(table->commentsWindow->isHidden());
 }
 
 void TestTableReadings::refusals()
@@ -227,7 +227,8 @@ void TestTableReadings::refusals()
     bool warned = false;
     expectFile(writeReading(QStringLiteral("big.reading"), deck79));
     m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        warned = dynamic_cast<TForm14 &>(dialog).Label1->text().startsWith(table->uiText(106));
+        warned =
+            dynamic_cast<ExtraCardWarning &>(dialog).Label1->text().startsWith(table->uiText(106));
         return int(QDialog::Accepted);
     });
     table->Openreading1->trigger();
@@ -250,7 +251,7 @@ void TestTableReadings::refusals()
     table->Openreading1->trigger();
     QCOMPARE(m_fixture.interaction.messages.size(), before);
     QVERIFY(table->SpreadName.isEmpty());
-    QCOMPARE(table->Spread.PositionCount, 0);
+    QCOMPARE(table->spread.PositionCount, 0);
 }
 
 QTEST_MAIN(TestTableReadings)

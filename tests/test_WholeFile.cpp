@@ -1,6 +1,6 @@
 // Checks that whole files are read in 2048-byte blocks cut at a zero byte,
 // and that a write replaces a file only when it succeeds.
-#include "util/WholeFile.h"
+#include "core/util/WholeFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "app/Interaction.h"
-#include "app/TableFrm.h"
-#include "util/Misc.h"
+#include "core/util/Misc.h"
+#include "ui/common/Interaction.h"
+#include "ui/table/TableWindow.h"
 
 #include <QApplication>
 
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
     DesktopInteraction interaction;
-    TForm1 table(Misc::ExtractDir(QApplication::applicationFilePath()), interaction);
+    TableWindow table(Misc::ExtractDir(QApplication::applicationFilePath()), interaction);
     table.showFullScreen();
     return app.exec();
 }

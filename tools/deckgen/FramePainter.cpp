@@ -2,7 +2,7 @@
 
 #include "CardLayout.h"
 #include "Sketch.h"
-#include "cards/StarShape.h"
+#include "core/cards/StarShape.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "Sketch.h"
 #include "SuitPip.h"
-#include "cards/StarShape.h"
+#include "core/cards/StarShape.h"
 
 #include <QPainter>
 #include <QtMath>

@@ -1,7 +1,7 @@
 #include "SuitPip.h"
 
 #include "Sketch.h"
-#include "cards/StarShape.h"
+#include "core/cards/StarShape.h"
 
 #include <QPainter>
 #include <QtMath>

@@ -2,9 +2,9 @@
 // a 79-card deck), at build time.
 #include "CardFace.h"
 #include "DeckStyle.h"
-#include "lang/BuiltinTitles.h"
-#include "lang/CardTitles.h"
-#include "util/WholeFile.h"
+#include "core/lang/BuiltinTitles.h"
+#include "core/lang/CardTitles.h"
+#include "core/util/WholeFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/WholeFile.h"
+#include "core/util/WholeFile.h"
 
 #include <QByteArray>
 #include <QString>

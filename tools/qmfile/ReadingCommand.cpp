@@ -1,11 +1,11 @@
 #include "ReadingCommand.h"
 
 #include "CommandOutput.h"
-#include "engine/Deck.h"
-#include "readings/ReadingFile.h"
-#include "readings/ReadingText.h"
-#include "spreads/SpParser.h"
-#include "util/WholeFile.h"
+#include "core/engine/Deck.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingText.h"
+#include "core/spreads/Spread.h"
+#include "core/util/WholeFile.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ int guessPositionCount(const QByteArray &afterDeck)
 {
     int count = 0;
     qsizetype pos = 0;
-    while (count < TSpreadParser::Capacity) {
+    while (count < Spread::Capacity) {
         const qsizetype end = afterDeck.indexOf("\r\n", pos);
         if (end < 0)
             break;
@@ -46,9 +46,9 @@ int unpack(const QString &path, const QString &positionsArgument)
     if (!positionsArgument.isNull()) {
         bool ok = false;
         positions = positionsArgument.toInt(&ok);
-        if (!ok || positions < 0 || positions > TSpreadParser::Capacity)
-            return failure(QStringLiteral("POSITIONS must be a number from 0 to %1")
-                               .arg(TSpreadParser::Capacity));
+        if (!ok || positions < 0 || positions > Spread::Capacity)
+            return failure(
+                QStringLiteral("POSITIONS must be a number from 0 to %1").arg(Spread::Capacity));
     }
 
     ReadingFile reading;

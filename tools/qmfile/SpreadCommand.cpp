@@ -1,9 +1,9 @@
 #include "SpreadCommand.h"
 
 #include "CommandOutput.h"
-#include "spreads/SpParser.h"
-#include "spreads/SpreadText.h"
-#include "util/RandomGenerator.h"
+#include "core/spreads/Spread.h"
+#include "core/spreads/SpreadText.h"
+#include "core/util/RandomGenerator.h"
 
 namespace {
 
@@ -12,13 +12,13 @@ using CommandOutput::print;
 
 int unpack(const QString &path)
 {
-    TSpreadParser spread;
+    Spread spread;
     switch (spread.LoadSpread(path)) {
-    case TSpreadParser::LoadResult::Missing:
+    case Spread::LoadResult::Missing:
         return failure(QStringLiteral("%1: no such file").arg(path));
-    case TSpreadParser::LoadResult::Unreadable:
+    case Spread::LoadResult::Unreadable:
         return failure(QStringLiteral("%1: not a readable spread file").arg(path));
-    case TSpreadParser::LoadResult::Loaded:
+    case Spread::LoadResult::Loaded:
         break;
     }
     const QByteArray text = SpreadText::format(spread);
@@ -27,9 +27,9 @@ int unpack(const QString &path)
 
 int pack(const QString &textPath, const QString &outPath)
 {
-    return CommandOutput::pack<TSpreadParser>(
+    return CommandOutput::pack<Spread>(
         textPath, outPath, SpreadText::parse,
-        [](const TSpreadParser &spread, const QString &path, QString *error) {
+        [](const Spread &spread, const QString &path, QString *error) {
             RandomGenerator random;
             return spread.SaveSpread(path, random, error);
         });

@@ -1,4 +1,4 @@
-#include "DataFolders.h"
+#include "core/app/DataFolders.h"
 
 #include <QDir>
 #include <QFile>

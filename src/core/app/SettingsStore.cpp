@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
+#include "core/app/SettingsStore.h"
 
-#include "TableState.h"
+#include "core/app/TableState.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TableColor.h"
-#include "engine/Deck.h"
-#include "lang/CardTitles.h"
-#include "lang/UiTextTable.h"
-#include "spreads/SpParser.h"
-#include "util/RandomGenerator.h"
+#include "core/app/TableColor.h"
+#include "core/engine/Deck.h"
+#include "core/lang/CardTitles.h"
+#include "core/lang/UiTextTable.h"
+#include "core/spreads/Spread.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QByteArray>
 #include <QRect>
@@ -29,7 +29,7 @@ struct TableState
 
     // Deck and spread
     Deck::Slots Cards;
-    TSpreadParser Spread;
+    Spread spread;
     QStringList SpreadNames;
     QString SpreadName;
     // The spread picked for the spread editor.

@@ -1,6 +1,6 @@
-#include "CardBack.h"
+#include "core/cards/CardBack.h"
 
-#include "StarShape.h"
+#include "core/cards/StarShape.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "CardPicture.h"
+#include "core/cards/CardPicture.h"
 
 #include <QImageReader>
 

@@ -1,4 +1,4 @@
-#include "GripZones.h"
+#include "core/cards/GripZones.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "MeaningText.h"
+#include "core/cards/MeaningText.h"
 
-#include "util/WholeFile.h"
+#include "core/util/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "core/cards/PictureBox.h"
 
 PictureBox::Fit PictureBox::fit(const QSize &picture, const QSize &cardSize, bool keepActual,
                                 bool keepStraight, bool reversed)

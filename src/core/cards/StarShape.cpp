@@ -1,4 +1,4 @@
-#include "StarShape.h"
+#include "core/cards/StarShape.h"
 
 #include <QPolygonF>
 #include <QtMath>

@@ -4,7 +4,7 @@
 
 // One slot of the deck: which card lies there, where it lies in the fan on the
 // table and whether it is reversed. The table owns 79 of them.
-class TCard
+class Card
 {
 public:
     // Fan coordinate of a card that has left the fan.

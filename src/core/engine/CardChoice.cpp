@@ -1,6 +1,6 @@
-#include "CardChoice.h"
+#include "core/engine/CardChoice.h"
 
-#include "Deck.h"
+#include "core/engine/Deck.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Deck.h"
+#include "core/engine/Deck.h"
 
-#include "util/RandomGenerator.h"
-#include "util/Rounding.h"
+#include "core/util/RandomGenerator.h"
+#include "core/util/Rounding.h"
 
 int Deck::sizeFor(bool majorOnly, bool deck79)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Card.h"
+#include "core/engine/Card.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ constexpr int MajorArcanaCount = 22;
 constexpr int MinorArcanaCount = 56;
 constexpr int ExtraCard = 78;
 
-using Slots = std::array<TCard, SlotCount>;
+using Slots = std::array<Card, SlotCount>;
 
 // 22, 23, 78 or 79: the Major Arcana, the suits unless `majorOnly`, and the
 // extra card when the deck has one.

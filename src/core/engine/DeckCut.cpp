@@ -1,4 +1,4 @@
-#include "DeckCut.h"
+#include "core/engine/DeckCut.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Deck.h"
+#include "core/engine/Deck.h"
 
 // Cutting the deck at a card count k: only the card numbers move between the
 // slots; each slot keeps its orientation.

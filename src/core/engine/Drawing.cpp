@@ -1,14 +1,14 @@
-#include "Drawing.h"
+#include "core/engine/Drawing.h"
 
-#include "Card.h"
-#include "lang/UiText.h"
-#include "lang/UiTextTable.h"
-#include "spreads/SpParser.h"
-#include "util/RandomGenerator.h"
+#include "core/engine/Card.h"
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+#include "core/spreads/Spread.h"
+#include "core/util/RandomGenerator.h"
 
 #include <utility>
 
-bool Drawing::placeInNextPosition(TCard &card, TSpreadParser &spread, int &drawnCount)
+bool Drawing::placeInNextPosition(Card &card, Spread &spread, int &drawnCount)
 {
     if (drawnCount >= spread.PositionCount)
         return false;
@@ -19,8 +19,8 @@ bool Drawing::placeInNextPosition(TCard &card, TSpreadParser &spread, int &drawn
     return true;
 }
 
-std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts,
-                                                   const TSpreadParser &spread, int drawnCount)
+std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts, const Spread &spread,
+                                                   int drawnCount)
 {
     if (drawnCount >= spread.PositionCount)
         return texts.text(UiText::SpreadCompleted);
@@ -45,8 +45,7 @@ std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts,
     return prompt + "\r\n" + spread.Explanation[drawnCount];
 }
 
-QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize,
-                                           const TSpreadParser &spread)
+QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize, const Spread &spread)
 {
     QList<int> used;
     int target = 0;
@@ -65,7 +64,7 @@ QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize,
     return used;
 }
 
-int Drawing::chooseAutomaticCard(const TSpreadParser &spread, int deckSize, RandomGenerator &random)
+int Drawing::chooseAutomaticCard(const Spread &spread, int deckSize, RandomGenerator &random)
 {
     const auto lies = [&spread](int number) {
         for (int j = 0; j < spread.PositionCount; ++j) {

@@ -1,6 +1,6 @@
-#include "Shuffle.h"
+#include "core/engine/Shuffle.h"
 
-#include "util/RandomGenerator.h"
+#include "core/util/RandomGenerator.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Deck.h"
+#include "core/engine/Deck.h"
 
 class RandomGenerator;
 

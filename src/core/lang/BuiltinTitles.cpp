@@ -1,4 +1,4 @@
-#include "BuiltinTitles.h"
+#include "core/lang/BuiltinTitles.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "CardTitles.h"
+#include "core/lang/CardTitles.h"
 
-#include "BuiltinTitles.h"
-#include "LanguageFiles.h"
-#include "util/WholeFile.h"
+#include "core/lang/BuiltinTitles.h"
+#include "core/lang/LanguageFiles.h"
+#include "core/util/WholeFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "LanguageFiles.h"
+#include "core/lang/LanguageFiles.h"
 
-#include "TextLines.h"
-#include "util/WholeFile.h"
+#include "core/lang/TextLines.h"
+#include "core/util/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "core/lang/TextLines.h"
 
 QList<QByteArray> TextLines::split(const QByteArray &text)
 {

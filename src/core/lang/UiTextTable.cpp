@@ -1,4 +1,4 @@
-#include "UiTextTable.h"
+#include "core/lang/UiTextTable.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "ReadingFile.h"
+#include "core/readings/ReadingFile.h"
 
-#include "app/TableState.h"
-#include "util/Misc.h"
-#include "util/WholeFile.h"
+#include "core/app/TableState.h"
+#include "core/util/Misc.h"
+#include "core/util/WholeFile.h"
 
 #include <QDate>
 #include <QLocale>
@@ -108,8 +108,8 @@ ReadingFile ReadingFile::fromTable(const TableState &table, const QByteArray &co
     reading.SpreadName = table.SpreadName.toLocal8Bit();
     for (int slot = 0; slot < qMin(table.DeckSize, Deck::SlotCount); ++slot)
         reading.Cards.append({table.Cards[slot].Number, table.Cards[slot].Reversed != 0});
-    for (int position = 0; position < table.Spread.PositionCount; ++position)
-        reading.Positions.append(quint32(table.Spread.CardAt[position]));
+    for (int position = 0; position < table.spread.PositionCount; ++position)
+        reading.Positions.append(quint32(table.spread.CardAt[position]));
     reading.Comments = comments;
     return reading;
 }
@@ -127,7 +127,7 @@ bool ReadingFile::isDeckLineCount(int count)
 
 bool ReadingFile::isComplete(const TableState &table)
 {
-    return table.DeckFanned && table.DrawnCount >= table.Spread.PositionCount;
+    return table.DeckFanned && table.DrawnCount >= table.spread.PositionCount;
 }
 
 QByteArray ReadingFile::write() const

@@ -1,10 +1,10 @@
-#include "ReadingOpenPlan.h"
+#include "core/readings/ReadingOpenPlan.h"
 
-#include "app/TableState.h"
-#include "lang/UiText.h"
-#include "lang/UiTextTable.h"
-#include "spreads/SpParser.h"
-#include "util/WholeFile.h"
+#include "core/app/TableState.h"
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+#include "core/spreads/Spread.h"
+#include "core/util/WholeFile.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Ta
         plan.DeckSize -= Deck::MinorArcanaCount;
     plan.MajorOnly = plan.DeckSize <= MajorOnlyLimit;
 
-    TSpreadParser spread;
-    spread.LoadSpread(TSpreadParser::filePath(table.AppDir, plan.SpreadName));
+    Spread spread;
+    spread.LoadSpread(Spread::filePath(table.AppDir, plan.SpreadName));
     plan.PositionCount = spread.PositionCount;
     if (plan.Reading.parse(fileBytes, plan.PositionCount) != ReadingFile::ParseResult::Ok)
         return plan;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReadingFile.h"
-#include "engine/Deck.h"
+#include "core/engine/Deck.h"
+#include "core/readings/ReadingFile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "ReadingText.h"
+#include "core/readings/ReadingText.h"
 
-#include "util/Misc.h"
+#include "core/util/Misc.h"
 
-#include "ReadingFile.h"
-#include "engine/Deck.h"
-#include "spreads/SpParser.h"
+#include "core/engine/Deck.h"
+#include "core/readings/ReadingFile.h"
+#include "core/spreads/Spread.h"
 
 #include <optional>
 
@@ -135,11 +135,11 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
     const std::optional<QByteArray> positionCount = keyed("positions ");
     if (!positionCount)
         return fail(errorString, error);
-    const std::optional<int> positions = wholeNumber(*positionCount, 0, TSpreadParser::Capacity);
+    const std::optional<int> positions = wholeNumber(*positionCount, 0, Spread::Capacity);
     if (!positions)
         return fail(
             errorString,
-            badLine(QStringLiteral("a spread has 0 to %1 positions").arg(TSpreadParser::Capacity)));
+            badLine(QStringLiteral("a spread has 0 to %1 positions").arg(Spread::Capacity)));
     for (int position = 0; position < *positions; ++position) {
         const std::optional<QByteArray> line = lines.next();
         if (!line)

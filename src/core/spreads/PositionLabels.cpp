@@ -1,17 +1,17 @@
-#include "PositionLabels.h"
+#include "core/spreads/PositionLabels.h"
 
-#include "SpParser.h"
+#include "core/spreads/Spread.h"
 
 namespace {
 
-QByteArray ordinaryNumber(const TSpreadParser &spread, int position)
+QByteArray ordinaryNumber(const Spread &spread, int position)
 {
     return QByteArray::number(position + 1 - spread.SignificatorCount);
 }
 
 } // namespace
 
-QByteArray PositionLabels::tableLabel(const TSpreadParser &spread, int position)
+QByteArray PositionLabels::tableLabel(const Spread &spread, int position)
 {
     if (!spread.IsSignificator[position])
         return ordinaryNumber(spread, position) + ". ";
@@ -20,14 +20,14 @@ QByteArray PositionLabels::tableLabel(const TSpreadParser &spread, int position)
     return "S" + QByteArray::number(position + 1) + ". ";
 }
 
-QByteArray PositionLabels::editorLabel(const TSpreadParser &spread, int position)
+QByteArray PositionLabels::editorLabel(const Spread &spread, int position)
 {
     if (spread.IsSignificator[position])
         return "S" + QByteArray::number(position + 1) + ". ";
     return ordinaryNumber(spread, position) + ". ";
 }
 
-QByteArray PositionLabels::hint(const TSpreadParser &spread, int position)
+QByteArray PositionLabels::hint(const Spread &spread, int position)
 {
     const QByteArray &explanation = spread.Explanation[position];
     if (!spread.IsSignificator[position])

@@ -2,17 +2,17 @@
 
 #include <QByteArray>
 
-class TSpreadParser;
+class Spread;
 
 // How a position is named to the user. Significator positions come first and
 // are marked "S"; the ordinary ones after them are numbered from 1.
 namespace PositionLabels {
 
 // The label written on the position's picture on the table.
-QByteArray tableLabel(const TSpreadParser &spread, int position);
+QByteArray tableLabel(const Spread &spread, int position);
 // The label in the spread editor, where significators always carry their number.
-QByteArray editorLabel(const TSpreadParser &spread, int position);
+QByteArray editorLabel(const Spread &spread, int position);
 // The hint shown when the pointer rests on the position.
-QByteArray hint(const TSpreadParser &spread, int position);
+QByteArray hint(const Spread &spread, int position);
 
 } // namespace PositionLabels

@@ -1,4 +1,4 @@
-#include "SpreadList.h"
+#include "core/spreads/SpreadList.h"
 
 #include <QCollator>
 #include <QLocale>

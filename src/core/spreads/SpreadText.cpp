@@ -1,7 +1,7 @@
-#include "SpreadText.h"
+#include "core/spreads/SpreadText.h"
 
-#include "SpParser.h"
-#include "util/Misc.h"
+#include "core/spreads/Spread.h"
+#include "core/util/Misc.h"
 
 #include <QList>
 
@@ -24,7 +24,7 @@ bool toInt(const QByteArray &field, qint32 &value)
 
 } // namespace
 
-QByteArray SpreadText::format(const TSpreadParser &spread)
+QByteArray SpreadText::format(const Spread &spread)
 {
     QByteArray text = QByteArray::number(spread.PositionCount) + '\n';
     for (int i = 0; i < spread.PositionCount; ++i) {
@@ -36,7 +36,7 @@ QByteArray SpreadText::format(const TSpreadParser &spread)
     return text;
 }
 
-bool SpreadText::parse(const QByteArray &text, TSpreadParser &spread, QString *errorString)
+bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorString)
 {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -50,9 +50,9 @@ bool SpreadText::parse(const QByteArray &text, TSpreadParser &spread, QString *e
     qint32 count = 0;
     if (lines.isEmpty() || !toInt(lines.first(), count))
         return fail(errorString, QStringLiteral("line 1 must hold the number of positions"));
-    if (count < 0 || count > TSpreadParser::Capacity)
+    if (count < 0 || count > Spread::Capacity)
         return fail(errorString, QStringLiteral("a spread holds 0 to %1 positions, not %2")
-                                     .arg(TSpreadParser::Capacity)
+                                     .arg(Spread::Capacity)
                                      .arg(count));
     if (lines.size() - 1 != count)
         return fail(errorString, QStringLiteral("line 1 announces %1 positions but %2 follow")

@@ -3,17 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
-class TSpreadParser;
+class Spread;
 
 // A spread as readable text, for people and build scripts: the position
 // count on the first line, then one line per position "[S]x,y,explanation".
 // Lines end with LF or CR LF.
 namespace SpreadText {
 
-QByteArray format(const TSpreadParser &spread);
+QByteArray format(const Spread &spread);
 
 // Fills the reset `spread` from `text`; on failure returns false and says
 // which line is wrong in `errorString`.
-bool parse(const QByteArray &text, TSpreadParser &spread, QString *errorString);
+bool parse(const QByteArray &text, Spread &spread, QString *errorString);
 
 } // namespace SpreadText

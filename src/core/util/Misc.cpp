@@ -1,6 +1,6 @@
-#include "Misc.h"
+#include "core/util/Misc.h"
 
-#include "RandomGenerator.h"
+#include "core/util/RandomGenerator.h"
 
 QByteArray Misc::BytesToString(const QByteArray &buffer)
 {

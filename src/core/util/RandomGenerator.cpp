@@ -1,4 +1,4 @@
-#include "RandomGenerator.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QDateTime>
 

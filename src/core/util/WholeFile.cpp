@@ -1,6 +1,6 @@
-#include "WholeFile.h"
+#include "core/util/WholeFile.h"
 
-#include "Misc.h"
+#include "core/util/Misc.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+class RandomGenerator;
+
+// A spread: up to 79 card positions with their places and explanations, and,
+// while a reading is laid with it, which card lies at each position and how.
+// On disk a spread is a scrambled text: a count line, then one line per
+// position "[S]x,y,explanation", each line behind six random bytes.
+class Spread
+{
+public:
+    static constexpr int Capacity = 79;
+
+    enum class LoadResult
+    {
+        Loaded,
+        Missing,
+        // The file could not be read or is not a spread; what was read before
+        // the fault stays in the record.
+        Unreadable,
+    };
+
+    template <typename T> using PerPosition = std::array<T, Capacity>;
+
+    PerPosition<qint32> PosX{};
+    PerPosition<qint32> PosY{};
+    PerPosition<QByteArray> Explanation;
+    PerPosition<qint32> CardAt{};
+    PerPosition<bool> PositionReversed{};
+    PerPosition<bool> IsSignificator{};
+    qint32 PositionCount = 0;
+    qint32 SignificatorCount = 0;
+    PerPosition<bool> Filled{};
+    PerPosition<bool> Revealed{};
+    qint32 ChosenCard = -1;
+    bool ChosenReversed = false;
+
+    Spread();
+
+    // Path of the spread file called `name`.
+    static QString filePath(const QString &appDir, const QString &name);
+
+    // Empties the record for a new reading; explanations are kept.
+    void ResetSpread();
+    // Empties the record for a spread being designed: every position waits at
+    // (100, 20) without an explanation.
+    void NewSpread();
+
+    // Fills the reset record from the spread file at `path`.
+    LoadResult LoadSpread(const QString &path);
+    // Reads the unscrambled text of a spread file; false when it is not one.
+    bool readPlainText(const QByteArray &plain);
+
+    // Writes the first PositionCount positions to `path`, replacing any file
+    // there only once the new one is complete. Reseeds `random` from the clock.
+    bool SaveSpread(const QString &path, RandomGenerator &random,
+                    QString *errorString = nullptr) const;
+    // The unscrambled text of the spread file, with fresh random line prefixes.
+    QByteArray plainText(RandomGenerator &random) const;
+};

@@ -1,0 +1,266 @@
+// Checks the spread file: what is written, what is read back, and how a
+// damaged or foreign file is refused without harm.
+#include "core/spreads/Spread.h"
+#include "core/util/Misc.h"
+#include "core/util/RandomGenerator.h"
+#include "core/util/WholeFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSpParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void roundTripKeepsPositions();
+    void savesDifferButLoadTheSame();
+    void writtenTextHasPrefixedCrLfLines();
+    void readsHandMadeFile();
+    void significatorsAreCounted();
+    void shortFileKeepsResetPlaces();
+    void lastLineNeedsItsLineEnd();
+    void refusesForeignFiles_data();
+    void refusesForeignFiles();
+    void neverStoresMoreThanItHolds();
+    void failedSaveIsReportedAndKeepsOldFile();
+
+private:
+    QString path(const QString &name) const;
+    void writeScrambled(const QString &file, const QByteArray &plain);
+    std::unique_ptr<QTemporaryDir> m_dir;
+    RandomGenerator m_random;
+};
+
+void TestSpParser::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
+}
+
+QString TestSpParser::path(const QString &name) const
+{
+    return Spread::filePath(m_dir->path(), name);
+}
+
+void TestSpParser::writeScrambled(const QString &file, const QByteArray &plain)
+{
+    QVERIFY(WholeFile::write(file, Misc::ScrambleText(plain)));
+}
+
+void TestSpParser::roundTripKeepsPositions()
+{
+    Spread spread;
+    spread.PositionCount = 3;
+    spread.PosX = {10, 110, 210};
+    spread.PosY = {20, 20, -5};
+    spread.Explanation[0] = "Past";
+    spread.Explanation[1] = "";
+    spread.Explanation[2] = "Future, near or far";
+    QVERIFY(spread.SaveSpread(path(QStringLiteral("Three")), m_random));
+
+    Spread loaded;
+    QCOMPARE(loaded.LoadSpread(path(QStringLiteral("Three"))), Spread::LoadResult::Loaded);
+    QCOMPARE(loaded.PositionCount, 3);
+    QCOMPARE(loaded.SignificatorCount, 0);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(loaded.PosX[i], spread.PosX[i]);
+        QCOMPARE(loaded.PosY[i], spread.PosY[i]);
+        QCOMPARE(loaded.Explanation[i], spread.Explanation[i]);
+    }
+}
+
+void TestSpParser::savesDifferButLoadTheSame()
+{
+    Spread spread;
+    spread.PositionCount = 2;
+    spread.PosX[0] = 1;
+    spread.PosX[1] = 2;
+    spread.Explanation[0] = "One";
+    spread.Explanation[1] = "Two";
+    quint32 seed = 1;
+    m_random.setSeedSource([&seed] { return seed++; });
+    QVERIFY(spread.SaveSpread(path(QStringLiteral("a")), m_random));
+    QVERIFY(spread.SaveSpread(path(QStringLiteral("b")), m_random));
+    QByteArray first;
+    QByteArray second;
+    QVERIFY(WholeFile::read(path(QStringLiteral("a")), first));
+    QVERIFY(WholeFile::read(path(QStringLiteral("b")), second));
+    QVERIFY(first != second);
+    QCOMPARE(first.size(), second.size());
+    Spread a;
+    Spread b;
+    QCOMPARE(a.LoadSpread(path(QStringLiteral("a"))), Spread::LoadResult::Loaded);
+    QCOMPARE(b.LoadSpread(path(QStringLiteral("b"))), Spread::LoadResult::Loaded);
+    QCOMPARE(a.Explanation[1], b.Explanation[1]);
+    QCOMPARE(a.PosX[1], b.PosX[1]);
+}
+
+void TestSpParser::writtenTextHasPrefixedCrLfLines()
+{
+    Spread spread;
+    spread.PositionCount = 2;
+    spread.IsSignificator[0] = true;
+    spread.SignificatorCount = 1;
+    spread.PosX[0] = -15;
+    spread.PosY[0] = 7;
+    spread.Explanation[0] = "You";
+    spread.PosX[1] = 300;
+    spread.PosY[1] = 0;
+    spread.Explanation[1] = "The answer";
+    QVERIFY(spread.SaveSpread(path(QStringLiteral("s")), m_random));
+    QByteArray bytes;
+    QVERIFY(WholeFile::read(path(QStringLiteral("s")), bytes));
+    QVERIFY(!bytes.contains("You")); // nothing readable on disk
+    const QByteArray plain = Misc::ScrambleText(bytes);
+    QVERIFY(plain.endsWith("\r\n"));
+    const QList<QByteArray> lines = plain.chopped(2).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0].mid(6), QByteArray("2\r"));
+    QCOMPARE(lines[1].mid(6), QByteArray("S-15,7,You\r"));
+    QCOMPARE(lines[2].mid(6), QByteArray("300,0,The answer"));
+}
+
+void TestSpParser::readsHandMadeFile()
+{
+    // Prefixes may hold any byte but NUL, CR, LF and comma: 0xFF and "S" too.
+    writeScrambled(path(QStringLiteral("hand")), QByteArray("\xff"
+                                                            "S9x\x01y"
+                                                            "2\r\n"
+                                                            "abcdefS40,206,Me, myself\r\n"
+                                                            "SSSSSS500,20,\r\n"));
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("hand"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.PositionCount, 2);
+    // An "S" inside the prefix does not make a significator.
+    QCOMPARE(spread.SignificatorCount, 1);
+    QVERIFY(spread.IsSignificator[0]);
+    QVERIFY(!spread.IsSignificator[1]);
+    QCOMPARE(spread.PosX[0], 40);
+    QCOMPARE(spread.Explanation[0], QByteArray("Me, myself"));
+    QCOMPARE(spread.PosX[1], 500);
+    QCOMPARE(spread.Explanation[1], QByteArray());
+}
+
+void TestSpParser::significatorsAreCounted()
+{
+    writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
+                                                "ppppppS10,10,You\r\n"
+                                                "ppppppS200,10,The other\r\n"
+                                                "pppppp100,200,Between you\r\n");
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.SignificatorCount, 2);
+    QVERIFY(spread.IsSignificator[0] && spread.IsSignificator[1]);
+    QVERIFY(!spread.IsSignificator[2]);
+}
+
+void TestSpParser::shortFileKeepsResetPlaces()
+{
+    writeScrambled(path(QStringLiteral("short")), "pppppp5\r\n"
+                                                  "pppppp1,1,a\r\npppppp2,2,b\r\n"
+                                                  "pppppp3,3,c\r\npppppp4,4,d\r\n");
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("short"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.PositionCount, 5);
+    QCOMPARE(spread.PosX[3], 4);
+    QCOMPARE(spread.PosX[4], -200);
+    QCOMPARE(spread.PosY[4], -200);
+
+    writeScrambled(path(QStringLiteral("empty")), "pppppp0\r\n");
+    Spread none;
+    QCOMPARE(none.LoadSpread(path(QStringLiteral("empty"))), Spread::LoadResult::Loaded);
+    QCOMPARE(none.PositionCount, 0);
+}
+
+void TestSpParser::lastLineNeedsItsLineEnd()
+{
+    writeScrambled(path(QStringLiteral("tail")), "pppppp2\r\npppppp1,1,a\r\npppppp2,2,b");
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("tail"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.PosX[0], 1);
+    QCOMPARE(spread.PosX[1], -200);
+}
+
+void TestSpParser::refusesForeignFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("positionsKept");
+    QTest::newRow("plain text, not scrambled") << QByteArray("pppppp1\r\npppppp1,1,a\r\n") << 0;
+    QTest::newRow("count not a number")
+        << Misc::ScrambleText("ppppppthree\r\npppppp1,1,a\r\n") << 0;
+    QTest::newRow("line without commas")
+        << Misc::ScrambleText("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 2;
+    QTest::newRow("coordinate not a number")
+        << Misc::ScrambleText("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 2;
+    QTest::newRow("no line end at all") << Misc::ScrambleText("pppppp1") << 0;
+    QTest::newRow("empty file") << QByteArray() << 0;
+}
+
+void TestSpParser::refusesForeignFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, positionsKept);
+    QVERIFY(WholeFile::write(path(QStringLiteral("bad")), bytes));
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("bad"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(spread.PositionCount, positionsKept);
+    if (positionsKept > 0)
+        QCOMPARE(spread.PosX[0], 1);
+
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
+}
+
+void TestSpParser::neverStoresMoreThanItHolds()
+{
+    QByteArray plain = "pppppp100\r\n";
+    for (int i = 0; i < 100; ++i)
+        plain += "pppppp" + QByteArray::number(i) + ",0,x\r\n";
+    writeScrambled(path(QStringLiteral("big")), plain);
+    Spread spread;
+    QCOMPARE(spread.LoadSpread(path(QStringLiteral("big"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(spread.PositionCount, Spread::Capacity);
+    QCOMPARE(spread.PosX[78], 78);
+
+    writeScrambled(path(QStringLiteral("huge")), "pppppp2147483647\r\npppppp5,5,a\r\n");
+    Spread huge;
+    QCOMPARE(huge.LoadSpread(path(QStringLiteral("huge"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(huge.PositionCount, Spread::Capacity);
+    QCOMPARE(huge.PosX[0], 5);
+
+    writeScrambled(path(QStringLiteral("negative")), "pppppp-4\r\npppppp5,5,a\r\n");
+    Spread negative;
+    QCOMPARE(negative.LoadSpread(path(QStringLiteral("negative"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(negative.PositionCount, 0);
+}
+
+void TestSpParser::failedSaveIsReportedAndKeepsOldFile()
+{
+    Spread spread;
+    spread.PositionCount = 1;
+    spread.Explanation[0] = "Kept";
+    QVERIFY(spread.SaveSpread(path(QStringLiteral("keep")), m_random));
+    QByteArray before;
+    QVERIFY(WholeFile::read(path(QStringLiteral("keep")), before));
+
+    QString error;
+    const QString nowhere = m_dir->filePath(QStringLiteral("NoSuchFolder/x.spread"));
+    QVERIFY(!spread.SaveSpread(nowhere, m_random, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(nowhere));
+
+    // A name too long for a temporary file beside it: the old file survives.
+    const QString longName = m_dir->filePath(QString(250, QLatin1Char('k')));
+    QVERIFY(QFile::copy(path(QStringLiteral("keep")), longName));
+    spread.Explanation[0] = "Replaced";
+    QVERIFY(!spread.SaveSpread(longName, m_random, &error));
+    QByteArray after;
+    QVERIFY(WholeFile::read(longName, after));
+    QCOMPARE(after, before);
+}
+
+QTEST_GUILESS_MAIN(TestSpParser)
+#include "test_Spread.moc"
