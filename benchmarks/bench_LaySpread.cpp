@@ -1,5 +1,6 @@
 // Laying the largest bundled spread on the real table: reading its file and
 // building one labelled picture per position.
+#include "core/cards/CardFaceCache.h"
 #include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 
@@ -23,14 +24,14 @@ public:
 void laySpread(benchmark::State &state)
 {
     SilentInteraction interaction;
-    TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), interaction);
+    QTemporaryDir settingsDir;
+    QSettings settings(settingsDir.filePath(QStringLiteral("Doded.conf")), QSettings::IniFormat);
+    CardFaceCache faces(QStringLiteral(QUILLMOOR_APP_DIR));
+    TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), settings, interaction, faces);
     table.show();
-    table.SpreadName = QStringLiteral("Year Ahead");
-    for (auto _ : state) {
-        table.spread.ResetSpread();
-        table.MakeSpreadAndImages();
-    }
-    state.counters["positions"] = table.spread.PositionCount;
+    for (auto _ : state)
+        table.session().startReading(QStringLiteral("Year Ahead"));
+    state.counters["positions"] = table.session().spread().PositionCount;
 }
 
 } // namespace
@@ -41,8 +42,6 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

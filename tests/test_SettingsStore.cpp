@@ -1,7 +1,7 @@
 // Checks how preferences are read (defaults, word flags, integer groups,
 // fallbacks) and in which form they are written back.
 #include "core/app/SettingsStore.h"
-#include "core/app/TableState.h"
+#include "core/app/Preferences.h"
 
 #include <QDir>
 #include <QSettings>
@@ -27,7 +27,7 @@ private slots:
 
 private:
     std::unique_ptr<QSettings> settings();
-    TableState readState();
+    Preferences readState();
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -43,40 +43,39 @@ std::unique_ptr<QSettings> TestSettingsStore::settings()
                                        QSettings::IniFormat);
 }
 
-TableState TestSettingsStore::readState()
+Preferences TestSettingsStore::readState()
 {
-    TableState state;
-    state.AppDir = m_dir->path();
+    Preferences state;
     auto store = settings();
-    SettingsStore::read(*store, state);
+    SettingsStore::read(*store, m_dir->path(), state);
     return state;
 }
 
 void TestSettingsStore::firstStartGivesDefaults()
 {
-    const TableState state = readState();
-    QCOMPARE(state.DeckName, QStringLiteral("Ardenvale"));
-    QCOMPARE(state.Language, QStringLiteral("English"));
-    QCOMPARE(state.BackColor, TColor(1135889));
-    QVERIFY(state.CutDeck);
-    QVERIFY(!state.CutThreePiles);
-    QVERIFY(!state.UseReverse);
-    QVERIFY(!state.MajorOnly);
-    QVERIFY(!state.DrawAuto);
-    QVERIFY(state.UseTips);
-    QVERIFY(state.StrengthEleven);
-    QVERIFY(state.ArdenvaleStyle);
-    QVERIFY(state.KeepActual);
-    QVERIFY(!state.KeepStraight);
-    QCOMPARE(state.PrintType, 0);
-    QVERIFY(state.PrintView);
-    QVERIFY(state.PrintExpl);
-    QCOMPARE(state.QuerentCard, -1);
-    QCOMPARE(state.PlayType, 2);
-    QCOMPARE(state.CardWidth, 200);
-    QCOMPARE(state.DetailHeight, 479);
-    QCOMPARE(state.MemoWidth, 229);
-    QCOMPARE(state.MemoHeight, 248);
+    const Preferences state = readState();
+    QCOMPARE(state.deckName, QStringLiteral("Ardenvale"));
+    QCOMPARE(state.language, QStringLiteral("English"));
+    QCOMPARE(state.backColor, TColor(1135889));
+    QVERIFY(state.cutDeck);
+    QVERIFY(!state.cutThreePiles);
+    QVERIFY(!state.useReverse);
+    QVERIFY(!state.majorOnly);
+    QVERIFY(!state.drawAuto);
+    QVERIFY(state.useTips);
+    QVERIFY(state.strengthEleven);
+    QVERIFY(state.ardenvaleStyle);
+    QVERIFY(state.keepActual);
+    QVERIFY(!state.keepStraight);
+    QCOMPARE(state.printType, 0);
+    QVERIFY(state.printView);
+    QVERIFY(state.printExpl);
+    QCOMPARE(state.querentCard, -1);
+    QCOMPARE(state.playType, 2);
+    QCOMPARE(state.cardWidth, 200);
+    QCOMPARE(state.detailHeight, 479);
+    QCOMPARE(state.memoWidth, 229);
+    QCOMPARE(state.memoHeight, 248);
 }
 
 void TestSettingsStore::flagsCompareWordsInUpperCase_data()
@@ -103,9 +102,9 @@ void TestSettingsStore::flagsCompareWordsInUpperCase()
         store->setValue(QStringLiteral("cutdeck"), stored);
         store->setValue(QStringLiteral("UseReverse"), stored);
     }
-    const TableState state = readState();
-    QCOMPARE(state.CutDeck, cutDeck);
-    QCOMPARE(state.UseReverse, useReverse);
+    const Preferences state = readState();
+    QCOMPARE(state.cutDeck, cutDeck);
+    QCOMPARE(state.useReverse, useReverse);
 }
 
 void TestSettingsStore::olderDeckNameIsUsedAndWrittenAsNew()
@@ -115,8 +114,8 @@ void TestSettingsStore::olderDeckNameIsUsedAndWrittenAsNew()
         store->setValue(QStringLiteral("DeckName"), QString());
         store->setValue(QStringLiteral("DeskName"), QStringLiteral("Veldmere"));
     }
-    const TableState state = readState();
-    QCOMPARE(state.DeckName, QStringLiteral("Veldmere"));
+    const Preferences state = readState();
+    QCOMPARE(state.deckName, QStringLiteral("Veldmere"));
     auto store = settings();
     SettingsStore::write(*store, state);
     QCOMPARE(store->value(QStringLiteral("DeckName")).toString(), QStringLiteral("Veldmere"));
@@ -134,15 +133,15 @@ void TestSettingsStore::badIntegerKeepsRestOfGroup()
         store->setValue(QStringLiteral("memoheight"), QStringLiteral("12.5"));
         store->setValue(QStringLiteral("curquer"), 17);
     }
-    const TableState state = readState();
-    QCOMPARE(state.CardWidth, 200);
-    QCOMPARE(state.CardHeight, 290);
-    QCOMPARE(state.DetailWidth, 532);
-    QCOMPARE(state.DetailHeight, 479);
+    const Preferences state = readState();
+    QCOMPARE(state.cardWidth, 200);
+    QCOMPARE(state.cardHeight, 290);
+    QCOMPARE(state.detailWidth, 532);
+    QCOMPARE(state.detailHeight, 479);
     // Values before the bad one in its group are kept; other groups are unaffected.
-    QCOMPARE(state.MemoWidth, 300);
-    QCOMPARE(state.MemoHeight, 248);
-    QCOMPARE(state.QuerentCard, 17);
+    QCOMPARE(state.memoWidth, 300);
+    QCOMPARE(state.memoHeight, 248);
+    QCOMPARE(state.querentCard, 17);
 }
 
 void TestSettingsStore::missingIntegerKeepsRestOfGroup()
@@ -154,12 +153,12 @@ void TestSettingsStore::missingIntegerKeepsRestOfGroup()
         store->setValue(QStringLiteral("fmheight"), 600);
         store->setValue(QStringLiteral("backcolor"), 0x804040);
     }
-    const TableState state = readState();
-    QCOMPARE(state.CardWidth, 250);
-    QCOMPARE(state.CardHeight, 290);
-    QCOMPARE(state.DetailWidth, 532);
-    QCOMPARE(state.DetailHeight, 479);
-    QCOMPARE(state.BackColor, TColor(0x804040));
+    const Preferences state = readState();
+    QCOMPARE(state.cardWidth, 250);
+    QCOMPARE(state.cardHeight, 290);
+    QCOMPARE(state.detailWidth, 532);
+    QCOMPARE(state.detailHeight, 479);
+    QCOMPARE(state.backColor, TColor(0x804040));
 }
 
 void TestSettingsStore::strengthAndPrintType()
@@ -181,9 +180,9 @@ void TestSettingsStore::strengthAndPrintType()
             store->setValue(QStringLiteral("Strength11"), QLatin1String(c.strength));
             store->setValue(QStringLiteral("printtype"), QLatin1String(c.printType));
         }
-        const TableState state = readState();
-        QCOMPARE(state.StrengthEleven, c.eleven);
-        QCOMPARE(state.PrintType, c.type);
+        const Preferences state = readState();
+        QCOMPARE(state.strengthEleven, c.eleven);
+        QCOMPARE(state.printType, c.type);
     }
 }
 
@@ -195,10 +194,10 @@ void TestSettingsStore::musicFallsBackToBundledFolder()
         store->setValue(QStringLiteral("curmusdir"), appDir + QStringLiteral("/gone"));
         store->setValue(QStringLiteral("curmusfile"), appDir + QStringLiteral("/gone.mid"));
     }
-    TableState state = readState();
-    QCOMPARE(state.MusicDir, appDir);
-    QCOMPARE(state.MusicFile, appDir + QStringLiteral("/Music/Stormsinafrica.mid"));
-    QCOMPARE(state.LastMusicFile, state.MusicFile);
+    Preferences state = readState();
+    QCOMPARE(state.musicDir, appDir);
+    QCOMPARE(state.musicFile, appDir + QStringLiteral("/Music/Stormsinafrica.mid"));
+    QCOMPARE(state.lastMusicFile, state.musicFile);
 
     QVERIFY(QDir(appDir).mkpath(QStringLiteral("Music/Own")));
     QFile tune(appDir + QStringLiteral("/Music/Own/tune.mid"));
@@ -210,27 +209,26 @@ void TestSettingsStore::musicFallsBackToBundledFolder()
         store->setValue(QStringLiteral("curmusfile"), tune.fileName());
     }
     state = readState();
-    QCOMPARE(state.MusicDir, appDir + QStringLiteral("/Music/Own"));
-    QCOMPARE(state.MusicFile, tune.fileName());
+    QCOMPARE(state.musicDir, appDir + QStringLiteral("/Music/Own"));
+    QCOMPARE(state.musicFile, tune.fileName());
 
     // A vanished file resets the folder too, now to the existing Music folder.
     QVERIFY(tune.remove());
     state = readState();
-    QCOMPARE(state.MusicDir, appDir + QStringLiteral("/Music"));
+    QCOMPARE(state.musicDir, appDir + QStringLiteral("/Music"));
 }
 
 void TestSettingsStore::writesEveryValueInItsForm()
 {
-    TableState state;
-    state.AppDir = m_dir->path();
-    state.MajorOnly = true;
-    state.CutDeck = false;
-    state.StrengthEleven = false;
-    state.PrintType = 2;
-    state.DrawAuto = false;
-    state.PlayMusic = true;
-    state.BackColor = 0x123456;
-    state.QuerentCard = 74;
+    Preferences state;
+    state.majorOnly = true;
+    state.cutDeck = false;
+    state.strengthEleven = false;
+    state.printType = 2;
+    state.drawAuto = false;
+    state.playMusic = true;
+    state.backColor = 0x123456;
+    state.querentCard = 74;
     auto store = settings();
     SettingsStore::write(*store, state);
 
@@ -256,33 +254,32 @@ void TestSettingsStore::writesEveryValueInItsForm()
 
 void TestSettingsStore::roundTrip()
 {
-    TableState written;
-    written.AppDir = m_dir->path();
-    written.DeckName = QStringLiteral("Veldmere");
-    written.Language = QStringLiteral("Deutsch");
-    written.UseReverse = true;
-    written.CutThreePiles = true;
-    written.ArdenvaleStyle = false;
-    written.KeepStraight = true;
-    written.PrintType = 1;
-    written.CardWidth = 321;
-    written.MemoHeight = 99;
-    written.PlayType = 0;
+    Preferences written;
+    written.deckName = QStringLiteral("Veldmere");
+    written.language = QStringLiteral("Deutsch");
+    written.useReverse = true;
+    written.cutThreePiles = true;
+    written.ardenvaleStyle = false;
+    written.keepStraight = true;
+    written.printType = 1;
+    written.cardWidth = 321;
+    written.memoHeight = 99;
+    written.playType = 0;
     {
         auto store = settings();
         SettingsStore::write(*store, written);
     }
-    const TableState read = readState();
-    QCOMPARE(read.DeckName, written.DeckName);
-    QCOMPARE(read.Language, written.Language);
-    QCOMPARE(read.UseReverse, true);
-    QCOMPARE(read.CutThreePiles, true);
-    QCOMPARE(read.ArdenvaleStyle, false);
-    QCOMPARE(read.KeepStraight, true);
-    QCOMPARE(read.PrintType, 1);
-    QCOMPARE(read.CardWidth, 321);
-    QCOMPARE(read.MemoHeight, 99);
-    QCOMPARE(read.PlayType, 0);
+    const Preferences read = readState();
+    QCOMPARE(read.deckName, written.deckName);
+    QCOMPARE(read.language, written.language);
+    QCOMPARE(read.useReverse, true);
+    QCOMPARE(read.cutThreePiles, true);
+    QCOMPARE(read.ardenvaleStyle, false);
+    QCOMPARE(read.keepStraight, true);
+    QCOMPARE(read.printType, 1);
+    QCOMPARE(read.cardWidth, 321);
+    QCOMPARE(read.memoHeight, 99);
+    QCOMPARE(read.playType, 0);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -1,8 +1,11 @@
 #include "core/util/Misc.h"
+#include "core/app/SettingsStore.h"
+#include "core/cards/CardFaceCache.h"
 #include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -28,8 +31,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillmoor"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
+    const QString appDir = Misc::ExtractDir(QApplication::applicationFilePath());
+    QSettings settings(QLatin1String(SettingsStore::Organization),
+                       QLatin1String(SettingsStore::Application));
     DesktopInteraction interaction;
-    TableWindow table(Misc::ExtractDir(QApplication::applicationFilePath()), interaction);
+    CardFaceCache faces(appDir);
+    TableWindow table(appDir, settings, interaction, faces);
     table.showFullScreen();
     return app.exec();
 }

@@ -1,58 +1,105 @@
 #include "core/app/SettingsStore.h"
 
-#include "core/app/TableState.h"
+#include "core/app/Preferences.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-
-#include <initializer_list>
-#include <utility>
 
 namespace {
 
 const QString DefaultMusicFile = QStringLiteral("Stormsinafrica.mid");
+
+// A yes/no flag. It keeps its default unless the stored word, in any letter
+// case, is the other one; older versions wrote some flags in capitals.
+struct FlagKey
+{
+    const char *key;
+    bool Preferences::*field;
+    bool defaultOn;
+    bool writtenInCapitals;
+};
+
+constexpr FlagKey Flags[] = {
+    {"ArdenvaleStyle", &Preferences::ardenvaleStyle, true, false},
+    {"keepactual", &Preferences::keepActual, true, false},
+    {"cutdeck", &Preferences::cutDeck, true, false},
+    {"cut3piles", &Preferences::cutThreePiles, false, false},
+    {"keepstraight", &Preferences::keepStraight, false, false},
+    {"MajorOnly", &Preferences::majorOnly, false, true},
+    {"resetmusic", &Preferences::resetMusic, true, false},
+    {"ignspas", &Preferences::ignoreSpreadMusic, false, false},
+    {"PlayMusic", &Preferences::playMusic, false, true},
+    {"UseTips", &Preferences::useTips, true, false},
+    {"drawauto", &Preferences::drawAuto, false, true},
+    {"printview", &Preferences::printView, true, false},
+    {"printschema", &Preferences::printSchema, false, false},
+    {"printbigcards", &Preferences::printBigCards, false, false},
+    {"printexpl", &Preferences::printExpl, true, false},
+    {"UseReverse", &Preferences::useReverse, false, false},
+};
+
+// An integer. Integers are read in groups: the first missing or non-integer
+// value of a group leaves it and every later value of the group at their
+// defaults.
+struct IntegerKey
+{
+    const char *key;
+    int Preferences::*field;
+    int group;
+};
+
+constexpr IntegerKey Integers[] = {
+    {"playtype", &Preferences::playType, 1},       {"cdwidth", &Preferences::cardWidth, 2},
+    {"cdheight", &Preferences::cardHeight, 2},     {"fmwidth", &Preferences::detailWidth, 2},
+    {"fmheight", &Preferences::detailHeight, 2},   {"memowidth", &Preferences::memoWidth, 3},
+    {"memoheight", &Preferences::memoHeight, 3},   {"curquer", &Preferences::querentCard, 4},
+};
+
+constexpr char DeckNameKey[] = "DeckName";
+// The key older versions stored the deck name under.
+constexpr char OlderDeckNameKey[] = "DeskName";
+constexpr char LanguageKey[] = "language";
+constexpr char MusicDirKey[] = "curmusdir";
+constexpr char MusicFileKey[] = "curmusfile";
+constexpr char BackColorKey[] = "backcolor";
+constexpr char StrengthKey[] = "Strength11";
+constexpr char PrintTypeKey[] = "printtype";
+
+// The print types as stored, by their number.
+const QString PrintTypeWords[] = {QStringLiteral("RTF"), QStringLiteral("HTML"),
+                                  QStringLiteral("OO")};
 
 QString text(const QSettings &settings, const char *key)
 {
     return settings.value(QLatin1String(key)).toString();
 }
 
-// A flag that is on unless the stored word is "no" (in any letter case).
-bool onUnlessNo(const QSettings &settings, const char *key)
+bool readFlag(const QSettings &settings, const FlagKey &flag)
 {
-    return text(settings, key).toUpper() != QLatin1String("NO");
+    const QString word = text(settings, flag.key).toUpper();
+    return flag.defaultOn ? word != QLatin1String("NO") : word == QLatin1String("YES");
 }
 
-// A flag that is off unless the stored word is "yes" (in any letter case).
-bool offUnlessYes(const QSettings &settings, const char *key)
+QString flagWord(const FlagKey &flag, bool on)
 {
-    return text(settings, key).toUpper() == QLatin1String("YES");
+    if (flag.writtenInCapitals)
+        return on ? QStringLiteral("YES") : QStringLiteral("NO");
+    return on ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-QString lowerWord(bool flag)
+void readIntegers(const QSettings &settings, Preferences &preferences)
 {
-    return flag ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-QString upperWord(bool flag)
-{
-    return flag ? QStringLiteral("YES") : QStringLiteral("NO");
-}
-
-// Integers are read in groups: the first missing or non-integer value of a
-// group leaves it and every later value of the group at their defaults.
-void readIntegerGroup(const QSettings &settings,
-                      std::initializer_list<std::pair<const char *, int *>> group)
-{
-    for (const auto &[key, field] : group) {
-        if (!settings.contains(QLatin1String(key)))
-            return;
+    int failedGroup = -1;
+    for (const IntegerKey &entry : Integers) {
+        if (entry.group == failedGroup)
+            continue;
         bool ok = false;
-        const int value = text(settings, key).toInt(&ok);
-        if (!ok)
-            return;
-        *field = value;
+        const int value = text(settings, entry.key).toInt(&ok);
+        if (!settings.contains(QLatin1String(entry.key)) || !ok) {
+            failedGroup = entry.group;
+            continue;
+        }
+        preferences.*entry.field = value;
     }
 }
 
@@ -62,117 +109,66 @@ QString defaultMusicDir(const QString &appDir)
     return QFileInfo(music).isDir() ? music : appDir;
 }
 
-int printTypeFrom(const QString &stored)
+void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferences &preferences)
 {
-    const QString upper = stored.toUpper();
-    if (upper == QLatin1String("HTML"))
-        return 1;
-    if (upper == QLatin1String("OO"))
-        return 2;
-    return 0;
-}
-
-QString printTypeWord(int printType)
-{
-    switch (printType) {
-    case 1:
-        return QStringLiteral("HTML");
-    case 2:
-        return QStringLiteral("OO");
-    default:
-        return QStringLiteral("RTF");
+    preferences.musicDir = text(settings, MusicDirKey);
+    if (!QFileInfo(preferences.musicDir).isDir())
+        preferences.musicDir = defaultMusicDir(appDir);
+    preferences.musicFile = text(settings, MusicFileKey);
+    if (!QFileInfo(preferences.musicFile).isFile()) {
+        preferences.musicFile = appDir + QStringLiteral("/Music/") + DefaultMusicFile;
+        preferences.musicDir = defaultMusicDir(appDir);
     }
+    preferences.lastMusicFile = preferences.musicFile;
 }
 
 } // namespace
 
-void SettingsStore::read(QSettings &settings, TableState &state)
+void SettingsStore::read(QSettings &settings, const QString &appDir, Preferences &preferences)
 {
-    state.DeckName = text(settings, "DeckName");
-    if (state.DeckName.isEmpty())
-        state.DeckName = text(settings, "DeskName"); // the name older versions stored
-    if (state.DeckName.isEmpty())
-        state.DeckName = QStringLiteral("Ardenvale");
+    preferences.deckName = text(settings, DeckNameKey);
+    if (preferences.deckName.isEmpty())
+        preferences.deckName = text(settings, OlderDeckNameKey);
+    if (preferences.deckName.isEmpty())
+        preferences.deckName = Preferences().deckName;
+    preferences.language = text(settings, LanguageKey);
+    if (preferences.language.isEmpty())
+        preferences.language = Preferences().language;
+    readMusicPlaces(settings, appDir, preferences);
 
-    state.Language = text(settings, "language");
-    if (state.Language.isEmpty())
-        state.Language = QStringLiteral("English");
-
-    state.MusicDir = text(settings, "curmusdir");
-    if (!QFileInfo(state.MusicDir).isDir())
-        state.MusicDir = defaultMusicDir(state.AppDir);
-    state.MusicFile = text(settings, "curmusfile");
-    if (!QFileInfo(state.MusicFile).isFile()) {
-        state.MusicFile = state.AppDir + QStringLiteral("/Music/") + DefaultMusicFile;
-        state.MusicDir = defaultMusicDir(state.AppDir);
+    for (const FlagKey &flag : Flags)
+        preferences.*flag.field = readFlag(settings, flag);
+    preferences.strengthEleven = text(settings, StrengthKey) != QLatin1String("8");
+    const QString printType = text(settings, PrintTypeKey).toUpper();
+    preferences.printType = 0;
+    for (int type = 1; type < 3; ++type) {
+        if (printType == PrintTypeWords[type])
+            preferences.printType = type;
     }
-    state.LastMusicFile = state.MusicFile;
 
-    state.ArdenvaleStyle = onUnlessNo(settings, "ArdenvaleStyle");
-    state.KeepActual = onUnlessNo(settings, "keepactual");
-    state.CutDeck = onUnlessNo(settings, "cutdeck");
-    state.CutThreePiles = offUnlessYes(settings, "cut3piles");
-    state.KeepStraight = offUnlessYes(settings, "keepstraight");
-    state.MajorOnly = offUnlessYes(settings, "MajorOnly");
-    state.ResetMusic = onUnlessNo(settings, "resetmusic");
-    state.IgnoreSpreadMusic = offUnlessYes(settings, "ignspas");
-    state.PlayMusic = offUnlessYes(settings, "PlayMusic");
-    state.UseTips = onUnlessNo(settings, "UseTips");
-    state.StrengthEleven = text(settings, "Strength11") != QLatin1String("8");
-    state.PrintType = printTypeFrom(text(settings, "printtype"));
-    state.DrawAuto = offUnlessYes(settings, "drawauto");
-    state.PrintView = onUnlessNo(settings, "printview");
-    state.PrintSchema = offUnlessYes(settings, "printschema");
-    state.PrintBigCards = offUnlessYes(settings, "printbigcards");
-    state.PrintExpl = onUnlessNo(settings, "printexpl");
-    state.UseReverse = offUnlessYes(settings, "UseReverse");
-
-    int backColor = int(state.BackColor);
-    readIntegerGroup(settings, {{"backcolor", &backColor}});
-    state.BackColor = TColor(backColor);
-    readIntegerGroup(settings, {{"playtype", &state.PlayType}});
-    readIntegerGroup(settings, {{"cdwidth", &state.CardWidth},
-                                {"cdheight", &state.CardHeight},
-                                {"fmwidth", &state.DetailWidth},
-                                {"fmheight", &state.DetailHeight}});
-    readIntegerGroup(settings,
-                     {{"memowidth", &state.MemoWidth}, {"memoheight", &state.MemoHeight}});
-    readIntegerGroup(settings, {{"curquer", &state.QuerentCard}});
+    bool ok = false;
+    const int backColor = text(settings, BackColorKey).toInt(&ok);
+    if (ok)
+        preferences.backColor = TColor(backColor);
+    readIntegers(settings, preferences);
 }
 
-void SettingsStore::write(QSettings &settings, const TableState &state)
+void SettingsStore::write(QSettings &settings, const Preferences &preferences)
 {
-    settings.setValue(QStringLiteral("DeckName"), state.DeckName);
-    settings.setValue(QStringLiteral("language"), state.Language);
-    settings.setValue(QStringLiteral("curmusdir"), state.MusicDir);
-    settings.setValue(QStringLiteral("curmusfile"), state.LastMusicFile);
-    settings.setValue(QStringLiteral("ArdenvaleStyle"), lowerWord(state.ArdenvaleStyle));
-    settings.setValue(QStringLiteral("keepactual"), lowerWord(state.KeepActual));
-    settings.setValue(QStringLiteral("cutdeck"), lowerWord(state.CutDeck));
-    settings.setValue(QStringLiteral("cut3piles"), lowerWord(state.CutThreePiles));
-    settings.setValue(QStringLiteral("keepstraight"), lowerWord(state.KeepStraight));
-    settings.setValue(QStringLiteral("MajorOnly"), upperWord(state.MajorOnly));
-    settings.setValue(QStringLiteral("resetmusic"), lowerWord(state.ResetMusic));
-    settings.setValue(QStringLiteral("ignspas"), lowerWord(state.IgnoreSpreadMusic));
-    settings.setValue(QStringLiteral("PlayMusic"), upperWord(state.PlayMusic));
-    settings.setValue(QStringLiteral("UseTips"), lowerWord(state.UseTips));
-    settings.setValue(QStringLiteral("Strength11"),
-                      state.StrengthEleven ? QStringLiteral("11") : QStringLiteral("8"));
-    settings.setValue(QStringLiteral("printtype"), printTypeWord(state.PrintType));
-    settings.setValue(QStringLiteral("drawauto"), upperWord(state.DrawAuto));
-    settings.setValue(QStringLiteral("printview"), lowerWord(state.PrintView));
-    settings.setValue(QStringLiteral("printschema"), lowerWord(state.PrintSchema));
-    settings.setValue(QStringLiteral("printbigcards"), lowerWord(state.PrintBigCards));
-    settings.setValue(QStringLiteral("printexpl"), lowerWord(state.PrintExpl));
-    settings.setValue(QStringLiteral("UseReverse"), lowerWord(state.UseReverse));
-    settings.setValue(QStringLiteral("backcolor"), int(state.BackColor));
-    settings.setValue(QStringLiteral("playtype"), state.PlayType);
-    settings.setValue(QStringLiteral("cdwidth"), state.CardWidth);
-    settings.setValue(QStringLiteral("cdheight"), state.CardHeight);
-    settings.setValue(QStringLiteral("fmwidth"), state.DetailWidth);
-    settings.setValue(QStringLiteral("fmheight"), state.DetailHeight);
-    settings.setValue(QStringLiteral("memowidth"), state.MemoWidth);
-    settings.setValue(QStringLiteral("memoheight"), state.MemoHeight);
-    settings.setValue(QStringLiteral("curquer"), state.QuerentCard);
+    const auto put = [&settings](const char *key, const QVariant &value) {
+        settings.setValue(QLatin1String(key), value);
+    };
+    put(DeckNameKey, preferences.deckName);
+    put(LanguageKey, preferences.language);
+    put(MusicDirKey, preferences.musicDir);
+    put(MusicFileKey, preferences.lastMusicFile);
+    for (const FlagKey &flag : Flags)
+        put(flag.key, flagWord(flag, preferences.*flag.field));
+    put(StrengthKey, preferences.strengthEleven ? QStringLiteral("11") : QStringLiteral("8"));
+    const bool knownType = preferences.printType > 0 && preferences.printType < 3;
+    put(PrintTypeKey, PrintTypeWords[knownType ? preferences.printType : 0]);
+    put(BackColorKey, int(preferences.backColor));
+    for (const IntegerKey &entry : Integers)
+        put(entry.key, preferences.*entry.field);
     settings.sync();
 }

@@ -1,19 +1,21 @@
 #pragma once
 
 class QSettings;
-struct TableState;
+class QString;
+struct Preferences;
 
-// Reads the user's preferences into the table's fields at start-up and writes
-// them back at close. Flags are stored as words ("yes"/"no"), numbers as
-// integers; a missing or unreadable value gives its default.
+// Reads the user's preferences at start-up and writes them back at close.
+// Flags are stored as words ("yes"/"no"), numbers as integers; a missing or
+// unreadable value gives its default. One table lists every key with its
+// field and form, and drives both directions.
 namespace SettingsStore {
 
 // Organisation and application under which the preferences are kept.
 inline constexpr char Organization[] = "Orvandel";
 inline constexpr char Application[] = "Doded";
 
-// Needs `state.AppDir` to resolve the music fallbacks.
-void read(QSettings &settings, TableState &state);
-void write(QSettings &settings, const TableState &state);
+// `appDir` is the program's folder, where the music fallbacks lie.
+void read(QSettings &settings, const QString &appDir, Preferences &preferences);
+void write(QSettings &settings, const Preferences &preferences);
 
 } // namespace SettingsStore

@@ -1,6 +1,5 @@
 #include "core/readings/ReadingFile.h"
 
-#include "core/app/TableState.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
 
@@ -102,18 +101,6 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
 
 } // namespace
 
-ReadingFile ReadingFile::fromTable(const TableState &table, const QByteArray &comments)
-{
-    ReadingFile reading;
-    reading.SpreadName = table.SpreadName.toLocal8Bit();
-    for (int slot = 0; slot < qMin(table.DeckSize, Deck::SlotCount); ++slot)
-        reading.Cards.append({table.Cards[slot].Number, table.Cards[slot].Reversed != 0});
-    for (int position = 0; position < table.spread.PositionCount; ++position)
-        reading.Positions.append(quint32(table.spread.CardAt[position]));
-    reading.Comments = comments;
-    return reading;
-}
-
 bool ReadingFile::isDeckLineCount(int count)
 {
     for (const bool majorOnly : {false, true}) {
@@ -123,11 +110,6 @@ bool ReadingFile::isDeckLineCount(int count)
         }
     }
     return false;
-}
-
-bool ReadingFile::isComplete(const TableState &table)
-{
-    return table.DeckFanned && table.DrawnCount >= table.spread.PositionCount;
 }
 
 QByteArray ReadingFile::write() const

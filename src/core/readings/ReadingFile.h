@@ -6,7 +6,6 @@
 
 class QDate;
 class QLocale;
-struct TableState;
 
 // A finished reading as saved to a ".reading" file: the deck order with the
 // orientations, the spread, the card at each position and the comments.
@@ -64,14 +63,6 @@ public:
     QList<DeckCard> Cards;
     QList<quint32> Positions;
     QByteArray Comments;
-
-    // The reading on the table: slots 0..DeckSize-1, the spread's name and
-    // the cards at its positions, with `comments` as stored by
-    // commentsFromMemo().
-    static ReadingFile fromTable(const TableState &table, const QByteArray &comments);
-    // Whether the table holds a reading worth saving: the deck is fanned and
-    // every position has its card.
-    static bool isComplete(const TableState &table);
 
     // 22, 23, 78 or 79: the deck sizes a reading can be saved with.
     static bool isDeckLineCount(int count);

@@ -1,6 +1,5 @@
 #include "core/readings/ReadingOpenPlan.h"
 
-#include "core/app/TableState.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
@@ -29,7 +28,7 @@ bool hasExtraCard(int deckLineCount)
 
 } // namespace
 
-ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const TableState &table)
+ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const Context &context)
 {
     QByteArray bytes;
     if (!WholeFile::read(path, bytes)) {
@@ -37,10 +36,10 @@ ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const TableState 
         plan.Result = Outcome::NoSuchFile;
         return plan;
     }
-    return fromBytes(bytes, table);
+    return fromBytes(bytes, context);
 }
 
-ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const TableState &table)
+ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Context &context)
 {
     ReadingOpenPlan plan;
     ReadingFile::Heading heading;
@@ -55,30 +54,29 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Ta
     }
 
     plan.SpreadNameInFile = heading.SpreadName;
-    const int spreadIndex = findSpread(table.SpreadNames, heading.SpreadName);
+    const int spreadIndex = findSpread(context.spreadNames, heading.SpreadName);
     if (spreadIndex < 0) {
         plan.Result = Outcome::SpreadMissing;
         return plan;
     }
     // The list's spelling names the file on a case-sensitive file system.
-    plan.SpreadName = table.SpreadNames.at(spreadIndex);
-    if (hasExtraCard(heading.DeckLineCount) && !table.Deck79) {
+    plan.SpreadName = context.spreadNames.at(spreadIndex);
+    if (hasExtraCard(heading.DeckLineCount) && !context.deck79) {
         plan.Result = Outcome::NeedsDeck79;
         return plan;
     }
 
     // The reading decides between Major Arcana only and the whole deck; the
     // current deck decides whether the 79th card is in play.
-    plan.DeckSize = Deck::sizeFor(table.MajorOnly, table.Deck79);
+    plan.DeckSize = Deck::sizeFor(context.majorOnly, context.deck79);
     if (heading.DeckLineCount > MajorOnlyLimit && plan.DeckSize < MajorOnlyLimit)
         plan.DeckSize += Deck::MinorArcanaCount;
     if (heading.DeckLineCount < MajorOnlyLimit && plan.DeckSize > MajorOnlyLimit)
         plan.DeckSize -= Deck::MinorArcanaCount;
     plan.MajorOnly = plan.DeckSize <= MajorOnlyLimit;
 
-    Spread spread;
-    spread.LoadSpread(Spread::filePath(table.AppDir, plan.SpreadName));
-    plan.PositionCount = spread.PositionCount;
+    plan.SpreadLoad = plan.LaidSpread.LoadSpread(Spread::filePath(context.appDir, plan.SpreadName));
+    plan.PositionCount = plan.LaidSpread.PositionCount;
     if (plan.Reading.parse(fileBytes, plan.PositionCount) != ReadingFile::ParseResult::Ok)
         return plan;
 

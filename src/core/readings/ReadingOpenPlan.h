@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine/Deck.h"
+#include "core/spreads/Spread.h"
 #include "core/readings/ReadingFile.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-struct TableState;
 class UiTextTable;
 
 // Everything opening a reading file will do to the table, worked out before
@@ -33,6 +33,17 @@ public:
         NeedsDeck79,
     };
 
+    // What the table offers a reading: where the spreads lie and which are
+    // installed, whether the deck has the 79th card, and the Major Arcana
+    // option now.
+    struct Context
+    {
+        QString appDir;
+        QStringList spreadNames;
+        bool deck79 = false;
+        bool majorOnly = false;
+    };
+
     Outcome Result = Outcome::Unreadable;
     // The spread as the file names it, and as the spread list names it.
     QByteArray SpreadNameInFile;
@@ -41,17 +52,19 @@ public:
     // goes with it.
     int DeckSize = 0;
     bool MajorOnly = false;
-    // Position lines are counted by the spread file as it is now.
+    // The spread as its file is now; it counts the position lines. A spread
+    // file that could not be read leaves what was read before the fault.
+    Spread LaidSpread;
+    Spread::LoadResult SpreadLoad = Spread::LoadResult::Missing;
     int PositionCount = 0;
     ReadingFile Reading;
     // For each position, the slot whose card goes there; DeckSize stands for
     // the spare slot after the deck.
     QList<int> PositionSlots;
 
-    // Reads the file at `path` for the table `table` as it is now (spread
-    // list, spread files under AppDir, Deck79 and MajorOnly).
-    static ReadingOpenPlan fromFile(const QString &path, const TableState &table);
-    static ReadingOpenPlan fromBytes(const QByteArray &fileBytes, const TableState &table);
+    // Reads the file at `path` for the table as `context` describes it.
+    static ReadingOpenPlan fromFile(const QString &path, const Context &context);
+    static ReadingOpenPlan fromBytes(const QByteArray &fileBytes, const Context &context);
 
     // The index of `name` in `spreadNames` when only the letters a to z are
     // compared without case; -1 when it is not there.

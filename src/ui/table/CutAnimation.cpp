@@ -1,6 +1,6 @@
 #include "ui/table/CutAnimation.h"
 
-#include "ui/table/TableCanvas.h"
+#include "ui/table/DeckView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,7 +44,7 @@ protected:
 
 } // namespace
 
-CutAnimation::CutAnimation(TableCanvas *canvas, const QColor &background, const QImage &cardBack)
+CutAnimation::CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack)
     : m_canvas(canvas)
     , m_background(background)
     , m_cardBack(cardBack)

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-class TableCanvas;
+class DeckView;
 
 // The cut shown on the table: the stacked deck slides aside, splits into two
 // or three piles that are stacked again and rise to the top of the table.
@@ -16,7 +16,7 @@ class TableCanvas;
 class CutAnimation
 {
 public:
-    CutAnimation(TableCanvas *canvas, const QColor &background, const QImage &cardBack);
+    CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack);
 
     // `deckTopLeft` is the top left of the stacked deck's first card back.
     void playPlain(QPoint deckTopLeft);
@@ -37,7 +37,7 @@ private:
     void showFrame();
     void wait(int milliseconds);
 
-    TableCanvas *m_canvas;
+    DeckView *m_canvas;
     QColor m_background;
     QImage m_cardBack;
     QImage m_table;

@@ -2,68 +2,47 @@
 
 #include "core/app/DataFolders.h"
 #include "core/app/SettingsStore.h"
-#include "core/cards/CardBack.h"
-#include "core/cards/CardPicture.h"
-#include "core/engine/Drawing.h"
+#include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
-#include "core/spreads/PositionLabels.h"
-#include "core/spreads/SpreadList.h"
+#include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
+#include "ui/cards/CardDetailWindow.h"
+#include "ui/cards/ImageSettingsDialog.h"
+#include "ui/cards/SelectCardDialog.h"
 #include "ui/common/Interaction.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/table/CardImage.h"
-#include "ui/table/TableCanvas.h"
+#include "ui/table/DeckView.h"
+#include "ui/table/ReadingFileCommands.h"
+#include "ui/table/SpreadView.h"
+#include "ui/table/TableMenu.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDate>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
-#include <QThread>
-#include <QWheelEvent>
+#include <QTimer>
 
 namespace {
 
-QAction *addItem(QMenu *menu, const char *name, const QString &caption,
-                 const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    return action;
-}
+// The prompt panel's text colour on the table.
+const QColor PanelTextColor(0xf3, 0xea, 0xd2);
+// The automatic draw places one card at a time, this many milliseconds apart.
+constexpr int AutoDrawPause = 2;
 
-QAction *addCheckItem(QMenu *menu, const char *name, const QString &caption,
-                      const QKeySequence &shortcut = {})
-{
-    QAction *action = addItem(menu, name, caption, shortcut);
-    action->setCheckable(true);
-    return action;
-}
-
-QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
-{
-    QMenu *menu = bar->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-void setTextColor(QWidget *widget, TColor color)
+void setTextColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, TableColor::toQColor(color));
+    palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
 }
 
@@ -75,465 +54,569 @@ void setBackground(QWidget *widget, TColor color)
     widget->setAutoFillBackground(true);
 }
 
+QString displayText(const QByteArray &bytes)
+{
+    return QString::fromLocal8Bit(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 } // namespace
 
-TableWindow::TableWindow(const QString &appDir, Interaction &interaction, QWidget *parent)
+TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction &interaction,
+                         CardFaceCache &faces, QWidget *parent)
     : QMainWindow(parent)
+    , m_settings(settings)
     , m_interaction(interaction)
-{
-    AppDir = appDir;
-    FormCreate();
-}
-
-TableWindow::~TableWindow() = default;
-
-QString TableWindow::uiText(int index) const
-{
-    return QString::fromLocal8Bit(UiTexts.text(index));
-}
-
-void TableWindow::FormCreate()
+    , m_faces(faces)
+    , m_data(appDir)
+    , m_session(new ReadingSession(m_data, m_preferences, this))
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
+    SettingsStore::read(m_settings, appDir, m_preferences);
+    m_data.scan(m_preferences);
+    m_data.loadCardTitles(m_preferences);
+
     createMenu();
     createControls();
-
     // The table covers the whole screen and keeps that size.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
         setFixedSize(screen->geometry().size());
     }
-
-    commentsWindow = new CommentsWindow(this);
-    commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
-    commentsWindow->move(width() - commentsWindow->width(), 0);
-    commentsWindow->Button2->hide();
-    commentsWindow->centreFirstButton();
-    commentsWindow->hide();
-    BackColor = TableColor::DefaultBackColor;
-    Label4->show();
-
-    ReportComments =
-        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toLocal8Bit();
-    DataFolders::create(AppDir);
-
-    {
-        QSettings settings(QLatin1String(SettingsStore::Organization),
-                           QLatin1String(SettingsStore::Application));
-        SettingsStore::read(settings, *this);
-    }
     applyMenuChecks();
     applyBackColor();
-
-    Deck79 = DataFolders::hasExtraCard(AppDir, DeckName);
-    CardTitles::SetTitles(CardTitles, AppDir, Language, Deck79, numbering());
-    DeckSize = Deck::sizeFor(MajorOnly, Deck79);
-    HelpFile = AppDir + QStringLiteral("/Doded.hlp");
-    ReadingsDir = DataFolders::readingsDir(AppDir);
-    SpreadNames = DataFolders::spreadNames(AppDir);
-    SpreadList::ArrangeSpreads(SpreadNames);
-    LoadLangu();
+    loadLanguage();
     showOptionNotice();
-
-    raise();
-    activateWindow();
-
-    ExtentMarker = new QWidget(ScrollBox1->widget());
-    ExtentMarker->setObjectName(QStringLiteral("ExtentMarker"));
-    ExtentMarker->resize(10, 10);
-    ExtraCardImage = new CardImage(-1, Canvas);
-    ExtraCardImage->setObjectName(QStringLiteral("ExtraCardImage"));
-    ExtraCardImage->hide();
-    connect(ExtraCardImage, &CardImage::clicked, this, [this] {
-        ShowCardDetail(ExtraCardNumber, ExtraCardReversed, UiTexts.text(UiText::ExtraCardSubtitle));
-    });
+    onPhaseChanged();
     layOutControls();
 }
 
+TableWindow::~TableWindow() = default;
+
 void TableWindow::createMenu()
 {
-    QMenuBar *bar = menuBar();
-    Menu1 = addMenu(bar, "Menu1", QStringLiteral("Readings"));
-    SelectlayoutF12 = addItem(Menu1, "SelectlayoutF12", QStringLiteral("Start..."), Qt::Key_F9);
-    Openreading1 = addItem(Menu1, "Openreading1", QStringLiteral("Open..."), QKeySequence::Open);
-    Savecurrentreading1 =
-        addItem(Menu1, "Savecurrentreading1", QStringLiteral("Save..."), QKeySequence::Save);
-    Input1 = addItem(Menu1, "Input1", QStringLiteral("Input..."), Qt::Key_F8);
-    Print1 = addItem(Menu1, "Print1", QStringLiteral("Print..."), QKeySequence::Print);
-    Menu1->addSeparator();
-    Exit1 = addItem(Menu1, "Exit1", QStringLiteral("Exit"));
-
-    SelectlayoutF11 = bar->addAction(QStringLiteral("Start reading..."));
-    SelectlayoutF11->setObjectName(QStringLiteral("SelectlayoutF11"));
-
-    Spreads1 = addMenu(bar, "Spreads1", QStringLiteral("Spreads"));
-    Createnewspread1 =
-        addItem(Spreads1, "Createnewspread1", QStringLiteral("Create new..."), Qt::Key_F3);
-    Editspread1 = addItem(Spreads1, "Editspread1", QStringLiteral("Edit..."), Qt::Key_F4);
-
-    View1 = addMenu(bar, "View1", QStringLiteral("View"));
-    RemoveDeck1 =
-        addItem(View1, "RemoveDeck1", QStringLiteral("Toggle spread view"), Qt::Key_Delete);
-    View1->addSeparator();
-    Backgroundcolor1 = addItem(View1, "Backgroundcolor1", QStringLiteral("Background color..."),
-                               Qt::CTRL | Qt::Key_B);
-    Defaultbackground1 = addItem(View1, "Defaultbackground1", QStringLiteral("Default background"));
-    View1->addSeparator();
-    Showlayouttips1 = addCheckItem(View1, "Showlayouttips1", QStringLiteral("Show spread tips"),
-                                   Qt::CTRL | Qt::Key_T);
-
-    Menu2 = addMenu(bar, "Menu2", QStringLiteral("Options"));
-    Selectdesk1 =
-        addItem(Menu2, "Selectdesk1", QStringLiteral("Select deck..."), Qt::CTRL | Qt::Key_D);
-    Menu2->addSeparator();
-    MajorArcanaonly1 = addCheckItem(Menu2, "MajorArcanaonly1", QStringLiteral("Major Arcana only"),
-                                    Qt::CTRL | Qt::Key_A);
-    Usereversedpositions1 =
-        addCheckItem(Menu2, "Usereversedpositions1", QStringLiteral("Use reverse positions"),
-                     Qt::CTRL | Qt::Key_R);
-    Drawcardsautomatically1 =
-        addCheckItem(Menu2, "Drawcardsautomatically1", QStringLiteral("Draw cards automatically"),
-                     Qt::CTRL | Qt::Key_F9);
-    Menu2->addSeparator();
-    CutDeck1 = addCheckItem(Menu2, "CutDeck1", QStringLiteral("Cut deck"));
-    Cutdeckin3piles1 =
-        addCheckItem(Menu2, "Cutdeckin3piles1", QStringLiteral("Cut deck in 3 piles"));
-    Menu2->addSeparator();
-    Resizeenlargedcard1 =
-        addItem(Menu2, "Resizeenlargedcard1", QStringLiteral("Enlarged image settings..."),
-                Qt::CTRL | Qt::Key_I);
-    Menu2->addSeparator();
-    Musicsettings1 =
-        addItem(Menu2, "Musicsettings1", QStringLiteral("Music settings..."), Qt::CTRL | Qt::Key_M);
-    Playmusic1 = addCheckItem(Menu2, "Playmusic1", QStringLiteral("Play music"));
-    Menu2->addSeparator();
-    Language1 = addItem(Menu2, "Language1", QStringLiteral("Language"), Qt::CTRL | Qt::Key_L);
-
-    Help1 = addMenu(bar, "Help1", QStringLiteral("Help"));
-    Contents1 = addItem(Help1, "Contents1", QStringLiteral("Contents"), Qt::Key_F1);
-    Help1->addSeparator();
-    About1 = addItem(Help1, "About1", QStringLiteral("About..."));
-
-    connect(SelectlayoutF12, &QAction::triggered, this, &TableWindow::SelectlayoutF12Click);
-    connect(SelectlayoutF11, &QAction::triggered, this, &TableWindow::SelectlayoutF11Click);
-    connect(Input1, &QAction::triggered, this, &TableWindow::Input1Click);
-    connect(Savecurrentreading1, &QAction::triggered, this, &TableWindow::Savecurrentreading1Click);
-    connect(Openreading1, &QAction::triggered, this, &TableWindow::Openreading1Click);
-    connect(Exit1, &QAction::triggered, this, &TableWindow::Exit1Click);
-    connect(RemoveDeck1, &QAction::triggered, this, &TableWindow::RemoveDeck1Click);
-    connect(Backgroundcolor1, &QAction::triggered, this, &TableWindow::Backgroundcolor1Click);
-    connect(Defaultbackground1, &QAction::triggered, this, &TableWindow::Defaultbackground1Click);
-    connect(Resizeenlargedcard1, &QAction::triggered, this, &TableWindow::Resizeenlargedcard1Click);
-    connect(MajorArcanaonly1, &QAction::triggered, this, &TableWindow::MajorArcanaonly1Click);
-    connect(Usereversedpositions1, &QAction::triggered, this,
-            &TableWindow::Usereversedpositions1Click);
-    connect(Drawcardsautomatically1, &QAction::triggered, this,
-            &TableWindow::Drawcardsautomatically1Click);
-    connect(CutDeck1, &QAction::triggered, this, &TableWindow::CutDeck1Click);
-    connect(Cutdeckin3piles1, &QAction::triggered, this, &TableWindow::Cutdeckin3piles1Click);
-    connect(Showlayouttips1, &QAction::triggered, this, &TableWindow::Showlayouttips1Click);
-    connect(Language1, &QAction::triggered, this, &TableWindow::Language1Click);
-    connect(Contents1, &QAction::triggered, this, &TableWindow::Contents1Click);
-    connect(About1, &QAction::triggered, this, &TableWindow::About1Click);
-
-    // Commands whose windows this build does not have yet stay greyed out.
-    for (QAction *pending :
-         {Print1, Createnewspread1, Editspread1, Selectdesk1, Musicsettings1, Playmusic1})
-        pending->setEnabled(false);
+    using Kind = TableMenu::Entry::Kind;
+    const auto call = [this](void (TableWindow::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
+    };
+    // Commands without a handler are greyed out: this build lacks their windows.
+    const QList<TableMenu::Entry> entries = {
+        {Kind::Menu, "readingsMenu", UiText::MenuReadings, "Readings"},
+        {Kind::Item, "startAction", UiText::MenuStart, "Start...", Qt::Key_F9,
+         call(&TableWindow::startReading)},
+        {Kind::Item, "openAction", UiText::MenuOpen, "Open...", QKeySequence::Open,
+         call(&TableWindow::openReading)},
+        {Kind::Item, "saveAction", UiText::MenuSave, "Save...", QKeySequence::Save,
+         call(&TableWindow::saveReading)},
+        {Kind::Item, "inputAction", UiText::MenuInput, "Input...", Qt::Key_F8,
+         call(&TableWindow::typeInReading)},
+        {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print},
+        {Kind::Separator},
+        {Kind::Item, "exitAction", UiText::MenuExit, "Exit", {}, [this] { close(); }},
+        {Kind::BarItem, "startReadingAction", UiText::MenuStartReading, "Start reading...", {},
+         call(&TableWindow::startReading)},
+        {Kind::Menu, "spreadsMenu", UiText::MenuSpreads, "Spreads"},
+        {Kind::Item, "createSpreadAction", UiText::MenuCreateSpread, "Create new...", Qt::Key_F3},
+        {Kind::Item, "editSpreadAction", UiText::MenuEditSpread, "Edit...", Qt::Key_F4},
+        {Kind::Menu, "viewMenu", UiText::MenuView, "View"},
+        {Kind::Item, "toggleSpreadViewAction", UiText::MenuToggleSpreadView,
+         "Toggle spread view", Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
+        {Kind::Separator},
+        {Kind::Item, "backgroundColorAction", UiText::MenuBackgroundColor,
+         "Background color...", Qt::CTRL | Qt::Key_B, call(&TableWindow::chooseBackgroundColor)},
+        {Kind::Item, "defaultBackgroundAction", UiText::MenuDefaultBackground,
+         "Default background", {}, call(&TableWindow::useDefaultBackground)},
+        {Kind::Separator},
+        {Kind::CheckItem, "spreadTipsAction", UiText::MenuShowSpreadTips, "Show spread tips",
+         Qt::CTRL | Qt::Key_T, call(&TableWindow::toggleSpreadTips)},
+        {Kind::Menu, "optionsMenu", UiText::MenuOptions, "Options"},
+        {Kind::Item, "selectDeckAction", UiText::MenuSelectDeck, "Select deck...",
+         Qt::CTRL | Qt::Key_D},
+        {Kind::Separator},
+        {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly,
+         "Major Arcana only", Qt::CTRL | Qt::Key_A, call(&TableWindow::toggleMajorArcanaOnly)},
+        {Kind::CheckItem, "reversedPositionsAction", UiText::MenuUseReversed,
+         "Use reverse positions", Qt::CTRL | Qt::Key_R,
+         call(&TableWindow::toggleReversedPositions)},
+        {Kind::CheckItem, "automaticDrawAction", UiText::MenuDrawAutomatically,
+         "Draw cards automatically", Qt::CTRL | Qt::Key_F9,
+         call(&TableWindow::toggleAutomaticDraw)},
+        {Kind::Separator},
+        {Kind::CheckItem, "cutDeckAction", UiText::MenuCutDeck, "Cut deck", {},
+         call(&TableWindow::toggleCutDeck)},
+        {Kind::CheckItem, "threePilesAction", UiText::MenuCutThreePiles, "Cut deck in 3 piles",
+         {}, call(&TableWindow::toggleThreePiles)},
+        {Kind::Separator},
+        {Kind::Item, "imageSettingsAction", UiText::MenuImageSettings,
+         "Enlarged image settings...", Qt::CTRL | Qt::Key_I,
+         call(&TableWindow::openImageSettings)},
+        {Kind::Separator},
+        {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
+         Qt::CTRL | Qt::Key_M},
+        {Kind::CheckItem, "playMusicAction", UiText::MenuPlayMusic, "Play music"},
+        {Kind::Separator},
+        {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L,
+         call(&TableWindow::chooseLanguage)},
+        {Kind::Menu, "helpMenu", UiText::MenuHelp, "Help"},
+        {Kind::Item, "contentsAction", UiText::MenuContents, "Contents", Qt::Key_F1,
+         call(&TableWindow::showHelp)},
+        {Kind::Separator},
+        {Kind::Item, "aboutAction", UiText::MenuAbout, "About...", {},
+         call(&TableWindow::showAbout)},
+    };
+    m_menu = new TableMenu(menuBar(), entries, this);
 }
 
 void TableWindow::createControls()
 {
-    Canvas = new TableCanvas(this);
-    Canvas->setObjectName(QStringLiteral("Canvas"));
-    setCentralWidget(Canvas);
+    m_deckView = new DeckView(*m_session, this);
+    m_deckView->setObjectName(QStringLiteral("deckView"));
+    setCentralWidget(m_deckView);
 
-    ScrollBox1 = new QScrollArea(Canvas);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    auto *spreadArea = new QWidget;
-    spreadArea->setObjectName(QStringLiteral("SpreadArea"));
-    ScrollBox1->setWidget(spreadArea);
+    m_spreadView = new SpreadView(*m_session, m_preferences, m_faces, m_deckView);
+    m_spreadView->setObjectName(QStringLiteral("spreadView"));
+    m_horizontalRule = new QFrame(m_deckView);
+    m_horizontalRule->setObjectName(QStringLiteral("horizontalRule"));
+    m_verticalRule = new QFrame(m_deckView);
+    m_verticalRule->setObjectName(QStringLiteral("verticalRule"));
 
-    Panel1 = new QFrame(Canvas);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel2 = new QFrame(Canvas);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-
-    Label1 = new QLabel(Canvas);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont nameFont = Label1->font();
+    m_spreadNameLabel = new QLabel(m_deckView);
+    m_spreadNameLabel->setObjectName(QStringLiteral("spreadNameLabel"));
+    QFont nameFont = m_spreadNameLabel->font();
     nameFont.setBold(true);
-    Label1->setFont(nameFont);
-    Label2 = new QLabel(Canvas);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (QLabel *label : {Label1, Label2})
-        setTextColor(label, TableColor::fromQColor(QColor(0xf3, 0xea, 0xd2)));
+    m_spreadNameLabel->setFont(nameFont);
+    m_promptLabel = new QLabel(m_deckView);
+    m_promptLabel->setObjectName(QStringLiteral("promptLabel"));
+    for (QLabel *label : {m_spreadNameLabel, m_promptLabel}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setTextColor(label, PanelTextColor);
+    }
+    m_optionNotice = new QLabel(m_deckView);
+    m_optionNotice->setObjectName(QStringLiteral("optionNotice"));
+    m_optionNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Label4 = new QLabel(Canvas);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setTextColor(Label4, TipColor);
+    m_shuffleButton = new QPushButton(QStringLiteral("Shuffle"), m_deckView);
+    m_shuffleButton->setObjectName(QStringLiteral("shuffleButton"));
+    m_stopButton = new QPushButton(QStringLiteral("Stop"), m_deckView);
+    m_stopButton->setObjectName(QStringLiteral("stopButton"));
+    m_cutButton = new QPushButton(QStringLiteral("Cut deck"), m_deckView);
+    m_cutButton->setObjectName(QStringLiteral("cutButton"));
+    for (QPushButton *button : {m_shuffleButton, m_stopButton, m_cutButton})
+        button->resize(TableGeometry::ButtonSize);
 
-    SpeedButton1 = new QPushButton(QStringLiteral("Shuffle"), Canvas);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton2 = new QPushButton(QStringLiteral("Stop"), Canvas);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton3 = new QPushButton(QStringLiteral("Cut deck"), Canvas);
-    SpeedButton3->setObjectName(QStringLiteral("SpeedButton3"));
-    for (QPushButton *button : {SpeedButton1, SpeedButton2, SpeedButton3})
-        button->resize(81, 25);
-    SpeedButton2->setEnabled(false);
+    m_extraCardImage = new CardImage(-1, m_deckView);
+    m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
+    m_extraCardImage->hide();
 
-    m_largeBack = CardBack::render(QSize(115, 196));
-    m_smallBack = CardBack::render(QSize(58, 98));
+    m_commentsWindow = new CommentsWindow(m_data.uiTexts(), this);
+    m_commentsWindow->setObjectName(QStringLiteral("openedCommentsWindow"));
+    m_commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_commentsWindow->noCommentsButton->hide();
+    m_commentsWindow->centreOkButton();
+    m_commentsWindow->hide();
 
-    for (QWidget *hidden : std::initializer_list<QWidget *>{
-             SpeedButton1, SpeedButton2, SpeedButton3, Panel1, Panel2, Label1, Label2, ScrollBox1})
-        hidden->hide();
-    ScrollBox1->viewport()->installEventFilter(this);
-    connect(Canvas, &TableCanvas::wheelTurned, this, &TableWindow::onWheel);
-    connect(Canvas, &TableCanvas::mousePressed, this, &TableWindow::FormMouseDown);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TableWindow::SpeedButton1Click);
-    connect(SpeedButton2, &QPushButton::clicked, this, &TableWindow::SpeedButton2Click);
-    connect(SpeedButton3, &QPushButton::clicked, this, &TableWindow::SpeedButton3Click);
+    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences,
+                                             *m_session, *m_commentsWindow, this);
+    m_autoDrawTimer = new QTimer(this);
+    m_autoDrawTimer->setInterval(AutoDrawPause);
 
-    connect(Canvas, &TableCanvas::resized, this, [this] {
-        layOutControls();
-        FormPaint();
+    connect(m_deckView, &DeckView::pressed, this, &TableWindow::onTablePressed);
+    connect(m_deckView, &DeckView::wheelTurned, m_spreadView, &SpreadView::scrollByWheel);
+    connect(m_spreadView, &SpreadView::positionClicked, this, &TableWindow::onPositionClicked);
+    connect(m_shuffleButton, &QPushButton::clicked, this, &TableWindow::shuffle);
+    connect(m_stopButton, &QPushButton::clicked, this, &TableWindow::stopShuffle);
+    connect(m_cutButton, &QPushButton::clicked, this,
+            [this] { cutDeck(m_deckView->geometry().deckCentre()); });
+    connect(m_extraCardImage, &CardImage::clicked, this, [this] {
+        if (const auto card = m_session->extraCard())
+            showCardDetail(card->number, card->reversed,
+                           m_data.uiTexts().text(UiText::ExtraCardSubtitle));
     });
+    connect(m_autoDrawTimer, &QTimer::timeout, this, &TableWindow::drawAutomatically);
+    connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
+    connect(m_session, &ReadingSession::promptChanged, this,
+            [this](const QByteArray &prompt) { m_promptLabel->setText(displayText(prompt)); });
+    connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
+}
+
+void TableWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layOutControls();
 }
 
 void TableWindow::layOutControls()
 {
-    const int outerWidth = width();
-    const int outerHeight = height();
-    const int clientWidth = Canvas->width();
-    const int clientHeight = Canvas->height();
+    const TableGeometry geometry(size(), m_deckView->size());
+    m_session->setTableWidth(width());
+    m_spreadView->setNormalGeometry(geometry.spreadAreaRect());
+    m_horizontalRule->setGeometry(geometry.horizontalRuleRect());
+    m_verticalRule->setGeometry(geometry.verticalRuleRect());
+    m_spreadNameLabel->setGeometry(geometry.spreadNameRect());
+    m_promptLabel->setGeometry(geometry.promptRect());
+    m_optionNotice->setGeometry(geometry.optionNoticeRect());
+    m_shuffleButton->move(geometry.shuffleButtonPos());
+    m_stopButton->move(geometry.stopButtonPos());
+    m_cutButton->move(geometry.cutButtonPos());
+    m_extraCardImage->setGeometry(geometry.extraCardRect());
+    m_commentsWindow->move(width() - m_commentsWindow->width(), 0);
+    m_deckView->setTableGeometry(geometry);
+}
 
-    ScrollBox1->setGeometry(150, 200, clientWidth - 150, clientHeight - 200);
-    TableRect = ScrollBox1->geometry();
-    Panel1->setGeometry(0, 198, clientWidth, 2);
-    Panel2->setGeometry(148, 200, 2, clientHeight - 200);
-    Label1->setGeometry(10, 210, 118, 60);
-    Label2->setGeometry(10, 270, 118, clientHeight - 270);
-    SpeedButton1->move(outerWidth / 2 - 91, outerHeight - 120);
-    SpeedButton2->move(outerWidth / 2 + 10, outerHeight - 120);
-    SpeedButton3->move((outerWidth - SpeedButton3->width()) / 2, outerHeight - 120);
-    Label4->setGeometry(outerWidth - 240, 10, 220, 24);
-    if (ExtraCardImage) {
-        ExtraCardImage->setGeometry((148 - SmallCardWidth) / 2, clientHeight - SmallCardHeight - 20,
-                                    SmallCardWidth, SmallCardHeight);
-    }
+void TableWindow::loadLanguage()
+{
+    m_data.loadLanguage(m_preferences);
+    const UiTextTable &texts = m_data.uiTexts();
+    m_menu->retranslate(texts);
+    m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
+    m_stopButton->setText(m_data.uiText(UiText::Stop));
+    m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
+    m_commentsWindow->retranslate(texts);
 }
 
 void TableWindow::applyMenuChecks()
 {
-    CutDeck1->setChecked(CutDeck);
-    Cutdeckin3piles1->setChecked(CutThreePiles);
-    Cutdeckin3piles1->setEnabled(CutDeck);
-    MajorArcanaonly1->setChecked(MajorOnly);
-    Playmusic1->setChecked(PlayMusic);
-    Showlayouttips1->setChecked(UseTips);
-    Drawcardsautomatically1->setChecked(DrawAuto);
-    Usereversedpositions1->setChecked(UseReverse);
+    const std::pair<const char *, bool> checks[] = {
+        {"cutDeckAction", m_preferences.cutDeck},
+        {"threePilesAction", m_preferences.cutThreePiles},
+        {"majorArcanaOnlyAction", m_preferences.majorOnly},
+        {"playMusicAction", m_preferences.playMusic},
+        {"spreadTipsAction", m_preferences.useTips},
+        {"automaticDrawAction", m_preferences.drawAuto},
+        {"reversedPositionsAction", m_preferences.useReverse},
+    };
+    for (const auto &[name, checked] : checks)
+        m_menu->action(name)->setChecked(checked);
+    m_menu->action("threePilesAction")->setEnabled(m_preferences.cutDeck);
 }
 
 void TableWindow::applyBackColor()
 {
-    for (QWidget *widget : {static_cast<QWidget *>(Panel1), static_cast<QWidget *>(Panel2),
-                            static_cast<QWidget *>(ScrollBox1), ScrollBox1->widget()})
-        setBackground(widget, BackColor);
-    setTextColor(Label4, TableColor::noticeColorFor(BackColor, TipColor));
-    FormPaint();
-}
-
-void TableWindow::FormPaint()
-{
-    QImage &image = Canvas->image();
-    if (image.isNull())
-        return;
-    image.fill(TableColor::toQColor(BackColor));
-    if (DeckFanned) {
-        Label4->hide();
-        for (int slot = 0; slot < DeckSize; ++slot)
-            PaintBack(Cards[slot]);
-    } else {
-        QPainter painter(&image);
-        const QPoint first(width() / 2 - 77, height() / 2 - 164);
-        for (int copy = 0; copy < 18; ++copy)
-            painter.drawImage(first + QPoint(4 * copy, 4 * copy), m_largeBack);
-        Label4->show();
-    }
-    Canvas->update();
+    for (QWidget *rule : {m_horizontalRule, m_verticalRule})
+        setBackground(rule, m_preferences.backColor);
+    setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
+                                     m_preferences.backColor, TableColor::Navy)));
+    m_spreadView->applyPreferences();
+    m_deckView->setBackColor(m_preferences.backColor);
 }
 
 void TableWindow::showOptionNotice()
 {
-    Label4->setText(MajorOnly ? uiText(UiText::MajorArcanaOnlyNotice) : QString());
+    m_optionNotice->setText(m_preferences.majorOnly
+                                ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
+                                : QString());
 }
 
-void TableWindow::LoadLangu()
+void TableWindow::onPhaseChanged()
 {
-    QList<QByteArray> lines = LanguageFiles::readUiTexts(AppDir, Language);
-    if (lines.isEmpty())
+    using Phase = ReadingSession::Phase;
+    const Phase phase = m_session->phase();
+    const bool fanned = m_session->isFanned();
+    for (QWidget *part : std::initializer_list<QWidget *>{
+             m_spreadView, m_horizontalRule, m_verticalRule, m_spreadNameLabel, m_promptLabel})
+        part->setVisible(fanned);
+    m_optionNotice->setVisible(!fanned);
+    const bool shuffleTime = phase == Phase::ReadyToShuffle || phase == Phase::Shuffling;
+    m_shuffleButton->setVisible(shuffleTime);
+    m_stopButton->setVisible(shuffleTime);
+    m_stopButton->setEnabled(phase == Phase::Shuffling);
+    m_cutButton->setVisible(phase == Phase::ReadyToCut);
+    if (!fanned && m_spreadView->isEnlarged())
+        m_spreadView->setEnlarged(false);
+    if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
+        m_commentsWindow->hide();
+        m_extraCardImage->hide();
+    }
+    if (fanned)
+        m_spreadNameLabel->setText(m_session->spreadName());
+    if (phase == Phase::Drawing && m_session->isAutomaticDrawPending())
+        m_autoDrawTimer->start();
+}
+
+void TableWindow::onTablePressed(const QPoint &point)
+{
+    using Phase = ReadingSession::Phase;
+    if (m_session->isFanned()) {
+        m_session->drawAt(point);
         return;
-    UiTexts.replace(std::move(lines));
-    setCaptions();
-    CardTitles::SetTitles(CardTitles, AppDir, Language, Deck79, numbering());
-    HelpFile = LanguageFiles::helpFileFor(AppDir, Language, HelpFile);
+    }
+    switch (m_session->phase()) {
+    case Phase::Shuffling:
+        stopShuffle();
+        break;
+    case Phase::ReadyToShuffle:
+        shuffle();
+        break;
+    case Phase::ReadyToCut:
+        cutDeck(point);
+        break;
+    default:
+        startReading();
+        break;
+    }
 }
 
-void TableWindow::setCaptions()
+void TableWindow::onPositionClicked(int position)
 {
-    const std::pair<QAction *, int> items[] = {
-        {Menu1->menuAction(), UiText::MenuReadings},
-        {SelectlayoutF12, UiText::MenuStart},
-        {Openreading1, UiText::MenuOpen},
-        {Savecurrentreading1, UiText::MenuSave},
-        {Input1, UiText::MenuInput},
-        {Print1, UiText::MenuPrint},
-        {Exit1, UiText::MenuExit},
-        {SelectlayoutF11, UiText::MenuStartReading},
-        {Spreads1->menuAction(), UiText::MenuSpreads},
-        {Createnewspread1, UiText::MenuCreateSpread},
-        {Editspread1, UiText::MenuEditSpread},
-        {View1->menuAction(), UiText::MenuView},
-        {RemoveDeck1, UiText::MenuToggleSpreadView},
-        {Backgroundcolor1, UiText::MenuBackgroundColor},
-        {Defaultbackground1, UiText::MenuDefaultBackground},
-        {Showlayouttips1, UiText::MenuShowSpreadTips},
-        {Menu2->menuAction(), UiText::MenuOptions},
-        {Selectdesk1, UiText::MenuSelectDeck},
-        {MajorArcanaonly1, UiText::MenuMajorArcanaOnly},
-        {Usereversedpositions1, UiText::MenuUseReversed},
-        {Drawcardsautomatically1, UiText::MenuDrawAutomatically},
-        {CutDeck1, UiText::MenuCutDeck},
-        {Cutdeckin3piles1, UiText::MenuCutThreePiles},
-        {Resizeenlargedcard1, UiText::MenuImageSettings},
-        {Musicsettings1, UiText::MenuMusicSettings},
-        {Playmusic1, UiText::MenuPlayMusic},
-        {Language1, UiText::MenuLanguage},
-        {Help1->menuAction(), UiText::MenuHelp},
-        {Contents1, UiText::MenuContents},
-        {About1, UiText::MenuAbout},
-    };
-    for (const auto &[action, index] : items)
-        action->setText(uiText(index));
-    SpeedButton1->setText(uiText(UiText::Shuffle));
-    SpeedButton2->setText(uiText(UiText::Stop));
-    SpeedButton3->setText(uiText(UiText::CutDeckButton));
-    commentsWindow->setWindowTitle(uiText(UiText::CommentsCaption));
-    commentsWindow->Button1->setText(uiText(UiText::Ok));
-    commentsWindow->Button2->setText(uiText(UiText::NoComments));
+    switch (m_session->activatePosition(position)) {
+    case ReadingSession::PositionAction::ShowDetail: {
+        const Spread &spread = m_session->spread();
+        showCardDetail(spread.CardAt[position], spread.PositionReversed[position],
+                       spread.Explanation[position]);
+        break;
+    }
+    case ReadingSession::PositionAction::ChooseCard:
+        chooseCardByHand(position);
+        break;
+    case ReadingSession::PositionAction::Revealed:
+    case ReadingSession::PositionAction::Nothing:
+        break;
+    }
+}
+
+void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
+{
+    const QImage face =
+        m_faces.face(m_preferences.deckName, card.number, card.reversed, m_extraCardImage->size());
+    if (face.isNull())
+        return;
+    m_extraCardImage->setTag(card.number);
+    m_extraCardImage->setPixmap(QPixmap::fromImage(face));
+    m_extraCardImage->show();
+}
+
+std::optional<QString> TableWindow::chooseSpread(const QString &caption)
+{
+    SpreadChooser chooser(m_data.spreadNames(), m_session->spreadName(), caption,
+                          m_data.uiTexts(), this);
+    if (m_interaction.execDialog(chooser) != QDialog::Accepted)
+        return std::nullopt;
+    // With nothing to choose from, OK keeps the spread of the last reading.
+    return chooser.chosenName().isEmpty() ? m_session->spreadName() : chooser.chosenName();
+}
+
+void TableWindow::startReading()
+{
+    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption));
+    if (!name)
+        return;
+    if (!m_session->startReading(*name))
+        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+    chooseSignificators();
+}
+
+void TableWindow::chooseSignificators()
+{
+    while (m_session->phase() == ReadingSession::Phase::ChoosingSignificators) {
+        if (!chooseCardByHand(m_session->nextSignificator())) {
+            m_session->abandonSignificators();
+            return;
+        }
+    }
+}
+
+void TableWindow::typeInReading()
+{
+    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
+                                   m_data.uiText(UiText::SelectSpreadForInput));
+    if (!name)
+        return;
+    if (!m_session->startTypingIn(*name))
+        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+}
+
+void TableWindow::openReading()
+{
+    if (!m_readingFiles->open())
+        return;
+    applyMenuChecks();
+    showOptionNotice();
+}
+
+void TableWindow::saveReading()
+{
+    m_readingFiles->save();
+}
+
+bool TableWindow::chooseCardByHand(int position)
+{
+    const Spread &spread = m_session->spread();
+    const bool significator = spread.IsSignificator[position];
+    const QList<int> cards = m_session->cardChoicesFor(position);
+    QStringList titles;
+    for (int number : cards)
+        titles.append(QString::fromLocal8Bit(m_data.cardTitles()[number]));
+
+    QString caption;
+    if (!significator) {
+        caption = m_data.uiText(UiText::OrdinaryPositionCaption) +
+                        QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
+                        QString::fromLocal8Bit(spread.Explanation[position]);
+    } else if (spread.SignificatorCount == 1) {
+        caption = m_data.uiText(UiText::SignificatorCaption);
+    } else {
+        caption =
+            m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
+    }
+    SelectCardDialog dialog(cards, titles,
+                            m_data.appDir() + QStringLiteral("/Pics/") + m_preferences.deckName,
+                            caption, m_data.uiTexts(), this);
+    dialog.setOrientationShown(!significator);
+    if (significator && m_preferences.querentCard >= 0)
+        dialog.selectCard(m_preferences.querentCard);
+
+    while (m_interaction.execDialog(dialog) == QDialog::Accepted) {
+        if (m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed()))
+            return true;
+        m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
+    }
+    return false;
+}
+
+void TableWindow::shuffle()
+{
+    m_session->startShuffle();
+}
+
+void TableWindow::stopShuffle()
+{
+    m_session->stopShuffle();
+}
+
+void TableWindow::cutDeck(const QPoint &point)
+{
+    if (m_session->phase() != ReadingSession::Phase::ReadyToCut ||
+        !m_deckView->geometry().stackedDeckRect().contains(point))
+        return;
+    m_cutButton->hide();
+    m_deckView->playCut(m_preferences.cutThreePiles);
+    if (m_closed)
+        return; // the window was closed while the cut was shown
+    m_session->cutAt(point.x());
+}
+
+void TableWindow::drawAutomatically()
+{
+    if (!m_session->drawAutomatically())
+        m_autoDrawTimer->stop();
+}
+
+void TableWindow::showCardDetail(int number, bool reversed, const QByteArray &subtitle)
+{
+    CardDetailWindow window(m_data, m_preferences, m_faces, m_interaction, number, reversed,
+                            subtitle, this);
+    m_interaction.execDialog(window);
+}
+
+void TableWindow::toggleSpreadView()
+{
+    if (!m_session->isFanned())
+        return;
+    m_spreadView->setEnlarged(!m_spreadView->isEnlarged(), m_deckView->rect());
+}
+
+void TableWindow::chooseBackgroundColor()
+{
+    QColorDialog dialog(TableColor::toQColor(m_preferences.backColor), this);
+    dialog.setObjectName(QStringLiteral("backgroundColorDialog"));
+    if (m_interaction.execDialog(dialog) == QDialog::Accepted)
+        setBackColor(TableColor::fromQColor(dialog.selectedColor()));
+}
+
+void TableWindow::useDefaultBackground()
+{
+    setBackColor(TableColor::DefaultBackColor);
+}
+
+void TableWindow::setBackColor(TColor color)
+{
+    m_preferences.backColor = color;
+    applyBackColor();
+}
+
+void TableWindow::toggleMajorArcanaOnly()
+{
+    m_preferences.majorOnly = !m_preferences.majorOnly;
+    applyMenuChecks();
+    showOptionNotice();
+}
+
+void TableWindow::toggleReversedPositions()
+{
+    m_preferences.useReverse = !m_preferences.useReverse;
+    applyMenuChecks();
+}
+
+void TableWindow::toggleAutomaticDraw()
+{
+    m_preferences.drawAuto = !m_preferences.drawAuto;
+    applyMenuChecks();
+    // The reading in progress keeps the mode it started with; say so while it
+    // has not reached the drawing yet.
+    if (m_session->isBeforeDrawing())
+        m_interaction.showMessage(this, m_data.uiText(m_preferences.drawAuto
+                                                          ? UiText::AutoDrawTurnedOn
+                                                          : UiText::AutoDrawTurnedOff));
+}
+
+void TableWindow::toggleCutDeck()
+{
+    m_preferences.cutDeck = !m_preferences.cutDeck;
+    applyMenuChecks();
+}
+
+void TableWindow::toggleThreePiles()
+{
+    m_preferences.cutThreePiles = !m_preferences.cutThreePiles;
+    applyMenuChecks();
+}
+
+void TableWindow::toggleSpreadTips()
+{
+    m_preferences.useTips = !m_preferences.useTips;
+    applyMenuChecks();
+    m_spreadView->applyPreferences();
+}
+
+void TableWindow::openImageSettings()
+{
+    ImageSettingsDialog dialog(m_preferences, m_interaction, m_data.uiTexts(), this);
+    m_interaction.execDialog(dialog);
+}
+
+void TableWindow::chooseLanguage()
+{
+    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.appDir()), m_preferences.language,
+                          m_data.uiTexts(), this);
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
+        return;
+    m_preferences.language = dialog.selectedLanguage();
+    loadLanguage();
+    showOptionNotice();
+}
+
+void TableWindow::showHelp()
+{
+    m_interaction.openDocument(
+        LanguageFiles::contentsDocument(m_data.appDir(), m_preferences.language));
+}
+
+void TableWindow::showAbout()
+{
+    AboutBox about(m_data.uiTexts(), this);
+    m_interaction.execDialog(about);
 }
 
 void TableWindow::closeEvent(QCloseEvent *event)
 {
-    FormCloseQuery();
     if (!m_closed) {
         m_closed = true;
-        FormClose();
+        m_autoDrawTimer->stop();
+        m_deckView->stopShuffleFrames();
+        m_commentsWindow->hide();
+        SettingsStore::write(m_settings, m_preferences);
+        DataFolders::emptyTemp(m_data.appDir());
     }
     event->accept();
-}
-
-void TableWindow::FormCloseQuery()
-{
-    Shuffling = false; // lets a running shuffle end before the table goes
-}
-
-void TableWindow::FormClose()
-{
-    // A loop that lets the window react (the automatic draw) stops here. The
-    // widgets themselves go with the window.
-    ++m_readingGeneration;
-    commentsWindow->hide();
-    {
-        QSettings settings(QLatin1String(SettingsStore::Organization),
-                           QLatin1String(SettingsStore::Application));
-        SettingsStore::write(settings, *this);
-    }
-    DataFolders::emptyTemp(AppDir);
-}
-
-void TableWindow::Exit1Click()
-{
-    close();
-}
-
-void TableWindow::MajorArcanaonly1Click()
-{
-    MajorOnly = !MajorOnly;
-    MajorArcanaonly1->setChecked(MajorOnly);
-    showOptionNotice();
-}
-
-void TableWindow::Usereversedpositions1Click()
-{
-    UseReverse = !UseReverse;
-    Usereversedpositions1->setChecked(UseReverse);
-}
-
-void TableWindow::Drawcardsautomatically1Click()
-{
-    DrawAuto = !DrawAuto;
-    Drawcardsautomatically1->setChecked(DrawAuto);
-    // The reading in progress keeps the mode it started with; say so while it
-    // has not reached the drawing yet.
-    const bool beforeDrawing = Shuffling || !SpeedButton1->isHidden() || !SpeedButton3->isHidden();
-    if (beforeDrawing)
-        m_interaction.showMessage(
-            this, uiText(DrawAuto ? UiText::AutoDrawTurnedOn : UiText::AutoDrawTurnedOff));
-}
-
-void TableWindow::CutDeck1Click()
-{
-    CutDeck = !CutDeck;
-    CutDeck1->setChecked(CutDeck);
-    Cutdeckin3piles1->setEnabled(CutDeck);
-}
-
-void TableWindow::Cutdeckin3piles1Click()
-{
-    CutThreePiles = !CutThreePiles;
-    Cutdeckin3piles1->setChecked(CutThreePiles);
-}
-
-void TableWindow::Showlayouttips1Click()
-{
-    UseTips = !UseTips;
-    Showlayouttips1->setChecked(UseTips);
-    for (int i = 0; i < spread.PositionCount; ++i) {
-        if (PositionImages[i])
-            PositionImages[i]->setToolTip(UseTips ? QString::fromLocal8Bit(spread.Explanation[i])
-                                                  : QString());
-    }
-}
-
-void TableWindow::Language1Click()
-{
-    LanguageDialog dialog(LanguageFiles::languageEntries(AppDir), Language,
-                          uiText(UiText::MenuLanguage), uiText(UiText::Ok), uiText(UiText::Cancel),
-                          this);
-    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
-        return;
-    Language = dialog.selectedLanguage();
-    LoadLangu();
-}
-
-void TableWindow::Contents1Click()
-{
-    m_interaction.openDocument(LanguageFiles::contentsDocument(AppDir, Language));
-}
-
-void TableWindow::About1Click()
-{
-    AboutBox about(uiText(UiText::MenuAbout), this);
-    m_interaction.execDialog(about);
 }

@@ -1,0 +1,42 @@
+#include "core/app/ProgramData.h"
+
+#include "core/app/DataFolders.h"
+#include "core/app/Preferences.h"
+#include "core/lang/LanguageFiles.h"
+#include "core/spreads/SpreadList.h"
+
+ProgramData::ProgramData(const QString &appDir)
+    : m_appDir(appDir)
+    , m_helpFile(appDir + QStringLiteral("/Doded.hlp"))
+{
+}
+
+QString ProgramData::uiText(int index) const
+{
+    return QString::fromLocal8Bit(m_uiTexts.text(index));
+}
+
+void ProgramData::scan(const Preferences &preferences)
+{
+    DataFolders::create(m_appDir);
+    m_deck79 = DataFolders::hasExtraCard(m_appDir, preferences.deckName);
+    m_readingsDir = DataFolders::readingsDir(m_appDir);
+    m_spreadNames = DataFolders::spreadNames(m_appDir);
+    SpreadList::ArrangeSpreads(m_spreadNames);
+}
+
+void ProgramData::loadLanguage(const Preferences &preferences)
+{
+    QList<QByteArray> lines = LanguageFiles::readUiTexts(m_appDir, preferences.language);
+    if (lines.isEmpty())
+        return;
+    m_uiTexts.replace(std::move(lines));
+    loadCardTitles(preferences);
+    m_helpFile = LanguageFiles::helpFileFor(m_appDir, preferences.language, m_helpFile);
+}
+
+void ProgramData::loadCardTitles(const Preferences &preferences)
+{
+    CardTitles::SetTitles(m_cardTitles, m_appDir, preferences.language, m_deck79,
+                          preferences.numbering());
+}

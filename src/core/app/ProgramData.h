@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/lang/CardTitles.h"
+#include "core/lang/UiTextTable.h"
+
+#include <QString>
+#include <QStringList>
+
+struct Preferences;
+
+// The program's data folder and what is loaded from it for the current deck
+// and language: the interface texts, the card titles, the help file and the
+// spreads on offer.
+class ProgramData
+{
+public:
+    explicit ProgramData(const QString &appDir);
+
+    QString appDir() const { return m_appDir; }
+    const UiTextTable &uiTexts() const { return m_uiTexts; }
+    // Interface text `index` of the current language, ready for display.
+    QString uiText(int index) const;
+    const CardTitles::Table &cardTitles() const { return m_cardTitles; }
+    QString helpFile() const { return m_helpFile; }
+    // Where the reading open and save dialogs start.
+    QString readingsDir() const { return m_readingsDir; }
+    // The spread files' names in the order they are offered.
+    const QStringList &spreadNames() const { return m_spreadNames; }
+    // Whether the chosen deck has the extra 79th card.
+    bool deck79() const { return m_deck79; }
+
+    // Makes the writable folders and looks at the deck and the spreads.
+    void scan(const Preferences &preferences);
+    // Loads the interface texts, card titles and help file of the chosen
+    // language; a language without a text list keeps the texts shown so far.
+    void loadLanguage(const Preferences &preferences);
+    void loadCardTitles(const Preferences &preferences);
+
+private:
+    QString m_appDir;
+    UiTextTable m_uiTexts;
+    CardTitles::Table m_cardTitles;
+    QString m_helpFile;
+    QString m_readingsDir;
+    QStringList m_spreadNames;
+    bool m_deck79 = false;
+};

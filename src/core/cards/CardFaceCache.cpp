@@ -1,0 +1,28 @@
+#include "core/cards/CardFaceCache.h"
+
+#include "core/cards/CardPicture.h"
+
+size_t qHash(const CardFaceCache::Key &key, size_t seed)
+{
+    return qHashMulti(seed, std::get<0>(key), std::get<1>(key), std::get<2>(key), std::get<3>(key),
+                      std::get<4>(key));
+}
+
+CardFaceCache::CardFaceCache(const QString &appDir)
+    : m_appDir(appDir)
+{
+}
+
+QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size)
+{
+    const Key key{deckName, number, reversed, size.width(), size.height()};
+    if (const QImage *cached = m_faces.object(key))
+        return *cached;
+    QImage picture = CardPicture::load(m_appDir, deckName, number, reversed);
+    if (picture.isNull())
+        return {};
+    if (!size.isEmpty() && picture.size() != size)
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));
+    return picture;
+}

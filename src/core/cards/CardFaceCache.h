@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <tuple>
+
+// Card faces decoded once and kept, keyed by deck, card number, orientation
+// and the size they are shown at, so that the table, the detail window and
+// the Select card dialog never decode the same picture twice.
+class CardFaceCache
+{
+public:
+    explicit CardFaceCache(const QString &appDir);
+
+    // The face of card `number` of deck `deckName`, turned by 180 degrees when
+    // `reversed`, scaled to `size` (its own size when `size` is empty). A null
+    // image when the picture is missing or damaged; that is not remembered,
+    // so a picture put in place later is found.
+    QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {});
+
+    void clear() { m_faces.clear(); }
+
+private:
+    using Key = std::tuple<QString, int, bool, int, int>;
+    friend size_t qHash(const Key &key, size_t seed);
+
+    QString m_appDir;
+    // Bounded by the faces' bytes: a long session shows many sizes.
+    QCache<Key, QImage> m_faces{64 * 1024 * 1024};
+};

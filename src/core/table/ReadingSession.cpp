@@ -1,0 +1,369 @@
+#include "core/table/ReadingSession.h"
+
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/engine/CardChoice.h"
+#include "core/engine/DeckCut.h"
+#include "core/engine/Drawing.h"
+#include "core/engine/Shuffle.h"
+#include "core/lang/UiText.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingOpenPlan.h"
+
+#include <algorithm>
+
+namespace {
+const QByteArray ChooseSignificatorPrompt = "Click the card-significator to select it";
+const QByteArray SpreadCompletedPrompt = "Spread completed";
+} // namespace
+
+ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
+    : QObject(parent)
+    , m_data(data)
+    , m_preferences(preferences)
+{
+}
+
+bool ReadingSession::isBeforeDrawing() const
+{
+    return m_phase == Phase::ReadyToShuffle || m_phase == Phase::Shuffling ||
+           m_phase == Phase::ReadyToCut;
+}
+
+bool ReadingSession::canDrawFromFan() const
+{
+    return isFanned() && !isTypingIn() && !m_autoDrawPending &&
+           (m_drawnCount < m_spread.PositionCount || m_extraDrawAllowed);
+}
+
+bool ReadingSession::isComplete() const
+{
+    // Typed-in cards fill the positions in any order, so the count of drawn
+    // cards alone cannot tell.
+    return isFanned() && allPositionsFilled();
+}
+
+bool ReadingSession::isTypingIn() const
+{
+    return m_kind == Kind::TypedIn && m_phase == Phase::Drawing;
+}
+
+bool ReadingSession::startReading(const QString &name)
+{
+    beginReading(name, Kind::Drawn);
+    const bool laid = laySpread(name);
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    if (nextSignificator() >= 0) {
+        setPhase(Phase::ChoosingSignificators);
+    } else {
+        m_autoDrawPending = m_preferences.drawAuto;
+        setPhase(Phase::ReadyToShuffle);
+    }
+    return laid;
+}
+
+bool ReadingSession::startTypingIn(const QString &name)
+{
+    beginReading(name, Kind::TypedIn);
+    const bool laid = laySpread(name);
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    deal();
+    fan();
+    setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
+    return laid;
+}
+
+void ReadingSession::openReading(const ReadingOpenPlan &plan)
+{
+    beginReading(plan.SpreadName, Kind::Opened);
+    m_spread = plan.LaidSpread;
+    m_pendingSignificators = m_spread.SignificatorCount;
+    emit spreadLaid();
+
+    // The reading decides whether only the Major Arcana are in play.
+    m_deckSize = plan.DeckSize;
+    m_preferences.majorOnly = plan.MajorOnly;
+    deal();
+    fan();
+    plan.applyDeck(m_cards);
+    for (int position = 0; position < plan.PositionSlots.size(); ++position) {
+        drawCard(plan.prepareSlot(m_cards, position));
+        reveal(position);
+    }
+    m_pendingSignificators = 0;
+    setPhase(Phase::Complete);
+    setPrompt(m_data.uiTexts().text(UiText::ReadingOpenedPrompt));
+    emit fanChanged();
+}
+
+void ReadingSession::beginReading(const QString &name, Kind kind)
+{
+    m_autoDrawPending = false;
+    m_kind = kind;
+    m_spreadName = name;
+    m_spread.ResetSpread();
+    m_extraDrawAllowed = false;
+    m_extraCard.reset();
+    m_drawnCount = 0;
+    setPhase(Phase::NoSpread);
+}
+
+bool ReadingSession::laySpread(const QString &name)
+{
+    bool loaded = true;
+    if (!name.isEmpty()) {
+        loaded = m_spread.LoadSpread(Spread::filePath(m_data.appDir(), name)) ==
+                 Spread::LoadResult::Loaded;
+    }
+    m_pendingSignificators = m_spread.SignificatorCount;
+    emit spreadLaid();
+    return loaded;
+}
+
+int ReadingSession::nextSignificator() const
+{
+    for (int i = 0; i < m_spread.PositionCount; ++i) {
+        if (m_spread.IsSignificator[i] && !m_spread.Filled[i])
+            return i;
+    }
+    return -1;
+}
+
+void ReadingSession::abandonSignificators()
+{
+    if (m_phase == Phase::ChoosingSignificators)
+        setPhase(Phase::NoSpread);
+}
+
+void ReadingSession::startShuffle()
+{
+    if (m_phase != Phase::ReadyToShuffle)
+        return;
+    if (m_spread.SignificatorCount == 0)
+        m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    deal();
+    m_random.seedFromClock();
+    setPhase(Phase::Shuffling);
+}
+
+bool ReadingSession::shuffleFrame()
+{
+    if (m_phase != Phase::Shuffling)
+        return false;
+    Shuffle::frame(m_cards, m_deckSize, m_preferences.useReverse, m_random);
+    return true;
+}
+
+void ReadingSession::stopShuffle()
+{
+    if (m_phase != Phase::Shuffling)
+        return;
+    if (m_preferences.cutDeck)
+        setPhase(Phase::ReadyToCut);
+    else
+        fan();
+}
+
+void ReadingSession::cutAt(int x)
+{
+    if (m_phase != Phase::ReadyToCut)
+        return;
+    const int point = DeckCut::cutPoint(x, m_tableWidth, m_deckSize);
+    if (m_preferences.cutThreePiles)
+        DeckCut::threePiles(m_cards, m_deckSize, point);
+    else
+        DeckCut::plain(m_cards, m_deckSize, point);
+    fan();
+}
+
+void ReadingSession::deal()
+{
+    Deck::SetCards(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse, m_tableWidth,
+                   m_random);
+    emit fanChanged();
+}
+
+void ReadingSession::fan()
+{
+    setPhase(allPositionsFilled() && m_spread.PositionCount > 0 ? Phase::Complete : Phase::Drawing);
+    setPrompt(firstPositionPrompt());
+    if (m_kind != Kind::TypedIn) {
+        for (int slot : Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread)) {
+            m_cards[slot].X = Card::OffTable;
+            m_cards[slot].Y = Card::OffTable;
+        }
+    }
+    if (m_autoDrawPending)
+        m_random.seedFromClock();
+    emit fanChanged();
+}
+
+QByteArray ReadingSession::firstPositionPrompt() const
+{
+    const int first = qBound(0, m_spread.SignificatorCount, Spread::Capacity - 1);
+    return m_data.uiTexts().text(UiText::PromptFirstPosition) + "\r\n" + m_spread.Explanation[first];
+}
+
+bool ReadingSession::drawAt(const QPoint &point)
+{
+    if (!canDrawFromFan())
+        return false;
+    for (int slot = m_deckSize - 1; slot >= 0; --slot) {
+        if (m_cards[slot].HitTest(point.x(), point.y())) {
+            drawCard(slot);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadingSession::drawAutomatically()
+{
+    if (!m_autoDrawPending || m_phase != Phase::Drawing)
+        return false;
+    const int number = Drawing::chooseAutomaticCard(m_spread, m_deckSize, m_random);
+    for (int slot = 0; number >= 0 && slot < m_deckSize; ++slot) {
+        if (m_cards[slot].Number == quint32(number)) {
+            drawCard(slot);
+            break;
+        }
+    }
+    if (number < 0 || m_drawnCount >= m_spread.PositionCount)
+        m_autoDrawPending = false;
+    return m_autoDrawPending;
+}
+
+void ReadingSession::drawCard(int slot)
+{
+    Card &card = m_cards[slot];
+    card.X = Card::OffTable;
+    card.Y = Card::OffTable;
+    emit fanChanged();
+    if (Drawing::placeInNextPosition(card, m_spread, m_drawnCount)) {
+        emit positionChanged(card.Position);
+        if (const auto prompt = Drawing::promptAfterDraw(m_data.uiTexts(), m_spread, m_drawnCount))
+            setPrompt(*prompt);
+        if (m_phase == Phase::Drawing && allPositionsFilled())
+            setPhase(Phase::Complete);
+        return;
+    }
+    m_extraCard = ExtraCard{int(card.Number), card.Reversed != 0};
+    emit extraCardDrawn(*m_extraCard);
+}
+
+ReadingSession::PositionAction ReadingSession::activatePosition(int position)
+{
+    if (position < 0 || position >= m_spread.PositionCount)
+        return PositionAction::Nothing;
+    if (m_spread.Filled[position]) {
+        if (m_spread.Revealed[position])
+            return PositionAction::ShowDetail;
+        reveal(position);
+        return PositionAction::Revealed;
+    }
+    if (m_spread.IsSignificator[position] || isTypingIn())
+        return PositionAction::ChooseCard;
+    return PositionAction::Nothing;
+}
+
+void ReadingSession::reveal(int position)
+{
+    m_spread.Revealed[position] = true;
+    if (!m_spread.IsSignificator[position])
+        m_extraDrawAllowed = true;
+    emit positionChanged(position);
+}
+
+QList<int> ReadingSession::cardChoicesFor(int position) const
+{
+    const bool significator = position >= 0 && position < m_spread.PositionCount &&
+                              m_spread.IsSignificator[position];
+    return significator ? CardChoice::significatorCards(m_deckSize)
+                        : CardChoice::manualCards(m_deckSize);
+}
+
+bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
+{
+    if (activatePosition(position) != PositionAction::ChooseCard || isInSpread(number))
+        return false;
+
+    int slot = 0;
+    while (slot < m_deckSize && m_cards[slot].Number != quint32(number))
+        ++slot;
+    if (slot == m_deckSize) {
+        // A court card as significator while only the Major Arcana are in
+        // play: the last card in play gives way to it for this reading.
+        slot = m_deckSize - 1;
+        m_cards[slot].Number = quint32(number);
+    }
+    m_cards[slot].Reversed = reversed ? 1 : 0;
+    const bool typingIn = isTypingIn();
+    m_drawnCount = position;
+    drawCard(slot);
+
+    if (m_spread.IsSignificator[position]) {
+        m_extraDrawAllowed = false;
+        --m_pendingSignificators;
+        if (m_pendingSignificators > 0) {
+            setPrompt(ChooseSignificatorPrompt);
+        } else {
+            m_drawnCount = m_spread.SignificatorCount;
+            setPrompt(firstPositionPrompt());
+        }
+        if (m_phase == Phase::ChoosingSignificators && position == 0)
+            m_preferences.querentCard = number;
+    }
+    if (typingIn)
+        setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
+    reveal(position);
+
+    if (allPositionsFilled()) {
+        setPrompt(SpreadCompletedPrompt);
+        m_drawnCount = m_spread.PositionCount;
+        if (isFanned())
+            setPhase(Phase::Complete);
+    }
+    if (m_phase == Phase::ChoosingSignificators && nextSignificator() < 0) {
+        m_autoDrawPending = m_preferences.drawAuto;
+        setPhase(Phase::ReadyToShuffle);
+    }
+    return true;
+}
+
+bool ReadingSession::isInSpread(int number) const
+{
+    const auto laid = m_spread.CardAt.begin() + m_spread.PositionCount;
+    return std::find(m_spread.CardAt.begin(), laid, number) != laid;
+}
+
+bool ReadingSession::allPositionsFilled() const
+{
+    return std::all_of(m_spread.Filled.begin(), m_spread.Filled.begin() + m_spread.PositionCount,
+                       [](bool filled) { return filled; });
+}
+
+ReadingFile ReadingSession::toReadingFile(const QByteArray &comments) const
+{
+    ReadingFile reading;
+    reading.SpreadName = m_spreadName.toLocal8Bit();
+    for (int slot = 0; slot < m_deckSize; ++slot)
+        reading.Cards.append({m_cards[slot].Number, m_cards[slot].Reversed != 0});
+    for (int position = 0; position < m_spread.PositionCount; ++position)
+        reading.Positions.append(quint32(m_spread.CardAt[position]));
+    reading.Comments = comments;
+    return reading;
+}
+
+void ReadingSession::setPhase(Phase phase)
+{
+    if (m_phase == phase)
+        return;
+    m_phase = phase;
+    emit phaseChanged(phase);
+}
+
+void ReadingSession::setPrompt(const QByteArray &prompt)
+{
+    m_prompt = prompt;
+    emit promptChanged(prompt);
+}

@@ -1,0 +1,126 @@
+#include "ui/table/DeckView.h"
+
+#include "core/cards/CardBack.h"
+#include "core/table/ReadingSession.h"
+#include "ui/table/CutAnimation.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+DeckView::DeckView(ReadingSession &session, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_backColor(TableColor::toQColor(TableColor::DefaultBackColor))
+    , m_largeBack(CardBack::render(TableGeometry::LargeBackSize))
+    , m_fanBack(CardBack::render(TableGeometry::FanBackSize))
+    , m_shuffleTimer(new QTimer(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Each frame exchanges cards and paints one more back, as fast as the
+    // event loop allows, until the user stops the shuffle.
+    m_shuffleTimer->setInterval(0);
+    connect(m_shuffleTimer, &QTimer::timeout, this, &DeckView::paintShuffleFrame);
+    connect(&m_session, &ReadingSession::phaseChanged, this, &DeckView::onPhaseChanged);
+    connect(&m_session, &ReadingSession::fanChanged, this, [this] {
+        if (m_session.isFanned())
+            paintTable();
+    });
+}
+
+void DeckView::setTableGeometry(const TableGeometry &geometry)
+{
+    m_geometry = geometry;
+    paintTable();
+}
+
+void DeckView::setBackColor(TColor color)
+{
+    m_backColor = TableColor::toQColor(color);
+    paintTable();
+}
+
+void DeckView::paintTable()
+{
+    if (m_image.isNull())
+        return;
+    m_image.fill(m_backColor);
+    QPainter painter(&m_image);
+    if (m_session.isFanned()) {
+        for (int slot = 0; slot < m_session.deckSize(); ++slot) {
+            const Card &card = m_session.cards()[slot];
+            if (card.isPainted())
+                painter.drawImage(card.X, card.Y, m_fanBack);
+        }
+    } else {
+        for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
+            painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
+    }
+    painter.end();
+    update();
+}
+
+void DeckView::playCut(bool threePiles)
+{
+    CutAnimation animation(this, m_backColor, m_largeBack);
+    if (threePiles)
+        animation.playThreePiles(m_geometry.stackedDeckRect().topLeft());
+    else
+        animation.playPlain(m_geometry.stackedDeckRect().topLeft());
+}
+
+void DeckView::stopShuffleFrames()
+{
+    m_shuffleTimer->stop();
+}
+
+void DeckView::onPhaseChanged()
+{
+    if (m_session.phase() == ReadingSession::Phase::Shuffling) {
+        m_shuffleAngle = 0.8;
+        m_shuffleTimer->start();
+        return;
+    }
+    m_shuffleTimer->stop();
+    paintTable();
+}
+
+void DeckView::paintShuffleFrame()
+{
+    if (!m_session.shuffleFrame()) {
+        m_shuffleTimer->stop();
+        return;
+    }
+    const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
+    QPainter painter(&m_image);
+    painter.drawImage(place, m_largeBack);
+    painter.end();
+    update(QRect(place, m_largeBack.size()));
+    m_shuffleAngle += 0.1;
+}
+
+void DeckView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void DeckView::resizeEvent(QResizeEvent *event)
+{
+    if (m_image.size() != event->size()) {
+        m_image = QImage(event->size(), QImage::Format_RGB32);
+        m_image.fill(m_backColor);
+    }
+    QWidget::resizeEvent(event);
+}
+
+void DeckView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit pressed(event->position().toPoint());
+}
+
+void DeckView::wheelEvent(QWheelEvent *event)
+{
+    emit wheelTurned(event->angleDelta().y());
+}

@@ -1,0 +1,110 @@
+#include "ui/table/ReadingFileCommands.h"
+
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/lang/UiText.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingOpenPlan.h"
+#include "core/table/ReadingSession.h"
+#include "ui/common/Interaction.h"
+#include "ui/readings/CommentsWindow.h"
+#include "ui/readings/ExtraCardWarning.h"
+
+#include <QDate>
+#include <QFileDialog>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interaction,
+                                         const ProgramData &data, const Preferences &preferences,
+                                         ReadingSession &session, CommentsWindow &comments,
+                                         QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_interaction(interaction)
+    , m_data(data)
+    , m_preferences(preferences)
+    , m_session(session)
+    , m_comments(comments)
+{
+}
+
+QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName)
+{
+    QFileDialog dialog(m_window);
+    dialog.setObjectName(saving ? QStringLiteral("saveReadingDialog")
+                                : QStringLiteral("openReadingDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QStringLiteral("Reading files (*.reading)"));
+    dialog.setDefaultSuffix(QStringLiteral("reading"));
+    dialog.setDirectory(m_data.readingsDir());
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(proposedName);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void ReadingFileCommands::save()
+{
+    if (!m_session.isComplete()) {
+        m_interaction.showMessage(m_window, m_data.uiText(UiText::ReadingIncomplete));
+        return;
+    }
+    CommentsWindow comments(m_data.uiTexts(), m_window);
+    const QRect frame = m_window->geometry();
+    comments.move(frame.x() + (frame.width() - comments.width()) / 2,
+                  frame.y() + (frame.height() - comments.height()) / 2);
+    const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
+    const QByteArray text =
+        commented ? ReadingFile::commentsFromMemo(comments.commentsEdit->toPlainText()) : QByteArray();
+
+    const QString path = chooseFile(
+        true, ReadingFile::proposedFileName(QDate::currentDate(), QLocale::system(),
+                                            m_data.deck79(), m_session.spreadName()));
+    if (path.isEmpty())
+        return;
+    if (!m_session.toReadingFile(text).save(path))
+        m_interaction.showMessage(m_window, QString::fromLatin1(ReadingFile::WriteFailedMessage));
+}
+
+bool ReadingFileCommands::open()
+{
+    const QString path = chooseFile(false, QString());
+    if (path.isEmpty())
+        return false;
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
+                                         m_preferences.majorOnly});
+    switch (plan.Result) {
+    case ReadingOpenPlan::Outcome::Ready:
+        break;
+    case ReadingOpenPlan::Outcome::EmptyFile:
+        return false;
+    case ReadingOpenPlan::Outcome::NeedsDeck79: {
+        ExtraCardWarning warning(plan.message(m_data.uiTexts()), m_data.uiTexts(), m_window);
+        m_interaction.execDialog(warning);
+        return false;
+    }
+    default:
+        m_interaction.showMessage(m_window, plan.message(m_data.uiTexts()));
+        return false;
+    }
+
+    if (plan.SpreadLoad != Spread::LoadResult::Loaded)
+        m_interaction.showMessage(m_window, m_data.uiText(UiText::SpreadUnreadable));
+    m_session.openReading(plan);
+    m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.Reading.Comments));
+    if (plan.Reading.Comments.isEmpty()) {
+        m_comments.hide();
+    } else {
+        m_comments.show();
+        m_window->activateWindow();
+    }
+    return true;
+}

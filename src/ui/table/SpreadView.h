@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/spreads/Spread.h"
+
+#include <QImage>
+#include <QRect>
+#include <QScrollArea>
+
+#include <array>
+
+class CardFaceCache;
+class CardImage;
+class ReadingSession;
+struct Preferences;
+
+// The spread area of the table: one picture per position of the spread, an
+// empty frame with the position's label until a card lies there, then the
+// card's back and, once turned, its face. It scrolls where the spread is
+// larger than the area and can be enlarged to the whole table.
+class SpreadView : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    SpreadView(ReadingSession &session, const Preferences &preferences, CardFaceCache &faces,
+               QWidget *parent = nullptr);
+
+    // The area's place on the table when it is not enlarged.
+    void setNormalGeometry(const QRect &rect);
+    bool isEnlarged() const { return m_enlarged; }
+    // Covers the whole table with the spread area, or gives the table back.
+    void setEnlarged(bool enlarged, const QRect &table = {});
+
+    // The picture of position `position`; null beyond the spread.
+    CardImage *positionImage(int position) const;
+
+    // Redraws what depends on the preferences: the labels' colour, the tips.
+    void applyPreferences();
+    // Scrolls up or down by one step for a turn of the mouse wheel.
+    void scrollByWheel(int angleDelta);
+
+signals:
+    void positionClicked(int position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layPositions();
+    void showPosition(int position);
+    QImage labelPicture(int position) const;
+    void fitSurface();
+
+    ReadingSession &m_session;
+    const Preferences &m_preferences;
+    CardFaceCache &m_faces;
+    QImage m_back;
+    std::array<CardImage *, Spread::Capacity> m_images{};
+    QRect m_normalGeometry;
+    bool m_enlarged = false;
+};

@@ -1,0 +1,319 @@
+// Checks the reading's phases without a window: which step may follow which,
+// what each step does to the deck, the spread and the prompt, and the rules
+// for cards chosen by hand, the automatic draw and cards beyond the spread.
+#include "SpreadBuilder.h"
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/readings/ReadingFile.h"
+#include "core/table/ReadingSession.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+using Phase = ReadingSession::Phase;
+
+class TestReadingSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void drawnReadingRunsThroughItsPhases();
+    void withoutCutTheStopFansTheDeck();
+    void stepsOutOfTurnChangeNothing();
+    void significatorsAreChosenBeforeTheShuffle();
+    void courtSignificatorWithMajorArcanaOnly();
+    void abandonedSignificatorEndsTheReading();
+    void typedInReadingIsChosenPositionByPosition();
+    void automaticDrawFillsTheSpread();
+    void extraCardsOnlyAfterAnOrdinaryCardIsTurned();
+
+private:
+    void writeSpread(const QString &name, int positions, int significators);
+    void startSession();
+    // Shuffles a few frames and cuts in the middle of the deck.
+    void shuffleAndCut();
+    // Draws the top fan card under the first card still in the fan.
+    bool drawFromFan();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Preferences m_preferences;
+    std::unique_ptr<ProgramData> m_data;
+    std::unique_ptr<ReadingSession> m_session;
+};
+
+void TestReadingSession::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QByteArray list;
+    for (int line = 0; line < 140; ++line)
+        list += "T" + QByteArray::number(line) + "\r\n";
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Langs/English")));
+    QFile file(m_dir->filePath(QStringLiteral("Langs/English/List.lng")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(list);
+    file.close();
+    writeSpread(QStringLiteral("Three"), 3, 0);
+    writeSpread(QStringLiteral("Querent"), 3, 1);
+    m_preferences = Preferences();
+}
+
+void TestReadingSession::writeSpread(const QString &name, int positions, int significators)
+{
+    Spread spread = spreadWith(positions, significators);
+    for (int i = 0; i < positions; ++i) {
+        spread.PosX[i] = 100 * i;
+        spread.PosY[i] = 10;
+    }
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
+    RandomGenerator random;
+    QVERIFY(spread.SaveSpread(Spread::filePath(m_dir->path(), name), random));
+}
+
+void TestReadingSession::startSession()
+{
+    m_data = std::make_unique<ProgramData>(m_dir->path());
+    m_data->scan(m_preferences);
+    m_data->loadLanguage(m_preferences);
+    m_session = std::make_unique<ReadingSession>(*m_data, m_preferences);
+    m_session->setTableWidth(1280);
+    m_session->random().setSeedSource([] { return 7u; });
+}
+
+void TestReadingSession::shuffleAndCut()
+{
+    m_session->startShuffle();
+    QCOMPARE(m_session->phase(), Phase::Shuffling);
+    for (int frame = 0; frame < 3; ++frame)
+        QVERIFY(m_session->shuffleFrame());
+    m_session->stopShuffle();
+    QCOMPARE(m_session->phase(), Phase::ReadyToCut);
+    m_session->cutAt(640);
+}
+
+bool TestReadingSession::drawFromFan()
+{
+    for (int slot = 0; slot < m_session->deckSize(); ++slot) {
+        const Card &card = m_session->cards()[slot];
+        if (card.isPainted())
+            return m_session->drawAt(QPoint(card.X + 1, card.Y + 1));
+    }
+    return false;
+}
+
+void TestReadingSession::drawnReadingRunsThroughItsPhases()
+{
+    startSession();
+    QSignalSpy phases(m_session.get(), &ReadingSession::phaseChanged);
+    QSignalSpy placed(m_session.get(), &ReadingSession::positionChanged);
+    QVERIFY(m_session->startReading(QStringLiteral("Three")));
+    QCOMPARE(m_session->phase(), Phase::ReadyToShuffle);
+    QVERIFY(m_session->isBeforeDrawing());
+    QCOMPARE(m_session->spread().PositionCount, 3);
+    QCOMPARE(m_session->deckSize(), 78);
+
+    shuffleAndCut();
+    QCOMPARE(m_session->phase(), Phase::Drawing);
+    QVERIFY(m_session->isFanned());
+    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE0"));
+    // Every card of the deck is in play exactly once after shuffle and cut.
+    std::set<quint32> numbers;
+    for (int slot = 0; slot < 78; ++slot)
+        numbers.insert(m_session->cards()[slot].Number);
+    QCOMPARE(int(numbers.size()), 78);
+
+    QVERIFY(drawFromFan());
+    QCOMPARE(m_session->prompt(), QByteArray("T67\r\nE1"));
+    QVERIFY(drawFromFan());
+    QCOMPARE(m_session->prompt(), QByteArray("T68\r\nE2"));
+    QVERIFY(!m_session->isComplete());
+    QVERIFY(drawFromFan());
+    QCOMPARE(m_session->phase(), Phase::Complete);
+    QCOMPARE(m_session->prompt(), QByteArray("T65"));
+    QVERIFY(m_session->isComplete());
+    QCOMPARE(placed.count(), 3);
+    QCOMPARE(phases.count(), 5); // shuffle-ready, shuffling, cut-ready, drawing, complete
+
+    // A drawn card lies face down until clicked, then opens its detail.
+    const int card = m_session->spread().CardAt[1];
+    QVERIFY(card >= 0);
+    QCOMPARE(m_session->activatePosition(1), ReadingSession::PositionAction::Revealed);
+    QVERIFY(m_session->spread().Revealed[1]);
+    QCOMPARE(m_session->activatePosition(1), ReadingSession::PositionAction::ShowDetail);
+    QCOMPARE(m_session->spread().CardAt[1], card);
+
+    const ReadingFile saved = m_session->toReadingFile("notes");
+    QCOMPARE(saved.Cards.size(), 78);
+    QCOMPARE(saved.Positions.size(), 3);
+    QCOMPARE(saved.Positions.at(1), quint32(card));
+    QCOMPARE(saved.SpreadName, QByteArray("Three"));
+}
+
+void TestReadingSession::withoutCutTheStopFansTheDeck()
+{
+    m_preferences.cutDeck = false;
+    startSession();
+    m_session->startReading(QStringLiteral("Three"));
+    m_session->startShuffle();
+    m_session->stopShuffle();
+    QCOMPARE(m_session->phase(), Phase::Drawing);
+}
+
+void TestReadingSession::stepsOutOfTurnChangeNothing()
+{
+    startSession();
+    // Before any reading nothing can be shuffled, cut or drawn.
+    m_session->startShuffle();
+    m_session->stopShuffle();
+    m_session->cutAt(640);
+    QCOMPARE(m_session->phase(), Phase::NoSpread);
+    QVERIFY(!m_session->shuffleFrame());
+    QVERIFY(!drawFromFan());
+
+    m_session->startReading(QStringLiteral("Three"));
+    m_session->cutAt(640);
+    QCOMPARE(m_session->phase(), Phase::ReadyToShuffle);
+    QCOMPARE(m_session->activatePosition(0), ReadingSession::PositionAction::Nothing);
+    QCOMPARE(m_session->activatePosition(-1), ReadingSession::PositionAction::Nothing);
+    QCOMPARE(m_session->activatePosition(3), ReadingSession::PositionAction::Nothing);
+    // An ordinary position is not chosen by hand in a drawn reading.
+    QVERIFY(!m_session->placeChosenCard(0, 5, false));
+
+    // A missing spread file is reported; the reading still starts, empty.
+    QVERIFY(!m_session->startReading(QStringLiteral("Gone")));
+    QCOMPARE(m_session->spread().PositionCount, 0);
+}
+
+void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
+{
+    m_preferences.drawAuto = true;
+    startSession();
+    m_session->startReading(QStringLiteral("Querent"));
+    QCOMPARE(m_session->phase(), Phase::ChoosingSignificators);
+    QCOMPARE(m_session->nextSignificator(), 0);
+    QCOMPARE(m_session->activatePosition(0), ReadingSession::PositionAction::ChooseCard);
+    const QList<int> offered = m_session->cardChoicesFor(0);
+    QVERIFY(offered.contains(46) && offered.contains(21) && !offered.contains(30));
+
+    QVERIFY(m_session->placeChosenCard(0, 46, true));
+    QCOMPARE(m_session->nextSignificator(), -1);
+    QCOMPARE(m_session->phase(), Phase::ReadyToShuffle);
+    QVERIFY(m_session->isAutomaticDrawPending());
+    QCOMPARE(m_preferences.querentCard, 46);
+    // The significator lies face up at once.
+    QVERIFY(m_session->spread().Filled[0] && m_session->spread().Revealed[0]);
+    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE1"));
+
+    // After the cut the significator's card has left the fan.
+    shuffleAndCut();
+    for (int slot = 0; slot < m_session->deckSize(); ++slot) {
+        const Card &card = m_session->cards()[slot];
+        if (card.Number == 46)
+            QVERIFY(!card.isPainted());
+    }
+}
+
+void TestReadingSession::courtSignificatorWithMajorArcanaOnly()
+{
+    m_preferences.majorOnly = true;
+    startSession();
+    m_session->startReading(QStringLiteral("Querent"));
+    QCOMPARE(m_session->deckSize(), 22);
+    // A court card is offered even though only the Major Arcana are in play;
+    // the last card in play gives way to it.
+    QVERIFY(m_session->cardChoicesFor(0).contains(74));
+    QVERIFY(m_session->placeChosenCard(0, 74, false));
+    QCOMPARE(m_session->cards()[21].Number, quint32(74));
+    QCOMPARE(m_session->spread().CardAt[0], 74);
+}
+
+void TestReadingSession::abandonedSignificatorEndsTheReading()
+{
+    startSession();
+    m_session->startReading(QStringLiteral("Querent"));
+    m_session->abandonSignificators();
+    QCOMPARE(m_session->phase(), Phase::NoSpread);
+    m_session->startShuffle();
+    QCOMPARE(m_session->phase(), Phase::NoSpread);
+}
+
+void TestReadingSession::typedInReadingIsChosenPositionByPosition()
+{
+    startSession();
+    QVERIFY(m_session->startTypingIn(QStringLiteral("Three")));
+    QCOMPARE(m_session->kind(), ReadingSession::Kind::TypedIn);
+    QCOMPARE(m_session->phase(), Phase::Drawing);
+    QCOMPARE(m_session->prompt(), QByteArray("T75"));
+    QVERIFY(!m_session->canDrawFromFan());
+    QVERIFY(!drawFromFan());
+    QCOMPARE(m_session->cardChoicesFor(2).size(), 78);
+
+    // Positions are filled in any order; a card already laid is refused.
+    QCOMPARE(m_session->activatePosition(2), ReadingSession::PositionAction::ChooseCard);
+    QVERIFY(m_session->placeChosenCard(2, 12, true));
+    QVERIFY(m_session->isInSpread(12));
+    QVERIFY(!m_session->placeChosenCard(0, 12, false));
+    QVERIFY(m_session->spread().PositionReversed[2]);
+    QVERIFY(m_session->spread().Revealed[2]);
+    // The last position filled first does not make the reading complete.
+    QCOMPARE(m_session->phase(), Phase::Drawing);
+    QVERIFY(!m_session->isComplete());
+    QVERIFY(m_session->placeChosenCard(0, 0, false));
+    QVERIFY(!m_session->isComplete());
+    QVERIFY(m_session->placeChosenCard(1, 77, false));
+    QCOMPARE(m_session->phase(), Phase::Complete);
+    QCOMPARE(m_session->prompt(), QByteArray("Spread completed"));
+    QVERIFY(m_session->isComplete());
+    const ReadingFile saved = m_session->toReadingFile({});
+    QCOMPARE(saved.Positions, (QList<quint32>{0, 77, 12}));
+}
+
+void TestReadingSession::automaticDrawFillsTheSpread()
+{
+    m_preferences.drawAuto = true;
+    startSession();
+    m_session->startReading(QStringLiteral("Three"));
+    QVERIFY(m_session->isAutomaticDrawPending());
+    shuffleAndCut();
+    // The user's clicks wait until the program has drawn.
+    QVERIFY(!m_session->canDrawFromFan());
+    int steps = 0;
+    while (m_session->drawAutomatically())
+        ++steps;
+    QCOMPARE(steps, 2);
+    QCOMPARE(m_session->phase(), Phase::Complete);
+    std::set<int> laid(m_session->spread().CardAt.begin(), m_session->spread().CardAt.begin() + 3);
+    QCOMPARE(int(laid.size()), 3);
+    QVERIFY(!laid.count(-1));
+}
+
+void TestReadingSession::extraCardsOnlyAfterAnOrdinaryCardIsTurned()
+{
+    startSession();
+    QSignalSpy extra(m_session.get(), &ReadingSession::extraCardDrawn);
+    m_session->startReading(QStringLiteral("Three"));
+    shuffleAndCut();
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(drawFromFan());
+    QVERIFY(!m_session->canDrawFromFan());
+    QVERIFY(!drawFromFan());
+    m_session->activatePosition(0);
+    QVERIFY(drawFromFan());
+    QCOMPARE(extra.count(), 1);
+    QVERIFY(m_session->extraCard().has_value());
+    const int number = m_session->extraCard()->number;
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(m_session->spread().CardAt[i] != number);
+    // A new reading forgets the extra card.
+    m_session->startReading(QStringLiteral("Three"));
+    QVERIFY(!m_session->extraCard().has_value());
+}
+
+QTEST_GUILESS_MAIN(TestReadingSession)
+#include "test_ReadingSession.moc"
