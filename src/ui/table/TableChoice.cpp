@@ -28,27 +28,21 @@ void TableWindow::chooseCardByHand(int position)
     for (int number : cards)
         titles.append(QString::fromLocal8Bit(CardTitles[number]));
 
-    SelectCardDialog::Texts texts{{},
-                                  uiText(UiText::PositionGroup),
-                                  uiText(UiText::Straight),
-                                  uiText(UiText::Reversed),
-                                  uiText(UiText::Ok),
-                                  uiText(UiText::Cancel)};
+    QString caption;
     if (!significator) {
-        texts.caption = uiText(UiText::OrdinaryPositionCaption) +
-                        QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
-                        QString::fromLocal8Bit(spread.Explanation[position]);
+        caption = uiText(UiText::OrdinaryPositionCaption) +
+                  QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
+                  QString::fromLocal8Bit(spread.Explanation[position]);
     } else if (spread.SignificatorCount == 1) {
-        texts.caption = uiText(UiText::SignificatorCaption);
+        caption = uiText(UiText::SignificatorCaption);
     } else {
-        texts.caption =
-            uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
+        caption = uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
     }
-    SelectCardDialog dialog(cards, titles, AppDir + QStringLiteral("/Pics/") + DeckName, texts,
-                            this);
+    SelectCardDialog dialog(cards, titles, AppDir + QStringLiteral("/Pics/") + DeckName, caption,
+                            UiTexts, this);
     dialog.setOrientationShown(!significator);
     if (significator && QuerentCard >= 0)
-        dialog.ClickQuer(QuerentCard);
+        dialog.selectCard(QuerentCard);
 
     while (m_interaction.execDialog(dialog) == QDialog::Accepted) {
         spread.ChosenCard = dialog.chosenCard();

@@ -58,10 +58,7 @@ void TableWindow::SelectlayoutF11Click()
 
 bool TableWindow::chooseSpread(const QString &caption)
 {
-    const SpreadChooser::Texts texts{caption, uiText(UiText::Ok), uiText(UiText::Cancel),
-                                     uiText(UiText::NoSpreadsFound) + QLatin1Char('\n') +
-                                         uiText(UiText::NoSpreadsFoundHint)};
-    SpreadChooser chooser(SpreadNames, SpreadName, texts, this);
+    SpreadChooser chooser(SpreadNames, SpreadName, caption, UiTexts, this);
     if (m_interaction.execDialog(chooser) != QDialog::Accepted)
         return false;
     if (!chooser.chosenName().isEmpty())
@@ -357,12 +354,14 @@ void TableWindow::setPrompt(const QByteArray &text)
 
 void TableWindow::ShowCardDetail(int number, bool reversed, const QByteArray &subtitle)
 {
-    CardDetailWindow::ShowCardDetail(*this, m_interaction, this, number, reversed, subtitle);
+    CardDetailWindow window(*this, m_interaction, number, reversed, subtitle, UiTexts, this);
+    m_interaction.execDialog(window);
 }
 
 void TableWindow::Resizeenlargedcard1Click()
 {
-    ImageSettingsDialog::run(*this, m_interaction, this);
+    ImageSettingsDialog dialog(*this, m_interaction, UiTexts, this);
+    m_interaction.execDialog(dialog);
 }
 
 void TableWindow::musicForNewSpread()

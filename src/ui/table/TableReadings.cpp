@@ -42,14 +42,11 @@ void TableWindow::Savecurrentreading1Click()
         m_interaction.showMessage(this, uiText(UiText::ReadingIncomplete));
         return;
     }
-    CommentsWindow comments(this);
-    comments.setWindowTitle(uiText(UiText::CommentsCaption));
-    comments.Button1->setText(uiText(UiText::Ok));
-    comments.Button2->setText(uiText(UiText::NoComments));
+    CommentsWindow comments(UiTexts, this);
     comments.move(x() + (width() - comments.width()) / 2, y() + (height() - comments.height()) / 2);
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
-    ReportComments =
-        commented ? ReadingFile::commentsFromMemo(comments.Memo1->toPlainText()) : QByteArray();
+    ReportComments = commented ? ReadingFile::commentsFromMemo(comments.commentsEdit->toPlainText())
+                               : QByteArray();
 
     const QString path = chooseReadingFile(
         true,
@@ -72,7 +69,7 @@ void TableWindow::Openreading1Click()
     case ReadingOpenPlan::Outcome::EmptyFile:
         return;
     case ReadingOpenPlan::Outcome::NeedsDeck79: {
-        ExtraCardWarning warning(plan.message(UiTexts), uiText(UiText::Ok), this);
+        ExtraCardWarning warning(plan.message(UiTexts), UiTexts, this);
         m_interaction.execDialog(warning);
         return;
     }
@@ -110,7 +107,7 @@ void TableWindow::Openreading1Click()
     setPrompt(UiTexts.text(UiText::ReadingOpenedPrompt));
     TableReady = true;
 
-    commentsWindow->Memo1->setPlainText(ReadingFile::commentsForMemo(plan.Reading.Comments));
+    commentsWindow->commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.Reading.Comments));
     if (plan.Reading.Comments.isEmpty()) {
         commentsWindow->hide();
     } else {

@@ -89,7 +89,7 @@ TableWindow::~TableWindow() = default;
 
 QString TableWindow::uiText(int index) const
 {
-    return QString::fromLocal8Bit(UiTexts.text(index));
+    return UiTexts.string(index);
 }
 
 void TableWindow::FormCreate()
@@ -105,11 +105,11 @@ void TableWindow::FormCreate()
         setFixedSize(screen->geometry().size());
     }
 
-    commentsWindow = new CommentsWindow(this);
+    commentsWindow = new CommentsWindow(UiTexts, this);
     commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
     commentsWindow->move(width() - commentsWindow->width(), 0);
-    commentsWindow->Button2->hide();
-    commentsWindow->centreFirstButton();
+    commentsWindow->noCommentsButton->hide();
+    commentsWindow->centreOkButton();
     commentsWindow->hide();
     BackColor = TableColor::DefaultBackColor;
     Label4->show();
@@ -428,9 +428,7 @@ void TableWindow::setCaptions()
     SpeedButton1->setText(uiText(UiText::Shuffle));
     SpeedButton2->setText(uiText(UiText::Stop));
     SpeedButton3->setText(uiText(UiText::CutDeckButton));
-    commentsWindow->setWindowTitle(uiText(UiText::CommentsCaption));
-    commentsWindow->Button1->setText(uiText(UiText::Ok));
-    commentsWindow->Button2->setText(uiText(UiText::NoComments));
+    commentsWindow->retranslate(UiTexts);
 }
 
 void TableWindow::closeEvent(QCloseEvent *event)
@@ -518,9 +516,7 @@ void TableWindow::Showlayouttips1Click()
 
 void TableWindow::Language1Click()
 {
-    LanguageDialog dialog(LanguageFiles::languageEntries(AppDir), Language,
-                          uiText(UiText::MenuLanguage), uiText(UiText::Ok), uiText(UiText::Cancel),
-                          this);
+    LanguageDialog dialog(LanguageFiles::languageEntries(AppDir), Language, UiTexts, this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
     Language = dialog.selectedLanguage();
@@ -534,6 +530,6 @@ void TableWindow::Contents1Click()
 
 void TableWindow::About1Click()
 {
-    AboutBox about(uiText(UiText::MenuAbout), this);
+    AboutBox about(UiTexts, this);
     m_interaction.execDialog(about);
 }
