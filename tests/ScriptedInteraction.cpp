@@ -1,7 +1,5 @@
 #include "ScriptedInteraction.h"
 
-#include <QDialog>
-
 void ScriptedInteraction::showMessage(QWidget *, const QString &text)
 {
     messages.append(text);
@@ -20,15 +18,25 @@ bool ScriptedInteraction::askOkCancel(QWidget *, const QString &text, const QStr
 int ScriptedInteraction::execDialog(QDialog &dialog)
 {
     if (m_handlers.empty()) {
-        unexpectedDialogs.append(dialog.objectName());
+        m_problems.append(QStringLiteral("%1 appeared unexpectedly")
+                              .arg(QLatin1String(dialog.metaObject()->className())));
         return QDialog::Rejected;
     }
-    DialogHandler handler = std::move(m_handlers.front());
+    const auto handler = std::move(m_handlers.front());
     m_handlers.pop_front();
-    return handler(dialog);
+    return handler(dialog, m_problems);
 }
 
 void ScriptedInteraction::openDocument(const QString &path)
 {
     openedDocuments.append(path);
+}
+
+QStringList ScriptedInteraction::problems() const
+{
+    QStringList problems = m_problems;
+    if (!m_handlers.empty())
+        problems.append(
+            QStringLiteral("%1 expected dialog(s) never appeared").arg(m_handlers.size()));
+    return problems;
 }

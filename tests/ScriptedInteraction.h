@@ -2,6 +2,7 @@
 
 #include "ui/common/Interaction.h"
 
+#include <QDialog>
 #include <QStringList>
 
 #include <deque>
@@ -16,7 +17,28 @@ public:
 
     // The next dialog shown is handed to `handler`, whose return value
     // becomes the dialog's result.
-    void expectDialog(DialogHandler handler) { m_handlers.push_back(std::move(handler)); }
+    void expectDialog(DialogHandler handler)
+    {
+        m_handlers.push_back([handler = std::move(handler)](QDialog &dialog, QStringList &) {
+            return handler(dialog);
+        });
+    }
+
+    // The same for a dialog that must be a `Dialog`; one of another type is
+    // rejected and recorded as a problem, so the test fails instead of
+    // handling the wrong window.
+    template <typename Dialog> void expectDialog(std::function<int(Dialog &)> handler)
+    {
+        m_handlers.push_back(
+            [handler = std::move(handler)](QDialog &dialog, QStringList &problems) {
+                if (auto *expected = qobject_cast<Dialog *>(&dialog))
+                    return handler(*expected);
+                problems.append(QStringLiteral("%1 appeared where %2 was expected")
+                                    .arg(QLatin1String(dialog.metaObject()->className()),
+                                         QLatin1String(Dialog::staticMetaObject.className())));
+                return int(QDialog::Rejected);
+            });
+    }
 
     void showMessage(QWidget *parent, const QString &text) override;
     // Answers with the next queued answer, OK when none is queued.
@@ -24,13 +46,17 @@ public:
     int execDialog(QDialog &dialog) override;
     void openDocument(const QString &path) override;
 
+    // What went against the script: dialogs nobody expected, dialogs of the
+    // wrong type, and expected dialogs that never appeared. A test's
+    // cleanup() checks that this stays empty.
+    QStringList problems() const;
+
     QStringList messages;
     QStringList questions;
     std::deque<bool> answers;
     QStringList openedDocuments;
-    // Object names of dialogs that appeared with no handler queued.
-    QStringList unexpectedDialogs;
 
 private:
-    std::deque<DialogHandler> m_handlers;
+    std::deque<std::function<int(QDialog &, QStringList &problems)>> m_handlers;
+    QStringList m_problems;
 };

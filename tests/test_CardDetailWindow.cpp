@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestShowForm : public QObject
+class TestCardDetailWindow : public QObject
 {
     Q_OBJECT
 
@@ -40,7 +40,7 @@ private:
     ScriptedInteraction m_interaction;
 };
 
-void TestShowForm::init()
+void TestCardDetailWindow::init()
 {
     m_appDir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_appDir->isValid());
@@ -59,13 +59,13 @@ void TestShowForm::init()
     writeFile(QStringLiteral("Langs/English/Texts/12r.txt"), "reversed one\r\nreversed two");
 }
 
-void TestShowForm::cleanup()
+void TestCardDetailWindow::cleanup()
 {
-    QVERIFY2(m_interaction.unexpectedDialogs.isEmpty(),
-             qPrintable(m_interaction.unexpectedDialogs.join(QLatin1Char(','))));
+    QVERIFY2(m_interaction.problems().isEmpty(),
+             qPrintable(m_interaction.problems().join(QLatin1Char('\n'))));
 }
 
-void TestShowForm::writeFile(const QString &relativePath, const QByteArray &bytes)
+void TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
     QVERIFY(QDir().mkpath(QFileInfo(path(relativePath)).path()));
     QFile file(path(relativePath));
@@ -73,27 +73,26 @@ void TestShowForm::writeFile(const QString &relativePath, const QByteArray &byte
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-std::unique_ptr<CardDetailWindow> TestShowForm::openWindow(int number, bool reversed)
+std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
 {
     auto window = std::make_unique<CardDetailWindow>(m_state, m_interaction, number, reversed,
-                                                     QByteArray("The outcome"));
+                                                     QByteArray("The outcome"), m_state.UiTexts);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
     return window;
 }
 
-void TestShowForm::expectSaveChoice(bool withDeck, bool asDefault)
+void TestCardDetailWindow::expectSaveChoice(bool withDeck, bool asDefault)
 {
-    m_interaction.expectDialog([withDeck, asDefault](QDialog &dialog) {
-        auto &choice = dynamic_cast<MeaningSaveDialog &>(dialog);
+    m_interaction.expectDialog<MeaningSaveDialog>([withDeck, asDefault](MeaningSaveDialog &choice) {
         choice.load({withDeck, asDefault});
-        QTest::mouseClick(choice.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(choice.okButton, Qt::LeftButton);
         return choice.result();
     });
 }
 
-void TestShowForm::opensWithLayoutTitlePictureAndText()
+void TestCardDetailWindow::opensWithLayoutTitlePictureAndText()
 {
     QImage picture(400, 600, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -104,86 +103,78 @@ void TestShowForm::opensWithLayoutTitlePictureAndText()
     m_state.KeepActual = false;
     m_state.KeepStraight = true;
 
-    QString title;
-    m_interaction.expectDialog([&](QDialog &dialog) {
-        title = dialog.windowTitle();
-        return int(QDialog::Rejected);
-    });
-    CardDetailWindow::ShowCardDetail(m_state, m_interaction, nullptr, 12, true, "The outcome");
-    QCOMPARE(title, QStringLiteral("Card twelve (T78)"));
-
     auto window = openWindow(12, true);
     QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Card twelve (T78)"));
     QCOMPARE(window->size(), QSize(600, 500));
-    QCOMPARE(window->Label1->text(), QStringLiteral("Card twelve (T78)"));
-    QCOMPARE(window->Label2->text(), QStringLiteral("The outcome"));
-    QCOMPARE(window->Memo1->geometry(), QRect(600 - 229 - 29, 80, 229, 248));
-    QCOMPARE(window->Label2->x(), 600 - 254);
-    QCOMPARE(window->BitBtn1->pos(), QPoint(600 - 222, 430));
-    QCOMPARE(window->BitBtn2->pos(), QPoint(600 - 126, 430));
-    QCOMPARE(window->BitBtn1->text(), QStringLiteral("T71"));
-    QCOMPARE(window->BitBtn2->text(), QStringLiteral("T5"));
-    QVERIFY(!window->BitBtn2->isEnabled());
-    QCOMPARE(window->Image1->geometry(), QRect(24, 80, 193, 290));
+    QCOMPARE(window->titleLabel->text(), QStringLiteral("Card twelve (T78)"));
+    QCOMPARE(window->subtitleLabel->text(), QStringLiteral("The outcome"));
+    QCOMPARE(window->meaningEdit->geometry(), QRect(600 - 229 - 29, 80, 229, 248));
+    QCOMPARE(window->subtitleLabel->x(), 600 - 254);
+    QCOMPARE(window->closeButton->pos(), QPoint(600 - 222, 430));
+    QCOMPARE(window->saveButton->pos(), QPoint(600 - 126, 430));
+    QCOMPARE(window->closeButton->text(), QStringLiteral("T71"));
+    QCOMPARE(window->saveButton->text(), QStringLiteral("T5"));
+    QVERIFY(!window->saveButton->isEnabled());
+    QCOMPARE(window->pictureLabel->geometry(), QRect(24, 80, 193, 290));
     // Kept straight: the dark corner of the file stays at the top left.
-    const QImage shown = window->Image1->pixmap().toImage();
+    const QImage shown = window->pictureLabel->pixmap().toImage();
     QVERIFY(shown.pixelColor(10, 10).lightness() < 60);
     QVERIFY(shown.pixelColor(390, 590).lightness() > 200);
-    QCOMPARE(window->Memo1->toPlainText(), QStringLiteral("reversed one\nreversed two"));
-    QVERIFY(window->Label1->font().bold());
-    QVERIFY(window->Label1->wordWrap());
-    QCOMPARE(window->Label1->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(window->meaningEdit->toPlainText(), QStringLiteral("reversed one\nreversed two"));
+    QVERIFY(window->titleLabel->font().bold());
+    QVERIFY(window->titleLabel->wordWrap());
+    QCOMPARE(window->titleLabel->palette().color(QPalette::WindowText), QColor(Qt::blue));
 }
 
-void TestShowForm::undoneEditStillCountsAndAsksOnClose()
+void TestCardDetailWindow::undoneEditStillCountsAndAsksOnClose()
 {
     auto window = openWindow(12, false);
     QVERIFY(window);
-    QTest::keyClick(window->Memo1, Qt::Key_End);
-    QVERIFY(!window->Modified);
-    QTest::keyClick(window->Memo1, Qt::Key_X);
-    QTest::keyClick(window->Memo1, Qt::Key_Backspace);
-    QCOMPARE(window->Memo1->toPlainText(), window->LoadedText);
-    QVERIFY(window->Modified);
-    QVERIFY(window->BitBtn2->isEnabled());
+    QTest::keyClick(window->meaningEdit, Qt::Key_End);
+    QVERIFY(!window->isModified());
+    QTest::keyClick(window->meaningEdit, Qt::Key_X);
+    QTest::keyClick(window->meaningEdit, Qt::Key_Backspace);
+    QCOMPARE(window->meaningEdit->toPlainText(), window->savedText());
+    QVERIFY(window->isModified());
+    QVERIFY(window->saveButton->isEnabled());
 
     m_interaction.answers.push_back(false);
-    QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(window->closeButton, Qt::LeftButton);
     QCOMPARE(m_interaction.questions, QStringList{QStringLiteral("T126")});
     QVERIFY(!window->isVisible());
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("Pics/Deck/12.txt"))));
 }
 
-void TestShowForm::escapeClosesAnUneditedWindow()
+void TestCardDetailWindow::escapeClosesAnUneditedWindow()
 {
     auto window = openWindow(12, false);
     QVERIFY(window);
-    QTest::keyClick(window->Memo1, Qt::Key_Escape);
+    QTest::keyClick(window->meaningEdit, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     QVERIFY(m_interaction.questions.isEmpty());
 }
 
-void TestShowForm::saveWithNothingCheckedWritesNothing()
+void TestCardDetailWindow::saveWithNothingCheckedWritesNothing()
 {
     auto window = openWindow(12, false);
     QVERIFY(window);
-    QTest::keyClicks(window->Memo1, QStringLiteral("more"));
+    QTest::keyClicks(window->meaningEdit, QStringLiteral("more"));
     bool offeredDeck = false;
-    m_interaction.expectDialog([&](QDialog &dialog) {
-        auto &choice = dynamic_cast<MeaningSaveDialog &>(dialog);
-        offeredDeck = choice.CheckBox1->isChecked() && !choice.CheckBox2->isChecked();
-        choice.CheckBox1->setChecked(false);
-        QTest::mouseClick(choice.BitBtn1, Qt::LeftButton);
+    m_interaction.expectDialog<MeaningSaveDialog>([&](MeaningSaveDialog &choice) {
+        offeredDeck = choice.withDeckCheck->isChecked() && !choice.asDefaultCheck->isChecked();
+        choice.withDeckCheck->setChecked(false);
+        QTest::mouseClick(choice.okButton, Qt::LeftButton);
         return choice.result();
     });
-    QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(window->saveButton, Qt::LeftButton);
 
     QVERIFY(offeredDeck);
     QVERIFY(!m_state.SaveWithDeck);
     QVERIFY(!m_state.SaveAsDefault);
-    QVERIFY(!window->Modified);
-    QVERIFY(!window->BitBtn2->isEnabled());
-    QCOMPARE(window->LoadedText, window->Memo1->toPlainText());
+    QVERIFY(!window->isModified());
+    QVERIFY(!window->saveButton->isEnabled());
+    QCOMPARE(window->savedText(), window->meaningEdit->toPlainText());
     QCOMPARE(QDir(path(QStringLiteral("Pics/Deck"))).entryList(QDir::Files), QStringList());
     QFile english(path(QStringLiteral("Langs/English/Texts/12.txt")));
     QVERIFY(english.open(QIODevice::ReadOnly));
@@ -194,19 +185,18 @@ void TestShowForm::saveWithNothingCheckedWritesNothing()
     QVERIFY(m_interaction.questions.isEmpty());
 }
 
-void TestShowForm::defaultMeaningWithoutLanguageFileGoesToEnglish()
+void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
 {
     m_state.SaveWithDeck = false;
     m_state.SaveAsDefault = true;
     auto window = openWindow(12, true);
     QVERIFY(window);
-    QTest::keyClick(window->Memo1, Qt::Key_Home);
-    QTest::keyClicks(window->Memo1, QStringLiteral("new "));
+    QTest::keyClick(window->meaningEdit, Qt::Key_Home);
+    QTest::keyClicks(window->meaningEdit, QStringLiteral("new "));
 
     // OK on the close question saves first; the save dialog, closed
     // without OK, leaves the previous choices in force.
-    m_interaction.expectDialog([](QDialog &dialog) {
-        auto &choice = dynamic_cast<MeaningSaveDialog &>(dialog);
+    m_interaction.expectDialog<MeaningSaveDialog>([](MeaningSaveDialog &choice) {
         choice.load({true, false});
         choice.reject();
         return choice.result();
@@ -222,25 +212,25 @@ void TestShowForm::defaultMeaningWithoutLanguageFileGoesToEnglish()
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("Pics/Deck/12r.txt"))));
 }
 
-void TestShowForm::failedWriteKeepsTextUnsaved()
+void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
 {
     // The deck has no folder, so neither its picture nor its text can be found
     // or written.
     m_state.DeckName = QStringLiteral("Gone");
     auto window = openWindow(12, false);
     QVERIFY(window);
-    QVERIFY(window->Image1->pixmap().isNull());
-    QTest::keyClicks(window->Memo1, QStringLiteral("edited "));
+    QVERIFY(window->pictureLabel->pixmap().isNull());
+    QTest::keyClicks(window->meaningEdit, QStringLiteral("edited "));
     expectSaveChoice(true, false);
-    QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(window->saveButton, Qt::LeftButton);
 
     QCOMPARE(m_interaction.messages.size(), 1);
     const QString deckFile = QDir::toNativeSeparators(path(QStringLiteral("Pics/Gone/12.txt")));
     QVERIFY2(m_interaction.messages.at(0).contains(deckFile),
              qPrintable(m_interaction.messages.at(0)));
-    QVERIFY(window->Modified);
-    QVERIFY(window->BitBtn2->isEnabled());
-    QVERIFY(window->LoadedText != window->Memo1->toPlainText());
+    QVERIFY(window->isModified());
+    QVERIFY(window->saveButton->isEnabled());
+    QVERIFY(window->savedText() != window->meaningEdit->toPlainText());
 
     // Saving on close fails again: the window stays open rather than lose the text.
     expectSaveChoice(true, false);
@@ -255,5 +245,5 @@ void TestShowForm::failedWriteKeepsTextUnsaved()
     QCOMPARE(m_interaction.questions.size(), 2);
 }
 
-QTEST_MAIN(TestShowForm)
+QTEST_MAIN(TestCardDetailWindow)
 #include "test_CardDetailWindow.moc"

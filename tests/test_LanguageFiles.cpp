@@ -75,6 +75,13 @@ void TestLanguageFiles::tableLookupNeverRunsPastItsEnd()
     QCOMPARE(table.text(2), QByteArray());
     QCOMPARE(table.text(138), QByteArray());
     QCOMPARE(table.text(-1), QByteArray());
+    QCOMPARE(table.string(2), QString());
+
+    // Windows get the lines decoded from the system's 8-bit encoding.
+    table.replace({"OK", "Schlie\xc3\x9f"
+                         "en"});
+    QCOMPARE(table.string(1), QStringLiteral("Schlie\u00dfen"));
+    QCOMPARE(table.string(0), QStringLiteral("OK"));
 }
 
 void TestLanguageFiles::uiTextsFallBackToEnglish()

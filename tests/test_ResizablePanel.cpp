@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestCapPanel : public QObject
+class TestResizablePanel : public QObject
 {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ private:
     ResizablePanel *m_panel = nullptr;
 };
 
-void TestCapPanel::init()
+void TestResizablePanel::init()
 {
     m_parent = std::make_unique<QWidget>();
     m_parent->resize(400, 300);
@@ -29,7 +29,7 @@ void TestCapPanel::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_parent.get()));
 }
 
-void TestCapPanel::cursorFollowsZones()
+void TestResizablePanel::cursorFollowsZones()
 {
     const struct
     {
@@ -46,7 +46,7 @@ void TestCapPanel::cursorFollowsZones()
     }
 }
 
-void TestCapPanel::dragResizesAndReports()
+void TestResizablePanel::dragResizesAndReports()
 {
     QSignalSpy resized(m_panel, &ResizablePanel::resizedByUser);
     QTest::mousePress(m_panel, Qt::LeftButton, {}, QPoint(2, 45));
@@ -70,5 +70,5 @@ void TestCapPanel::dragResizesAndReports()
     QCOMPARE(resized.count(), 2);
 }
 
-QTEST_MAIN(TestCapPanel)
+QTEST_MAIN(TestResizablePanel)
 #include "test_ResizablePanel.moc"

@@ -30,21 +30,20 @@ struct CardPick
     bool *orientationShown = nullptr;
     int *preselected = nullptr;
 
-    int operator()(QDialog &dialog) const
+    int operator()(SelectCardDialog &choice) const
     {
-        auto &choice = dynamic_cast<SelectCardDialog &>(dialog);
         if (listed)
-            *listed = choice.ListBox1->count();
+            *listed = choice.cardList->count();
         if (caption)
             *caption = choice.windowTitle();
         if (orientationShown)
-            *orientationShown = !choice.RadioGroup1->isHidden();
+            *orientationShown = !choice.orientationGroup->isHidden();
         if (preselected)
-            *preselected = choice.Button1->isEnabled() ? choice.ListBox1->currentRow() : -1;
-        choice.ClickQuer(number);
+            *preselected = choice.okButton->isEnabled() ? choice.cardList->currentRow() : -1;
+        choice.selectCard(number);
         if (reversed)
-            choice.ReversedButton->setChecked(true);
-        QTest::mouseClick(choice.Button1, Qt::LeftButton);
+            choice.reversedButton->setChecked(true);
+        QTest::mouseClick(choice.okButton, Qt::LeftButton);
         return choice.result();
     }
 };
@@ -81,16 +80,16 @@ void TestTableChoice::init()
 
 void TestTableChoice::cleanup()
 {
-    QVERIFY2(m_fixture.interaction.unexpectedDialogs.isEmpty(),
-             qPrintable(m_fixture.interaction.unexpectedDialogs.join(QLatin1Char(','))));
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
 }
 
 void TestTableChoice::acceptSpread(const QString &spread)
 {
-    m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        chooser.ListBox1->setCurrentItem(chooser.ListBox1->findItems(spread, Qt::MatchExactly)[0]);
-        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+    m_fixture.interaction.expectDialog<SpreadChooser>([spread](SpreadChooser &chooser) {
+        chooser.spreadList->setCurrentItem(
+            chooser.spreadList->findItems(spread, Qt::MatchExactly)[0]);
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
 }
@@ -134,7 +133,7 @@ void TestTableChoice::oneSignificatorBeforeTheShuffle()
     QString caption;
     bool orientationShown = true;
     int preselected = -1;
-    m_fixture.interaction.expectDialog(
+    m_fixture.interaction.expectDialog<SelectCardDialog>(
         CardPick{60, false, &listed, &caption, &orientationShown, &preselected});
     table->SelectlayoutF12->trigger();
 
@@ -167,16 +166,16 @@ void TestTableChoice::twoSignificatorsPromptInTurn()
     acceptSpread(QStringLiteral("Relationship"));
     QString firstCaption;
     QString promptBetween;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+    m_fixture.interaction.expectDialog<SelectCardDialog>([&](SelectCardDialog &dialog) {
         firstCaption = dialog.windowTitle();
         return CardPick{3}(dialog);
     });
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
+    m_fixture.interaction.expectDialog<SelectCardDialog>([&](SelectCardDialog &dialog) {
         promptBetween = table->Label2->text();
         // The first person's card cannot stand for the second one too.
         return CardPick{3}(dialog);
     });
-    m_fixture.interaction.expectDialog(CardPick{48});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(CardPick{48});
     table->SelectlayoutF12->trigger();
 
     QCOMPARE(firstCaption, table->uiText(80) + QStringLiteral(" 1"));
@@ -195,8 +194,8 @@ void TestTableChoice::cancelledSignificatorStopsTheReading()
     auto table = m_fixture.startTable();
     QVERIFY(table);
     acceptSpread(QStringLiteral("Relationship"));
-    m_fixture.interaction.expectDialog([](QDialog &dialog) {
-        QTest::keyClick(dynamic_cast<SelectCardDialog &>(dialog).ListBox1, Qt::Key_Escape);
+    m_fixture.interaction.expectDialog<SelectCardDialog>([](SelectCardDialog &dialog) {
+        QTest::keyClick(dialog.cardList, Qt::Key_Escape);
         return dialog.result();
     });
     table->SelectlayoutF12->trigger(); // only one dialog: the second is never asked
@@ -216,7 +215,7 @@ void TestTableChoice::courtCardWithMajorArcanaOnly()
     QVERIFY(table);
     acceptSpread(QStringLiteral("Question"));
     int listed = 0;
-    m_fixture.interaction.expectDialog(CardPick{74, false, &listed});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(CardPick{74, false, &listed});
     table->SelectlayoutF12->trigger();
     QCOMPARE(listed, 38);
     QCOMPARE(table->DeckSize, 22);
@@ -229,12 +228,11 @@ void TestTableChoice::typedInReading()
     auto table = m_fixture.startTable();
     QVERIFY(table);
     QString chooserCaption;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        chooserCaption = dialog.windowTitle();
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        chooser.ListBox1->setCurrentItem(
-            chooser.ListBox1->findItems(QStringLiteral("Three Cards"), Qt::MatchExactly)[0]);
-        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        chooserCaption = chooser.windowTitle();
+        chooser.spreadList->setCurrentItem(
+            chooser.spreadList->findItems(QStringLiteral("Three Cards"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
     table->Input1->trigger();
@@ -250,7 +248,8 @@ void TestTableChoice::typedInReading()
 
     int listed = 0;
     bool orientationShown = false;
-    m_fixture.interaction.expectDialog(CardPick{5, true, &listed, nullptr, &orientationShown});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(
+        CardPick{5, true, &listed, nullptr, &orientationShown});
     QTest::mouseClick(table->PositionImages[0], Qt::LeftButton);
     QCOMPARE(listed, 78);
     QVERIFY(orientationShown);
@@ -258,14 +257,14 @@ void TestTableChoice::typedInReading()
     QVERIFY(table->spread.PositionReversed[0]);
     QVERIFY(table->spread.Revealed[0]);
 
-    m_fixture.interaction.expectDialog(CardPick{5});
-    m_fixture.interaction.expectDialog(CardPick{77});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(CardPick{5});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(CardPick{77});
     QTest::mouseClick(table->PositionImages[2], Qt::LeftButton);
     QCOMPARE(m_fixture.interaction.messages, QStringList{table->uiText(79)});
     QCOMPARE(table->spread.CardAt[2], 77);
     QVERIFY(table->ManualInput);
 
-    m_fixture.interaction.expectDialog(CardPick{0});
+    m_fixture.interaction.expectDialog<SelectCardDialog>(CardPick{0});
     QTest::mouseClick(table->PositionImages[1], Qt::LeftButton);
     QCOMPARE(table->Label2->text(), QStringLiteral("Spread completed"));
     QVERIFY(!table->ManualInput);

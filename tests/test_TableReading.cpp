@@ -57,19 +57,18 @@ void TestTableReading::init()
 
 void TestTableReading::cleanup()
 {
-    QVERIFY2(m_fixture.interaction.unexpectedDialogs.isEmpty(),
-             qPrintable(m_fixture.interaction.unexpectedDialogs.join(QLatin1Char(','))));
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
 }
 
 void TestTableReading::chooseSpread(TableWindow &table, const QString &spread)
 {
-    m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        const auto items = chooser.ListBox1->findItems(spread, Qt::MatchExactly);
+    m_fixture.interaction.expectDialog<SpreadChooser>([spread](SpreadChooser &chooser) {
+        const auto items = chooser.spreadList->findItems(spread, Qt::MatchExactly);
         if (items.isEmpty())
             return int(QDialog::Rejected);
-        chooser.ListBox1->setCurrentItem(items.first());
-        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+        chooser.spreadList->setCurrentItem(items.first());
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
     table.SelectlayoutF12->trigger();
@@ -153,13 +152,12 @@ void TestTableReading::chooserWithoutSpreads()
     QVERIFY(table);
     QVERIFY(table->SpreadNames.isEmpty());
     bool ok = false;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        ok = chooser.ListBox1->isHidden() && chooser.Button2->isHidden() &&
-             !chooser.Label1->isHidden() && chooser.Button1->isEnabled() &&
-             chooser.Button1->x() == (chooser.width() - chooser.Button1->width()) / 2 - 6 &&
-             chooser.Label1->text().startsWith(QStringLiteral("Layouts were not found."));
-        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        ok = chooser.spreadList->isHidden() && chooser.cancelButton->isHidden() &&
+             !chooser.noSpreadsLabel->isHidden() && chooser.okButton->isEnabled() &&
+             chooser.okButton->x() == (chooser.width() - chooser.okButton->width()) / 2 - 6 &&
+             chooser.noSpreadsLabel->text().startsWith(QStringLiteral("Layouts were not found."));
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
     // A click on the empty table opens the chooser too.
@@ -176,11 +174,10 @@ void TestTableReading::chooserPreselectsCurrentSpread()
     QVERIFY(table);
     QStringList order;
     bool okAtOnce = true;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        for (int row = 0; row < chooser.ListBox1->count(); ++row)
-            order << chooser.ListBox1->item(row)->text();
-        okAtOnce = chooser.Button1->isEnabled();
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        for (int row = 0; row < chooser.spreadList->count(); ++row)
+            order << chooser.spreadList->item(row)->text();
+        okAtOnce = chooser.okButton->isEnabled();
         return int(QDialog::Rejected);
     });
     table->SelectlayoutF11->trigger();
@@ -191,11 +188,10 @@ void TestTableReading::chooserPreselectsCurrentSpread()
 
     chooseSpread(*table, QStringLiteral("Horseshoe"));
     QString selected;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        selected = chooser.ListBox1->currentItem()->text();
-        okAtOnce = chooser.Button1->isEnabled();
-        QTest::keyClick(chooser.ListBox1, Qt::Key_Escape);
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        selected = chooser.spreadList->currentItem()->text();
+        okAtOnce = chooser.okButton->isEnabled();
+        QTest::keyClick(chooser.spreadList, Qt::Key_Escape);
         return chooser.result();
     });
     table->SelectlayoutF12->trigger();
@@ -247,11 +243,10 @@ void TestTableReading::wholeReadingByClicks()
     // The second click opens the card's detail window.
     QString title;
     QString subtitle;
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        auto &detail = dynamic_cast<CardDetailWindow &>(dialog);
-        title = detail.Label1->text();
-        subtitle = detail.Label2->text();
-        QTest::mouseClick(detail.BitBtn1, Qt::LeftButton);
+    m_fixture.interaction.expectDialog<CardDetailWindow>([&](CardDetailWindow &detail) {
+        title = detail.titleLabel->text();
+        subtitle = detail.subtitleLabel->text();
+        QTest::mouseClick(detail.closeButton, Qt::LeftButton);
         return detail.result();
     });
     QTest::mouseClick(first, Qt::LeftButton);
@@ -376,8 +371,7 @@ void TestTableReading::backgroundColourCommands()
 {
     auto table = startWithSpread(QStringLiteral("Three Cards"));
     QVERIFY(table);
-    m_fixture.interaction.expectDialog([](QDialog &dialog) {
-        auto &colours = dynamic_cast<QColorDialog &>(dialog);
+    m_fixture.interaction.expectDialog<QColorDialog>([](QColorDialog &colours) {
         colours.setCurrentColor(QColor(50, 100, 200));
         colours.accept();
         return colours.result();

@@ -54,8 +54,8 @@ void TestTableReadings::init()
 
 void TestTableReadings::cleanup()
 {
-    QVERIFY2(m_fixture.interaction.unexpectedDialogs.isEmpty(),
-             qPrintable(m_fixture.interaction.unexpectedDialogs.join(QLatin1Char(','))));
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
 }
 
 QString TestTableReadings::savedPath(const QString &name) const
@@ -65,10 +65,10 @@ QString TestTableReadings::savedPath(const QString &name) const
 
 void TestTableReadings::layReading(TableWindow &table, const QString &spread)
 {
-    m_fixture.interaction.expectDialog([spread](QDialog &dialog) {
-        auto &chooser = dynamic_cast<SpreadChooser &>(dialog);
-        chooser.ListBox1->setCurrentItem(chooser.ListBox1->findItems(spread, Qt::MatchExactly)[0]);
-        QTest::mouseClick(chooser.Button1, Qt::LeftButton);
+    m_fixture.interaction.expectDialog<SpreadChooser>([spread](SpreadChooser &chooser) {
+        chooser.spreadList->setCurrentItem(
+            chooser.spreadList->findItems(spread, Qt::MatchExactly)[0]);
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
     table.SelectlayoutF12->trigger();
@@ -84,13 +84,12 @@ void TestTableReadings::layReading(TableWindow &table, const QString &spread)
 
 void TestTableReadings::expectComments(const QString &text)
 {
-    m_fixture.interaction.expectDialog([text](QDialog &dialog) {
-        auto &comments = dynamic_cast<CommentsWindow &>(dialog);
+    m_fixture.interaction.expectDialog<CommentsWindow>([text](CommentsWindow &comments) {
         if (text.isNull()) {
-            QTest::mouseClick(comments.Button2, Qt::LeftButton);
+            QTest::mouseClick(comments.noCommentsButton, Qt::LeftButton);
         } else {
-            comments.Memo1->setPlainText(text);
-            QTest::mouseClick(comments.Button1, Qt::LeftButton);
+            comments.commentsEdit->setPlainText(text);
+            QTest::mouseClick(comments.okButton, Qt::LeftButton);
         }
         return comments.result();
     });
@@ -98,8 +97,7 @@ void TestTableReadings::expectComments(const QString &text)
 
 void TestTableReadings::expectFile(const QString &path, QString *proposed)
 {
-    m_fixture.interaction.expectDialog([path, proposed](QDialog &dialog) {
-        auto &files = dynamic_cast<QFileDialog &>(dialog);
+    m_fixture.interaction.expectDialog<QFileDialog>([path, proposed](QFileDialog &files) {
         if (proposed && !files.selectedFiles().isEmpty())
             *proposed = QFileInfo(files.selectedFiles().first()).fileName();
         files.selectFile(path);
@@ -157,7 +155,7 @@ void TestTableReadings::savedReadingOpensAfterRestart()
     QVERIFY(!table->OpenedReading);
     QCOMPARE(table->Label2->text(), table->uiText(116));
     QVERIFY(table->commentsWindow->isVisible());
-    QCOMPARE(table->commentsWindow->Memo1->toPlainText(), comments);
+    QCOMPARE(table->commentsWindow->commentsEdit->toPlainText(), comments);
 }
 
 void TestTableReadings::incompleteReadingIsNotSaved()
@@ -226,9 +224,8 @@ void TestTableReadings::refusals()
     deck79 += "0\r\n1\r\n2\r\n";
     bool warned = false;
     expectFile(writeReading(QStringLiteral("big.reading"), deck79));
-    m_fixture.interaction.expectDialog([&](QDialog &dialog) {
-        warned =
-            dynamic_cast<ExtraCardWarning &>(dialog).Label1->text().startsWith(table->uiText(106));
+    m_fixture.interaction.expectDialog<ExtraCardWarning>([&](ExtraCardWarning &warning) {
+        warned = warning.messageLabel->text().startsWith(table->uiText(106));
         return int(QDialog::Accepted);
     });
     table->Openreading1->trigger();

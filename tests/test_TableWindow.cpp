@@ -59,8 +59,8 @@ void TestTableFrm::init()
 
 void TestTableFrm::cleanup()
 {
-    QVERIFY2(m_interaction.unexpectedDialogs.isEmpty(),
-             qPrintable(m_interaction.unexpectedDialogs.join(QLatin1Char(','))));
+    QVERIFY2(m_interaction.problems().isEmpty(),
+             qPrintable(m_interaction.problems().join(QLatin1Char('\n'))));
 }
 
 void TestTableFrm::firstStartShowsTheTable()
@@ -91,7 +91,7 @@ void TestTableFrm::firstStartShowsTheTable()
     QCOMPARE(table->Label4->geometry(), QRect(table->width() - 240, 10, 220, 24));
     QCOMPARE(table->SpeedButton1->pos(), QPoint(table->width() / 2 - 91, table->height() - 120));
     QVERIFY(table->commentsWindow->isHidden());
-    QVERIFY(table->commentsWindow->Button2->isHidden());
+    QVERIFY(table->commentsWindow->noCommentsButton->isHidden());
     QVERIFY(table->findChild<QWidget *>(QStringLiteral("ExtentMarker")));
 
     // The canvas shows the table's dark green.
@@ -277,17 +277,16 @@ void TestTableFrm::languageDialogSwitchesCaptions()
     QVERIFY(table);
 
     QStringList listed;
-    m_interaction.expectDialog([&](QDialog &dialog) {
-        auto &languages = dynamic_cast<LanguageDialog &>(dialog);
-        for (int row = 0; row < languages.ListBox1->count(); ++row)
-            listed << languages.ListBox1->item(row)->text();
+    m_interaction.expectDialog<LanguageDialog>([&](LanguageDialog &languages) {
+        for (int row = 0; row < languages.languageList->count(); ++row)
+            listed << languages.languageList->item(row)->text();
         // The current language is selected, so OK is ready at once.
-        if (languages.ListBox1->currentItem()->text() != QLatin1String("English") ||
-            !languages.Button1->isEnabled())
+        if (languages.languageList->currentItem()->text() != QLatin1String("English") ||
+            !languages.okButton->isEnabled())
             return int(QDialog::Rejected);
-        languages.ListBox1->setCurrentItem(
-            languages.ListBox1->findItems(QStringLiteral("Testish"), Qt::MatchExactly)[0]);
-        QTest::mouseClick(languages.Button1, Qt::LeftButton);
+        languages.languageList->setCurrentItem(
+            languages.languageList->findItems(QStringLiteral("Testish"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(languages.okButton, Qt::LeftButton);
         return languages.result();
     });
     table->Language1->trigger();
@@ -298,7 +297,7 @@ void TestTableFrm::languageDialogSwitchesCaptions()
     QCOMPARE(table->Language1->text(), QStringLiteral("T130"));
     QCOMPARE(table->CutDeck1->text(), QStringLiteral("T137"));
     QCOMPARE(table->SpeedButton2->text(), QStringLiteral("T63"));
-    QCOMPARE(table->commentsWindow->Button2->text(), QStringLiteral("T113"));
+    QCOMPARE(table->commentsWindow->noCommentsButton->text(), QStringLiteral("T113"));
     // Testish has no card list: titles come from the English one.
     QCOMPARE(table->CardTitles[0], QByteArray("0. The Fool"));
 
@@ -343,12 +342,11 @@ void TestTableFrm::aboutBoxClosesOnClickOrEscape()
     QVERIFY(table);
     bool frameless = false;
     QString name;
-    m_interaction.expectDialog([&](QDialog &dialog) {
-        auto &about = dynamic_cast<AboutBox &>(dialog);
+    m_interaction.expectDialog<AboutBox>([&](AboutBox &about) {
         frameless = about.windowFlags().testFlag(Qt::FramelessWindowHint);
-        name = about.Label1->text();
+        name = about.nameLabel->text();
         about.show();
-        QTest::mouseClick(about.Image1, Qt::LeftButton);
+        QTest::mouseClick(about.emblemLabel, Qt::LeftButton);
         return about.isVisible() ? int(QDialog::Rejected) : about.result();
     });
     table->About1->trigger();

@@ -13,6 +13,11 @@ QByteArray UiTextTable::text(int index) const
     return m_lines.at(index);
 }
 
+QString UiTextTable::string(int index) const
+{
+    return QString::fromLocal8Bit(text(index));
+}
+
 void UiTextTable::replace(QList<QByteArray> lines)
 {
     m_lines = std::move(lines);

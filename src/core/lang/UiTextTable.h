@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 // The interface texts of the current language, addressed by line index.
 // Looking up an index the language file does not reach gives an empty text,
@@ -15,6 +16,9 @@ public:
     UiTextTable();
 
     QByteArray text(int index) const;
+    // The line as the windows show it: the language files are in the
+    // system's 8-bit encoding.
+    QString string(int index) const;
     int count() const { return int(m_lines.size()); }
     void replace(QList<QByteArray> lines);
 

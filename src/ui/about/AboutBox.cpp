@@ -1,5 +1,8 @@
 #include "ui/about/AboutBox.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -59,33 +62,33 @@ QPixmap emblem()
 
 } // namespace
 
-AboutBox::AboutBox(const QString &caption, QWidget *parent)
+AboutBox::AboutBox(const UiTextTable &texts, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , Image1(new QLabel(this))
-    , Label1(new QLabel(QStringLiteral("Quillmoor"), this))
-    , Label2(new QLabel(tr("Version %1").arg(QStringLiteral(QUILLMOOR_VERSION)), this))
+    , emblemLabel(new QLabel(this))
+    , nameLabel(new QLabel(QStringLiteral("Quillmoor"), this))
 {
+    auto *versionLabel = new QLabel(tr("Version %1").arg(QStringLiteral(QUILLMOOR_VERSION)), this);
     setObjectName(QStringLiteral("AboutBox"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    setWindowTitle(caption);
+    emblemLabel->setObjectName(QStringLiteral("emblemLabel"));
+    nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    setWindowTitle(texts.string(UiText::MenuAbout));
 
-    Image1->setPixmap(emblem());
-    Image1->setAlignment(Qt::AlignCenter);
-    QFont nameFont = Label1->font();
+    emblemLabel->setPixmap(emblem());
+    emblemLabel->setAlignment(Qt::AlignCenter);
+    QFont nameFont = nameLabel->font();
     nameFont.setPointSize(20);
     nameFont.setBold(true);
-    Label1->setFont(nameFont);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label2->setAlignment(Qt::AlignCenter);
+    nameLabel->setFont(nameFont);
+    nameLabel->setAlignment(Qt::AlignCenter);
+    versionLabel->setAlignment(Qt::AlignCenter);
 
     setStyleSheet(QStringLiteral("AboutBox { background: #f4ecd6; border: 2px solid #6b4a1c; }"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
-    layout->addWidget(Image1);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
+    layout->addWidget(emblemLabel);
+    layout->addWidget(nameLabel);
+    layout->addWidget(versionLabel);
 }
 
 void AboutBox::mousePressEvent(QMouseEvent *)

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class UiTextTable;
 
 // The about box: a borderless window with the program's emblem, name and
 // version, closed by a click anywhere on it or by Escape.
@@ -11,11 +12,10 @@ class AboutBox : public QDialog
     Q_OBJECT
 
 public:
-    explicit AboutBox(const QString &caption, QWidget *parent = nullptr);
+    explicit AboutBox(const UiTextTable &texts, QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1;
-    QLabel *Label2;
+    QLabel *emblemLabel;
+    QLabel *nameLabel;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -5,6 +5,7 @@
 #include "core/cards/MeaningText.h"
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/cards/MeaningSaveDialog.h"
 #include "ui/common/Interaction.h"
 
@@ -47,59 +48,54 @@ void makeBlue(QLabel *label, bool bold, int pixelSize)
 } // namespace
 
 CardDetailWindow::CardDetailWindow(TableState &state, Interaction &interaction, int number,
-                                   bool reversed, const QByteArray &subtitle, QWidget *parent)
+                                   bool reversed, const QByteArray &subtitle,
+                                   const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , Panel1(new QFrame(this))
-    , Label1(new QLabel(Panel1))
-    , Label2(new QLabel(Panel1))
-    , Image1(new QLabel(Panel1))
-    , Memo1(new QPlainTextEdit(Panel1))
-    , BitBtn1(new QPushButton(Panel1))
-    , BitBtn2(new QPushButton(Panel1))
-    , CardNumber(number)
-    , CardReversed(reversed)
+    , m_panel(new QFrame(this))
     , m_state(state)
     , m_interaction(interaction)
+    , m_texts(texts)
+    , m_number(number)
+    , m_reversed(reversed)
 {
+    titleLabel = new QLabel(m_panel);
+    subtitleLabel = new QLabel(m_panel);
+    pictureLabel = new QLabel(m_panel);
+    meaningEdit = new QPlainTextEdit(m_panel);
+    closeButton = new QPushButton(m_panel);
+    saveButton = new QPushButton(m_panel);
     setObjectName(QStringLiteral("CardDetailWindow"));
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    m_panel->setObjectName(QStringLiteral("panel"));
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
+    meaningEdit->setObjectName(QStringLiteral("meaningEdit"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    saveButton->setObjectName(QStringLiteral("saveButton"));
 
     layOut();
     showPicture();
 
     QString caption = QString::fromLocal8Bit(m_state.CardTitles[std::size_t(number)]);
     if (reversed)
-        caption += QStringLiteral(" (") + uiText(UiText::ReversedWord) + QLatin1Char(')');
+        caption += QStringLiteral(" (") + m_texts.string(UiText::ReversedWord) + QLatin1Char(')');
     setWindowTitle(caption);
-    Label1->setText(caption);
-    Label2->setText(QString::fromLocal8Bit(subtitle));
-    makeBlue(Label1, true, 17);
-    makeBlue(Label2, false, 14);
+    titleLabel->setText(caption);
+    subtitleLabel->setText(QString::fromLocal8Bit(subtitle));
+    makeBlue(titleLabel, true, 17);
+    makeBlue(subtitleLabel, false, 14);
 
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setPlainText(QString::fromLocal8Bit(MeaningText::lookup(meaningSource())));
-    LoadedText = Memo1->toPlainText();
-    Memo1->setFocus();
+    meaningEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    meaningEdit->setPlainText(QString::fromLocal8Bit(MeaningText::lookup(meaningSource())));
+    m_savedText = meaningEdit->toPlainText();
+    meaningEdit->setFocus();
 
-    BitBtn1->setText(uiText(UiText::Close));
-    BitBtn2->setText(uiText(UiText::MenuSave));
-    BitBtn2->setEnabled(false);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &CardDetailWindow::Memo1Changed);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn2, &QPushButton::clicked, this, &CardDetailWindow::BitBtn2Click);
-}
-
-void CardDetailWindow::ShowCardDetail(TableState &state, Interaction &interaction, QWidget *parent,
-                                      int number, bool reversed, const QByteArray &subtitle)
-{
-    CardDetailWindow window(state, interaction, number, reversed, subtitle, parent);
-    interaction.execDialog(window);
+    closeButton->setText(m_texts.string(UiText::Close));
+    saveButton->setText(m_texts.string(UiText::MenuSave));
+    saveButton->setEnabled(false);
+    connect(meaningEdit, &QPlainTextEdit::textChanged, this, &CardDetailWindow::meaningEdited);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(saveButton, &QPushButton::clicked, this, &CardDetailWindow::saveMeaning);
 }
 
 void CardDetailWindow::layOut()
@@ -109,54 +105,49 @@ void CardDetailWindow::layOut()
     // The stored size is the window's own, without the frame the desktop
     // adds, so it matches what the image settings dialog measures.
     setFixedSize(width, height);
-    Panel1->setGeometry(0, 0, width, height);
-    const int label2Left = width - 254;
-    Label1->setGeometry(PictureLeft, LabelTop, label2Left - PictureLeft - 12, LabelHeight);
-    Label2->setGeometry(label2Left, LabelTop, 254 - 29, LabelHeight);
-    Image1->setGeometry(PictureLeft, ContentTop, m_state.CardWidth, m_state.CardHeight);
-    Memo1->setGeometry(width - m_state.MemoWidth - 29, ContentTop, m_state.MemoWidth,
-                       m_state.MemoHeight);
-    BitBtn1->setGeometry(width - 222, height - 70, ButtonWidth, ButtonHeight);
-    BitBtn2->setGeometry(width - 126, height - 70, ButtonWidth, ButtonHeight);
+    m_panel->setGeometry(0, 0, width, height);
+    const int subtitleLeft = width - 254;
+    titleLabel->setGeometry(PictureLeft, LabelTop, subtitleLeft - PictureLeft - 12, LabelHeight);
+    subtitleLabel->setGeometry(subtitleLeft, LabelTop, 254 - 29, LabelHeight);
+    pictureLabel->setGeometry(PictureLeft, ContentTop, m_state.CardWidth, m_state.CardHeight);
+    meaningEdit->setGeometry(width - m_state.MemoWidth - 29, ContentTop, m_state.MemoWidth,
+                             m_state.MemoHeight);
+    closeButton->setGeometry(width - 222, height - 70, ButtonWidth, ButtonHeight);
+    saveButton->setGeometry(width - 126, height - 70, ButtonWidth, ButtonHeight);
 }
 
 void CardDetailWindow::showPicture()
 {
-    QImage picture = CardPicture::load(m_state.AppDir, m_state.DeckName, CardNumber, false);
+    QImage picture = CardPicture::load(m_state.AppDir, m_state.DeckName, m_number, false);
     if (picture.isNull())
         return;
     const PictureBox::Fit fit =
         PictureBox::fit(picture.size(), QSize(m_state.CardWidth, m_state.CardHeight),
-                        m_state.KeepActual, m_state.KeepStraight, CardReversed);
+                        m_state.KeepActual, m_state.KeepStraight, m_reversed);
     if (fit.turned)
         picture = CardPicture::turned(picture);
-    Image1->resize(fit.box);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setScaledContents(fit.stretched);
-    Image1->setPixmap(QPixmap::fromImage(picture));
-}
-
-QString CardDetailWindow::uiText(int index) const
-{
-    return QString::fromLocal8Bit(m_state.UiTexts.text(index));
+    pictureLabel->resize(fit.box);
+    pictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureLabel->setScaledContents(fit.stretched);
+    pictureLabel->setPixmap(QPixmap::fromImage(picture));
 }
 
 MeaningText::Source CardDetailWindow::meaningSource() const
 {
-    return {m_state.AppDir, m_state.DeckName, m_state.Language, CardNumber, CardReversed};
+    return {m_state.AppDir, m_state.DeckName, m_state.Language, m_number, m_reversed};
 }
 
-void CardDetailWindow::Memo1Changed()
+void CardDetailWindow::meaningEdited()
 {
-    if (Modified || Memo1->toPlainText() == LoadedText)
+    if (m_modified || meaningEdit->toPlainText() == m_savedText)
         return;
-    Modified = true;
-    BitBtn2->setEnabled(true);
+    m_modified = true;
+    saveButton->setEnabled(true);
 }
 
-bool CardDetailWindow::BitBtn2Click()
+bool CardDetailWindow::saveMeaning()
 {
-    MeaningSaveDialog choice(m_state.UiTexts, this);
+    MeaningSaveDialog choice(m_texts, this);
     choice.load({m_state.SaveWithDeck, m_state.SaveAsDefault});
     if (m_interaction.execDialog(choice) == QDialog::Accepted) {
         const MeaningSaveDialog::Choice chosen = choice.save();
@@ -164,16 +155,16 @@ bool CardDetailWindow::BitBtn2Click()
         m_state.SaveAsDefault = chosen.asDefault;
     }
 
-    const QString text = Memo1->toPlainText();
+    const QString text = meaningEdit->toPlainText();
     QString error;
     if (!MeaningText::save(meaningSource(), fileBytes(text), m_state.SaveWithDeck,
                            m_state.SaveAsDefault, &error)) {
         m_interaction.showMessage(this, error);
         return false;
     }
-    LoadedText = text;
-    Modified = false;
-    BitBtn2->setEnabled(false);
+    m_savedText = text;
+    m_modified = false;
+    saveButton->setEnabled(false);
     return true;
 }
 
@@ -181,10 +172,10 @@ void CardDetailWindow::done(int result)
 {
     // A text that could not be written keeps the window open; asking again
     // on the next close lets the user give it up.
-    if (Modified &&
-        m_interaction.askOkCancel(this, uiText(UiText::UnsavedMeaningQuestion),
-                                  uiText(UiText::UnsavedMeaningTitle)) &&
-        !BitBtn2Click())
+    if (m_modified &&
+        m_interaction.askOkCancel(this, m_texts.string(UiText::UnsavedMeaningQuestion),
+                                  m_texts.string(UiText::UnsavedMeaningTitle)) &&
+        !saveMeaning())
         return;
     QDialog::done(result);
 }

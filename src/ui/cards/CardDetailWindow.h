@@ -7,6 +7,7 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class UiTextTable;
 struct TableState;
 
 namespace MeaningText {
@@ -22,47 +23,45 @@ class CardDetailWindow : public QDialog
 
 public:
     // `number` must be a card number (0 to 78). The layout, the display
-    // options and the save choices come from `state`, which must outlive
-    // the window.
+    // options and the save choices come from `state`; it and `texts` must
+    // outlive the window.
     CardDetailWindow(TableState &state, Interaction &interaction, int number, bool reversed,
-                     const QByteArray &subtitle, QWidget *parent = nullptr);
+                     const QByteArray &subtitle, const UiTextTable &texts,
+                     QWidget *parent = nullptr);
 
-    // Shows the detail window of one card modally.
-    static void ShowCardDetail(TableState &state, Interaction &interaction, QWidget *parent,
-                               int number, bool reversed, const QByteArray &subtitle);
-
-    // Asks where the text goes and writes it there. Returns false, with a
-    // message shown and the text still counted as edited, when a file could
-    // not be written.
-    bool BitBtn2Click();
+    // The meaning text was edited since it was loaded or saved. It stays
+    // edited until saved, even when the edit is undone.
+    bool isModified() const { return m_modified; }
+    // The text as loaded or last saved, as the text field gives it back.
+    QString savedText() const { return m_savedText; }
 
     // Every way of closing the window passes here, so an edited text is
     // never dropped without asking.
     void done(int result) override;
 
-    QFrame *Panel1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Image1;
-    QPlainTextEdit *Memo1;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-
-    // The text as loaded or last saved, as the text field gives it back.
-    QString LoadedText;
-    // The text was edited since; stays set until saved, even when the edit
-    // is undone.
-    bool Modified = false;
-    int CardNumber;
-    bool CardReversed;
+    QLabel *titleLabel;
+    QLabel *subtitleLabel;
+    QLabel *pictureLabel;
+    QPlainTextEdit *meaningEdit;
+    QPushButton *closeButton;
+    QPushButton *saveButton;
 
 private:
     void layOut();
     void showPicture();
-    void Memo1Changed();
-    QString uiText(int index) const;
+    void meaningEdited();
+    // Asks where the text goes and writes it there. Returns false, with a
+    // message shown and the text still counted as edited, when a file could
+    // not be written.
+    bool saveMeaning();
     MeaningText::Source meaningSource() const;
 
+    QFrame *m_panel;
     TableState &m_state;
     Interaction &m_interaction;
+    const UiTextTable &m_texts;
+    const int m_number;
+    const bool m_reversed;
+    QString m_savedText;
+    bool m_modified = false;
 };

@@ -3,6 +3,7 @@
 #include "core/app/TableState.h"
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/cards/ResizablePanel.h"
 #include "ui/common/Interaction.h"
 
@@ -26,143 +27,124 @@ constexpr int EditHeight = 22;
 } // namespace
 
 ImageSettingsDialog::ImageSettingsDialog(TableState &state, Interaction &interaction,
-                                         QWidget *parent)
+                                         const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , Label1(new QLabel(this))
-    , Label2(new QLabel(this))
-    , Label3(new QLabel(this))
-    , Edit1(new QLineEdit(this))
-    , Edit2(new QLineEdit(this))
-    , BitBtn3(new QPushButton(this))
-    , Preview(new QFrame(this))
-    , FreePanel1(new ResizablePanel(QString(), this))
-    , CheckBox1(new QCheckBox(this))
-    , CheckBox2(new QCheckBox(this))
-    , BitBtn2(new QPushButton(this))
-    , BitBtn1(new QPushButton(this))
     , m_state(state)
     , m_interaction(interaction)
+    , m_texts(texts)
 {
+    // Created in the order they take focus and stack.
+    m_instructionLabel = new QLabel(texts.string(UiText::ImageSettingsInstruction), this);
+    auto *widthLabel = new QLabel(texts.string(UiText::ImageWidth), this);
+    auto *heightLabel = new QLabel(texts.string(UiText::ImageHeight), this);
+    widthEdit = new QLineEdit(this);
+    heightEdit = new QLineEdit(this);
+    applyButton = new QPushButton(texts.string(UiText::Apply), this);
+    previewFrame = new QFrame(this);
+    textFieldPanel = new ResizablePanel(texts.string(UiText::TextField), this);
+    keepStraightCheck = new QCheckBox(texts.string(UiText::DoNotReverseImage), this);
+    keepActualSizeCheck = new QCheckBox(texts.string(UiText::DoNotEnlargeImage), this);
+    saveButton = new QPushButton(texts.string(UiText::MenuSave), this);
+    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
     setObjectName(QStringLiteral("ImageSettingsDialog"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    Preview->setObjectName(QStringLiteral("Preview"));
-    FreePanel1->setObjectName(QStringLiteral("FreePanel1"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));
+    widthLabel->setObjectName(QStringLiteral("widthLabel"));
+    heightLabel->setObjectName(QStringLiteral("heightLabel"));
+    widthEdit->setObjectName(QStringLiteral("widthEdit"));
+    heightEdit->setObjectName(QStringLiteral("heightEdit"));
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    previewFrame->setObjectName(QStringLiteral("previewFrame"));
+    textFieldPanel->setObjectName(QStringLiteral("textFieldPanel"));
+    keepStraightCheck->setObjectName(QStringLiteral("keepStraightCheck"));
+    keepActualSizeCheck->setObjectName(QStringLiteral("keepActualSizeCheck"));
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    setWindowTitle(texts.string(UiText::ImageSettingsCaption));
 
-    setWindowTitle(uiText(UiText::ImageSettingsCaption));
-    Label1->setText(uiText(UiText::ImageSettingsInstruction));
-    Label2->setText(uiText(UiText::ImageWidth));
-    Label3->setText(uiText(UiText::ImageHeight));
-    BitBtn3->setText(uiText(UiText::Apply));
-    BitBtn2->setText(uiText(UiText::MenuSave));
-    BitBtn1->setText(uiText(UiText::Cancel));
-    FreePanel1->setCaption(uiText(UiText::TextField));
-    CheckBox1->setText(uiText(UiText::DoNotReverseImage));
-    CheckBox2->setText(uiText(UiText::DoNotEnlargeImage));
+    keepStraightCheck->setChecked(m_state.KeepStraight);
+    keepActualSizeCheck->setChecked(m_state.KeepActual);
+    widthEdit->setText(QString::number(m_state.CardWidth));
+    heightEdit->setText(QString::number(m_state.CardHeight));
 
-    CheckBox1->setChecked(m_state.KeepStraight);
-    CheckBox2->setChecked(m_state.KeepActual);
-    Edit1->setText(QString::number(m_state.CardWidth));
-    Edit2->setText(QString::number(m_state.CardHeight));
-
-    Label1->setWordWrap(true);
-    Label1->setGeometry(24, 6, m_state.DetailWidth - 48, 36);
-    Label2->setGeometry(24, EditTop, 50, EditHeight);
-    Edit1->setGeometry(76, EditTop, EditWidth, EditHeight);
-    Label3->setGeometry(140, EditTop, 50, EditHeight);
-    Edit2->setGeometry(192, EditTop, EditWidth, EditHeight);
-    BitBtn3->setGeometry(256, EditTop - 1, ButtonWidth, ButtonHeight);
-    BitBtn3->setDefault(true);
+    m_instructionLabel->setWordWrap(true);
+    m_instructionLabel->setGeometry(24, 6, m_state.DetailWidth - 48, 36);
+    widthLabel->setGeometry(24, EditTop, 50, EditHeight);
+    widthEdit->setGeometry(76, EditTop, EditWidth, EditHeight);
+    heightLabel->setGeometry(140, EditTop, 50, EditHeight);
+    heightEdit->setGeometry(192, EditTop, EditWidth, EditHeight);
+    applyButton->setGeometry(256, EditTop - 1, ButtonWidth, ButtonHeight);
+    applyButton->setDefault(true);
 
     // The preview stands for the picture: white with a thin black border.
-    Preview->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Preview->setLineWidth(1);
-    QPalette previewColours = Preview->palette();
+    previewFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    previewFrame->setLineWidth(1);
+    QPalette previewColours = previewFrame->palette();
     previewColours.setColor(QPalette::Window, Qt::white);
     previewColours.setColor(QPalette::WindowText, Qt::black);
-    Preview->setPalette(previewColours);
-    Preview->setAutoFillBackground(true);
-    Preview->setGeometry(PreviewLeft, PreviewTop, m_state.CardWidth, m_state.CardHeight);
+    previewFrame->setPalette(previewColours);
+    previewFrame->setAutoFillBackground(true);
+    previewFrame->setGeometry(PreviewLeft, PreviewTop, m_state.CardWidth, m_state.CardHeight);
 
-    FreePanel1->setMinimumDragSize(QSize(0, 0));
-    FreePanel1->setGeometry(m_state.DetailWidth - m_state.MemoWidth - PanelRightGap, PanelTop,
-                            m_state.MemoWidth, m_state.MemoHeight);
-    for (QCheckBox *box : {CheckBox1, CheckBox2})
+    textFieldPanel->setMinimumDragSize(QSize(0, 0));
+    textFieldPanel->setGeometry(m_state.DetailWidth - m_state.MemoWidth - PanelRightGap, PanelTop,
+                                m_state.MemoWidth, m_state.MemoHeight);
+    for (QCheckBox *box : {keepStraightCheck, keepActualSizeCheck})
         box->resize(200, 20);
 
     resize(m_state.DetailWidth, m_state.DetailHeight);
-    FormResize();
+    layOutControls();
 
-    connect(BitBtn3, &QPushButton::clicked, this, &ImageSettingsDialog::BitBtn3Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &ImageSettingsDialog::BitBtn2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(FreePanel1, &ResizablePanel::resizedByUser, this,
-            &ImageSettingsDialog::FreePanel1Resize);
-}
-
-void ImageSettingsDialog::run(TableState &state, Interaction &interaction, QWidget *parent)
-{
-    ImageSettingsDialog dialog(state, interaction, parent);
-    interaction.execDialog(dialog);
-}
-
-QString ImageSettingsDialog::uiText(int index) const
-{
-    return QString::fromLocal8Bit(m_state.UiTexts.text(index));
+    connect(applyButton, &QPushButton::clicked, this, &ImageSettingsDialog::applyPictureSize);
+    connect(saveButton, &QPushButton::clicked, this, &ImageSettingsDialog::saveSettings);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(textFieldPanel, &ResizablePanel::resizedByUser, this,
+            &ImageSettingsDialog::keepPanelAtRightEdge);
 }
 
 void ImageSettingsDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    FormResize();
+    layOutControls();
 }
 
-void ImageSettingsDialog::FormResize()
+void ImageSettingsDialog::layOutControls()
 {
     const int w = width();
     const int h = height();
-    Label1->resize(w - 48, Label1->height());
-    CheckBox1->move(w - 214, h - 130);
-    CheckBox2->move(w - 214, h - 100);
-    BitBtn1->setGeometry(w - 126, h - 70, ButtonWidth, ButtonHeight);
-    BitBtn2->setGeometry(w - 222, h - 70, ButtonWidth, ButtonHeight);
-    FreePanel1->move(w - FreePanel1->width() - PanelRightGap, FreePanel1->y());
+    m_instructionLabel->resize(w - 48, m_instructionLabel->height());
+    keepStraightCheck->move(w - 214, h - 130);
+    keepActualSizeCheck->move(w - 214, h - 100);
+    cancelButton->setGeometry(w - 126, h - 70, ButtonWidth, ButtonHeight);
+    saveButton->setGeometry(w - 222, h - 70, ButtonWidth, ButtonHeight);
+    textFieldPanel->move(w - textFieldPanel->width() - PanelRightGap, textFieldPanel->y());
 }
 
-void ImageSettingsDialog::FreePanel1Resize()
+void ImageSettingsDialog::keepPanelAtRightEdge()
 {
-    FreePanel1->move(width() - FreePanel1->width() - PanelRightGap, PanelTop);
+    textFieldPanel->move(width() - textFieldPanel->width() - PanelRightGap, PanelTop);
 }
 
-void ImageSettingsDialog::BitBtn3Click()
+void ImageSettingsDialog::applyPictureSize()
 {
     int previewWidth = 0;
     int previewHeight = 0;
-    if (!PictureBox::parseSide(Edit1->text(), previewWidth) ||
-        !PictureBox::parseSide(Edit2->text(), previewHeight)) {
-        m_interaction.showMessage(this, uiText(UiText::SizeNotWholeNumber));
+    if (!PictureBox::parseSide(widthEdit->text(), previewWidth) ||
+        !PictureBox::parseSide(heightEdit->text(), previewHeight)) {
+        m_interaction.showMessage(this, m_texts.string(UiText::SizeNotWholeNumber));
         return;
     }
-    Preview->setGeometry(PreviewLeft, PreviewTop, previewWidth, previewHeight);
+    previewFrame->setGeometry(PreviewLeft, PreviewTop, previewWidth, previewHeight);
 }
 
-void ImageSettingsDialog::BitBtn2Click()
+void ImageSettingsDialog::saveSettings()
 {
-    m_state.CardWidth = Preview->width();
-    m_state.CardHeight = Preview->height();
+    m_state.CardWidth = previewFrame->width();
+    m_state.CardHeight = previewFrame->height();
     m_state.DetailWidth = width();
     m_state.DetailHeight = height();
-    m_state.KeepStraight = CheckBox1->isChecked();
-    m_state.KeepActual = CheckBox2->isChecked();
-    m_state.MemoWidth = FreePanel1->width();
-    m_state.MemoHeight = FreePanel1->height();
+    m_state.KeepStraight = keepStraightCheck->isChecked();
+    m_state.KeepActual = keepActualSizeCheck->isChecked();
+    m_state.MemoWidth = textFieldPanel->width();
+    m_state.MemoHeight = textFieldPanel->height();
     accept();
 }

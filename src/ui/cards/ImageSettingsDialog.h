@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class ResizablePanel;
+class UiTextTable;
 struct TableState;
 
 // The image settings dialog: a mock-up of the card detail window in which
@@ -21,36 +22,32 @@ class ImageSettingsDialog : public QDialog
 
 public:
     // `state` must outlive the dialog; it changes only on Save.
-    ImageSettingsDialog(TableState &state, Interaction &interaction, QWidget *parent = nullptr);
+    ImageSettingsDialog(TableState &state, Interaction &interaction, const UiTextTable &texts,
+                        QWidget *parent = nullptr);
 
-    // Shows the dialog modally.
-    static void run(TableState &state, Interaction &interaction, QWidget *parent);
-
-    // Sizes the preview from the two edit fields, or says why it cannot.
-    void BitBtn3Click();
-    void BitBtn2Click();
-
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLineEdit *Edit1;
-    QLineEdit *Edit2;
-    QPushButton *BitBtn3;
-    QFrame *Preview;
-    ResizablePanel *FreePanel1;
-    QCheckBox *CheckBox1;
-    QCheckBox *CheckBox2;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn1;
+    QLineEdit *widthEdit;
+    QLineEdit *heightEdit;
+    QPushButton *applyButton;
+    // Stands for the picture, at the size it will have.
+    QFrame *previewFrame;
+    ResizablePanel *textFieldPanel;
+    QCheckBox *keepStraightCheck;
+    QCheckBox *keepActualSizeCheck;
+    QPushButton *saveButton;
+    QPushButton *cancelButton;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void FormResize();
-    void FreePanel1Resize();
-    QString uiText(int index) const;
+    void layOutControls();
+    void keepPanelAtRightEdge();
+    // Sizes the preview from the two edit fields, or says why it cannot.
+    void applyPictureSize();
+    void saveSettings();
 
+    QLabel *m_instructionLabel;
     TableState &m_state;
     Interaction &m_interaction;
+    const UiTextTable &m_texts;
 };

@@ -10,28 +10,26 @@
 
 MeaningSaveDialog::MeaningSaveDialog(const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , CheckBox1(
-          new QCheckBox(QString::fromLocal8Bit(texts.text(UiText::SaveWithCurrentDeck)), this))
-    , CheckBox2(
-          new QCheckBox(QString::fromLocal8Bit(texts.text(UiText::SaveAsDefaultMeaning)), this))
-    , BitBtn1(new QPushButton(QString::fromLocal8Bit(texts.text(UiText::Ok)), this))
+    , withDeckCheck(new QCheckBox(texts.string(UiText::SaveWithCurrentDeck), this))
+    , asDefaultCheck(new QCheckBox(texts.string(UiText::SaveAsDefaultMeaning), this))
+    , okButton(new QPushButton(texts.string(UiText::Ok), this))
 {
     setObjectName(QStringLiteral("MeaningSaveDialog"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    setWindowTitle(QString::fromLocal8Bit(texts.text(UiText::MenuSave)));
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    withDeckCheck->setObjectName(QStringLiteral("withDeckCheck"));
+    asDefaultCheck->setObjectName(QStringLiteral("asDefaultCheck"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    setWindowTitle(texts.string(UiText::MenuSave));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
+    buttons->addWidget(okButton);
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
-    layout->addWidget(CheckBox1);
-    layout->addWidget(CheckBox2);
+    layout->addWidget(withDeckCheck);
+    layout->addWidget(asDefaultCheck);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -39,11 +37,11 @@ MeaningSaveDialog::MeaningSaveDialog(const UiTextTable &texts, QWidget *parent)
 
 void MeaningSaveDialog::load(const Choice &choice)
 {
-    CheckBox1->setChecked(choice.withDeck);
-    CheckBox2->setChecked(choice.asDefault);
+    withDeckCheck->setChecked(choice.withDeck);
+    asDefaultCheck->setChecked(choice.asDefault);
 }
 
 MeaningSaveDialog::Choice MeaningSaveDialog::save() const
 {
-    return {CheckBox1->isChecked(), CheckBox2->isChecked()};
+    return {withDeckCheck->isChecked(), asDefaultCheck->isChecked()};
 }

@@ -24,7 +24,7 @@ public:
     void load(const Choice &choice);
     Choice save() const;
 
-    QCheckBox *CheckBox1;
-    QCheckBox *CheckBox2;
-    QPushButton *BitBtn1;
+    QCheckBox *withDeckCheck;
+    QCheckBox *asDefaultCheck;
+    QPushButton *okButton;
 };

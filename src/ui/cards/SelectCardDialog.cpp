@@ -1,5 +1,8 @@
 #include "ui/cards/SelectCardDialog.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
@@ -9,86 +12,89 @@
 #include <QVBoxLayout>
 
 SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &titles,
-                                   const QString &pictureFolder, const Texts &texts,
-                                   QWidget *parent)
+                                   const QString &pictureFolder, const QString &caption,
+                                   const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , ListBox1(new QListWidget(this))
-    , Image1(new QLabel(this))
-    , RadioGroup1(new QGroupBox(texts.orientation, this))
-    , StraightButton(new QRadioButton(texts.straight, RadioGroup1))
-    , ReversedButton(new QRadioButton(texts.reversed, RadioGroup1))
-    , Button1(new QPushButton(texts.ok, this))
-    , Button2(new QPushButton(texts.cancel, this))
     , m_cards(cards)
     , m_pictureFolder(pictureFolder)
 {
+    // Created in the order they take focus and stack.
+    cardList = new QListWidget(this);
+    m_pictureLabel = new QLabel(this);
+    orientationGroup = new QGroupBox(texts.string(UiText::PositionGroup), this);
+    auto *straightButton = new QRadioButton(texts.string(UiText::Straight), orientationGroup);
+    reversedButton = new QRadioButton(texts.string(UiText::Reversed), orientationGroup);
+    okButton = new QPushButton(texts.string(UiText::Ok), this);
+    auto *cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
     setObjectName(QStringLiteral("SelectCardDialog"));
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    setWindowTitle(texts.caption);
+    cardList->setObjectName(QStringLiteral("cardList"));
+    m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
+    orientationGroup->setObjectName(QStringLiteral("orientationGroup"));
+    straightButton->setObjectName(QStringLiteral("straightButton"));
+    reversedButton->setObjectName(QStringLiteral("reversedButton"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    setWindowTitle(caption);
     setFixedSize(380, 340);
 
-    ListBox1->setGeometry(16, 16, 170, 300);
-    ListBox1->addItems(titles);
-    Image1->setScaledContents(true);
-    Image1->hide();
-    auto *orientation = new QVBoxLayout(RadioGroup1);
-    orientation->addWidget(StraightButton);
-    orientation->addWidget(ReversedButton);
-    StraightButton->setChecked(true);
-    Button1->setGeometry(200, 291, 75, 25);
-    Button2->setGeometry(286, 291, 75, 25);
-    Button1->setDefault(true);
-    Button1->setEnabled(false);
+    cardList->setGeometry(16, 16, 170, 300);
+    cardList->addItems(titles);
+    m_pictureLabel->setScaledContents(true);
+    m_pictureLabel->hide();
+    auto *orientation = new QVBoxLayout(orientationGroup);
+    orientation->addWidget(straightButton);
+    orientation->addWidget(reversedButton);
+    straightButton->setChecked(true);
+    okButton->setGeometry(200, 291, 75, 25);
+    cancelButton->setGeometry(286, 291, 75, 25);
+    okButton->setDefault(true);
+    okButton->setEnabled(false);
     setOrientationShown(true);
 
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &SelectCardDialog::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &SelectCardDialog::Button1Click);
-    connect(Button1, &QPushButton::clicked, this, &SelectCardDialog::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cardList, &QListWidget::currentRowChanged, this, &SelectCardDialog::showPreview);
+    connect(cardList, &QListWidget::itemDoubleClicked, this, &SelectCardDialog::acceptChoice);
+    connect(okButton, &QPushButton::clicked, this, &SelectCardDialog::acceptChoice);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SelectCardDialog::setOrientationShown(bool shown)
 {
-    RadioGroup1->setVisible(shown);
+    orientationGroup->setVisible(shown);
     if (shown) {
-        RadioGroup1->setGeometry(200, 8, 161, 72);
-        Image1->setGeometry(224, 88, 113, 185);
+        orientationGroup->setGeometry(200, 8, 161, 72);
+        m_pictureLabel->setGeometry(224, 88, 113, 185);
     } else {
-        Image1->setGeometry(200, 16, 161, 257);
+        m_pictureLabel->setGeometry(200, 16, 161, 257);
     }
 }
 
-void SelectCardDialog::ClickQuer(int number)
+void SelectCardDialog::selectCard(int number)
 {
     const int row = int(m_cards.indexOf(number));
     if (row >= 0)
-        ListBox1->setCurrentRow(row);
+        cardList->setCurrentRow(row);
 }
 
-void SelectCardDialog::ListBox1Click()
+void SelectCardDialog::showPreview()
 {
-    const int row = ListBox1->currentRow();
+    const int row = cardList->currentRow();
     if (row < 0 || row >= m_cards.size())
         return;
-    Button1->setEnabled(true);
+    okButton->setEnabled(true);
     const QImage preview =
         QImageReader(m_pictureFolder + QStringLiteral("/%1.jpg").arg(m_cards.at(row))).read();
     if (preview.isNull())
         return;
-    Image1->setPixmap(QPixmap::fromImage(preview));
-    Image1->show();
+    m_pictureLabel->setPixmap(QPixmap::fromImage(preview));
+    m_pictureLabel->show();
 }
 
-void SelectCardDialog::Button1Click()
+void SelectCardDialog::acceptChoice()
 {
-    const int row = ListBox1->currentRow();
+    const int row = cardList->currentRow();
     if (row < 0 || row >= m_cards.size())
         return;
     m_chosenCard = m_cards.at(row);
-    m_chosenReversed = ReversedButton->isChecked();
+    m_chosenReversed = reversedButton->isChecked();
     accept();
 }

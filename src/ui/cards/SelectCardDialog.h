@@ -7,6 +7,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class UiTextTable;
 
 // The Select card dialog: a list of card titles with a preview of the picked
 // card and, for ordinary positions, its orientation.
@@ -15,41 +16,31 @@ class SelectCardDialog : public QDialog
     Q_OBJECT
 
 public:
-    struct Texts
-    {
-        QString caption;
-        QString orientation;
-        QString straight;
-        QString reversed;
-        QString ok;
-        QString cancel;
-    };
-
     // `cards` are the card numbers in list order, `titles` their titles;
-    // previews come from `pictureFolder`/<n>.jpg.
+    // previews come from `pictureFolder`/<n>.jpg. The caption names the
+    // position the card is for.
     SelectCardDialog(const QList<int> &cards, const QStringList &titles,
-                     const QString &pictureFolder, const Texts &texts, QWidget *parent = nullptr);
+                     const QString &pictureFolder, const QString &caption, const UiTextTable &texts,
+                     QWidget *parent = nullptr);
 
     // A significator lies upright: no orientation to choose, a larger preview.
     void setOrientationShown(bool shown);
     // Selects card `number` and shows its preview; nothing when not listed.
-    void ClickQuer(int number);
+    void selectCard(int number);
 
     int chosenCard() const { return m_chosenCard; }
     bool chosenReversed() const { return m_chosenReversed; }
 
-    QListWidget *ListBox1;
-    QLabel *Image1;
-    QGroupBox *RadioGroup1;
-    QRadioButton *StraightButton;
-    QRadioButton *ReversedButton;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    QListWidget *cardList;
+    QGroupBox *orientationGroup;
+    QRadioButton *reversedButton;
+    QPushButton *okButton;
 
 private:
-    void ListBox1Click();
-    void Button1Click();
+    void showPreview();
+    void acceptChoice();
 
+    QLabel *m_pictureLabel;
     QList<int> m_cards;
     QString m_pictureFolder;
     int m_chosenCard = -1;

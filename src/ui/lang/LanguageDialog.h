@@ -4,6 +4,7 @@
 
 class QListWidget;
 class QPushButton;
+class UiTextTable;
 
 // The Language dialog: lists the language folders and returns the chosen one.
 class LanguageDialog : public QDialog
@@ -12,18 +13,17 @@ class LanguageDialog : public QDialog
 
 public:
     // `entries` are listed as given; `current` is selected when present.
-    LanguageDialog(const QStringList &entries, const QString &current, const QString &caption,
-                   const QString &okText, const QString &cancelText, QWidget *parent = nullptr);
+    LanguageDialog(const QStringList &entries, const QString &current, const UiTextTable &texts,
+                   QWidget *parent = nullptr);
 
     // The language picked when the dialog was accepted.
     QString selectedLanguage() const { return m_selected; }
 
-    QListWidget *ListBox1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    QListWidget *languageList;
+    QPushButton *okButton;
 
 private:
-    void Button1Click();
+    void acceptChoice();
 
     QString m_selected;
 };

@@ -1,32 +1,42 @@
 #include "ui/readings/CommentsWindow.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-CommentsWindow::CommentsWindow(QWidget *parent)
+CommentsWindow::CommentsWindow(const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , Memo1(new QPlainTextEdit(this))
-    , Button1(new QPushButton(QStringLiteral("OK"), this))
-    , Button2(new QPushButton(QStringLiteral("No comments"), this))
+    , commentsEdit(new QPlainTextEdit(this))
+    , okButton(new QPushButton(this))
+    , noCommentsButton(new QPushButton(this))
 {
-    setObjectName(QStringLiteral("CommForm"));
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    setWindowTitle(QStringLiteral("Comments"));
+    setObjectName(QStringLiteral("CommentsWindow"));
+    commentsEdit->setObjectName(QStringLiteral("commentsEdit"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    noCommentsButton->setObjectName(QStringLiteral("noCommentsButton"));
+    retranslate(texts);
     setFixedSize(289, 160);
 
-    Memo1->setGeometry(16, 16, 257, 97);
-    // Enter starts a new line in the memo; Tab moves on to the buttons.
-    Memo1->setTabChangesFocus(true);
-    Button1->setGeometry(46, 124, 95, 25);
-    Button2->setGeometry(148, 124, 95, 25);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    commentsEdit->setGeometry(16, 16, 257, 97);
+    // Enter starts a new line in the text field; Tab moves on to the buttons.
+    commentsEdit->setTabChangesFocus(true);
+    okButton->setGeometry(46, 124, 95, 25);
+    noCommentsButton->setGeometry(148, 124, 95, 25);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(noCommentsButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CommentsWindow::centreFirstButton()
+void CommentsWindow::retranslate(const UiTextTable &texts)
 {
-    Button1->move((width() - Button1->width()) / 2, Button1->y());
+    setWindowTitle(texts.string(UiText::CommentsCaption));
+    okButton->setText(texts.string(UiText::Ok));
+    noCommentsButton->setText(texts.string(UiText::NoComments));
+}
+
+void CommentsWindow::centreOkButton()
+{
+    okButton->move((width() - okButton->width()) / 2, okButton->y());
 }

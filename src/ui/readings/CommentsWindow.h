@@ -4,6 +4,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class UiTextTable;
 
 // The Comments dialog: takes the comments of a reading being saved and,
 // kept open beside the table, shows those of an opened one.
@@ -12,12 +13,14 @@ class CommentsWindow : public QDialog
     Q_OBJECT
 
 public:
-    explicit CommentsWindow(QWidget *parent = nullptr);
+    explicit CommentsWindow(const UiTextTable &texts, QWidget *parent = nullptr);
 
+    // Takes the caption and button texts of a newly chosen language.
+    void retranslate(const UiTextTable &texts);
     // With "No comments" hidden, OK moves to the middle.
-    void centreFirstButton();
+    void centreOkButton();
 
-    QPlainTextEdit *Memo1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    QPlainTextEdit *commentsEdit;
+    QPushButton *okButton;
+    QPushButton *noCommentsButton;
 };

@@ -1,37 +1,41 @@
 #include "ui/readings/ExtraCardWarning.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ExtraCardWarning::ExtraCardWarning(const QString &text, const QString &okText, QWidget *parent)
+ExtraCardWarning::ExtraCardWarning(const QString &message, const UiTextTable &texts,
+                                   QWidget *parent)
     : QDialog(parent)
-    , Label1(new QLabel(text, this))
-    , Button1(new QPushButton(okText, this))
+    , messageLabel(new QLabel(message, this))
 {
+    auto *okButton = new QPushButton(texts.string(UiText::Ok), this);
     setObjectName(QStringLiteral("ExtraCardWarning"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Button1->setObjectName(QStringLiteral("Button1"));
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    okButton->setObjectName(QStringLiteral("okButton"));
     setWindowTitle(QStringLiteral("Quillmoor"));
 
-    Label1->setWordWrap(true);
-    QFont font = Label1->font();
+    messageLabel->setWordWrap(true);
+    QFont font = messageLabel->font();
     font.setBold(true);
     font.setPixelSize(13);
-    Label1->setFont(font);
-    QPalette palette = Label1->palette();
+    messageLabel->setFont(font);
+    QPalette palette = messageLabel->palette();
     palette.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
-    Label1->setPalette(palette);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    messageLabel->setPalette(palette);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(okButton);
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(messageLabel);
     layout->addLayout(buttons);
     setFixedWidth(360);
 }

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
+class UiTextTable;
 
 // The warning shown when a reading needs a deck with the extra 79th card.
 class ExtraCardWarning : public QDialog
@@ -11,8 +11,8 @@ class ExtraCardWarning : public QDialog
     Q_OBJECT
 
 public:
-    ExtraCardWarning(const QString &text, const QString &okText, QWidget *parent = nullptr);
+    // `message` is the warning itself, as the reading it concerns words it.
+    ExtraCardWarning(const QString &message, const UiTextTable &texts, QWidget *parent = nullptr);
 
-    QLabel *Label1;
-    QPushButton *Button1;
+    QLabel *messageLabel;
 };

@@ -1,5 +1,8 @@
 #include "ui/spreads/SpreadChooser.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,59 +15,61 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonTop = 318;
 } // namespace
 
-SpreadChooser::SpreadChooser(const QStringList &names, const QString &current, const Texts &texts,
-                             QWidget *parent)
+SpreadChooser::SpreadChooser(const QStringList &names, const QString &current,
+                             const QString &caption, const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , ListBox1(new QListWidget(this))
-    , Button1(new QPushButton(texts.ok, this))
-    , Button2(new QPushButton(texts.cancel, this))
-    , Label1(new QLabel(texts.nothingFound, this))
+    , spreadList(new QListWidget(this))
+    , okButton(new QPushButton(texts.string(UiText::Ok), this))
+    , cancelButton(new QPushButton(texts.string(UiText::Cancel), this))
+    , noSpreadsLabel(new QLabel(texts.string(UiText::NoSpreadsFound) + QLatin1Char('\n') +
+                                    texts.string(UiText::NoSpreadsFoundHint),
+                                this))
 {
     setObjectName(QStringLiteral("SpreadChooser"));
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    setWindowTitle(texts.caption);
+    spreadList->setObjectName(QStringLiteral("spreadList"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    noSpreadsLabel->setObjectName(QStringLiteral("noSpreadsLabel"));
+    setWindowTitle(caption);
     setFixedSize(DialogWidth, DialogHeight);
 
-    ListBox1->setGeometry(16, 16, 249, 289);
-    Button1->setGeometry(56, ButtonTop, ButtonWidth, ButtonHeight);
-    Button2->setGeometry(150, ButtonTop, ButtonWidth, ButtonHeight);
-    Label1->setGeometry(16, 24, 200, 121);
-    Label1->setWordWrap(true);
-    QFont noticeFont = Label1->font();
+    spreadList->setGeometry(16, 16, 249, 289);
+    okButton->setGeometry(56, ButtonTop, ButtonWidth, ButtonHeight);
+    cancelButton->setGeometry(150, ButtonTop, ButtonWidth, ButtonHeight);
+    noSpreadsLabel->setGeometry(16, 24, 200, 121);
+    noSpreadsLabel->setWordWrap(true);
+    QFont noticeFont = noSpreadsLabel->font();
     noticeFont.setPixelSize(16);
-    Label1->setFont(noticeFont);
-    Label1->hide();
-    Button1->setDefault(true);
+    noSpreadsLabel->setFont(noticeFont);
+    noSpreadsLabel->hide();
+    okButton->setDefault(true);
 
     if (names.isEmpty()) {
-        Button2->hide();
-        ListBox1->hide();
-        Label1->show();
-        Button1->move((DialogWidth - ButtonWidth) / 2 - 6, ButtonTop);
-        Button1->setEnabled(true);
+        cancelButton->hide();
+        spreadList->hide();
+        noSpreadsLabel->show();
+        okButton->move((DialogWidth - ButtonWidth) / 2 - 6, ButtonTop);
+        okButton->setEnabled(true);
     } else {
-        ListBox1->addItems(names);
+        spreadList->addItems(names);
         const auto matches =
-            ListBox1->findItems(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            spreadList->findItems(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!matches.isEmpty())
-            ListBox1->setCurrentItem(matches.first());
-        Button1->setEnabled(ListBox1->currentItem() != nullptr);
+            spreadList->setCurrentItem(matches.first());
+        okButton->setEnabled(spreadList->currentItem() != nullptr);
     }
 
-    connect(ListBox1, &QListWidget::currentItemChanged, this,
-            [this](QListWidgetItem *item) { Button1->setEnabled(item != nullptr); });
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &SpreadChooser::Button1Click);
-    connect(Button1, &QPushButton::clicked, this, &SpreadChooser::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(spreadList, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem *item) { okButton->setEnabled(item != nullptr); });
+    connect(spreadList, &QListWidget::itemDoubleClicked, this, &SpreadChooser::acceptChoice);
+    connect(okButton, &QPushButton::clicked, this, &SpreadChooser::acceptChoice);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SpreadChooser::Button1Click()
+void SpreadChooser::acceptChoice()
 {
-    if (!ListBox1->isHidden()) {
-        const QListWidgetItem *item = ListBox1->currentItem();
+    if (!spreadList->isHidden()) {
+        const QListWidgetItem *item = spreadList->currentItem();
         if (!item)
             return;
         m_chosen = item->text();
