@@ -1,5 +1,6 @@
 #include "TableFixture.h"
 
+#include "core/cards/CardFaceCache.h"
 #include "ui/table/TableWindow.h"
 
 #include <QDir>
@@ -12,7 +13,9 @@ bool TableFixture::setUp()
     m_configDir = std::make_unique<QTemporaryDir>();
     if (!m_appDir->isValid() || !m_configDir->isValid())
         return false;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configDir->path());
+    m_settings = std::make_unique<QSettings>(m_configDir->filePath(QStringLiteral("Doded.conf")),
+                                             QSettings::IniFormat);
+    m_faces = std::make_unique<CardFaceCache>(m_appDir->path());
     interaction = ScriptedInteraction();
     copyLanguage(QStringLiteral("English"));
     return true;
@@ -58,14 +61,9 @@ void TableFixture::writeFile(const QString &relativePath, const QByteArray &byte
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QSettings TableFixture::storedSettings() const
-{
-    return QSettings(QStringLiteral("Orvandel"), QStringLiteral("Doded"));
-}
-
 std::unique_ptr<TableWindow> TableFixture::startTable()
 {
-    auto table = std::make_unique<TableWindow>(appDir(), interaction);
+    auto table = std::make_unique<TableWindow>(appDir(), *m_settings, interaction, *m_faces);
     table->show();
     if (!QTest::qWaitForWindowExposed(table.get()))
         return nullptr;

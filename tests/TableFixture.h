@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class CardFaceCache;
 class TableWindow;
 
 // A program folder and a settings store of a test's own, with the bundled
@@ -22,7 +23,8 @@ public:
     // Links the bundled decks into the program folder.
     void linkDecks();
     void writeFile(const QString &relativePath, const QByteArray &bytes);
-    QSettings storedSettings() const;
+    // The table's preferences as stored, for a test to look at or set up.
+    QSettings &storedSettings() { return *m_settings; }
     // Starts the table and waits until it is shown; null on failure.
     std::unique_ptr<TableWindow> startTable();
 
@@ -33,4 +35,6 @@ private:
     static QString bundledDataDir();
     std::unique_ptr<QTemporaryDir> m_appDir;
     std::unique_ptr<QTemporaryDir> m_configDir;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<CardFaceCache> m_faces;
 };

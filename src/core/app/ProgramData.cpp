@@ -13,7 +13,7 @@ ProgramData::ProgramData(const QString &appDir)
 
 QString ProgramData::uiText(int index) const
 {
-    return QString::fromLocal8Bit(m_uiTexts.text(index));
+    return m_uiTexts.string(index);
 }
 
 void ProgramData::scan(const Preferences &preferences)

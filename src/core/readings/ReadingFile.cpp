@@ -1,5 +1,6 @@
 #include "core/readings/ReadingFile.h"
 
+#include "core/engine/Deck.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
 

@@ -1,7 +1,9 @@
 #include "ui/cards/CardDetailWindow.h"
 
-#include "core/app/TableState.h"
-#include "core/cards/CardPicture.h"
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/cards/CardFaceCache.h"
+#include "core/cards/DetailLayout.h"
 #include "core/cards/MeaningText.h"
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
@@ -16,12 +18,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int PictureLeft = 24;
-constexpr int ContentTop = 80;
-constexpr int LabelTop = 12;
-constexpr int LabelHeight = 60;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
 const QColor CaptionBlue(0, 0, 255);
 
 // Meaning files keep the line breaks of the files the program ships; the
@@ -47,14 +43,16 @@ void makeBlue(QLabel *label, bool bold, int pixelSize)
 }
 } // namespace
 
-CardDetailWindow::CardDetailWindow(TableState &state, Interaction &interaction, int number,
-                                   bool reversed, const QByteArray &subtitle,
-                                   const UiTextTable &texts, QWidget *parent)
+CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &preferences,
+                                   CardFaceCache &faces, Interaction &interaction, int number,
+                                   bool reversed, const QByteArray &subtitle, QWidget *parent)
     : QDialog(parent)
     , m_panel(new QFrame(this))
-    , m_state(state)
+    , m_data(data)
+    , m_preferences(preferences)
+    , m_faces(faces)
     , m_interaction(interaction)
-    , m_texts(texts)
+    , m_texts(data.uiTexts())
     , m_number(number)
     , m_reversed(reversed)
 {
@@ -76,7 +74,7 @@ CardDetailWindow::CardDetailWindow(TableState &state, Interaction &interaction, 
     layOut();
     showPicture();
 
-    QString caption = QString::fromLocal8Bit(m_state.CardTitles[std::size_t(number)]);
+    QString caption = QString::fromLocal8Bit(m_data.cardTitles()[std::size_t(number)]);
     if (reversed)
         caption += QStringLiteral(" (") + m_texts.string(UiText::ReversedWord) + QLatin1Char(')');
     setWindowTitle(caption);
@@ -100,32 +98,31 @@ CardDetailWindow::CardDetailWindow(TableState &state, Interaction &interaction, 
 
 void CardDetailWindow::layOut()
 {
-    const int width = m_state.DetailWidth;
-    const int height = m_state.DetailHeight;
+    const QSize window(m_preferences.detailWidth, m_preferences.detailHeight);
+    const DetailLayout layout(window, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
+                              QSize(m_preferences.memoWidth, m_preferences.memoHeight));
     // The stored size is the window's own, without the frame the desktop
     // adds, so it matches what the image settings dialog measures.
-    setFixedSize(width, height);
-    m_panel->setGeometry(0, 0, width, height);
-    const int subtitleLeft = width - 254;
-    titleLabel->setGeometry(PictureLeft, LabelTop, subtitleLeft - PictureLeft - 12, LabelHeight);
-    subtitleLabel->setGeometry(subtitleLeft, LabelTop, 254 - 29, LabelHeight);
-    pictureLabel->setGeometry(PictureLeft, ContentTop, m_state.CardWidth, m_state.CardHeight);
-    meaningEdit->setGeometry(width - m_state.MemoWidth - 29, ContentTop, m_state.MemoWidth,
-                             m_state.MemoHeight);
-    closeButton->setGeometry(width - 222, height - 70, ButtonWidth, ButtonHeight);
-    saveButton->setGeometry(width - 126, height - 70, ButtonWidth, ButtonHeight);
+    setFixedSize(window);
+    m_panel->setGeometry(rect());
+    titleLabel->setGeometry(layout.titleRect());
+    subtitleLabel->setGeometry(layout.subtitleRect());
+    pictureLabel->setGeometry(layout.pictureRect());
+    meaningEdit->setGeometry(layout.meaningRect());
+    closeButton->setGeometry(layout.leftButtonRect());
+    saveButton->setGeometry(layout.rightButtonRect());
 }
 
 void CardDetailWindow::showPicture()
 {
-    QImage picture = CardPicture::load(m_state.AppDir, m_state.DeckName, m_number, false);
+    QImage picture = m_faces.face(m_preferences.deckName, m_number, false);
     if (picture.isNull())
         return;
     const PictureBox::Fit fit =
-        PictureBox::fit(picture.size(), QSize(m_state.CardWidth, m_state.CardHeight),
-                        m_state.KeepActual, m_state.KeepStraight, m_reversed);
+        PictureBox::fit(picture.size(), QSize(m_preferences.cardWidth, m_preferences.cardHeight),
+                        m_preferences.keepActual, m_preferences.keepStraight, m_reversed);
     if (fit.turned)
-        picture = CardPicture::turned(picture);
+        picture = m_faces.face(m_preferences.deckName, m_number, true);
     pictureLabel->resize(fit.box);
     pictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureLabel->setScaledContents(fit.stretched);
@@ -134,7 +131,7 @@ void CardDetailWindow::showPicture()
 
 MeaningText::Source CardDetailWindow::meaningSource() const
 {
-    return {m_state.AppDir, m_state.DeckName, m_state.Language, m_number, m_reversed};
+    return {m_data.appDir(), m_preferences.deckName, m_preferences.language, m_number, m_reversed};
 }
 
 void CardDetailWindow::meaningEdited()
@@ -148,17 +145,17 @@ void CardDetailWindow::meaningEdited()
 bool CardDetailWindow::saveMeaning()
 {
     MeaningSaveDialog choice(m_texts, this);
-    choice.load({m_state.SaveWithDeck, m_state.SaveAsDefault});
+    choice.load({m_preferences.saveWithDeck, m_preferences.saveAsDefault});
     if (m_interaction.execDialog(choice) == QDialog::Accepted) {
         const MeaningSaveDialog::Choice chosen = choice.save();
-        m_state.SaveWithDeck = chosen.withDeck;
-        m_state.SaveAsDefault = chosen.asDefault;
+        m_preferences.saveWithDeck = chosen.withDeck;
+        m_preferences.saveAsDefault = chosen.asDefault;
     }
 
     const QString text = meaningEdit->toPlainText();
     QString error;
-    if (!MeaningText::save(meaningSource(), fileBytes(text), m_state.SaveWithDeck,
-                           m_state.SaveAsDefault, &error)) {
+    if (!MeaningText::save(meaningSource(), fileBytes(text), m_preferences.saveWithDeck,
+                           m_preferences.saveAsDefault, &error)) {
         m_interaction.showMessage(this, error);
         return false;
     }

@@ -8,7 +8,9 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class UiTextTable;
-struct TableState;
+class CardFaceCache;
+class ProgramData;
+struct Preferences;
 
 namespace MeaningText {
 struct Source;
@@ -23,11 +25,11 @@ class CardDetailWindow : public QDialog
 
 public:
     // `number` must be a card number (0 to 78). The layout, the display
-    // options and the save choices come from `state`; it and `texts` must
-    // outlive the window.
-    CardDetailWindow(TableState &state, Interaction &interaction, int number, bool reversed,
-                     const QByteArray &subtitle, const UiTextTable &texts,
-                     QWidget *parent = nullptr);
+    // options and the save choices come from `preferences`; the parts passed
+    // in must outlive the window.
+    CardDetailWindow(const ProgramData &data, Preferences &preferences, CardFaceCache &faces,
+                     Interaction &interaction, int number, bool reversed,
+                     const QByteArray &subtitle, QWidget *parent = nullptr);
 
     // The meaning text was edited since it was loaded or saved. It stays
     // edited until saved, even when the edit is undone.
@@ -57,7 +59,9 @@ private:
     MeaningText::Source meaningSource() const;
 
     QFrame *m_panel;
-    TableState &m_state;
+    const ProgramData &m_data;
+    Preferences &m_preferences;
+    CardFaceCache &m_faces;
     Interaction &m_interaction;
     const UiTextTable &m_texts;
     const int m_number;

@@ -1,6 +1,7 @@
 #include "ui/cards/ImageSettingsDialog.h"
 
-#include "core/app/TableState.h"
+#include "core/app/Preferences.h"
+#include "core/cards/DetailLayout.h"
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
@@ -13,23 +14,16 @@
 #include <QPushButton>
 
 namespace {
-constexpr int PreviewLeft = 24;
-constexpr int PreviewTop = 80;
 constexpr int PanelTop = 88;
-// The distance from the panel's right edge to the dialog's, as in the detail
-// window.
-constexpr int PanelRightGap = 29;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
 constexpr int EditTop = 46;
 constexpr int EditWidth = 50;
 constexpr int EditHeight = 22;
 } // namespace
 
-ImageSettingsDialog::ImageSettingsDialog(TableState &state, Interaction &interaction,
+ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &interaction,
                                          const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_preferences(preferences)
     , m_interaction(interaction)
     , m_texts(texts)
 {
@@ -61,18 +55,18 @@ ImageSettingsDialog::ImageSettingsDialog(TableState &state, Interaction &interac
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     setWindowTitle(texts.string(UiText::ImageSettingsCaption));
 
-    keepStraightCheck->setChecked(m_state.KeepStraight);
-    keepActualSizeCheck->setChecked(m_state.KeepActual);
-    widthEdit->setText(QString::number(m_state.CardWidth));
-    heightEdit->setText(QString::number(m_state.CardHeight));
+    keepStraightCheck->setChecked(m_preferences.keepStraight);
+    keepActualSizeCheck->setChecked(m_preferences.keepActual);
+    widthEdit->setText(QString::number(m_preferences.cardWidth));
+    heightEdit->setText(QString::number(m_preferences.cardHeight));
 
     m_instructionLabel->setWordWrap(true);
-    m_instructionLabel->setGeometry(24, 6, m_state.DetailWidth - 48, 36);
+    m_instructionLabel->setGeometry(24, 6, m_preferences.detailWidth - 48, 36);
     widthLabel->setGeometry(24, EditTop, 50, EditHeight);
     widthEdit->setGeometry(76, EditTop, EditWidth, EditHeight);
     heightLabel->setGeometry(140, EditTop, 50, EditHeight);
     heightEdit->setGeometry(192, EditTop, EditWidth, EditHeight);
-    applyButton->setGeometry(256, EditTop - 1, ButtonWidth, ButtonHeight);
+    applyButton->setGeometry(QRect(QPoint(256, EditTop - 1), DetailLayout::ButtonSize));
     applyButton->setDefault(true);
 
     // The preview stands for the picture: white with a thin black border.
@@ -83,15 +77,15 @@ ImageSettingsDialog::ImageSettingsDialog(TableState &state, Interaction &interac
     previewColours.setColor(QPalette::WindowText, Qt::black);
     previewFrame->setPalette(previewColours);
     previewFrame->setAutoFillBackground(true);
-    previewFrame->setGeometry(PreviewLeft, PreviewTop, m_state.CardWidth, m_state.CardHeight);
+    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop, m_preferences.cardWidth, m_preferences.cardHeight);
 
     textFieldPanel->setMinimumDragSize(QSize(0, 0));
-    textFieldPanel->setGeometry(m_state.DetailWidth - m_state.MemoWidth - PanelRightGap, PanelTop,
-                                m_state.MemoWidth, m_state.MemoHeight);
+    textFieldPanel->setGeometry(m_preferences.detailWidth - m_preferences.memoWidth - DetailLayout::MeaningRightGap, PanelTop,
+                                m_preferences.memoWidth, m_preferences.memoHeight);
     for (QCheckBox *box : {keepStraightCheck, keepActualSizeCheck})
         box->resize(200, 20);
 
-    resize(m_state.DetailWidth, m_state.DetailHeight);
+    resize(m_preferences.detailWidth, m_preferences.detailHeight);
     layOutControls();
 
     connect(applyButton, &QPushButton::clicked, this, &ImageSettingsDialog::applyPictureSize);
@@ -114,14 +108,15 @@ void ImageSettingsDialog::layOutControls()
     m_instructionLabel->resize(w - 48, m_instructionLabel->height());
     keepStraightCheck->move(w - 214, h - 130);
     keepActualSizeCheck->move(w - 214, h - 100);
-    cancelButton->setGeometry(w - 126, h - 70, ButtonWidth, ButtonHeight);
-    saveButton->setGeometry(w - 222, h - 70, ButtonWidth, ButtonHeight);
-    textFieldPanel->move(w - textFieldPanel->width() - PanelRightGap, textFieldPanel->y());
+    const DetailLayout layout(size(), previewFrame->size(), textFieldPanel->size());
+    saveButton->setGeometry(layout.leftButtonRect());
+    cancelButton->setGeometry(layout.rightButtonRect());
+    textFieldPanel->move(w - textFieldPanel->width() - DetailLayout::MeaningRightGap, textFieldPanel->y());
 }
 
 void ImageSettingsDialog::keepPanelAtRightEdge()
 {
-    textFieldPanel->move(width() - textFieldPanel->width() - PanelRightGap, PanelTop);
+    textFieldPanel->move(width() - textFieldPanel->width() - DetailLayout::MeaningRightGap, PanelTop);
 }
 
 void ImageSettingsDialog::applyPictureSize()
@@ -133,18 +128,18 @@ void ImageSettingsDialog::applyPictureSize()
         m_interaction.showMessage(this, m_texts.string(UiText::SizeNotWholeNumber));
         return;
     }
-    previewFrame->setGeometry(PreviewLeft, PreviewTop, previewWidth, previewHeight);
+    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop, previewWidth, previewHeight);
 }
 
 void ImageSettingsDialog::saveSettings()
 {
-    m_state.CardWidth = previewFrame->width();
-    m_state.CardHeight = previewFrame->height();
-    m_state.DetailWidth = width();
-    m_state.DetailHeight = height();
-    m_state.KeepStraight = keepStraightCheck->isChecked();
-    m_state.KeepActual = keepActualSizeCheck->isChecked();
-    m_state.MemoWidth = textFieldPanel->width();
-    m_state.MemoHeight = textFieldPanel->height();
+    m_preferences.cardWidth = previewFrame->width();
+    m_preferences.cardHeight = previewFrame->height();
+    m_preferences.detailWidth = width();
+    m_preferences.detailHeight = height();
+    m_preferences.keepStraight = keepStraightCheck->isChecked();
+    m_preferences.keepActual = keepActualSizeCheck->isChecked();
+    m_preferences.memoWidth = textFieldPanel->width();
+    m_preferences.memoHeight = textFieldPanel->height();
     accept();
 }

@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class ResizablePanel;
 class UiTextTable;
-struct TableState;
+struct Preferences;
 
 // The image settings dialog: a mock-up of the card detail window in which
 // the user sets the picture size by number, the window size by resizing the
@@ -21,8 +21,8 @@ class ImageSettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    // `state` must outlive the dialog; it changes only on Save.
-    ImageSettingsDialog(TableState &state, Interaction &interaction, const UiTextTable &texts,
+    // `preferences` must outlive the dialog; they change only on Save.
+    ImageSettingsDialog(Preferences &preferences, Interaction &interaction, const UiTextTable &texts,
                         QWidget *parent = nullptr);
 
     QLineEdit *widthEdit;
@@ -47,7 +47,7 @@ private:
     void saveSettings();
 
     QLabel *m_instructionLabel;
-    TableState &m_state;
+    Preferences &m_preferences;
     Interaction &m_interaction;
     const UiTextTable &m_texts;
 };
