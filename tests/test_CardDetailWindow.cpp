@@ -2,7 +2,9 @@
 // text, the rule that an edit counts until saved, the close question, and
 // where Save writes, including a write that fails.
 #include "ScriptedInteraction.h"
-#include "core/app/TableState.h"
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/cards/CardFaceCache.h"
 #include "ui/cards/CardDetailWindow.h"
 #include "ui/cards/MeaningSaveDialog.h"
 
@@ -36,7 +38,9 @@ private:
     void expectSaveChoice(bool withDeck, bool asDefault);
 
     std::unique_ptr<QTemporaryDir> m_appDir;
-    TableState m_state;
+    Preferences m_preferences;
+    std::unique_ptr<ProgramData> m_data;
+    std::unique_ptr<CardFaceCache> m_faces;
     ScriptedInteraction m_interaction;
 };
 
@@ -46,15 +50,21 @@ void TestCardDetailWindow::init()
     QVERIFY(m_appDir->isValid());
     QVERIFY(QDir(m_appDir->path()).mkpath(QStringLiteral("Pics/Deck")));
     m_interaction = ScriptedInteraction();
-    m_state = TableState();
-    m_state.AppDir = m_appDir->path();
-    m_state.DeckName = QStringLiteral("Deck");
-    m_state.Language = QStringLiteral("Testish");
-    QList<QByteArray> texts;
+    m_preferences = Preferences();
+    m_preferences.deckName = QStringLiteral("Deck");
+    m_preferences.language = QStringLiteral("Testish");
+    QByteArray texts;
     for (int i = 0; i < 139; ++i)
-        texts << "T" + QByteArray::number(i);
-    m_state.UiTexts.replace(texts);
-    m_state.CardTitles[12] = "Card twelve";
+        texts += "T" + QByteArray::number(i) + "\r\n";
+    writeFile(QStringLiteral("Langs/Testish/List.lng"), texts);
+    // The card list has two lines each for cards 8 and 11, so card 12 is on line 14.
+    QByteArray titles;
+    for (int line = 0; line < 90; ++line)
+        titles += (line == 14 ? QByteArray("Card twelve") : "C" + QByteArray::number(line)) + "\r\n";
+    writeFile(QStringLiteral("Langs/Testish/Cards.lng"), titles);
+    m_data = std::make_unique<ProgramData>(m_appDir->path());
+    m_data->loadLanguage(m_preferences);
+    m_faces = std::make_unique<CardFaceCache>(m_appDir->path());
     writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "line one\r\nline two");
     writeFile(QStringLiteral("Langs/English/Texts/12r.txt"), "reversed one\r\nreversed two");
 }
@@ -75,8 +85,8 @@ void TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArr
 
 std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
 {
-    auto window = std::make_unique<CardDetailWindow>(m_state, m_interaction, number, reversed,
-                                                     QByteArray("The outcome"), m_state.UiTexts);
+    auto window = std::make_unique<CardDetailWindow>(
+        *m_data, m_preferences, *m_faces, m_interaction, number, reversed, QByteArray("The outcome"));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
@@ -98,10 +108,10 @@ void TestCardDetailWindow::opensWithLayoutTitlePictureAndText()
     picture.fill(Qt::white);
     QPainter(&picture).fillRect(0, 0, 100, 100, Qt::black);
     QVERIFY(picture.save(path(QStringLiteral("Pics/Deck/12.jpg")), "JPG", 95));
-    m_state.DetailWidth = 600;
-    m_state.DetailHeight = 500;
-    m_state.KeepActual = false;
-    m_state.KeepStraight = true;
+    m_preferences.detailWidth = 600;
+    m_preferences.detailHeight = 500;
+    m_preferences.keepActual = false;
+    m_preferences.keepStraight = true;
 
     auto window = openWindow(12, true);
     QVERIFY(window);
@@ -170,8 +180,8 @@ void TestCardDetailWindow::saveWithNothingCheckedWritesNothing()
     QTest::mouseClick(window->saveButton, Qt::LeftButton);
 
     QVERIFY(offeredDeck);
-    QVERIFY(!m_state.SaveWithDeck);
-    QVERIFY(!m_state.SaveAsDefault);
+    QVERIFY(!m_preferences.saveWithDeck);
+    QVERIFY(!m_preferences.saveAsDefault);
     QVERIFY(!window->isModified());
     QVERIFY(!window->saveButton->isEnabled());
     QCOMPARE(window->savedText(), window->meaningEdit->toPlainText());
@@ -187,8 +197,8 @@ void TestCardDetailWindow::saveWithNothingCheckedWritesNothing()
 
 void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
 {
-    m_state.SaveWithDeck = false;
-    m_state.SaveAsDefault = true;
+    m_preferences.saveWithDeck = false;
+    m_preferences.saveAsDefault = true;
     auto window = openWindow(12, true);
     QVERIFY(window);
     QTest::keyClick(window->meaningEdit, Qt::Key_Home);
@@ -204,7 +214,7 @@ void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
     window->close();
     QVERIFY(!window->isVisible());
     QCOMPARE(m_interaction.questions.size(), 1);
-    QVERIFY(!m_state.SaveWithDeck);
+    QVERIFY(!m_preferences.saveWithDeck);
     QFile english(path(QStringLiteral("Langs/English/Texts/12r.txt")));
     QVERIFY(english.open(QIODevice::ReadOnly));
     QCOMPARE(english.readAll(), QByteArray("new reversed one\r\nreversed two"));
@@ -216,7 +226,7 @@ void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
 {
     // The deck has no folder, so neither its picture nor its text can be found
     // or written.
-    m_state.DeckName = QStringLiteral("Gone");
+    m_preferences.deckName = QStringLiteral("Gone");
     auto window = openWindow(12, false);
     QVERIFY(window);
     QVERIFY(window->pictureLabel->pixmap().isNull());

@@ -2,7 +2,8 @@
 // refuses sizes that are not whole numbers, keeps the text field's panel at
 // the right edge, and hands its values to the table only on Save.
 #include "ScriptedInteraction.h"
-#include "core/app/TableState.h"
+#include "core/app/Preferences.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/cards/ImageSettingsDialog.h"
 #include "ui/cards/ResizablePanel.h"
 
@@ -26,18 +27,19 @@ private slots:
 private:
     std::unique_ptr<ImageSettingsDialog> openDialog();
 
-    TableState m_state;
+    Preferences m_preferences;
+    UiTextTable m_texts;
     ScriptedInteraction m_interaction;
 };
 
 void TestImageSettingsDialog::init()
 {
     m_interaction = ScriptedInteraction();
-    m_state = TableState();
+    m_preferences = Preferences();
     QList<QByteArray> texts;
     for (int i = 0; i < 139; ++i)
         texts << "T" + QByteArray::number(i);
-    m_state.UiTexts.replace(texts);
+    m_texts.replace(texts);
 }
 
 void TestImageSettingsDialog::cleanup()
@@ -48,7 +50,7 @@ void TestImageSettingsDialog::cleanup()
 
 std::unique_ptr<ImageSettingsDialog> TestImageSettingsDialog::openDialog()
 {
-    auto dialog = std::make_unique<ImageSettingsDialog>(m_state, m_interaction, m_state.UiTexts);
+    auto dialog = std::make_unique<ImageSettingsDialog>(m_preferences, m_interaction, m_texts);
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
         return nullptr;
@@ -57,8 +59,8 @@ std::unique_ptr<ImageSettingsDialog> TestImageSettingsDialog::openDialog()
 
 void TestImageSettingsDialog::opensWithStateAndFollowsResizing()
 {
-    m_state.KeepStraight = true;
-    m_state.KeepActual = false;
+    m_preferences.keepStraight = true;
+    m_preferences.keepActual = false;
     auto dialog = openDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("T46"));
@@ -129,19 +131,19 @@ void TestImageSettingsDialog::saveCopiesEverythingBack()
     QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
 
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(QSize(m_state.CardWidth, m_state.CardHeight), QSize(150, 220));
-    QCOMPARE(QSize(m_state.DetailWidth, m_state.DetailHeight), QSize(610, 505));
-    QCOMPARE(QSize(m_state.MemoWidth, m_state.MemoHeight), QSize(180, 200));
-    QVERIFY(m_state.KeepStraight);
-    QVERIFY(!m_state.KeepActual);
+    QCOMPARE(QSize(m_preferences.cardWidth, m_preferences.cardHeight), QSize(150, 220));
+    QCOMPARE(QSize(m_preferences.detailWidth, m_preferences.detailHeight), QSize(610, 505));
+    QCOMPARE(QSize(m_preferences.memoWidth, m_preferences.memoHeight), QSize(180, 200));
+    QVERIFY(m_preferences.keepStraight);
+    QVERIFY(!m_preferences.keepActual);
 }
 
 void TestImageSettingsDialog::cancelChangesNothing()
 {
-    const TableState before = m_state;
-    const auto sizes = [](const TableState &state) {
-        return QList<int>{state.CardWidth, state.CardHeight, state.DetailWidth,  state.DetailHeight,
-                          state.MemoWidth, state.MemoHeight, state.KeepStraight, state.KeepActual};
+    const Preferences before = m_preferences;
+    const auto sizes = [](const Preferences &state) {
+        return QList<int>{state.cardWidth, state.cardHeight, state.detailWidth,  state.detailHeight,
+                          state.memoWidth, state.memoHeight, state.keepStraight, state.keepActual};
     };
     const auto changeEverything = [](ImageSettingsDialog &dialog) {
         dialog.widthEdit->setText(QStringLiteral("120"));
@@ -158,14 +160,14 @@ void TestImageSettingsDialog::cancelChangesNothing()
     QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QCOMPARE(sizes(m_state), sizes(before));
+    QCOMPARE(sizes(m_preferences), sizes(before));
 
     dialog = openDialog();
     QVERIFY(dialog);
     changeEverything(*dialog);
     QTest::keyClick(dialog->heightEdit, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(sizes(m_state), sizes(before));
+    QCOMPARE(sizes(m_preferences), sizes(before));
 }
 
 QTEST_MAIN(TestImageSettingsDialog)

@@ -1,29 +1,36 @@
 // Checks the reading file: the bytes written, reading them back in both
 // formats, and refusing damaged files whole.
-#include "core/app/TableState.h"
+#include "core/engine/Deck.h"
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
+#include "core/util/RandomGenerator.h"
 
 #include <QLocale>
 #include <QtTest>
 
 namespace {
 
-// A finished reading on a table with `deckSize` cards dealt from a fixed
-// seed, `positions` of them drawn into the spread.
-TableState finishedTable(int deckSize, int positions)
+// A finished reading of `deckSize` cards dealt from a fixed seed, the
+// last `positions` of them laid in the spread, and the deal it came from.
+struct FinishedReading
 {
-    TableState table;
-    table.SpreadName = QStringLiteral("Question");
-    table.DeckSize = deckSize;
-    table.Random.setSeedSource([] { return 20051231u; });
-    Deck::SetCards(table.Cards, deckSize, deckSize % 2 == 1, true, 1024, table.Random);
-    table.spread.PositionCount = positions;
+    Deck::Slots cards;
+    ReadingFile file;
+};
+
+FinishedReading finishedReading(int deckSize, int positions, const QByteArray &comments)
+{
+    FinishedReading reading;
+    RandomGenerator random;
+    random.setSeedSource([] { return 20051231u; });
+    Deck::SetCards(reading.cards, deckSize, deckSize % 2 == 1, true, 1024, random);
+    reading.file.SpreadName = "Question";
+    for (int slot = 0; slot < deckSize; ++slot)
+        reading.file.Cards.append({reading.cards[slot].Number, reading.cards[slot].Reversed != 0});
     for (int i = 0; i < positions; ++i)
-        table.spread.CardAt[i] = qint32(table.Cards[deckSize - 1 - i].Number);
-    table.DeckFanned = true;
-    table.DrawnCount = positions;
-    return table;
+        reading.file.Positions.append(reading.cards[deckSize - 1 - i].Number);
+    reading.file.Comments = comments;
+    return reading;
 }
 
 } // namespace
@@ -59,9 +66,8 @@ void TestReadingFile::savedReadingComesBack()
 {
     QFETCH(int, deckSize);
     QFETCH(QByteArray, comments);
-    const TableState table = finishedTable(deckSize, 10);
-    QVERIFY(ReadingFile::isComplete(table));
-    const ReadingFile saved = ReadingFile::fromTable(table, comments);
+    const FinishedReading finished = finishedReading(deckSize, 10, comments);
+    const ReadingFile &saved = finished.file;
 
     ReadingFile read;
     QCOMPARE(read.parse(saved.write(), 10), ReadingFile::ParseResult::Ok);
@@ -70,14 +76,14 @@ void TestReadingFile::savedReadingComesBack()
     QCOMPARE(read.Cards.size(), deckSize);
     int reversed = 0;
     for (int slot = 0; slot < deckSize; ++slot) {
-        QCOMPARE(read.Cards[slot].Number, table.Cards[slot].Number);
-        QCOMPARE(read.Cards[slot].Reversed, table.Cards[slot].Reversed != 0);
+        QCOMPARE(read.Cards[slot].Number, finished.cards[slot].Number);
+        QCOMPARE(read.Cards[slot].Reversed, finished.cards[slot].Reversed != 0);
         reversed += read.Cards[slot].Reversed ? 1 : 0;
     }
     QVERIFY(reversed > 0 && reversed < deckSize);
     QCOMPARE(read.Positions.size(), 10);
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(read.Positions[i], quint32(table.spread.CardAt[i]));
+        QCOMPARE(read.Positions[i], finished.cards[deckSize - 1 - i].Number);
     QCOMPARE(read.Comments, comments);
 }
 
@@ -161,7 +167,7 @@ void TestReadingFile::refusesDamagedFiles()
 void TestReadingFile::everyCutBeforeTheCommentsIsRefused()
 {
     const QByteArray comments = "end";
-    const QByteArray bytes = ReadingFile::fromTable(finishedTable(79, 5), comments).write();
+    const QByteArray bytes = finishedReading(79, 5, comments).file.write();
     // Cut after the last position line's CR, the file is still whole.
     const int whole = int(bytes.size() - comments.size() - 1);
     for (int length = 1; length < bytes.size(); ++length) {

@@ -1,8 +1,8 @@
 // Checks what opening a reading file decides before the table changes: the
 // spread, the deck size, the slot of every position card, and that no file,
 // however damaged, gets past the checks with an out-of-range slot.
-#include "core/app/TableState.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingOpenPlan.h"
 #include "core/spreads/Spread.h"
 #include "core/util/Misc.h"
@@ -61,16 +61,16 @@ private slots:
 private:
     void saveSpread(const QString &name, int positions);
     std::unique_ptr<QTemporaryDir> m_dir;
-    TableState m_table;
+    ReadingOpenPlan::Context m_table;
 };
 
 void TestReadingOpenPlan::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
-    m_table = TableState();
-    m_table.AppDir = m_dir->path();
-    m_table.SpreadNames = {QStringLiteral("Celtic"), QStringLiteral("Question")};
+    m_table = ReadingOpenPlan::Context();
+    m_table.appDir = m_dir->path();
+    m_table.spreadNames = {QStringLiteral("Celtic"), QStringLiteral("Question")};
     saveSpread(QStringLiteral("Question"), 3);
 }
 
@@ -104,8 +104,8 @@ void TestReadingOpenPlan::deckFollowsTheReading()
     QFETCH(bool, majorOnly);
     QFETCH(bool, deck79);
     QFETCH(int, deckSize);
-    m_table.MajorOnly = majorOnly;
-    m_table.Deck79 = deck79;
+    m_table.majorOnly = majorOnly;
+    m_table.deck79 = deck79;
     const QList<ReadingFile::DeckCard> lines = deckLines(lineCount);
     const QList<quint32> positions = {lines[0].Number, lines[1].Number,
                                       lines[lineCount - 1].Number};
@@ -229,7 +229,7 @@ void TestReadingOpenPlan::refusesWhatCannotBeLaid_data()
 void TestReadingOpenPlan::refusesWhatCannotBeLaid()
 {
     QFETCH(QByteArray, bytes);
-    m_table.Deck79 = true;
+    m_table.deck79 = true;
     const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
     QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Unreadable);
     QCOMPARE(plan.message(UiTextTable()), QStringLiteral("Could not read from file."));
@@ -271,8 +271,8 @@ void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
             for (int i = random.bounded(300); i > 0; --i)
                 bytes.append(char(random.bounded(256)));
         }
-        m_table.Deck79 = random.bounded(2);
-        m_table.MajorOnly = random.bounded(2);
+        m_table.deck79 = random.bounded(2);
+        m_table.majorOnly = random.bounded(2);
         const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
         if (plan.Result != ReadingOpenPlan::Outcome::Ready)
             continue;
