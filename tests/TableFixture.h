@@ -1,13 +1,13 @@
 #pragma once
 
 #include "ScriptedInteraction.h"
+#include "core/cards/CardFaceCache.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
 
-class CardFaceCache;
 class TableWindow;
 
 // A program folder and a settings store of a test's own, with the bundled

@@ -60,7 +60,8 @@ void TestCardDetailWindow::init()
     // The card list has two lines each for cards 8 and 11, so card 12 is on line 14.
     QByteArray titles;
     for (int line = 0; line < 90; ++line)
-        titles += (line == 14 ? QByteArray("Card twelve") : "C" + QByteArray::number(line)) + "\r\n";
+        titles +=
+            (line == 14 ? QByteArray("Card twelve") : "C" + QByteArray::number(line)) + "\r\n";
     writeFile(QStringLiteral("Langs/Testish/Cards.lng"), titles);
     m_data = std::make_unique<ProgramData>(m_appDir->path());
     m_data->loadLanguage(m_preferences);
@@ -85,8 +86,9 @@ void TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArr
 
 std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
 {
-    auto window = std::make_unique<CardDetailWindow>(
-        *m_data, m_preferences, *m_faces, m_interaction, number, reversed, QByteArray("The outcome"));
+    auto window =
+        std::make_unique<CardDetailWindow>(*m_data, m_preferences, *m_faces, m_interaction, number,
+                                           reversed, QByteArray("The outcome"));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;

@@ -6,7 +6,8 @@
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/table/CardImage.h"
-#include "ui/table/TableCanvas.h"
+#include "ui/table/DeckView.h"
+#include "ui/table/SpreadView.h"
 #include "ui/table/TableWindow.h"
 
 #include <QAction>
@@ -20,7 +21,25 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestTableFrm : public QObject
+namespace {
+
+// The table's part called `name`; the test fails when it is missing.
+template <typename T> T *part(TableWindow &table, const char *name)
+{
+    T *found = table.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("The table has no %s", name);
+    return found;
+}
+
+QAction *action(TableWindow &table, const char *name)
+{
+    return part<QAction>(table, name);
+}
+
+} // namespace
+
+class TestTableWindow : public QObject
 {
     Q_OBJECT
 
@@ -45,61 +64,65 @@ private:
     {
         m_fixture.writeFile(relativePath, bytes);
     }
-    QSettings storedSettings() const { return m_fixture.storedSettings(); }
+    QSettings &storedSettings() { return m_fixture.storedSettings(); }
     QString appDir() const { return m_fixture.appDir(); }
 
     TableFixture m_fixture;
     ScriptedInteraction &m_interaction = m_fixture.interaction;
 };
 
-void TestTableFrm::init()
+void TestTableWindow::init()
 {
     QVERIFY(m_fixture.setUp());
 }
 
-void TestTableFrm::cleanup()
+void TestTableWindow::cleanup()
 {
     QVERIFY2(m_interaction.problems().isEmpty(),
              qPrintable(m_interaction.problems().join(QLatin1Char('\n'))));
 }
 
-void TestTableFrm::firstStartShowsTheTable()
+void TestTableWindow::firstStartShowsTheTable()
 {
     auto table = startTable();
     QVERIFY(table);
     QCOMPARE(table->windowTitle(), QStringLiteral("Quillmoor"));
     for (const char *folder : {"Music", "Saved", "Temp"})
         QVERIFY2(QFileInfo(appDir() + QLatin1Char('/') + QLatin1String(folder)).isDir(), folder);
-    QCOMPARE(table->ReadingsDir, appDir() + QStringLiteral("/Saved/"));
-    QCOMPARE(table->DeckSize, 78);
-    QVERIFY(!table->Deck79);
-    QCOMPARE(table->CardTitles[0], QByteArray("0. The Fool"));
-    QCOMPARE(table->CardTitles[8], QByteArray("VIII. Justice"));
-    QCOMPARE(table->CardTitles[32], QByteArray("Page of Wands"));
-    QVERIFY(!table->ReportComments.isEmpty());
+    QCOMPARE(table->programData().readingsDir(), appDir() + QStringLiteral("/Saved/"));
+    QVERIFY(!table->programData().deck79());
+    QCOMPARE(table->programData().cardTitles()[0], QByteArray("0. The Fool"));
+    QCOMPARE(table->programData().cardTitles()[8], QByteArray("VIII. Justice"));
+    QCOMPARE(table->programData().cardTitles()[32], QByteArray("Page of Wands"));
 
     // The spread area and the left panel wait hidden for the first spread.
-    const QRect client = table->Canvas->rect();
-    QCOMPARE(table->TableRect, QRect(150, 200, client.width() - 150, client.height() - 200));
-    QCOMPARE(table->Label2->geometry(), QRect(10, 270, 118, client.height() - 270));
+    const QRect client = part<DeckView>(*table, "deckView")->rect();
+    QCOMPARE(part<SpreadView>(*table, "spreadView")->geometry(),
+             QRect(150, 200, client.width() - 150, client.height() - 200));
+    QCOMPARE(part<QLabel>(*table, "promptLabel")->geometry(),
+             QRect(10, 270, 118, client.height() - 270));
     for (QWidget *hidden : std::initializer_list<QWidget *>{
-             table->ScrollBox1, table->Panel1, table->Panel2, table->Label1, table->Label2,
-             table->SpeedButton1, table->SpeedButton2, table->SpeedButton3, table->ExtraCardImage})
+             part<SpreadView>(*table, "spreadView"), part<QFrame>(*table, "horizontalRule"),
+             part<QFrame>(*table, "verticalRule"), part<QLabel>(*table, "spreadNameLabel"),
+             part<QLabel>(*table, "promptLabel"), part<QPushButton>(*table, "shuffleButton"),
+             part<QPushButton>(*table, "stopButton"), part<QPushButton>(*table, "cutButton"),
+             part<CardImage>(*table, "extraCardImage")})
         QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-    QVERIFY(table->Label4->isVisible());
-    QCOMPARE(table->Label4->text(), QString());
-    QCOMPARE(table->Label4->geometry(), QRect(table->width() - 240, 10, 220, 24));
-    QCOMPARE(table->SpeedButton1->pos(), QPoint(table->width() / 2 - 91, table->height() - 120));
-    QVERIFY(table->commentsWindow->isHidden());
-    QVERIFY(table->commentsWindow->noCommentsButton->isHidden());
-    QVERIFY(table->findChild<QWidget *>(QStringLiteral("ExtentMarker")));
+    QVERIFY(part<QLabel>(*table, "optionNotice")->isVisible());
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->geometry(),
+             QRect(table->width() - 240, 10, 220, 24));
+    QCOMPARE(part<QPushButton>(*table, "shuffleButton")->pos(),
+             QPoint(table->width() / 2 - 91, table->height() - 120));
+    QVERIFY(part<CommentsWindow>(*table, "openedCommentsWindow")->isHidden());
+    QVERIFY(part<CommentsWindow>(*table, "openedCommentsWindow")->noCommentsButton->isHidden());
 
     // The canvas shows the table's dark green.
-    const QImage canvas = table->Canvas->grab().toImage();
+    const QImage canvas = part<DeckView>(*table, "deckView")->grab().toImage();
     QCOMPARE(canvas.pixelColor(5, 5), QColor(0x11, 0x55, 0x11));
 }
 
-void TestTableFrm::menuCarriesCaptionsShortcutsAndChecks()
+void TestTableWindow::menuCarriesCaptionsShortcutsAndChecks()
 {
     auto table = startTable();
     QVERIFY(table);
@@ -109,32 +132,31 @@ void TestTableFrm::menuCarriesCaptionsShortcutsAndChecks()
         const char *caption;
         QKeySequence shortcut;
     } items[] = {
-        {"SelectlayoutF12", "Start...", QKeySequence(Qt::Key_F9)},
-        {"Openreading1", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Savecurrentreading1", "Save...", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"Input1", "Input...", QKeySequence(Qt::Key_F8)},
-        {"Print1", "Print...", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"Exit1", "Exit", QKeySequence()},
-        {"SelectlayoutF11", "Start reading...", QKeySequence()},
-        {"Createnewspread1", "Create new...", QKeySequence(Qt::Key_F3)},
-        {"Editspread1", "Edit...", QKeySequence(Qt::Key_F4)},
-        {"RemoveDeck1", "Toggle spread view", QKeySequence(Qt::Key_Delete)},
-        {"Backgroundcolor1", "Background color...", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"Defaultbackground1", "Default background", QKeySequence()},
-        {"Showlayouttips1", "Show spread tips", QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {"Selectdesk1", "Select deck...", QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"MajorArcanaonly1", "Major Arcana only", QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"Usereversedpositions1", "Use reverse positions", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"Drawcardsautomatically1", "Draw cards automatically",
-         QKeySequence(Qt::CTRL | Qt::Key_F9)},
-        {"CutDeck1", "Cut deck", QKeySequence()},
-        {"Cutdeckin3piles1", "Cut deck in 3 piles", QKeySequence()},
-        {"Resizeenlargedcard1", "Enlarged image settings...", QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {"Musicsettings1", "Music settings...", QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {"Playmusic1", "Play music", QKeySequence()},
-        {"Language1", "Language", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {"Contents1", "Contents", QKeySequence(Qt::Key_F1)},
-        {"About1", "About...", QKeySequence()},
+        {"startAction", "Start...", QKeySequence(Qt::Key_F9)},
+        {"openAction", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"saveAction", "Save...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"inputAction", "Input...", QKeySequence(Qt::Key_F8)},
+        {"printAction", "Print...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"exitAction", "Exit", QKeySequence()},
+        {"startReadingAction", "Start reading...", QKeySequence()},
+        {"createSpreadAction", "Create new...", QKeySequence(Qt::Key_F3)},
+        {"editSpreadAction", "Edit...", QKeySequence(Qt::Key_F4)},
+        {"toggleSpreadViewAction", "Toggle spread view", QKeySequence(Qt::Key_Delete)},
+        {"backgroundColorAction", "Background color...", QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {"defaultBackgroundAction", "Default background", QKeySequence()},
+        {"spreadTipsAction", "Show spread tips", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"selectDeckAction", "Select deck...", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"majorArcanaOnlyAction", "Major Arcana only", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"reversedPositionsAction", "Use reverse positions", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"automaticDrawAction", "Draw cards automatically", QKeySequence(Qt::CTRL | Qt::Key_F9)},
+        {"cutDeckAction", "Cut deck", QKeySequence()},
+        {"threePilesAction", "Cut deck in 3 piles", QKeySequence()},
+        {"imageSettingsAction", "Enlarged image settings...", QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {"musicSettingsAction", "Music settings...", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"playMusicAction", "Play music", QKeySequence()},
+        {"languageAction", "Language", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"contentsAction", "Contents", QKeySequence(Qt::Key_F1)},
+        {"aboutAction", "About...", QKeySequence()},
     };
     for (const auto &item : items) {
         const auto *action = table->findChild<QAction *>(QLatin1String(item.name));
@@ -146,32 +168,33 @@ void TestTableFrm::menuCarriesCaptionsShortcutsAndChecks()
     {
         QMenu *menu;
         const char *caption;
-    } menus[] = {{table->Menu1, "Readings"},
-                 {table->Spreads1, "Spreads"},
-                 {table->View1, "View"},
-                 {table->Menu2, "Options"},
-                 {table->Help1, "Help"}};
+    } menus[] = {{part<QMenu>(*table, "readingsMenu"), "Readings"},
+                 {part<QMenu>(*table, "spreadsMenu"), "Spreads"},
+                 {part<QMenu>(*table, "viewMenu"), "View"},
+                 {part<QMenu>(*table, "optionsMenu"), "Options"},
+                 {part<QMenu>(*table, "helpMenu"), "Help"}};
     for (const auto &menu : menus)
         QCOMPARE(menu.menu->title(), QLatin1String(menu.caption));
-    QCOMPARE(table->SpeedButton1->text(), QStringLiteral("Shuffle"));
-    QCOMPARE(table->SpeedButton3->text(), QStringLiteral("Cut deck"));
-    QCOMPARE(table->commentsWindow->windowTitle(), QStringLiteral("Comments"));
+    QCOMPARE(part<QPushButton>(*table, "shuffleButton")->text(), QStringLiteral("Shuffle"));
+    QCOMPARE(part<QPushButton>(*table, "cutButton")->text(), QStringLiteral("Cut deck"));
+    QCOMPARE(part<CommentsWindow>(*table, "openedCommentsWindow")->windowTitle(),
+             QStringLiteral("Comments"));
 
     // Checks of a first start: cut deck and tips on, the rest off.
-    QVERIFY(table->CutDeck1->isChecked());
-    QVERIFY(table->Cutdeckin3piles1->isEnabled());
-    QVERIFY(!table->Cutdeckin3piles1->isChecked());
-    QVERIFY(table->Showlayouttips1->isChecked());
-    QVERIFY(!table->MajorArcanaonly1->isChecked());
-    QVERIFY(!table->Usereversedpositions1->isChecked());
-    QVERIFY(!table->Drawcardsautomatically1->isChecked());
-    QVERIFY(!table->Playmusic1->isChecked());
+    QVERIFY(action(*table, "cutDeckAction")->isChecked());
+    QVERIFY(action(*table, "threePilesAction")->isEnabled());
+    QVERIFY(!action(*table, "threePilesAction")->isChecked());
+    QVERIFY(action(*table, "spreadTipsAction")->isChecked());
+    QVERIFY(!action(*table, "majorArcanaOnlyAction")->isChecked());
+    QVERIFY(!action(*table, "reversedPositionsAction")->isChecked());
+    QVERIFY(!action(*table, "automaticDrawAction")->isChecked());
+    QVERIFY(!action(*table, "playMusicAction")->isChecked());
 }
 
-void TestTableFrm::storedSettingsSetChecksAndNotice()
+void TestTableWindow::storedSettingsSetChecksAndNotice()
 {
     {
-        QSettings settings = storedSettings();
+        QSettings &settings = storedSettings();
         settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("No"));
         settings.setValue(QStringLiteral("cut3piles"), QStringLiteral("yes"));
         settings.setValue(QStringLiteral("MajorOnly"), QStringLiteral("YES"));
@@ -182,20 +205,21 @@ void TestTableFrm::storedSettingsSetChecksAndNotice()
     }
     auto table = startTable();
     QVERIFY(table);
-    QVERIFY(!table->CutDeck1->isChecked());
-    QVERIFY(!table->Cutdeckin3piles1->isEnabled());
-    QVERIFY(table->Cutdeckin3piles1->isChecked());
-    QVERIFY(table->MajorArcanaonly1->isChecked());
-    QVERIFY(table->Playmusic1->isChecked());
-    QCOMPARE(table->DeckSize, 22);
-    QCOMPARE(table->Label4->text(), QStringLiteral("Major Arcana only"));
-    QCOMPARE(table->Label4->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
-    QCOMPARE(table->CardTitles[8], QByteArray("VIII. Strength"));
-    QCOMPARE(table->CardTitles[32], QByteArray("Princess of Wands"));
-    QCOMPARE(table->Canvas->grab().toImage().pixelColor(5, 5), QColor(0x40, 0x40, 0x80));
+    QVERIFY(!action(*table, "cutDeckAction")->isChecked());
+    QVERIFY(!action(*table, "threePilesAction")->isEnabled());
+    QVERIFY(action(*table, "threePilesAction")->isChecked());
+    QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
+    QVERIFY(action(*table, "playMusicAction")->isChecked());
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText),
+             QColor(0x77, 0x77, 0x77));
+    QCOMPARE(table->programData().cardTitles()[8], QByteArray("VIII. Strength"));
+    QCOMPARE(table->programData().cardTitles()[32], QByteArray("Princess of Wands"));
+    QCOMPARE(part<DeckView>(*table, "deckView")->grab().toImage().pixelColor(5, 5),
+             QColor(0x40, 0x40, 0x80));
 }
 
-void TestTableFrm::closingWritesSettingsAndEmptiesTemp()
+void TestTableWindow::closingWritesSettingsAndEmptiesTemp()
 {
     auto table = startTable();
     QVERIFY(table);
@@ -204,11 +228,11 @@ void TestTableFrm::closingWritesSettingsAndEmptiesTemp()
     QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Temp/inner")));
     writeFile(QStringLiteral("Temp/inner/kept.txt"), "kept");
 
-    table->Usereversedpositions1->trigger();
-    table->Exit1->trigger();
+    action(*table, "reversedPositionsAction")->trigger();
+    action(*table, "exitAction")->trigger();
     QVERIFY(!table->isVisible());
 
-    QSettings settings = storedSettings();
+    QSettings &settings = storedSettings();
     QCOMPARE(settings.value(QStringLiteral("UseReverse")).toString(), QStringLiteral("yes"));
     QCOMPARE(settings.value(QStringLiteral("MajorOnly")).toString(), QStringLiteral("NO"));
     QCOMPARE(settings.value(QStringLiteral("DeckName")).toString(), QStringLiteral("Ardenvale"));
@@ -223,51 +247,52 @@ void TestTableFrm::closingWritesSettingsAndEmptiesTemp()
     QVERIFY(QFileInfo::exists(temp.filePath(QStringLiteral("inner/kept.txt"))));
 }
 
-void TestTableFrm::optionCommandsToggle()
+void TestTableWindow::optionCommandsToggle()
 {
     auto table = startTable();
     QVERIFY(table);
-    table->MajorArcanaonly1->trigger();
-    QVERIFY(table->MajorOnly);
-    QVERIFY(table->MajorArcanaonly1->isChecked());
-    QCOMPARE(table->Label4->text(), QStringLiteral("Major Arcana only"));
-    QCOMPARE(table->DeckSize, 78); // takes effect with the next reading
-    table->MajorArcanaonly1->trigger();
-    QCOMPARE(table->Label4->text(), QString());
+    action(*table, "majorArcanaOnlyAction")->trigger();
+    QVERIFY(table->preferences().majorOnly);
+    QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
+    action(*table, "majorArcanaOnlyAction")->trigger();
+    QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
 
-    table->CutDeck1->trigger();
-    QVERIFY(!table->CutDeck);
-    QVERIFY(!table->Cutdeckin3piles1->isEnabled());
-    table->CutDeck1->trigger();
-    QVERIFY(table->Cutdeckin3piles1->isEnabled());
-    table->Cutdeckin3piles1->trigger();
-    QVERIFY(table->CutThreePiles);
-    QVERIFY(table->Cutdeckin3piles1->isChecked());
+    action(*table, "cutDeckAction")->trigger();
+    QVERIFY(!table->preferences().cutDeck);
+    QVERIFY(!action(*table, "threePilesAction")->isEnabled());
+    action(*table, "cutDeckAction")->trigger();
+    QVERIFY(action(*table, "threePilesAction")->isEnabled());
+    action(*table, "threePilesAction")->trigger();
+    QVERIFY(table->preferences().cutThreePiles);
+    QVERIFY(action(*table, "threePilesAction")->isChecked());
 
-    table->Showlayouttips1->trigger();
-    QVERIFY(!table->UseTips);
-    QVERIFY(!table->Showlayouttips1->isChecked());
+    action(*table, "spreadTipsAction")->trigger();
+    QVERIFY(!table->preferences().useTips);
+    QVERIFY(!action(*table, "spreadTipsAction")->isChecked());
 }
 
-void TestTableFrm::autoDrawMessageOnlyBeforeDrawing()
+void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
 {
     auto table = startTable();
     QVERIFY(table);
-    table->Drawcardsautomatically1->trigger();
-    QVERIFY(table->DrawAuto);
+    action(*table, "automaticDrawAction")->trigger();
+    QVERIFY(table->preferences().drawAuto);
     QVERIFY(m_interaction.messages.isEmpty());
 
-    table->SpeedButton1->show(); // a spread waits for its shuffle
-    table->Drawcardsautomatically1->trigger();
-    QVERIFY(!table->DrawAuto);
-    table->Drawcardsautomatically1->trigger();
+    // A reading waits for its shuffle: it keeps the mode it started with.
+    table->session().startReading(QString());
+    QVERIFY(table->session().isAutomaticDrawPending());
+    action(*table, "automaticDrawAction")->trigger();
+    QVERIFY(!table->preferences().drawAuto);
+    action(*table, "automaticDrawAction")->trigger();
     QCOMPARE(m_interaction.messages.size(), 2);
-    QCOMPARE(m_interaction.messages.at(0), table->uiText(44));
-    QCOMPARE(m_interaction.messages.at(1), table->uiText(45));
-    QVERIFY(!table->AutoDrawPending);
+    QCOMPARE(m_interaction.messages.at(0), table->programData().uiText(44));
+    QCOMPARE(m_interaction.messages.at(1), table->programData().uiText(45));
+    QVERIFY(table->session().isAutomaticDrawPending());
 }
 
-void TestTableFrm::languageDialogSwitchesCaptions()
+void TestTableWindow::languageDialogSwitchesCaptions()
 {
     QByteArray list;
     for (int i = 0; i < 139; ++i)
@@ -289,24 +314,25 @@ void TestTableFrm::languageDialogSwitchesCaptions()
         QTest::mouseClick(languages.okButton, Qt::LeftButton);
         return languages.result();
     });
-    table->Language1->trigger();
+    action(*table, "languageAction")->trigger();
     listed.sort();
     QCOMPARE(listed, (QStringList{QStringLiteral("English"), QStringLiteral("Testish")}));
-    QCOMPARE(table->Language, QStringLiteral("Testish"));
-    QCOMPARE(table->Menu1->title(), QStringLiteral("T2"));
-    QCOMPARE(table->Language1->text(), QStringLiteral("T130"));
-    QCOMPARE(table->CutDeck1->text(), QStringLiteral("T137"));
-    QCOMPARE(table->SpeedButton2->text(), QStringLiteral("T63"));
-    QCOMPARE(table->commentsWindow->noCommentsButton->text(), QStringLiteral("T113"));
+    QCOMPARE(table->preferences().language, QStringLiteral("Testish"));
+    QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("T2"));
+    QCOMPARE(action(*table, "languageAction")->text(), QStringLiteral("T130"));
+    QCOMPARE(action(*table, "cutDeckAction")->text(), QStringLiteral("T137"));
+    QCOMPARE(part<QPushButton>(*table, "stopButton")->text(), QStringLiteral("T63"));
+    QCOMPARE(part<CommentsWindow>(*table, "openedCommentsWindow")->noCommentsButton->text(),
+             QStringLiteral("T113"));
     // Testish has no card list: titles come from the English one.
-    QCOMPARE(table->CardTitles[0], QByteArray("0. The Fool"));
+    QCOMPARE(table->programData().cardTitles()[0], QByteArray("0. The Fool"));
 
     table->close();
     QCOMPARE(storedSettings().value(QStringLiteral("language")).toString(),
              QStringLiteral("Testish"));
 }
 
-void TestTableFrm::languageDialogCancelChangesNothing()
+void TestTableWindow::languageDialogCancelChangesNothing()
 {
     writeFile(QStringLiteral("Langs/Testish/List.lng"), "T0\rT1\rT2\r");
     auto table = startTable();
@@ -315,28 +341,29 @@ void TestTableFrm::languageDialogCancelChangesNothing()
         QTest::keyClick(&dialog, Qt::Key_Escape);
         return dialog.result();
     });
-    table->Language1->trigger();
-    QCOMPARE(table->Language, QStringLiteral("English"));
-    QCOMPARE(table->Menu1->title(), QStringLiteral("Readings"));
+    action(*table, "languageAction")->trigger();
+    QCOMPARE(table->preferences().language, QStringLiteral("English"));
+    QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Readings"));
 }
 
-void TestTableFrm::deckWithExtraCardUsesFixedTitles()
+void TestTableWindow::deckWithExtraCardUsesFixedTitles()
 {
     writeFile(QStringLiteral("Pics/Veldmere/78.jpg"), "not really a picture");
     {
-        QSettings settings = storedSettings();
+        QSettings &settings = storedSettings();
         settings.setValue(QStringLiteral("DeskName"), QStringLiteral("Veldmere"));
     }
     auto table = startTable();
     QVERIFY(table);
-    QVERIFY(table->Deck79);
-    QCOMPARE(table->DeckName, QStringLiteral("Veldmere"));
-    QCOMPARE(table->DeckSize, 79);
-    QCOMPARE(table->CardTitles[1], QByteArray("I. Existence"));
-    QCOMPARE(table->CardTitles[78], QByteArray("The Master"));
+    QVERIFY(table->programData().deck79());
+    QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
+    table->session().startReading(QString());
+    QCOMPARE(table->session().deckSize(), 79);
+    QCOMPARE(table->programData().cardTitles()[1], QByteArray("I. Existence"));
+    QCOMPARE(table->programData().cardTitles()[78], QByteArray("The Master"));
 }
 
-void TestTableFrm::aboutBoxClosesOnClickOrEscape()
+void TestTableWindow::aboutBoxClosesOnClickOrEscape()
 {
     auto table = startTable();
     QVERIFY(table);
@@ -349,7 +376,7 @@ void TestTableFrm::aboutBoxClosesOnClickOrEscape()
         QTest::mouseClick(about.emblemLabel, Qt::LeftButton);
         return about.isVisible() ? int(QDialog::Rejected) : about.result();
     });
-    table->About1->trigger();
+    action(*table, "aboutAction")->trigger();
     QVERIFY(frameless);
     QCOMPARE(name, QStringLiteral("Quillmoor"));
 
@@ -360,18 +387,18 @@ void TestTableFrm::aboutBoxClosesOnClickOrEscape()
         closedByEscape = !dialog.isVisible();
         return dialog.result();
     });
-    table->About1->trigger();
+    action(*table, "aboutAction")->trigger();
     QVERIFY(closedByEscape);
 }
 
-void TestTableFrm::contentsOpensHelpDocument()
+void TestTableWindow::contentsOpensHelpDocument()
 {
     auto table = startTable();
     QVERIFY(table);
-    table->Contents1->trigger();
+    action(*table, "contentsAction")->trigger();
     QCOMPARE(m_interaction.openedDocuments,
              QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
 }
 
-QTEST_MAIN(TestTableFrm)
+QTEST_MAIN(TestTableWindow)
 #include "test_TableWindow.moc"

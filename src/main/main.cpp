@@ -1,6 +1,6 @@
-#include "core/util/Misc.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
+#include "core/util/Misc.h"
 #include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 

@@ -8,8 +8,7 @@
 ProgramData::ProgramData(const QString &appDir)
     : m_appDir(appDir)
     , m_helpFile(appDir + QStringLiteral("/Doded.hlp"))
-{
-}
+{}
 
 QString ProgramData::uiText(int index) const
 {

@@ -49,10 +49,10 @@ struct IntegerKey
 };
 
 constexpr IntegerKey Integers[] = {
-    {"playtype", &Preferences::playType, 1},       {"cdwidth", &Preferences::cardWidth, 2},
-    {"cdheight", &Preferences::cardHeight, 2},     {"fmwidth", &Preferences::detailWidth, 2},
-    {"fmheight", &Preferences::detailHeight, 2},   {"memowidth", &Preferences::memoWidth, 3},
-    {"memoheight", &Preferences::memoHeight, 3},   {"curquer", &Preferences::querentCard, 4},
+    {"playtype", &Preferences::playType, 1},     {"cdwidth", &Preferences::cardWidth, 2},
+    {"cdheight", &Preferences::cardHeight, 2},   {"fmwidth", &Preferences::detailWidth, 2},
+    {"fmheight", &Preferences::detailHeight, 2}, {"memowidth", &Preferences::memoWidth, 3},
+    {"memoheight", &Preferences::memoHeight, 3}, {"curquer", &Preferences::querentCard, 4},
 };
 
 constexpr char DeckNameKey[] = "DeckName";

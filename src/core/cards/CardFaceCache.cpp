@@ -10,8 +10,7 @@ size_t qHash(const CardFaceCache::Key &key, size_t seed)
 
 CardFaceCache::CardFaceCache(const QString &appDir)
     : m_appDir(appDir)
-{
-}
+{}
 
 QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size)
 {

@@ -13,8 +13,7 @@ DetailLayout::DetailLayout(const QSize &window, const QSize &picture, const QSiz
     : m_window(window)
     , m_picture(picture)
     , m_meaning(meaning)
-{
-}
+{}
 
 QRect DetailLayout::titleRect() const
 {

@@ -18,8 +18,7 @@ constexpr int ButtonsFromBottom = 120;
 TableGeometry::TableGeometry(const QSize &windowSize, const QSize &surfaceSize)
     : m_window(windowSize)
     , m_surface(surfaceSize)
-{
-}
+{}
 
 QRect TableGeometry::stackedDeckRect() const
 {
@@ -41,7 +40,8 @@ QPoint TableGeometry::stackedBackTopLeft(int copy) const
 QPoint TableGeometry::shuffleBackTopLeft(double angle) const
 {
     const QPoint centre(m_window.width() / 2 - 55, m_window.height() / 2 - 135);
-    return centre + QPoint(roundHalfEven(std::cos(angle) * 65), roundHalfEven(std::sin(angle) * 55));
+    return centre +
+           QPoint(roundHalfEven(std::cos(angle) * 65), roundHalfEven(std::sin(angle) * 55));
 }
 
 QRect TableGeometry::spreadAreaRect() const
@@ -87,7 +87,8 @@ QPoint TableGeometry::stopButtonPos() const
 
 QPoint TableGeometry::cutButtonPos() const
 {
-    return QPoint((m_window.width() - ButtonSize.width()) / 2, m_window.height() - ButtonsFromBottom);
+    return QPoint((m_window.width() - ButtonSize.width()) / 2,
+                  m_window.height() - ButtonsFromBottom);
 }
 
 QRect TableGeometry::extraCardRect() const

@@ -77,11 +77,13 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     previewColours.setColor(QPalette::WindowText, Qt::black);
     previewFrame->setPalette(previewColours);
     previewFrame->setAutoFillBackground(true);
-    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop, m_preferences.cardWidth, m_preferences.cardHeight);
+    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop,
+                              m_preferences.cardWidth, m_preferences.cardHeight);
 
     textFieldPanel->setMinimumDragSize(QSize(0, 0));
-    textFieldPanel->setGeometry(m_preferences.detailWidth - m_preferences.memoWidth - DetailLayout::MeaningRightGap, PanelTop,
-                                m_preferences.memoWidth, m_preferences.memoHeight);
+    textFieldPanel->setGeometry(m_preferences.detailWidth - m_preferences.memoWidth -
+                                    DetailLayout::MeaningRightGap,
+                                PanelTop, m_preferences.memoWidth, m_preferences.memoHeight);
     for (QCheckBox *box : {keepStraightCheck, keepActualSizeCheck})
         box->resize(200, 20);
 
@@ -111,12 +113,14 @@ void ImageSettingsDialog::layOutControls()
     const DetailLayout layout(size(), previewFrame->size(), textFieldPanel->size());
     saveButton->setGeometry(layout.leftButtonRect());
     cancelButton->setGeometry(layout.rightButtonRect());
-    textFieldPanel->move(w - textFieldPanel->width() - DetailLayout::MeaningRightGap, textFieldPanel->y());
+    textFieldPanel->move(w - textFieldPanel->width() - DetailLayout::MeaningRightGap,
+                         textFieldPanel->y());
 }
 
 void ImageSettingsDialog::keepPanelAtRightEdge()
 {
-    textFieldPanel->move(width() - textFieldPanel->width() - DetailLayout::MeaningRightGap, PanelTop);
+    textFieldPanel->move(width() - textFieldPanel->width() - DetailLayout::MeaningRightGap,
+                         PanelTop);
 }
 
 void ImageSettingsDialog::applyPictureSize()
@@ -128,7 +132,8 @@ void ImageSettingsDialog::applyPictureSize()
         m_interaction.showMessage(this, m_texts.string(UiText::SizeNotWholeNumber));
         return;
     }
-    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop, previewWidth, previewHeight);
+    previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop, previewWidth,
+                              previewHeight);
 }
 
 void ImageSettingsDialog::saveSettings()

@@ -22,8 +22,8 @@ class ImageSettingsDialog : public QDialog
 
 public:
     // `preferences` must outlive the dialog; they change only on Save.
-    ImageSettingsDialog(Preferences &preferences, Interaction &interaction, const UiTextTable &texts,
-                        QWidget *parent = nullptr);
+    ImageSettingsDialog(Preferences &preferences, Interaction &interaction,
+                        const UiTextTable &texts, QWidget *parent = nullptr);
 
     QLineEdit *widthEdit;
     QLineEdit *heightEdit;

@@ -27,8 +27,7 @@ ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interacti
     , m_preferences(preferences)
     , m_session(session)
     , m_comments(comments)
-{
-}
+{}
 
 QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName)
 {
@@ -62,11 +61,12 @@ void ReadingFileCommands::save()
                   frame.y() + (frame.height() - comments.height()) / 2);
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
     const QByteArray text =
-        commented ? ReadingFile::commentsFromMemo(comments.commentsEdit->toPlainText()) : QByteArray();
+        commented ? ReadingFile::commentsFromMemo(comments.commentsEdit->toPlainText())
+                  : QByteArray();
 
-    const QString path = chooseFile(
-        true, ReadingFile::proposedFileName(QDate::currentDate(), QLocale::system(),
-                                            m_data.deck79(), m_session.spreadName()));
+    const QString path =
+        chooseFile(true, ReadingFile::proposedFileName(QDate::currentDate(), QLocale::system(),
+                                                       m_data.deck79(), m_session.spreadName()));
     if (path.isEmpty())
         return;
     if (!m_session.toReadingFile(text).save(path))
@@ -78,9 +78,8 @@ bool ReadingFileCommands::open()
     const QString path = chooseFile(false, QString());
     if (path.isEmpty())
         return false;
-    const ReadingOpenPlan plan =
-        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
-                                         m_preferences.majorOnly});
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
+        path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(), m_preferences.majorOnly});
     switch (plan.Result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;

@@ -96,7 +96,8 @@ void SpreadView::layPositions()
     for (int i = 0; i < spread.PositionCount; ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
-        image->setGeometry(QRect(QPoint(spread.PosX[i], spread.PosY[i]), TableGeometry::PositionSize));
+        image->setGeometry(
+            QRect(QPoint(spread.PosX[i], spread.PosY[i]), TableGeometry::PositionSize));
         connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
         m_images[i] = image;
         image->show();
@@ -145,8 +146,8 @@ void SpreadView::fitSurface()
     const Spread &spread = m_session.spread();
     QPoint farthest;
     for (int i = 0; i < spread.PositionCount; ++i)
-        farthest = QPoint(std::max(farthest.x(), spread.PosX[i]),
-                          std::max(farthest.y(), spread.PosY[i]));
+        farthest =
+            QPoint(std::max(farthest.x(), spread.PosX[i]), std::max(farthest.y(), spread.PosY[i]));
     widget()->resize(TableGeometry::spreadSurfaceSize(viewport()->size(), farthest));
 }
 

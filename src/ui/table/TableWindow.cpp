@@ -113,19 +113,27 @@ void TableWindow::createMenu()
         {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print},
         {Kind::Separator},
         {Kind::Item, "exitAction", UiText::MenuExit, "Exit", {}, [this] { close(); }},
-        {Kind::BarItem, "startReadingAction", UiText::MenuStartReading, "Start reading...", {},
+        {Kind::BarItem,
+         "startReadingAction",
+         UiText::MenuStartReading,
+         "Start reading...",
+         {},
          call(&TableWindow::startReading)},
         {Kind::Menu, "spreadsMenu", UiText::MenuSpreads, "Spreads"},
         {Kind::Item, "createSpreadAction", UiText::MenuCreateSpread, "Create new...", Qt::Key_F3},
         {Kind::Item, "editSpreadAction", UiText::MenuEditSpread, "Edit...", Qt::Key_F4},
         {Kind::Menu, "viewMenu", UiText::MenuView, "View"},
-        {Kind::Item, "toggleSpreadViewAction", UiText::MenuToggleSpreadView,
-         "Toggle spread view", Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
+        {Kind::Item, "toggleSpreadViewAction", UiText::MenuToggleSpreadView, "Toggle spread view",
+         Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
         {Kind::Separator},
-        {Kind::Item, "backgroundColorAction", UiText::MenuBackgroundColor,
-         "Background color...", Qt::CTRL | Qt::Key_B, call(&TableWindow::chooseBackgroundColor)},
-        {Kind::Item, "defaultBackgroundAction", UiText::MenuDefaultBackground,
-         "Default background", {}, call(&TableWindow::useDefaultBackground)},
+        {Kind::Item, "backgroundColorAction", UiText::MenuBackgroundColor, "Background color...",
+         Qt::CTRL | Qt::Key_B, call(&TableWindow::chooseBackgroundColor)},
+        {Kind::Item,
+         "defaultBackgroundAction",
+         UiText::MenuDefaultBackground,
+         "Default background",
+         {},
+         call(&TableWindow::useDefaultBackground)},
         {Kind::Separator},
         {Kind::CheckItem, "spreadTipsAction", UiText::MenuShowSpreadTips, "Show spread tips",
          Qt::CTRL | Qt::Key_T, call(&TableWindow::toggleSpreadTips)},
@@ -133,8 +141,8 @@ void TableWindow::createMenu()
         {Kind::Item, "selectDeckAction", UiText::MenuSelectDeck, "Select deck...",
          Qt::CTRL | Qt::Key_D},
         {Kind::Separator},
-        {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly,
-         "Major Arcana only", Qt::CTRL | Qt::Key_A, call(&TableWindow::toggleMajorArcanaOnly)},
+        {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly, "Major Arcana only",
+         Qt::CTRL | Qt::Key_A, call(&TableWindow::toggleMajorArcanaOnly)},
         {Kind::CheckItem, "reversedPositionsAction", UiText::MenuUseReversed,
          "Use reverse positions", Qt::CTRL | Qt::Key_R,
          call(&TableWindow::toggleReversedPositions)},
@@ -142,14 +150,21 @@ void TableWindow::createMenu()
          "Draw cards automatically", Qt::CTRL | Qt::Key_F9,
          call(&TableWindow::toggleAutomaticDraw)},
         {Kind::Separator},
-        {Kind::CheckItem, "cutDeckAction", UiText::MenuCutDeck, "Cut deck", {},
+        {Kind::CheckItem,
+         "cutDeckAction",
+         UiText::MenuCutDeck,
+         "Cut deck",
+         {},
          call(&TableWindow::toggleCutDeck)},
-        {Kind::CheckItem, "threePilesAction", UiText::MenuCutThreePiles, "Cut deck in 3 piles",
-         {}, call(&TableWindow::toggleThreePiles)},
+        {Kind::CheckItem,
+         "threePilesAction",
+         UiText::MenuCutThreePiles,
+         "Cut deck in 3 piles",
+         {},
+         call(&TableWindow::toggleThreePiles)},
         {Kind::Separator},
-        {Kind::Item, "imageSettingsAction", UiText::MenuImageSettings,
-         "Enlarged image settings...", Qt::CTRL | Qt::Key_I,
-         call(&TableWindow::openImageSettings)},
+        {Kind::Item, "imageSettingsAction", UiText::MenuImageSettings, "Enlarged image settings...",
+         Qt::CTRL | Qt::Key_I, call(&TableWindow::openImageSettings)},
         {Kind::Separator},
         {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
          Qt::CTRL | Qt::Key_M},
@@ -161,7 +176,11 @@ void TableWindow::createMenu()
         {Kind::Item, "contentsAction", UiText::MenuContents, "Contents", Qt::Key_F1,
          call(&TableWindow::showHelp)},
         {Kind::Separator},
-        {Kind::Item, "aboutAction", UiText::MenuAbout, "About...", {},
+        {Kind::Item,
+         "aboutAction",
+         UiText::MenuAbout,
+         "About...",
+         {},
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
@@ -216,8 +235,8 @@ void TableWindow::createControls()
     m_commentsWindow->centreOkButton();
     m_commentsWindow->hide();
 
-    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences,
-                                             *m_session, *m_commentsWindow, this);
+    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session,
+                                             *m_commentsWindow, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
@@ -303,9 +322,8 @@ void TableWindow::applyBackColor()
 
 void TableWindow::showOptionNotice()
 {
-    m_optionNotice->setText(m_preferences.majorOnly
-                                ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
-                                : QString());
+    m_optionNotice->setText(m_preferences.majorOnly ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
+                                                    : QString());
 }
 
 void TableWindow::onPhaseChanged()
@@ -388,8 +406,8 @@ void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
 
 std::optional<QString> TableWindow::chooseSpread(const QString &caption)
 {
-    SpreadChooser chooser(m_data.spreadNames(), m_session->spreadName(), caption,
-                          m_data.uiTexts(), this);
+    SpreadChooser chooser(m_data.spreadNames(), m_session->spreadName(), caption, m_data.uiTexts(),
+                          this);
     if (m_interaction.execDialog(chooser) != QDialog::Accepted)
         return std::nullopt;
     // With nothing to choose from, OK keeps the spread of the last reading.
@@ -451,8 +469,8 @@ bool TableWindow::chooseCardByHand(int position)
     QString caption;
     if (!significator) {
         caption = m_data.uiText(UiText::OrdinaryPositionCaption) +
-                        QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
-                        QString::fromLocal8Bit(spread.Explanation[position]);
+                  QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
+                  QString::fromLocal8Bit(spread.Explanation[position]);
     } else if (spread.SignificatorCount == 1) {
         caption = m_data.uiText(UiText::SignificatorCaption);
     } else {
