@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestSpParser : public QObject
+class TestSpread : public QObject
 {
     Q_OBJECT
 
@@ -34,24 +34,24 @@ private:
     RandomGenerator m_random;
 };
 
-void TestSpParser::init()
+void TestSpread::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
 }
 
-QString TestSpParser::path(const QString &name) const
+QString TestSpread::path(const QString &name) const
 {
     return Spread::filePath(m_dir->path(), name);
 }
 
-void TestSpParser::writeScrambled(const QString &file, const QByteArray &plain)
+void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 {
     QVERIFY(WholeFile::write(file, Misc::ScrambleText(plain)));
 }
 
-void TestSpParser::roundTripKeepsPositions()
+void TestSpread::roundTripKeepsPositions()
 {
     Spread spread;
     spread.PositionCount = 3;
@@ -73,7 +73,7 @@ void TestSpParser::roundTripKeepsPositions()
     }
 }
 
-void TestSpParser::savesDifferButLoadTheSame()
+void TestSpread::savesDifferButLoadTheSame()
 {
     Spread spread;
     spread.PositionCount = 2;
@@ -99,7 +99,7 @@ void TestSpParser::savesDifferButLoadTheSame()
     QCOMPARE(a.PosX[1], b.PosX[1]);
 }
 
-void TestSpParser::writtenTextHasPrefixedCrLfLines()
+void TestSpread::writtenTextHasPrefixedCrLfLines()
 {
     Spread spread;
     spread.PositionCount = 2;
@@ -124,7 +124,7 @@ void TestSpParser::writtenTextHasPrefixedCrLfLines()
     QCOMPARE(lines[2].mid(6), QByteArray("300,0,The answer"));
 }
 
-void TestSpParser::readsHandMadeFile()
+void TestSpread::readsHandMadeFile()
 {
     // Prefixes may hold any byte but NUL, CR, LF and comma: 0xFF and "S" too.
     writeScrambled(path(QStringLiteral("hand")), QByteArray("\xff"
@@ -145,7 +145,7 @@ void TestSpParser::readsHandMadeFile()
     QCOMPARE(spread.Explanation[1], QByteArray());
 }
 
-void TestSpParser::significatorsAreCounted()
+void TestSpread::significatorsAreCounted()
 {
     writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
                                                 "ppppppS10,10,You\r\n"
@@ -158,7 +158,7 @@ void TestSpParser::significatorsAreCounted()
     QVERIFY(!spread.IsSignificator[2]);
 }
 
-void TestSpParser::shortFileKeepsResetPlaces()
+void TestSpread::shortFileKeepsResetPlaces()
 {
     writeScrambled(path(QStringLiteral("short")), "pppppp5\r\n"
                                                   "pppppp1,1,a\r\npppppp2,2,b\r\n"
@@ -176,7 +176,7 @@ void TestSpParser::shortFileKeepsResetPlaces()
     QCOMPARE(none.PositionCount, 0);
 }
 
-void TestSpParser::lastLineNeedsItsLineEnd()
+void TestSpread::lastLineNeedsItsLineEnd()
 {
     writeScrambled(path(QStringLiteral("tail")), "pppppp2\r\npppppp1,1,a\r\npppppp2,2,b");
     Spread spread;
@@ -185,7 +185,7 @@ void TestSpParser::lastLineNeedsItsLineEnd()
     QCOMPARE(spread.PosX[1], -200);
 }
 
-void TestSpParser::refusesForeignFiles_data()
+void TestSpread::refusesForeignFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("positionsKept");
@@ -200,7 +200,7 @@ void TestSpParser::refusesForeignFiles_data()
     QTest::newRow("empty file") << QByteArray() << 0;
 }
 
-void TestSpParser::refusesForeignFiles()
+void TestSpread::refusesForeignFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, positionsKept);
@@ -214,7 +214,7 @@ void TestSpParser::refusesForeignFiles()
     QCOMPARE(spread.LoadSpread(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
 }
 
-void TestSpParser::neverStoresMoreThanItHolds()
+void TestSpread::neverStoresMoreThanItHolds()
 {
     QByteArray plain = "pppppp100\r\n";
     for (int i = 0; i < 100; ++i)
@@ -237,7 +237,7 @@ void TestSpParser::neverStoresMoreThanItHolds()
     QCOMPARE(negative.PositionCount, 0);
 }
 
-void TestSpParser::failedSaveIsReportedAndKeepsOldFile()
+void TestSpread::failedSaveIsReportedAndKeepsOldFile()
 {
     Spread spread;
     spread.PositionCount = 1;
@@ -262,5 +262,5 @@ void TestSpParser::failedSaveIsReportedAndKeepsOldFile()
     QCOMPARE(after, before);
 }
 
-QTEST_GUILESS_MAIN(TestSpParser)
+QTEST_GUILESS_MAIN(TestSpread)
 #include "test_Spread.moc"
