@@ -23,7 +23,7 @@ bool TableFixture::setUp()
 
 QString TableFixture::bundledDataDir()
 {
-    return qEnvironmentVariable("QUILLMOOR_DATA_DIR");
+    return QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
 }
 
 void TableFixture::copyLanguage(const QString &name)

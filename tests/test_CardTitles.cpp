@@ -1,5 +1,5 @@
 // Checks the card titles: the Strength and court-order alternatives of the
-// card list, partial lists, and the fixed titles of a 79-card deck.
+// card list, partial lists, and that a 79-card deck takes the fixed titles.
 #include "core/lang/BuiltinTitles.h"
 #include "core/lang/CardTitles.h"
 
@@ -121,21 +121,18 @@ void TestCardTitles::lastLineWithoutLineEnd()
 
 void TestCardTitles::builtinTitlesForDeck79()
 {
+    // With the 79th card the titles are the fixed ones, whatever the language
+    // folder holds.
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Langs/English")));
+    QFile english(dir.filePath(QStringLiteral("Langs/English/Cards.lng")));
+    QVERIFY(english.open(QIODevice::WriteOnly));
+    english.write(syntheticCardList(true));
+    english.close();
     CardTitles::Table titles;
     CardTitles::SetTitles(titles, dir.path(), QStringLiteral("English"), true, {});
-    QCOMPARE(titles[0], QByteArray("0. The Fool"));
-    QCOMPARE(titles[1], QByteArray("I. Existence"));
-    QCOMPARE(titles[21], QByteArray("XXI. Completion"));
-    QCOMPARE(titles[22], QByteArray("Maturity"));
-    QCOMPARE(titles[78], QByteArray("The Master"));
-    QSet<QByteArray> distinct;
-    for (const QByteArray &title : titles) {
-        QVERIFY(!title.isEmpty());
-        distinct.insert(title);
-    }
-    QCOMPARE(distinct.size(), 79);
-    QVERIFY(BuiltinTitles::title(79).isEmpty());
+    for (int card = 0; card < BuiltinTitles::Count; ++card)
+        QCOMPARE(titles[card], BuiltinTitles::title(card));
 }
 
 void TestCardTitles::languageListWithEnglishFallback()

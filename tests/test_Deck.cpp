@@ -1,7 +1,9 @@
-// Checks the deal: which cards are in play, their orientations and the fan geometry.
+// Checks the deal: which cards are in play, their orientations, a fixed-seed
+// deal pinned card by card, and the fan geometry.
 #include "core/engine/Deck.h"
 #include "core/util/RandomGenerator.h"
-#include "core/util/Rounding.h"
+
+#include "PinnedDeal.h"
 
 #include <QtTest>
 
@@ -17,11 +19,11 @@ private slots:
     void dealHoldsEachCardOnce();
     void dealLeavesSlotsBeyondTheDeck();
     void fixedSeedRepeatsTheDeal();
+    void fixedSeedDealIsPinned_data();
+    void fixedSeedDealIsPinned();
     void reversalsOnlyWhenWanted();
     void fanGeometry_data();
     void fanGeometry();
-    void roundsHalfToEven_data();
-    void roundsHalfToEven();
 };
 
 void TestDeck::sizeRule()
@@ -151,25 +153,29 @@ void TestDeck::fanGeometry()
     QCOMPARE(cards[slot].Y, y);
 }
 
-void TestDeck::roundsHalfToEven_data()
+void TestDeck::fixedSeedDealIsPinned_data()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("rounded");
-    QTest::newRow("2.5") << 2.5 << 2;
-    QTest::newRow("3.5") << 3.5 << 4;
-    QTest::newRow("39.5") << 39.5 << 40;
-    QTest::newRow("11.5") << 11.5 << 12;
-    QTest::newRow("-0.5") << -0.5 << 0;
-    QTest::newRow("-1.5") << -1.5 << -2;
-    QTest::newRow("12.13") << 12.13 << 12;
-    QTest::newRow("72.6") << 72.6 << 73;
+    QTest::addColumn<int>("deckSize");
+    QTest::addColumn<QByteArray>("dealt");
+    QTest::newRow("78 cards")
+        << 78
+        << QByteArray("r26 r0 74 r35 r48 44 24 36 73 r20 15 r13 r38 r7 29 75 r61 r54 60 r8 1 r58 "
+                      "r67 r14 r53 64 r9 30 17 r19 22 r42 r70 21 5 r3 r40 r77 34 r57 r32 52 23 r2 "
+                      "r47 55 r37 41 71 r10 56 r63 66 r69 r25 r51 50 76 r45 62 r49 68 r39 r46 43 "
+                      "r16 11 31 r4 6 33 12 65 18 r59 72 27 28");
+    QTest::newRow("22 cards")
+        << 22 << QByteArray("r7 r0 21 r9 r13 12 6 10 20 r5 4 r3 r2 8 r17 r15 r16 r19 r14 18 11 1");
 }
 
-void TestDeck::roundsHalfToEven()
+void TestDeck::fixedSeedDealIsPinned()
 {
-    QFETCH(double, value);
-    QFETCH(int, rounded);
-    QCOMPARE(roundHalfEven(value), rounded);
+    QFETCH(int, deckSize);
+    QFETCH(QByteArray, dealt);
+    RandomGenerator random;
+    random.setSeedSource([] { return PinnedDeal::Seed; });
+    Deck::Slots cards;
+    Deck::SetCards(cards, deckSize, false, true, 1024, random);
+    QCOMPARE(PinnedDeal::layout(cards, deckSize), PinnedDeal::layout(dealt.constData()));
 }
 
 QTEST_GUILESS_MAIN(TestDeck)

@@ -1,11 +1,10 @@
-// Checks how cutting and shuffling move card numbers between the slots.
+// Checks how a cut moves card numbers between the slots while each slot keeps
+// its orientation: where a click cuts, the plain cut and the three piles.
 #include "core/engine/DeckCut.h"
-#include "core/engine/Shuffle.h"
-#include "core/util/RandomGenerator.h"
+
+#include "PinnedDeal.h"
 
 #include <QtTest>
-
-#include <set>
 
 namespace {
 
@@ -46,9 +45,8 @@ private slots:
     void threePilesStackBottomMiddleTop();
     void threePilesClampTheCutPoint();
     void plainCutPutsTopUnderneath();
-    void shuffleFrameSteps();
-    void shuffleKeepsEachCardOnce();
-    void shuffleReversesAboutHalf();
+    void cutsOfThePinnedShuffle_data();
+    void cutsOfThePinnedShuffle();
 };
 
 void TestDeckCut::cutPointFromClick()
@@ -96,46 +94,46 @@ void TestDeckCut::plainCutPutsTopUnderneath()
     QCOMPARE(numbers(edge, 22), range(1, 21) + range(0, 0));
 }
 
-void TestDeckCut::shuffleFrameSteps()
+void TestDeckCut::cutsOfThePinnedShuffle_data()
 {
-    QCOMPARE(Shuffle::stepsPerFrame(false), 251001);
-    QCOMPARE(Shuffle::stepsPerFrame(true), 123201);
+    QTest::addColumn<int>("deckSize");
+    QTest::addColumn<QByteArray>("shuffled");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QByteArray>("plainCut");
+    QTest::addColumn<QByteArray>("threePileCut");
+    // 78 cards at 31: the plain cut starts with slot 31's card (33) and puts
+    // slot 0's (3) at slot 47; three piles of 31, 24 and 23 start with slot
+    // 55's card (16), then slot 31's at slot 23 and slot 0's at slot 47.
+    QTest::newRow("78 cards at 31")
+        << 78 << QByteArray(PinnedDeal::Shuffled78) << 31
+        << QByteArray("33 r32 49 40 52 r63 7 22 46 27 r77 r68 12 r1 r31 r5 r25 8 r57 13 r15 r74 "
+                      "73 10 16 r19 47 r23 r43 r35 r9 0 45 6 28 67 r29 50 58 r60 r18 r70 53 r21 "
+                      "26 71 r61 3 r36 34 r59 11 r76 20 69 r39 41 55 2 54 r62 r30 r17 24 48 r44 "
+                      "65 38 4 r75 14 r66 37 r72 51 56 64 42")
+        << QByteArray("16 r19 47 23 43 r35 9 0 45 6 r28 r67 29 r50 r58 r60 r18 70 r53 21 r26 "
+                      "r71 61 33 32 r49 40 r52 r63 r7 r22 46 27 77 68 12 r1 31 5 r25 r8 r57 13 "
+                      "r15 74 73 r10 3 r36 34 r59 11 r76 20 69 r39 41 55 2 54 r62 r30 r17 24 48 "
+                      "r44 65 38 4 r75 14 r66 37 r72 51 56 64 42");
+    // 22 cards at 9: piles of 9, 7 and 6, the bottom six (from slot 16) first.
+    QTest::newRow("22 cards at 9")
+        << 22 << QByteArray(PinnedDeal::Shuffled22) << 9
+        << QByteArray("2 20 r15 5 r10 r19 r21 r12 r17 9 11 4 r18 14 7 r0 1 r16 r3 r13 6 8")
+        << QByteArray("12 17 r9 11 r4 r18 r2 r20 r15 5 10 19 r21 14 7 r0 1 r16 r3 r13 6 8");
 }
 
-void TestDeckCut::shuffleKeepsEachCardOnce()
+void TestDeckCut::cutsOfThePinnedShuffle()
 {
-    RandomGenerator random;
-    random.seed(3);
-    Deck::Slots cards = numberedDeck(79);
-    cards[40].Number = 78; // any set of distinct numbers stays that set
-    const QList<quint32> original = numbers(cards, 79);
-    const std::set<quint32> before(original.begin(), original.end());
-    Shuffle::frame(cards, 79, true, random);
-    const QList<quint32> after = numbers(cards, 79);
-    QCOMPARE(std::set<quint32>(after.begin(), after.end()), before);
-    QVERIFY(after != original);
-}
-
-void TestDeckCut::shuffleReversesAboutHalf()
-{
-    RandomGenerator random;
-    random.seed(11);
-    Deck::Slots cards = numberedDeck(78);
-    int reversed = 0;
-    for (int frame = 0; frame < 20; ++frame) {
-        Shuffle::frame(cards, 78, true, random);
-        for (int slot = 0; slot < 78; ++slot)
-            reversed += cards[slot].Reversed;
-    }
-    const double share = reversed / (20.0 * 78);
-    QVERIFY2(share > 0.4 && share < 0.6, qPrintable(QString::number(share)));
-
-    Deck::Slots upright = numberedDeck(78);
-    Shuffle::frame(upright, 78, false, random);
-    int stillReversed = 0;
-    for (int slot = 0; slot < 78; ++slot)
-        stillReversed += upright[slot].Reversed;
-    QCOMPARE(stillReversed, 39); // without reversals the slots keep theirs
+    QFETCH(int, deckSize);
+    QFETCH(QByteArray, shuffled);
+    QFETCH(int, k);
+    QFETCH(QByteArray, plainCut);
+    QFETCH(QByteArray, threePileCut);
+    Deck::Slots plain = PinnedDeal::fromLayout(shuffled.constData());
+    Deck::Slots piles = plain;
+    DeckCut::plain(plain, deckSize, k);
+    DeckCut::threePiles(piles, deckSize, k);
+    QCOMPARE(PinnedDeal::layout(plain, deckSize), PinnedDeal::layout(plainCut.constData()));
+    QCOMPARE(PinnedDeal::layout(piles, deckSize), PinnedDeal::layout(threePileCut.constData()));
 }
 
 QTEST_GUILESS_MAIN(TestDeckCut)

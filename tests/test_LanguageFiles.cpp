@@ -1,8 +1,6 @@
-// Checks how language files are split into lines, looked up with the English
-// fallback, and how the help file and language list are found.
+// Checks how a language's interface texts are read with the English fallback,
+// and how the help file and the language list are found.
 #include "core/lang/LanguageFiles.h"
-#include "core/lang/TextLines.h"
-#include "core/lang/UiTextTable.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,9 +12,6 @@ class TestLanguageFiles : public QObject
 
 private slots:
     void init();
-    void splitsAtCarriageReturns_data();
-    void splitsAtCarriageReturns();
-    void tableLookupNeverRunsPastItsEnd();
     void uiTextsFallBackToEnglish();
     void bundledListHasEveryLine();
     void helpFileOnlyRussianUsesChm();
@@ -43,47 +38,6 @@ void TestLanguageFiles::writeFile(const QString &relativePath, const QByteArray 
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-void TestLanguageFiles::splitsAtCarriageReturns_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QList<QByteArray>>("lines");
-    const QList<QByteArray> three{"OK", "", "Cancel"};
-    QTest::newRow("CR LF") << QByteArray("OK\r\n\r\nCancel\r\n") << three;
-    QTest::newRow("CR only") << QByteArray("OK\r\rCancel\r") << three;
-    QTest::newRow("no final line end") << QByteArray("OK\r\n\r\nCancel") << three;
-    QTest::newRow("LF only is one line")
-        << QByteArray("OK\nCancel\n") << QList<QByteArray>{"OK\nCancel\n"};
-    QTest::newRow("CR LF LF keeps the second LF")
-        << QByteArray("a\r\n\nb\r\n") << QList<QByteArray>{"a", "\nb"};
-    QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
-}
-
-void TestLanguageFiles::splitsAtCarriageReturns()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QList<QByteArray>, lines);
-    QCOMPARE(TextLines::split(text), lines);
-}
-
-void TestLanguageFiles::tableLookupNeverRunsPastItsEnd()
-{
-    UiTextTable table;
-    QCOMPARE(table.count(), 126);
-    QCOMPARE(table.text(125), QByteArray());
-    table.replace({"OK", "Cancel"});
-    QCOMPARE(table.text(1), QByteArray("Cancel"));
-    QCOMPARE(table.text(2), QByteArray());
-    QCOMPARE(table.text(138), QByteArray());
-    QCOMPARE(table.text(-1), QByteArray());
-    QCOMPARE(table.string(2), QString());
-
-    // Windows get the lines decoded from the system's 8-bit encoding.
-    table.replace({"OK", "Schlie\xc3\x9f"
-                         "en"});
-    QCOMPARE(table.string(1), QStringLiteral("Schlie\u00dfen"));
-    QCOMPARE(table.string(0), QStringLiteral("OK"));
-}
-
 void TestLanguageFiles::uiTextsFallBackToEnglish()
 {
     writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\nCancel\r\n");
@@ -100,9 +54,7 @@ void TestLanguageFiles::uiTextsFallBackToEnglish()
 
 void TestLanguageFiles::bundledListHasEveryLine()
 {
-    const QString appDir = qEnvironmentVariable("QUILLMOOR_DATA_DIR");
-    if (appDir.isEmpty())
-        QSKIP("the bundled data folder is not known");
+    const QString appDir = QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
     const QList<QByteArray> lines = LanguageFiles::readUiTexts(appDir, QStringLiteral("English"));
     QCOMPARE(lines.size(), 139);
     QCOMPARE(lines.at(0), QByteArray("OK"));

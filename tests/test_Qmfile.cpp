@@ -1,6 +1,6 @@
-// Checks qmfile: every bundled spread and a reading the program writes unpack
-// to text and pack back to the same content, and bad input fails with a
-// message and exit code 1.
+// Checks qmfile: every bundled spread, a reading the program writes and the
+// golden files of tests/data unpack to text and pack back to the same
+// content, and bad input fails with a message and exit code 1.
 #include "core/readings/ReadingFile.h"
 #include "core/util/WholeFile.h"
 
@@ -18,6 +18,8 @@ private slots:
     void bundledSpreadsRoundTrip();
     void badSpreadInputFails();
     void roundTripGivesTheSameFile();
+    void goldenFilesMatchTheirSources_data();
+    void goldenFilesMatchTheirSources();
     void badInputFails_data();
     void badInputFails();
 
@@ -132,6 +134,48 @@ void TestQmfile::roundTripGivesTheSameFile()
     QCOMPARE(guessed, original);
 }
 
+void TestQmfile::goldenFilesMatchTheirSources_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("positions");
+    QTest::newRow("current reading") << "reading"
+                                     << "celtic-cross.reading" << QStringList{"10"};
+    QTest::newRow("older reading") << "reading"
+                                   << "three-cards-older.reading" << QStringList{"3"};
+    QTest::newRow("spread") << "spread"
+                            << "celtic-cross.spread" << QStringList();
+    QTest::newRow("spread with significators") << "spread"
+                                               << "two-significators.spread" << QStringList();
+}
+
+void TestQmfile::goldenFilesMatchTheirSources()
+{
+    // Each file in tests/data is packed from the text beside it: unpacked it
+    // gives that text, and a reading packs back to the same bytes (a spread's
+    // line prefixes are drawn afresh each time).
+    QFETCH(QString, kind);
+    QFETCH(QString, file);
+    QFETCH(QStringList, positions);
+    const QString golden = QFINDTESTDATA(QStringLiteral("data/") + file);
+    const QString source = QFINDTESTDATA(QStringLiteral("data/") + file + QStringLiteral(".txt"));
+    QVERIFY(!golden.isEmpty() && !source.isEmpty());
+    QByteArray sourceText;
+    QByteArray goldenBytes;
+    QVERIFY(WholeFile::read(source, sourceText));
+    QVERIFY(WholeFile::read(golden, goldenBytes));
+
+    QByteArray text;
+    QCOMPARE(qmfile(QStringList{kind, QStringLiteral("unpack"), golden} + positions, &text), 0);
+    QCOMPARE(text, sourceText);
+    if (kind == QLatin1String("reading")) {
+        QCOMPARE(qmfile({kind, QStringLiteral("pack"), source, path(file)}), 0);
+        QByteArray packed;
+        QVERIFY(WholeFile::read(path(file), packed));
+        QCOMPARE(packed, goldenBytes);
+    }
+}
+
 void TestQmfile::badInputFails_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -145,6 +189,12 @@ void TestQmfile::badInputFails_data()
     QTest::newRow("bad text") << QStringList{QStringLiteral("pack"), QStringLiteral("in"),
                                              QStringLiteral("out")}
                               << QByteArray("format current\nspread Q\ndeck 3\n");
+    QByteArray older22 = "format older\nspread Q\ndeck 22\n";
+    for (int number = 0; number < 22; ++number)
+        older22 += QByteArray::number(number) + '\n';
+    QTest::newRow("older format without 78 deck lines")
+        << QStringList{QStringLiteral("pack"), QStringLiteral("in"), QStringLiteral("out")}
+        << older22 + "positions 0\ncomments\n";
     QTest::newRow("unknown command")
         << QStringList{QStringLiteral("show"), QStringLiteral("in")} << QByteArray("x");
 }

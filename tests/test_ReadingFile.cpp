@@ -1,5 +1,6 @@
-// Checks the reading file: the bytes written, reading them back in both
-// formats, and refusing damaged files whole.
+// Checks the reading file: the golden files of both formats read to their
+// written-down readings and those write back to the same bytes, saved readings
+// come back, and damaged files are refused whole.
 #include "core/engine/Deck.h"
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
@@ -33,6 +34,49 @@ FinishedReading finishedReading(int deckSize, int positions, const QByteArray &c
     return reading;
 }
 
+// The deck lines as one line of text, "r" before a reversed card's number.
+QList<QByteArray> layout(const QList<ReadingFile::DeckCard> &cards)
+{
+    QList<QByteArray> result;
+    for (const ReadingFile::DeckCard &card : cards)
+        result.append((card.Reversed ? "r" : "") + QByteArray::number(card.Number));
+    return result;
+}
+
+QList<ReadingFile::DeckCard> deckFromLayout(const QByteArray &written)
+{
+    QList<ReadingFile::DeckCard> cards;
+    for (const QByteArray &entry : written.split(' ')) {
+        const bool reversed = entry.startsWith('r');
+        cards.append({entry.mid(reversed ? 1 : 0).toUInt(), reversed});
+    }
+    return cards;
+}
+
+QByteArray goldenFile(const QString &name)
+{
+    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// The reading in tests/data/celtic-cross.reading, as written in its text source.
+constexpr char CelticCrossDeck[] =
+    "3 r36 34 59 11 r76 20 69 39 41 r55 r2 54 r62 r30 r17 r24 48 r44 65 r38 r4 75 14 66 r37 72 "
+    "r51 r56 r64 r42 33 32 49 40 52 r63 7 22 r46 r27 r77 68 r12 1 31 r5 25 r8 57 r13 15 r74 73 10 "
+    "r16 19 47 23 43 r35 r9 r0 45 6 r28 67 29 50 r58 60 r18 70 r53 21 26 71 61 r78";
+const QList<quint32> CelticCrossPositions = {78, 61, 71, 26, 21, 53, 70, 18, 60, 58};
+constexpr char CelticCrossComments[] =
+    "Asked about the move in spring.\r\n\r\n3 of the cups came up reversed:\r\n12";
+
+// The reading in tests/data/three-cards-older.reading: cards 77 down to 0,
+// with 77, 13 and 0 reversed.
+constexpr char ThreeCardsDeck[] =
+    "r77 76 75 74 73 72 71 70 69 68 67 66 65 64 63 62 61 60 59 58 57 56 55 54 53 52 51 50 49 48 "
+    "47 46 45 44 43 42 41 40 39 38 37 36 35 34 33 32 31 30 29 28 27 26 25 24 23 22 21 20 19 18 17 "
+    "16 15 14 r13 12 11 10 9 8 7 6 5 4 3 2 1 r0";
+
 } // namespace
 
 class TestReadingFile : public QObject
@@ -42,8 +86,10 @@ class TestReadingFile : public QObject
 private slots:
     void savedReadingComesBack_data();
     void savedReadingComesBack();
-    void writesGoldenBytes();
-    void readsOlderFormat();
+    void readsTheGoldenFile();
+    void writesTheGoldenBytes();
+    void readsTheOlderGoldenFile();
+    void olderFileSavesAsTheCurrentFormat();
     void emptyFileIsNotAnError();
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
@@ -87,37 +133,63 @@ void TestReadingFile::savedReadingComesBack()
     QCOMPARE(read.Comments, comments);
 }
 
-void TestReadingFile::writesGoldenBytes()
+void TestReadingFile::readsTheGoldenFile()
 {
     ReadingFile reading;
-    reading.SpreadName = "Question";
-    for (int number = 21; number >= 0; --number)
-        reading.Cards.append({quint32(number), number == 21 || number == 4});
-    reading.Positions = {3, 0};
-    reading.Comments = "ok";
-    const QByteArray plain = "22\r\nQuestion\r\n"
-                             "r21\r\n20\r\n19\r\n18\r\n17\r\n16\r\n15\r\n14\r\n13\r\n12\r\n11\r\n"
-                             "10\r\n9\r\n8\r\n7\r\n6\r\n5\r\nr4\r\n3\r\n2\r\n1\r\n0\r\n"
-                             "3\r\n0\r\nok";
-    const QByteArray bytes = reading.write();
-    QVERIFY(bytes.startsWith("!updatedformat!\xcd\xcd\xf2\xf5"));
-    QCOMPARE(bytes, "!updatedformat!" + Misc::ScrambleText(plain));
+    QString error;
+    QCOMPARE(reading.parse(goldenFile(QStringLiteral("celtic-cross.reading")), 10, &error),
+             ReadingFile::ParseResult::Ok);
+    QCOMPARE(reading.FileFormat, ReadingFile::Format::Current);
+    QCOMPARE(reading.SpreadName, QByteArray("Celtic Cross"));
+    QCOMPARE(layout(reading.Cards), QByteArray(CelticCrossDeck).split(' '));
+    QCOMPARE(reading.Positions, CelticCrossPositions);
+    QCOMPARE(reading.Comments, QByteArray(CelticCrossComments));
 }
 
-void TestReadingFile::readsOlderFormat()
+void TestReadingFile::writesTheGoldenBytes()
 {
-    QByteArray plain = "Question\r\n";
-    for (int number = 0; number < 78; ++number)
-        plain += (number == 77 ? "r" : "") + QByteArray::number(number) + "\r\n";
-    plain += "77\r\n1\r\nold notes";
+    // A reading file has no random parts: the same reading gives the same bytes.
     ReadingFile reading;
-    QCOMPARE(reading.parse(Misc::ScrambleText(plain), 2), ReadingFile::ParseResult::Ok);
+    reading.SpreadName = "Celtic Cross";
+    reading.Cards = deckFromLayout(CelticCrossDeck);
+    reading.Positions = CelticCrossPositions;
+    reading.Comments = CelticCrossComments;
+    const QByteArray golden = goldenFile(QStringLiteral("celtic-cross.reading"));
+    QVERIFY(golden.startsWith("!updatedformat!\xc8\xc6\xf2\xf5")); // "79" CR LF
+    QCOMPARE(reading.write(), golden);
+}
+
+void TestReadingFile::readsTheOlderGoldenFile()
+{
+    const QByteArray golden = goldenFile(QStringLiteral("three-cards-older.reading"));
+    ReadingFile::Heading heading;
+    QCOMPARE(ReadingFile::readHeading(golden, heading), ReadingFile::ParseResult::Ok);
+    QCOMPARE(heading.FileFormat, ReadingFile::Format::Older);
+    QCOMPARE(heading.DeckLineCount, 78);
+    QCOMPARE(heading.SpreadName, QByteArray("Three Cards"));
+
+    ReadingFile reading;
+    QString error;
+    QCOMPARE(reading.parse(golden, 3, &error), ReadingFile::ParseResult::Ok);
     QCOMPARE(reading.FileFormat, ReadingFile::Format::Older);
-    QCOMPARE(reading.SpreadName, QByteArray("Question"));
-    QCOMPARE(reading.Cards.size(), 78);
-    QVERIFY(reading.Cards[77].Reversed && !reading.Cards[76].Reversed);
-    QCOMPARE(reading.Positions, QList<quint32>({77, 1}));
-    QCOMPARE(reading.Comments, QByteArray("old notes"));
+    QCOMPARE(reading.SpreadName, QByteArray("Three Cards"));
+    QCOMPARE(layout(reading.Cards), QByteArray(ThreeCardsDeck).split(' '));
+    QCOMPARE(reading.Positions, QList<quint32>({0, 13, 40}));
+    QCOMPARE(reading.Comments, QByteArray("Written before the count line.\r\n"));
+}
+
+void TestReadingFile::olderFileSavesAsTheCurrentFormat()
+{
+    // Saved again, an older reading gains the header and the count line; the
+    // rest of its body stays byte for byte.
+    ReadingFile reading;
+    reading.FileFormat = ReadingFile::Format::Older;
+    reading.SpreadName = "Three Cards";
+    reading.Cards = deckFromLayout(ThreeCardsDeck);
+    reading.Positions = {0, 13, 40};
+    reading.Comments = "Written before the count line.\r\n";
+    QCOMPARE(reading.write(), "!updatedformat!" + Misc::ScrambleText("78\r\n") +
+                                  goldenFile(QStringLiteral("three-cards-older.reading")));
 }
 
 void TestReadingFile::emptyFileIsNotAnError()

@@ -7,6 +7,7 @@
 #include "core/spreads/Spread.h"
 #include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/WholeFile.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -56,6 +57,7 @@ private slots:
     void refusesWhatCannotBeLaid_data();
     void refusesWhatCannotBeLaid();
     void nothingToOpen();
+    void opensTheGoldenFiles();
     void damagedFilesNeverPassWithBadSlots();
 
 private:
@@ -246,12 +248,48 @@ void TestReadingOpenPlan::nothingToOpen()
     QCOMPARE(absent.message(UiTextTable()), QStringLiteral("No such file!"));
 }
 
+void TestReadingOpenPlan::opensTheGoldenFiles()
+{
+    QVERIFY(QFile::copy(QFINDTESTDATA("data/celtic-cross.spread"),
+                        Spread::filePath(m_dir->path(), QStringLiteral("Celtic Cross"))));
+    saveSpread(QStringLiteral("Three Cards"), 3);
+    m_table.SpreadNames = {QStringLiteral("Celtic Cross"), QStringLiteral("Three Cards")};
+
+    // The Celtic Cross reading was made with the 79th card and drew its ten
+    // cards from the end of the fan, the 79th first.
+    const QString current = QFINDTESTDATA("data/celtic-cross.reading");
+    QCOMPARE(ReadingOpenPlan::fromFile(current, m_table).Result,
+             ReadingOpenPlan::Outcome::NeedsDeck79);
+    m_table.Deck79 = true;
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(current, m_table);
+    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.SpreadName, QStringLiteral("Celtic Cross"));
+    QCOMPARE(plan.DeckSize, 79);
+    QCOMPARE(plan.PositionCount, 10);
+    QCOMPARE(plan.PositionSlots, QList<int>({78, 77, 76, 75, 74, 73, 72, 71, 70, 69}));
+
+    // The older reading holds cards 77 down to 0, so card n lies in slot 77 - n.
+    m_table.Deck79 = false;
+    m_table.MajorOnly = true;
+    const ReadingOpenPlan older =
+        ReadingOpenPlan::fromFile(QFINDTESTDATA("data/three-cards-older.reading"), m_table);
+    QCOMPARE(older.Result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(older.Reading.FileFormat, ReadingFile::Format::Older);
+    QCOMPARE(older.SpreadName, QStringLiteral("Three Cards"));
+    QCOMPARE(older.DeckSize, 78);
+    QVERIFY(!older.MajorOnly);
+    QCOMPARE(older.PositionSlots, QList<int>({77, 64, 37}));
+}
+
 void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
 {
     QRandomGenerator random(1958);
+    QByteArray older;
+    QVERIFY(WholeFile::read(QFINDTESTDATA("data/three-cards-older.reading"), older));
+    saveSpread(QStringLiteral("Three Cards"), 3);
+    m_table.SpreadNames.append(QStringLiteral("Three Cards"));
     const QList<QByteArray> valid = {readingBytes(22, {3, 40, 21}, "a\r\nb"),
-                                     readingBytes(79, {78, 0, 1}, "7"),
-                                     readingBytes(78, {1, 2, 3}, "").mid(19)}; // older format
+                                     readingBytes(79, {78, 0, 1}, "7"), older};
     int ready = 0;
     for (int round = 0; round < 4000; ++round) {
         QByteArray bytes = valid[round % valid.size()];

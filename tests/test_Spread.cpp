@@ -1,5 +1,6 @@
-// Checks the spread file: what is written, what is read back, and how a
-// damaged or foreign file is refused without harm.
+// Checks the spread file: a golden file reads to its written-down spread and
+// that spread writes the same bytes apart from the random line prefixes, what
+// is saved reads back, and a damaged or foreign file is refused without harm.
 #include "core/spreads/Spread.h"
 #include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
@@ -9,7 +10,28 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestSpParser : public QObject
+namespace {
+
+// The spread in tests/data/two-significators.spread, as written in its text
+// source.
+Spread twoSignificators()
+{
+    Spread spread;
+    spread.PositionCount = 4;
+    spread.SignificatorCount = 2;
+    spread.IsSignificator[0] = true;
+    spread.IsSignificator[1] = true;
+    spread.PosX = {-15, 300, 120, 205};
+    spread.PosY = {7, 0, -40, 310};
+    spread.Explanation[0] = "You, as you are now";
+    spread.Explanation[1] = "The other";
+    spread.Explanation[3] = "What lies between you";
+    return spread;
+}
+
+} // namespace
+
+class TestSpread : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +39,8 @@ private slots:
     void init();
     void roundTripKeepsPositions();
     void savesDifferButLoadTheSame();
-    void writtenTextHasPrefixedCrLfLines();
+    void readsTheGoldenFile();
+    void writesTheGoldenBytesButTheLinePrefixes();
     void readsHandMadeFile();
     void significatorsAreCounted();
     void shortFileKeepsResetPlaces();
@@ -34,24 +57,24 @@ private:
     RandomGenerator m_random;
 };
 
-void TestSpParser::init()
+void TestSpread::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
 }
 
-QString TestSpParser::path(const QString &name) const
+QString TestSpread::path(const QString &name) const
 {
     return Spread::filePath(m_dir->path(), name);
 }
 
-void TestSpParser::writeScrambled(const QString &file, const QByteArray &plain)
+void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 {
     QVERIFY(WholeFile::write(file, Misc::ScrambleText(plain)));
 }
 
-void TestSpParser::roundTripKeepsPositions()
+void TestSpread::roundTripKeepsPositions()
 {
     Spread spread;
     spread.PositionCount = 3;
@@ -73,7 +96,7 @@ void TestSpParser::roundTripKeepsPositions()
     }
 }
 
-void TestSpParser::savesDifferButLoadTheSame()
+void TestSpread::savesDifferButLoadTheSame()
 {
     Spread spread;
     spread.PositionCount = 2;
@@ -99,32 +122,44 @@ void TestSpParser::savesDifferButLoadTheSame()
     QCOMPARE(a.PosX[1], b.PosX[1]);
 }
 
-void TestSpParser::writtenTextHasPrefixedCrLfLines()
+void TestSpread::readsTheGoldenFile()
 {
     Spread spread;
-    spread.PositionCount = 2;
-    spread.IsSignificator[0] = true;
-    spread.SignificatorCount = 1;
-    spread.PosX[0] = -15;
-    spread.PosY[0] = 7;
-    spread.Explanation[0] = "You";
-    spread.PosX[1] = 300;
-    spread.PosY[1] = 0;
-    spread.Explanation[1] = "The answer";
-    QVERIFY(spread.SaveSpread(path(QStringLiteral("s")), m_random));
-    QByteArray bytes;
-    QVERIFY(WholeFile::read(path(QStringLiteral("s")), bytes));
-    QVERIFY(!bytes.contains("You")); // nothing readable on disk
-    const QByteArray plain = Misc::ScrambleText(bytes);
-    QVERIFY(plain.endsWith("\r\n"));
-    const QList<QByteArray> lines = plain.chopped(2).split('\n');
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines[0].mid(6), QByteArray("2\r"));
-    QCOMPARE(lines[1].mid(6), QByteArray("S-15,7,You\r"));
-    QCOMPARE(lines[2].mid(6), QByteArray("300,0,The answer"));
+    QCOMPARE(spread.LoadSpread(QFINDTESTDATA("data/two-significators.spread")),
+             Spread::LoadResult::Loaded);
+    QCOMPARE(spread.PositionCount, 4);
+    QCOMPARE(spread.SignificatorCount, 2);
+    const Spread expected = twoSignificators();
+    for (int i = 0; i < Spread::Capacity; ++i) {
+        QCOMPARE(spread.IsSignificator[i], expected.IsSignificator[i]);
+        QCOMPARE(spread.Explanation[i], expected.Explanation[i]);
+        if (i < 4) {
+            QCOMPARE(spread.PosX[i], expected.PosX[i]);
+            QCOMPARE(spread.PosY[i], expected.PosY[i]);
+        }
+    }
 }
 
-void TestSpParser::readsHandMadeFile()
+void TestSpread::writesTheGoldenBytesButTheLinePrefixes()
+{
+    QVERIFY(twoSignificators().SaveSpread(path(QStringLiteral("s")), m_random));
+    QByteArray saved;
+    QByteArray golden;
+    QVERIFY(WholeFile::read(path(QStringLiteral("s")), saved));
+    QVERIFY(WholeFile::read(QFINDTESTDATA("data/two-significators.spread"), golden));
+    QVERIFY(!saved.contains("You")); // nothing readable on disk
+    // Every line starts with six random bytes; the rest is fixed.
+    const QList<QByteArray> savedLines = Misc::ScrambleText(saved).split('\n');
+    const QList<QByteArray> goldenLines = Misc::ScrambleText(golden).split('\n');
+    QCOMPARE(savedLines.size(), 6); // five lines, each ended by CR LF
+    QCOMPARE(savedLines.size(), goldenLines.size());
+    for (int i = 0; i < savedLines.size(); ++i)
+        QCOMPARE(savedLines[i].mid(6), goldenLines[i].mid(6));
+    QCOMPARE(savedLines[2].mid(6), QByteArray("S300,0,The other\r"));
+    QVERIFY(savedLines.last().isEmpty());
+}
+
+void TestSpread::readsHandMadeFile()
 {
     // Prefixes may hold any byte but NUL, CR, LF and comma: 0xFF and "S" too.
     writeScrambled(path(QStringLiteral("hand")), QByteArray("\xff"
@@ -145,7 +180,7 @@ void TestSpParser::readsHandMadeFile()
     QCOMPARE(spread.Explanation[1], QByteArray());
 }
 
-void TestSpParser::significatorsAreCounted()
+void TestSpread::significatorsAreCounted()
 {
     writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
                                                 "ppppppS10,10,You\r\n"
@@ -158,7 +193,7 @@ void TestSpParser::significatorsAreCounted()
     QVERIFY(!spread.IsSignificator[2]);
 }
 
-void TestSpParser::shortFileKeepsResetPlaces()
+void TestSpread::shortFileKeepsResetPlaces()
 {
     writeScrambled(path(QStringLiteral("short")), "pppppp5\r\n"
                                                   "pppppp1,1,a\r\npppppp2,2,b\r\n"
@@ -176,7 +211,7 @@ void TestSpParser::shortFileKeepsResetPlaces()
     QCOMPARE(none.PositionCount, 0);
 }
 
-void TestSpParser::lastLineNeedsItsLineEnd()
+void TestSpread::lastLineNeedsItsLineEnd()
 {
     writeScrambled(path(QStringLiteral("tail")), "pppppp2\r\npppppp1,1,a\r\npppppp2,2,b");
     Spread spread;
@@ -185,7 +220,7 @@ void TestSpParser::lastLineNeedsItsLineEnd()
     QCOMPARE(spread.PosX[1], -200);
 }
 
-void TestSpParser::refusesForeignFiles_data()
+void TestSpread::refusesForeignFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("positionsKept");
@@ -200,7 +235,7 @@ void TestSpParser::refusesForeignFiles_data()
     QTest::newRow("empty file") << QByteArray() << 0;
 }
 
-void TestSpParser::refusesForeignFiles()
+void TestSpread::refusesForeignFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, positionsKept);
@@ -214,7 +249,7 @@ void TestSpParser::refusesForeignFiles()
     QCOMPARE(spread.LoadSpread(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
 }
 
-void TestSpParser::neverStoresMoreThanItHolds()
+void TestSpread::neverStoresMoreThanItHolds()
 {
     QByteArray plain = "pppppp100\r\n";
     for (int i = 0; i < 100; ++i)
@@ -237,7 +272,7 @@ void TestSpParser::neverStoresMoreThanItHolds()
     QCOMPARE(negative.PositionCount, 0);
 }
 
-void TestSpParser::failedSaveIsReportedAndKeepsOldFile()
+void TestSpread::failedSaveIsReportedAndKeepsOldFile()
 {
     Spread spread;
     spread.PositionCount = 1;
@@ -262,5 +297,5 @@ void TestSpParser::failedSaveIsReportedAndKeepsOldFile()
     QCOMPARE(after, before);
 }
 
-QTEST_GUILESS_MAIN(TestSpParser)
+QTEST_GUILESS_MAIN(TestSpread)
 #include "test_Spread.moc"

@@ -5,6 +5,7 @@
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingText.h"
 #include "core/spreads/Spread.h"
+#include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
 
 namespace {
@@ -69,13 +70,28 @@ int unpack(const QString &path, const QString &positionsArgument)
     return print(text);
 }
 
+// The program saves only the current format. A text marked "format older"
+// packs to the older kind, so that unpacking and packing an older file gives
+// it back: the same scrambled body without the header and the deck line
+// count, always with 78 deck lines.
+bool save(const ReadingFile &reading, const QString &path, QString *error)
+{
+    if (reading.FileFormat == ReadingFile::Format::Current)
+        return reading.save(path, error);
+    if (reading.Cards.size() != ReadingFile::OlderDeckLineCount) {
+        *error = QStringLiteral("the older format has %1 deck lines")
+                     .arg(ReadingFile::OlderDeckLineCount);
+        return false;
+    }
+    const QByteArray current = reading.write();
+    const QByteArray lineEnd = Misc::ScrambleText("\r\n");
+    const qsizetype body = current.indexOf(lineEnd, ReadingFile::HeaderLength) + lineEnd.size();
+    return WholeFile::write(path, current.mid(body), error);
+}
+
 int pack(const QString &textPath, const QString &outPath)
 {
-    return CommandOutput::pack<ReadingFile>(
-        textPath, outPath, ReadingText::parse,
-        [](const ReadingFile &reading, const QString &path, QString *error) {
-            return reading.save(path, error);
-        });
+    return CommandOutput::pack<ReadingFile>(textPath, outPath, ReadingText::parse, save);
 }
 
 } // namespace
