@@ -253,14 +253,14 @@ void TestReadingOpenPlan::opensTheGoldenFiles()
     QVERIFY(QFile::copy(QFINDTESTDATA("data/celtic-cross.spread"),
                         Spread::filePath(m_dir->path(), QStringLiteral("Celtic Cross"))));
     saveSpread(QStringLiteral("Three Cards"), 3);
-    m_table.SpreadNames = {QStringLiteral("Celtic Cross"), QStringLiteral("Three Cards")};
+    m_table.spreadNames = {QStringLiteral("Celtic Cross"), QStringLiteral("Three Cards")};
 
     // The Celtic Cross reading was made with the 79th card and drew its ten
     // cards from the end of the fan, the 79th first.
     const QString current = QFINDTESTDATA("data/celtic-cross.reading");
     QCOMPARE(ReadingOpenPlan::fromFile(current, m_table).Result,
              ReadingOpenPlan::Outcome::NeedsDeck79);
-    m_table.Deck79 = true;
+    m_table.deck79 = true;
     const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(current, m_table);
     QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
     QCOMPARE(plan.SpreadName, QStringLiteral("Celtic Cross"));
@@ -269,8 +269,8 @@ void TestReadingOpenPlan::opensTheGoldenFiles()
     QCOMPARE(plan.PositionSlots, QList<int>({78, 77, 76, 75, 74, 73, 72, 71, 70, 69}));
 
     // The older reading holds cards 77 down to 0, so card n lies in slot 77 - n.
-    m_table.Deck79 = false;
-    m_table.MajorOnly = true;
+    m_table.deck79 = false;
+    m_table.majorOnly = true;
     const ReadingOpenPlan older =
         ReadingOpenPlan::fromFile(QFINDTESTDATA("data/three-cards-older.reading"), m_table);
     QCOMPARE(older.Result, ReadingOpenPlan::Outcome::Ready);
@@ -287,7 +287,7 @@ void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
     QByteArray older;
     QVERIFY(WholeFile::read(QFINDTESTDATA("data/three-cards-older.reading"), older));
     saveSpread(QStringLiteral("Three Cards"), 3);
-    m_table.SpreadNames.append(QStringLiteral("Three Cards"));
+    m_table.spreadNames.append(QStringLiteral("Three Cards"));
     const QList<QByteArray> valid = {readingBytes(22, {3, 40, 21}, "a\r\nb"),
                                      readingBytes(79, {78, 0, 1}, "7"), older};
     int ready = 0;
