@@ -1,10 +1,11 @@
 #include "ui/cards/SelectCardDialog.h"
 
+#include "core/cards/CardFaceCache.h"
+
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,11 +13,13 @@
 #include <QVBoxLayout>
 
 SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &titles,
-                                   const QString &pictureFolder, const QString &caption,
-                                   const UiTextTable &texts, QWidget *parent)
+                                   CardFaceCache &faces, const QString &deckName,
+                                   const QString &caption, const UiTextTable &texts,
+                                   QWidget *parent)
     : QDialog(parent)
     , m_cards(cards)
-    , m_pictureFolder(pictureFolder)
+    , m_faces(faces)
+    , m_deckName(deckName)
 {
     // Created in the order they take focus and stack.
     cardList = new QListWidget(this);
@@ -81,8 +84,7 @@ void SelectCardDialog::showPreview()
     if (row < 0 || row >= m_cards.size())
         return;
     okButton->setEnabled(true);
-    const QImage preview =
-        QImageReader(m_pictureFolder + QStringLiteral("/%1.jpg").arg(m_cards.at(row))).read();
+    const QImage preview = m_faces.face(m_deckName, m_cards.at(row), false, m_pictureLabel->size());
     if (preview.isNull())
         return;
     m_pictureLabel->setPixmap(QPixmap::fromImage(preview));

@@ -7,6 +7,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class CardFaceCache;
 class UiTextTable;
 
 // The Select card dialog: a list of card titles with a preview of the picked
@@ -17,10 +18,10 @@ class SelectCardDialog : public QDialog
 
 public:
     // `cards` are the card numbers in list order, `titles` their titles;
-    // previews come from `pictureFolder`/<n>.jpg. The caption names the
+    // previews show the faces of deck `deckName`. The caption names the
     // position the card is for.
-    SelectCardDialog(const QList<int> &cards, const QStringList &titles,
-                     const QString &pictureFolder, const QString &caption, const UiTextTable &texts,
+    SelectCardDialog(const QList<int> &cards, const QStringList &titles, CardFaceCache &faces,
+                     const QString &deckName, const QString &caption, const UiTextTable &texts,
                      QWidget *parent = nullptr);
 
     // A significator lies upright: no orientation to choose, a larger preview.
@@ -42,7 +43,8 @@ private:
 
     QLabel *m_pictureLabel;
     QList<int> m_cards;
-    QString m_pictureFolder;
+    CardFaceCache &m_faces;
+    QString m_deckName;
     int m_chosenCard = -1;
     bool m_chosenReversed = false;
 };

@@ -477,9 +477,8 @@ bool TableWindow::chooseCardByHand(int position)
         caption =
             m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
     }
-    SelectCardDialog dialog(cards, titles,
-                            m_data.appDir() + QStringLiteral("/Pics/") + m_preferences.deckName,
-                            caption, m_data.uiTexts(), this);
+    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, caption,
+                            m_data.uiTexts(), this);
     dialog.setOrientationShown(!significator);
     if (significator && m_preferences.querentCard >= 0)
         dialog.selectCard(m_preferences.querentCard);
