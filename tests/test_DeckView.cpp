@@ -235,7 +235,25 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
         QCOMPARE(settings.value(QStringLiteral("cutdeck")).toString(), QStringLiteral("no"));
     }
 
+    // Closed while the cut is shown: the deck stays uncut.
+    settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("yes"));
+    {
+        auto table = m_fixture.startTable();
+        QVERIFY(table);
+        startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+        shuffleAndStop(*table);
+        QCOMPARE(table->session().phase(), Phase::ReadyToCut);
+        const Deck::Slots stacked = table->session().cards();
+        QTimer::singleShot(100, table.get(), [&table] { table->close(); });
+        QTest::mouseClick(part<QPushButton>(*table, QStringLiteral("cutButton")), Qt::LeftButton);
+        QVERIFY(!table->isVisible());
+        QCOMPARE(table->session().phase(), Phase::ReadyToCut);
+        for (int slot = 0; slot < 78; ++slot)
+            QCOMPARE(table->session().cards()[slot].Number, stacked[slot].Number);
+    }
+
     // Closed between two cards of the automatic draw: the draw stops.
+    settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
     settings.setValue(QStringLiteral("drawauto"), QStringLiteral("yes"));
     auto table = m_fixture.startTable();
     QVERIFY(table);
