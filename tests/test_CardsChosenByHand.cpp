@@ -60,6 +60,7 @@ private slots:
     void twoSignificatorsAskedInTurn();
     void cancelledSignificatorEndsTheReading();
     void typedInReading();
+    void typedInSignificatorOffersEveryCard();
 
 private:
     QString cardTitle(TableWindow &table, int number) const
@@ -227,6 +228,27 @@ void TestCardsChosenByHand::typedInReading()
     clickPosition(*table, 1);
     QCOMPARE(promptLabel->text(), QStringLiteral("Spread completed"));
     QCOMPARE(table->session().phase(), Phase::Complete);
+}
+
+void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    expectSpreadChosen(m_fixture.interaction, QStringLiteral("Question"));
+    action(*table, "inputAction")->trigger();
+    QCOMPARE(table->session().spread().SignificatorCount, 1);
+
+    // The significator of a physical deck's reading may be any card in play;
+    // it still lies upright.
+    Offer offer;
+    m_fixture.interaction.expectDialog<SelectCardDialog>(pick(30, false, &offer));
+    clickPosition(*table, 0);
+    QCOMPARE(offer.caption, uiText(*table, UiText::SignificatorCaption));
+    QCOMPARE(offer.titles.size(), 78);
+    QVERIFY(!offer.orientationShown);
+    QCOMPARE(table->session().spread().CardAt[0], 30);
+    QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
+             uiText(*table, UiText::ManualInputPrompt));
 }
 
 QTEST_MAIN(TestCardsChosenByHand)

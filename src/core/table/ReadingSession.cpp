@@ -21,8 +21,7 @@ ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences
     : QObject(parent)
     , m_data(data)
     , m_preferences(preferences)
-{
-}
+{}
 
 bool ReadingSession::isBeforeDrawing() const
 {
@@ -201,7 +200,8 @@ void ReadingSession::fan()
 QByteArray ReadingSession::firstPositionPrompt() const
 {
     const int first = qBound(0, m_spread.SignificatorCount, Spread::Capacity - 1);
-    return m_data.uiTexts().text(UiText::PromptFirstPosition) + "\r\n" + m_spread.Explanation[first];
+    return m_data.uiTexts().text(UiText::PromptFirstPosition) + "\r\n" +
+           m_spread.Explanation[first];
 }
 
 bool ReadingSession::drawAt(const QPoint &point)
@@ -276,7 +276,9 @@ void ReadingSession::reveal(int position)
 
 QList<int> ReadingSession::cardChoicesFor(int position) const
 {
-    const bool significator = position >= 0 && position < m_spread.PositionCount &&
+    // A reading typed in from a physical deck may hold any card in play, at
+    // its significators too.
+    const bool significator = !isTypingIn() && position >= 0 && position < m_spread.PositionCount &&
                               m_spread.IsSignificator[position];
     return significator ? CardChoice::significatorCards(m_deckSize)
                         : CardChoice::manualCards(m_deckSize);
