@@ -34,7 +34,7 @@ private:
     // Answers the comments dialog with `text`, or with No comments for a null text.
     void expectComments(const QString &text);
     // Answers the next reading file dialog, `name` naming it, with `path`;
-    // records the file name it proposed.
+    // records the file name it proposed in the folder of saved readings.
     void expectFile(const QString &name, const QString &path, QString *proposed = nullptr);
     QString savedPath(const QString &name) const;
 
@@ -90,7 +90,10 @@ void TestReadingFileCommands::expectFile(const QString &name, const QString &pat
     m_fixture.interaction.expectDialog<QFileDialog>([=](QFileDialog &files) {
         if (files.objectName() != name)
             return int(QDialog::Rejected);
-        if (proposed && !files.selectedFiles().isEmpty())
+        // The dialog starts in the folder of saved readings.
+        if (proposed && !files.selectedFiles().isEmpty() &&
+            QFileInfo(files.selectedFiles().first()).absolutePath() ==
+                savedPath(QString()).chopped(1))
             *proposed = QFileInfo(files.selectedFiles().first()).fileName();
         files.selectFile(path);
         return int(QDialog::Accepted);

@@ -24,6 +24,7 @@ private slots:
     void cleanup();
     void chosenSpreadLaysItsPositions();
     void chooserOffersTheCurrentSpread();
+    void unreadableSpreadIsReported();
     void positionClicksTurnAndOpenTheCard();
     void extraCardShowsOnceACardIsTurned();
     void enlargingAndScrolling();
@@ -132,6 +133,17 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
     QCOMPARE(table->session().spreadName(), QStringLiteral("Horseshoe"));
     QCOMPARE(table->session().spread().PositionCount, 7);
     QVERIFY(positionImage(*table, 6));
+}
+
+void TestSpreadView::unreadableSpreadIsReported()
+{
+    m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all");
+    auto table = startWithSpread(QStringLiteral("Broken"));
+    QVERIFY(table);
+    QCOMPARE(m_fixture.interaction.messages,
+             QStringList{table->programData().uiText(UiText::SpreadUnreadable)});
+    // The reading still starts, with what could be read.
+    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
 }
 
 void TestSpreadView::positionClicksTurnAndOpenTheCard()
