@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QtTest>
 
+TableFixture::TableFixture() = default;
+
+TableFixture::~TableFixture() = default;
+
 bool TableFixture::setUp()
 {
     m_appDir = std::make_unique<QTemporaryDir>();

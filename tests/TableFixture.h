@@ -16,6 +16,10 @@ class TableWindow;
 class TableFixture
 {
 public:
+    // Out of line, where the face cache's type is complete.
+    TableFixture();
+    ~TableFixture();
+
     // Fresh folders; false when they cannot be made.
     bool setUp();
     void copyLanguage(const QString &name);

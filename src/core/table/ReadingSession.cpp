@@ -276,8 +276,10 @@ void ReadingSession::reveal(int position)
 
 QList<int> ReadingSession::cardChoicesFor(int position) const
 {
-    const bool significator =
-        position >= 0 && position < m_spread.PositionCount && m_spread.IsSignificator[position];
+    // A reading typed in from a physical deck may hold any card in play, at
+    // its significators too.
+    const bool significator = !isTypingIn() && position >= 0 && position < m_spread.PositionCount &&
+                              m_spread.IsSignificator[position];
     return significator ? CardChoice::significatorCards(m_deckSize)
                         : CardChoice::manualCards(m_deckSize);
 }

@@ -1,0 +1,267 @@
+// Checks saving readings from the real table and opening them again after a restart: the comments
+// asked and shown, the proposed file name, the deck the reading needs, and the files refused.
+#include "TableFixture.h"
+#include "TableSteps.h"
+#include "core/lang/UiText.h"
+#include "core/readings/ReadingFile.h"
+#include "core/util/Misc.h"
+#include "core/util/WholeFile.h"
+#include "ui/readings/CommentsWindow.h"
+#include "ui/readings/ExtraCardWarning.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using namespace TableSteps;
+
+class TestReadingFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void savedReadingOpensAfterRestart();
+    void incompleteReadingIsNotSaved();
+    void failedSaveIsReported();
+    void majorArcanaReadingSwitchesTheDeck();
+    void refusedFiles();
+
+private:
+    // Lays `spread` and draws every position by clicking the fan.
+    void layReading(TableWindow &table, const QString &spread);
+    // Answers the comments dialog with `text`, or with No comments for a null text.
+    void expectComments(const QString &text);
+    // Answers the next reading file dialog, `name` naming it, with `path`;
+    // records the file name it proposed in the folder of saved readings.
+    void expectFile(const QString &name, const QString &path, QString *proposed = nullptr);
+    QString savedPath(const QString &name) const;
+
+    TableFixture m_fixture;
+};
+
+void TestReadingFileCommands::init()
+{
+    QVERIFY(m_fixture.setUp());
+    m_fixture.copySpreads();
+    m_fixture.linkDecks();
+    QSettings &settings = m_fixture.storedSettings();
+    settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
+    settings.setValue(QStringLiteral("UseReverse"), QStringLiteral("yes"));
+}
+
+void TestReadingFileCommands::cleanup()
+{
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
+}
+
+QString TestReadingFileCommands::savedPath(const QString &name) const
+{
+    return m_fixture.appDir() + QStringLiteral("/Saved/") + name;
+}
+
+void TestReadingFileCommands::layReading(TableWindow &table, const QString &spread)
+{
+    startReading(table, m_fixture.interaction, spread);
+    shuffleAndStop(table);
+    while (table.session().phase() == ReadingSession::Phase::Drawing && topFanSlot(table) >= 0)
+        drawTopCard(table);
+    QCOMPARE(table.session().phase(), ReadingSession::Phase::Complete);
+}
+
+void TestReadingFileCommands::expectComments(const QString &text)
+{
+    m_fixture.interaction.expectDialog<CommentsWindow>([text](CommentsWindow &comments) {
+        if (text.isNull()) {
+            QTest::mouseClick(comments.noCommentsButton, Qt::LeftButton);
+        } else {
+            comments.commentsEdit->setPlainText(text);
+            QTest::mouseClick(comments.okButton, Qt::LeftButton);
+        }
+        return comments.result();
+    });
+}
+
+void TestReadingFileCommands::expectFile(const QString &name, const QString &path,
+                                         QString *proposed)
+{
+    m_fixture.interaction.expectDialog<QFileDialog>([=](QFileDialog &files) {
+        if (files.objectName() != name)
+            return int(QDialog::Rejected);
+        // The dialog starts in the folder of saved readings.
+        if (proposed && !files.selectedFiles().isEmpty() &&
+            QFileInfo(files.selectedFiles().first()).absolutePath() ==
+                savedPath(QString()).chopped(1))
+            *proposed = QFileInfo(files.selectedFiles().first()).fileName();
+        files.selectFile(path);
+        return int(QDialog::Accepted);
+    });
+}
+
+void TestReadingFileCommands::savedReadingOpensAfterRestart()
+{
+    const QString path = savedPath(QStringLiteral("evening.reading"));
+    const QString comments = QStringLiteral("3 cards tonight\nThe second line\nand a third");
+    Deck::Slots deck;
+    Spread laid;
+    {
+        auto table = m_fixture.startTable();
+        QVERIFY(table);
+        layReading(*table, QStringLiteral("Celtic Cross"));
+        deck = table->session().cards();
+        laid = table->session().spread();
+        expectComments(comments);
+        QString proposed;
+        expectFile(QStringLiteral("saveReadingDialog"), path, &proposed);
+        action(*table, "saveAction")->trigger();
+        QCOMPARE(proposed, ReadingFile::proposedFileName(QDate::currentDate(), QLocale::system(),
+                                                         false, QStringLiteral("Celtic Cross")) +
+                               QStringLiteral(".reading"));
+        QVERIFY(proposed.contains(QStringLiteral(" - Celtic Cross")));
+        QVERIFY(m_fixture.interaction.messages.isEmpty());
+        table->close();
+    }
+    QByteArray bytes;
+    QVERIFY(WholeFile::read(path, bytes));
+    QVERIFY(bytes.startsWith(ReadingFile::Header));
+
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    expectFile(QStringLiteral("openReadingDialog"), path);
+    action(*table, "openAction")->trigger();
+    const ReadingSession &session = table->session();
+    QCOMPARE(session.spreadName(), QStringLiteral("Celtic Cross"));
+    QCOMPARE(session.phase(), ReadingSession::Phase::Complete);
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(session.spread().CardAt[i], laid.CardAt[i]);
+        QCOMPARE(session.spread().PositionReversed[i], laid.PositionReversed[i]);
+        QVERIFY(session.spread().Revealed[i]);
+    }
+    for (int slot = 0; slot < 78; ++slot) {
+        QCOMPARE(session.cards()[slot].Number, deck[slot].Number);
+        QCOMPARE(session.cards()[slot].Reversed, deck[slot].Reversed);
+    }
+    QVERIFY(part<QWidget>(*table, QStringLiteral("spreadView"))->isVisible());
+    QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
+             table->programData().uiText(UiText::ReadingOpenedPrompt));
+    auto *shown = part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"));
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->commentsEdit->toPlainText(), comments);
+
+    // A new reading puts the comments away.
+    startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    QVERIFY(shown->isHidden());
+}
+
+void TestReadingFileCommands::incompleteReadingIsNotSaved()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    action(*table, "saveAction")->trigger();
+    startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    shuffleAndStop(*table);
+    drawTopCard(*table);
+    action(*table, "saveAction")->trigger();
+    const QString incomplete = table->programData().uiText(UiText::ReadingIncomplete);
+    QCOMPARE(m_fixture.interaction.messages, (QStringList{incomplete, incomplete}));
+}
+
+void TestReadingFileCommands::failedSaveIsReported()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table, QStringLiteral("Three Cards"));
+    expectComments(QString());
+    expectFile(QStringLiteral("saveReadingDialog"),
+               m_fixture.appDir() + QStringLiteral("/NoSuchFolder/x.reading"));
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages,
+             QStringList{QString::fromLatin1(ReadingFile::WriteFailedMessage)});
+}
+
+void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()
+{
+    const QString path = savedPath(QStringLiteral("major.reading"));
+    m_fixture.storedSettings().setValue(QStringLiteral("MajorOnly"), QStringLiteral("YES"));
+    {
+        auto table = m_fixture.startTable();
+        QVERIFY(table);
+        layReading(*table, QStringLiteral("Three Cards"));
+        QCOMPARE(table->session().deckSize(), 22);
+        expectComments(QString());
+        expectFile(QStringLiteral("saveReadingDialog"), path);
+        action(*table, "saveAction")->trigger();
+        action(*table, "majorArcanaOnlyAction")->trigger(); // the full deck for the next start
+        table->close();
+    }
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    QAction *majorOnly = action(*table, "majorArcanaOnlyAction");
+    QVERIFY(!majorOnly->isChecked());
+    QVERIFY(part<QLabel>(*table, QStringLiteral("optionNotice"))->text().isEmpty());
+    expectFile(QStringLiteral("openReadingDialog"), path);
+    action(*table, "openAction")->trigger();
+    QCOMPARE(table->session().deckSize(), 22);
+    QVERIFY(table->preferences().majorOnly);
+    QVERIFY(majorOnly->isChecked());
+    QCOMPARE(part<QLabel>(*table, QStringLiteral("optionNotice"))->text(),
+             table->programData().uiText(UiText::MajorArcanaOnlyNotice));
+    // Saved without comments: none are shown.
+    QVERIFY(part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"))->isHidden());
+}
+
+void TestReadingFileCommands::refusedFiles()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    const QString open = QStringLiteral("openReadingDialog");
+    const auto writeReading = [&](const QString &name, const QByteArray &body) {
+        m_fixture.writeFile(QStringLiteral("Saved/") + name,
+                            ReadingFile::Header + Misc::ScrambleText(body));
+        return savedPath(name);
+    };
+    QByteArray deck79 = "79\r\nThree Cards\r\n";
+    for (int n = 0; n < 79; ++n)
+        deck79 += QByteArray::number(n) + "\r\n";
+    deck79 += "0\r\n1\r\n2\r\n";
+
+    // A reading with the extra card on a deck without it.
+    bool warned = false;
+    expectFile(open, writeReading(QStringLiteral("big.reading"), deck79));
+    m_fixture.interaction.expectDialog<ExtraCardWarning>([&](ExtraCardWarning &warning) {
+        warned = warning.messageLabel->text().startsWith(
+            table->programData().uiText(UiText::Deck79WarningStart));
+        return int(QDialog::Accepted);
+    });
+    action(*table, "openAction")->trigger();
+    QVERIFY(warned);
+    QVERIFY(table->session().spreadName().isEmpty());
+
+    expectFile(open,
+               writeReading(QStringLiteral("gone.reading"),
+                            QByteArray(deck79).replace("79\r\nThree Cards", "78\r\nGone Away")));
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.last(),
+             table->programData().uiText(UiText::SpreadMissingForReading) +
+                 QStringLiteral(" 'Gone Away'."));
+
+    expectFile(open,
+               writeReading(QStringLiteral("broken.reading"), "78\r\nThree Cards\r\n12\r\n99\r\n"));
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.last(), QStringLiteral("Could not read from file."));
+
+    // An empty file is passed over in silence.
+    const int before = int(m_fixture.interaction.messages.size());
+    m_fixture.writeFile(QStringLiteral("Saved/empty.reading"), QByteArray());
+    expectFile(open, savedPath(QStringLiteral("empty.reading")));
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.size(), before);
+    QVERIFY(table->session().spreadName().isEmpty());
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
+    QVERIFY(!positionImage(*table, 0));
+}
+
+QTEST_MAIN(TestReadingFileCommands)
+#include "test_ReadingFileCommands.moc"

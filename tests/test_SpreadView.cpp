@@ -1,0 +1,288 @@
+// Checks the spread area of the real table: the position pictures laid for the chosen spread,
+// turned face up and opened by clicks, the extra card beside them, enlarging and scrolling the
+// area, and its colours.
+#include "TableFixture.h"
+#include "TableSteps.h"
+#include "core/lang/UiText.h"
+#include "core/table/TableGeometry.h"
+#include "core/util/RandomGenerator.h"
+#include "ui/cards/CardDetailWindow.h"
+
+#include <QColorDialog>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+
+using namespace TableSteps;
+
+class TestSpreadView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void chosenSpreadLaysItsPositions();
+    void chooserOffersTheCurrentSpread();
+    void unreadableSpreadIsReported();
+    void positionClicksTurnAndOpenTheCard();
+    void extraCardShowsOnceACardIsTurned();
+    void enlargingAndScrolling();
+    void backgroundColourCommands();
+
+private:
+    // Starts the table without cutting and lays `spread`.
+    std::unique_ptr<TableWindow> startWithSpread(const QString &spread);
+    // Answers the next detail window, recording its title and subtitle.
+    void expectDetail(QString &title, QString &subtitle);
+
+    TableFixture m_fixture;
+};
+
+void TestSpreadView::init()
+{
+    QVERIFY(m_fixture.setUp());
+    m_fixture.copySpreads();
+    m_fixture.linkDecks();
+}
+
+void TestSpreadView::cleanup()
+{
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
+}
+
+std::unique_ptr<TableWindow> TestSpreadView::startWithSpread(const QString &spread)
+{
+    m_fixture.storedSettings().setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
+    auto table = m_fixture.startTable();
+    if (table)
+        startReading(*table, m_fixture.interaction, spread);
+    return table;
+}
+
+void TestSpreadView::expectDetail(QString &title, QString &subtitle)
+{
+    m_fixture.interaction.expectDialog<CardDetailWindow>([&](CardDetailWindow &detail) {
+        title = detail.titleLabel->text();
+        subtitle = detail.subtitleLabel->text();
+        QTest::mouseClick(detail.closeButton, Qt::LeftButton);
+        return detail.result();
+    });
+}
+
+void TestSpreadView::chosenSpreadLaysItsPositions()
+{
+    auto table = startWithSpread(QStringLiteral("Celtic Cross"));
+    QVERIFY(table);
+    const Spread &spread = table->session().spread();
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
+    QCOMPARE(spread.PositionCount, 10);
+    auto *surface = part<QWidget>(*table, QStringLiteral("spreadSurface"));
+    QVERIFY(surface);
+    for (int i = 0; i < 10; ++i) {
+        CardImage *image = positionImage(*table, i);
+        QVERIFY(image);
+        QCOMPARE(image->geometry(),
+                 QRect(spread.PosX[i], spread.PosY[i], TableGeometry::PositionSize.width(),
+                       TableGeometry::PositionSize.height()));
+        QCOMPARE(image->toolTip(),
+                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.Explanation[i]));
+        // The surface reaches every picture, so the area can scroll to it.
+        QVERIFY(surface->rect().contains(image->geometry()));
+    }
+    QVERIFY(!positionImage(*table, 10));
+
+    // Without tips the pictures carry none.
+    action(*table, "spreadTipsAction")->trigger();
+    QVERIFY(positionImage(*table, 3)->toolTip().isEmpty());
+
+    // Choosing again lays a fresh spread.
+    startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    QCOMPARE(table->session().spread().PositionCount, 3);
+    QVERIFY(positionImage(*table, 2));
+    QVERIFY(!positionImage(*table, 3));
+}
+
+void TestSpreadView::chooserOffersTheCurrentSpread()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    bool okAtOnce = true;
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        okAtOnce = chooser.okButton->isEnabled();
+        return int(QDialog::Rejected);
+    });
+    action(*table, "startReadingAction")->trigger();
+    // Nothing is preselected before the first reading.
+    QVERIFY(!okAtOnce);
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
+
+    startReading(*table, m_fixture.interaction, QStringLiteral("Horseshoe"));
+    QString selected;
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &chooser) {
+        selected = chooser.spreadList->currentItem()->text();
+        okAtOnce = chooser.okButton->isEnabled();
+        QTest::keyClick(chooser.spreadList, Qt::Key_Escape);
+        return chooser.result();
+    });
+    QTest::keyClick(table.get(), Qt::Key_F9);
+    QCOMPARE(selected, QStringLiteral("Horseshoe"));
+    QVERIFY(okAtOnce);
+    // Cancel leaves the spread laid.
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Horseshoe"));
+    QCOMPARE(table->session().spread().PositionCount, 7);
+    QVERIFY(positionImage(*table, 6));
+}
+
+void TestSpreadView::unreadableSpreadIsReported()
+{
+    m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all");
+    auto table = startWithSpread(QStringLiteral("Broken"));
+    QVERIFY(table);
+    QCOMPARE(m_fixture.interaction.messages,
+             QStringList{table->programData().uiText(UiText::SpreadUnreadable)});
+    // The reading still starts, with what could be read.
+    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
+}
+
+void TestSpreadView::positionClicksTurnAndOpenTheCard()
+{
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
+    QVERIFY(table);
+    shuffleAndStop(*table);
+    for (int i = 0; i < 3; ++i)
+        drawTopCard(*table);
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::Complete);
+
+    // The first click turns the card face up, showing its picture.
+    CardImage *first = positionImage(*table, 0);
+    const QImage back = first->pixmap().toImage();
+    QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
+    clickPosition(*table, 0);
+    QVERIFY(first->pixmap().toImage() != back);
+    QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
+
+    // The second click opens the card's detail window.
+    QString title;
+    QString subtitle;
+    expectDetail(title, subtitle);
+    clickPosition(*table, 0);
+    const Spread &spread = table->session().spread();
+    const QString cardTitle =
+        QString::fromLocal8Bit(table->programData().cardTitles()[spread.CardAt[0]]);
+    QVERIFY2(title.startsWith(cardTitle), qPrintable(title + QStringLiteral(" / ") + cardTitle));
+    QCOMPARE(subtitle, QString::fromLocal8Bit(spread.Explanation[0]));
+}
+
+void TestSpreadView::extraCardShowsOnceACardIsTurned()
+{
+    auto table = startWithSpread(QStringLiteral("Single Card"));
+    QVERIFY(table);
+    auto *extraImage = part<CardImage>(*table, QStringLiteral("extraCardImage"));
+    QVERIFY(extraImage);
+    shuffleAndStop(*table);
+    drawTopCard(*table);
+    drawTopCard(*table); // the full spread takes no more yet
+    QVERIFY(extraImage->isHidden());
+
+    clickPosition(*table, 0);
+    drawTopCard(*table);
+    QVERIFY(extraImage->isVisible());
+    QVERIFY(table->session().extraCard().has_value());
+    const int extra = table->session().extraCard()->number;
+    QCOMPARE(extraImage->tag(), extra);
+
+    // A click on it opens the card's detail window, subtitled as the extra card.
+    QString title;
+    QString subtitle;
+    expectDetail(title, subtitle);
+    QTest::mouseClick(extraImage, Qt::LeftButton);
+    QVERIFY(title.startsWith(QString::fromLocal8Bit(table->programData().cardTitles()[extra])));
+    QCOMPARE(subtitle, table->programData().uiText(UiText::ExtraCardSubtitle));
+
+    // A new reading clears it away.
+    startReading(*table, m_fixture.interaction, QStringLiteral("Single Card"));
+    QVERIFY(extraImage->isHidden());
+}
+
+void TestSpreadView::enlargingAndScrolling()
+{
+    // A spread reaching far below the area, so the area scrolls.
+    Spread tall;
+    tall.PositionCount = 2;
+    tall.PosX[0] = 10;
+    tall.PosY[0] = 10;
+    tall.PosX[1] = 600;
+    tall.PosY[1] = 900;
+    RandomGenerator random;
+    QVERIFY(tall.SaveSpread(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
+    auto table = startWithSpread(QStringLiteral("Tall"));
+    QVERIFY(table);
+    auto *area = part<QScrollArea>(*table, QStringLiteral("spreadView"));
+    auto *deckView = part<DeckView>(*table, QStringLiteral("deckView"));
+    QAction *toggle = action(*table, "toggleSpreadViewAction");
+    const QRect normal = area->geometry();
+    toggle->trigger(); // nothing before the deck is fanned
+    QCOMPARE(area->geometry(), normal);
+
+    shuffleAndStop(*table);
+    toggle->trigger();
+    QCOMPARE(area->geometry(), deckView->rect());
+    toggle->trigger();
+    QCOMPARE(area->geometry(), normal);
+
+    QScrollBar *bar = area->verticalScrollBar();
+    QVERIFY(bar->maximum() >= 80);
+    QWheelEvent down(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(area->viewport(), &down);
+    QCOMPARE(bar->value(), 40);
+    // The wheel turned over the rest of the table scrolls the spread too.
+    QWheelEvent up(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, 120), Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(deckView, &up);
+    QCOMPARE(bar->value(), 0);
+
+    // Enlarged for a reading that then ends, the area gives the table back.
+    toggle->trigger();
+    startReading(*table, m_fixture.interaction, QStringLiteral("Tall"));
+    QCOMPARE(area->geometry(), normal);
+}
+
+void TestSpreadView::backgroundColourCommands()
+{
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
+    QVERIFY(table);
+    auto *notice = part<QLabel>(*table, QStringLiteral("optionNotice"));
+    m_fixture.interaction.expectDialog<QColorDialog>([](QColorDialog &colours) {
+        colours.setCurrentColor(QColor(50, 100, 200));
+        colours.accept();
+        return colours.result();
+    });
+    action(*table, "backgroundColorAction")->trigger();
+    QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
+    QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(40, 100),
+             QColor(50, 100, 200));
+
+    action(*table, "defaultBackgroundAction")->trigger();
+    QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(40, 100),
+             QColor(0x11, 0x55, 0x11));
+    QCOMPARE(part<DeckView>(*table, QStringLiteral("deckView"))->grab().toImage().pixelColor(3, 3),
+             QColor(0x11, 0x55, 0x11));
+
+    // The colour chosen is kept for the next start.
+    m_fixture.interaction.expectDialog<QColorDialog>([](QColorDialog &colours) {
+        colours.setCurrentColor(QColor(1, 2, 3));
+        colours.accept();
+        return colours.result();
+    });
+    action(*table, "backgroundColorAction")->trigger();
+    table->close();
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("backcolor")).toInt(),
+             3 * 65536 + 2 * 256 + 1);
+}
+
+QTEST_MAIN(TestSpreadView)
+#include "test_SpreadView.moc"
