@@ -121,7 +121,15 @@ void TestDeckView::clickOnTheStackedDeckCutsThere()
     Deck::Slots expected = table->session().cards();
     const int deckSize = table->session().deckSize();
     DeckCut::plain(expected, deckSize, DeckCut::cutPoint(point.x(), table->width(), deckSize));
+    // Keys pressed while the cut is shown, shortcuts among them, are ignored:
+    // no spread chooser opens in the middle of it.
+    bool pressedDuringCut = false;
+    QTimer::singleShot(100, table.get(), [&] {
+        pressedDuringCut = table->session().phase() == Phase::ReadyToCut;
+        QTest::keyClick(table.get(), Qt::Key_F9);
+    });
     clickTable(*table, point);
+    QVERIFY(pressedDuringCut);
     QCOMPARE(table->session().phase(), Phase::Drawing);
     for (int slot = 0; slot < deckSize; ++slot)
         QCOMPARE(table->session().cards()[slot].Number, expected[slot].Number);

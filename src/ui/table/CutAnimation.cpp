@@ -35,6 +35,7 @@ protected:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
         case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
             return true;
         default:
             return false;
