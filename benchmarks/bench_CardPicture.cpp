@@ -8,12 +8,12 @@
 
 namespace {
 
-const QString AppDir = QStringLiteral(QUILLMOOR_APP_DIR);
+const QString appDir = QStringLiteral(QUILLMOOR_APP_DIR);
 
 void positionImage(benchmark::State &state)
 {
     for (auto _ : state) {
-        const QImage face = CardPicture::load(AppDir, QStringLiteral("Ardenvale"), 17, true);
+        const QImage face = CardPicture::load(appDir, QStringLiteral("Ardenvale"), 17, true);
         // A position shows the face stretched to 87 x 148.
         benchmark::DoNotOptimize(face.scaled(87, 148, Qt::IgnoreAspectRatio));
     }
@@ -22,7 +22,7 @@ void positionImage(benchmark::State &state)
 void detailImage(benchmark::State &state)
 {
     for (auto _ : state) {
-        const QImage face = CardPicture::load(AppDir, QStringLiteral("Ardenvale"), 17, true);
+        const QImage face = CardPicture::load(appDir, QStringLiteral("Ardenvale"), 17, true);
         // The detail window's default box is 200 x 290.
         benchmark::DoNotOptimize(face.scaled(200, 290, Qt::IgnoreAspectRatio));
     }

@@ -14,7 +14,7 @@ void shuffleFrame(benchmark::State &state)
     random.seed(1);
     Deck::Slots cards;
     for (int slot = 0; slot < 78; ++slot)
-        cards[slot].Number = quint32(slot);
+        cards[slot].number = quint32(slot);
     for (auto _ : state) {
         Shuffle::frame(cards, 78, useReverse, random);
         benchmark::DoNotOptimize(cards);

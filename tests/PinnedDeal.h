@@ -25,7 +25,7 @@ inline QList<QByteArray> layout(const Deck::Slots &cards, int deckSize)
 {
     QList<QByteArray> result;
     for (int slot = 0; slot < deckSize; ++slot)
-        result.append((cards[slot].Reversed ? "r" : "") + QByteArray::number(cards[slot].Number));
+        result.append((cards[slot].reversed ? "r" : "") + QByteArray::number(cards[slot].number));
     return result;
 }
 
@@ -41,8 +41,8 @@ inline Deck::Slots fromLayout(const char *written)
     const QList<QByteArray> entries = layout(written);
     for (int slot = 0; slot < entries.size(); ++slot) {
         const bool reversed = entries[slot].startsWith('r');
-        cards[slot].Number = entries[slot].mid(reversed ? 1 : 0).toUInt();
-        cards[slot].Reversed = reversed ? 1 : 0;
+        cards[slot].number = entries[slot].mid(reversed ? 1 : 0).toUInt();
+        cards[slot].reversed = reversed ? 1 : 0;
     }
     return cards;
 }

@@ -8,11 +8,11 @@ inline Spread spreadWith(int positions, int significators,
                          const QByteArray &prefix = QByteArrayLiteral("E"))
 {
     Spread spread;
-    spread.PositionCount = positions;
-    spread.SignificatorCount = significators;
+    spread.positionCount = positions;
+    spread.significatorCount = significators;
     for (int i = 0; i < positions; ++i) {
-        spread.IsSignificator[i] = i < significators;
-        spread.Explanation[i] = prefix + QByteArray::number(i);
+        spread.isSignificator[i] = i < significators;
+        spread.explanation[i] = prefix + QByteArray::number(i);
     }
     return spread;
 }

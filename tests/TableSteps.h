@@ -65,7 +65,7 @@ inline void shuffleAndStop(TableWindow &table)
 inline QPoint fanPoint(TableWindow &table, int slot)
 {
     const Card &card = table.session().cards()[slot];
-    return QPoint(card.X + 5, card.Y + 50);
+    return QPoint(card.x + 5, card.y + 50);
 }
 
 // The topmost card still in the fan, or -1.

@@ -130,7 +130,7 @@ void TestCardTitles::builtinTitlesForDeck79()
     english.write(syntheticCardList(true));
     english.close();
     CardTitles::Table titles;
-    CardTitles::SetTitles(titles, dir.path(), QStringLiteral("English"), true, {});
+    CardTitles::load(titles, dir.path(), QStringLiteral("English"), true, {});
     for (int card = 0; card < BuiltinTitles::Count; ++card)
         QCOMPARE(titles[card], BuiltinTitles::title(card));
 }
@@ -146,14 +146,14 @@ void TestCardTitles::languageListWithEnglishFallback()
     english.close();
 
     CardTitles::Table titles;
-    CardTitles::SetTitles(titles, dir.path(), QStringLiteral("Deutsch"), false, {false, true});
+    CardTitles::load(titles, dir.path(), QStringLiteral("Deutsch"), false, {false, true});
     QCOMPARE(titles[8], QByteArray("8b"));
     QCOMPARE(titles[78], QByteArray("extra"));
 
     // Without any card list the titles stay as they were.
     QVERIFY(english.remove());
     titles[5] = "unchanged";
-    CardTitles::SetTitles(titles, dir.path(), QStringLiteral("English"), false, {});
+    CardTitles::load(titles, dir.path(), QStringLiteral("English"), false, {});
     QCOMPARE(titles[5], QByteArray("unchanged"));
 }
 

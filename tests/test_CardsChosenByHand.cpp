@@ -110,13 +110,13 @@ void TestCardsChosenByHand::oneSignificatorBeforeTheShuffle()
     QCOMPARE(offer.preselectedRow, 26);
     QCOMPARE(offer.titles.at(26), cardTitle(*table, 46));
 
-    QCOMPARE(table->session().spread().CardAt[0], 60);
+    QCOMPARE(table->session().spread().cardAt[0], 60);
     QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
     shuffleAndStop(*table);
     // The prompt asks for the first position after the significator.
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().Explanation[1]));
+                 QString::fromLocal8Bit(table->session().spread().explanation[1]));
 
     // The new querent's card is kept for the next start.
     table->close();
@@ -141,8 +141,8 @@ void TestCardsChosenByHand::twoSignificatorsAskedInTurn()
     QCOMPARE(second.caption, uiText(*table, UiText::SignificatorCaption) + QStringLiteral(" 2"));
     QCOMPARE(m_fixture.interaction.messages,
              QStringList{uiText(*table, UiText::CardAlreadyInSpread)});
-    QCOMPARE(table->session().spread().CardAt[0], 3);
-    QCOMPARE(table->session().spread().CardAt[1], 48);
+    QCOMPARE(table->session().spread().cardAt[0], 3);
+    QCOMPARE(table->session().spread().cardAt[1], 48);
     QCOMPARE(table->session().phase(), Phase::ReadyToShuffle);
 
     // Both significators lie face up when the spread appears.
@@ -152,7 +152,7 @@ void TestCardsChosenByHand::twoSignificatorsAskedInTurn()
     shuffleAndStop(*table);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().Explanation[2]));
+                 QString::fromLocal8Bit(table->session().spread().explanation[2]));
 }
 
 void TestCardsChosenByHand::cancelledSignificatorEndsTheReading()
@@ -200,11 +200,11 @@ void TestCardsChosenByHand::typedInReading()
     clickPosition(*table, 0);
     QCOMPARE(offer.caption, uiText(*table, UiText::OrdinaryPositionCaption) +
                                 QStringLiteral(" 1: ") +
-                                QString::fromLocal8Bit(spread.Explanation[0]));
+                                QString::fromLocal8Bit(spread.explanation[0]));
     QCOMPARE(offer.titles.size(), 78);
     QVERIFY(offer.orientationShown);
-    QCOMPARE(spread.CardAt[0], 5);
-    QVERIFY(spread.PositionReversed[0]);
+    QCOMPARE(spread.cardAt[0], 5);
+    QVERIFY(spread.positionReversed[0]);
     QVERIFY(positionImage(*table, 0)->pixmap().toImage() != unfilled);
 
     // A card already in the spread is refused and asked for again.
@@ -213,7 +213,7 @@ void TestCardsChosenByHand::typedInReading()
     clickPosition(*table, 2);
     QCOMPARE(m_fixture.interaction.messages,
              QStringList{uiText(*table, UiText::CardAlreadyInSpread)});
-    QCOMPARE(spread.CardAt[2], 77);
+    QCOMPARE(spread.cardAt[2], 77);
     QCOMPARE(promptLabel->text(), uiText(*table, UiText::ManualInputPrompt));
 
     // A cancelled dialog leaves the position empty.
@@ -222,7 +222,7 @@ void TestCardsChosenByHand::typedInReading()
         return dialog.result();
     });
     clickPosition(*table, 1);
-    QVERIFY(!spread.Filled[1]);
+    QVERIFY(!spread.filled[1]);
 
     m_fixture.interaction.expectDialog<SelectCardDialog>(pick(0));
     clickPosition(*table, 1);
@@ -236,7 +236,7 @@ void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
     QVERIFY(table);
     expectSpreadChosen(m_fixture.interaction, QStringLiteral("Question"));
     action(*table, "inputAction")->trigger();
-    QCOMPARE(table->session().spread().SignificatorCount, 1);
+    QCOMPARE(table->session().spread().significatorCount, 1);
 
     // The significator of a physical deck's reading may be any card in play;
     // it still lies upright.
@@ -246,7 +246,7 @@ void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
     QCOMPARE(offer.caption, uiText(*table, UiText::SignificatorCaption));
     QCOMPARE(offer.titles.size(), 78);
     QVERIFY(!offer.orientationShown);
-    QCOMPARE(table->session().spread().CardAt[0], 30);
+    QCOMPARE(table->session().spread().cardAt[0], 30);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              uiText(*table, UiText::ManualInputPrompt));
 }

@@ -56,10 +56,10 @@ void TestDeck::dealHoldsEachCardOnce()
     for (quint32 seed = 1; seed <= 20; ++seed) {
         random.setSeedSource([seed] { return seed; });
         Deck::Slots cards;
-        Deck::SetCards(cards, deckSize, deck79, true, 1024, random);
+        Deck::deal(cards, deckSize, deck79, true, 1024, random);
         std::set<quint32> dealt;
         for (int i = 0; i < deckSize; ++i)
-            dealt.insert(cards[i].Number);
+            dealt.insert(cards[i].number);
         QCOMPARE(dealt, expected);
     }
 }
@@ -68,11 +68,11 @@ void TestDeck::dealLeavesSlotsBeyondTheDeck()
 {
     RandomGenerator random;
     Deck::Slots cards;
-    cards[22].Number = 55;
-    cards[22].X = 123;
-    Deck::SetCards(cards, 22, false, false, 1024, random);
-    QCOMPARE(cards[22].Number, 55u);
-    QCOMPARE(cards[22].X, 123);
+    cards[22].number = 55;
+    cards[22].x = 123;
+    Deck::deal(cards, 22, false, false, 1024, random);
+    QCOMPARE(cards[22].number, 55u);
+    QCOMPARE(cards[22].x, 123);
 }
 
 void TestDeck::fixedSeedRepeatsTheDeal()
@@ -81,12 +81,12 @@ void TestDeck::fixedSeedRepeatsTheDeal()
     random.setSeedSource([] { return 2026u; });
     Deck::Slots first;
     Deck::Slots second;
-    Deck::SetCards(first, 78, false, true, 1024, random);
+    Deck::deal(first, 78, false, true, 1024, random);
     random.uniform(10); // whatever happened in between, the deal reseeds
-    Deck::SetCards(second, 78, false, true, 1024, random);
+    Deck::deal(second, 78, false, true, 1024, random);
     for (int i = 0; i < 78; ++i) {
-        QCOMPARE(second[i].Number, first[i].Number);
-        QCOMPARE(second[i].Reversed, first[i].Reversed);
+        QCOMPARE(second[i].number, first[i].number);
+        QCOMPARE(second[i].reversed, first[i].reversed);
     }
 }
 
@@ -98,13 +98,13 @@ void TestDeck::reversalsOnlyWhenWanted()
     for (quint32 seed = 1; seed <= 200; ++seed) {
         random.setSeedSource([seed] { return seed; });
         Deck::Slots cards;
-        Deck::SetCards(cards, 78, false, false, 1024, random);
+        Deck::deal(cards, 78, false, false, 1024, random);
         for (int i = 0; i < 78; ++i)
-            QCOMPARE(cards[i].Reversed, quint8(0));
-        Deck::SetCards(cards, 78, false, true, 1024, random);
+            QCOMPARE(cards[i].reversed, quint8(0));
+        Deck::deal(cards, 78, false, true, 1024, random);
         for (int i = 0; i < 78; ++i) {
-            QVERIFY(cards[i].Reversed <= 1);
-            reversed += cards[i].Reversed;
+            QVERIFY(cards[i].reversed <= 1);
+            reversed += cards[i].reversed;
         }
         dealt += 78;
     }
@@ -148,9 +148,9 @@ void TestDeck::fanGeometry()
 
     RandomGenerator random;
     Deck::Slots cards;
-    Deck::SetCards(cards, deckSize, deck79, false, width, random);
-    QCOMPARE(cards[slot].X, x);
-    QCOMPARE(cards[slot].Y, y);
+    Deck::deal(cards, deckSize, deck79, false, width, random);
+    QCOMPARE(cards[slot].x, x);
+    QCOMPARE(cards[slot].y, y);
 }
 
 void TestDeck::fixedSeedDealIsPinned_data()
@@ -174,7 +174,7 @@ void TestDeck::fixedSeedDealIsPinned()
     RandomGenerator random;
     random.setSeedSource([] { return PinnedDeal::Seed; });
     Deck::Slots cards;
-    Deck::SetCards(cards, deckSize, false, true, 1024, random);
+    Deck::deal(cards, deckSize, false, true, 1024, random);
     QCOMPARE(PinnedDeal::layout(cards, deckSize), PinnedDeal::layout(dealt.constData()));
 }
 

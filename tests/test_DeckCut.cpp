@@ -12,8 +12,8 @@ Deck::Slots numberedDeck(int deckSize)
 {
     Deck::Slots cards;
     for (int slot = 0; slot < deckSize; ++slot) {
-        cards[slot].Number = quint32(slot);
-        cards[slot].Reversed = slot % 2;
+        cards[slot].number = quint32(slot);
+        cards[slot].reversed = slot % 2;
     }
     return cards;
 }
@@ -22,7 +22,7 @@ QList<quint32> numbers(const Deck::Slots &cards, int deckSize)
 {
     QList<quint32> result;
     for (int slot = 0; slot < deckSize; ++slot)
-        result.append(cards[slot].Number);
+        result.append(cards[slot].number);
     return result;
 }
 
@@ -63,8 +63,8 @@ void TestDeckCut::threePilesStackBottomMiddleTop()
     DeckCut::threePiles(cards, 78, 31);
     QCOMPARE(numbers(cards, 78), range(55, 77) + range(31, 54) + range(0, 30));
     // Orientation belongs to the slot, not the card.
-    QCOMPARE(cards[1].Reversed, quint8(1));
-    QCOMPARE(cards[2].Reversed, quint8(0));
+    QCOMPARE(cards[1].reversed, quint8(1));
+    QCOMPARE(cards[2].reversed, quint8(0));
 }
 
 void TestDeckCut::threePilesClampTheCutPoint()

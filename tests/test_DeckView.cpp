@@ -90,7 +90,7 @@ void TestDeckView::buttonsFollowThePhase()
     QTest::mouseClick(cutButton, Qt::LeftButton);
     QCOMPARE(table->session().phase(), Phase::Drawing);
     for (int slot = 0; slot < deckSize; ++slot)
-        QCOMPARE(table->session().cards()[slot].Number, expected[slot].Number);
+        QCOMPARE(table->session().cards()[slot].number, expected[slot].number);
     QVERIFY(cutButton->isHidden());
     QVERIFY(shuffleButton->isHidden());
     QVERIFY(spreadView->isVisible());
@@ -100,7 +100,7 @@ void TestDeckView::buttonsFollowThePhase()
              QStringLiteral("Three Cards"));
     QCOMPARE(promptLabel->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().Explanation[0]));
+                 QString::fromLocal8Bit(table->session().spread().explanation[0]));
 }
 
 void TestDeckView::clickOnTheStackedDeckCutsThere()
@@ -132,7 +132,7 @@ void TestDeckView::clickOnTheStackedDeckCutsThere()
     QVERIFY(pressedDuringCut);
     QCOMPARE(table->session().phase(), Phase::Drawing);
     for (int slot = 0; slot < deckSize; ++slot)
-        QCOMPARE(table->session().cards()[slot].Number, expected[slot].Number);
+        QCOMPARE(table->session().cards()[slot].number, expected[slot].number);
 }
 
 void TestDeckView::clickOnTheEmptyTableOpensTheChooser()
@@ -150,7 +150,7 @@ void TestDeckView::clickOnTheEmptyTableOpensTheChooser()
     QVERIFY(noticeShown);
     // With nothing to choose, OK leaves an empty spread ready to shuffle.
     QVERIFY(table->session().spreadName().isEmpty());
-    QCOMPARE(table->session().spread().PositionCount, 0);
+    QCOMPARE(table->session().spread().positionCount, 0);
     QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
     QVERIFY(!positionImage(*table, 0));
 }
@@ -172,21 +172,21 @@ void TestDeckView::fanClicksFillThePositions()
     // Where two cards overlap, the one painted on top is drawn.
     const int top = topFanSlot(*table);
     const Card topCard = table->session().cards()[top];
-    const QPoint overlap(topCard.X + 2, topCard.Y + 60);
-    QVERIFY(table->session().cards()[top - 1].HitTest(overlap.x(), overlap.y()));
+    const QPoint overlap(topCard.x + 2, topCard.y + 60);
+    QVERIFY(table->session().cards()[top - 1].hitTest(overlap.x(), overlap.y()));
     clickTable(*table, overlap);
-    QCOMPARE(spread.CardAt[0], int(topCard.Number));
+    QCOMPARE(spread.cardAt[0], int(topCard.number));
     QCOMPARE(promptLabel->text(),
-             QStringLiteral("Second card:\n") + QString::fromLocal8Bit(spread.Explanation[1]));
+             QStringLiteral("Second card:\n") + QString::fromLocal8Bit(spread.explanation[1]));
     // The position shows the card face down, and the fan no longer shows it.
     QVERIFY(positionImage(*table, 0)->pixmap().toImage() != label);
-    const QRect drawnRect(topCard.X, topCard.Y, TableGeometry::FanBackSize.width(),
+    const QRect drawnRect(topCard.x, topCard.y, TableGeometry::FanBackSize.width(),
                           TableGeometry::FanBackSize.height());
     const QPoint uncovered(drawnRect.right() - 2, drawnRect.center().y());
     for (int slot = 0; slot < top; ++slot) {
         const Card &card = table->session().cards()[slot];
         QVERIFY(!card.isPainted() ||
-                !QRect(QPoint(card.X, card.Y), TableGeometry::FanBackSize).contains(uncovered));
+                !QRect(QPoint(card.x, card.y), TableGeometry::FanBackSize).contains(uncovered));
     }
     QCOMPARE(deckView->image().pixelColor(uncovered), QColor(0x11, 0x55, 0x11));
 
@@ -209,7 +209,7 @@ void TestDeckView::automaticDrawFillsTheSpread()
     QCOMPARE(notice->text(), table->programData().uiText(UiText::MajorArcanaOnlyNotice));
 
     startReading(*table, m_fixture.interaction, QStringLiteral("Year Ahead"));
-    const int positions = table->session().spread().PositionCount;
+    const int positions = table->session().spread().positionCount;
     QCOMPARE(positions, 13);
     QList<QImage> labels;
     for (int i = 0; i < positions; ++i)
@@ -239,7 +239,7 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
         QTest::qWait(30);
         QVERIFY(!table->isVisible());
         for (int slot = 0; slot < 78; ++slot)
-            QCOMPARE(table->session().cards()[slot].Number, closedOn[slot].Number);
+            QCOMPARE(table->session().cards()[slot].number, closedOn[slot].number);
         QCOMPARE(settings.value(QStringLiteral("cutdeck")).toString(), QStringLiteral("no"));
     }
 
@@ -257,7 +257,7 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
         QVERIFY(!table->isVisible());
         QCOMPARE(table->session().phase(), Phase::ReadyToCut);
         for (int slot = 0; slot < 78; ++slot)
-            QCOMPARE(table->session().cards()[slot].Number, stacked[slot].Number);
+            QCOMPARE(table->session().cards()[slot].number, stacked[slot].number);
     }
 
     // Closed between two cards of the automatic draw: the draw stops.

@@ -47,28 +47,28 @@ void TestDrawing::cardGoesToNextPosition()
 {
     Spread spread = spreadWith(3, 0);
     Card card;
-    card.Number = 17;
-    card.Reversed = 1;
+    card.number = 17;
+    card.reversed = 1;
     int drawn = 1;
     QVERIFY(Drawing::placeInNextPosition(card, spread, drawn));
     QCOMPARE(drawn, 2);
-    QCOMPARE(card.Position, 1);
-    QCOMPARE(spread.CardAt[1], 17);
-    QVERIFY(spread.Filled[1]);
-    QVERIFY(spread.PositionReversed[1]);
-    QVERIFY(!spread.Filled[0]);
+    QCOMPARE(card.position, 1);
+    QCOMPARE(spread.cardAt[1], 17);
+    QVERIFY(spread.filled[1]);
+    QVERIFY(spread.positionReversed[1]);
+    QVERIFY(!spread.filled[0]);
 }
 
 void TestDrawing::fullSpreadTakesNoMore()
 {
     Spread spread = spreadWith(2, 0);
     Card card;
-    card.Number = 5;
+    card.number = 5;
     int drawn = 2;
     QVERIFY(!Drawing::placeInNextPosition(card, spread, drawn));
     QCOMPARE(drawn, 2);
-    QCOMPARE(spread.CardAt[0], -1);
-    QCOMPARE(card.Position, -1);
+    QCOMPARE(spread.cardAt[0], -1);
+    QCOMPARE(card.position, -1);
 }
 
 void TestDrawing::promptsCountOrdinaryPositions_data()
@@ -98,15 +98,15 @@ void TestDrawing::promptsCountOrdinaryPositions()
 void TestDrawing::hitTestEdges()
 {
     Card card;
-    card.X = 100;
-    card.Y = 50;
-    QVERIFY(card.HitTest(100, 50));
-    QVERIFY(card.HitTest(157, 147));
-    QVERIFY(!card.HitTest(158, 100));
-    QVERIFY(!card.HitTest(120, 148));
-    QVERIFY(!card.HitTest(99, 60));
+    card.x = 100;
+    card.y = 50;
+    QVERIFY(card.hitTest(100, 50));
+    QVERIFY(card.hitTest(157, 147));
+    QVERIFY(!card.hitTest(158, 100));
+    QVERIFY(!card.hitTest(120, 148));
+    QVERIFY(!card.hitTest(99, 60));
     QVERIFY(card.isPainted());
-    card.X = 0;
+    card.x = 0;
     QVERIFY(!card.isPainted());
 }
 
@@ -125,18 +125,18 @@ void TestDrawing::significatorsLeaveTheFan()
     QFETCH(QList<int>, expectedSlots);
     Deck::Slots cards;
     for (int slot = 0; slot < 78; ++slot)
-        cards[slot].Number = quint32(77 - slot);
+        cards[slot].number = quint32(77 - slot);
     Spread spread = spreadWith(5, significators);
     const int chosen[] = {40, 3, 60};
     for (int i = 0; i < significators; ++i)
-        spread.CardAt[i] = chosen[i];
+        spread.cardAt[i] = chosen[i];
 
     QCOMPARE(Drawing::moveSignificatorsAside(cards, 78, spread), expectedSlots);
     for (int i = 0; i < significators; ++i)
-        QCOMPARE(cards[expectedSlots[i]].Number, quint32(chosen[i]));
+        QCOMPARE(cards[expectedSlots[i]].number, quint32(chosen[i]));
     QSet<quint32> all;
     for (int slot = 0; slot < 78; ++slot)
-        all.insert(cards[slot].Number);
+        all.insert(cards[slot].number);
     QCOMPARE(all.size(), 78);
 }
 
@@ -149,8 +149,8 @@ void TestDrawing::automaticDrawNeverRepeats()
         const int number = Drawing::chooseAutomaticCard(spread, 22, random);
         QVERIFY(number >= 0 && number < 22);
         for (int j = 0; j < i; ++j)
-            QVERIFY(spread.CardAt[j] != number);
-        spread.CardAt[i] = number;
+            QVERIFY(spread.cardAt[j] != number);
+        spread.cardAt[i] = number;
     }
     QCOMPARE(Drawing::chooseAutomaticCard(spread, 22, random), -1);
 }
@@ -167,7 +167,7 @@ void TestDrawing::automaticDrawWithExtraCard()
                  qPrintable(QString::number(number)));
         QVERIFY(!seen.contains(number));
         seen.insert(number);
-        spread.CardAt[i] = number;
+        spread.cardAt[i] = number;
     }
     QVERIFY(seen.contains(78));
 }

@@ -23,11 +23,11 @@ private slots:
 
 void TestMisc::scrambleFlipsAllButZeroAndFF()
 {
-    QCOMPARE(Misc::ScrambleText("abc"), QByteArray("\x9e\x9d\x9c"));
-    QCOMPARE(Misc::ScrambleText("\r\n"), QByteArray("\xf2\xf5"));
-    QCOMPARE(Misc::ScrambleText(QByteArray()), QByteArray());
+    QCOMPARE(Misc::scramble("abc"), QByteArray("\x9e\x9d\x9c"));
+    QCOMPARE(Misc::scramble("\r\n"), QByteArray("\xf2\xf5"));
+    QCOMPARE(Misc::scramble(QByteArray()), QByteArray());
     const QByteArray fixed("\x00\xff\x00\xff", 4);
-    QCOMPARE(Misc::ScrambleText(fixed), fixed);
+    QCOMPARE(Misc::scramble(fixed), fixed);
 }
 
 void TestMisc::scrambleIsItsOwnInverse()
@@ -35,9 +35,9 @@ void TestMisc::scrambleIsItsOwnInverse()
     QByteArray everyByte;
     for (int b = 0; b < 256; ++b)
         everyByte.append(char(b));
-    const QByteArray scrambled = Misc::ScrambleText(everyByte);
+    const QByteArray scrambled = Misc::scramble(everyByte);
     QCOMPARE(scrambled.size(), everyByte.size());
-    QCOMPARE(Misc::ScrambleText(scrambled), everyByte);
+    QCOMPARE(Misc::scramble(scrambled), everyByte);
     // Only bytes that were zero become zero, so a reader cut at NUL loses nothing.
     QCOMPARE(scrambled.count('\0'), 1);
 }
@@ -48,7 +48,7 @@ void TestMisc::linePrefixAvoidsSeparators()
     random.seed(7);
     QSet<char> seen;
     for (int i = 0; i < 5000; ++i) {
-        const QByteArray prefix = Misc::RandomLinePrefix(random);
+        const QByteArray prefix = Misc::randomLinePrefix(random);
         QCOMPARE(prefix.size(), 6);
         for (char c : prefix) {
             QVERIFY(c != '\0' && c != '\n' && c != '\r' && c != ',');
@@ -78,7 +78,7 @@ void TestMisc::extractDir()
 {
     QFETCH(QString, path);
     QFETCH(QString, dir);
-    QCOMPARE(Misc::ExtractDir(path), dir);
+    QCOMPARE(Misc::folderOf(path), dir);
 }
 
 void TestMisc::dotsForSlashes_data()
@@ -95,14 +95,14 @@ void TestMisc::dotsForSlashes()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, expected);
-    QCOMPARE(Misc::DotsForSlashes(text), expected);
+    QCOMPARE(Misc::dotsForSlashes(text), expected);
 }
 
 void TestMisc::bytesToStringStopsAtZero()
 {
-    QCOMPARE(Misc::BytesToString(QByteArray("ab\0cd", 5)), QByteArray("ab"));
-    QCOMPARE(Misc::BytesToString(QByteArray("\0ab", 3)), QByteArray());
-    QCOMPARE(Misc::BytesToString(QByteArray("abc")), QByteArray("abc"));
+    QCOMPARE(Misc::untilFirstNul(QByteArray("ab\0cd", 5)), QByteArray("ab"));
+    QCOMPARE(Misc::untilFirstNul(QByteArray("\0ab", 3)), QByteArray());
+    QCOMPARE(Misc::untilFirstNul(QByteArray("abc")), QByteArray("abc"));
 }
 
 void TestMisc::decimalAcceptsOnlyWholeNumbers_data()
@@ -125,7 +125,7 @@ void TestMisc::decimalAcceptsOnlyWholeNumbers()
     QFETCH(QByteArray, field);
     QFETCH(bool, valid);
     QFETCH(int, value);
-    const std::optional<qint32> parsed = Misc::Decimal(field);
+    const std::optional<qint32> parsed = Misc::decimal(field);
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(*parsed, value);

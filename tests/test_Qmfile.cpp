@@ -94,12 +94,12 @@ void TestQmfile::badSpreadInputFails()
 void TestQmfile::roundTripGivesTheSameFile()
 {
     ReadingFile reading;
-    reading.SpreadName = "Seven Cards";
+    reading.spreadName = "Seven Cards";
     for (int number = 0; number < 79; ++number)
-        reading.Cards.append({quint32((number * 7) % 79), number % 4 == 1});
-    reading.Positions = {0, 7, 14, 78};
+        reading.cards.append({quint32((number * 7) % 79), number % 4 == 1});
+    reading.positions = {0, 7, 14, 78};
     // Comments that begin like position lines still pack to the same bytes.
-    reading.Comments = "3\r\n14\r\nthird line";
+    reading.comments = "3\r\n14\r\nthird line";
     QVERIFY(reading.save(path(QStringLiteral("a.reading"))));
 
     QByteArray text;

@@ -24,13 +24,13 @@ FinishedReading finishedReading(int deckSize, int positions, const QByteArray &c
     FinishedReading reading;
     RandomGenerator random;
     random.setSeedSource([] { return 20051231u; });
-    Deck::SetCards(reading.cards, deckSize, deckSize % 2 == 1, true, 1024, random);
-    reading.file.SpreadName = "Question";
+    Deck::deal(reading.cards, deckSize, deckSize % 2 == 1, true, 1024, random);
+    reading.file.spreadName = "Question";
     for (int slot = 0; slot < deckSize; ++slot)
-        reading.file.Cards.append({reading.cards[slot].Number, reading.cards[slot].Reversed != 0});
+        reading.file.cards.append({reading.cards[slot].number, reading.cards[slot].reversed != 0});
     for (int i = 0; i < positions; ++i)
-        reading.file.Positions.append(reading.cards[deckSize - 1 - i].Number);
-    reading.file.Comments = comments;
+        reading.file.positions.append(reading.cards[deckSize - 1 - i].number);
+    reading.file.comments = comments;
     return reading;
 }
 
@@ -39,7 +39,7 @@ QList<QByteArray> layout(const QList<ReadingFile::DeckCard> &cards)
 {
     QList<QByteArray> result;
     for (const ReadingFile::DeckCard &card : cards)
-        result.append((card.Reversed ? "r" : "") + QByteArray::number(card.Number));
+        result.append((card.reversed ? "r" : "") + QByteArray::number(card.number));
     return result;
 }
 
@@ -117,20 +117,20 @@ void TestReadingFile::savedReadingComesBack()
 
     ReadingFile read;
     QCOMPARE(read.parse(saved.write(), 10), ReadingFile::ParseResult::Ok);
-    QCOMPARE(read.FileFormat, ReadingFile::Format::Current);
-    QCOMPARE(read.SpreadName, QByteArray("Question"));
-    QCOMPARE(read.Cards.size(), deckSize);
+    QCOMPARE(read.format, ReadingFile::Format::Current);
+    QCOMPARE(read.spreadName, QByteArray("Question"));
+    QCOMPARE(read.cards.size(), deckSize);
     int reversed = 0;
     for (int slot = 0; slot < deckSize; ++slot) {
-        QCOMPARE(read.Cards[slot].Number, finished.cards[slot].Number);
-        QCOMPARE(read.Cards[slot].Reversed, finished.cards[slot].Reversed != 0);
-        reversed += read.Cards[slot].Reversed ? 1 : 0;
+        QCOMPARE(read.cards[slot].number, finished.cards[slot].number);
+        QCOMPARE(read.cards[slot].reversed, finished.cards[slot].reversed != 0);
+        reversed += read.cards[slot].reversed ? 1 : 0;
     }
     QVERIFY(reversed > 0 && reversed < deckSize);
-    QCOMPARE(read.Positions.size(), 10);
+    QCOMPARE(read.positions.size(), 10);
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(read.Positions[i], finished.cards[deckSize - 1 - i].Number);
-    QCOMPARE(read.Comments, comments);
+        QCOMPARE(read.positions[i], finished.cards[deckSize - 1 - i].number);
+    QCOMPARE(read.comments, comments);
 }
 
 void TestReadingFile::readsTheGoldenFile()
@@ -139,21 +139,21 @@ void TestReadingFile::readsTheGoldenFile()
     QString error;
     QCOMPARE(reading.parse(goldenFile(QStringLiteral("celtic-cross.reading")), 10, &error),
              ReadingFile::ParseResult::Ok);
-    QCOMPARE(reading.FileFormat, ReadingFile::Format::Current);
-    QCOMPARE(reading.SpreadName, QByteArray("Celtic Cross"));
-    QCOMPARE(layout(reading.Cards), QByteArray(CelticCrossDeck).split(' '));
-    QCOMPARE(reading.Positions, CelticCrossPositions);
-    QCOMPARE(reading.Comments, QByteArray(CelticCrossComments));
+    QCOMPARE(reading.format, ReadingFile::Format::Current);
+    QCOMPARE(reading.spreadName, QByteArray("Celtic Cross"));
+    QCOMPARE(layout(reading.cards), QByteArray(CelticCrossDeck).split(' '));
+    QCOMPARE(reading.positions, CelticCrossPositions);
+    QCOMPARE(reading.comments, QByteArray(CelticCrossComments));
 }
 
 void TestReadingFile::writesTheGoldenBytes()
 {
     // A reading file has no random parts: the same reading gives the same bytes.
     ReadingFile reading;
-    reading.SpreadName = "Celtic Cross";
-    reading.Cards = deckFromLayout(CelticCrossDeck);
-    reading.Positions = CelticCrossPositions;
-    reading.Comments = CelticCrossComments;
+    reading.spreadName = "Celtic Cross";
+    reading.cards = deckFromLayout(CelticCrossDeck);
+    reading.positions = CelticCrossPositions;
+    reading.comments = CelticCrossComments;
     const QByteArray golden = goldenFile(QStringLiteral("celtic-cross.reading"));
     QVERIFY(golden.startsWith("!updatedformat!\xc8\xc6\xf2\xf5")); // "79" CR LF
     QCOMPARE(reading.write(), golden);
@@ -164,18 +164,18 @@ void TestReadingFile::readsTheOlderGoldenFile()
     const QByteArray golden = goldenFile(QStringLiteral("three-cards-older.reading"));
     ReadingFile::Heading heading;
     QCOMPARE(ReadingFile::readHeading(golden, heading), ReadingFile::ParseResult::Ok);
-    QCOMPARE(heading.FileFormat, ReadingFile::Format::Older);
-    QCOMPARE(heading.DeckLineCount, 78);
-    QCOMPARE(heading.SpreadName, QByteArray("Three Cards"));
+    QCOMPARE(heading.format, ReadingFile::Format::Older);
+    QCOMPARE(heading.deckLineCount, 78);
+    QCOMPARE(heading.spreadName, QByteArray("Three Cards"));
 
     ReadingFile reading;
     QString error;
     QCOMPARE(reading.parse(golden, 3, &error), ReadingFile::ParseResult::Ok);
-    QCOMPARE(reading.FileFormat, ReadingFile::Format::Older);
-    QCOMPARE(reading.SpreadName, QByteArray("Three Cards"));
-    QCOMPARE(layout(reading.Cards), QByteArray(ThreeCardsDeck).split(' '));
-    QCOMPARE(reading.Positions, QList<quint32>({0, 13, 40}));
-    QCOMPARE(reading.Comments, QByteArray("Written before the count line.\r\n"));
+    QCOMPARE(reading.format, ReadingFile::Format::Older);
+    QCOMPARE(reading.spreadName, QByteArray("Three Cards"));
+    QCOMPARE(layout(reading.cards), QByteArray(ThreeCardsDeck).split(' '));
+    QCOMPARE(reading.positions, QList<quint32>({0, 13, 40}));
+    QCOMPARE(reading.comments, QByteArray("Written before the count line.\r\n"));
 }
 
 void TestReadingFile::olderFileSavesAsTheCurrentFormat()
@@ -183,12 +183,12 @@ void TestReadingFile::olderFileSavesAsTheCurrentFormat()
     // Saved again, an older reading gains the header and the count line; the
     // rest of its body stays byte for byte.
     ReadingFile reading;
-    reading.FileFormat = ReadingFile::Format::Older;
-    reading.SpreadName = "Three Cards";
-    reading.Cards = deckFromLayout(ThreeCardsDeck);
-    reading.Positions = {0, 13, 40};
-    reading.Comments = "Written before the count line.\r\n";
-    QCOMPARE(reading.write(), "!updatedformat!" + Misc::ScrambleText("78\r\n") +
+    reading.format = ReadingFile::Format::Older;
+    reading.spreadName = "Three Cards";
+    reading.cards = deckFromLayout(ThreeCardsDeck);
+    reading.positions = {0, 13, 40};
+    reading.comments = "Written before the count line.\r\n";
+    QCOMPARE(reading.write(), "!updatedformat!" + Misc::scramble("78\r\n") +
                                   goldenFile(QStringLiteral("three-cards-older.reading")));
 }
 
@@ -203,7 +203,7 @@ void TestReadingFile::emptyFileIsNotAnError()
 void TestReadingFile::refusesDamagedFiles_data()
 {
     const auto file = [](const QByteArray &plain) {
-        return "!updatedformat!" + Misc::ScrambleText(plain);
+        return "!updatedformat!" + Misc::scramble(plain);
     };
     QByteArray deck22;
     for (int number = 0; number < 22; ++number)
@@ -226,14 +226,14 @@ void TestReadingFile::refusesDamagedFiles()
 {
     QFETCH(QByteArray, bytes);
     ReadingFile reading;
-    reading.SpreadName = "Kept";
-    reading.Comments = "kept";
+    reading.spreadName = "Kept";
+    reading.comments = "kept";
     QString error;
     QCOMPARE(reading.parse(bytes, 1, &error), ReadingFile::ParseResult::Unreadable);
     QVERIFY(!error.isEmpty());
-    QCOMPARE(reading.SpreadName, QByteArray("Kept"));
-    QCOMPARE(reading.Comments, QByteArray("kept"));
-    QVERIFY(reading.Cards.isEmpty());
+    QCOMPARE(reading.spreadName, QByteArray("Kept"));
+    QCOMPARE(reading.comments, QByteArray("kept"));
+    QVERIFY(reading.cards.isEmpty());
 }
 
 void TestReadingFile::everyCutBeforeTheCommentsIsRefused()
@@ -250,7 +250,7 @@ void TestReadingFile::everyCutBeforeTheCommentsIsRefused()
                      qPrintable(QString::number(length)));
         } else {
             QCOMPARE(result, ReadingFile::ParseResult::Ok);
-            QCOMPARE(reading.Comments, comments.left(qMax(0, length - whole - 1)));
+            QCOMPARE(reading.comments, comments.left(qMax(0, length - whole - 1)));
         }
     }
 }

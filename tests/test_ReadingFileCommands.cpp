@@ -135,13 +135,13 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     QCOMPARE(session.spreadName(), QStringLiteral("Celtic Cross"));
     QCOMPARE(session.phase(), ReadingSession::Phase::Complete);
     for (int i = 0; i < 10; ++i) {
-        QCOMPARE(session.spread().CardAt[i], laid.CardAt[i]);
-        QCOMPARE(session.spread().PositionReversed[i], laid.PositionReversed[i]);
-        QVERIFY(session.spread().Revealed[i]);
+        QCOMPARE(session.spread().cardAt[i], laid.cardAt[i]);
+        QCOMPARE(session.spread().positionReversed[i], laid.positionReversed[i]);
+        QVERIFY(session.spread().revealed[i]);
     }
     for (int slot = 0; slot < 78; ++slot) {
-        QCOMPARE(session.cards()[slot].Number, deck[slot].Number);
-        QCOMPARE(session.cards()[slot].Reversed, deck[slot].Reversed);
+        QCOMPARE(session.cards()[slot].number, deck[slot].number);
+        QCOMPARE(session.cards()[slot].reversed, deck[slot].reversed);
     }
     QVERIFY(part<QWidget>(*table, QStringLiteral("spreadView"))->isVisible());
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
@@ -219,7 +219,7 @@ void TestReadingFileCommands::refusedFiles()
     const QString open = QStringLiteral("openReadingDialog");
     const auto writeReading = [&](const QString &name, const QByteArray &body) {
         m_fixture.writeFile(QStringLiteral("Saved/") + name,
-                            ReadingFile::Header + Misc::ScrambleText(body));
+                            ReadingFile::Header + Misc::scramble(body));
         return savedPath(name);
     };
     QByteArray deck79 = "79\r\nThree Cards\r\n";

@@ -33,10 +33,10 @@ QByteArray readingBytes(int lineCount, QList<quint32> positions, const QByteArra
                         const QByteArray &spreadName = "Question")
 {
     ReadingFile reading;
-    reading.SpreadName = spreadName;
-    reading.Cards = deckLines(lineCount);
-    reading.Positions = std::move(positions);
-    reading.Comments = comments;
+    reading.spreadName = spreadName;
+    reading.cards = deckLines(lineCount);
+    reading.positions = std::move(positions);
+    reading.comments = comments;
     return reading.write();
 }
 
@@ -79,9 +79,9 @@ void TestReadingOpenPlan::init()
 void TestReadingOpenPlan::saveSpread(const QString &name, int positions)
 {
     Spread spread;
-    spread.PositionCount = positions;
+    spread.positionCount = positions;
     RandomGenerator random;
-    QVERIFY(spread.SaveSpread(Spread::filePath(m_dir->path(), name), random));
+    QVERIFY(spread.save(Spread::filePath(m_dir->path(), name), random));
 }
 
 void TestReadingOpenPlan::deckFollowsTheReading_data()
@@ -109,37 +109,37 @@ void TestReadingOpenPlan::deckFollowsTheReading()
     m_table.majorOnly = majorOnly;
     m_table.deck79 = deck79;
     const QList<ReadingFile::DeckCard> lines = deckLines(lineCount);
-    const QList<quint32> positions = {lines[0].Number, lines[1].Number,
-                                      lines[lineCount - 1].Number};
+    const QList<quint32> positions = {lines[0].number, lines[1].number,
+                                      lines[lineCount - 1].number};
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromBytes(readingBytes(lineCount, positions, "notes"), m_table);
     if (deckSize == 0) {
-        QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::NeedsDeck79);
+        QCOMPARE(plan.result, ReadingOpenPlan::Outcome::NeedsDeck79);
         return;
     }
-    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
-    QCOMPARE(plan.SpreadName, QStringLiteral("Question"));
-    QCOMPARE(plan.DeckSize, deckSize);
-    QCOMPARE(plan.MajorOnly, deckSize < 25);
-    QCOMPARE(plan.Reading.Comments, QByteArray("notes"));
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.spreadName, QStringLiteral("Question"));
+    QCOMPARE(plan.deckSize, deckSize);
+    QCOMPARE(plan.majorOnly, deckSize < 25);
+    QCOMPARE(plan.reading.comments, QByteArray("notes"));
 
     Deck::Slots cards;
     for (Card &card : cards) {
-        card.Number = 99;
-        card.Reversed = 1;
+        card.number = 99;
+        card.reversed = 1;
     }
     plan.applyDeck(cards);
     for (int slot = 0; slot < lineCount; ++slot) {
-        QCOMPARE(cards[slot].Number, lines[slot].Number);
-        QCOMPARE(cards[slot].Reversed != 0, lines[slot].Reversed);
+        QCOMPARE(cards[slot].number, lines[slot].number);
+        QCOMPARE(cards[slot].reversed != 0, lines[slot].reversed);
     }
     if (deckSize > lineCount) {
-        QCOMPARE(cards[lineCount].Number, quint32(Deck::ExtraCard));
-        QCOMPARE(cards[lineCount].Reversed, quint8(0));
+        QCOMPARE(cards[lineCount].number, quint32(Deck::ExtraCard));
+        QCOMPARE(cards[lineCount].reversed, quint8(0));
     }
     if (deckSize < Deck::SlotCount)
-        QCOMPARE(cards[deckSize].Number, 99u); // the spare slot is left alone
-    QCOMPARE(plan.PositionSlots, QList<int>({0, 1, lineCount - 1}));
+        QCOMPARE(cards[deckSize].number, 99u); // the spare slot is left alone
+    QCOMPARE(plan.positionSlots, QList<int>({0, 1, lineCount - 1}));
 }
 
 void TestReadingOpenPlan::cardMissingFromTheDeckTakesTheSpareSlot()
@@ -148,26 +148,26 @@ void TestReadingOpenPlan::cardMissingFromTheDeckTakesTheSpareSlot()
     // in turn is put into the spare slot after the deck and drawn from there.
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromBytes(readingBytes(22, {40, 21, 77}, QByteArray()), m_table);
-    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
-    QCOMPARE(plan.PositionSlots, QList<int>({22, 0, 22}));
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.positionSlots, QList<int>({22, 0, 22}));
     Deck::Slots cards;
     plan.applyDeck(cards);
-    cards[22].Reversed = 1;
+    cards[22].reversed = 1;
     QCOMPARE(plan.prepareSlot(cards, 0), 22);
-    QCOMPARE(cards[22].Number, 40u);
-    QCOMPARE(cards[22].Reversed, quint8(0));
+    QCOMPARE(cards[22].number, 40u);
+    QCOMPARE(cards[22].reversed, quint8(0));
     QCOMPARE(plan.prepareSlot(cards, 1), 0);
-    QCOMPARE(cards[0].Number, 21u);
+    QCOMPARE(cards[0].number, 21u);
     QCOMPARE(plan.prepareSlot(cards, 2), 22);
-    QCOMPARE(cards[22].Number, 77u);
+    QCOMPARE(cards[22].number, 77u);
 }
 
 void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
 {
     const ReadingOpenPlan upper =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "QUESTION"), m_table);
-    QCOMPARE(upper.Result, ReadingOpenPlan::Outcome::Ready);
-    QCOMPARE(upper.SpreadName, QStringLiteral("Question"));
+    QCOMPARE(upper.result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(upper.spreadName, QStringLiteral("Question"));
 
     const QStringList names = {QStringLiteral("Été"), QStringLiteral("été")};
     QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("éTé").toLocal8Bit()), 1);
@@ -179,7 +179,7 @@ void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
     texts.replace(lines);
     const ReadingOpenPlan missing =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "Nowhere"), m_table);
-    QCOMPARE(missing.Result, ReadingOpenPlan::Outcome::SpreadMissing);
+    QCOMPARE(missing.result, ReadingOpenPlan::Outcome::SpreadMissing);
     QCOMPARE(missing.message(texts), QStringLiteral("This spread is not installed: 'Nowhere'."));
 }
 
@@ -205,11 +205,11 @@ void TestReadingOpenPlan::positionLinesAreCountedByTheSpread()
     saveSpread(QStringLiteral("Question"), spreadPositions);
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, comments), m_table);
-    QCOMPARE(plan.Result,
+    QCOMPARE(plan.result,
              ready ? ReadingOpenPlan::Outcome::Ready : ReadingOpenPlan::Outcome::Unreadable);
     if (ready) {
-        QCOMPARE(plan.PositionSlots.size(), spreadPositions);
-        QCOMPARE(plan.Reading.Comments, commentsRead);
+        QCOMPARE(plan.positionSlots.size(), spreadPositions);
+        QCOMPARE(plan.reading.comments, commentsRead);
     }
 }
 
@@ -217,15 +217,15 @@ void TestReadingOpenPlan::refusesWhatCannotBeLaid_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     ReadingFile twice;
-    twice.SpreadName = "Question";
-    twice.Cards = deckLines(79);
-    twice.Cards[10].Number = 5; // card 5 twice, card 68 nowhere
-    twice.Positions = {68, 1, 2};
+    twice.spreadName = "Question";
+    twice.cards = deckLines(79);
+    twice.cards[10].number = 5; // card 5 twice, card 68 nowhere
+    twice.positions = {68, 1, 2};
     QTest::newRow("79 cards, position card in no slot") << twice.write();
-    twice.Positions = {5, 1, 2};
+    twice.positions = {5, 1, 2};
     QTest::newRow("card in two slots") << twice.write();
     QTest::newRow("bad deck line count")
-        << QByteArray("!updatedformat!" + Misc::ScrambleText("77\r\nQuestion\r\n"));
+        << QByteArray("!updatedformat!" + Misc::scramble("77\r\nQuestion\r\n"));
 }
 
 void TestReadingOpenPlan::refusesWhatCannotBeLaid()
@@ -233,18 +233,18 @@ void TestReadingOpenPlan::refusesWhatCannotBeLaid()
     QFETCH(QByteArray, bytes);
     m_table.deck79 = true;
     const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
-    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Unreadable);
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Unreadable);
     QCOMPARE(plan.message(UiTextTable()), QStringLiteral("Could not read from file."));
 }
 
 void TestReadingOpenPlan::nothingToOpen()
 {
     const ReadingOpenPlan empty = ReadingOpenPlan::fromBytes(QByteArray(), m_table);
-    QCOMPARE(empty.Result, ReadingOpenPlan::Outcome::EmptyFile);
+    QCOMPARE(empty.result, ReadingOpenPlan::Outcome::EmptyFile);
     QVERIFY(empty.message(UiTextTable()).isEmpty());
     const ReadingOpenPlan absent =
         ReadingOpenPlan::fromFile(m_dir->filePath(QStringLiteral("none.reading")), m_table);
-    QCOMPARE(absent.Result, ReadingOpenPlan::Outcome::NoSuchFile);
+    QCOMPARE(absent.result, ReadingOpenPlan::Outcome::NoSuchFile);
     QCOMPARE(absent.message(UiTextTable()), QStringLiteral("No such file!"));
 }
 
@@ -258,27 +258,27 @@ void TestReadingOpenPlan::opensTheGoldenFiles()
     // The Celtic Cross reading was made with the 79th card and drew its ten
     // cards from the end of the fan, the 79th first.
     const QString current = QFINDTESTDATA("data/celtic-cross.reading");
-    QCOMPARE(ReadingOpenPlan::fromFile(current, m_table).Result,
+    QCOMPARE(ReadingOpenPlan::fromFile(current, m_table).result,
              ReadingOpenPlan::Outcome::NeedsDeck79);
     m_table.deck79 = true;
     const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(current, m_table);
-    QCOMPARE(plan.Result, ReadingOpenPlan::Outcome::Ready);
-    QCOMPARE(plan.SpreadName, QStringLiteral("Celtic Cross"));
-    QCOMPARE(plan.DeckSize, 79);
-    QCOMPARE(plan.PositionCount, 10);
-    QCOMPARE(plan.PositionSlots, QList<int>({78, 77, 76, 75, 74, 73, 72, 71, 70, 69}));
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(plan.spreadName, QStringLiteral("Celtic Cross"));
+    QCOMPARE(plan.deckSize, 79);
+    QCOMPARE(plan.positionCount, 10);
+    QCOMPARE(plan.positionSlots, QList<int>({78, 77, 76, 75, 74, 73, 72, 71, 70, 69}));
 
     // The older reading holds cards 77 down to 0, so card n lies in slot 77 - n.
     m_table.deck79 = false;
     m_table.majorOnly = true;
     const ReadingOpenPlan older =
         ReadingOpenPlan::fromFile(QFINDTESTDATA("data/three-cards-older.reading"), m_table);
-    QCOMPARE(older.Result, ReadingOpenPlan::Outcome::Ready);
-    QCOMPARE(older.Reading.FileFormat, ReadingFile::Format::Older);
-    QCOMPARE(older.SpreadName, QStringLiteral("Three Cards"));
-    QCOMPARE(older.DeckSize, 78);
-    QVERIFY(!older.MajorOnly);
-    QCOMPARE(older.PositionSlots, QList<int>({77, 64, 37}));
+    QCOMPARE(older.result, ReadingOpenPlan::Outcome::Ready);
+    QCOMPARE(older.reading.format, ReadingFile::Format::Older);
+    QCOMPARE(older.spreadName, QStringLiteral("Three Cards"));
+    QCOMPARE(older.deckSize, 78);
+    QVERIFY(!older.majorOnly);
+    QCOMPARE(older.positionSlots, QList<int>({77, 64, 37}));
 }
 
 void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
@@ -312,13 +312,13 @@ void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
         m_table.deck79 = random.bounded(2);
         m_table.majorOnly = random.bounded(2);
         const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(bytes, m_table);
-        if (plan.Result != ReadingOpenPlan::Outcome::Ready)
+        if (plan.result != ReadingOpenPlan::Outcome::Ready)
             continue;
         ++ready;
-        QVERIFY(plan.DeckSize >= plan.Reading.Cards.size() && plan.DeckSize <= Deck::SlotCount);
-        QCOMPARE(plan.PositionSlots.size(), plan.PositionCount);
-        for (const int slot : plan.PositionSlots)
-            QVERIFY(slot >= 0 && slot <= plan.DeckSize && slot < Deck::SlotCount);
+        QVERIFY(plan.deckSize >= plan.reading.cards.size() && plan.deckSize <= Deck::SlotCount);
+        QCOMPARE(plan.positionSlots.size(), plan.positionCount);
+        for (const int slot : plan.positionSlots)
+            QVERIFY(slot >= 0 && slot <= plan.deckSize && slot < Deck::SlotCount);
     }
     QVERIFY(ready > 0);
 }

@@ -68,12 +68,12 @@ void TestReadingSession::writeSpread(const QString &name, int positions, int sig
 {
     Spread spread = spreadWith(positions, significators);
     for (int i = 0; i < positions; ++i) {
-        spread.PosX[i] = 100 * i;
-        spread.PosY[i] = 10;
+        spread.posX[i] = 100 * i;
+        spread.posY[i] = 10;
     }
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
     RandomGenerator random;
-    QVERIFY(spread.SaveSpread(Spread::filePath(m_dir->path(), name), random));
+    QVERIFY(spread.save(Spread::filePath(m_dir->path(), name), random));
 }
 
 void TestReadingSession::startSession()
@@ -102,7 +102,7 @@ bool TestReadingSession::drawFromFan()
     for (int slot = 0; slot < m_session->deckSize(); ++slot) {
         const Card &card = m_session->cards()[slot];
         if (card.isPainted())
-            return m_session->drawAt(QPoint(card.X + 1, card.Y + 1));
+            return m_session->drawAt(QPoint(card.x + 1, card.y + 1));
     }
     return false;
 }
@@ -115,7 +115,7 @@ void TestReadingSession::drawnReadingRunsThroughItsPhases()
     QVERIFY(m_session->startReading(QStringLiteral("Three")));
     QCOMPARE(m_session->phase(), Phase::ReadyToShuffle);
     QVERIFY(m_session->isBeforeDrawing());
-    QCOMPARE(m_session->spread().PositionCount, 3);
+    QCOMPARE(m_session->spread().positionCount, 3);
     QCOMPARE(m_session->deckSize(), 78);
 
     shuffleAndCut();
@@ -125,7 +125,7 @@ void TestReadingSession::drawnReadingRunsThroughItsPhases()
     // Every card of the deck is in play exactly once after shuffle and cut.
     std::set<quint32> numbers;
     for (int slot = 0; slot < 78; ++slot)
-        numbers.insert(m_session->cards()[slot].Number);
+        numbers.insert(m_session->cards()[slot].number);
     QCOMPARE(int(numbers.size()), 78);
 
     QVERIFY(drawFromFan());
@@ -141,18 +141,18 @@ void TestReadingSession::drawnReadingRunsThroughItsPhases()
     QCOMPARE(phases.count(), 5); // shuffle-ready, shuffling, cut-ready, drawing, complete
 
     // A drawn card lies face down until clicked, then opens its detail.
-    const int card = m_session->spread().CardAt[1];
+    const int card = m_session->spread().cardAt[1];
     QVERIFY(card >= 0);
     QCOMPARE(m_session->activatePosition(1), ReadingSession::PositionAction::Revealed);
-    QVERIFY(m_session->spread().Revealed[1]);
+    QVERIFY(m_session->spread().revealed[1]);
     QCOMPARE(m_session->activatePosition(1), ReadingSession::PositionAction::ShowDetail);
-    QCOMPARE(m_session->spread().CardAt[1], card);
+    QCOMPARE(m_session->spread().cardAt[1], card);
 
     const ReadingFile saved = m_session->toReadingFile("notes");
-    QCOMPARE(saved.Cards.size(), 78);
-    QCOMPARE(saved.Positions.size(), 3);
-    QCOMPARE(saved.Positions.at(1), quint32(card));
-    QCOMPARE(saved.SpreadName, QByteArray("Three"));
+    QCOMPARE(saved.cards.size(), 78);
+    QCOMPARE(saved.positions.size(), 3);
+    QCOMPARE(saved.positions.at(1), quint32(card));
+    QCOMPARE(saved.spreadName, QByteArray("Three"));
 }
 
 void TestReadingSession::withoutCutTheStopFansTheDeck()
@@ -187,7 +187,7 @@ void TestReadingSession::stepsOutOfTurnChangeNothing()
 
     // A missing spread file is reported; the reading still starts, empty.
     QVERIFY(!m_session->startReading(QStringLiteral("Gone")));
-    QCOMPARE(m_session->spread().PositionCount, 0);
+    QCOMPARE(m_session->spread().positionCount, 0);
 }
 
 void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
@@ -207,14 +207,14 @@ void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
     QVERIFY(m_session->isAutomaticDrawPending());
     QCOMPARE(m_preferences.querentCard, 46);
     // The significator lies face up at once.
-    QVERIFY(m_session->spread().Filled[0] && m_session->spread().Revealed[0]);
+    QVERIFY(m_session->spread().filled[0] && m_session->spread().revealed[0]);
     QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE1"));
 
     // After the cut the significator's card has left the fan.
     shuffleAndCut();
     for (int slot = 0; slot < m_session->deckSize(); ++slot) {
         const Card &card = m_session->cards()[slot];
-        if (card.Number == 46)
+        if (card.number == 46)
             QVERIFY(!card.isPainted());
     }
 }
@@ -229,8 +229,8 @@ void TestReadingSession::courtSignificatorWithMajorArcanaOnly()
     // the last card in play gives way to it.
     QVERIFY(m_session->cardChoicesFor(0).contains(74));
     QVERIFY(m_session->placeChosenCard(0, 74, false));
-    QCOMPARE(m_session->cards()[21].Number, quint32(74));
-    QCOMPARE(m_session->spread().CardAt[0], 74);
+    QCOMPARE(m_session->cards()[21].number, quint32(74));
+    QCOMPARE(m_session->spread().cardAt[0], 74);
 }
 
 void TestReadingSession::abandonedSignificatorEndsTheReading()
@@ -259,8 +259,8 @@ void TestReadingSession::typedInReadingIsChosenPositionByPosition()
     QVERIFY(m_session->placeChosenCard(2, 12, true));
     QVERIFY(m_session->isInSpread(12));
     QVERIFY(!m_session->placeChosenCard(0, 12, false));
-    QVERIFY(m_session->spread().PositionReversed[2]);
-    QVERIFY(m_session->spread().Revealed[2]);
+    QVERIFY(m_session->spread().positionReversed[2]);
+    QVERIFY(m_session->spread().revealed[2]);
     // The last position filled first does not make the reading complete.
     QCOMPARE(m_session->phase(), Phase::Drawing);
     QVERIFY(!m_session->isComplete());
@@ -271,7 +271,7 @@ void TestReadingSession::typedInReadingIsChosenPositionByPosition()
     QCOMPARE(m_session->prompt(), QByteArray("Spread completed"));
     QVERIFY(m_session->isComplete());
     const ReadingFile saved = m_session->toReadingFile({});
-    QCOMPARE(saved.Positions, (QList<quint32>{0, 77, 12}));
+    QCOMPARE(saved.positions, (QList<quint32>{0, 77, 12}));
 }
 
 void TestReadingSession::automaticDrawFillsTheSpread()
@@ -288,7 +288,7 @@ void TestReadingSession::automaticDrawFillsTheSpread()
         ++steps;
     QCOMPARE(steps, 2);
     QCOMPARE(m_session->phase(), Phase::Complete);
-    std::set<int> laid(m_session->spread().CardAt.begin(), m_session->spread().CardAt.begin() + 3);
+    std::set<int> laid(m_session->spread().cardAt.begin(), m_session->spread().cardAt.begin() + 3);
     QCOMPARE(int(laid.size()), 3);
     QVERIFY(!laid.count(-1));
 }
@@ -309,7 +309,7 @@ void TestReadingSession::extraCardsOnlyAfterAnOrdinaryCardIsTurned()
     QVERIFY(m_session->extraCard().has_value());
     const int number = m_session->extraCard()->number;
     for (int i = 0; i < 3; ++i)
-        QVERIFY(m_session->spread().CardAt[i] != number);
+        QVERIFY(m_session->spread().cardAt[i] != number);
     // A new reading forgets the extra card.
     m_session->startReading(QStringLiteral("Three"));
     QVERIFY(!m_session->extraCard().has_value());

@@ -34,13 +34,13 @@ void TestReadingText::printsAndReadsBack()
     ReadingFile reading;
     QString error;
     QVERIFY2(ReadingText::parse(text, reading, &error), qPrintable(error));
-    QCOMPARE(reading.FileFormat, ReadingFile::Format::Older);
-    QCOMPARE(reading.SpreadName, QByteArray("Three Cards"));
-    QCOMPARE(reading.Cards.size(), 22);
-    QVERIFY(reading.Cards[2].Reversed && !reading.Cards[3].Reversed);
-    QCOMPARE(reading.Cards[21].Number, 21u);
-    QCOMPARE(reading.Positions, QList<quint32>({2, 0}));
-    QCOMPARE(reading.Comments, QByteArray("1\r\nsecond line\n"));
+    QCOMPARE(reading.format, ReadingFile::Format::Older);
+    QCOMPARE(reading.spreadName, QByteArray("Three Cards"));
+    QCOMPARE(reading.cards.size(), 22);
+    QVERIFY(reading.cards[2].reversed && !reading.cards[3].reversed);
+    QCOMPARE(reading.cards[21].number, 21u);
+    QCOMPARE(reading.positions, QList<quint32>({2, 0}));
+    QCOMPARE(reading.comments, QByteArray("1\r\nsecond line\n"));
 
     QByteArray printed = text;
     printed.replace("format older\r\n", "format older\n");
@@ -71,11 +71,11 @@ void TestReadingText::refusesWhatAFileCannotHold()
     QFETCH(QByteArray, text);
     QFETCH(QString, where);
     ReadingFile reading;
-    reading.SpreadName = "Kept";
+    reading.spreadName = "Kept";
     QString error;
     QVERIFY(!ReadingText::parse(text, reading, &error));
     QVERIFY2(error.contains(where), qPrintable(error));
-    QCOMPARE(reading.SpreadName, QByteArray("Kept"));
+    QCOMPARE(reading.spreadName, QByteArray("Kept"));
 }
 
 QTEST_GUILESS_MAIN(TestReadingText)

@@ -15,8 +15,8 @@ Deck::Slots numberedDeck(int deckSize)
 {
     Deck::Slots cards;
     for (int slot = 0; slot < deckSize; ++slot) {
-        cards[slot].Number = quint32(slot);
-        cards[slot].Reversed = slot % 2;
+        cards[slot].number = quint32(slot);
+        cards[slot].reversed = slot % 2;
     }
     return cards;
 }
@@ -25,7 +25,7 @@ QList<quint32> numbers(const Deck::Slots &cards, int deckSize)
 {
     QList<quint32> result;
     for (int slot = 0; slot < deckSize; ++slot)
-        result.append(cards[slot].Number);
+        result.append(cards[slot].number);
     return result;
 }
 
@@ -55,7 +55,7 @@ void TestShuffle::keepsEachCardOnce()
     RandomGenerator random;
     random.seed(3);
     Deck::Slots cards = numberedDeck(79);
-    cards[40].Number = 78; // any set of distinct numbers stays that set
+    cards[40].number = 78; // any set of distinct numbers stays that set
     const QList<quint32> original = numbers(cards, 79);
     const std::set<quint32> before(original.begin(), original.end());
     Shuffle::frame(cards, 79, true, random);
@@ -71,8 +71,8 @@ void TestShuffle::leavesSlotsBeyondTheDeck()
     Deck::Slots cards = numberedDeck(Deck::SlotCount);
     Shuffle::frame(cards, 22, true, random);
     for (int slot = 22; slot < Deck::SlotCount; ++slot) {
-        QCOMPARE(cards[slot].Number, quint32(slot));
-        QCOMPARE(cards[slot].Reversed, quint8(slot % 2));
+        QCOMPARE(cards[slot].number, quint32(slot));
+        QCOMPARE(cards[slot].reversed, quint8(slot % 2));
     }
 }
 
@@ -85,7 +85,7 @@ void TestShuffle::reversesAboutHalf()
     for (int frame = 0; frame < 20; ++frame) {
         Shuffle::frame(cards, 78, true, random);
         for (int slot = 0; slot < 78; ++slot)
-            reversed += cards[slot].Reversed;
+            reversed += cards[slot].reversed;
     }
     const double share = reversed / (20.0 * 78);
     QVERIFY2(share > 0.4 && share < 0.6, qPrintable(QString::number(share)));
@@ -94,7 +94,7 @@ void TestShuffle::reversesAboutHalf()
     Shuffle::frame(upright, 78, false, random);
     int stillReversed = 0;
     for (int slot = 0; slot < 78; ++slot)
-        stillReversed += upright[slot].Reversed;
+        stillReversed += upright[slot].reversed;
     QCOMPARE(stillReversed, 39); // without reversals the slots keep theirs
 }
 
@@ -114,7 +114,7 @@ void TestShuffle::fixedSeedShuffleIsPinned()
     RandomGenerator random;
     random.setSeedSource([] { return PinnedDeal::Seed; });
     Deck::Slots cards;
-    Deck::SetCards(cards, deckSize, false, true, 1024, random);
+    Deck::deal(cards, deckSize, false, true, 1024, random);
     random.seedFromClock();
     for (int frame = 0; frame < PinnedDeal::Frames; ++frame)
         Shuffle::frame(cards, deckSize, true, random);

@@ -17,15 +17,15 @@ namespace {
 Spread twoSignificators()
 {
     Spread spread;
-    spread.PositionCount = 4;
-    spread.SignificatorCount = 2;
-    spread.IsSignificator[0] = true;
-    spread.IsSignificator[1] = true;
-    spread.PosX = {-15, 300, 120, 205};
-    spread.PosY = {7, 0, -40, 310};
-    spread.Explanation[0] = "You, as you are now";
-    spread.Explanation[1] = "The other";
-    spread.Explanation[3] = "What lies between you";
+    spread.positionCount = 4;
+    spread.significatorCount = 2;
+    spread.isSignificator[0] = true;
+    spread.isSignificator[1] = true;
+    spread.posX = {-15, 300, 120, 205};
+    spread.posY = {7, 0, -40, 310};
+    spread.explanation[0] = "You, as you are now";
+    spread.explanation[1] = "The other";
+    spread.explanation[3] = "What lies between you";
     return spread;
 }
 
@@ -71,43 +71,43 @@ QString TestSpread::path(const QString &name) const
 
 void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 {
-    QVERIFY(WholeFile::write(file, Misc::ScrambleText(plain)));
+    QVERIFY(WholeFile::write(file, Misc::scramble(plain)));
 }
 
 void TestSpread::roundTripKeepsPositions()
 {
     Spread spread;
-    spread.PositionCount = 3;
-    spread.PosX = {10, 110, 210};
-    spread.PosY = {20, 20, -5};
-    spread.Explanation[0] = "Past";
-    spread.Explanation[1] = "";
-    spread.Explanation[2] = "Future, near or far";
-    QVERIFY(spread.SaveSpread(path(QStringLiteral("Three")), m_random));
+    spread.positionCount = 3;
+    spread.posX = {10, 110, 210};
+    spread.posY = {20, 20, -5};
+    spread.explanation[0] = "Past";
+    spread.explanation[1] = "";
+    spread.explanation[2] = "Future, near or far";
+    QVERIFY(spread.save(path(QStringLiteral("Three")), m_random));
 
     Spread loaded;
-    QCOMPARE(loaded.LoadSpread(path(QStringLiteral("Three"))), Spread::LoadResult::Loaded);
-    QCOMPARE(loaded.PositionCount, 3);
-    QCOMPARE(loaded.SignificatorCount, 0);
+    QCOMPARE(loaded.load(path(QStringLiteral("Three"))), Spread::LoadResult::Loaded);
+    QCOMPARE(loaded.positionCount, 3);
+    QCOMPARE(loaded.significatorCount, 0);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(loaded.PosX[i], spread.PosX[i]);
-        QCOMPARE(loaded.PosY[i], spread.PosY[i]);
-        QCOMPARE(loaded.Explanation[i], spread.Explanation[i]);
+        QCOMPARE(loaded.posX[i], spread.posX[i]);
+        QCOMPARE(loaded.posY[i], spread.posY[i]);
+        QCOMPARE(loaded.explanation[i], spread.explanation[i]);
     }
 }
 
 void TestSpread::savesDifferButLoadTheSame()
 {
     Spread spread;
-    spread.PositionCount = 2;
-    spread.PosX[0] = 1;
-    spread.PosX[1] = 2;
-    spread.Explanation[0] = "One";
-    spread.Explanation[1] = "Two";
+    spread.positionCount = 2;
+    spread.posX[0] = 1;
+    spread.posX[1] = 2;
+    spread.explanation[0] = "One";
+    spread.explanation[1] = "Two";
     quint32 seed = 1;
     m_random.setSeedSource([&seed] { return seed++; });
-    QVERIFY(spread.SaveSpread(path(QStringLiteral("a")), m_random));
-    QVERIFY(spread.SaveSpread(path(QStringLiteral("b")), m_random));
+    QVERIFY(spread.save(path(QStringLiteral("a")), m_random));
+    QVERIFY(spread.save(path(QStringLiteral("b")), m_random));
     QByteArray first;
     QByteArray second;
     QVERIFY(WholeFile::read(path(QStringLiteral("a")), first));
@@ -116,41 +116,41 @@ void TestSpread::savesDifferButLoadTheSame()
     QCOMPARE(first.size(), second.size());
     Spread a;
     Spread b;
-    QCOMPARE(a.LoadSpread(path(QStringLiteral("a"))), Spread::LoadResult::Loaded);
-    QCOMPARE(b.LoadSpread(path(QStringLiteral("b"))), Spread::LoadResult::Loaded);
-    QCOMPARE(a.Explanation[1], b.Explanation[1]);
-    QCOMPARE(a.PosX[1], b.PosX[1]);
+    QCOMPARE(a.load(path(QStringLiteral("a"))), Spread::LoadResult::Loaded);
+    QCOMPARE(b.load(path(QStringLiteral("b"))), Spread::LoadResult::Loaded);
+    QCOMPARE(a.explanation[1], b.explanation[1]);
+    QCOMPARE(a.posX[1], b.posX[1]);
 }
 
 void TestSpread::readsTheGoldenFile()
 {
     Spread spread;
-    QCOMPARE(spread.LoadSpread(QFINDTESTDATA("data/two-significators.spread")),
+    QCOMPARE(spread.load(QFINDTESTDATA("data/two-significators.spread")),
              Spread::LoadResult::Loaded);
-    QCOMPARE(spread.PositionCount, 4);
-    QCOMPARE(spread.SignificatorCount, 2);
+    QCOMPARE(spread.positionCount, 4);
+    QCOMPARE(spread.significatorCount, 2);
     const Spread expected = twoSignificators();
     for (int i = 0; i < Spread::Capacity; ++i) {
-        QCOMPARE(spread.IsSignificator[i], expected.IsSignificator[i]);
-        QCOMPARE(spread.Explanation[i], expected.Explanation[i]);
+        QCOMPARE(spread.isSignificator[i], expected.isSignificator[i]);
+        QCOMPARE(spread.explanation[i], expected.explanation[i]);
         if (i < 4) {
-            QCOMPARE(spread.PosX[i], expected.PosX[i]);
-            QCOMPARE(spread.PosY[i], expected.PosY[i]);
+            QCOMPARE(spread.posX[i], expected.posX[i]);
+            QCOMPARE(spread.posY[i], expected.posY[i]);
         }
     }
 }
 
 void TestSpread::writesTheGoldenBytesButTheLinePrefixes()
 {
-    QVERIFY(twoSignificators().SaveSpread(path(QStringLiteral("s")), m_random));
+    QVERIFY(twoSignificators().save(path(QStringLiteral("s")), m_random));
     QByteArray saved;
     QByteArray golden;
     QVERIFY(WholeFile::read(path(QStringLiteral("s")), saved));
     QVERIFY(WholeFile::read(QFINDTESTDATA("data/two-significators.spread"), golden));
     QVERIFY(!saved.contains("You")); // nothing readable on disk
     // Every line starts with six random bytes; the rest is fixed.
-    const QList<QByteArray> savedLines = Misc::ScrambleText(saved).split('\n');
-    const QList<QByteArray> goldenLines = Misc::ScrambleText(golden).split('\n');
+    const QList<QByteArray> savedLines = Misc::scramble(saved).split('\n');
+    const QList<QByteArray> goldenLines = Misc::scramble(golden).split('\n');
     QCOMPARE(savedLines.size(), 6); // five lines, each ended by CR LF
     QCOMPARE(savedLines.size(), goldenLines.size());
     for (int i = 0; i < savedLines.size(); ++i)
@@ -168,16 +168,16 @@ void TestSpread::readsHandMadeFile()
                                                             "abcdefS40,206,Me, myself\r\n"
                                                             "SSSSSS500,20,\r\n"));
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("hand"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.PositionCount, 2);
+    QCOMPARE(spread.load(path(QStringLiteral("hand"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.positionCount, 2);
     // An "S" inside the prefix does not make a significator.
-    QCOMPARE(spread.SignificatorCount, 1);
-    QVERIFY(spread.IsSignificator[0]);
-    QVERIFY(!spread.IsSignificator[1]);
-    QCOMPARE(spread.PosX[0], 40);
-    QCOMPARE(spread.Explanation[0], QByteArray("Me, myself"));
-    QCOMPARE(spread.PosX[1], 500);
-    QCOMPARE(spread.Explanation[1], QByteArray());
+    QCOMPARE(spread.significatorCount, 1);
+    QVERIFY(spread.isSignificator[0]);
+    QVERIFY(!spread.isSignificator[1]);
+    QCOMPARE(spread.posX[0], 40);
+    QCOMPARE(spread.explanation[0], QByteArray("Me, myself"));
+    QCOMPARE(spread.posX[1], 500);
+    QCOMPARE(spread.explanation[1], QByteArray());
 }
 
 void TestSpread::significatorsAreCounted()
@@ -187,10 +187,10 @@ void TestSpread::significatorsAreCounted()
                                                 "ppppppS200,10,The other\r\n"
                                                 "pppppp100,200,Between you\r\n");
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.SignificatorCount, 2);
-    QVERIFY(spread.IsSignificator[0] && spread.IsSignificator[1]);
-    QVERIFY(!spread.IsSignificator[2]);
+    QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.significatorCount, 2);
+    QVERIFY(spread.isSignificator[0] && spread.isSignificator[1]);
+    QVERIFY(!spread.isSignificator[2]);
 }
 
 void TestSpread::shortFileKeepsResetPlaces()
@@ -199,25 +199,25 @@ void TestSpread::shortFileKeepsResetPlaces()
                                                   "pppppp1,1,a\r\npppppp2,2,b\r\n"
                                                   "pppppp3,3,c\r\npppppp4,4,d\r\n");
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("short"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.PositionCount, 5);
-    QCOMPARE(spread.PosX[3], 4);
-    QCOMPARE(spread.PosX[4], -200);
-    QCOMPARE(spread.PosY[4], -200);
+    QCOMPARE(spread.load(path(QStringLiteral("short"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.positionCount, 5);
+    QCOMPARE(spread.posX[3], 4);
+    QCOMPARE(spread.posX[4], -200);
+    QCOMPARE(spread.posY[4], -200);
 
     writeScrambled(path(QStringLiteral("empty")), "pppppp0\r\n");
     Spread none;
-    QCOMPARE(none.LoadSpread(path(QStringLiteral("empty"))), Spread::LoadResult::Loaded);
-    QCOMPARE(none.PositionCount, 0);
+    QCOMPARE(none.load(path(QStringLiteral("empty"))), Spread::LoadResult::Loaded);
+    QCOMPARE(none.positionCount, 0);
 }
 
 void TestSpread::lastLineNeedsItsLineEnd()
 {
     writeScrambled(path(QStringLiteral("tail")), "pppppp2\r\npppppp1,1,a\r\npppppp2,2,b");
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("tail"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.PosX[0], 1);
-    QCOMPARE(spread.PosX[1], -200);
+    QCOMPARE(spread.load(path(QStringLiteral("tail"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.posX[0], 1);
+    QCOMPARE(spread.posX[1], -200);
 }
 
 void TestSpread::refusesForeignFiles_data()
@@ -225,13 +225,12 @@ void TestSpread::refusesForeignFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("positionsKept");
     QTest::newRow("plain text, not scrambled") << QByteArray("pppppp1\r\npppppp1,1,a\r\n") << 0;
-    QTest::newRow("count not a number")
-        << Misc::ScrambleText("ppppppthree\r\npppppp1,1,a\r\n") << 0;
+    QTest::newRow("count not a number") << Misc::scramble("ppppppthree\r\npppppp1,1,a\r\n") << 0;
     QTest::newRow("line without commas")
-        << Misc::ScrambleText("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 2;
+        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 2;
     QTest::newRow("coordinate not a number")
-        << Misc::ScrambleText("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 2;
-    QTest::newRow("no line end at all") << Misc::ScrambleText("pppppp1") << 0;
+        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 2;
+    QTest::newRow("no line end at all") << Misc::scramble("pppppp1") << 0;
     QTest::newRow("empty file") << QByteArray() << 0;
 }
 
@@ -241,12 +240,12 @@ void TestSpread::refusesForeignFiles()
     QFETCH(int, positionsKept);
     QVERIFY(WholeFile::write(path(QStringLiteral("bad")), bytes));
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("bad"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(spread.PositionCount, positionsKept);
+    QCOMPARE(spread.load(path(QStringLiteral("bad"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(spread.positionCount, positionsKept);
     if (positionsKept > 0)
-        QCOMPARE(spread.PosX[0], 1);
+        QCOMPARE(spread.posX[0], 1);
 
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
+    QCOMPARE(spread.load(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
 }
 
 void TestSpread::neverStoresMoreThanItHolds()
@@ -256,42 +255,42 @@ void TestSpread::neverStoresMoreThanItHolds()
         plain += "pppppp" + QByteArray::number(i) + ",0,x\r\n";
     writeScrambled(path(QStringLiteral("big")), plain);
     Spread spread;
-    QCOMPARE(spread.LoadSpread(path(QStringLiteral("big"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(spread.PositionCount, Spread::Capacity);
-    QCOMPARE(spread.PosX[78], 78);
+    QCOMPARE(spread.load(path(QStringLiteral("big"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(spread.positionCount, Spread::Capacity);
+    QCOMPARE(spread.posX[78], 78);
 
     writeScrambled(path(QStringLiteral("huge")), "pppppp2147483647\r\npppppp5,5,a\r\n");
     Spread huge;
-    QCOMPARE(huge.LoadSpread(path(QStringLiteral("huge"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(huge.PositionCount, Spread::Capacity);
-    QCOMPARE(huge.PosX[0], 5);
+    QCOMPARE(huge.load(path(QStringLiteral("huge"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(huge.positionCount, Spread::Capacity);
+    QCOMPARE(huge.posX[0], 5);
 
     writeScrambled(path(QStringLiteral("negative")), "pppppp-4\r\npppppp5,5,a\r\n");
     Spread negative;
-    QCOMPARE(negative.LoadSpread(path(QStringLiteral("negative"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(negative.PositionCount, 0);
+    QCOMPARE(negative.load(path(QStringLiteral("negative"))), Spread::LoadResult::Unreadable);
+    QCOMPARE(negative.positionCount, 0);
 }
 
 void TestSpread::failedSaveIsReportedAndKeepsOldFile()
 {
     Spread spread;
-    spread.PositionCount = 1;
-    spread.Explanation[0] = "Kept";
-    QVERIFY(spread.SaveSpread(path(QStringLiteral("keep")), m_random));
+    spread.positionCount = 1;
+    spread.explanation[0] = "Kept";
+    QVERIFY(spread.save(path(QStringLiteral("keep")), m_random));
     QByteArray before;
     QVERIFY(WholeFile::read(path(QStringLiteral("keep")), before));
 
     QString error;
     const QString nowhere = m_dir->filePath(QStringLiteral("NoSuchFolder/x.spread"));
-    QVERIFY(!spread.SaveSpread(nowhere, m_random, &error));
+    QVERIFY(!spread.save(nowhere, m_random, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFileInfo::exists(nowhere));
 
     // A name too long for a temporary file beside it: the old file survives.
     const QString longName = m_dir->filePath(QString(250, QLatin1Char('k')));
     QVERIFY(QFile::copy(path(QStringLiteral("keep")), longName));
-    spread.Explanation[0] = "Replaced";
-    QVERIFY(!spread.SaveSpread(longName, m_random, &error));
+    spread.explanation[0] = "Replaced";
+    QVERIFY(!spread.save(longName, m_random, &error));
     QByteArray after;
     QVERIFY(WholeFile::read(longName, after));
     QCOMPARE(after, before);

@@ -19,7 +19,7 @@ void TestSpreadList::everydaySpreadsComeFirst()
     QStringList names{QStringLiteral("Relationship"), QStringLiteral("Alpha"),
                       QStringLiteral("Вопрос"), QStringLiteral("beta"),
                       QStringLiteral("Seven Cards Ellipse")};
-    SpreadList::ArrangeSpreads(names);
+    SpreadList::arrange(names);
     QCOMPARE(names, (QStringList{QStringLiteral("Seven Cards Ellipse"),
                                  QStringLiteral("Relationship"), QStringLiteral("Вопрос"),
                                  QStringLiteral("Alpha"), QStringLiteral("beta")}));
@@ -30,7 +30,7 @@ void TestSpreadList::frontGroupsNeedExactNames()
     QStringList names{QStringLiteral("question"),     QStringLiteral("Question"),
                       QStringLiteral("Отношения"),    QStringLiteral("Celtic Cross"),
                       QStringLiteral("Relationship"), QStringLiteral("apple")};
-    SpreadList::ArrangeSpreads(names);
+    SpreadList::arrange(names);
     QCOMPARE(names, (QStringList{QStringLiteral("Отношения"), QStringLiteral("Relationship"),
                                  QStringLiteral("Question"), QStringLiteral("apple"),
                                  QStringLiteral("Celtic Cross"), QStringLiteral("question")}));
@@ -39,7 +39,7 @@ void TestSpreadList::frontGroupsNeedExactNames()
 void TestSpreadList::emptyNamesAreDropped()
 {
     QStringList names{QString(), QStringLiteral("Zeta"), QString(), QStringLiteral("eta")};
-    SpreadList::ArrangeSpreads(names);
+    SpreadList::arrange(names);
     QCOMPARE(names, (QStringList{QStringLiteral("eta"), QStringLiteral("Zeta")}));
 }
 

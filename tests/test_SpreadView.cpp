@@ -77,17 +77,17 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
     QVERIFY(table);
     const Spread &spread = table->session().spread();
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
-    QCOMPARE(spread.PositionCount, 10);
+    QCOMPARE(spread.positionCount, 10);
     auto *surface = part<QWidget>(*table, QStringLiteral("spreadSurface"));
     QVERIFY(surface);
     for (int i = 0; i < 10; ++i) {
         CardImage *image = positionImage(*table, i);
         QVERIFY(image);
         QCOMPARE(image->geometry(),
-                 QRect(spread.PosX[i], spread.PosY[i], TableGeometry::PositionSize.width(),
+                 QRect(spread.posX[i], spread.posY[i], TableGeometry::PositionSize.width(),
                        TableGeometry::PositionSize.height()));
         QCOMPARE(image->toolTip(),
-                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.Explanation[i]));
+                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
         // The surface reaches every picture, so the area can scroll to it.
         QVERIFY(surface->rect().contains(image->geometry()));
     }
@@ -99,7 +99,7 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
 
     // Choosing again lays a fresh spread.
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
-    QCOMPARE(table->session().spread().PositionCount, 3);
+    QCOMPARE(table->session().spread().positionCount, 3);
     QVERIFY(positionImage(*table, 2));
     QVERIFY(!positionImage(*table, 3));
 }
@@ -131,7 +131,7 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
     QVERIFY(okAtOnce);
     // Cancel leaves the spread laid.
     QCOMPARE(table->session().spreadName(), QStringLiteral("Horseshoe"));
-    QCOMPARE(table->session().spread().PositionCount, 7);
+    QCOMPARE(table->session().spread().positionCount, 7);
     QVERIFY(positionImage(*table, 6));
 }
 
@@ -170,9 +170,9 @@ void TestSpreadView::positionClicksTurnAndOpenTheCard()
     clickPosition(*table, 0);
     const Spread &spread = table->session().spread();
     const QString cardTitle =
-        QString::fromLocal8Bit(table->programData().cardTitles()[spread.CardAt[0]]);
+        QString::fromLocal8Bit(table->programData().cardTitles()[spread.cardAt[0]]);
     QVERIFY2(title.startsWith(cardTitle), qPrintable(title + QStringLiteral(" / ") + cardTitle));
-    QCOMPARE(subtitle, QString::fromLocal8Bit(spread.Explanation[0]));
+    QCOMPARE(subtitle, QString::fromLocal8Bit(spread.explanation[0]));
 }
 
 void TestSpreadView::extraCardShowsOnceACardIsTurned()
@@ -210,13 +210,13 @@ void TestSpreadView::enlargingAndScrolling()
 {
     // A spread reaching far below the area, so the area scrolls.
     Spread tall;
-    tall.PositionCount = 2;
-    tall.PosX[0] = 10;
-    tall.PosY[0] = 10;
-    tall.PosX[1] = 600;
-    tall.PosY[1] = 900;
+    tall.positionCount = 2;
+    tall.posX[0] = 10;
+    tall.posY[0] = 10;
+    tall.posX[1] = 600;
+    tall.posY[1] = 900;
     RandomGenerator random;
-    QVERIFY(tall.SaveSpread(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
+    QVERIFY(tall.save(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
     auto table = startWithSpread(QStringLiteral("Tall"));
     QVERIFY(table);
     auto *area = part<QScrollArea>(*table, QStringLiteral("spreadView"));

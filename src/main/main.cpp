@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillmoor"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
-    const QString appDir = Misc::ExtractDir(QApplication::applicationFilePath());
+    const QString appDir = Misc::folderOf(QApplication::applicationFilePath());
     QSettings settings(QLatin1String(SettingsStore::Organization),
                        QLatin1String(SettingsStore::Application));
     DesktopInteraction interaction;

@@ -59,8 +59,7 @@ int main(int argc, char *argv[])
     if (deckName == QLatin1String("Ardenvale")) {
         if (!QFileInfo::exists(appDir + QStringLiteral("/Langs/English/Cards.lng")))
             return fail(QStringLiteral("no Langs/English/Cards.lng in %1").arg(appDir));
-        CardTitles::SetTitles(titles, appDir, QStringLiteral("English"), false,
-                              CardTitles::Numbering());
+        CardTitles::load(titles, appDir, QStringLiteral("English"), false, CardTitles::Numbering());
         cardCount = 78;
     } else if (deckName == QLatin1String("Veldmere")) {
         for (int number = 0; number < BuiltinTitles::Count; ++number)

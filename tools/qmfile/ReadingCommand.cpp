@@ -55,7 +55,7 @@ int unpack(const QString &path, const QString &positionsArgument)
     ReadingFile reading;
     ReadingFile::ParseResult result = reading.parse(bytes, positions, &error);
     if (result == ReadingFile::ParseResult::Ok && positionsArgument.isNull()) {
-        positions = guessPositionCount(reading.Comments);
+        positions = guessPositionCount(reading.comments);
         result = reading.parse(bytes, positions, &error);
     }
     switch (result) {
@@ -76,15 +76,15 @@ int unpack(const QString &path, const QString &positionsArgument)
 // count, always with 78 deck lines.
 bool save(const ReadingFile &reading, const QString &path, QString *error)
 {
-    if (reading.FileFormat == ReadingFile::Format::Current)
+    if (reading.format == ReadingFile::Format::Current)
         return reading.save(path, error);
-    if (reading.Cards.size() != ReadingFile::OlderDeckLineCount) {
+    if (reading.cards.size() != ReadingFile::OlderDeckLineCount) {
         *error = QStringLiteral("the older format has %1 deck lines")
                      .arg(ReadingFile::OlderDeckLineCount);
         return false;
     }
     const QByteArray current = reading.write();
-    const QByteArray lineEnd = Misc::ScrambleText("\r\n");
+    const QByteArray lineEnd = Misc::scramble("\r\n");
     const qsizetype body = current.indexOf(lineEnd, ReadingFile::HeaderLength) + lineEnd.size();
     return WholeFile::write(path, current.mid(body), error);
 }

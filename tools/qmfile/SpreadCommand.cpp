@@ -13,7 +13,7 @@ using CommandOutput::print;
 int unpack(const QString &path)
 {
     Spread spread;
-    switch (spread.LoadSpread(path)) {
+    switch (spread.load(path)) {
     case Spread::LoadResult::Missing:
         return failure(QStringLiteral("%1: no such file").arg(path));
     case Spread::LoadResult::Unreadable:
@@ -31,7 +31,7 @@ int pack(const QString &textPath, const QString &outPath)
         textPath, outPath, SpreadText::parse,
         [](const Spread &spread, const QString &path, QString *error) {
             RandomGenerator random;
-            return spread.SaveSpread(path, random, error);
+            return spread.save(path, random, error);
         });
 }
 

@@ -21,7 +21,7 @@ void ProgramData::scan(const Preferences &preferences)
     m_deck79 = DataFolders::hasExtraCard(m_appDir, preferences.deckName);
     m_readingsDir = DataFolders::readingsDir(m_appDir);
     m_spreadNames = DataFolders::spreadNames(m_appDir);
-    SpreadList::ArrangeSpreads(m_spreadNames);
+    SpreadList::arrange(m_spreadNames);
 }
 
 void ProgramData::loadLanguage(const Preferences &preferences)
@@ -36,6 +36,6 @@ void ProgramData::loadLanguage(const Preferences &preferences)
 
 void ProgramData::loadCardTitles(const Preferences &preferences)
 {
-    CardTitles::SetTitles(m_cardTitles, m_appDir, preferences.language, m_deck79,
-                          preferences.numbering());
+    CardTitles::load(m_cardTitles, m_appDir, preferences.language, m_deck79,
+                     preferences.numbering());
 }

@@ -10,22 +10,23 @@ public:
     // Fan coordinate of a card that has left the fan.
     static constexpr qint32 OffTable = -100;
 
-    quint32 Number = 0;
-    qint32 X = OffTable;
-    qint32 Y = OffTable;
-    qint32 Position = -1;
-    quint8 Reversed = 0;
+    quint32 number = 0;
+    qint32 x = OffTable;
+    qint32 y = OffTable;
+    qint32 position = -1;
+    quint8 reversed = 0;
 
     // Size of a card lying in the fan, face down.
     static constexpr int FanWidth = 58;
     static constexpr int FanHeight = 98;
 
-    // Whether the table point (x, y) lies on this card in the fan; the left
-    // and top edges belong to the card, the right and bottom ones do not.
-    bool HitTest(int x, int y) const
+    // Whether the table point (pointX, pointY) lies on this card in the fan;
+    // the left and top edges belong to the card, the right and bottom ones do
+    // not.
+    bool hitTest(int pointX, int pointY) const
     {
-        return X <= x && x < X + FanWidth && Y <= y && y < Y + FanHeight;
+        return x <= pointX && pointX < x + FanWidth && y <= pointY && pointY < y + FanHeight;
     }
     // Only cards inside the table's top-left corner are painted.
-    bool isPainted() const { return X > 0 && Y > 0; }
+    bool isPainted() const { return x > 0 && y > 0; }
 };

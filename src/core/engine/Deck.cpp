@@ -22,12 +22,12 @@ int Deck::fanY(int slot, int deckSize, bool deck79)
     return roundHalfEven(double(offset * offset * 6084) / double(qint64(span) * span * 20)) + 9;
 }
 
-void Deck::SetCards(Slots &cards, int deckSize, bool deck79, bool useReverse, int tableWidth,
-                    RandomGenerator &random)
+void Deck::deal(Slots &cards, int deckSize, bool deck79, bool useReverse, int tableWidth,
+                RandomGenerator &random)
 {
     for (int i = 0; i < deckSize; ++i) {
-        cards[i].X = fanX(i, deckSize, tableWidth);
-        cards[i].Y = fanY(i, deckSize, deck79);
+        cards[i].x = fanX(i, deckSize, tableWidth);
+        cards[i].y = fanY(i, deckSize, deck79);
     }
     random.seedFromClock();
     for (int i = 0; i < deckSize; ++i) {
@@ -36,11 +36,11 @@ void Deck::SetCards(Slots &cards, int deckSize, bool deck79, bool useReverse, in
             quint32 number = quint32(random.uniform(deckSize));
             if (deckSize == MajorArcanaCount + 1 && number == MajorArcanaCount)
                 number = ExtraCard;
-            cards[i].Number = number;
+            cards[i].number = number;
             repeated = false;
             for (int j = 0; j < i && !repeated; ++j)
-                repeated = cards[j].Number == number;
+                repeated = cards[j].number == number;
         } while (repeated);
-        cards[i].Reversed = useReverse && random.uniform(78) > 38 ? 1 : 0;
+        cards[i].reversed = useReverse && random.uniform(78) > 38 ? 1 : 0;
     }
 }

@@ -28,7 +28,7 @@ int fanY(int slot, int deckSize, bool deck79);
 // Deals a fresh order, orientations and fan places to the first `deckSize`
 // slots. Reseeds `random` from the clock first. With 23 cards the extra card
 // 78 takes the place of number 22.
-void SetCards(Slots &cards, int deckSize, bool deck79, bool useReverse, int tableWidth,
-              RandomGenerator &random);
+void deal(Slots &cards, int deckSize, bool deck79, bool useReverse, int tableWidth,
+          RandomGenerator &random);
 
 } // namespace Deck

@@ -10,14 +10,14 @@ std::vector<quint32> numbers(const Deck::Slots &cards, int from, int to)
 {
     std::vector<quint32> result;
     for (int slot = from; slot < to; ++slot)
-        result.push_back(cards[slot].Number);
+        result.push_back(cards[slot].number);
     return result;
 }
 
 void place(Deck::Slots &cards, int from, const std::vector<quint32> &pile)
 {
     for (size_t i = 0; i < pile.size(); ++i)
-        cards[from + int(i)].Number = pile[i];
+        cards[from + int(i)].number = pile[i];
 }
 
 } // namespace

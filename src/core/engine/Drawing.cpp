@@ -10,21 +10,21 @@
 
 bool Drawing::placeInNextPosition(Card &card, Spread &spread, int &drawnCount)
 {
-    if (drawnCount >= spread.PositionCount)
+    if (drawnCount >= spread.positionCount)
         return false;
-    card.Position = drawnCount++;
-    spread.CardAt[card.Position] = qint32(card.Number);
-    spread.Filled[card.Position] = true;
-    spread.PositionReversed[card.Position] = card.Reversed != 0;
+    card.position = drawnCount++;
+    spread.cardAt[card.position] = qint32(card.number);
+    spread.filled[card.position] = true;
+    spread.positionReversed[card.position] = card.reversed != 0;
     return true;
 }
 
 std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts, const Spread &spread,
                                                    int drawnCount)
 {
-    if (drawnCount >= spread.PositionCount)
+    if (drawnCount >= spread.positionCount)
         return texts.text(UiText::SpreadCompleted);
-    const int ordinal = drawnCount - spread.SignificatorCount;
+    const int ordinal = drawnCount - spread.significatorCount;
     QByteArray prompt;
     switch (ordinal) {
     case 0:
@@ -42,7 +42,7 @@ std::optional<QByteArray> Drawing::promptAfterDraw(const UiTextTable &texts, con
         prompt = texts.text(UiText::PromptNthPositionStart) + QByteArray::number(ordinal + 1) +
                  texts.text(UiText::PromptNthPositionEnd);
     }
-    return prompt + "\r\n" + spread.Explanation[drawnCount];
+    return prompt + "\r\n" + spread.explanation[drawnCount];
 }
 
 QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize, const Spread &spread)
@@ -50,12 +50,12 @@ QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize, con
     QList<int> used;
     int target = 0;
     int alternate = 0;
-    for (int i = 0; i < spread.PositionCount; ++i) {
-        if (!spread.IsSignificator[i])
+    for (int i = 0; i < spread.positionCount; ++i) {
+        if (!spread.isSignificator[i])
             continue;
         for (int slot = 0; slot < deckSize; ++slot) {
-            if (cards[slot].Number == quint32(spread.CardAt[i]))
-                std::swap(cards[slot].Number, cards[target].Number);
+            if (cards[slot].number == quint32(spread.cardAt[i]))
+                std::swap(cards[slot].number, cards[target].number);
         }
         used.append(target);
         target = deckSize + alternate - target - 1;
@@ -67,8 +67,8 @@ QList<int> Drawing::moveSignificatorsAside(Deck::Slots &cards, int deckSize, con
 int Drawing::chooseAutomaticCard(const Spread &spread, int deckSize, RandomGenerator &random)
 {
     const auto lies = [&spread](int number) {
-        for (int j = 0; j < spread.PositionCount; ++j) {
-            if (spread.CardAt[j] == number)
+        for (int j = 0; j < spread.positionCount; ++j) {
+            if (spread.cardAt[j] == number)
                 return true;
         }
         return false;

@@ -16,11 +16,11 @@ void Shuffle::frame(Deck::Slots &cards, int deckSize, bool useReverse, RandomGen
     for (int step = 0; step < steps; ++step) {
         const int i = random.uniform(deckSize);
         const int j = random.uniform(deckSize);
-        std::swap(cards[i].Number, cards[j].Number);
+        std::swap(cards[i].number, cards[j].number);
         if (useReverse) {
             const int r = random.uniform(78);
             const int s = random.uniform(deckSize);
-            cards[s].Reversed = r > 38 ? 1 : 0;
+            cards[s].reversed = r > 38 ? 1 : 0;
         }
     }
 }

@@ -77,8 +77,8 @@ void CardTitles::applyCardList(const QByteArray &text, const Numbering &numberin
         titles[card] = tail;
 }
 
-void CardTitles::SetTitles(Table &titles, const QString &appDir, const QString &language,
-                           bool deck79, const Numbering &numbering)
+void CardTitles::load(Table &titles, const QString &appDir, const QString &language, bool deck79,
+                      const Numbering &numbering)
 {
     if (deck79) {
         for (int card = 0; card < BuiltinTitles::Count; ++card)

@@ -27,7 +27,7 @@ void applyCardList(const QByteArray &text, const Numbering &numbering, Table &ti
 // Rebuilds `titles` for the current deck and language: the fixed titles of a
 // 79-card deck, otherwise the language's card list with the English one as
 // fallback. Without a readable list the titles stay as they are.
-void SetTitles(Table &titles, const QString &appDir, const QString &language, bool deck79,
-               const Numbering &numbering);
+void load(Table &titles, const QString &appDir, const QString &language, bool deck79,
+          const Numbering &numbering);
 
 } // namespace CardTitles

@@ -21,7 +21,7 @@ ReadingFile::ParseResult unreadable(QString *errorString, const QString &message
 
 std::optional<quint32> cardNumber(const QByteArray &field)
 {
-    const std::optional<qint32> value = Misc::Decimal(field);
+    const std::optional<qint32> value = Misc::decimal(field);
     if (!value || *value < 0 || *value > Deck::ExtraCard)
         return std::nullopt;
     return quint32(*value);
@@ -76,27 +76,27 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
     if (fileBytes.isEmpty())
         return ReadingFile::ParseResult::EmptyFile;
     const bool current = fileBytes.startsWith(ReadingFile::Header);
-    heading.FileFormat = current ? ReadingFile::Format::Current : ReadingFile::Format::Older;
-    reader = BodyReader(
-        Misc::ScrambleText(current ? fileBytes.mid(ReadingFile::HeaderLength) : fileBytes));
+    heading.format = current ? ReadingFile::Format::Current : ReadingFile::Format::Older;
+    reader =
+        BodyReader(Misc::scramble(current ? fileBytes.mid(ReadingFile::HeaderLength) : fileBytes));
 
-    heading.DeckLineCount = ReadingFile::OlderDeckLineCount;
+    heading.deckLineCount = ReadingFile::OlderDeckLineCount;
     if (current) {
         const std::optional<QByteArray> countLine = reader.nextLine();
         if (!countLine)
             return unreadable(errorString,
                               missingLineEnd(reader, QStringLiteral("the deck line count")));
-        const std::optional<qint32> count = Misc::Decimal(*countLine);
+        const std::optional<qint32> count = Misc::decimal(*countLine);
         if (!count || !ReadingFile::isDeckLineCount(*count))
             return unreadable(errorString,
                               lineError(reader, QStringLiteral("the deck line count must be "
                                                                "22, 23, 78 or 79")));
-        heading.DeckLineCount = *count;
+        heading.deckLineCount = *count;
     }
     const std::optional<QByteArray> name = reader.nextLine();
     if (!name)
         return unreadable(errorString, missingLineEnd(reader, QStringLiteral("spread name")));
-    heading.SpreadName = *name;
+    heading.spreadName = *name;
     return ReadingFile::ParseResult::Ok;
 }
 
@@ -115,13 +115,13 @@ bool ReadingFile::isDeckLineCount(int count)
 
 QByteArray ReadingFile::write() const
 {
-    QByteArray body = QByteArray::number(Cards.size()) + "\r\n" + SpreadName + "\r\n";
-    for (const DeckCard &card : Cards)
-        body += (card.Reversed ? "r" : "") + QByteArray::number(card.Number) + "\r\n";
-    for (quint32 number : Positions)
+    QByteArray body = QByteArray::number(cards.size()) + "\r\n" + spreadName + "\r\n";
+    for (const DeckCard &card : cards)
+        body += (card.reversed ? "r" : "") + QByteArray::number(card.number) + "\r\n";
+    for (quint32 number : positions)
         body += QByteArray::number(number) + "\r\n";
-    body += Comments;
-    return QByteArray(Header) + Misc::ScrambleText(body);
+    body += comments;
+    return QByteArray(Header) + Misc::scramble(body);
 }
 
 bool ReadingFile::save(const QString &path, QString *errorString) const
@@ -146,20 +146,20 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
         return headingResult;
 
     QList<DeckCard> deck;
-    for (int slot = 0; slot < heading.DeckLineCount; ++slot) {
+    for (int slot = 0; slot < heading.deckLineCount; ++slot) {
         std::optional<QByteArray> line = reader.nextLine();
         if (!line)
             return unreadable(errorString, missingLineEnd(reader, QStringLiteral("a deck line")));
         DeckCard card;
         if (line->startsWith('r')) {
-            card.Reversed = true;
+            card.reversed = true;
             line->remove(0, 1);
         }
         const std::optional<quint32> number = cardNumber(*line);
         if (!number)
             return unreadable(errorString, lineError(reader, QStringLiteral("a card number "
                                                                             "must be 0 to 78")));
-        card.Number = *number;
+        card.number = *number;
         deck.append(card);
     }
 
@@ -176,11 +176,11 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
         positions.append(*number);
     }
 
-    FileFormat = heading.FileFormat;
-    SpreadName = heading.SpreadName;
-    Cards = deck;
-    Positions = positions;
-    Comments = reader.rest();
+    format = heading.format;
+    spreadName = heading.spreadName;
+    cards = deck;
+    positions = positions;
+    comments = reader.rest();
     return ParseResult::Ok;
 }
 
@@ -202,5 +202,5 @@ QString ReadingFile::proposedFileName(const QDate &date, const QLocale &locale, 
 {
     const QByteArray shortDate = locale.toString(date, QLocale::ShortFormat).toLocal8Bit();
     const QString separator = deck79 ? QStringLiteral(" -Veldmere- ") : QStringLiteral(" - ");
-    return QString::fromLocal8Bit(Misc::DotsForSlashes(shortDate)) + separator + spreadName;
+    return QString::fromLocal8Bit(Misc::dotsForSlashes(shortDate)) + separator + spreadName;
 }

@@ -40,11 +40,11 @@ public:
 
     struct DeckCard
     {
-        quint32 Number = 0;
-        bool Reversed = false;
+        quint32 number = 0;
+        bool reversed = false;
         bool operator==(const DeckCard &other) const
         {
-            return Number == other.Number && Reversed == other.Reversed;
+            return number == other.number && reversed == other.reversed;
         }
     };
 
@@ -52,17 +52,17 @@ public:
     // before the spread is known.
     struct Heading
     {
-        Format FileFormat = Format::Current;
-        int DeckLineCount = 0;
-        QByteArray SpreadName;
+        Format format = Format::Current;
+        int deckLineCount = 0;
+        QByteArray spreadName;
     };
 
-    Format FileFormat = Format::Current;
-    QByteArray SpreadName;
+    Format format = Format::Current;
+    QByteArray spreadName;
     // One entry per deck line: 22, 23, 78 or 79 of them in a readable file.
-    QList<DeckCard> Cards;
-    QList<quint32> Positions;
-    QByteArray Comments;
+    QList<DeckCard> cards;
+    QList<quint32> positions;
+    QByteArray comments;
 
     // 22, 23, 78 or 79: the deck sizes a reading can be saved with.
     static bool isDeckLineCount(int count);

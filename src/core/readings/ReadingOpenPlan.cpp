@@ -33,7 +33,7 @@ ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const Context &co
     QByteArray bytes;
     if (!WholeFile::read(path, bytes)) {
         ReadingOpenPlan plan;
-        plan.Result = Outcome::NoSuchFile;
+        plan.result = Outcome::NoSuchFile;
         return plan;
     }
     return fromBytes(bytes, context);
@@ -45,7 +45,7 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
     ReadingFile::Heading heading;
     switch (ReadingFile::readHeading(fileBytes, heading)) {
     case ReadingFile::ParseResult::EmptyFile:
-        plan.Result = Outcome::EmptyFile;
+        plan.result = Outcome::EmptyFile;
         return plan;
     case ReadingFile::ParseResult::Unreadable:
         return plan;
@@ -53,53 +53,53 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
         break;
     }
 
-    plan.SpreadNameInFile = heading.SpreadName;
-    const int spreadIndex = findSpread(context.spreadNames, heading.SpreadName);
+    plan.spreadNameInFile = heading.spreadName;
+    const int spreadIndex = findSpread(context.spreadNames, heading.spreadName);
     if (spreadIndex < 0) {
-        plan.Result = Outcome::SpreadMissing;
+        plan.result = Outcome::SpreadMissing;
         return plan;
     }
     // The list's spelling names the file on a case-sensitive file system.
-    plan.SpreadName = context.spreadNames.at(spreadIndex);
-    if (hasExtraCard(heading.DeckLineCount) && !context.deck79) {
-        plan.Result = Outcome::NeedsDeck79;
+    plan.spreadName = context.spreadNames.at(spreadIndex);
+    if (hasExtraCard(heading.deckLineCount) && !context.deck79) {
+        plan.result = Outcome::NeedsDeck79;
         return plan;
     }
 
     // The reading decides between Major Arcana only and the whole deck; the
     // current deck decides whether the 79th card is in play.
-    plan.DeckSize = Deck::sizeFor(context.majorOnly, context.deck79);
-    if (heading.DeckLineCount > MajorOnlyLimit && plan.DeckSize < MajorOnlyLimit)
-        plan.DeckSize += Deck::MinorArcanaCount;
-    if (heading.DeckLineCount < MajorOnlyLimit && plan.DeckSize > MajorOnlyLimit)
-        plan.DeckSize -= Deck::MinorArcanaCount;
-    plan.MajorOnly = plan.DeckSize <= MajorOnlyLimit;
+    plan.deckSize = Deck::sizeFor(context.majorOnly, context.deck79);
+    if (heading.deckLineCount > MajorOnlyLimit && plan.deckSize < MajorOnlyLimit)
+        plan.deckSize += Deck::MinorArcanaCount;
+    if (heading.deckLineCount < MajorOnlyLimit && plan.deckSize > MajorOnlyLimit)
+        plan.deckSize -= Deck::MinorArcanaCount;
+    plan.majorOnly = plan.deckSize <= MajorOnlyLimit;
 
-    plan.SpreadLoad = plan.LaidSpread.LoadSpread(Spread::filePath(context.appDir, plan.SpreadName));
-    plan.PositionCount = plan.LaidSpread.PositionCount;
-    if (plan.Reading.parse(fileBytes, plan.PositionCount) != ReadingFile::ParseResult::Ok)
+    plan.spreadLoad = plan.spread.load(Spread::filePath(context.appDir, plan.spreadName));
+    plan.positionCount = plan.spread.positionCount;
+    if (plan.reading.parse(fileBytes, plan.positionCount) != ReadingFile::ParseResult::Ok)
         return plan;
 
     QList<quint32> slotNumbers;
-    for (const ReadingFile::DeckCard &card : plan.Reading.Cards)
-        slotNumbers.append(card.Number);
-    while (slotNumbers.size() < plan.DeckSize)
+    for (const ReadingFile::DeckCard &card : plan.reading.cards)
+        slotNumbers.append(card.number);
+    while (slotNumbers.size() < plan.deckSize)
         slotNumbers.append(Deck::ExtraCard);
     // A card in two slots would be drawn twice into one position.
     for (qsizetype slot = 0; slot < slotNumbers.size(); ++slot) {
         if (slotNumbers.indexOf(slotNumbers.at(slot), slot + 1) >= 0)
             return plan;
     }
-    for (const quint32 number : plan.Reading.Positions) {
+    for (const quint32 number : plan.reading.positions) {
         int slot = int(slotNumbers.indexOf(number));
         if (slot < 0) {
-            if (plan.DeckSize >= Deck::SlotCount)
+            if (plan.deckSize >= Deck::SlotCount)
                 return plan;
-            slot = plan.DeckSize;
+            slot = plan.deckSize;
         }
-        plan.PositionSlots.append(slot);
+        plan.positionSlots.append(slot);
     }
-    plan.Result = Outcome::Ready;
+    plan.result = Outcome::Ready;
     return plan;
 }
 
@@ -115,7 +115,7 @@ int ReadingOpenPlan::findSpread(const QStringList &spreadNames, const QByteArray
 
 QString ReadingOpenPlan::message(const UiTextTable &texts) const
 {
-    switch (Result) {
+    switch (result) {
     case Outcome::Ready:
     case Outcome::EmptyFile:
         return QString();
@@ -125,7 +125,7 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
         return QString::fromLatin1(ReadFailedMessage);
     case Outcome::SpreadMissing:
         return QString::fromLocal8Bit(texts.text(UiText::SpreadMissingForReading) + " '" +
-                                      SpreadNameInFile + "'.");
+                                      spreadNameInFile + "'.");
     case Outcome::NeedsDeck79:
         return QString::fromLocal8Bit(texts.text(UiText::Deck79WarningStart) + ' ' +
                                       texts.text(UiText::Deck79WarningEnd));
@@ -135,19 +135,19 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
 
 void ReadingOpenPlan::applyDeck(Deck::Slots &cards) const
 {
-    for (int slot = 0; slot < DeckSize; ++slot) {
-        const bool fromFile = slot < Reading.Cards.size();
-        cards[slot].Number = fromFile ? Reading.Cards.at(slot).Number : Deck::ExtraCard;
-        cards[slot].Reversed = fromFile && Reading.Cards.at(slot).Reversed ? 1 : 0;
+    for (int slot = 0; slot < deckSize; ++slot) {
+        const bool fromFile = slot < reading.cards.size();
+        cards[slot].number = fromFile ? reading.cards.at(slot).number : Deck::ExtraCard;
+        cards[slot].reversed = fromFile && reading.cards.at(slot).reversed ? 1 : 0;
     }
 }
 
 int ReadingOpenPlan::prepareSlot(Deck::Slots &cards, int position) const
 {
-    const int slot = PositionSlots.at(position);
-    if (slot == DeckSize) {
-        cards[slot].Number = Reading.Positions.at(position);
-        cards[slot].Reversed = 0;
+    const int slot = positionSlots.at(position);
+    if (slot == deckSize) {
+        cards[slot].number = reading.positions.at(position);
+        cards[slot].reversed = 0;
     }
     return slot;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/engine/Deck.h"
-#include "core/spreads/Spread.h"
 #include "core/readings/ReadingFile.h"
+#include "core/spreads/Spread.h"
 
 #include <QByteArray>
 #include <QList>
@@ -44,23 +44,23 @@ public:
         bool majorOnly = false;
     };
 
-    Outcome Result = Outcome::Unreadable;
+    Outcome result = Outcome::Unreadable;
     // The spread as the file names it, and as the spread list names it.
-    QByteArray SpreadNameInFile;
-    QString SpreadName;
+    QByteArray spreadNameInFile;
+    QString spreadName;
     // The deck the reading is laid with, and the Major Arcana option that
     // goes with it.
-    int DeckSize = 0;
-    bool MajorOnly = false;
+    int deckSize = 0;
+    bool majorOnly = false;
     // The spread as its file is now; it counts the position lines. A spread
     // file that could not be read leaves what was read before the fault.
-    Spread LaidSpread;
-    Spread::LoadResult SpreadLoad = Spread::LoadResult::Missing;
-    int PositionCount = 0;
-    ReadingFile Reading;
+    Spread spread;
+    Spread::LoadResult spreadLoad = Spread::LoadResult::Missing;
+    int positionCount = 0;
+    ReadingFile reading;
     // For each position, the slot whose card goes there; DeckSize stands for
     // the spare slot after the deck.
-    QList<int> PositionSlots;
+    QList<int> positionSlots;
 
     // Reads the file at `path` for the table as `context` describes it.
     static ReadingOpenPlan fromFile(const QString &path, const Context &context);

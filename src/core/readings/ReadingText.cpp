@@ -19,7 +19,7 @@ bool fail(QString *errorString, const QString &message)
 
 std::optional<int> wholeNumber(const QByteArray &field, int lowest, int highest)
 {
-    const std::optional<qint32> value = Misc::Decimal(field);
+    const std::optional<qint32> value = Misc::decimal(field);
     if (!value || *value < lowest || *value > highest)
         return std::nullopt;
     return *value;
@@ -61,15 +61,15 @@ private:
 QByteArray ReadingText::format(const ReadingFile &reading)
 {
     QByteArray text =
-        reading.FileFormat == ReadingFile::Format::Current ? "format current\n" : "format older\n";
-    text += "spread " + reading.SpreadName + '\n';
-    text += "deck " + QByteArray::number(reading.Cards.size()) + '\n';
-    for (const ReadingFile::DeckCard &card : reading.Cards)
-        text += QByteArray::number(card.Number) + (card.Reversed ? " r\n" : "\n");
-    text += "positions " + QByteArray::number(reading.Positions.size()) + '\n';
-    for (const quint32 number : reading.Positions)
+        reading.format == ReadingFile::Format::Current ? "format current\n" : "format older\n";
+    text += "spread " + reading.spreadName + '\n';
+    text += "deck " + QByteArray::number(reading.cards.size()) + '\n';
+    for (const ReadingFile::DeckCard &card : reading.cards)
+        text += QByteArray::number(card.number) + (card.reversed ? " r\n" : "\n");
+    text += "positions " + QByteArray::number(reading.positions.size()) + '\n';
+    for (const quint32 number : reading.positions)
         text += QByteArray::number(number) + '\n';
-    return text + "comments\n" + reading.Comments;
+    return text + "comments\n" + reading.comments;
 }
 
 bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *errorString)
@@ -98,7 +98,7 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
         return fail(errorString, error);
     if (*format != "current" && *format != "older")
         return fail(errorString, badLine(QStringLiteral("the format is current or older")));
-    parsed.FileFormat =
+    parsed.format =
         *format == "current" ? ReadingFile::Format::Current : ReadingFile::Format::Older;
 
     const std::optional<QByteArray> spread = keyed("spread ");
@@ -106,7 +106,7 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
         return fail(errorString, error);
     if (spread->isEmpty())
         return fail(errorString, badLine(QStringLiteral("the spread name is missing")));
-    parsed.SpreadName = *spread;
+    parsed.spreadName = *spread;
 
     const std::optional<QByteArray> deckCount = keyed("deck ");
     if (!deckCount)
@@ -121,15 +121,15 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
                         QStringLiteral("the deck has fewer than %1 lines").arg(*deckLines));
         ReadingFile::DeckCard card;
         if (line->endsWith(" r")) {
-            card.Reversed = true;
+            card.reversed = true;
             line->chop(2);
         }
         const std::optional<int> number = wholeNumber(*line, 0, Deck::ExtraCard);
         if (!number)
             return fail(errorString, badLine(QStringLiteral("expected a card number 0 to 78, "
                                                             "then \" r\" when reversed")));
-        card.Number = quint32(*number);
-        parsed.Cards.append(card);
+        card.number = quint32(*number);
+        parsed.cards.append(card);
     }
 
     const std::optional<QByteArray> positionCount = keyed("positions ");
@@ -148,7 +148,7 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
         const std::optional<int> number = wholeNumber(*line, 0, Deck::ExtraCard);
         if (!number)
             return fail(errorString, badLine(QStringLiteral("expected a card number 0 to 78")));
-        parsed.Positions.append(quint32(*number));
+        parsed.positions.append(quint32(*number));
     }
 
     const std::optional<QByteArray> comments = keyed("comments");
@@ -156,7 +156,7 @@ bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *e
         return fail(errorString, error);
     if (!comments->isEmpty())
         return fail(errorString, badLine(QStringLiteral("expected \"comments\" alone")));
-    parsed.Comments = lines.rest();
+    parsed.comments = lines.rest();
     reading = parsed;
     return true;
 }

@@ -6,33 +6,33 @@ namespace {
 
 QByteArray ordinaryNumber(const Spread &spread, int position)
 {
-    return QByteArray::number(position + 1 - spread.SignificatorCount);
+    return QByteArray::number(position + 1 - spread.significatorCount);
 }
 
 } // namespace
 
 QByteArray PositionLabels::tableLabel(const Spread &spread, int position)
 {
-    if (!spread.IsSignificator[position])
+    if (!spread.isSignificator[position])
         return ordinaryNumber(spread, position) + ". ";
-    if (spread.SignificatorCount == 1)
+    if (spread.significatorCount == 1)
         return "S. ";
     return "S" + QByteArray::number(position + 1) + ". ";
 }
 
 QByteArray PositionLabels::editorLabel(const Spread &spread, int position)
 {
-    if (spread.IsSignificator[position])
+    if (spread.isSignificator[position])
         return "S" + QByteArray::number(position + 1) + ". ";
     return ordinaryNumber(spread, position) + ". ";
 }
 
 QByteArray PositionLabels::hint(const Spread &spread, int position)
 {
-    const QByteArray &explanation = spread.Explanation[position];
-    if (!spread.IsSignificator[position])
+    const QByteArray &explanation = spread.explanation[position];
+    if (!spread.isSignificator[position])
         return ordinaryNumber(spread, position) + ". " + explanation;
-    if (spread.SignificatorCount == 1)
+    if (spread.significatorCount == 1)
         return explanation;
     return explanation + " " + QByteArray::number(position + 1);
 }

@@ -42,7 +42,7 @@ private:
 
 Spread::Spread()
 {
-    ResetSpread();
+    reset();
 }
 
 QString Spread::filePath(const QString &appDir, const QString &name)
@@ -50,36 +50,36 @@ QString Spread::filePath(const QString &appDir, const QString &name)
     return appDir + QStringLiteral("/Spreads/") + name + QStringLiteral(".spread");
 }
 
-void Spread::ResetSpread()
+void Spread::reset()
 {
-    PositionCount = 0;
-    SignificatorCount = 0;
-    CardAt.fill(-1);
-    PosX.fill(-200);
-    PosY.fill(-200);
-    Filled.fill(false);
-    Revealed.fill(false);
-    PositionReversed.fill(false);
-    IsSignificator.fill(false);
+    positionCount = 0;
+    significatorCount = 0;
+    cardAt.fill(-1);
+    posX.fill(-200);
+    posY.fill(-200);
+    filled.fill(false);
+    revealed.fill(false);
+    positionReversed.fill(false);
+    isSignificator.fill(false);
 }
 
-void Spread::NewSpread()
+void Spread::resetForDesign()
 {
-    PositionCount = 0;
-    SignificatorCount = 0;
-    PosX.fill(100);
-    PosY.fill(20);
-    IsSignificator.fill(false);
-    Explanation.fill(QByteArray());
+    positionCount = 0;
+    significatorCount = 0;
+    posX.fill(100);
+    posY.fill(20);
+    isSignificator.fill(false);
+    explanation.fill(QByteArray());
 }
 
-Spread::LoadResult Spread::LoadSpread(const QString &path)
+Spread::LoadResult Spread::load(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return LoadResult::Missing;
     QByteArray bytes;
     const bool complete = WholeFile::read(path, bytes);
-    const bool parsed = readPlainText(Misc::ScrambleText(bytes));
+    const bool parsed = readPlainText(Misc::scramble(bytes));
     return complete && parsed ? LoadResult::Loaded : LoadResult::Unreadable;
 }
 
@@ -88,12 +88,12 @@ bool Spread::readPlainText(const QByteArray &plain)
     LineReader lines(plain);
     if (!lines.hasLine())
         return false;
-    const std::optional<qint32> count = Misc::Decimal(lines.next().mid(PrefixLength));
+    const std::optional<qint32> count = Misc::decimal(lines.next().mid(PrefixLength));
     if (!count)
         return false;
     // The record holds at most Capacity positions, whatever the file claims.
-    PositionCount = qBound(0, *count, Capacity);
-    bool sound = PositionCount == *count;
+    positionCount = qBound(0, *count, Capacity);
+    bool sound = positionCount == *count;
 
     for (int i = 0; lines.hasLine(); ++i) {
         if (i == Capacity)
@@ -106,38 +106,38 @@ bool Spread::readPlainText(const QByteArray &plain)
         QByteArray x = line.mid(PrefixLength, firstComma - PrefixLength);
         if (x.startsWith('S')) {
             x.remove(0, 1);
-            ++SignificatorCount;
-            IsSignificator[i] = true;
+            ++significatorCount;
+            isSignificator[i] = true;
         }
-        const std::optional<qint32> posX = Misc::Decimal(x);
-        if (!posX)
+        const std::optional<qint32> left = Misc::decimal(x);
+        if (!left)
             return false;
-        PosX[i] = *posX;
-        const std::optional<qint32> posY =
-            Misc::Decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
-        if (!posY)
+        posX[i] = *left;
+        const std::optional<qint32> top =
+            Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
+        if (!top)
             return false;
-        PosY[i] = *posY;
-        Explanation[i] = line.mid(secondComma + 1);
+        posY[i] = *top;
+        explanation[i] = line.mid(secondComma + 1);
     }
     return sound;
 }
 
 QByteArray Spread::plainText(RandomGenerator &random) const
 {
-    QByteArray text = Misc::RandomLinePrefix(random) + QByteArray::number(PositionCount) + "\r\n";
-    for (int i = 0; i < PositionCount; ++i) {
-        text += Misc::RandomLinePrefix(random);
-        if (IsSignificator[i])
+    QByteArray text = Misc::randomLinePrefix(random) + QByteArray::number(positionCount) + "\r\n";
+    for (int i = 0; i < positionCount; ++i) {
+        text += Misc::randomLinePrefix(random);
+        if (isSignificator[i])
             text += 'S';
-        text += QByteArray::number(PosX[i]) + ',' + QByteArray::number(PosY[i]) + ',' +
-                Explanation[i] + "\r\n";
+        text += QByteArray::number(posX[i]) + ',' + QByteArray::number(posY[i]) + ',' +
+                explanation[i] + "\r\n";
     }
     return text;
 }
 
-bool Spread::SaveSpread(const QString &path, RandomGenerator &random, QString *errorString) const
+bool Spread::save(const QString &path, RandomGenerator &random, QString *errorString) const
 {
     random.seedFromClock();
-    return WholeFile::write(path, Misc::ScrambleText(plainText(random)), errorString);
+    return WholeFile::write(path, Misc::scramble(plainText(random)), errorString);
 }

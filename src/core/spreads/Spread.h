@@ -27,18 +27,16 @@ public:
 
     template <typename T> using PerPosition = std::array<T, Capacity>;
 
-    PerPosition<qint32> PosX{};
-    PerPosition<qint32> PosY{};
-    PerPosition<QByteArray> Explanation;
-    PerPosition<qint32> CardAt{};
-    PerPosition<bool> PositionReversed{};
-    PerPosition<bool> IsSignificator{};
-    qint32 PositionCount = 0;
-    qint32 SignificatorCount = 0;
-    PerPosition<bool> Filled{};
-    PerPosition<bool> Revealed{};
-    qint32 ChosenCard = -1;
-    bool ChosenReversed = false;
+    PerPosition<qint32> posX{};
+    PerPosition<qint32> posY{};
+    PerPosition<QByteArray> explanation;
+    PerPosition<qint32> cardAt{};
+    PerPosition<bool> positionReversed{};
+    PerPosition<bool> isSignificator{};
+    qint32 positionCount = 0;
+    qint32 significatorCount = 0;
+    PerPosition<bool> filled{};
+    PerPosition<bool> revealed{};
 
     Spread();
 
@@ -46,20 +44,19 @@ public:
     static QString filePath(const QString &appDir, const QString &name);
 
     // Empties the record for a new reading; explanations are kept.
-    void ResetSpread();
+    void reset();
     // Empties the record for a spread being designed: every position waits at
     // (100, 20) without an explanation.
-    void NewSpread();
+    void resetForDesign();
 
     // Fills the reset record from the spread file at `path`.
-    LoadResult LoadSpread(const QString &path);
+    LoadResult load(const QString &path);
     // Reads the unscrambled text of a spread file; false when it is not one.
     bool readPlainText(const QByteArray &plain);
 
-    // Writes the first PositionCount positions to `path`, replacing any file
+    // Writes the first positionCount positions to `path`, replacing any file
     // there only once the new one is complete. Reseeds `random` from the clock.
-    bool SaveSpread(const QString &path, RandomGenerator &random,
-                    QString *errorString = nullptr) const;
+    bool save(const QString &path, RandomGenerator &random, QString *errorString = nullptr) const;
     // The unscrambled text of the spread file, with fresh random line prefixes.
     QByteArray plainText(RandomGenerator &random) const;
 };

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-void SpreadList::ArrangeSpreads(QStringList &names)
+void SpreadList::arrange(QStringList &names)
 {
     names.removeAll(QString());
     const QStringList groups[] = {

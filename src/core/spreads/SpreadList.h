@@ -8,6 +8,6 @@ namespace SpreadList {
 // Drops empty names, puts the three everyday spreads first (English or
 // Russian names, in this order: Seven Cards Ellipse, Relationship, Question)
 // and sorts the rest case-insensitively in the user's collation.
-void ArrangeSpreads(QStringList &names);
+void arrange(QStringList &names);
 
 } // namespace SpreadList

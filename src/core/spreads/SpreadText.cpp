@@ -16,7 +16,7 @@ bool fail(QString *errorString, const QString &message)
 
 bool toInt(const QByteArray &field, qint32 &value)
 {
-    const std::optional<qint32> decimal = Misc::Decimal(field);
+    const std::optional<qint32> decimal = Misc::decimal(field);
     if (decimal)
         value = *decimal;
     return decimal.has_value();
@@ -26,12 +26,12 @@ bool toInt(const QByteArray &field, qint32 &value)
 
 QByteArray SpreadText::format(const Spread &spread)
 {
-    QByteArray text = QByteArray::number(spread.PositionCount) + '\n';
-    for (int i = 0; i < spread.PositionCount; ++i) {
-        if (spread.IsSignificator[i])
+    QByteArray text = QByteArray::number(spread.positionCount) + '\n';
+    for (int i = 0; i < spread.positionCount; ++i) {
+        if (spread.isSignificator[i])
             text += 'S';
-        text += QByteArray::number(spread.PosX[i]) + ',' + QByteArray::number(spread.PosY[i]) +
-                ',' + spread.Explanation[i] + '\n';
+        text += QByteArray::number(spread.posX[i]) + ',' + QByteArray::number(spread.posY[i]) +
+                ',' + spread.explanation[i] + '\n';
     }
     return text;
 }
@@ -58,7 +58,7 @@ bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorStr
         return fail(errorString, QStringLiteral("line 1 announces %1 positions but %2 follow")
                                      .arg(count)
                                      .arg(lines.size() - 1));
-    spread.PositionCount = count;
+    spread.positionCount = count;
     for (int i = 0; i < count; ++i) {
         const QByteArray &line = lines.at(i + 1);
         const QString where = QStringLiteral("line %1: ").arg(i + 2);
@@ -69,13 +69,13 @@ bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorStr
         QByteArray x = line.left(firstComma);
         if (x.startsWith('S')) {
             x.remove(0, 1);
-            spread.IsSignificator[i] = true;
-            ++spread.SignificatorCount;
+            spread.isSignificator[i] = true;
+            ++spread.significatorCount;
         }
-        if (!toInt(x, spread.PosX[i]) ||
-            !toInt(line.mid(firstComma + 1, secondComma - firstComma - 1), spread.PosY[i]))
+        if (!toInt(x, spread.posX[i]) ||
+            !toInt(line.mid(firstComma + 1, secondComma - firstComma - 1), spread.posY[i]))
             return fail(errorString, where + QStringLiteral("x and y must be whole numbers"));
-        spread.Explanation[i] = line.mid(secondComma + 1);
+        spread.explanation[i] = line.mid(secondComma + 1);
     }
     return true;
 }

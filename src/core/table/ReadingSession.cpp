@@ -32,7 +32,7 @@ bool ReadingSession::isBeforeDrawing() const
 bool ReadingSession::canDrawFromFan() const
 {
     return isFanned() && !isTypingIn() && !m_autoDrawPending &&
-           (m_drawnCount < m_spread.PositionCount || m_extraDrawAllowed);
+           (m_drawnCount < m_spread.positionCount || m_extraDrawAllowed);
 }
 
 bool ReadingSession::isComplete() const
@@ -74,18 +74,18 @@ bool ReadingSession::startTypingIn(const QString &name)
 
 void ReadingSession::openReading(const ReadingOpenPlan &plan)
 {
-    beginReading(plan.SpreadName, Kind::Opened);
-    m_spread = plan.LaidSpread;
-    m_pendingSignificators = m_spread.SignificatorCount;
+    beginReading(plan.spreadName, Kind::Opened);
+    m_spread = plan.spread;
+    m_pendingSignificators = m_spread.significatorCount;
     emit spreadLaid();
 
     // The reading decides whether only the Major Arcana are in play.
-    m_deckSize = plan.DeckSize;
-    m_preferences.majorOnly = plan.MajorOnly;
+    m_deckSize = plan.deckSize;
+    m_preferences.majorOnly = plan.majorOnly;
     deal();
     fan();
     plan.applyDeck(m_cards);
-    for (int position = 0; position < plan.PositionSlots.size(); ++position) {
+    for (int position = 0; position < plan.positionSlots.size(); ++position) {
         drawCard(plan.prepareSlot(m_cards, position));
         reveal(position);
     }
@@ -100,7 +100,7 @@ void ReadingSession::beginReading(const QString &name, Kind kind)
     m_autoDrawPending = false;
     m_kind = kind;
     m_spreadName = name;
-    m_spread.ResetSpread();
+    m_spread.reset();
     m_extraDrawAllowed = false;
     m_extraCard.reset();
     m_drawnCount = 0;
@@ -111,18 +111,18 @@ bool ReadingSession::laySpread(const QString &name)
 {
     bool loaded = true;
     if (!name.isEmpty()) {
-        loaded = m_spread.LoadSpread(Spread::filePath(m_data.appDir(), name)) ==
-                 Spread::LoadResult::Loaded;
+        loaded =
+            m_spread.load(Spread::filePath(m_data.appDir(), name)) == Spread::LoadResult::Loaded;
     }
-    m_pendingSignificators = m_spread.SignificatorCount;
+    m_pendingSignificators = m_spread.significatorCount;
     emit spreadLaid();
     return loaded;
 }
 
 int ReadingSession::nextSignificator() const
 {
-    for (int i = 0; i < m_spread.PositionCount; ++i) {
-        if (m_spread.IsSignificator[i] && !m_spread.Filled[i])
+    for (int i = 0; i < m_spread.positionCount; ++i) {
+        if (m_spread.isSignificator[i] && !m_spread.filled[i])
             return i;
     }
     return -1;
@@ -138,7 +138,7 @@ void ReadingSession::startShuffle()
 {
     if (m_phase != Phase::ReadyToShuffle)
         return;
-    if (m_spread.SignificatorCount == 0)
+    if (m_spread.significatorCount == 0)
         m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     deal();
     m_random.seedFromClock();
@@ -177,19 +177,19 @@ void ReadingSession::cutAt(int x)
 
 void ReadingSession::deal()
 {
-    Deck::SetCards(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse, m_tableWidth,
-                   m_random);
+    Deck::deal(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse, m_tableWidth,
+               m_random);
     emit fanChanged();
 }
 
 void ReadingSession::fan()
 {
-    setPhase(allPositionsFilled() && m_spread.PositionCount > 0 ? Phase::Complete : Phase::Drawing);
+    setPhase(allPositionsFilled() && m_spread.positionCount > 0 ? Phase::Complete : Phase::Drawing);
     setPrompt(firstPositionPrompt());
     if (m_kind != Kind::TypedIn) {
         for (int slot : Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread)) {
-            m_cards[slot].X = Card::OffTable;
-            m_cards[slot].Y = Card::OffTable;
+            m_cards[slot].x = Card::OffTable;
+            m_cards[slot].y = Card::OffTable;
         }
     }
     if (m_autoDrawPending)
@@ -199,9 +199,9 @@ void ReadingSession::fan()
 
 QByteArray ReadingSession::firstPositionPrompt() const
 {
-    const int first = qBound(0, m_spread.SignificatorCount, Spread::Capacity - 1);
+    const int first = qBound(0, m_spread.significatorCount, Spread::Capacity - 1);
     return m_data.uiTexts().text(UiText::PromptFirstPosition) + "\r\n" +
-           m_spread.Explanation[first];
+           m_spread.explanation[first];
 }
 
 bool ReadingSession::drawAt(const QPoint &point)
@@ -209,7 +209,7 @@ bool ReadingSession::drawAt(const QPoint &point)
     if (!canDrawFromFan())
         return false;
     for (int slot = m_deckSize - 1; slot >= 0; --slot) {
-        if (m_cards[slot].HitTest(point.x(), point.y())) {
+        if (m_cards[slot].hitTest(point.x(), point.y())) {
             drawCard(slot);
             return true;
         }
@@ -223,12 +223,12 @@ bool ReadingSession::drawAutomatically()
         return false;
     const int number = Drawing::chooseAutomaticCard(m_spread, m_deckSize, m_random);
     for (int slot = 0; number >= 0 && slot < m_deckSize; ++slot) {
-        if (m_cards[slot].Number == quint32(number)) {
+        if (m_cards[slot].number == quint32(number)) {
             drawCard(slot);
             break;
         }
     }
-    if (number < 0 || m_drawnCount >= m_spread.PositionCount)
+    if (number < 0 || m_drawnCount >= m_spread.positionCount)
         m_autoDrawPending = false;
     return m_autoDrawPending;
 }
@@ -236,40 +236,40 @@ bool ReadingSession::drawAutomatically()
 void ReadingSession::drawCard(int slot)
 {
     Card &card = m_cards[slot];
-    card.X = Card::OffTable;
-    card.Y = Card::OffTable;
+    card.x = Card::OffTable;
+    card.y = Card::OffTable;
     emit fanChanged();
     if (Drawing::placeInNextPosition(card, m_spread, m_drawnCount)) {
-        emit positionChanged(card.Position);
+        emit positionChanged(card.position);
         if (const auto prompt = Drawing::promptAfterDraw(m_data.uiTexts(), m_spread, m_drawnCount))
             setPrompt(*prompt);
         if (m_phase == Phase::Drawing && allPositionsFilled())
             setPhase(Phase::Complete);
         return;
     }
-    m_extraCard = ExtraCard{int(card.Number), card.Reversed != 0};
+    m_extraCard = ExtraCard{int(card.number), card.reversed != 0};
     emit extraCardDrawn(*m_extraCard);
 }
 
 ReadingSession::PositionAction ReadingSession::activatePosition(int position)
 {
-    if (position < 0 || position >= m_spread.PositionCount)
+    if (position < 0 || position >= m_spread.positionCount)
         return PositionAction::Nothing;
-    if (m_spread.Filled[position]) {
-        if (m_spread.Revealed[position])
+    if (m_spread.filled[position]) {
+        if (m_spread.revealed[position])
             return PositionAction::ShowDetail;
         reveal(position);
         return PositionAction::Revealed;
     }
-    if (m_spread.IsSignificator[position] || isTypingIn())
+    if (m_spread.isSignificator[position] || isTypingIn())
         return PositionAction::ChooseCard;
     return PositionAction::Nothing;
 }
 
 void ReadingSession::reveal(int position)
 {
-    m_spread.Revealed[position] = true;
-    if (!m_spread.IsSignificator[position])
+    m_spread.revealed[position] = true;
+    if (!m_spread.isSignificator[position])
         m_extraDrawAllowed = true;
     emit positionChanged(position);
 }
@@ -278,8 +278,8 @@ QList<int> ReadingSession::cardChoicesFor(int position) const
 {
     // A reading typed in from a physical deck may hold any card in play, at
     // its significators too.
-    const bool significator = !isTypingIn() && position >= 0 && position < m_spread.PositionCount &&
-                              m_spread.IsSignificator[position];
+    const bool significator = !isTypingIn() && position >= 0 && position < m_spread.positionCount &&
+                              m_spread.isSignificator[position];
     return significator ? CardChoice::significatorCards(m_deckSize)
                         : CardChoice::manualCards(m_deckSize);
 }
@@ -290,26 +290,26 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
         return false;
 
     int slot = 0;
-    while (slot < m_deckSize && m_cards[slot].Number != quint32(number))
+    while (slot < m_deckSize && m_cards[slot].number != quint32(number))
         ++slot;
     if (slot == m_deckSize) {
         // A court card as significator while only the Major Arcana are in
         // play: the last card in play gives way to it for this reading.
         slot = m_deckSize - 1;
-        m_cards[slot].Number = quint32(number);
+        m_cards[slot].number = quint32(number);
     }
-    m_cards[slot].Reversed = reversed ? 1 : 0;
+    m_cards[slot].reversed = reversed ? 1 : 0;
     const bool typingIn = isTypingIn();
     m_drawnCount = position;
     drawCard(slot);
 
-    if (m_spread.IsSignificator[position]) {
+    if (m_spread.isSignificator[position]) {
         m_extraDrawAllowed = false;
         --m_pendingSignificators;
         if (m_pendingSignificators > 0) {
             setPrompt(ChooseSignificatorPrompt);
         } else {
-            m_drawnCount = m_spread.SignificatorCount;
+            m_drawnCount = m_spread.significatorCount;
             setPrompt(firstPositionPrompt());
         }
         if (m_phase == Phase::ChoosingSignificators && position == 0)
@@ -321,7 +321,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
 
     if (allPositionsFilled()) {
         setPrompt(SpreadCompletedPrompt);
-        m_drawnCount = m_spread.PositionCount;
+        m_drawnCount = m_spread.positionCount;
         if (isFanned())
             setPhase(Phase::Complete);
     }
@@ -334,25 +334,25 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
 
 bool ReadingSession::isInSpread(int number) const
 {
-    const auto laid = m_spread.CardAt.begin() + m_spread.PositionCount;
-    return std::find(m_spread.CardAt.begin(), laid, number) != laid;
+    const auto laid = m_spread.cardAt.begin() + m_spread.positionCount;
+    return std::find(m_spread.cardAt.begin(), laid, number) != laid;
 }
 
 bool ReadingSession::allPositionsFilled() const
 {
-    return std::all_of(m_spread.Filled.begin(), m_spread.Filled.begin() + m_spread.PositionCount,
+    return std::all_of(m_spread.filled.begin(), m_spread.filled.begin() + m_spread.positionCount,
                        [](bool filled) { return filled; });
 }
 
 ReadingFile ReadingSession::toReadingFile(const QByteArray &comments) const
 {
     ReadingFile reading;
-    reading.SpreadName = m_spreadName.toLocal8Bit();
+    reading.spreadName = m_spreadName.toLocal8Bit();
     for (int slot = 0; slot < m_deckSize; ++slot)
-        reading.Cards.append({m_cards[slot].Number, m_cards[slot].Reversed != 0});
-    for (int position = 0; position < m_spread.PositionCount; ++position)
-        reading.Positions.append(quint32(m_spread.CardAt[position]));
-    reading.Comments = comments;
+        reading.cards.append({m_cards[slot].number, m_cards[slot].reversed != 0});
+    for (int position = 0; position < m_spread.positionCount; ++position)
+        reading.positions.append(quint32(m_spread.cardAt[position]));
+    reading.comments = comments;
     return reading;
 }
 

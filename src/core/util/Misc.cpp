@@ -2,13 +2,13 @@
 
 #include "core/util/RandomGenerator.h"
 
-QByteArray Misc::BytesToString(const QByteArray &buffer)
+QByteArray Misc::untilFirstNul(const QByteArray &buffer)
 {
     const qsizetype zero = buffer.indexOf('\0');
     return zero < 0 ? buffer : buffer.left(zero);
 }
 
-QByteArray Misc::RandomLinePrefix(RandomGenerator &random)
+QByteArray Misc::randomLinePrefix(RandomGenerator &random)
 {
     QByteArray prefix;
     while (prefix.size() < 6) {
@@ -20,7 +20,7 @@ QByteArray Misc::RandomLinePrefix(RandomGenerator &random)
     return prefix;
 }
 
-QByteArray Misc::ScrambleText(const QByteArray &text)
+QByteArray Misc::scramble(const QByteArray &text)
 {
     QByteArray result(text);
     for (char &byte : result) {
@@ -31,13 +31,13 @@ QByteArray Misc::ScrambleText(const QByteArray &text)
     return result;
 }
 
-QString Misc::ExtractDir(const QString &path)
+QString Misc::folderOf(const QString &path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? path : path.left(slash);
 }
 
-QByteArray Misc::DotsForSlashes(const QByteArray &text)
+QByteArray Misc::dotsForSlashes(const QByteArray &text)
 {
     QByteArray result(text);
     result.replace('/', '.');
@@ -45,7 +45,7 @@ QByteArray Misc::DotsForSlashes(const QByteArray &text)
     return result;
 }
 
-std::optional<qint32> Misc::Decimal(const QByteArray &field)
+std::optional<qint32> Misc::decimal(const QByteArray &field)
 {
     bool ok = false;
     const qint32 value = field.toInt(&ok);

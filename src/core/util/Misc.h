@@ -12,23 +12,23 @@ class RandomGenerator;
 namespace Misc {
 
 // The bytes of `buffer` before its first zero byte (all of it when it has none).
-QByteArray BytesToString(const QByteArray &buffer);
+QByteArray untilFirstNul(const QByteArray &buffer);
 
 // Six random bytes that are never NUL, LF, CR or a comma, so a line parser can
 // skip them without looking. The caller seeds `random` beforehand.
-QByteArray RandomLinePrefix(RandomGenerator &random);
+QByteArray randomLinePrefix(RandomGenerator &random);
 
 // Flips every byte except 0x00 and 0xFF; applying it twice gives the input back.
-QByteArray ScrambleText(const QByteArray &text);
+QByteArray scramble(const QByteArray &text);
 
 // The part of `path` before its last "/", or the whole path when it has none.
-QString ExtractDir(const QString &path);
+QString folderOf(const QString &path);
 
 // `text` with every "/" and "\" replaced by ".", so a date can be a file name.
-QByteArray DotsForSlashes(const QByteArray &text);
+QByteArray dotsForSlashes(const QByteArray &text);
 
 // `field` as a decimal integer when it is one and nothing else (a sign,
 // digits, no spaces around them); empty otherwise.
-std::optional<qint32> Decimal(const QByteArray &field);
+std::optional<qint32> decimal(const QByteArray &field);
 
 } // namespace Misc

@@ -28,7 +28,7 @@ bool WholeFile::read(const QString &path, QByteArray &text, QString *errorString
             }
             return true;
         }
-        text.append(Misc::BytesToString(block));
+        text.append(Misc::untilFirstNul(block));
     }
 }
 

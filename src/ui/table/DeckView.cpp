@@ -50,7 +50,7 @@ void DeckView::paintTable()
         for (int slot = 0; slot < m_session.deckSize(); ++slot) {
             const Card &card = m_session.cards()[slot];
             if (card.isPainted())
-                painter.drawImage(card.X, card.Y, m_fanBack);
+                painter.drawImage(card.x, card.y, m_fanBack);
         }
     } else {
         for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)

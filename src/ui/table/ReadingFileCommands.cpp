@@ -80,7 +80,7 @@ bool ReadingFileCommands::open()
         return false;
     const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
         path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(), m_preferences.majorOnly});
-    switch (plan.Result) {
+    switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;
     case ReadingOpenPlan::Outcome::EmptyFile:
@@ -95,11 +95,11 @@ bool ReadingFileCommands::open()
         return false;
     }
 
-    if (plan.SpreadLoad != Spread::LoadResult::Loaded)
+    if (plan.spreadLoad != Spread::LoadResult::Loaded)
         m_interaction.showMessage(m_window, m_data.uiText(UiText::SpreadUnreadable));
     m_session.openReading(plan);
-    m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.Reading.Comments));
-    if (plan.Reading.Comments.isEmpty()) {
+    m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.reading.comments));
+    if (plan.reading.comments.isEmpty()) {
         m_comments.hide();
     } else {
         m_comments.show();

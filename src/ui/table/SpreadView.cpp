@@ -39,7 +39,7 @@ SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
 
 CardImage *SpreadView::positionImage(int position) const
 {
-    if (position < 0 || position >= m_session.spread().PositionCount)
+    if (position < 0 || position >= m_session.spread().positionCount)
         return nullptr;
     return m_images[position];
 }
@@ -73,10 +73,10 @@ void SpreadView::applyPreferences()
         area->setAutoFillBackground(true);
     }
     const Spread &spread = m_session.spread();
-    for (int i = 0; i < spread.PositionCount; ++i) {
+    for (int i = 0; i < spread.positionCount; ++i) {
         if (!m_images[i])
             continue;
-        if (!spread.Filled[i])
+        if (!spread.filled[i])
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
         m_images[i]->setToolTip(m_preferences.useTips
                                     ? QString::fromLocal8Bit(PositionLabels::hint(spread, i))
@@ -93,11 +93,11 @@ void SpreadView::layPositions()
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     const Spread &spread = m_session.spread();
-    for (int i = 0; i < spread.PositionCount; ++i) {
+    for (int i = 0; i < spread.positionCount; ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
         image->setGeometry(
-            QRect(QPoint(spread.PosX[i], spread.PosY[i]), TableGeometry::PositionSize));
+            QRect(QPoint(spread.posX[i], spread.posY[i]), TableGeometry::PositionSize));
         connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
         m_images[i] = image;
         image->show();
@@ -109,20 +109,20 @@ void SpreadView::layPositions()
 void SpreadView::showPosition(int position)
 {
     const Spread &spread = m_session.spread();
-    if (position < 0 || position >= spread.PositionCount || !m_images[position])
+    if (position < 0 || position >= spread.positionCount || !m_images[position])
         return;
     CardImage *image = m_images[position];
-    if (!spread.Filled[position]) {
+    if (!spread.filled[position]) {
         image->setPixmap(QPixmap::fromImage(labelPicture(position)));
         return;
     }
-    if (!spread.Revealed[position]) {
+    if (!spread.revealed[position]) {
         image->setPixmap(QPixmap::fromImage(m_back));
         return;
     }
     // A missing picture leaves the back showing.
-    const QImage face = m_faces.face(m_preferences.deckName, spread.CardAt[position],
-                                     spread.PositionReversed[position], image->size());
+    const QImage face = m_faces.face(m_preferences.deckName, spread.cardAt[position],
+                                     spread.positionReversed[position], image->size());
     if (!face.isNull())
         image->setPixmap(QPixmap::fromImage(face));
 }
@@ -145,9 +145,9 @@ void SpreadView::fitSurface()
 {
     const Spread &spread = m_session.spread();
     QPoint farthest;
-    for (int i = 0; i < spread.PositionCount; ++i)
+    for (int i = 0; i < spread.positionCount; ++i)
         farthest =
-            QPoint(std::max(farthest.x(), spread.PosX[i]), std::max(farthest.y(), spread.PosY[i]));
+            QPoint(std::max(farthest.x(), spread.posX[i]), std::max(farthest.y(), spread.posY[i]));
     widget()->resize(TableGeometry::spreadSurfaceSize(viewport()->size(), farthest));
 }
 

@@ -380,8 +380,8 @@ void TableWindow::onPositionClicked(int position)
     switch (m_session->activatePosition(position)) {
     case ReadingSession::PositionAction::ShowDetail: {
         const Spread &spread = m_session->spread();
-        showCardDetail(spread.CardAt[position], spread.PositionReversed[position],
-                       spread.Explanation[position]);
+        showCardDetail(spread.cardAt[position], spread.positionReversed[position],
+                       spread.explanation[position]);
         break;
     }
     case ReadingSession::PositionAction::ChooseCard:
@@ -460,7 +460,7 @@ void TableWindow::saveReading()
 bool TableWindow::chooseCardByHand(int position)
 {
     const Spread &spread = m_session->spread();
-    const bool significator = spread.IsSignificator[position];
+    const bool significator = spread.isSignificator[position];
     const QList<int> cards = m_session->cardChoicesFor(position);
     QStringList titles;
     for (int number : cards)
@@ -469,9 +469,9 @@ bool TableWindow::chooseCardByHand(int position)
     QString caption;
     if (!significator) {
         caption = m_data.uiText(UiText::OrdinaryPositionCaption) +
-                  QStringLiteral(" %1: ").arg(position - spread.SignificatorCount + 1) +
-                  QString::fromLocal8Bit(spread.Explanation[position]);
-    } else if (spread.SignificatorCount == 1) {
+                  QStringLiteral(" %1: ").arg(position - spread.significatorCount + 1) +
+                  QString::fromLocal8Bit(spread.explanation[position]);
+    } else if (spread.significatorCount == 1) {
         caption = m_data.uiText(UiText::SignificatorCaption);
     } else {
         caption =
