@@ -163,7 +163,7 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
         deck.append(card);
     }
 
-    QList<quint32> positions;
+    QList<quint32> laid;
     for (int position = 0; position < positionCount; ++position) {
         const std::optional<QByteArray> line = reader.nextLine();
         if (!line)
@@ -173,13 +173,13 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
         if (!number)
             return unreadable(errorString, lineError(reader, QStringLiteral("a card number "
                                                                             "must be 0 to 78")));
-        positions.append(*number);
+        laid.append(*number);
     }
 
     format = heading.format;
     spreadName = heading.spreadName;
     cards = deck;
-    positions = positions;
+    positions = laid;
     comments = reader.rest();
     return ParseResult::Ok;
 }
