@@ -2,29 +2,12 @@
 // its orientation: where a click cuts, the plain cut and the three piles.
 #include "core/engine/DeckCut.h"
 
+#include "DeckSlots.h"
 #include "PinnedDeal.h"
 
 #include <QtTest>
 
 namespace {
-
-Deck::Slots numberedDeck(int deckSize)
-{
-    Deck::Slots cards;
-    for (int slot = 0; slot < deckSize; ++slot) {
-        cards[slot].number = quint32(slot);
-        cards[slot].reversed = slot % 2;
-    }
-    return cards;
-}
-
-QList<quint32> numbers(const Deck::Slots &cards, int deckSize)
-{
-    QList<quint32> result;
-    for (int slot = 0; slot < deckSize; ++slot)
-        result.append(cards[slot].number);
-    return result;
-}
 
 QList<quint32> range(int from, int to)
 {

@@ -3,33 +3,12 @@
 #include "core/engine/Shuffle.h"
 #include "core/util/RandomGenerator.h"
 
+#include "DeckSlots.h"
 #include "PinnedDeal.h"
 
 #include <QtTest>
 
 #include <set>
-
-namespace {
-
-Deck::Slots numberedDeck(int deckSize)
-{
-    Deck::Slots cards;
-    for (int slot = 0; slot < deckSize; ++slot) {
-        cards[slot].number = quint32(slot);
-        cards[slot].reversed = slot % 2;
-    }
-    return cards;
-}
-
-QList<quint32> numbers(const Deck::Slots &cards, int deckSize)
-{
-    QList<quint32> result;
-    for (int slot = 0; slot < deckSize; ++slot)
-        result.append(cards[slot].number);
-    return result;
-}
-
-} // namespace
 
 class TestShuffle : public QObject
 {
