@@ -4,6 +4,8 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/WholeFile.h"
 
+#include "TinyDisk.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -22,6 +24,7 @@ private slots:
     void goldenFilesMatchTheirSources();
     void badInputFails_data();
     void badInputFails();
+    void packOnFullDiskFails();
 
 private:
     int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
@@ -213,6 +216,51 @@ void TestQmfile::badInputFails()
     QVERIFY(output.isEmpty());
     QVERIFY(errors.startsWith("qmfile: "));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("out"))));
+}
+
+void TestQmfile::packOnFullDiskFails()
+{
+    // Packing onto a full disk must fail loudly and write nothing, for both
+    // kinds of file.
+    TinyDisk disk;
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    QVERIFY(disk.fill());
+    const QDir sources(QStringLiteral(SPREAD_SOURCES));
+    const QString spreadSource =
+        sources.filePath(sources.entryList({QStringLiteral("*.txt")}, QDir::Files).value(0));
+    const QString spreadOut = disk.filePath(QStringLiteral("packed.spread"));
+    QByteArray errors;
+    QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("pack"), spreadSource, spreadOut},
+                    nullptr, &errors),
+             1);
+    QVERIFY2(errors.contains(spreadOut.toUtf8()), errors.constData());
+    QVERIFY(!QFileInfo::exists(spreadOut));
+
+    QByteArray readingText = "format current\nspread Q\ndeck 78\n";
+    for (int number = 1; number <= 78; ++number)
+        readingText += QByteArray::number(number) + '\n';
+    readingText += "positions 0\ncomments\n";
+    QVERIFY(WholeFile::write(path(QStringLiteral("reading.txt")), readingText));
+    // The text itself must pack where there is room, or the check below proves nothing.
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("pack"),
+                     path(QStringLiteral("reading.txt")), path(QStringLiteral("reading.sav"))}),
+             0);
+    const QString readingOut = disk.filePath(QStringLiteral("reading.sav"));
+    QCOMPARE(qmfile({QStringLiteral("reading"), QStringLiteral("pack"),
+                     path(QStringLiteral("reading.txt")), readingOut},
+                    nullptr, &errors),
+             1);
+    QVERIFY2(errors.contains(readingOut.toUtf8()), errors.constData());
+    QVERIFY(!QFileInfo::exists(readingOut));
+
+    // Unpacking into a full output says so too.
+    QProcess unpack;
+    unpack.setStandardOutputFile(QStringLiteral("/dev/full"));
+    unpack.start(QStringLiteral(QMFILE_PATH), {QStringLiteral("reading"), QStringLiteral("unpack"),
+                                               path(QStringLiteral("reading.sav"))});
+    QVERIFY(unpack.waitForFinished(30000));
+    QCOMPARE(unpack.exitCode(), 1);
+    QVERIFY(unpack.readAllStandardError().startsWith("qmfile: "));
 }
 
 QTEST_GUILESS_MAIN(TestQmfile)

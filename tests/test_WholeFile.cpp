@@ -1,6 +1,8 @@
 // Checks that whole files are read in 2048-byte blocks cut at a zero byte,
-// and that a write replaces a file only when it succeeds.
+// and that a write replaces a file only when it succeeds, also on a full disk.
 #include "core/util/WholeFile.h"
+
+#include "TinyDisk.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +18,8 @@ private slots:
     void missingFileFails();
     void writeRoundTripsEveryByte();
     void failedWriteKeepsOldFile();
+    void fullDiskFailsAndKeepsOldFile_data();
+    void fullDiskFailsAndKeepsOldFile();
 
 private:
     QString writeRaw(const QByteArray &bytes);
@@ -108,6 +112,44 @@ void TestWholeFile::failedWriteKeepsOldFile()
     QByteArray text;
     QVERIFY(WholeFile::read(path, text));
     QCOMPARE(text, QByteArray("precious"));
+}
+
+void TestWholeFile::fullDiskFailsAndKeepsOldFile_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<int>("size");
+
+    // A few bytes stay in the file's buffer until commit; many go out at once.
+    QTest::newRow("new file, small") << false << 100;
+    QTest::newRow("new file, large") << false << 200 * 1024;
+    QTest::newRow("overwrite, small") << true << 100;
+    QTest::newRow("overwrite, large") << true << 200 * 1024;
+}
+
+void TestWholeFile::fullDiskFailsAndKeepsOldFile()
+{
+    QFETCH(bool, overwrite);
+    QFETCH(int, size);
+    TinyDisk disk;
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    const QString path = disk.filePath(QStringLiteral("reading.sav"));
+    if (overwrite)
+        QVERIFY(WholeFile::write(path, "precious"));
+    QVERIFY(disk.fill());
+
+    QString error;
+    QVERIFY(!WholeFile::write(path, QByteArray(size, 'r'), &error));
+    QVERIFY2(!error.isEmpty(), "a failed write says why");
+    if (overwrite) {
+        QByteArray text;
+        QVERIFY(WholeFile::read(path, text));
+        QCOMPARE(text, QByteArray("precious"));
+    } else {
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    // No temporary file is left behind to take up the space.
+    const QStringList left = QDir(disk.filePath(QString())).entryList(QDir::Files);
+    QCOMPARE(left.size(), overwrite ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestWholeFile)

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 // How qmfile's commands answer: data on standard output as bytes, problems on
 // standard error with exit code 1.
@@ -17,9 +19,13 @@ inline int failure(const QString &message)
     return 1;
 }
 
+// Fails when the output could not be written whole, e.g. to a full disk.
 inline int print(const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    if (written != size_t(bytes.size()) || std::fflush(stdout) != 0)
+        return failure(QStringLiteral("could not write the standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return 0;
 }
 

@@ -35,7 +35,19 @@ bool WholeFile::read(const QString &path, QByteArray &text, QString *errorString
 bool WholeFile::write(const QString &path, const QByteArray &bytes, QString *errorString)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const auto fail = [&file, errorString] {
+        if (errorString)
+            *errorString = file.errorString();
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    // commit() renames the temporary file into place even when flushing its
+    // buffer ran out of space, so every write is flushed and checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return fail();
+    if (!file.commit()) {
         if (errorString)
             *errorString = file.errorString();
         return false;
