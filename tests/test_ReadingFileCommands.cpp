@@ -170,15 +170,51 @@ void TestReadingFileCommands::incompleteReadingIsNotSaved()
 
 void TestReadingFileCommands::failedSaveIsReported()
 {
+    // A failed save names the file and the reason, and the comments typed for
+    // it come back in the next attempt until one succeeds.
     auto table = m_fixture.startTable();
     QVERIFY(table);
     layReading(*table, QStringLiteral("Three Cards"));
-    expectComments(QString());
-    expectFile(QStringLiteral("saveReadingDialog"),
-               m_fixture.appDir() + QStringLiteral("/NoSuchFolder/x.reading"));
+    const QString typed = QStringLiteral("Words worth keeping\nover two lines");
+    const QString badPath = m_fixture.appDir() + QStringLiteral("/NoSuchFolder/x.reading");
+    expectComments(typed);
+    expectFile(QStringLiteral("saveReadingDialog"), badPath);
     action(*table, "saveAction")->trigger();
-    QCOMPARE(m_fixture.interaction.messages,
-             QStringList{QString::fromLatin1(ReadingFile::WriteFailedMessage)});
+    QCOMPARE(m_fixture.interaction.messages.size(), 1);
+    const QString message = m_fixture.interaction.messages.first();
+    QVERIFY2(message.startsWith(QString::fromLatin1(ReadingFile::WriteFailedMessage)),
+             qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(badPath) + QStringLiteral(": ")),
+             qPrintable(message));
+    QVERIFY2(!message.endsWith(QStringLiteral(": ")), qPrintable(message));
+
+    // Cancelling the file dialog keeps them too.
+    QString offered;
+    const auto takeOffered = [&offered](CommentsWindow &comments) {
+        offered = comments.commentsEdit->toPlainText();
+        QTest::mouseClick(comments.okButton, Qt::LeftButton);
+        return comments.result();
+    };
+    m_fixture.interaction.expectDialog<CommentsWindow>(takeOffered);
+    m_fixture.interaction.expectDialog<QFileDialog>([](QFileDialog &) { return 0; });
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(offered, typed);
+
+    const QString goodPath = savedPath(QStringLiteral("second try.reading"));
+    m_fixture.interaction.expectDialog<CommentsWindow>(takeOffered);
+    expectFile(QStringLiteral("saveReadingDialog"), goodPath);
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(offered, typed);
+    QCOMPARE(m_fixture.interaction.messages.size(), 1);
+    QByteArray bytes;
+    QVERIFY(WholeFile::read(goodPath, bytes));
+    QVERIFY(bytes.endsWith(Misc::scramble(ReadingFile::commentsFromMemo(typed))));
+
+    // Once saved, the next save starts with an empty box.
+    m_fixture.interaction.expectDialog<CommentsWindow>(takeOffered);
+    expectFile(QStringLiteral("saveReadingDialog"), goodPath);
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(offered, QString());
 }
 
 void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()

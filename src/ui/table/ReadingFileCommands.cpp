@@ -11,6 +11,7 @@
 #include "ui/readings/ExtraCardWarning.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -27,7 +28,10 @@ ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interacti
     , m_preferences(preferences)
     , m_session(session)
     , m_comments(comments)
-{}
+{
+    // Comments kept from a failed save belong to the reading they were typed for.
+    connect(&m_session, &ReadingSession::spreadLaid, this, [this] { m_unsavedComments.clear(); });
+}
 
 QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName)
 {
@@ -56,21 +60,28 @@ void ReadingFileCommands::save()
         return;
     }
     CommentsWindow comments(m_data.uiTexts(), m_window);
+    comments.commentsEdit->setPlainText(m_unsavedComments);
     const QRect frame = m_window->geometry();
     comments.move(frame.x() + (frame.width() - comments.width()) / 2,
                   frame.y() + (frame.height() - comments.height()) / 2);
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
-    const QByteArray text =
-        commented ? ReadingFile::commentsFromMemo(comments.commentsEdit->toPlainText())
-                  : QByteArray();
+    // What was typed waits for the next attempt until a save succeeds.
+    m_unsavedComments = commented ? comments.commentsEdit->toPlainText() : QString();
+    const QByteArray text = ReadingFile::commentsFromMemo(m_unsavedComments);
 
     const QString path =
         chooseFile(true, ReadingFile::proposedFileName(QDate::currentDate(), QLocale::system(),
                                                        m_data.deck79(), m_session.spreadName()));
     if (path.isEmpty())
         return;
-    if (!m_session.toReadingFile(text).save(path))
-        m_interaction.showMessage(m_window, QString::fromLatin1(ReadingFile::WriteFailedMessage));
+    QString reason;
+    if (!m_session.toReadingFile(text).save(path, &reason)) {
+        m_interaction.showMessage(
+            m_window, QString::fromLatin1(ReadingFile::WriteFailedMessage) +
+                          QStringLiteral("\n%1: %2").arg(QDir::toNativeSeparators(path), reason));
+        return;
+    }
+    m_unsavedComments.clear();
 }
 
 bool ReadingFileCommands::open()

@@ -37,4 +37,6 @@ private:
     const Preferences &m_preferences;
     ReadingSession &m_session;
     CommentsWindow &m_comments;
+    // The comments of the last save attempt that did not succeed.
+    QString m_unsavedComments;
 };
