@@ -297,6 +297,29 @@ void TestReadingFileCommands::refusedFiles()
     QVERIFY(table->session().spreadName().isEmpty());
     QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
     QVERIFY(!positionImage(*table, 0));
+
+    // A picture is named as what it is not, and leaves the table alone.
+    m_fixture.writeFile(QStringLiteral("Saved/cat.reading"),
+                        QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\r\n\x7f", 17));
+    expectFile(open, savedPath(QStringLiteral("cat.reading")));
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.last(),
+             table->programData().uiText(UiText::NotAReadingFile) +
+                 QStringLiteral(" 'cat.reading'."));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
+
+    // A spread file deleted since the start refuses the reading before the
+    // reading on the table is replaced.
+    startReading(*table, m_fixture.interaction, QStringLiteral("Celtic Cross"));
+    QVERIFY(QFile::remove(m_fixture.appDir() + QStringLiteral("/Spreads/Three Cards.spread")));
+    expectFile(open, writeReading(QStringLiteral("three.reading"),
+                                  QByteArray(deck79).replace("79\r\nThree", "78\r\nThree")));
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.last(),
+             table->programData().uiText(UiText::SpreadMissingForReading) +
+                 QStringLiteral(" 'Three Cards'."));
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
+    QVERIFY(table->session().phase() != ReadingSession::Phase::Complete);
 }
 
 QTEST_MAIN(TestReadingFileCommands)

@@ -59,6 +59,9 @@ private slots:
     void nothingToOpen();
     void opensTheGoldenFiles();
     void damagedFilesNeverPassWithBadSlots();
+    void spreadFileThatCannotBeLoadedIsRefused();
+    void fileThatIsNoReadingSaysSo_data();
+    void fileThatIsNoReadingSaysSo();
 
 private:
     void saveSpread(const QString &name, int positions);
@@ -321,6 +324,60 @@ void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
             QVERIFY(slot >= 0 && slot <= plan.deckSize && slot < Deck::SlotCount);
     }
     QVERIFY(ready > 0);
+}
+
+void TestReadingOpenPlan::spreadFileThatCannotBeLoadedIsRefused()
+{
+    // The spread list was made at start-up; a spread file deleted or damaged
+    // since then refuses the reading instead of laying empty positions.
+    QList<QByteArray> lines(UiTextTable::InitialLineCount);
+    lines[UiText::SpreadMissingForReading] = "This spread is not installed:";
+    lines[UiText::SpreadUnreadable] = "The spread file is damaged.";
+    UiTextTable texts;
+    texts.replace(lines);
+
+    const ReadingOpenPlan gone =
+        ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "Celtic"), m_table);
+    QCOMPARE(gone.result, ReadingOpenPlan::Outcome::SpreadMissing);
+    QCOMPARE(gone.message(texts), QStringLiteral("This spread is not installed: 'Celtic'."));
+
+    QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), QStringLiteral("Celtic")),
+                             Misc::scramble("xxxxxx3\r\n1,1,a\r\n")));
+    const ReadingOpenPlan damaged =
+        ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "Celtic"), m_table);
+    QCOMPARE(damaged.result, ReadingOpenPlan::Outcome::SpreadUnreadable);
+    QCOMPARE(damaged.message(texts), QStringLiteral("The spread file is damaged. 'Celtic'."));
+}
+
+void TestReadingOpenPlan::fileThatIsNoReadingSaysSo_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+    QTest::newRow("text with line ends")
+        << QByteArray("Dear diary,\r\ntoday I drew\r\nthe Tower.\r\n");
+    QTest::newRow("text without line ends") << QByteArray("just a few words");
+    QTest::newRow("older reading cut short") << Misc::scramble("Question\r\n1\r\n2\r\n");
+}
+
+void TestReadingOpenPlan::fileThatIsNoReadingSaysSo()
+{
+    // A file without the reading header that does not hold a whole deck is
+    // not taken for an older reading: the message names the file, not its
+    // first bytes as a spread.
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir->filePath(QStringLiteral("holiday.reading"));
+    QVERIFY(WholeFile::write(path, bytes));
+    QList<QByteArray> lines(UiText::NotAReadingFile + 1);
+    lines[UiText::NotAReadingFile] = "This is not a reading file:";
+    UiTextTable texts;
+    texts.replace(lines);
+
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(path, m_table);
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::NotAReadingFile);
+    QCOMPARE(plan.message(texts), QStringLiteral("This is not a reading file: 'holiday.reading'."));
+    // Without the line in the language file, the English words stand in.
+    QCOMPARE(plan.message(UiTextTable()),
+             QStringLiteral("This is not a reading file: 'holiday.reading'."));
 }
 
 QTEST_GUILESS_MAIN(TestReadingOpenPlan)

@@ -114,6 +114,11 @@ enum Index : int
     MenuLanguage = 130,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
+
+    // Reading files, settings and spread files that cannot be used.
+    NotAReadingFile = 139,
+    SettingsNotWritten = 140,
+    SpreadFileNamesUnusable = 141,
 };
 
 } // namespace UiText

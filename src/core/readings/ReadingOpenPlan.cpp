@@ -5,6 +5,8 @@
 #include "core/spreads/Spread.h"
 #include "core/util/WholeFile.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Deck sizes up to this hold only the Major Arcana (22 or 23 cards); larger
@@ -34,23 +36,36 @@ ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const Context &co
     if (!WholeFile::read(path, bytes)) {
         ReadingOpenPlan plan;
         plan.result = Outcome::NoSuchFile;
+        plan.filePath = path;
         return plan;
     }
-    return fromBytes(bytes, context);
+    ReadingOpenPlan plan = fromBytes(bytes, context);
+    plan.filePath = path;
+    return plan;
 }
 
 ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Context &context)
 {
     ReadingOpenPlan plan;
+    // Only the older format lacks a header, so anything at all reads as its
+    // first line; a file that does not go on with a whole deck of card lines
+    // is no reading, and its bytes are no spread name to show.
+    const bool hasHeader = fileBytes.startsWith(ReadingFile::Header);
     ReadingFile::Heading heading;
     switch (ReadingFile::readHeading(fileBytes, heading)) {
     case ReadingFile::ParseResult::EmptyFile:
         plan.result = Outcome::EmptyFile;
         return plan;
     case ReadingFile::ParseResult::Unreadable:
+        if (!hasHeader)
+            plan.result = Outcome::NotAReadingFile;
         return plan;
     case ReadingFile::ParseResult::Ok:
         break;
+    }
+    if (!hasHeader && ReadingFile().parse(fileBytes, 0) != ReadingFile::ParseResult::Ok) {
+        plan.result = Outcome::NotAReadingFile;
+        return plan;
     }
 
     plan.spreadNameInFile = heading.spreadName;
@@ -75,7 +90,14 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
         plan.deckSize -= Deck::MinorArcanaCount;
     plan.majorOnly = plan.deckSize <= MajorOnlyLimit;
 
+    // The spread list was made at start-up; the file may have gone or been
+    // damaged since, and without it the positions cannot be laid.
     plan.spreadLoad = plan.spread.load(Spread::filePath(context.appDir, plan.spreadName));
+    if (plan.spreadLoad != Spread::LoadResult::Loaded) {
+        plan.result = plan.spreadLoad == Spread::LoadResult::Missing ? Outcome::SpreadMissing
+                                                                     : Outcome::SpreadUnreadable;
+        return plan;
+    }
     plan.positionCount = plan.spread.positionCount;
     if (plan.reading.parse(fileBytes, plan.positionCount) != ReadingFile::ParseResult::Ok)
         return plan;
@@ -126,6 +148,16 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::SpreadMissing:
         return QString::fromLocal8Bit(texts.text(UiText::SpreadMissingForReading) + " '" +
                                       spreadNameInFile + "'.");
+    case Outcome::SpreadUnreadable:
+        return QString::fromLocal8Bit(texts.text(UiText::SpreadUnreadable) + " '" +
+                                      spreadNameInFile + "'.");
+    case Outcome::NotAReadingFile: {
+        QByteArray words = texts.text(UiText::NotAReadingFile);
+        if (words.isEmpty())
+            words = NotAReadingFileDefault;
+        return QString::fromLocal8Bit(words) + QStringLiteral(" '") +
+               QFileInfo(filePath).fileName() + QStringLiteral("'.");
+    }
     case Outcome::NeedsDeck79:
         return QString::fromLocal8Bit(texts.text(UiText::Deck79WarningStart) + ' ' +
                                       texts.text(UiText::Deck79WarningEnd));

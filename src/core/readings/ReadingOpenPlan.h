@@ -19,6 +19,8 @@ class ReadingOpenPlan
 public:
     static constexpr char NoSuchFileMessage[] = "No such file!";
     static constexpr char ReadFailedMessage[] = "Could not read from file.";
+    // Shown when the language file lacks its own words for it.
+    static constexpr char NotAReadingFileDefault[] = "This is not a reading file:";
 
     enum class Outcome
     {
@@ -28,6 +30,11 @@ public:
         NoSuchFile,
         Unreadable,
         SpreadMissing,
+        // The spread file is there but could not be read.
+        SpreadUnreadable,
+        // The file has no reading header and does not hold a whole older
+        // reading either: a picture, a text, anything else.
+        NotAReadingFile,
         // Made with a deck that has the 79th card, which the current deck
         // lacks: the warning dialog is shown instead.
         NeedsDeck79,
@@ -45,6 +52,8 @@ public:
     };
 
     Outcome result = Outcome::Unreadable;
+    // The file read by fromFile(); the message of NotAReadingFile names it.
+    QString filePath;
     // The spread as the file names it, and as the spread list names it.
     QByteArray spreadNameInFile;
     QString spreadName;

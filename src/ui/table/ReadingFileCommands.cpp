@@ -106,8 +106,6 @@ bool ReadingFileCommands::open()
         return false;
     }
 
-    if (plan.spreadLoad != Spread::LoadResult::Loaded)
-        m_interaction.showMessage(m_window, m_data.uiText(UiText::SpreadUnreadable));
     m_session.openReading(plan);
     m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.reading.comments));
     if (plan.reading.comments.isEmpty()) {
