@@ -25,6 +25,11 @@ bool TableFixture::setUp()
     return true;
 }
 
+void TableFixture::useSettingsFile(const QString &path)
+{
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 QString TableFixture::bundledDataDir()
 {
     return QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);

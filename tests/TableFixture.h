@@ -29,6 +29,10 @@ public:
     void writeFile(const QString &relativePath, const QByteArray &bytes);
     // The table's preferences as stored, for a test to look at or set up.
     QSettings &storedSettings() { return *m_settings; }
+    // The file the table's preferences are kept in.
+    QString settingsFile() const { return m_settings->fileName(); }
+    // Keeps the preferences in `path` instead, e.g. one that cannot be written.
+    void useSettingsFile(const QString &path);
     // Starts the table and waits until it is shown; null on failure.
     std::unique_ptr<TableWindow> startTable();
 

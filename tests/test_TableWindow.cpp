@@ -2,6 +2,7 @@
 // and checks from the language and the settings, the option commands, the
 // language and about dialogs, and what shutdown writes and clears.
 #include "TableFixture.h"
+#include "core/lang/UiText.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -20,6 +21,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -57,6 +60,9 @@ private slots:
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
     void contentsOpensHelpDocument();
+    void optionChangesAreStoredAtOnce();
+    void unwritableSettingsAreReportedOnce();
+    void undecodableSpreadFilesAreReportedOnce();
 
 private:
     std::unique_ptr<TableWindow> startTable() { return m_fixture.startTable(); }
@@ -398,6 +404,65 @@ void TestTableWindow::contentsOpensHelpDocument()
     action(*table, "contentsAction")->trigger();
     QCOMPARE(m_interaction.openedDocuments,
              QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
+}
+
+void TestTableWindow::optionChangesAreStoredAtOnce()
+{
+    // A program ended from outside keeps what the user chose before.
+    auto table = startTable();
+    QVERIFY(table);
+    action(*table, "reversedPositionsAction")->trigger();
+    action(*table, "majorArcanaOnlyAction")->trigger();
+    {
+        const QSettings onDisk(m_fixture.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(onDisk.value(QStringLiteral("UseReverse")).toString(), QStringLiteral("yes"));
+        QCOMPARE(onDisk.value(QStringLiteral("MajorOnly")).toString(), QStringLiteral("YES"));
+    }
+    action(*table, "majorArcanaOnlyAction")->trigger();
+    const QSettings onDisk(m_fixture.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value(QStringLiteral("MajorOnly")).toString(), QStringLiteral("NO"));
+    QVERIFY(m_interaction.messages.isEmpty());
+}
+
+void TestTableWindow::unwritableSettingsAreReportedOnce()
+{
+    // A plain file where the settings' folder should be: no one can write there, not even root.
+    writeFile(QStringLiteral("blocker"), "x");
+    const QString path = appDir() + QStringLiteral("/blocker/Doded.conf");
+    m_fixture.useSettingsFile(path);
+    auto table = startTable();
+    QVERIFY(table);
+    action(*table, "reversedPositionsAction")->trigger();
+    QCOMPARE(m_interaction.messages.size(), 1);
+    const QString message = m_interaction.messages.first();
+    QVERIFY2(message.startsWith(table->programData().uiText(UiText::SettingsNotWritten)),
+             qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    action(*table, "reversedPositionsAction")->trigger();
+    action(*table, "exitAction")->trigger();
+    QCOMPARE(m_interaction.messages.size(), 1);
+}
+
+void TestTableWindow::undecodableSpreadFilesAreReportedOnce()
+{
+    // Such a file cannot be offered, but it must not vanish without a word.
+    QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Spreads")));
+    std::FILE *file = std::fopen(
+        QFile::encodeName(appDir() + QStringLiteral("/Spreads/")).append("Caf\xe9.spread"), "w");
+    QVERIFY(file);
+    std::fclose(file);
+    auto table = startTable();
+    QVERIFY(table);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_interaction.expectDialog([](QDialog &) { return int(QDialog::Rejected); });
+        action(*table, "startAction")->trigger();
+    }
+    QCOMPARE(m_interaction.messages.size(), 1);
+    QVERIFY2(m_interaction.messages.first().startsWith(
+                 table->programData().uiText(UiText::SpreadFileNamesUnusable)),
+             qPrintable(m_interaction.messages.first()));
+    QVERIFY2(m_interaction.messages.first().contains(QStringLiteral("Caf\\xE9.spread")),
+             qPrintable(m_interaction.messages.first()));
 }
 
 QTEST_MAIN(TestTableWindow)

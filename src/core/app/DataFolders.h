@@ -17,6 +17,11 @@ QString readingsDir(const QString &appDir);
 // Names of the spread files in Spreads, in the order the file system lists them.
 QStringList spreadNames(const QString &appDir);
 
+// Files in Spreads with the spread extension whose names are not valid
+// UTF-8: they cannot be named to open them, so they are reported instead
+// of listed. Each is shown with its undecodable bytes as \xNN.
+QStringList unusableSpreadFiles(const QString &appDir);
+
 // Whether the deck has the extra 79th card picture.
 bool hasExtraCard(const QString &appDir, const QString &deckName);
 

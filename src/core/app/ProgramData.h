@@ -20,12 +20,17 @@ public:
     const UiTextTable &uiTexts() const { return m_uiTexts; }
     // Interface text `index` of the current language, ready for display.
     QString uiText(int index) const;
+    // The same, or `english` when the language file lacks the line.
+    QString uiText(int index, const char *english) const;
     const CardTitles::Table &cardTitles() const { return m_cardTitles; }
     QString helpFile() const { return m_helpFile; }
     // Where the reading open and save dialogs start.
     QString readingsDir() const { return m_readingsDir; }
     // The spread files' names in the order they are offered.
     const QStringList &spreadNames() const { return m_spreadNames; }
+    // What to tell the user about spread files that cannot be offered
+    // (names that are not valid UTF-8); empty when there are none.
+    QString unusableSpreadFilesNotice() const;
     // Whether the chosen deck has the extra 79th card.
     bool deck79() const { return m_deck79; }
 
@@ -43,5 +48,6 @@ private:
     QString m_helpFile;
     QString m_readingsDir;
     QStringList m_spreadNames;
+    QStringList m_unusableSpreadFiles;
     bool m_deck79 = false;
 };

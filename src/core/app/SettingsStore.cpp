@@ -153,10 +153,11 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, Preferences
     readIntegers(settings, preferences);
 }
 
-void SettingsStore::write(QSettings &settings, const Preferences &preferences)
+QVariantMap SettingsStore::values(const Preferences &preferences)
 {
-    const auto put = [&settings](const char *key, const QVariant &value) {
-        settings.setValue(QLatin1String(key), value);
+    QVariantMap values;
+    const auto put = [&values](const char *key, const QVariant &value) {
+        values.insert(QLatin1String(key), value);
     };
     put(DeckNameKey, preferences.deckName);
     put(LanguageKey, preferences.language);
@@ -170,5 +171,14 @@ void SettingsStore::write(QSettings &settings, const Preferences &preferences)
     put(BackColorKey, int(preferences.backColor));
     for (const IntegerKey &entry : Integers)
         put(entry.key, preferences.*entry.field);
+    return values;
+}
+
+bool SettingsStore::write(QSettings &settings, const Preferences &preferences)
+{
+    const QVariantMap all = values(preferences);
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        settings.setValue(it.key(), it.value());
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QVariantMap>
+
 class QSettings;
 class QString;
 struct Preferences;
 
-// Reads the user's preferences at start-up and writes them back at close.
+// Reads the user's preferences at start-up and writes them back when they
+// change and at close.
 // Flags are stored as words ("yes"/"no"), numbers as integers; a missing or
 // unreadable value gives its default. One table lists every key with its
 // field and form, and drives both directions.
@@ -16,6 +19,9 @@ inline constexpr char Application[] = "Doded";
 
 // `appDir` is the program's folder, where the music fallbacks lie.
 void read(QSettings &settings, const QString &appDir, Preferences &preferences);
-void write(QSettings &settings, const Preferences &preferences);
+// Every key with its value as write() stores it.
+QVariantMap values(const Preferences &preferences);
+// Stores every key and writes the file; false when it could not be written.
+bool write(QSettings &settings, const Preferences &preferences);
 
 } // namespace SettingsStore

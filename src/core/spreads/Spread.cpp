@@ -4,6 +4,7 @@
 #include "core/util/RandomGenerator.h"
 #include "core/util/WholeFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <optional>
@@ -47,7 +48,19 @@ Spread::Spread()
 
 QString Spread::filePath(const QString &appDir, const QString &name)
 {
-    return appDir + QStringLiteral("/Spreads/") + name + QStringLiteral(".spread");
+    const QString folder = appDir + QStringLiteral("/Spreads/");
+    const QString path = folder + name + QStringLiteral(".spread");
+    if (QFileInfo::exists(path))
+        return path;
+    // The spread list takes the extension in any letter case ("NAME.SPREAD"),
+    // so such a file must open under its listed name too.
+    const QStringList files =
+        QDir(folder).entryList({QStringLiteral("*.spread")}, QDir::Files | QDir::Hidden);
+    for (const QString &file : files) {
+        if (file.chopped(7) == name)
+            return folder + file;
+    }
+    return path;
 }
 
 void Spread::reset()

@@ -40,7 +40,8 @@ public:
 
     Spread();
 
-    // Path of the spread file called `name`.
+    // Path of the spread file called `name`: the file whose extension
+    // differs only in letter case when that is the one there.
     static QString filePath(const QString &appDir, const QString &name);
 
     // Empties the record for a new reading; explanations are kept.

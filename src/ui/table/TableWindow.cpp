@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,6 +32,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -73,6 +76,11 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
     SettingsStore::read(m_settings, appDir, m_preferences);
+    m_storedSettings = SettingsStore::values(m_preferences);
+    // A desktop session that ends asks first; what was chosen is kept then.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this] { storePreferences(Store::AlwaysQuietly); });
+    connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     m_data.scan(m_preferences);
     m_data.loadCardTitles(m_preferences);
 
@@ -97,7 +105,12 @@ void TableWindow::createMenu()
 {
     using Kind = TableMenu::Entry::Kind;
     const auto call = [this](void (TableWindow::*handler)()) {
-        return [this, handler] { (this->*handler)(); };
+        // A command may change an option; it is stored at once, so it
+        // survives a program ended from outside.
+        return [this, handler] {
+            (this->*handler)();
+            storePreferences();
+        };
     };
     // Commands without a handler are greyed out: this build lacks their windows.
     const QList<TableMenu::Entry> entries = {
@@ -406,6 +419,11 @@ void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
 
 std::optional<QString> TableWindow::chooseSpread(const QString &caption)
 {
+    const QString notice = m_data.unusableSpreadFilesNotice();
+    if (!notice.isEmpty() && !m_unusableSpreadsReported) {
+        m_unusableSpreadsReported = true;
+        m_interaction.showMessage(this, notice);
+    }
     SpreadChooser chooser(m_data.spreadNames(), m_session->spreadName(), caption, m_data.uiTexts(),
                           this);
     if (m_interaction.execDialog(chooser) != QDialog::Accepted)
@@ -524,6 +542,7 @@ void TableWindow::showCardDetail(int number, bool reversed, const QByteArray &su
     CardDetailWindow window(m_data, m_preferences, m_faces, m_interaction, number, reversed,
                             subtitle, this);
     m_interaction.execDialog(window);
+    storePreferences();
 }
 
 void TableWindow::toggleSpreadView()
@@ -627,13 +646,41 @@ void TableWindow::showAbout()
 
 void TableWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_closed) {
-        m_closed = true;
-        m_autoDrawTimer->stop();
-        m_deckView->stopShuffleFrames();
-        m_commentsWindow->hide();
-        SettingsStore::write(m_settings, m_preferences);
-        DataFolders::emptyTemp(m_data.appDir());
-    }
+    finish(false);
     event->accept();
+}
+
+void TableWindow::endFromOutside()
+{
+    finish(true);
+}
+
+void TableWindow::finish(bool quietly)
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_autoDrawTimer->stop();
+    m_deckView->stopShuffleFrames();
+    m_commentsWindow->hide();
+    storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
+    DataFolders::emptyTemp(m_data.appDir());
+}
+
+void TableWindow::storePreferences(Store when)
+{
+    const QVariantMap values = SettingsStore::values(m_preferences);
+    if (when == Store::IfChanged && values == m_storedSettings)
+        return;
+    m_storedSettings = values;
+    if (SettingsStore::write(m_settings, m_preferences) || m_settingsFailureReported)
+        return;
+    m_settingsFailureReported = true;
+    const QString message =
+        m_data.uiText(UiText::SettingsNotWritten, "The settings could not be saved:") +
+        QLatin1Char(' ') + QDir::toNativeSeparators(m_settings.fileName());
+    if (when == Store::AlwaysQuietly)
+        std::fprintf(stderr, "Quillmoor: %s\n", qPrintable(message));
+    else
+        m_interaction.showMessage(this, message);
 }

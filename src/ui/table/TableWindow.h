@@ -5,6 +5,7 @@
 #include "core/table/ReadingSession.h"
 
 #include <QMainWindow>
+#include <QVariantMap>
 
 class CardFaceCache;
 class CardImage;
@@ -37,6 +38,10 @@ public:
                 CardFaceCache &faces, QWidget *parent = nullptr);
     ~TableWindow() override;
 
+    // Stores the settings and empties Temp without asking or telling the
+    // user anything, for a program ended from outside; the window stays.
+    void endFromOutside();
+
     ReadingSession &session() { return *m_session; }
     const Preferences &preferences() const { return m_preferences; }
     const ProgramData &programData() const { return m_data; }
@@ -46,6 +51,19 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    enum class Store
+    {
+        IfChanged,
+        Always,
+        // Always, and a failure goes to standard error instead of a message box.
+        AlwaysQuietly,
+    };
+    // Writes the preferences to the settings store; a store that cannot be
+    // written is reported once.
+    void storePreferences(Store when = Store::IfChanged);
+    // The chores of closing, done once: stop what moves, store, empty Temp.
+    void finish(bool quietly);
+
     void createMenu();
     void createControls();
     void layOutControls();
@@ -117,4 +135,8 @@ private:
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
     bool m_closed = false;
+    // The settings as last written, to write only what changed.
+    QVariantMap m_storedSettings;
+    bool m_settingsFailureReported = false;
+    bool m_unusableSpreadsReported = false;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal delivered by the event
+// loop, so that a program ended from outside (logout, kill, Ctrl+C) can still
+// store the user's settings and tidy up. One object at a time; while it
+// lives, those signals no longer end the process by themselves.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    // Gives the signals their default handling back.
+    ~TerminationSignals() override;
+
+    // False when the handlers could not be installed.
+    bool isActive() const { return m_notifier != nullptr; }
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void readPipe();
+
+    QSocketNotifier *m_notifier = nullptr;
+};
