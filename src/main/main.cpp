@@ -1,4 +1,5 @@
 #include "core/app/SettingsStore.h"
+#include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/util/Misc.h"
 #include "ui/common/Interaction.h"
@@ -8,6 +9,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -16,6 +18,25 @@ bool displayAvailable()
 {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt ends the process with abort(), and a core dump, when no platform plugin
+// starts: DISPLAY names an X server that cannot be reached, or a Wayland
+// display lacks its plugin. Say what is wrong and exit with 1 instead.
+void reportDisplayFailure(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        qtMessageHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr,
+                 "Quillmoor cannot open its window: the graphical display could not be reached "
+                 "(DISPLAY=%s, WAYLAND_DISPLAY=%s).\nQt said: %s\n",
+                 qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData(),
+                 qPrintable(message));
+    std::_Exit(1);
 }
 
 } // namespace
@@ -27,7 +48,9 @@ int main(int argc, char *argv[])
                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n");
         return 1;
     }
+    qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessageHandler);
     QApplication::setApplicationName(QStringLiteral("Quillmoor"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
@@ -37,6 +60,13 @@ int main(int argc, char *argv[])
     DesktopInteraction interaction;
     CardFaceCache faces(appDir);
     TableWindow table(appDir, settings, interaction, faces);
+    // Ended from outside (logout, kill, Ctrl+C): store the settings and
+    // empty Temp as a close from the menu would, then leave.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &app, [&table] {
+        table.endFromOutside();
+        QApplication::exit(0);
+    });
     table.showFullScreen();
     return app.exec();
 }
