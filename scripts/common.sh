@@ -5,7 +5,9 @@ set -euo pipefail
 QUILLMOOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 
-quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev fonts-dejavu-core fonts-dejavu-extra)
+# qt6-wayland lets the program open its window in a Wayland-only session.
+quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
+    fonts-dejavu-extra)
 
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg
@@ -14,17 +16,59 @@ quillmoor_install_packages() {
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing Debian packages: ${missing[*]}"
     local sudo=""
     if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Please run as root or install sudo." >&2; exit 1; }
+        if ! command -v sudo >/dev/null; then
+            # Running this whole script as root would leave a build folder that
+            # only root can write; install the packages alone instead.
+            echo "These Debian packages are missing: ${missing[*]}" >&2
+            echo "There is no sudo here, so install them as root with:" >&2
+            echo >&2
+            echo "    su -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
+            echo >&2
+            echo "and then run $0 again as yourself." >&2
+            exit 1
+        fi
         sudo=sudo
     fi
+    echo "Installing Debian packages: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# Stops with a clear message when the build folder, or something in it, cannot
+# be written by the current user, e.g. after an earlier run as root; CMake
+# would otherwise fail with errors that do not say so.
+quillmoor_check_build_folder() {
+    local build=$QUILLMOOR_BUILD blocked=""
+    if [ -e "$build" ]; then
+        if [ ! -d "$build" ] || [ ! -w "$build" ]; then
+            blocked=$build
+        else
+            blocked=$(find "$build" -maxdepth 3 ! -writable -print -quit 2>/dev/null || true)
+        fi
+    else
+        [ -w "$(dirname "$build")" ] || blocked=$(dirname "$build")
+    fi
+    [ -z "$blocked" ] && return 0
+    echo "The build folder $build cannot be written by $(id -un):" >&2
+    echo "$blocked belongs to $(stat -c %U "$blocked" 2>/dev/null || echo 'someone else')," >&2
+    echo "probably from an earlier run as root. Remove the folder, e.g. with" >&2
+    echo >&2
+    echo "    su -c 'rm -rf $build'" >&2
+    echo >&2
+    echo "or build elsewhere: QUILLMOOR_BUILD=\$HOME/quillmoor-build $0" >&2
+    exit 1
+}
+
+# Configures the build with the CMake options given and builds the targets
+# listed in QUILLMOOR_TARGETS, or everything when it is empty.
 quillmoor_build() {
+    quillmoor_check_build_folder
     cmake -S "$QUILLMOOR_ROOT" -B "$QUILLMOOR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$QUILLMOOR_BUILD" -j"$(nproc)"
+    local targets=()
+    for target in ${QUILLMOOR_TARGETS:-}; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$QUILLMOOR_BUILD" -j"$(nproc)" "${targets[@]}"
 }
