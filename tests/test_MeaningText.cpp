@@ -2,6 +2,8 @@
 // order, with reversed cards kept to their own files) and where they are saved.
 #include "core/cards/MeaningText.h"
 
+#include "TinyDisk.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +20,7 @@ private slots:
     void saveTargets_data();
     void saveTargets();
     void failedWriteIsReportedAndOtherTargetWritten();
+    void fullDiskKeepsTheDefaultText();
 
 private:
     MeaningText::Source source(bool reversed = false) const;
@@ -158,6 +161,25 @@ void TestMeaningText::failedWriteIsReportedAndOtherTargetWritten()
              qPrintable(error));
     QCOMPARE(error.count(QLatin1Char('\n')), 0);
     QCOMPARE(readFile(MeaningText::englishPath(source())), QByteArray("new"));
+}
+
+void TestMeaningText::fullDiskKeepsTheDefaultText()
+{
+    // An edited default meaning that does not fit on the disk must leave the
+    // old text in place, not an empty file.
+    TinyDisk disk;
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    QVERIFY(QDir(disk.filePath(QString())).mkpath(QStringLiteral("Langs/English/Texts")));
+    const MeaningText::Source onDisk{disk.filePath(QString()), QStringLiteral("Deck"),
+                                     QStringLiteral("English"), 12, false};
+    writeFile(MeaningText::englishPath(onDisk), "The old meaning.");
+    QVERIFY(disk.fill());
+
+    QString error;
+    QVERIFY(!MeaningText::save(onDisk, QByteArray(300, 'm'), false, true, &error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(MeaningText::englishPath(onDisk))),
+             qPrintable(error));
+    QCOMPARE(readFile(MeaningText::englishPath(onDisk)), QByteArray("The old meaning."));
 }
 
 QTEST_MAIN(TestMeaningText)
