@@ -1,6 +1,6 @@
 // Checks that the signals that end a program from outside arrive as a Qt
-// signal instead of killing the process, and get their default handling back
-// afterwards.
+// signal instead of killing the process, and get their earlier handling back
+// afterwards; one ignored before stays ignored.
 #include "core/app/TerminationSignals.h"
 
 #include <QSignalSpy>
@@ -16,6 +16,7 @@ private slots:
     void signalArrivesThroughTheEventLoop_data();
     void signalArrivesThroughTheEventLoop();
     void onlyOneAtATime();
+    void ignoredSignalStaysIgnored();
 };
 
 void TestTerminationSignals::signalArrivesThroughTheEventLoop_data()
@@ -29,6 +30,9 @@ void TestTerminationSignals::signalArrivesThroughTheEventLoop_data()
 void TestTerminationSignals::signalArrivesThroughTheEventLoop()
 {
     QFETCH(int, signalNumber);
+    // The test library has handlers of its own for these signals.
+    struct sigaction before = {};
+    QCOMPARE(::sigaction(signalNumber, nullptr, &before), 0);
     {
         TerminationSignals watcher;
         QVERIFY(watcher.isActive());
@@ -41,7 +45,7 @@ void TestTerminationSignals::signalArrivesThroughTheEventLoop()
     }
     struct sigaction now = {};
     QCOMPARE(::sigaction(signalNumber, nullptr, &now), 0);
-    QVERIFY(now.sa_handler == SIG_DFL);
+    QVERIFY(now.sa_handler == before.sa_handler);
 }
 
 void TestTerminationSignals::onlyOneAtATime()
@@ -56,6 +60,25 @@ void TestTerminationSignals::onlyOneAtATime()
     QSignalSpy received(&first, &TerminationSignals::received);
     QCOMPARE(std::raise(SIGTERM), 0);
     QTRY_COMPARE(received.count(), 1);
+}
+
+void TestTerminationSignals::ignoredSignalStaysIgnored()
+{
+    // Started under nohup, a hang-up must not end the program.
+    struct sigaction before = {};
+    QCOMPARE(::sigaction(SIGHUP, nullptr, &before), 0);
+    std::signal(SIGHUP, SIG_IGN);
+    {
+        TerminationSignals watcher;
+        QSignalSpy received(&watcher, &TerminationSignals::received);
+        QCOMPARE(std::raise(SIGHUP), 0);
+        QTest::qWait(50);
+        QCOMPARE(received.count(), 0);
+    }
+    struct sigaction now = {};
+    QCOMPARE(::sigaction(SIGHUP, nullptr, &now), 0);
+    QVERIFY(now.sa_handler == SIG_IGN);
+    QCOMPARE(::sigaction(SIGHUP, &before, nullptr), 0);
 }
 
 QTEST_GUILESS_MAIN(TestTerminationSignals)

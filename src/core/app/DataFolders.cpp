@@ -22,6 +22,7 @@ qsizetype validUtf8Length(const QByteArray &bytes, qsizetype at)
     if (length == 0 || at + length > bytes.size())
         return 0;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder does its work when its result is taken as a string.
     const QString decoded = decoder.decode(bytes.mid(at, length));
     return decoder.hasError() ? 0 : length;
 }

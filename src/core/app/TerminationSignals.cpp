@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -14,6 +15,8 @@ constexpr int Handled[] = {SIGTERM, SIGINT, SIGHUP};
 // Written by the handler, read by the event loop: a handler may do nothing
 // but write(2).
 int pipeEnds[2] = {-1, -1};
+// How each signal was handled before, given back at the end.
+struct sigaction previous[std::size(Handled)];
 
 void onSignal(int signalNumber)
 {
@@ -38,16 +41,20 @@ TerminationSignals::TerminationSignals(QObject *parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : Handled)
-        ::sigaction(signalNumber, &action, nullptr);
+    for (size_t i = 0; i < std::size(Handled); ++i) {
+        ::sigaction(Handled[i], nullptr, &previous[i]);
+        // A signal ignored on purpose (nohup) stays ignored.
+        if (previous[i].sa_handler != SIG_IGN)
+            ::sigaction(Handled[i], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (!m_notifier)
         return;
-    for (const int signalNumber : Handled)
-        std::signal(signalNumber, SIG_DFL);
+    for (size_t i = 0; i < std::size(Handled); ++i)
+        ::sigaction(Handled[i], &previous[i], nullptr);
     delete m_notifier;
     for (int &end : pipeEnds) {
         ::close(end);

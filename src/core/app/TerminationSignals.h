@@ -7,14 +7,15 @@ class QSocketNotifier;
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal delivered by the event
 // loop, so that a program ended from outside (logout, kill, Ctrl+C) can still
 // store the user's settings and tidy up. One object at a time; while it
-// lives, those signals no longer end the process by themselves.
+// lives, those signals no longer end the process by themselves, except that
+// one ignored before (as under nohup) stays ignored.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
 
 public:
     explicit TerminationSignals(QObject *parent = nullptr);
-    // Gives the signals their default handling back.
+    // Gives the signals the handling they had before.
     ~TerminationSignals() override;
 
     // False when the handlers could not be installed.
