@@ -2,6 +2,8 @@
 // and checks from the language and the settings, the option commands, the
 // language and about dialogs, and what shutdown writes and clears.
 #include "TableFixture.h"
+#include "core/app/TableColor.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -57,6 +59,7 @@ private slots:
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
     void contentsOpensHelpDocument();
+    void textsSendNoOneToGreyedOutCommands();
 
 private:
     std::unique_ptr<TableWindow> startTable() { return m_fixture.startTable(); }
@@ -211,8 +214,11 @@ void TestTableWindow::storedSettingsSetChecksAndNotice()
     QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
     QVERIFY(action(*table, "playMusicAction")->isChecked());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
-    QCOMPARE(part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText),
-             QColor(0x77, 0x77, 0x77));
+    // Grey, the bluish table's notice colour, would not stand out from this one.
+    const QColor notice =
+        part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText);
+    QVERIFY(notice != QColor(0x77, 0x77, 0x77));
+    QVERIFY(TableColor::contrastRatio(TableColor::fromQColor(notice), 0x804040) >= 4.5);
     QCOMPARE(table->programData().cardTitles()[8], QByteArray("VIII. Strength"));
     QCOMPARE(table->programData().cardTitles()[32], QByteArray("Princess of Wands"));
     QCOMPARE(part<DeckView>(*table, "deckView")->grab().toImage().pixelColor(5, 5),
@@ -398,6 +404,27 @@ void TestTableWindow::contentsOpensHelpDocument()
     action(*table, "contentsAction")->trigger();
     QCOMPARE(m_interaction.openedDocuments,
              QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
+}
+
+void TestTableWindow::textsSendNoOneToGreyedOutCommands()
+{
+    // No interface text points the user to a command this build greys out.
+    auto table = startTable();
+    QVERIFY(table);
+    const UiTextTable &texts = table->programData().uiTexts();
+    int greyed = 0;
+    for (QAction *command : table->findChildren<QAction *>()) {
+        const QString caption = command->text().remove(QLatin1Char('&'));
+        if (command->isEnabled() || command->isSeparator() || caption.isEmpty())
+            continue;
+        ++greyed;
+        for (int index = 0; index < texts.count(); ++index) {
+            const QString line = texts.string(index);
+            if (line != caption) // the command's own caption
+                QVERIFY2(!line.contains(caption), qPrintable(line));
+        }
+    }
+    QVERIFY(greyed > 0);
 }
 
 QTEST_MAIN(TestTableWindow)

@@ -114,6 +114,16 @@ enum Index : int
     MenuLanguage = 130,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
+
+    // The prompt panel's next step in each phase of a reading.
+    PromptStartReading = 139,
+    PromptShuffle = 140,
+    PromptShuffling = 141,
+    PromptCut = 142,
+    PromptSignificatorCancelled = 143,
+    PromptAllFaceUp = 144,
+    // The Select card dialog's heading over the position being filled.
+    PositionBeingFilled = 145,
 };
 
 } // namespace UiText

@@ -17,6 +17,8 @@
 namespace {
 // How far one notch of the mouse wheel scrolls the spread.
 constexpr int WheelStep = 40;
+// The frame that marks the position being filled.
+constexpr int HighlightWidth = 3;
 } // namespace
 
 SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
@@ -84,8 +86,19 @@ void SpreadView::applyPreferences()
     }
 }
 
+void SpreadView::setHighlightedPosition(int position)
+{
+    const int previous = m_highlighted;
+    m_highlighted = position;
+    showPosition(previous);
+    showPosition(position);
+    if (CardImage *image = positionImage(position))
+        ensureWidgetVisible(image);
+}
+
 void SpreadView::layPositions()
 {
+    m_highlighted = -1;
     for (CardImage *&image : m_images) {
         delete image;
         image = nullptr;
@@ -133,8 +146,22 @@ QImage SpreadView::labelPicture(int position) const
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(TableColor::toQColor(m_preferences.backColor));
     QPainter painter(&picture);
-    painter.setPen(Qt::black);
+    // Frame and label in black where that stands out from the table, else white.
+    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor));
+    painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    if (position == m_highlighted) {
+        // The position a card is being chosen for: a thick frame inside the usual one.
+        painter.setPen(QPen(ink, HighlightWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const int inset = 1 + HighlightWidth / 2;
+        painter.drawRect(QRect(QPoint(inset, inset),
+                               QPoint(size.width() - 1 - inset, size.height() - 1 - inset)));
+        painter.setPen(ink);
+    }
+    // Bold, so that "S." cannot be taken for "5." at this size.
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
     painter.drawText(
         QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
         QString::fromLocal8Bit(PositionLabels::tableLabel(m_session.spread(), position)));

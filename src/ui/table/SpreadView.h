@@ -36,6 +36,10 @@ public:
 
     // Redraws what depends on the preferences: the labels' colour, the tips.
     void applyPreferences();
+    // Marks the empty position `position` as the one being filled (-1: none)
+    // and scrolls it into view.
+    void setHighlightedPosition(int position);
+    int highlightedPosition() const { return m_highlighted; }
     // Scrolls up or down by one step for a turn of the mouse wheel.
     void scrollByWheel(int angleDelta);
 
@@ -59,4 +63,5 @@ private:
     std::array<CardImage *, Spread::Capacity> m_images{};
     QRect m_normalGeometry;
     bool m_enlarged = false;
+    int m_highlighted = -1;
 };

@@ -5,6 +5,7 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
+#include "core/spreads/PositionLabels.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
@@ -34,8 +35,8 @@
 
 namespace {
 
-// The prompt panel's text colour on the table.
-const QColor PanelTextColor(0xf3, 0xea, 0xd2);
+// The prompt panel's designed text colour on the table, cream (0xf3ead2).
+constexpr TColor PanelTextColor = 0xD2EAF3;
 // The automatic draw places one card at a time, this many milliseconds apart.
 constexpr int AutoDrawPause = 2;
 
@@ -209,7 +210,6 @@ void TableWindow::createControls()
     for (QLabel *label : {m_spreadNameLabel, m_promptLabel}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(label, PanelTextColor);
     }
     m_optionNotice = new QLabel(m_deckView);
     m_optionNotice->setObjectName(QStringLiteral("optionNotice"));
@@ -292,6 +292,7 @@ void TableWindow::loadLanguage()
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
     m_commentsWindow->retranslate(texts);
+    m_promptLabel->setText(displayText(m_session->prompt()));
 }
 
 void TableWindow::applyMenuChecks()
@@ -314,8 +315,12 @@ void TableWindow::applyBackColor()
 {
     for (QWidget *rule : {m_horizontalRule, m_verticalRule})
         setBackground(rule, m_preferences.backColor);
+    // Text keeps its designed colour only where it stands out from the table.
     setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
                                      m_preferences.backColor, TableColor::Navy)));
+    for (QLabel *label : {m_spreadNameLabel, m_promptLabel})
+        setTextColor(label, TableColor::toQColor(
+                                TableColor::legibleOn(m_preferences.backColor, PanelTextColor)));
     m_spreadView->applyPreferences();
     m_deckView->setBackColor(m_preferences.backColor);
 }
@@ -331,9 +336,11 @@ void TableWindow::onPhaseChanged()
     using Phase = ReadingSession::Phase;
     const Phase phase = m_session->phase();
     const bool fanned = m_session->isFanned();
-    for (QWidget *part : std::initializer_list<QWidget *>{
-             m_spreadView, m_horizontalRule, m_verticalRule, m_spreadNameLabel, m_promptLabel})
+    for (QWidget *part : std::initializer_list<QWidget *>{m_spreadView, m_horizontalRule,
+                                                          m_verticalRule, m_spreadNameLabel})
         part->setVisible(fanned);
+    // The prompt names the next step in every phase, before the fan too.
+    m_promptLabel->setVisible(true);
     m_optionNotice->setVisible(!fanned);
     const bool shuffleTime = phase == Phase::ReadyToShuffle || phase == Phase::Shuffling;
     m_shuffleButton->setVisible(shuffleTime);
@@ -419,9 +426,18 @@ void TableWindow::startReading()
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption));
     if (!name)
         return;
-    if (!m_session->startReading(*name))
-        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+    QString error;
+    if (!m_session->startReading(*name, &error)) {
+        showSpreadRefused(error);
+        return;
+    }
     chooseSignificators();
+}
+
+void TableWindow::showSpreadRefused(const QString &fault)
+{
+    m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable) +
+                                        QStringLiteral("\n\n") + fault);
 }
 
 void TableWindow::chooseSignificators()
@@ -440,8 +456,9 @@ void TableWindow::typeInReading()
                                    m_data.uiText(UiText::SelectSpreadForInput));
     if (!name)
         return;
-    if (!m_session->startTypingIn(*name))
-        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+    QString error;
+    if (!m_session->startTypingIn(*name, &error))
+        showSpreadRefused(error);
 }
 
 void TableWindow::openReading()
@@ -480,15 +497,21 @@ bool TableWindow::chooseCardByHand(int position)
     SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, caption,
                             m_data.uiTexts(), this);
     dialog.setOrientationShown(!significator);
+    dialog.setPosition(QString::fromLocal8Bit(PositionLabels::tableLabel(spread, position)),
+                       QString::fromLocal8Bit(spread.explanation[position]));
     if (significator && m_preferences.querentCard >= 0)
         dialog.selectCard(m_preferences.querentCard);
 
-    while (m_interaction.execDialog(dialog) == QDialog::Accepted) {
-        if (m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed()))
-            return true;
-        m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
+    // The table shows which position the card is for while the dialog asks.
+    m_spreadView->setHighlightedPosition(position);
+    bool placed = false;
+    while (!placed && m_interaction.execDialog(dialog) == QDialog::Accepted) {
+        placed = m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed());
+        if (!placed)
+            m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
     }
-    return false;
+    m_spreadView->setHighlightedPosition(-1);
+    return placed;
 }
 
 void TableWindow::shuffle()

@@ -68,6 +68,8 @@ private:
     // Runs the spread chooser; the spread picked, or nothing on Cancel.
     std::optional<QString> chooseSpread(const QString &caption);
     void chooseSignificators();
+    // Tells the user the spread chosen was refused, naming the file and its fault.
+    void showSpreadRefused(const QString &fault);
     // Asks for the card of `position` with the Select card dialog until the
     // user picks one that is not in the spread yet or cancels; true when a
     // card was placed.
