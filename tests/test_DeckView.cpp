@@ -148,10 +148,11 @@ void TestDeckView::clickOnTheEmptyTableOpensTheChooser()
     });
     clickTable(*table, QPoint(20, 300));
     QVERIFY(noticeShown);
-    // With nothing to choose, OK leaves an empty spread ready to shuffle.
+    // With nothing to choose, OK lays nothing: a spread without positions
+    // could not be drawn into, so no reading starts.
     QVERIFY(table->session().spreadName().isEmpty());
-    QCOMPARE(table->session().spread().positionCount, 0);
-    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
+    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isHidden());
     QVERIFY(!positionImage(*table, 0));
 }
 

@@ -283,14 +283,14 @@ void TestSpreadView::backgroundColourCommands()
         return colours.result();
     });
     // Labels, their frames, the notice and the prompt panel stand out from any table colour.
-    const auto legible = [&](TColor table) {
+    const auto legible = [&](TColor back) {
         const QImage label = positionImage(*table, 1)->pixmap().toImage();
         const QColor prompt = part<QLabel>(*table, QStringLiteral("promptLabel"))
                                   ->palette()
                                   .color(QPalette::WindowText);
         for (const QColor &text :
              {notice->palette().color(QPalette::WindowText), label.pixelColor(0, 0), prompt}) {
-            if (TableColor::contrastRatio(TableColor::fromQColor(text), table) < 4.5)
+            if (TableColor::contrastRatio(TableColor::fromQColor(text), back) < 4.5)
                 return false;
         }
         return true;

@@ -3,6 +3,7 @@
 // language and about dialogs, and what shutdown writes and clears.
 #include "TableFixture.h"
 #include "core/app/TableColor.h"
+#include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
@@ -107,10 +108,13 @@ void TestTableWindow::firstStartShowsTheTable()
     for (QWidget *hidden : std::initializer_list<QWidget *>{
              part<SpreadView>(*table, "spreadView"), part<QFrame>(*table, "horizontalRule"),
              part<QFrame>(*table, "verticalRule"), part<QLabel>(*table, "spreadNameLabel"),
-             part<QLabel>(*table, "promptLabel"), part<QPushButton>(*table, "shuffleButton"),
-             part<QPushButton>(*table, "stopButton"), part<QPushButton>(*table, "cutButton"),
-             part<CardImage>(*table, "extraCardImage")})
+             part<QPushButton>(*table, "shuffleButton"), part<QPushButton>(*table, "stopButton"),
+             part<QPushButton>(*table, "cutButton"), part<CardImage>(*table, "extraCardImage")})
         QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+    // The left panel already says how to begin.
+    QVERIFY(part<QLabel>(*table, "promptLabel")->isVisible());
+    QCOMPARE(part<QLabel>(*table, "promptLabel")->text(),
+             table->programData().uiText(UiText::PromptStartReading));
     QVERIFY(part<QLabel>(*table, "optionNotice")->isVisible());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->geometry(),
@@ -287,7 +291,8 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     QVERIFY(m_interaction.messages.isEmpty());
 
     // A reading waits for its shuffle: it keeps the mode it started with.
-    table->session().startReading(QString());
+    m_fixture.copySpreads();
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QVERIFY(table->session().isAutomaticDrawPending());
     action(*table, "automaticDrawAction")->trigger();
     QVERIFY(!table->preferences().drawAuto);
@@ -363,7 +368,8 @@ void TestTableWindow::deckWithExtraCardUsesFixedTitles()
     QVERIFY(table);
     QVERIFY(table->programData().deck79());
     QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
-    table->session().startReading(QString());
+    m_fixture.copySpreads();
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QCOMPARE(table->session().deckSize(), 79);
     QCOMPARE(table->programData().cardTitles()[1], QByteArray("I. Existence"));
     QCOMPARE(table->programData().cardTitles()[78], QByteArray("The Master"));

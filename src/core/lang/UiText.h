@@ -122,8 +122,6 @@ enum Index : int
     PromptCut = 142,
     PromptSignificatorCancelled = 143,
     PromptAllFaceUp = 144,
-    // The Select card dialog's heading over the position being filled.
-    PositionBeingFilled = 145,
 };
 
 } // namespace UiText

@@ -66,6 +66,11 @@ QByteArray ReadingSession::uiText(int index, const char *fallback) const
 
 bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *errorString) const
 {
+    if (name.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("no spread was chosen");
+        return false;
+    }
     const QString path = Spread::filePath(m_data.appDir(), name);
     QString fault;
     if (spread.load(path, &fault) == Spread::LoadResult::Loaded)

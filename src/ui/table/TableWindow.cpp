@@ -424,7 +424,8 @@ std::optional<QString> TableWindow::chooseSpread(const QString &caption)
 void TableWindow::startReading()
 {
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption));
-    if (!name)
+    // Without any spread to choose from there is nothing to lay.
+    if (!name || name->isEmpty())
         return;
     QString error;
     if (!m_session->startReading(*name, &error)) {
@@ -454,7 +455,7 @@ void TableWindow::typeInReading()
 {
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
                                    m_data.uiText(UiText::SelectSpreadForInput));
-    if (!name)
+    if (!name || name->isEmpty())
         return;
     QString error;
     if (!m_session->startTypingIn(*name, &error))
