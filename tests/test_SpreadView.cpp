@@ -5,9 +5,11 @@
 #include "TableSteps.h"
 #include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
+#include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
 #include "core/util/RandomGenerator.h"
 #include "ui/cards/CardDetailWindow.h"
+#include "ui/table/SpreadView.h"
 
 #include <QColorDialog>
 #include <QLabel>
@@ -80,19 +82,30 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
     QCOMPARE(spread.positionCount, 10);
     auto *surface = part<QWidget>(*table, QStringLiteral("spreadSurface"));
-    QVERIFY(surface);
+    auto *area = part<SpreadView>(*table, QStringLiteral("spreadView"));
+    QVERIFY(surface && area);
+    const SpreadLayout layout(spread, area->contentsRect().size());
+    QRect laid;
     for (int i = 0; i < 10; ++i) {
         CardImage *image = positionImage(*table, i);
         QVERIFY(image);
-        QCOMPARE(image->geometry(),
-                 QRect(spread.posX[i], spread.posY[i], TableGeometry::PositionSize.width(),
-                       TableGeometry::PositionSize.height()));
+        QCOMPARE(image->geometry(), layout.positionRect(i));
+        laid |= image->geometry();
         QCOMPARE(image->toolTip(),
                  QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
         // The surface reaches every picture, so the area can scroll to it.
         QVERIFY(surface->rect().contains(image->geometry()));
     }
     QVERIFY(!positionImage(*table, 10));
+    // The spread stands in the middle of the area and fills its width or height.
+    const QRect view = area->contentsRect();
+    QVERIFY(qAbs(laid.center().x() - view.center().x()) <= 1);
+    QVERIFY(qAbs(laid.center().y() - view.center().y()) <= 1);
+    QVERIFY(laid.width() >= view.width() - 2 * SpreadLayout::Margin - 1 ||
+            laid.height() >= view.height() - 2 * SpreadLayout::Margin - 1);
+    // The card that crosses the heart of the matter lies across it.
+    QVERIFY(layout.isAcross(1));
+    QVERIFY(positionImage(*table, 1)->width() > positionImage(*table, 1)->height());
 
     // Without tips the pictures carry none; turned on again they carry their numbers again.
     action(*table, "spreadTipsAction")->trigger();
@@ -230,13 +243,14 @@ void TestSpreadView::extraCardShowsOnceACardIsTurned()
 
 void TestSpreadView::enlargingAndScrolling()
 {
-    // A spread reaching far below the area, so the area scrolls.
+    // A spread reaching so far below the area that even at the smallest
+    // scale the area scrolls.
     Spread tall;
     tall.positionCount = 2;
     tall.posX[0] = 10;
     tall.posY[0] = 10;
     tall.posX[1] = 600;
-    tall.posY[1] = 900;
+    tall.posY[1] = 2400;
     RandomGenerator random;
     QVERIFY(tall.save(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
     auto table = startWithSpread(QStringLiteral("Tall"));

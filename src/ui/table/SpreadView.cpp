@@ -5,14 +5,13 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/spreads/PositionLabels.h"
 #include "core/table/ReadingSession.h"
+#include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
 #include "ui/table/CardImage.h"
 
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
-
-#include <algorithm>
 
 namespace {
 // How far one notch of the mouse wheel scrolls the spread.
@@ -27,7 +26,6 @@ SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
     , m_session(session)
     , m_preferences(preferences)
     , m_faces(faces)
-    , m_back(CardBack::render(TableGeometry::PositionSize))
 {
     setFrameShape(QFrame::NoFrame);
     auto *surface = new QWidget;
@@ -51,7 +49,7 @@ void SpreadView::setNormalGeometry(const QRect &rect)
     m_normalGeometry = rect;
     if (!m_enlarged)
         setGeometry(rect);
-    fitSurface();
+    layOutPositions();
 }
 
 void SpreadView::setEnlarged(bool enlarged, const QRect &table)
@@ -63,7 +61,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
     } else {
         setGeometry(m_normalGeometry);
     }
-    fitSurface();
+    layOutPositions();
 }
 
 void SpreadView::applyPreferences()
@@ -109,14 +107,30 @@ void SpreadView::layPositions()
     for (int i = 0; i < spread.positionCount; ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
-        image->setGeometry(
-            QRect(QPoint(spread.posX[i], spread.posY[i]), TableGeometry::PositionSize));
         connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
         m_images[i] = image;
         image->show();
     }
+    layOutPositions();
     applyPreferences();
-    fitSurface();
+}
+
+void SpreadView::layOutPositions()
+{
+    const Spread &spread = m_session.spread();
+    // The area's own size: the viewport of a hidden area is not laid out yet.
+    const SpreadLayout layout(spread, contentsRect().size());
+    widget()->resize(layout.surfaceSize());
+    const QSize card = TableGeometry::PositionSize * layout.scale();
+    if (m_back.size() != card)
+        m_back = CardBack::render(card);
+    for (int i = 0; i < spread.positionCount; ++i) {
+        if (!m_images[i])
+            continue;
+        m_images[i]->setGeometry(layout.positionRect(i));
+        m_across[i] = layout.isAcross(i);
+        showPosition(i);
+    }
 }
 
 void SpreadView::showPosition(int position)
@@ -129,20 +143,24 @@ void SpreadView::showPosition(int position)
         image->setPixmap(QPixmap::fromImage(labelPicture(position)));
         return;
     }
-    if (!spread.revealed[position]) {
-        image->setPixmap(QPixmap::fromImage(m_back));
-        return;
-    }
+    // A card laid across is drawn upright at the transposed size, then turned.
+    const QSize upright = m_across[position] ? image->size().transposed() : image->size();
+    QImage picture = spread.revealed[position]
+                         ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
+                                        spread.positionReversed[position], upright)
+                         : QImage();
     // A missing picture leaves the back showing.
-    const QImage face = m_faces.face(m_preferences.deckName, spread.cardAt[position],
-                                     spread.positionReversed[position], image->size());
-    if (!face.isNull())
-        image->setPixmap(QPixmap::fromImage(face));
+    if (picture.isNull())
+        picture = m_back;
+    if (m_across[position])
+        picture = picture.transformed(QTransform().rotate(90));
+    image->setPixmap(QPixmap::fromImage(picture));
 }
 
 QImage SpreadView::labelPicture(int position) const
 {
-    const QSize size = TableGeometry::PositionSize;
+    const QSize size =
+        m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(TableColor::toQColor(m_preferences.backColor));
     QPainter painter(&picture);
@@ -168,16 +186,6 @@ QImage SpreadView::labelPicture(int position) const
     return picture;
 }
 
-void SpreadView::fitSurface()
-{
-    const Spread &spread = m_session.spread();
-    QPoint farthest;
-    for (int i = 0; i < spread.positionCount; ++i)
-        farthest =
-            QPoint(std::max(farthest.x(), spread.posX[i]), std::max(farthest.y(), spread.posY[i]));
-    widget()->resize(TableGeometry::spreadSurfaceSize(viewport()->size(), farthest));
-}
-
 void SpreadView::scrollByWheel(int angleDelta)
 {
     if (!isVisible())
@@ -198,5 +206,5 @@ bool SpreadView::eventFilter(QObject *watched, QEvent *event)
 void SpreadView::resizeEvent(QResizeEvent *event)
 {
     QScrollArea::resizeEvent(event);
-    fitSurface();
+    layOutPositions();
 }

@@ -26,6 +26,7 @@
 #include <QColorDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -97,8 +98,12 @@ TableWindow::~TableWindow() = default;
 void TableWindow::createMenu()
 {
     using Kind = TableMenu::Entry::Kind;
+    // A command given while the cut is shown lets the cut end first.
     const auto call = [this](void (TableWindow::*handler)()) {
-        return [this, handler] { (this->*handler)(); };
+        return [this, handler] {
+            m_deckView->finishCut();
+            (this->*handler)();
+        };
     };
     // Commands without a handler are greyed out: this build lacks their windows.
     const QList<TableMenu::Entry> entries = {
@@ -241,6 +246,7 @@ void TableWindow::createControls()
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
     connect(m_deckView, &DeckView::pressed, this, &TableWindow::onTablePressed);
+    connect(m_deckView, &DeckView::cutShown, this, [this] { m_session->cutAt(m_cutX); });
     connect(m_deckView, &DeckView::wheelTurned, m_spreadView, &SpreadView::scrollByWheel);
     connect(m_spreadView, &SpreadView::positionClicked, this, &TableWindow::onPositionClicked);
     connect(m_shuffleButton, &QPushButton::clicked, this, &TableWindow::shuffle);
@@ -531,10 +537,8 @@ void TableWindow::cutDeck(const QPoint &point)
         !m_deckView->geometry().stackedDeckRect().contains(point))
         return;
     m_cutButton->hide();
+    m_cutX = point.x();
     m_deckView->playCut(m_preferences.cutThreePiles);
-    if (m_closed)
-        return; // the window was closed while the cut was shown
-    m_session->cutAt(point.x());
 }
 
 void TableWindow::drawAutomatically()
@@ -649,12 +653,22 @@ void TableWindow::showAbout()
     m_interaction.execDialog(about);
 }
 
+void TableWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc ends the cut being shown at once.
+    if (event->key() == Qt::Key_Escape && m_deckView->isCutting()) {
+        m_deckView->finishCut();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void TableWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
         m_autoDrawTimer->stop();
-        m_deckView->stopShuffleFrames();
+        m_deckView->stopAnimations();
         m_commentsWindow->hide();
         SettingsStore::write(m_settings, m_preferences);
         DataFolders::emptyTemp(m_data.appDir());

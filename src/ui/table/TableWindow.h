@@ -43,6 +43,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -118,5 +119,7 @@ private:
     CommentsWindow *m_commentsWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
+    // Where the user clicked the deck to cut it, while the cut is shown.
+    int m_cutX = 0;
     bool m_closed = false;
 };
