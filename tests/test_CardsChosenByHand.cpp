@@ -4,6 +4,7 @@
 #include "TableSteps.h"
 #include "core/lang/UiText.h"
 #include "ui/cards/SelectCardDialog.h"
+#include "ui/table/SpreadView.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -61,6 +62,8 @@ private slots:
     void cancelledSignificatorEndsTheReading();
     void typedInReading();
     void typedInSignificatorOffersEveryCard();
+    void okWaitsForARealChoice();
+    void dialogNamesAndMarksThePositionItFills();
 
 private:
     QString cardTitle(TableWindow &table, int number) const
@@ -170,6 +173,10 @@ void TestCardsChosenByHand::cancelledSignificatorEndsTheReading()
     QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isHidden());
     QVERIFY(part<QPushButton>(*table, QStringLiteral("stopButton"))->isHidden());
     QVERIFY(part<QWidget>(*table, QStringLiteral("spreadView"))->isHidden());
+    // The table says why the reading stopped and what to do next.
+    auto *promptLabel = part<QLabel>(*table, QStringLiteral("promptLabel"));
+    QVERIFY(promptLabel->isVisible());
+    QCOMPARE(promptLabel->text(), uiText(*table, UiText::PromptSignificatorCancelled));
 }
 
 void TestCardsChosenByHand::typedInReading()
@@ -226,7 +233,7 @@ void TestCardsChosenByHand::typedInReading()
 
     m_fixture.interaction.expectDialog<SelectCardDialog>(pick(0));
     clickPosition(*table, 1);
-    QCOMPARE(promptLabel->text(), QStringLiteral("Spread completed"));
+    QCOMPARE(promptLabel->text(), uiText(*table, UiText::PromptAllFaceUp));
     QCOMPARE(table->session().phase(), Phase::Complete);
 }
 
@@ -249,6 +256,76 @@ void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
     QCOMPARE(table->session().spread().cardAt[0], 30);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              uiText(*table, UiText::ManualInputPrompt));
+}
+
+void TestCardsChosenByHand::okWaitsForARealChoice()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    expectSpreadChosen(m_fixture.interaction, QStringLiteral("Three Cards"));
+    action(*table, "inputAction")->trigger();
+
+    bool okOnFocus = true;
+    int chosenOnEnter = 0;
+    m_fixture.interaction.expectDialog<SelectCardDialog>([&](SelectCardDialog &dialog) {
+        dialog.show();
+        // Focus makes a row current without anyone choosing it.
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(dialog.cardList, &focusIn);
+        okOnFocus = dialog.okButton->isEnabled();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        chosenOnEnter = dialog.result() == QDialog::Accepted ? dialog.chosenCard() : -1;
+        // A click on a title is a choice.
+        QListWidgetItem *item = dialog.cardList->item(3);
+        QTest::mouseClick(dialog.cardList->viewport(), Qt::LeftButton, {},
+                          dialog.cardList->visualItemRect(item).center());
+        if (!dialog.okButton->isEnabled())
+            return int(QDialog::Rejected);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        return dialog.result();
+    });
+    clickPosition(*table, 0);
+    QVERIFY(!okOnFocus);
+    QCOMPARE(chosenOnEnter, -1);
+    QCOMPARE(table->session().spread().cardAt[0], 3);
+}
+
+void TestCardsChosenByHand::dialogNamesAndMarksThePositionItFills()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    expectSpreadChosen(m_fixture.interaction, QStringLiteral("Celtic Cross"));
+    action(*table, "inputAction")->trigger();
+    const Spread &spread = table->session().spread();
+    auto *spreadView = part<SpreadView>(*table, QStringLiteral("spreadView"));
+    QCOMPARE(spreadView->highlightedPosition(), -1);
+    const QImage plain = positionImage(*table, 7)->pixmap().toImage();
+
+    QString shown;
+    bool wrapped = false;
+    bool fits = false;
+    int highlighted = -1;
+    QImage marked;
+    m_fixture.interaction.expectDialog<SelectCardDialog>([&](SelectCardDialog &dialog) {
+        shown = dialog.positionLabel->text();
+        wrapped = dialog.positionLabel->wordWrap();
+        fits = dialog.positionLabel->height() >=
+                   dialog.positionLabel->heightForWidth(dialog.positionLabel->width()) &&
+               dialog.rect().contains(dialog.positionLabel->geometry());
+        highlighted = spreadView->highlightedPosition();
+        marked = positionImage(*table, 7)->pixmap().toImage();
+        return int(QDialog::Rejected);
+    });
+    clickPosition(*table, 7);
+    // The position's label and its whole explanation, not only the elided title.
+    QCOMPARE(shown, QStringLiteral("8. ") + QString::fromLocal8Bit(spread.explanation[7]));
+    QVERIFY(wrapped);
+    QVERIFY(fits);
+    // The position being filled stands out on the table while the dialog is open.
+    QCOMPARE(highlighted, 7);
+    QVERIFY(marked != plain);
+    QCOMPARE(spreadView->highlightedPosition(), -1);
+    QCOMPARE(positionImage(*table, 7)->pixmap().toImage(), plain);
 }
 
 QTEST_MAIN(TestCardsChosenByHand)

@@ -88,7 +88,10 @@ void TestDeckView::buttonsFollowThePhase()
     DeckCut::threePiles(expected, deckSize,
                         DeckCut::cutPoint(geometry.deckCentre().x(), table->width(), deckSize));
     QTest::mouseClick(cutButton, Qt::LeftButton);
-    QCOMPARE(table->session().phase(), Phase::Drawing);
+    // The cut is shown while the window goes on; the deck is cut at its end.
+    QCOMPARE(table->session().phase(), Phase::ReadyToCut);
+    QVERIFY(cutButton->isHidden());
+    QTRY_COMPARE_WITH_TIMEOUT(table->session().phase(), Phase::Drawing, 20000);
     for (int slot = 0; slot < deckSize; ++slot)
         QCOMPARE(table->session().cards()[slot].number, expected[slot].number);
     QVERIFY(cutButton->isHidden());
@@ -121,18 +124,32 @@ void TestDeckView::clickOnTheStackedDeckCutsThere()
     Deck::Slots expected = table->session().cards();
     const int deckSize = table->session().deckSize();
     DeckCut::plain(expected, deckSize, DeckCut::cutPoint(point.x(), table->width(), deckSize));
-    // Keys pressed while the cut is shown, shortcuts among them, are ignored:
-    // no spread chooser opens in the middle of it.
-    bool pressedDuringCut = false;
-    QTimer::singleShot(100, table.get(), [&] {
-        pressedDuringCut = table->session().phase() == Phase::ReadyToCut;
-        QTest::keyClick(table.get(), Qt::Key_F9);
-    });
     clickTable(*table, point);
-    QVERIFY(pressedDuringCut);
-    QCOMPARE(table->session().phase(), Phase::Drawing);
+    QCOMPARE(table->session().phase(), Phase::ReadyToCut);
+    // A command given while the cut is shown lets the cut end first: the
+    // spread chooser opens on a cut deck, never inside the animation.
+    Phase phaseAtChooser = Phase::NoSpread;
+    m_fixture.interaction.expectDialog<SpreadChooser>([&](SpreadChooser &) {
+        phaseAtChooser = table->session().phase();
+        return int(QDialog::Rejected);
+    });
+    QTest::keyClick(table.get(), Qt::Key_F9);
+    QCOMPARE(phaseAtChooser, Phase::Drawing);
     for (int slot = 0; slot < deckSize; ++slot)
         QCOMPARE(table->session().cards()[slot].number, expected[slot].number);
+
+    // A click on the table, or Esc, ends the cut at once.
+    startReading(*table, m_fixture.interaction, QStringLiteral("Single Card"));
+    shuffleAndStop(*table);
+    clickTable(*table, deck.center());
+    QCOMPARE(table->session().phase(), Phase::ReadyToCut);
+    clickTable(*table, QPoint(5, 300));
+    QCOMPARE(table->session().phase(), Phase::Drawing);
+    startReading(*table, m_fixture.interaction, QStringLiteral("Single Card"));
+    shuffleAndStop(*table);
+    clickTable(*table, deck.center());
+    QTest::keyClick(table.get(), Qt::Key_Escape);
+    QCOMPARE(table->session().phase(), Phase::Drawing);
 }
 
 void TestDeckView::clickOnTheEmptyTableOpensTheChooser()
@@ -148,10 +165,11 @@ void TestDeckView::clickOnTheEmptyTableOpensTheChooser()
     });
     clickTable(*table, QPoint(20, 300));
     QVERIFY(noticeShown);
-    // With nothing to choose, OK leaves an empty spread ready to shuffle.
+    // With nothing to choose, OK lays nothing: a spread without positions
+    // could not be drawn into, so no reading starts.
     QVERIFY(table->session().spreadName().isEmpty());
-    QCOMPARE(table->session().spread().positionCount, 0);
-    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::NoSpread);
+    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isHidden());
     QVERIFY(!positionImage(*table, 0));
 }
 
@@ -252,9 +270,11 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
         shuffleAndStop(*table);
         QCOMPARE(table->session().phase(), Phase::ReadyToCut);
         const Deck::Slots stacked = table->session().cards();
-        QTimer::singleShot(100, table.get(), [&table] { table->close(); });
         QTest::mouseClick(part<QPushButton>(*table, QStringLiteral("cutButton")), Qt::LeftButton);
+        QTest::qWait(100);
+        table->close();
         QVERIFY(!table->isVisible());
+        QTest::qWait(200);
         QCOMPARE(table->session().phase(), Phase::ReadyToCut);
         for (int slot = 0; slot < 78; ++slot)
             QCOMPARE(table->session().cards()[slot].number, stacked[slot].number);

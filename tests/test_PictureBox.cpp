@@ -25,11 +25,13 @@ void TestPictureBox::fit_data()
 
     // The card size is 200 x 290 throughout.
     QTest::newRow("tall, fitted") << QSize(400, 600) << false << QSize(193, 290) << true;
-    QTest::newRow("tall, actual but too big") << QSize(400, 600) << true << QSize(200, 290) << true;
+    // Too big for its actual size: scaled down, in proportion still.
+    QTest::newRow("tall, actual but too big") << QSize(400, 600) << true << QSize(193, 290) << true;
+    QTest::newRow("wide, actual but too big") << QSize(600, 300) << true << QSize(200, 100) << true;
     QTest::newRow("small, actual") << QSize(150, 250) << true << QSize(200, 290) << false;
     QTest::newRow("small, fitted") << QSize(150, 250) << false << QSize(174, 290) << true;
     QTest::newRow("wide, fitted") << QSize(300, 200) << false << QSize(200, 133) << true;
-    QTest::newRow("only wider, actual") << QSize(201, 100) << true << QSize(200, 290) << true;
+    QTest::newRow("only wider, actual") << QSize(201, 100) << true << QSize(200, 99) << true;
     QTest::newRow("no picture") << QSize() << false << QSize(200, 290) << false;
 }
 

@@ -2,6 +2,7 @@
 // golden files of tests/data unpack to text and pack back to the same
 // content, and bad input fails with a message and exit code 1.
 #include "core/readings/ReadingFile.h"
+#include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
 
 #include "TinyDisk.h"
@@ -92,6 +93,29 @@ void TestQmfile::badSpreadInputFails()
              1);
     QVERIFY(errors.contains("2 positions but 1"));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.spread"))));
+
+    // Texts and files the table could not lay are refused both ways, with the fault named.
+    QVERIFY(WholeFile::write(path(QStringLiteral("none.txt")), "0\n"));
+    QVERIFY(WholeFile::write(path(QStringLiteral("late.txt")), "2\n1,1,a\nS2,2,b\n"));
+    for (const QString &text : {QStringLiteral("none.txt"), QStringLiteral("late.txt")}) {
+        QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("pack"), path(text),
+                         path(QStringLiteral("out.spread"))},
+                        nullptr, &errors),
+                 1);
+        QVERIFY(errors.contains(text.toLatin1()));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out.spread"))));
+    }
+    QVERIFY(errors.contains("position 2 is a significator after an ordinary position"));
+    QVERIFY(WholeFile::write(path(QStringLiteral("long.spread")),
+                             Misc::scramble("pppppp1\r\npppppp1,1,a\r\npppppp2,2,b\r\n")));
+    QByteArray output;
+    QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("unpack"),
+                     path(QStringLiteral("long.spread"))},
+                    &output, &errors),
+             1);
+    QVERIFY(output.isEmpty());
+    QVERIFY(errors.contains("long.spread"));
+    QVERIFY(errors.contains("announces 1 positions but holds 2"));
 }
 
 void TestQmfile::roundTripGivesTheSameFile()

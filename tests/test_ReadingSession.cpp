@@ -4,8 +4,11 @@
 #include "SpreadBuilder.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/lang/UiText.h"
 #include "core/readings/ReadingFile.h"
 #include "core/table/ReadingSession.h"
+#include "core/util/Misc.h"
+#include "core/util/WholeFile.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -32,6 +35,8 @@ private slots:
     void typedInReadingIsChosenPositionByPosition();
     void automaticDrawFillsTheSpread();
     void extraCardsOnlyAfterAnOrdinaryCardIsTurned();
+    void refusedSpreadLeavesTheTableAsItWas();
+    void promptNamesTheNextStepInEveryPhase();
 
 private:
     void writeSpread(const QString &name, int positions, int significators);
@@ -52,7 +57,7 @@ void TestReadingSession::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QByteArray list;
-    for (int line = 0; line < 140; ++line)
+    for (int line = 0; line < 160; ++line)
         list += "T" + QByteArray::number(line) + "\r\n";
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Langs/English")));
     QFile file(m_dir->filePath(QStringLiteral("Langs/English/List.lng")));
@@ -185,9 +190,9 @@ void TestReadingSession::stepsOutOfTurnChangeNothing()
     // An ordinary position is not chosen by hand in a drawn reading.
     QVERIFY(!m_session->placeChosenCard(0, 5, false));
 
-    // A missing spread file is reported; the reading still starts, empty.
+    // A missing spread file is refused; the spread laid before stays.
     QVERIFY(!m_session->startReading(QStringLiteral("Gone")));
-    QCOMPARE(m_session->spread().positionCount, 0);
+    QCOMPARE(m_session->spread().positionCount, 3);
 }
 
 void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
@@ -208,10 +213,11 @@ void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
     QCOMPARE(m_preferences.querentCard, 46);
     // The significator lies face up at once.
     QVERIFY(m_session->spread().filled[0] && m_session->spread().revealed[0]);
-    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE1"));
+    QCOMPARE(m_session->prompt(), QByteArray("T") + QByteArray::number(UiText::PromptShuffle));
 
     // After the cut the significator's card has left the fan.
     shuffleAndCut();
+    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE1"));
     for (int slot = 0; slot < m_session->deckSize(); ++slot) {
         const Card &card = m_session->cards()[slot];
         if (card.number == 46)
@@ -268,7 +274,8 @@ void TestReadingSession::typedInReadingIsChosenPositionByPosition()
     QVERIFY(!m_session->isComplete());
     QVERIFY(m_session->placeChosenCard(1, 77, false));
     QCOMPARE(m_session->phase(), Phase::Complete);
-    QCOMPARE(m_session->prompt(), QByteArray("Spread completed"));
+    // Every card chosen by hand lies face up: the next step is reading them.
+    QCOMPARE(m_session->prompt(), QByteArray("T") + QByteArray::number(UiText::PromptAllFaceUp));
     QVERIFY(m_session->isComplete());
     const ReadingFile saved = m_session->toReadingFile({});
     QCOMPARE(saved.positions, (QList<quint32>{0, 77, 12}));
@@ -288,6 +295,12 @@ void TestReadingSession::automaticDrawFillsTheSpread()
         ++steps;
     QCOMPARE(steps, 2);
     QCOMPARE(m_session->phase(), Phase::Complete);
+    // Each card is turned face up as it lands, so the reading can be read at once.
+    for (int position = 0; position < 3; ++position) {
+        QVERIFY(m_session->spread().revealed[position]);
+        QCOMPARE(m_session->activatePosition(position), ReadingSession::PositionAction::ShowDetail);
+    }
+    QCOMPARE(m_session->prompt(), QByteArray("T") + QByteArray::number(UiText::PromptAllFaceUp));
     std::set<int> laid(m_session->spread().cardAt.begin(), m_session->spread().cardAt.begin() + 3);
     QCOMPARE(int(laid.size()), 3);
     QVERIFY(!laid.count(-1));
@@ -313,6 +326,87 @@ void TestReadingSession::extraCardsOnlyAfterAnOrdinaryCardIsTurned()
     // A new reading forgets the extra card.
     m_session->startReading(QStringLiteral("Three"));
     QVERIFY(!m_session->extraCard().has_value());
+}
+
+void TestReadingSession::refusedSpreadLeavesTheTableAsItWas()
+{
+    const auto writeRaw = [this](const QString &name, const QByteArray &plain) {
+        QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), name), Misc::scramble(plain)));
+    };
+    writeRaw(QStringLiteral("Empty"), "pppppp0\r\n");
+    writeRaw(QStringLiteral("Short"), "pppppp3\r\npppppp1,1,X0\r\n");
+    writeRaw(QStringLiteral("Long"), "pppppp1\r\npppppp1,1,X0\r\npppppp2,2,X1\r\n");
+    writeRaw(QStringLiteral("Late"), "pppppp2\r\npppppp1,1,X0\r\nppppppS2,2,X1\r\n");
+    startSession();
+    QVERIFY(m_session->startReading(QStringLiteral("Three")));
+    shuffleAndCut();
+    QVERIFY(drawFromFan());
+    const int firstCard = m_session->spread().cardAt[0];
+    const QByteArray prompt = m_session->prompt();
+    QSignalSpy laid(m_session.get(), &ReadingSession::spreadLaid);
+    QSignalSpy phases(m_session.get(), &ReadingSession::phaseChanged);
+
+    const QList<std::pair<QString, QString>> refused = {
+        {QStringLiteral("Empty"), QStringLiteral("no positions")},
+        {QStringLiteral("Short"), QStringLiteral("announces 3 positions but holds 1")},
+        {QStringLiteral("Long"), QStringLiteral("announces 1 positions but holds 2")},
+        {QStringLiteral("Late"), QStringLiteral("significator after an ordinary position")},
+        {QStringLiteral("Gone"), QStringLiteral("no such file")},
+    };
+    for (const auto &[name, fault] : refused) {
+        QString error;
+        QVERIFY(!m_session->startReading(name, &error));
+        QVERIFY2(error.contains(name + QStringLiteral(".spread")), qPrintable(error));
+        QVERIFY2(error.contains(fault), qPrintable(error));
+        error.clear();
+        QVERIFY(!m_session->startTypingIn(name, &error));
+        QVERIFY2(error.contains(fault), qPrintable(error));
+    }
+    QCOMPARE(laid.count(), 0);
+    QCOMPARE(phases.count(), 0);
+    QCOMPARE(m_session->phase(), Phase::Drawing);
+    QCOMPARE(m_session->kind(), ReadingSession::Kind::Drawn);
+    QCOMPARE(m_session->spreadName(), QStringLiteral("Three"));
+    QCOMPARE(m_session->spread().positionCount, 3);
+    QCOMPARE(m_session->spread().explanation[2], QByteArray("E2"));
+    QCOMPARE(m_session->spread().cardAt[0], firstCard);
+    QCOMPARE(m_session->drawnCount(), 1);
+    QCOMPARE(m_session->prompt(), prompt);
+    QVERIFY(drawFromFan());
+    QCOMPARE(m_session->spread().cardAt[0], firstCard);
+    QVERIFY(m_session->spread().filled[1]);
+}
+
+void TestReadingSession::promptNamesTheNextStepInEveryPhase()
+{
+    const auto text = [](int index) { return QByteArray("T") + QByteArray::number(index); };
+    m_preferences.cutDeck = true;
+    startSession();
+    QCOMPARE(m_session->prompt(), text(UiText::PromptStartReading));
+
+    QVERIFY(m_session->startReading(QStringLiteral("Three")));
+    QCOMPARE(m_session->prompt(), text(UiText::PromptShuffle));
+    m_session->startShuffle();
+    QCOMPARE(m_session->prompt(), text(UiText::PromptShuffling));
+    m_session->stopShuffle();
+    QCOMPARE(m_session->prompt(), text(UiText::PromptCut));
+    m_session->cutAt(640);
+    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE0"));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(drawFromFan());
+    QCOMPARE(m_session->prompt(), QByteArray("T65"));
+    // The spread is complete but cards lie face down: turning them is still the next step.
+    m_session->activatePosition(2);
+    m_session->activatePosition(0);
+    QCOMPARE(m_session->prompt(), QByteArray("T65"));
+    m_session->activatePosition(1);
+    QCOMPARE(m_session->prompt(), text(UiText::PromptAllFaceUp));
+
+    // A significator left unchosen ends the reading with word of what to do next.
+    QVERIFY(m_session->startReading(QStringLiteral("Querent")));
+    m_session->abandonSignificators();
+    QCOMPARE(m_session->phase(), Phase::NoSpread);
+    QCOMPARE(m_session->prompt(), text(UiText::PromptSignificatorCancelled));
 }
 
 QTEST_GUILESS_MAIN(TestReadingSession)

@@ -43,8 +43,9 @@ private slots:
     void writesTheGoldenBytesButTheLinePrefixes();
     void readsHandMadeFile();
     void significatorsAreCounted();
-    void shortFileKeepsResetPlaces();
-    void lastLineNeedsItsLineEnd();
+    void refusesSpreadsTheTableCannotLay_data();
+    void refusesSpreadsTheTableCannotLay();
+    void resetForgetsTheExplanations();
     void refusesForeignFiles_data();
     void refusesForeignFiles();
     void neverStoresMoreThanItHolds();
@@ -193,31 +194,47 @@ void TestSpread::significatorsAreCounted()
     QVERIFY(!spread.isSignificator[2]);
 }
 
-void TestSpread::shortFileKeepsResetPlaces()
+void TestSpread::refusesSpreadsTheTableCannotLay_data()
 {
-    writeScrambled(path(QStringLiteral("short")), "pppppp5\r\n"
-                                                  "pppppp1,1,a\r\npppppp2,2,b\r\n"
-                                                  "pppppp3,3,c\r\npppppp4,4,d\r\n");
-    Spread spread;
-    QCOMPARE(spread.load(path(QStringLiteral("short"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.positionCount, 5);
-    QCOMPARE(spread.posX[3], 4);
-    QCOMPARE(spread.posX[4], -200);
-    QCOMPARE(spread.posY[4], -200);
-
-    writeScrambled(path(QStringLiteral("empty")), "pppppp0\r\n");
-    Spread none;
-    QCOMPARE(none.load(path(QStringLiteral("empty"))), Spread::LoadResult::Loaded);
-    QCOMPARE(none.positionCount, 0);
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("fewer lines than announced")
+        << QByteArray("pppppp5\r\npppppp1,1,a\r\npppppp2,2,b\r\npppppp3,3,c\r\npppppp4,4,d\r\n")
+        << QStringLiteral("announces 5 positions but holds 4");
+    QTest::newRow("last line without its line end")
+        << QByteArray("pppppp2\r\npppppp1,1,a\r\npppppp2,2,b")
+        << QStringLiteral("announces 2 positions but holds 1");
+    QTest::newRow("more lines than announced")
+        << QByteArray("pppppp1\r\npppppp1,1,a\r\npppppp2,2,b\r\n")
+        << QStringLiteral("announces 1 positions but holds 2");
+    QTest::newRow("no positions") << QByteArray("pppppp0\r\n") << QStringLiteral("no positions");
+    QTest::newRow("significator after an ordinary position")
+        << QByteArray("pppppp3\r\npppppp1,1,a\r\nppppppS2,2,b\r\npppppp3,3,c\r\n")
+        << QStringLiteral("position 2 is a significator after an ordinary position");
 }
 
-void TestSpread::lastLineNeedsItsLineEnd()
+void TestSpread::refusesSpreadsTheTableCannotLay()
 {
-    writeScrambled(path(QStringLiteral("tail")), "pppppp2\r\npppppp1,1,a\r\npppppp2,2,b");
+    QFETCH(QByteArray, plain);
+    QFETCH(QString, fault);
+    writeScrambled(path(QStringLiteral("odd")), plain);
     Spread spread;
-    QCOMPARE(spread.load(path(QStringLiteral("tail"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.posX[0], 1);
-    QCOMPARE(spread.posX[1], -200);
+    QString error;
+    QCOMPARE(spread.load(path(QStringLiteral("odd")), &error), Spread::LoadResult::Unreadable);
+    QVERIFY2(error.contains(fault), qPrintable(error));
+}
+
+void TestSpread::resetForgetsTheExplanations()
+{
+    writeScrambled(path(QStringLiteral("two")),
+                   "pppppp2\r\npppppp1,1,Past\r\npppppp2,2,Future\r\n");
+    Spread spread;
+    QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.explanation[1], QByteArray("Future"));
+    spread.reset();
+    QCOMPARE(spread.positionCount, 0);
+    QVERIFY(spread.explanation[0].isEmpty());
+    QVERIFY(spread.explanation[1].isEmpty());
 }
 
 void TestSpread::refusesForeignFiles_data()
@@ -245,7 +262,9 @@ void TestSpread::refusesForeignFiles()
     if (positionsKept > 0)
         QCOMPARE(spread.posX[0], 1);
 
-    QCOMPARE(spread.load(path(QStringLiteral("missing"))), Spread::LoadResult::Missing);
+    QString error;
+    QCOMPARE(spread.load(path(QStringLiteral("missing")), &error), Spread::LoadResult::Missing);
+    QVERIFY(!error.isEmpty());
 }
 
 void TestSpread::neverStoresMoreThanItHolds()

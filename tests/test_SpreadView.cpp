@@ -3,10 +3,13 @@
 // area, and its colours.
 #include "TableFixture.h"
 #include "TableSteps.h"
+#include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
+#include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
 #include "core/util/RandomGenerator.h"
 #include "ui/cards/CardDetailWindow.h"
+#include "ui/table/SpreadView.h"
 
 #include <QColorDialog>
 #include <QLabel>
@@ -79,23 +82,39 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
     QCOMPARE(spread.positionCount, 10);
     auto *surface = part<QWidget>(*table, QStringLiteral("spreadSurface"));
-    QVERIFY(surface);
+    auto *area = part<SpreadView>(*table, QStringLiteral("spreadView"));
+    QVERIFY(surface && area);
+    const SpreadLayout layout(spread, area->contentsRect().size());
+    QRect laid;
     for (int i = 0; i < 10; ++i) {
         CardImage *image = positionImage(*table, i);
         QVERIFY(image);
-        QCOMPARE(image->geometry(),
-                 QRect(spread.posX[i], spread.posY[i], TableGeometry::PositionSize.width(),
-                       TableGeometry::PositionSize.height()));
+        QCOMPARE(image->geometry(), layout.positionRect(i));
+        laid |= image->geometry();
         QCOMPARE(image->toolTip(),
                  QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
         // The surface reaches every picture, so the area can scroll to it.
         QVERIFY(surface->rect().contains(image->geometry()));
     }
     QVERIFY(!positionImage(*table, 10));
+    // The spread stands in the middle of the area and fills its width or height.
+    const QRect view = area->contentsRect();
+    QVERIFY(qAbs(laid.center().x() - view.center().x()) <= 1);
+    QVERIFY(qAbs(laid.center().y() - view.center().y()) <= 1);
+    QVERIFY(laid.width() >= view.width() - 2 * SpreadLayout::Margin - 1 ||
+            laid.height() >= view.height() - 2 * SpreadLayout::Margin - 1);
+    // The card that crosses the heart of the matter lies across it.
+    QVERIFY(layout.isAcross(1));
+    QVERIFY(positionImage(*table, 1)->width() > positionImage(*table, 1)->height());
 
-    // Without tips the pictures carry none.
+    // Without tips the pictures carry none; turned on again they carry their numbers again.
     action(*table, "spreadTipsAction")->trigger();
     QVERIFY(positionImage(*table, 3)->toolTip().isEmpty());
+    action(*table, "spreadTipsAction")->trigger();
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(positionImage(*table, i)->toolTip(),
+                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
+    }
 
     // Choosing again lays a fresh spread.
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
@@ -138,12 +157,28 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
 void TestSpreadView::unreadableSpreadIsReported()
 {
     m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all");
-    auto table = startWithSpread(QStringLiteral("Broken"));
+    auto table = startWithSpread(QStringLiteral("Three Cards"));
     QVERIFY(table);
-    QCOMPARE(m_fixture.interaction.messages,
-             QStringList{table->programData().uiText(UiText::SpreadUnreadable)});
-    // The reading still starts, with what could be read.
-    QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
+    shuffleAndStop(*table);
+    drawTopCard(*table);
+    const QString prompt = part<QLabel>(*table, QStringLiteral("promptLabel"))->text();
+    const QImage first = positionImage(*table, 0)->pixmap().toImage();
+
+    startReading(*table, m_fixture.interaction, QStringLiteral("Broken"));
+    // The message names the file and what is wrong with it.
+    QCOMPARE(m_fixture.interaction.messages.size(), 1);
+    const QString message = m_fixture.interaction.messages.first();
+    QVERIFY(message.startsWith(table->programData().uiText(UiText::SpreadUnreadable)));
+    QVERIFY2(message.contains(QStringLiteral("Broken.spread")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("not a spread file")), qPrintable(message));
+    // The reading in progress goes on as it was.
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Three Cards"));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::Drawing);
+    QVERIFY(positionImage(*table, 2));
+    QCOMPARE(positionImage(*table, 0)->pixmap().toImage(), first);
+    QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(), prompt);
+    drawTopCard(*table);
+    QVERIFY(table->session().spread().filled[1]);
 }
 
 void TestSpreadView::positionClicksTurnAndOpenTheCard()
@@ -208,13 +243,14 @@ void TestSpreadView::extraCardShowsOnceACardIsTurned()
 
 void TestSpreadView::enlargingAndScrolling()
 {
-    // A spread reaching far below the area, so the area scrolls.
+    // A spread reaching so far below the area that even at the smallest
+    // scale the area scrolls.
     Spread tall;
     tall.positionCount = 2;
     tall.posX[0] = 10;
     tall.posY[0] = 10;
     tall.posX[1] = 600;
-    tall.posY[1] = 900;
+    tall.posY[1] = 2400;
     RandomGenerator random;
     QVERIFY(tall.save(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
     auto table = startWithSpread(QStringLiteral("Tall"));
@@ -260,15 +296,38 @@ void TestSpreadView::backgroundColourCommands()
         colours.accept();
         return colours.result();
     });
+    // Labels, their frames, the notice and the prompt panel stand out from any table colour.
+    const auto legible = [&](TColor back) {
+        const QImage label = positionImage(*table, 1)->pixmap().toImage();
+        const QColor prompt = part<QLabel>(*table, QStringLiteral("promptLabel"))
+                                  ->palette()
+                                  .color(QPalette::WindowText);
+        for (const QColor &text :
+             {notice->palette().color(QPalette::WindowText), label.pixelColor(0, 0), prompt}) {
+            if (TableColor::contrastRatio(TableColor::fromQColor(text), back) < 4.5)
+                return false;
+        }
+        return true;
+    };
     action(*table, "backgroundColorAction")->trigger();
-    QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
+    QVERIFY(legible(TableColor::fromQColor(QColor(50, 100, 200))));
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(40, 100),
              QColor(50, 100, 200));
 
     action(*table, "defaultBackgroundAction")->trigger();
-    QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QVERIFY(legible(TableColor::DefaultBackColor));
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(40, 100),
              QColor(0x11, 0x55, 0x11));
+    // On a pale table the designed black labels and navy notice come back.
+    m_fixture.interaction.expectDialog<QColorDialog>([](QColorDialog &colours) {
+        colours.setCurrentColor(QColor(240, 230, 200));
+        colours.accept();
+        return colours.result();
+    });
+    action(*table, "backgroundColorAction")->trigger();
+    QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(0, 0), QColor(Qt::black));
+    action(*table, "defaultBackgroundAction")->trigger();
     QCOMPARE(part<DeckView>(*table, QStringLiteral("deckView"))->grab().toImage().pixelColor(3, 3),
              QColor(0x11, 0x55, 0x11));
 

@@ -2,7 +2,9 @@
 // and checks from the language and the settings, the option commands, the
 // language and about dialogs, and what shutdown writes and clears.
 #include "TableFixture.h"
+#include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -60,6 +62,7 @@ private slots:
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
     void contentsOpensHelpDocument();
+    void textsSendNoOneToGreyedOutCommands();
     void optionChangesAreStoredAtOnce();
     void unwritableSettingsAreReportedOnce();
     void undecodableSpreadFilesAreReportedOnce();
@@ -110,10 +113,13 @@ void TestTableWindow::firstStartShowsTheTable()
     for (QWidget *hidden : std::initializer_list<QWidget *>{
              part<SpreadView>(*table, "spreadView"), part<QFrame>(*table, "horizontalRule"),
              part<QFrame>(*table, "verticalRule"), part<QLabel>(*table, "spreadNameLabel"),
-             part<QLabel>(*table, "promptLabel"), part<QPushButton>(*table, "shuffleButton"),
-             part<QPushButton>(*table, "stopButton"), part<QPushButton>(*table, "cutButton"),
-             part<CardImage>(*table, "extraCardImage")})
+             part<QPushButton>(*table, "shuffleButton"), part<QPushButton>(*table, "stopButton"),
+             part<QPushButton>(*table, "cutButton"), part<CardImage>(*table, "extraCardImage")})
         QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+    // The left panel already says how to begin.
+    QVERIFY(part<QLabel>(*table, "promptLabel")->isVisible());
+    QCOMPARE(part<QLabel>(*table, "promptLabel")->text(),
+             table->programData().uiText(UiText::PromptStartReading));
     QVERIFY(part<QLabel>(*table, "optionNotice")->isVisible());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->geometry(),
@@ -217,8 +223,11 @@ void TestTableWindow::storedSettingsSetChecksAndNotice()
     QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
     QVERIFY(action(*table, "playMusicAction")->isChecked());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
-    QCOMPARE(part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText),
-             QColor(0x77, 0x77, 0x77));
+    // Grey, the bluish table's notice colour, would not stand out from this one.
+    const QColor notice =
+        part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText);
+    QVERIFY(notice != QColor(0x77, 0x77, 0x77));
+    QVERIFY(TableColor::contrastRatio(TableColor::fromQColor(notice), 0x804040) >= 4.5);
     QCOMPARE(table->programData().cardTitles()[8], QByteArray("VIII. Strength"));
     QCOMPARE(table->programData().cardTitles()[32], QByteArray("Princess of Wands"));
     QCOMPARE(part<DeckView>(*table, "deckView")->grab().toImage().pixelColor(5, 5),
@@ -287,7 +296,8 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     QVERIFY(m_interaction.messages.isEmpty());
 
     // A reading waits for its shuffle: it keeps the mode it started with.
-    table->session().startReading(QString());
+    m_fixture.copySpreads();
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QVERIFY(table->session().isAutomaticDrawPending());
     action(*table, "automaticDrawAction")->trigger();
     QVERIFY(!table->preferences().drawAuto);
@@ -363,7 +373,8 @@ void TestTableWindow::deckWithExtraCardUsesFixedTitles()
     QVERIFY(table);
     QVERIFY(table->programData().deck79());
     QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
-    table->session().startReading(QString());
+    m_fixture.copySpreads();
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QCOMPARE(table->session().deckSize(), 79);
     QCOMPARE(table->programData().cardTitles()[1], QByteArray("I. Existence"));
     QCOMPARE(table->programData().cardTitles()[78], QByteArray("The Master"));
@@ -404,6 +415,27 @@ void TestTableWindow::contentsOpensHelpDocument()
     action(*table, "contentsAction")->trigger();
     QCOMPARE(m_interaction.openedDocuments,
              QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
+}
+
+void TestTableWindow::textsSendNoOneToGreyedOutCommands()
+{
+    // No interface text points the user to a command this build greys out.
+    auto table = startTable();
+    QVERIFY(table);
+    const UiTextTable &texts = table->programData().uiTexts();
+    int greyed = 0;
+    for (QAction *command : table->findChildren<QAction *>()) {
+        const QString caption = command->text().remove(QLatin1Char('&'));
+        if (command->isEnabled() || command->isSeparator() || caption.isEmpty())
+            continue;
+        ++greyed;
+        for (int index = 0; index < texts.count(); ++index) {
+            const QString line = texts.string(index);
+            if (line != caption) // the command's own caption
+                QVERIFY2(!line.contains(caption), qPrintable(line));
+        }
+    }
+    QVERIFY(greyed > 0);
 }
 
 void TestTableWindow::optionChangesAreStoredAtOnce()

@@ -13,16 +13,10 @@ using CommandOutput::print;
 int unpack(const QString &path)
 {
     Spread spread;
-    switch (spread.load(path)) {
-    case Spread::LoadResult::Missing:
-        return failure(QStringLiteral("%1: no such file").arg(path));
-    case Spread::LoadResult::Unreadable:
-        return failure(QStringLiteral("%1: not a readable spread file").arg(path));
-    case Spread::LoadResult::Loaded:
-        break;
-    }
-    const QByteArray text = SpreadText::format(spread);
-    return print(text);
+    QString error;
+    if (spread.load(path, &error) != Spread::LoadResult::Loaded)
+        return failure(QStringLiteral("%1: not a readable spread file: %2").arg(path, error));
+    return print(SpreadText::format(spread));
 }
 
 int pack(const QString &textPath, const QString &outPath)

@@ -36,11 +36,25 @@ inline TColor fromQColor(const QColor &c)
     return TColor(c.red()) | TColor(c.green()) << 8 | TColor(c.blue()) << 16;
 }
 
-// Text drawn in `tipColor` vanishes on a bluish table; such tables get grey.
-inline TColor noticeColorFor(TColor backColor, TColor tipColor)
-{
-    const bool bluish = blue(backColor) > green(backColor) && blue(backColor) > red(backColor);
-    return bluish ? NoticeGrey : tipColor;
-}
+// Text needs at least this contrast ratio with the table to be read easily
+// (the WCAG threshold for normal text).
+constexpr double MinimumContrast = 4.5;
+
+// The contrast ratio of two colours by the WCAG formula: from 1 (the same
+// luminance) to 21 (black and white).
+double contrastRatio(TColor first, TColor second);
+
+// `preferred` where it stands out from `backColor` by MinimumContrast;
+// otherwise black or white, whichever stands out more (one of them always
+// reaches 4.58).
+TColor legibleOn(TColor backColor, TColor preferred);
+
+// The position labels' colour: black as designed, white where black would
+// not stand out from the table.
+TColor labelColorFor(TColor backColor);
+
+// The option notice's colour: `tipColor`, or grey on a bluish table where
+// `tipColor` would vanish, as long as that is legible; else black or white.
+TColor noticeColorFor(TColor backColor, TColor tipColor);
 
 } // namespace TableColor

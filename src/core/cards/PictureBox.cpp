@@ -13,15 +13,15 @@ PictureBox::Fit PictureBox::fit(const QSize &picture, const QSize &cardSize, boo
     if (w <= 0 || h <= 0 || boxWidth <= 0 || boxHeight <= 0)
         return result;
 
-    if (!keepActual) {
+    // A picture larger than the card size is scaled down even with
+    // `keepActual`; scaled either way, the box keeps the picture's proportions.
+    if (!keepActual || h > boxHeight || w > boxWidth) {
         result.stretched = true;
         if (h > w * boxHeight / boxWidth)
             result.box.setWidth(int(w * boxHeight / h));
         else
             result.box.setHeight(int(h * boxWidth / w));
     }
-    if (h > boxHeight || w > boxWidth)
-        result.stretched = true;
     return result;
 }
 

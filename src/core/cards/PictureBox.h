@@ -19,8 +19,9 @@ struct Fit
 // With `keepActual` the box keeps the card size and the picture its own
 // size; otherwise the picture fills the box and the box gives up width or
 // height to keep the picture's proportions. A picture larger than the card
-// size is always scaled to the box, so it fits even with `keepActual`. A
-// reversed card is turned unless `keepStraight`.
+// size is always scaled down the same way, so it fits even with `keepActual`
+// and is never stretched out of proportion. A reversed card is turned unless
+// `keepStraight`.
 Fit fit(const QSize &picture, const QSize &cardSize, bool keepActual, bool keepStraight,
         bool reversed);
 

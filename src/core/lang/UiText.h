@@ -115,10 +115,18 @@ enum Index : int
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
 
+    // The prompt panel's next step in each phase of a reading.
+    PromptStartReading = 139,
+    PromptShuffle = 140,
+    PromptShuffling = 141,
+    PromptCut = 142,
+    PromptSignificatorCancelled = 143,
+    PromptAllFaceUp = 144,
+
     // Reading files, settings and spread files that cannot be used.
-    NotAReadingFile = 139,
-    SettingsNotWritten = 140,
-    SpreadFileNamesUnusable = 141,
+    NotAReadingFile = 145,
+    SettingsNotWritten = 146,
+    SpreadFileNamesUnusable = 147,
 };
 
 } // namespace UiText

@@ -92,7 +92,8 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
 
     // The spread list was made at start-up; the file may have gone or been
     // damaged since, and without it the positions cannot be laid.
-    plan.spreadLoad = plan.spread.load(Spread::filePath(context.appDir, plan.spreadName));
+    plan.spreadLoad =
+        plan.spread.load(Spread::filePath(context.appDir, plan.spreadName), &plan.spreadFault);
     if (plan.spreadLoad != Spread::LoadResult::Loaded) {
         plan.result = plan.spreadLoad == Spread::LoadResult::Missing ? Outcome::SpreadMissing
                                                                      : Outcome::SpreadUnreadable;
@@ -148,9 +149,11 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::SpreadMissing:
         return QString::fromLocal8Bit(texts.text(UiText::SpreadMissingForReading) + " '" +
                                       spreadNameInFile + "'.");
-    case Outcome::SpreadUnreadable:
-        return QString::fromLocal8Bit(texts.text(UiText::SpreadUnreadable) + " '" +
-                                      spreadNameInFile + "'.");
+    case Outcome::SpreadUnreadable: {
+        const QString refused = QString::fromLocal8Bit(texts.text(UiText::SpreadUnreadable) + " '" +
+                                                       spreadNameInFile + "'.");
+        return spreadFault.isEmpty() ? refused : refused + QStringLiteral("\n\n") + spreadFault;
+    }
     case Outcome::NotAReadingFile: {
         QByteArray words = texts.text(UiText::NotAReadingFile);
         if (words.isEmpty())

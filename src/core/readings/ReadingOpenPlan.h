@@ -65,6 +65,8 @@ public:
     // file that could not be read leaves what was read before the fault.
     Spread spread;
     Spread::LoadResult spreadLoad = Spread::LoadResult::Missing;
+    // What is wrong with the spread file when it could not be loaded.
+    QString spreadFault;
     int positionCount = 0;
     ReadingFile reading;
     // For each position, the slot whose card goes there; DeckSize stands for

@@ -39,6 +39,13 @@ private:
     qsizetype m_pos = 0;
 };
 
+bool fail(QString *errorString, const QString &fault)
+{
+    if (errorString)
+        *errorString = fault;
+    return false;
+}
+
 } // namespace
 
 Spread::Spread()
@@ -74,6 +81,7 @@ void Spread::reset()
     revealed.fill(false);
     positionReversed.fill(false);
     isSignificator.fill(false);
+    explanation.fill(QByteArray());
 }
 
 void Spread::resetForDesign()
@@ -86,36 +94,49 @@ void Spread::resetForDesign()
     explanation.fill(QByteArray());
 }
 
-Spread::LoadResult Spread::load(const QString &path)
+Spread::LoadResult Spread::load(const QString &path, QString *errorString)
 {
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        fail(errorString, QStringLiteral("no such file"));
         return LoadResult::Missing;
+    }
     QByteArray bytes;
-    const bool complete = WholeFile::read(path, bytes);
-    const bool parsed = readPlainText(Misc::scramble(bytes));
-    return complete && parsed ? LoadResult::Loaded : LoadResult::Unreadable;
+    if (!WholeFile::read(path, bytes)) {
+        fail(errorString, QStringLiteral("the file cannot be read to its end"));
+        // What could be read is still parsed, for what it is worth.
+        readPlainText(Misc::scramble(bytes));
+        return LoadResult::Unreadable;
+    }
+    return readPlainText(Misc::scramble(bytes), errorString) ? LoadResult::Loaded
+                                                             : LoadResult::Unreadable;
 }
 
-bool Spread::readPlainText(const QByteArray &plain)
+bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
 {
     LineReader lines(plain);
     if (!lines.hasLine())
-        return false;
+        return fail(errorString, QStringLiteral("it is not a spread file (no line end)"));
     const std::optional<qint32> count = Misc::decimal(lines.next().mid(PrefixLength));
-    if (!count)
-        return false;
+    if (!count) {
+        return fail(errorString,
+                    QStringLiteral("it is not a spread file (line 1 holds no position count)"));
+    }
     // The record holds at most Capacity positions, whatever the file claims.
     positionCount = qBound(0, *count, Capacity);
-    bool sound = positionCount == *count;
 
-    for (int i = 0; lines.hasLine(); ++i) {
-        if (i == Capacity)
-            return false;
+    int read = 0;
+    for (; lines.hasLine(); ++read) {
+        const int i = read;
+        if (i == Capacity) {
+            return fail(errorString,
+                        QStringLiteral("it holds more than %1 position lines").arg(Capacity));
+        }
         const QByteArray line = lines.next();
+        const QString bad = QStringLiteral("line %1 is not \"[S]x,y,explanation\"").arg(i + 2);
         const qsizetype firstComma = line.indexOf(',', PrefixLength);
         const qsizetype secondComma = line.indexOf(',', firstComma + 1);
         if (line.size() < PrefixLength || firstComma < 0 || secondComma < 0)
-            return false;
+            return fail(errorString, bad);
         QByteArray x = line.mid(PrefixLength, firstComma - PrefixLength);
         if (x.startsWith('S')) {
             x.remove(0, 1);
@@ -124,16 +145,47 @@ bool Spread::readPlainText(const QByteArray &plain)
         }
         const std::optional<qint32> left = Misc::decimal(x);
         if (!left)
-            return false;
+            return fail(errorString, bad);
         posX[i] = *left;
         const std::optional<qint32> top =
             Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
         if (!top)
-            return false;
+            return fail(errorString, bad);
         posY[i] = *top;
         explanation[i] = line.mid(secondComma + 1);
     }
-    return sound;
+    if (positionCount != *count) {
+        return fail(errorString, QStringLiteral("it announces %1 positions; a spread holds 1 to %2")
+                                     .arg(*count)
+                                     .arg(Capacity));
+    }
+    if (read != positionCount) {
+        // A last line without its line end is not read, so it counts as missing.
+        return fail(errorString,
+                    QStringLiteral("it announces %1 positions but holds %2 complete position lines")
+                        .arg(positionCount)
+                        .arg(read));
+    }
+    const QString fault = layoutFault();
+    return fault.isEmpty() || fail(errorString, fault);
+}
+
+QString Spread::layoutFault() const
+{
+    if (positionCount <= 0)
+        return QStringLiteral("the spread has no positions");
+    bool ordinarySeen = false;
+    for (int i = 0; i < positionCount; ++i) {
+        if (!isSignificator[i]) {
+            ordinarySeen = true;
+        } else if (ordinarySeen) {
+            return QStringLiteral(
+                       "position %1 is a significator after an ordinary position; significator "
+                       "positions must come first")
+                .arg(i + 1);
+        }
+    }
+    return {};
 }
 
 QByteArray Spread::plainText(RandomGenerator &random) const

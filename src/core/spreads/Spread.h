@@ -20,8 +20,9 @@ public:
     {
         Loaded,
         Missing,
-        // The file could not be read or is not a spread; what was read before
-        // the fault stays in the record.
+        // The file could not be read, is not a spread, or holds a spread the
+        // table cannot lay (see layoutFault()); what was read before the fault
+        // stays in the record.
         Unreadable,
     };
 
@@ -44,16 +45,24 @@ public:
     // differs only in letter case when that is the one there.
     static QString filePath(const QString &appDir, const QString &name);
 
-    // Empties the record for a new reading; explanations are kept.
+    // Empties the record for a new reading, explanations included, so no
+    // text of an earlier spread can stand for a position of the next one.
     void reset();
     // Empties the record for a spread being designed: every position waits at
     // (100, 20) without an explanation.
     void resetForDesign();
 
-    // Fills the reset record from the spread file at `path`.
-    LoadResult load(const QString &path);
-    // Reads the unscrambled text of a spread file; false when it is not one.
-    bool readPlainText(const QByteArray &plain);
+    // Fills the reset record from the spread file at `path`. Anything but
+    // Loaded sets `errorString` to what is wrong with the file.
+    LoadResult load(const QString &path, QString *errorString = nullptr);
+    // Reads the unscrambled text of a spread file; false, with the fault in
+    // `errorString`, when it is not one or the table could not lay it.
+    bool readPlainText(const QByteArray &plain, QString *errorString = nullptr);
+    // Why the table could not lay these positions: none at all, or a
+    // significator after an ordinary position (the draw fills positions in
+    // order and takes the first ones to be the significators). Empty when
+    // the spread can be laid.
+    QString layoutFault() const;
 
     // Writes the first positionCount positions to `path`, replacing any file
     // there only once the new one is complete. Reseeds `random` from the clock.

@@ -77,5 +77,7 @@ bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorStr
             return fail(errorString, where + QStringLiteral("x and y must be whole numbers"));
         spread.explanation[i] = line.mid(secondComma + 1);
     }
-    return true;
+    // The table could not lay it, so it is no spread to pack.
+    const QString fault = spread.layoutFault();
+    return fault.isEmpty() || fail(errorString, fault);
 }

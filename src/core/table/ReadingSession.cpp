@@ -10,11 +10,14 @@
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingOpenPlan.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace {
 const QByteArray ChooseSignificatorPrompt = "Click the card-significator to select it";
 const QByteArray SpreadCompletedPrompt = "Spread completed";
+const char *const ShufflePrompt = "Click Shuffle, or the deck, to shuffle the cards.";
 } // namespace
 
 ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
@@ -47,29 +50,69 @@ bool ReadingSession::isTypingIn() const
     return m_kind == Kind::TypedIn && m_phase == Phase::Drawing;
 }
 
-bool ReadingSession::startReading(const QString &name)
+QByteArray ReadingSession::prompt() const
 {
+    if (m_phase == Phase::NoSpread && m_prompt.isEmpty())
+        return uiText(UiText::PromptStartReading,
+                      "Click the table, or choose Readings > Start..., to lay a spread.");
+    return m_prompt;
+}
+
+QByteArray ReadingSession::uiText(int index, const char *fallback) const
+{
+    const QByteArray text = m_data.uiTexts().text(index);
+    return text.isEmpty() ? QByteArray(fallback) : text;
+}
+
+bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *errorString) const
+{
+    if (name.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("no spread was chosen");
+        return false;
+    }
+    const QString path = Spread::filePath(m_data.appDir(), name);
+    QString fault;
+    if (spread.load(path, &fault) == Spread::LoadResult::Loaded)
+        return true;
+    if (errorString)
+        *errorString = QDir::toNativeSeparators(path) + QStringLiteral(": ") + fault;
+    return false;
+}
+
+bool ReadingSession::startReading(const QString &name, QString *errorString)
+{
+    // The spread is read aside first, so a refused file leaves the reading
+    // in progress untouched.
+    Spread spread;
+    if (!readSpread(name, spread, errorString))
+        return false;
     beginReading(name, Kind::Drawn);
-    const bool laid = laySpread(name);
+    laySpread(spread);
     m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     if (nextSignificator() >= 0) {
+        setPrompt(ChooseSignificatorPrompt);
         setPhase(Phase::ChoosingSignificators);
     } else {
         m_autoDrawPending = m_preferences.drawAuto;
+        setPrompt(uiText(UiText::PromptShuffle, ShufflePrompt));
         setPhase(Phase::ReadyToShuffle);
     }
-    return laid;
+    return true;
 }
 
-bool ReadingSession::startTypingIn(const QString &name)
+bool ReadingSession::startTypingIn(const QString &name, QString *errorString)
 {
+    Spread spread;
+    if (!readSpread(name, spread, errorString))
+        return false;
     beginReading(name, Kind::TypedIn);
-    const bool laid = laySpread(name);
+    laySpread(spread);
     m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     deal();
     fan();
     setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
-    return laid;
+    return true;
 }
 
 void ReadingSession::openReading(const ReadingOpenPlan &plan)
@@ -107,16 +150,11 @@ void ReadingSession::beginReading(const QString &name, Kind kind)
     setPhase(Phase::NoSpread);
 }
 
-bool ReadingSession::laySpread(const QString &name)
+void ReadingSession::laySpread(const Spread &spread)
 {
-    bool loaded = true;
-    if (!name.isEmpty()) {
-        loaded =
-            m_spread.load(Spread::filePath(m_data.appDir(), name)) == Spread::LoadResult::Loaded;
-    }
+    m_spread = spread;
     m_pendingSignificators = m_spread.significatorCount;
     emit spreadLaid();
-    return loaded;
 }
 
 int ReadingSession::nextSignificator() const
@@ -130,8 +168,12 @@ int ReadingSession::nextSignificator() const
 
 void ReadingSession::abandonSignificators()
 {
-    if (m_phase == Phase::ChoosingSignificators)
-        setPhase(Phase::NoSpread);
+    if (m_phase != Phase::ChoosingSignificators)
+        return;
+    setPrompt(uiText(UiText::PromptSignificatorCancelled,
+                     "No significator was chosen, so the reading stopped. Click the table to "
+                     "start again."));
+    setPhase(Phase::NoSpread);
 }
 
 void ReadingSession::startShuffle()
@@ -142,6 +184,8 @@ void ReadingSession::startShuffle()
         m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     deal();
     m_random.seedFromClock();
+    setPrompt(uiText(UiText::PromptShuffling,
+                     "Click Stop, or the deck, when the cards feel well shuffled."));
     setPhase(Phase::Shuffling);
 }
 
@@ -157,10 +201,13 @@ void ReadingSession::stopShuffle()
 {
     if (m_phase != Phase::Shuffling)
         return;
-    if (m_preferences.cutDeck)
+    if (m_preferences.cutDeck) {
+        setPrompt(uiText(UiText::PromptCut, "Click the deck where you want to cut it, or Cut deck "
+                                            "to cut it in the middle."));
         setPhase(Phase::ReadyToCut);
-    else
+    } else {
         fan();
+    }
 }
 
 void ReadingSession::cutAt(int x)
@@ -194,6 +241,7 @@ void ReadingSession::fan()
     }
     if (m_autoDrawPending)
         m_random.seedFromClock();
+    promptIfAllFaceUp();
     emit fanChanged();
 }
 
@@ -224,7 +272,11 @@ bool ReadingSession::drawAutomatically()
     const int number = Drawing::chooseAutomaticCard(m_spread, m_deckSize, m_random);
     for (int slot = 0; number >= 0 && slot < m_deckSize; ++slot) {
         if (m_cards[slot].number == quint32(number)) {
+            // The program draws for the user, so it turns each card face up too.
+            const int position = m_drawnCount;
             drawCard(slot);
+            if (position < m_spread.positionCount)
+                reveal(position);
             break;
         }
     }
@@ -272,6 +324,17 @@ void ReadingSession::reveal(int position)
     if (!m_spread.isSignificator[position])
         m_extraDrawAllowed = true;
     emit positionChanged(position);
+    promptIfAllFaceUp();
+}
+
+void ReadingSession::promptIfAllFaceUp()
+{
+    if (!isComplete())
+        return;
+    const auto laid = m_spread.revealed.begin() + m_spread.positionCount;
+    if (std::all_of(m_spread.revealed.begin(), laid, [](bool revealed) { return revealed; }))
+        setPrompt(uiText(UiText::PromptAllFaceUp,
+                         "Every card lies face up. Click a card to read its meaning."));
 }
 
 QList<int> ReadingSession::cardChoicesFor(int position) const
@@ -324,9 +387,11 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
         m_drawnCount = m_spread.positionCount;
         if (isFanned())
             setPhase(Phase::Complete);
+        promptIfAllFaceUp();
     }
     if (m_phase == Phase::ChoosingSignificators && nextSignificator() < 0) {
         m_autoDrawPending = m_preferences.drawAuto;
+        setPrompt(uiText(UiText::PromptShuffle, ShufflePrompt));
         setPhase(Phase::ReadyToShuffle);
     }
     return true;

@@ -82,8 +82,9 @@ public:
     const Deck::Slots &cards() const { return m_cards; }
     int deckSize() const { return m_deckSize; }
     int drawnCount() const { return m_drawnCount; }
-    // The prompt panel's text, in the language file's bytes.
-    QByteArray prompt() const { return m_prompt; }
+    // The prompt panel's text, in the language file's bytes: the next step
+    // the user can take, in every phase.
+    QByteArray prompt() const;
     std::optional<ExtraCard> extraCard() const { return m_extraCard; }
     RandomGenerator &random() { return m_random; }
 
@@ -102,13 +103,14 @@ public:
     // The fan is laid out over a table this wide.
     void setTableWidth(int width) { m_tableWidth = width; }
 
-    // Ends the reading in progress and lays spread `name` (empty: an empty
-    // spread) for a new reading. A spread file that cannot be read leaves
-    // the spread as far as it was read and gives false.
-    bool startReading(const QString &name);
+    // Ends the reading in progress and lays spread `name` for a new reading.
+    // A spread file that is missing, unreadable or not a spread the table
+    // can lay is refused: the reading in progress stays as it was, and
+    // `errorString` names the file and its fault.
+    bool startReading(const QString &name, QString *errorString = nullptr);
     // The same for a reading typed in from a physical deck: the deck is
     // fanned at once and every position is chosen by hand.
-    bool startTypingIn(const QString &name);
+    bool startTypingIn(const QString &name, QString *errorString = nullptr);
     // Lays the reading that `plan` read from a file, every card face up.
     void openReading(const ReadingOpenPlan &plan);
 
@@ -157,8 +159,16 @@ signals:
     void extraCardDrawn(const ReadingSession::ExtraCard &card);
 
 private:
+    // Reads spread `name` into `spread`; false, with the file and its fault
+    // in `errorString`, when the table cannot lay it.
+    bool readSpread(const QString &name, Spread &spread, QString *errorString) const;
     void beginReading(const QString &name, Kind kind);
-    bool laySpread(const QString &name);
+    void laySpread(const Spread &spread);
+    // The text of interface line `index`, or `fallback` where the language
+    // file does not reach it.
+    QByteArray uiText(int index, const char *fallback) const;
+    // Once every position's card lies face up, the next step is reading them.
+    void promptIfAllFaceUp();
     void setPhase(Phase phase);
     void setPrompt(const QByteArray &prompt);
     void deal();

@@ -2,7 +2,6 @@
 
 #include "core/util/Rounding.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -96,11 +95,4 @@ QRect TableGeometry::extraCardRect() const
     return QRect((SpreadAreaLeft - 2 - PositionSize.width()) / 2,
                  m_surface.height() - PositionSize.height() - 20, PositionSize.width(),
                  PositionSize.height());
-}
-
-QSize TableGeometry::spreadSurfaceSize(const QSize &view, const QPoint &farthestPosition)
-{
-    // The old extent marker was 10 pixels square at the far corner.
-    const QPoint corner = farthestPosition + QPoint(PositionSize.width(), PositionSize.height());
-    return QSize(std::max(view.width(), corner.x() + 10), std::max(view.height(), corner.y() + 10));
 }

@@ -16,7 +16,7 @@ public:
     static constexpr QSize LargeBackSize{115, 196};
     // A card back in the fan.
     static constexpr QSize FanBackSize{58, 98};
-    // A position picture in the spread area.
+    // A position picture in the spread area, as spread files place it.
     static constexpr QSize PositionSize{87, 148};
     // The stacked deck shows this many backs, each this far below and right
     // of the one before.
@@ -53,10 +53,6 @@ public:
     QPoint cutButtonPos() const;
     // The card drawn beyond a full spread, at the foot of the prompt panel.
     QRect extraCardRect() const;
-
-    // The size of the spread area's surface: it reaches the farthest
-    // position picture and fills at least the visible `view`.
-    static QSize spreadSurfaceSize(const QSize &view, const QPoint &farthestPosition);
 
 private:
     QSize m_window;

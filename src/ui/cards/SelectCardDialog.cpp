@@ -1,7 +1,6 @@
 #include "ui/cards/SelectCardDialog.h"
 
 #include "core/cards/CardFaceCache.h"
-
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 
@@ -11,6 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+// The dialog's size without the position's text below it.
+constexpr QSize DesignedSize(380, 340);
+} // namespace
 
 SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &titles,
                                    CardFaceCache &faces, const QString &deckName,
@@ -29,6 +33,7 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     reversedButton = new QRadioButton(texts.string(UiText::Reversed), orientationGroup);
     okButton = new QPushButton(texts.string(UiText::Ok), this);
     auto *cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    positionLabel = new QLabel(this);
     setObjectName(QStringLiteral("SelectCardDialog"));
     cardList->setObjectName(QStringLiteral("cardList"));
     m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
@@ -37,8 +42,9 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     reversedButton->setObjectName(QStringLiteral("reversedButton"));
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    positionLabel->setObjectName(QStringLiteral("positionLabel"));
     setWindowTitle(caption);
-    setFixedSize(380, 340);
+    setFixedSize(DesignedSize);
 
     cardList->setGeometry(16, 16, 170, 300);
     cardList->addItems(titles);
@@ -52,9 +58,15 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     cancelButton->setGeometry(286, 291, 75, 25);
     okButton->setDefault(true);
     okButton->setEnabled(false);
+    positionLabel->setWordWrap(true);
+    positionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    positionLabel->setTextFormat(Qt::PlainText);
+    positionLabel->hide();
     setOrientationShown(true);
 
-    connect(cardList, &QListWidget::currentRowChanged, this, &SelectCardDialog::showPreview);
+    // Only a selected title counts: focus alone makes row 0 current without
+    // selecting it, and must not let OK or Enter record that card.
+    connect(cardList, &QListWidget::itemSelectionChanged, this, &SelectCardDialog::showPreview);
     connect(cardList, &QListWidget::itemDoubleClicked, this, &SelectCardDialog::acceptChoice);
     connect(okButton, &QPushButton::clicked, this, &SelectCardDialog::acceptChoice);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -75,15 +87,35 @@ void SelectCardDialog::selectCard(int number)
 {
     const int row = int(m_cards.indexOf(number));
     if (row >= 0)
-        cardList->setCurrentRow(row);
+        cardList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void SelectCardDialog::setPosition(const QString &label, const QString &explanation)
+{
+    constexpr int Margin = 16;
+    positionLabel->setText(label + explanation);
+    const int width = DesignedSize.width() - 2 * Margin;
+    const int height = positionLabel->heightForWidth(width);
+    positionLabel->setGeometry(Margin, DesignedSize.height() - 8, width, height);
+    positionLabel->show();
+    setFixedSize(DesignedSize.width(), DesignedSize.height() - 8 + height + Margin);
+}
+
+int SelectCardDialog::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = cardList->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    const int row = cardList->row(selected.first());
+    return row < m_cards.size() ? row : -1;
 }
 
 void SelectCardDialog::showPreview()
 {
-    const int row = cardList->currentRow();
-    if (row < 0 || row >= m_cards.size())
+    const int row = selectedRow();
+    okButton->setEnabled(row >= 0);
+    if (row < 0)
         return;
-    okButton->setEnabled(true);
     const QImage preview = m_faces.face(m_deckName, m_cards.at(row), false, m_pictureLabel->size());
     if (preview.isNull())
         return;
@@ -93,8 +125,8 @@ void SelectCardDialog::showPreview()
 
 void SelectCardDialog::acceptChoice()
 {
-    const int row = cardList->currentRow();
-    if (row < 0 || row >= m_cards.size())
+    const int row = selectedRow();
+    if (row < 0)
         return;
     m_chosenCard = m_cards.at(row);
     m_chosenReversed = reversedButton->isChecked();

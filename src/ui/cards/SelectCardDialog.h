@@ -28,6 +28,9 @@ public:
     void setOrientationShown(bool shown);
     // Selects card `number` and shows its preview; nothing when not listed.
     void selectCard(int number);
+    // Names the position the card is for in full below the list: its label
+    // and explanation, word-wrapped; the dialog grows to fit them.
+    void setPosition(const QString &label, const QString &explanation);
 
     int chosenCard() const { return m_chosenCard; }
     bool chosenReversed() const { return m_chosenReversed; }
@@ -36,10 +39,14 @@ public:
     QGroupBox *orientationGroup;
     QRadioButton *reversedButton;
     QPushButton *okButton;
+    QLabel *positionLabel;
 
 private:
     void showPreview();
     void acceptChoice();
+    // The card of the selected title; -1 while no title is selected (a
+    // current row that focus alone made current is no choice).
+    int selectedRow() const;
 
     QLabel *m_pictureLabel;
     QList<int> m_cards;

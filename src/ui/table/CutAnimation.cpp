@@ -2,10 +2,8 @@
 
 #include "ui/table/DeckView.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -17,39 +15,55 @@ constexpr int PhasePause = 99;
 constexpr int BacksInDeck = 18;
 constexpr int BackOffset = 4;
 
-// Swallows the user's clicks and keys while it lives.
-class InputBlocker : public QObject
-{
-public:
-    InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
-    ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
 } // namespace
 
-CutAnimation::CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack)
-    : m_canvas(canvas)
+CutAnimation::CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack,
+                           QPoint deckTopLeft, bool threePiles, QObject *parent)
+    : QObject(parent)
+    , m_canvas(canvas)
     , m_background(background)
     , m_cardBack(cardBack)
-{}
+    , m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        showFrame(m_next++);
+        if (m_next < m_frames.size())
+            m_timer->start(m_frames[m_next - 1].pause);
+        else
+            emit finished();
+    });
+    if (threePiles)
+        planThreePiles(deckTopLeft);
+    else
+        planPlain(deckTopLeft);
+}
+
+void CutAnimation::start()
+{
+    m_next = 0;
+    m_timer->start(0);
+}
+
+void CutAnimation::finish()
+{
+    if (!isRunning())
+        return;
+    m_timer->stop();
+    m_next = m_frames.size();
+    showFrame(m_frames.size() - 1);
+    emit finished();
+}
+
+void CutAnimation::stop()
+{
+    m_timer->stop();
+}
+
+bool CutAnimation::isRunning() const
+{
+    return m_timer->isActive();
+}
 
 QImage CutAnimation::pileImage(int backs) const
 {
@@ -63,9 +77,8 @@ QImage CutAnimation::pileImage(int backs) const
     return pile;
 }
 
-void CutAnimation::slideDeckAside(QPoint deckTopLeft)
+void CutAnimation::planSlideAside(QPoint deckTopLeft)
 {
-    // The table without its deck is the backdrop every frame is drawn on.
     m_table = m_canvas->image().copy();
     QPainter painter(&m_table);
     const QImage deck = pileImage(BacksInDeck);
@@ -90,15 +103,13 @@ void CutAnimation::slideDeckAside(QPoint deckTopLeft)
         StepPause);
 }
 
-void CutAnimation::playPlain(QPoint deckTopLeft)
+void CutAnimation::planPlain(QPoint deckTopLeft)
 {
-    InputBlocker blocker;
-    slideDeckAside(deckTopLeft);
+    planSlideAside(deckTopLeft);
     wait(PhasePause);
-    Pile &lower = m_piles[0];
-    Pile &upper = m_piles[1];
     move(
-        1, {0, -MoveStep}, [&] { return upper.place.y() > lower.place.y() - 36; }, StepPause);
+        1, {0, -MoveStep}, [&] { return m_piles[1].place.y() > m_piles[0].place.y() - 36; },
+        StepPause);
     wait(PhasePause);
     // The first pile goes onto the lifted one: the cut.
     std::swap(m_piles[0], m_piles[1]);
@@ -112,37 +123,34 @@ void CutAnimation::playPlain(QPoint deckTopLeft)
     wait(PhasePause);
 }
 
-void CutAnimation::playThreePiles(QPoint deckTopLeft)
+void CutAnimation::planThreePiles(QPoint deckTopLeft)
 {
-    InputBlocker blocker;
-    slideDeckAside(deckTopLeft);
+    planSlideAside(deckTopLeft);
     const QImage third = pileImage(BacksInDeck / 3);
-    m_piles[0].image = pileImage(BacksInDeck / 3);
+    m_piles[0].image = third;
     m_piles[1].image = third;
     m_piles.push_back({third, m_piles[1].place + QPoint(16, 16)});
-    Pile &first = m_piles[0];
-    Pile &second = m_piles[1];
-    Pile &thirdPile = m_piles[2];
+    // Indices, not references: the piles are copied into every frame.
+    const auto place = [this](int index) -> QPoint & { return m_piles[std::size_t(index)].place; };
     move(
-        2, {-SlideStep, 0}, [&] { return thirdPile.place.x() > 35; }, StepPause);
+        2, {-SlideStep, 0}, [&] { return place(2).x() > 35; }, StepPause);
     move(
-        2, {0, -MoveStep}, [&] { return thirdPile.place.y() > second.place.y() - 16; }, StepPause);
+        2, {0, -MoveStep}, [&] { return place(2).y() > place(1).y() - 16; }, StepPause);
     move(
-        0, {0, MoveStep}, [&] { return first.place.y() < second.place.y() - 16; }, StepPause);
+        0, {0, MoveStep}, [&] { return place(0).y() < place(1).y() - 16; }, StepPause);
     wait(PhasePause);
     move(
-        0, {0, 32}, [&] { return first.place.y() < second.place.y() + 16; }, StepPause);
+        0, {0, 32}, [&] { return place(0).y() < place(1).y() + 16; }, StepPause);
     move(
-        0, {-MoveStep, 0}, [&] { return first.place.x() > second.place.x() + 16; }, StepPause);
+        0, {-MoveStep, 0}, [&] { return place(0).x() > place(1).x() + 16; }, StepPause);
     // The second pile carries the first onto the third.
-    while (second.place.x() > thirdPile.place.x() + 16) {
-        second.place.rx() -= MoveStep;
-        first.place.rx() -= MoveStep;
-        showFrame();
-        wait(StepPause);
+    while (place(1).x() > place(2).x() + 16) {
+        place(1).rx() -= MoveStep;
+        place(0).rx() -= MoveStep;
+        addFrame(StepPause);
     }
     wait(PhasePause);
-    m_piles = {{pileImage(BacksInDeck), thirdPile.place}};
+    m_piles = {{pileImage(BacksInDeck), place(2)}};
     move(
         0, {0, -MoveStep}, [&] { return m_piles[0].place.y() > 10; }, StepPause);
     wait(PhasePause);
@@ -151,28 +159,44 @@ void CutAnimation::playThreePiles(QPoint deckTopLeft)
 void CutAnimation::move(int index, QPoint step, const std::function<bool()> &more, int pause)
 {
     while (more()) {
-        m_piles[size_t(index)].place += step;
-        showFrame();
-        wait(pause);
+        m_piles[std::size_t(index)].place += step;
+        addFrame(pause);
     }
 }
 
-void CutAnimation::showFrame()
+void CutAnimation::addFrame(int pause)
 {
-    QImage &image = m_canvas->image();
-    QPainter painter(&image);
-    painter.drawImage(0, 0, m_table);
-    for (const Pile &pile : m_piles)
-        painter.drawImage(pile.place, pile.image);
-    painter.end();
-    m_canvas->update();
+    m_frames.push_back({m_piles, pause});
 }
 
 void CutAnimation::wait(int milliseconds)
 {
-    QElapsedTimer timer;
-    timer.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (timer.elapsed() <= milliseconds);
+    if (m_frames.empty())
+        addFrame(0);
+    m_frames.back().pause += milliseconds;
+}
+
+QRect CutAnimation::area(const std::vector<Pile> &piles)
+{
+    QRect united;
+    for (const Pile &pile : piles)
+        united |= QRect(pile.place, pile.image.size());
+    return united;
+}
+
+void CutAnimation::showFrame(std::size_t index)
+{
+    if (index >= m_frames.size())
+        return;
+    const std::vector<Pile> &piles = m_frames[index].piles;
+    // Only where piles were in the frame before and are now changes.
+    QRect changed = area(piles);
+    changed |= index > 0 ? area(m_frames[index - 1].piles) : QRect(QPoint(), m_table.size());
+    QPainter painter(&m_canvas->image());
+    painter.setClipRect(changed);
+    painter.drawImage(changed.topLeft(), m_table, changed);
+    for (const Pile &pile : piles)
+        painter.drawImage(pile.place, pile.image);
+    painter.end();
+    m_canvas->update(changed);
 }

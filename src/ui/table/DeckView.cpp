@@ -62,16 +62,37 @@ void DeckView::paintTable()
 
 void DeckView::playCut(bool threePiles)
 {
-    CutAnimation animation(this, m_backColor, m_largeBack);
-    if (threePiles)
-        animation.playThreePiles(m_geometry.stackedDeckRect().topLeft());
-    else
-        animation.playPlain(m_geometry.stackedDeckRect().topLeft());
+    if (isCutting())
+        return;
+    m_cut = new CutAnimation(this, m_backColor, m_largeBack, m_geometry.stackedDeckRect().topLeft(),
+                             threePiles, this);
+    connect(m_cut, &CutAnimation::finished, this, [this] {
+        m_cut->deleteLater();
+        m_cut = nullptr;
+        emit cutShown();
+    });
+    m_cut->start();
 }
 
-void DeckView::stopShuffleFrames()
+bool DeckView::isCutting() const
+{
+    return m_cut != nullptr;
+}
+
+void DeckView::finishCut()
+{
+    if (m_cut)
+        m_cut->finish();
+}
+
+void DeckView::stopAnimations()
 {
     m_shuffleTimer->stop();
+    if (m_cut) {
+        m_cut->stop();
+        m_cut->deleteLater();
+        m_cut = nullptr;
+    }
 }
 
 void DeckView::onPhaseChanged()
@@ -116,7 +137,11 @@ void DeckView::resizeEvent(QResizeEvent *event)
 
 void DeckView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (isCutting())
+        finishCut();
+    else
         emit pressed(event->position().toPoint());
 }
 

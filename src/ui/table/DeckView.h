@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+class CutAnimation;
 class QTimer;
 class ReadingSession;
 
@@ -30,14 +31,19 @@ public:
     // Paints the table afresh: the fan when the deck is fanned, else the
     // stacked deck.
     void paintTable();
-    // Plays the cut of the stacked deck, in three piles or plainly; returns
-    // when the animation is over.
+    // Starts the cut of the stacked deck, in three piles or plainly;
+    // cutShown() follows when it is over.
     void playCut(bool threePiles);
-    // Paints no more shuffle frames, for a table that is closing.
-    void stopShuffleFrames();
+    bool isCutting() const;
+    // Ends a cut being shown at once, reporting it as shown.
+    void finishCut();
+    // Paints no more shuffle or cut frames, for a table that is closing.
+    void stopAnimations();
 
 signals:
+    // A click on the table; a click during the cut only ends the cut.
     void pressed(const QPoint &point);
+    void cutShown();
     void wheelTurned(int angleDelta);
 
 protected:
@@ -58,6 +64,7 @@ private:
     QImage m_largeBack;
     QImage m_fanBack;
     QTimer *m_shuffleTimer;
+    CutAnimation *m_cut = nullptr;
     // Angle of the next back painted along the shuffle's ellipse.
     double m_shuffleAngle = 0.8;
 };

@@ -5,6 +5,7 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/spreads/PositionLabels.h"
 #include "core/table/ReadingSession.h"
+#include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
 #include "ui/table/CardImage.h"
 
@@ -12,11 +13,11 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include <algorithm>
-
 namespace {
 // How far one notch of the mouse wheel scrolls the spread.
 constexpr int WheelStep = 40;
+// The frame that marks the position being filled.
+constexpr int HighlightWidth = 3;
 } // namespace
 
 SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
@@ -25,7 +26,6 @@ SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
     , m_session(session)
     , m_preferences(preferences)
     , m_faces(faces)
-    , m_back(CardBack::render(TableGeometry::PositionSize))
 {
     setFrameShape(QFrame::NoFrame);
     auto *surface = new QWidget;
@@ -49,7 +49,7 @@ void SpreadView::setNormalGeometry(const QRect &rect)
     m_normalGeometry = rect;
     if (!m_enlarged)
         setGeometry(rect);
-    fitSurface();
+    layOutPositions();
 }
 
 void SpreadView::setEnlarged(bool enlarged, const QRect &table)
@@ -61,7 +61,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
     } else {
         setGeometry(m_normalGeometry);
     }
-    fitSurface();
+    layOutPositions();
 }
 
 void SpreadView::applyPreferences()
@@ -84,8 +84,19 @@ void SpreadView::applyPreferences()
     }
 }
 
+void SpreadView::setHighlightedPosition(int position)
+{
+    const int previous = m_highlighted;
+    m_highlighted = position;
+    showPosition(previous);
+    showPosition(position);
+    if (CardImage *image = positionImage(position))
+        ensureWidgetVisible(image);
+}
+
 void SpreadView::layPositions()
 {
+    m_highlighted = -1;
     for (CardImage *&image : m_images) {
         delete image;
         image = nullptr;
@@ -96,14 +107,30 @@ void SpreadView::layPositions()
     for (int i = 0; i < spread.positionCount; ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
-        image->setGeometry(
-            QRect(QPoint(spread.posX[i], spread.posY[i]), TableGeometry::PositionSize));
         connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
         m_images[i] = image;
         image->show();
     }
+    layOutPositions();
     applyPreferences();
-    fitSurface();
+}
+
+void SpreadView::layOutPositions()
+{
+    const Spread &spread = m_session.spread();
+    // The area's own size: the viewport of a hidden area is not laid out yet.
+    const SpreadLayout layout(spread, contentsRect().size());
+    widget()->resize(layout.surfaceSize());
+    const QSize card = TableGeometry::PositionSize * layout.scale();
+    if (m_back.size() != card)
+        m_back = CardBack::render(card);
+    for (int i = 0; i < spread.positionCount; ++i) {
+        if (!m_images[i])
+            continue;
+        m_images[i]->setGeometry(layout.positionRect(i));
+        m_across[i] = layout.isAcross(i);
+        showPosition(i);
+    }
 }
 
 void SpreadView::showPosition(int position)
@@ -116,39 +143,47 @@ void SpreadView::showPosition(int position)
         image->setPixmap(QPixmap::fromImage(labelPicture(position)));
         return;
     }
-    if (!spread.revealed[position]) {
-        image->setPixmap(QPixmap::fromImage(m_back));
-        return;
-    }
+    // A card laid across is drawn upright at the transposed size, then turned.
+    const QSize upright = m_across[position] ? image->size().transposed() : image->size();
+    QImage picture = spread.revealed[position]
+                         ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
+                                        spread.positionReversed[position], upright)
+                         : QImage();
     // A missing picture leaves the back showing.
-    const QImage face = m_faces.face(m_preferences.deckName, spread.cardAt[position],
-                                     spread.positionReversed[position], image->size());
-    if (!face.isNull())
-        image->setPixmap(QPixmap::fromImage(face));
+    if (picture.isNull())
+        picture = m_back;
+    if (m_across[position])
+        picture = picture.transformed(QTransform().rotate(90));
+    image->setPixmap(QPixmap::fromImage(picture));
 }
 
 QImage SpreadView::labelPicture(int position) const
 {
-    const QSize size = TableGeometry::PositionSize;
+    const QSize size =
+        m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(TableColor::toQColor(m_preferences.backColor));
     QPainter painter(&picture);
-    painter.setPen(Qt::black);
+    // Frame and label in black where that stands out from the table, else white.
+    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor));
+    painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    if (position == m_highlighted) {
+        // The position a card is being chosen for: a thick frame inside the usual one.
+        painter.setPen(QPen(ink, HighlightWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const int inset = 1 + HighlightWidth / 2;
+        painter.drawRect(QRect(QPoint(inset, inset),
+                               QPoint(size.width() - 1 - inset, size.height() - 1 - inset)));
+        painter.setPen(ink);
+    }
+    // Bold, so that "S." cannot be taken for "5." at this size.
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
     painter.drawText(
         QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
         QString::fromLocal8Bit(PositionLabels::tableLabel(m_session.spread(), position)));
     return picture;
-}
-
-void SpreadView::fitSurface()
-{
-    const Spread &spread = m_session.spread();
-    QPoint farthest;
-    for (int i = 0; i < spread.positionCount; ++i)
-        farthest =
-            QPoint(std::max(farthest.x(), spread.posX[i]), std::max(farthest.y(), spread.posY[i]));
-    widget()->resize(TableGeometry::spreadSurfaceSize(viewport()->size(), farthest));
 }
 
 void SpreadView::scrollByWheel(int angleDelta)
@@ -171,5 +206,5 @@ bool SpreadView::eventFilter(QObject *watched, QEvent *event)
 void SpreadView::resizeEvent(QResizeEvent *event)
 {
     QScrollArea::resizeEvent(event);
-    fitSurface();
+    layOutPositions();
 }

@@ -15,8 +15,8 @@ struct Preferences;
 
 // The spread area of the table: one picture per position of the spread, an
 // empty frame with the position's label until a card lies there, then the
-// card's back and, once turned, its face. It scrolls where the spread is
-// larger than the area and can be enlarged to the whole table.
+// card's back and, once turned, its face. The spread is scaled to fill the
+// area and can be enlarged to the whole table.
 class SpreadView : public QScrollArea
 {
     Q_OBJECT
@@ -36,6 +36,10 @@ public:
 
     // Redraws what depends on the preferences: the labels' colour, the tips.
     void applyPreferences();
+    // Marks the empty position `position` as the one being filled (-1: none)
+    // and scrolls it into view.
+    void setHighlightedPosition(int position);
+    int highlightedPosition() const { return m_highlighted; }
     // Scrolls up or down by one step for a turn of the mouse wheel.
     void scrollByWheel(int angleDelta);
 
@@ -50,13 +54,16 @@ private:
     void layPositions();
     void showPosition(int position);
     QImage labelPicture(int position) const;
-    void fitSurface();
+    // Places the pictures for the area's size and draws them at it.
+    void layOutPositions();
 
     ReadingSession &m_session;
     const Preferences &m_preferences;
     CardFaceCache &m_faces;
     QImage m_back;
     std::array<CardImage *, Spread::Capacity> m_images{};
+    std::array<bool, Spread::Capacity> m_across{};
     QRect m_normalGeometry;
     bool m_enlarged = false;
+    int m_highlighted = -1;
 };

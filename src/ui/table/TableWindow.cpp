@@ -5,6 +5,7 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
+#include "core/spreads/PositionLabels.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -37,8 +39,8 @@
 
 namespace {
 
-// The prompt panel's text colour on the table.
-const QColor PanelTextColor(0xf3, 0xea, 0xd2);
+// The prompt panel's designed text colour on the table, cream (0xf3ead2).
+constexpr TColor PanelTextColor = 0xD2EAF3;
 // The automatic draw places one card at a time, this many milliseconds apart.
 constexpr int AutoDrawPause = 2;
 
@@ -104,10 +106,12 @@ TableWindow::~TableWindow() = default;
 void TableWindow::createMenu()
 {
     using Kind = TableMenu::Entry::Kind;
+    // A command given while the cut is shown lets the cut end first.
     const auto call = [this](void (TableWindow::*handler)()) {
         // A command may change an option; it is stored at once, so it
         // survives a program ended from outside.
         return [this, handler] {
+            m_deckView->finishCut();
             (this->*handler)();
             storePreferences();
         };
@@ -222,7 +226,6 @@ void TableWindow::createControls()
     for (QLabel *label : {m_spreadNameLabel, m_promptLabel}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(label, PanelTextColor);
     }
     m_optionNotice = new QLabel(m_deckView);
     m_optionNotice->setObjectName(QStringLiteral("optionNotice"));
@@ -254,6 +257,7 @@ void TableWindow::createControls()
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
     connect(m_deckView, &DeckView::pressed, this, &TableWindow::onTablePressed);
+    connect(m_deckView, &DeckView::cutShown, this, [this] { m_session->cutAt(m_cutX); });
     connect(m_deckView, &DeckView::wheelTurned, m_spreadView, &SpreadView::scrollByWheel);
     connect(m_spreadView, &SpreadView::positionClicked, this, &TableWindow::onPositionClicked);
     connect(m_shuffleButton, &QPushButton::clicked, this, &TableWindow::shuffle);
@@ -305,6 +309,7 @@ void TableWindow::loadLanguage()
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
     m_commentsWindow->retranslate(texts);
+    m_promptLabel->setText(displayText(m_session->prompt()));
 }
 
 void TableWindow::applyMenuChecks()
@@ -327,8 +332,12 @@ void TableWindow::applyBackColor()
 {
     for (QWidget *rule : {m_horizontalRule, m_verticalRule})
         setBackground(rule, m_preferences.backColor);
+    // Text keeps its designed colour only where it stands out from the table.
     setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
                                      m_preferences.backColor, TableColor::Navy)));
+    for (QLabel *label : {m_spreadNameLabel, m_promptLabel})
+        setTextColor(label, TableColor::toQColor(
+                                TableColor::legibleOn(m_preferences.backColor, PanelTextColor)));
     m_spreadView->applyPreferences();
     m_deckView->setBackColor(m_preferences.backColor);
 }
@@ -344,9 +353,11 @@ void TableWindow::onPhaseChanged()
     using Phase = ReadingSession::Phase;
     const Phase phase = m_session->phase();
     const bool fanned = m_session->isFanned();
-    for (QWidget *part : std::initializer_list<QWidget *>{
-             m_spreadView, m_horizontalRule, m_verticalRule, m_spreadNameLabel, m_promptLabel})
+    for (QWidget *part : std::initializer_list<QWidget *>{m_spreadView, m_horizontalRule,
+                                                          m_verticalRule, m_spreadNameLabel})
         part->setVisible(fanned);
+    // The prompt names the next step in every phase, before the fan too.
+    m_promptLabel->setVisible(true);
     m_optionNotice->setVisible(!fanned);
     const bool shuffleTime = phase == Phase::ReadyToShuffle || phase == Phase::Shuffling;
     m_shuffleButton->setVisible(shuffleTime);
@@ -435,11 +446,21 @@ std::optional<QString> TableWindow::chooseSpread(const QString &caption)
 void TableWindow::startReading()
 {
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption));
-    if (!name)
+    // Without any spread to choose from there is nothing to lay.
+    if (!name || name->isEmpty())
         return;
-    if (!m_session->startReading(*name))
-        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+    QString error;
+    if (!m_session->startReading(*name, &error)) {
+        showSpreadRefused(error);
+        return;
+    }
     chooseSignificators();
+}
+
+void TableWindow::showSpreadRefused(const QString &fault)
+{
+    m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable) +
+                                        QStringLiteral("\n\n") + fault);
 }
 
 void TableWindow::chooseSignificators()
@@ -456,10 +477,11 @@ void TableWindow::typeInReading()
 {
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
                                    m_data.uiText(UiText::SelectSpreadForInput));
-    if (!name)
+    if (!name || name->isEmpty())
         return;
-    if (!m_session->startTypingIn(*name))
-        m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable));
+    QString error;
+    if (!m_session->startTypingIn(*name, &error))
+        showSpreadRefused(error);
 }
 
 void TableWindow::openReading()
@@ -498,15 +520,21 @@ bool TableWindow::chooseCardByHand(int position)
     SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, caption,
                             m_data.uiTexts(), this);
     dialog.setOrientationShown(!significator);
+    dialog.setPosition(QString::fromLocal8Bit(PositionLabels::tableLabel(spread, position)),
+                       QString::fromLocal8Bit(spread.explanation[position]));
     if (significator && m_preferences.querentCard >= 0)
         dialog.selectCard(m_preferences.querentCard);
 
-    while (m_interaction.execDialog(dialog) == QDialog::Accepted) {
-        if (m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed()))
-            return true;
-        m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
+    // The table shows which position the card is for while the dialog asks.
+    m_spreadView->setHighlightedPosition(position);
+    bool placed = false;
+    while (!placed && m_interaction.execDialog(dialog) == QDialog::Accepted) {
+        placed = m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed());
+        if (!placed)
+            m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
     }
-    return false;
+    m_spreadView->setHighlightedPosition(-1);
+    return placed;
 }
 
 void TableWindow::shuffle()
@@ -525,10 +553,8 @@ void TableWindow::cutDeck(const QPoint &point)
         !m_deckView->geometry().stackedDeckRect().contains(point))
         return;
     m_cutButton->hide();
+    m_cutX = point.x();
     m_deckView->playCut(m_preferences.cutThreePiles);
-    if (m_closed)
-        return; // the window was closed while the cut was shown
-    m_session->cutAt(point.x());
 }
 
 void TableWindow::drawAutomatically()
@@ -644,6 +670,16 @@ void TableWindow::showAbout()
     m_interaction.execDialog(about);
 }
 
+void TableWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc ends the cut being shown at once.
+    if (event->key() == Qt::Key_Escape && m_deckView->isCutting()) {
+        m_deckView->finishCut();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void TableWindow::closeEvent(QCloseEvent *event)
 {
     finish(false);
@@ -661,7 +697,7 @@ void TableWindow::finish(bool quietly)
         return;
     m_closed = true;
     m_autoDrawTimer->stop();
-    m_deckView->stopShuffleFrames();
+    m_deckView->stopAnimations();
     m_commentsWindow->hide();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
     DataFolders::emptyTemp(m_data.appDir());

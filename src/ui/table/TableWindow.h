@@ -48,6 +48,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -86,6 +87,8 @@ private:
     // Runs the spread chooser; the spread picked, or nothing on Cancel.
     std::optional<QString> chooseSpread(const QString &caption);
     void chooseSignificators();
+    // Tells the user the spread chosen was refused, naming the file and its fault.
+    void showSpreadRefused(const QString &fault);
     // Asks for the card of `position` with the Select card dialog until the
     // user picks one that is not in the spread yet or cancels; true when a
     // card was placed.
@@ -134,6 +137,8 @@ private:
     CommentsWindow *m_commentsWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
+    // Where the user clicked the deck to cut it, while the cut is shown.
+    int m_cutX = 0;
     bool m_closed = false;
     // The settings as last written, to write only what changed.
     QVariantMap m_storedSettings;

@@ -1,0 +1,74 @@
+#include "core/table/SpreadLayout.h"
+
+#include "core/spreads/Spread.h"
+#include "core/table/TableGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A card lies across an earlier one when it covers at least this share of it.
+constexpr double CrossingShare = 1.0 / 3.0;
+
+qint64 area(const QRect &rect)
+{
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
+} // namespace
+
+SpreadLayout::SpreadLayout(const Spread &spread, const QSize &area)
+{
+    const QSize card = TableGeometry::PositionSize;
+    const int count = std::clamp(spread.positionCount, 0, int(Spread::Capacity));
+    QRect bounds;
+    for (int i = 0; i < count; ++i) {
+        QRect rect(QPoint(spread.posX[i], spread.posY[i]), card);
+        bool across = false;
+        for (int j = 0; j < i && !across; ++j) {
+            if (m_across[std::size_t(j)])
+                continue;
+            if (::area(rect & m_rects[std::size_t(j)]) >= CrossingShare * ::area(rect)) {
+                across = true;
+                rect = QRect(QPoint(), card.transposed());
+                rect.moveCenter(m_rects[std::size_t(j)].center());
+            }
+        }
+        m_rects.push_back(rect);
+        m_across.push_back(across);
+        bounds |= rect;
+    }
+    if (bounds.isEmpty()) {
+        m_surface = area;
+        return;
+    }
+
+    const double fitWidth = double(area.width() - 2 * Margin) / bounds.width();
+    const double fitHeight = double(area.height() - 2 * Margin) / bounds.height();
+    m_scale = std::max(MinimumScale, std::min(fitWidth, fitHeight));
+    const QSize scaled(int(std::lround(bounds.width() * m_scale)),
+                       int(std::lround(bounds.height() * m_scale)));
+    m_surface = QSize(std::max(area.width(), scaled.width() + 2 * Margin),
+                      std::max(area.height(), scaled.height() + 2 * Margin));
+    const QPointF origin((m_surface.width() - scaled.width()) / 2.0,
+                         (m_surface.height() - scaled.height()) / 2.0);
+    for (QRect &rect : m_rects) {
+        const QPointF topLeft = origin + QPointF(rect.topLeft() - bounds.topLeft()) * m_scale;
+        rect = QRect(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
+                     QSize(int(std::lround(rect.width() * m_scale)),
+                           int(std::lround(rect.height() * m_scale))));
+    }
+}
+
+QRect SpreadLayout::positionRect(int position) const
+{
+    if (position < 0 || position >= int(m_rects.size()))
+        return {};
+    return m_rects[std::size_t(position)];
+}
+
+bool SpreadLayout::isAcross(int position) const
+{
+    return position >= 0 && position < int(m_across.size()) && m_across[std::size_t(position)];
+}
