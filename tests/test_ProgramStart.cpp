@@ -1,6 +1,6 @@
 // Checks the program as started from a shell: a display that cannot be
 // reached ends it with a message and exit code 1 instead of a crash, and
-// SIGTERM ends it with the settings stored.
+// SIGTERM ends it with the settings stored and its scratch folder emptied.
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSettings>
@@ -63,10 +63,17 @@ void TestProgramStart::terminationStoresSettings()
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The program's scratch folder lies beside it and is emptied at the end.
+    const QString scratch = QFileInfo(QStringLiteral(QUILLMOOR_PROGRAM)).absolutePath() +
+                            QStringLiteral("/Temp/left-by-test_ProgramStart.htm");
     program.start(QStringLiteral(QUILLMOOR_PROGRAM), {});
     QVERIFY(program.waitForStarted(10000));
     // Give it time to lay out the table and reach its event loop.
     QVERIFY(!program.waitForFinished(3000));
+    {
+        QFile file(scratch);
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(scratch));
+    }
     QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -76,6 +83,7 @@ void TestProgramStart::terminationStoresSettings()
     const QSettings stored(file, QSettings::NativeFormat);
     QCOMPARE(stored.value(QStringLiteral("DeckName")).toString(), QStringLiteral("Ardenvale"));
     QCOMPARE(stored.value(QStringLiteral("language")).toString(), QStringLiteral("English"));
+    QVERIFY(!QFileInfo::exists(scratch));
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

@@ -215,6 +215,17 @@ void TestReadingFileCommands::failedSaveIsReported()
     expectFile(QStringLiteral("saveReadingDialog"), goodPath);
     action(*table, "saveAction")->trigger();
     QCOMPARE(offered, QString());
+
+    // Comments kept from a failed save do not follow into a new reading.
+    expectComments(typed);
+    expectFile(QStringLiteral("saveReadingDialog"), badPath);
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.size(), 2);
+    layReading(*table, QStringLiteral("Three Cards"));
+    m_fixture.interaction.expectDialog<CommentsWindow>(takeOffered);
+    m_fixture.interaction.expectDialog<QFileDialog>([](QFileDialog &) { return 0; });
+    action(*table, "saveAction")->trigger();
+    QCOMPARE(offered, QString());
 }
 
 void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()
