@@ -2,6 +2,7 @@
 
 #include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 #include <QFileInfo>
@@ -11,32 +12,6 @@
 namespace {
 
 constexpr int PrefixLength = 6;
-
-// Cuts the text into lines ended by CR, each with an optional LF after it.
-// Text after the last CR is not a line.
-class LineReader
-{
-public:
-    explicit LineReader(const QByteArray &text)
-        : m_text(text)
-    {}
-
-    bool hasLine() const { return m_text.indexOf('\r', m_pos) >= 0; }
-
-    QByteArray next()
-    {
-        const qsizetype cr = m_text.indexOf('\r', m_pos);
-        const QByteArray line = m_text.mid(m_pos, cr - m_pos);
-        m_pos = cr + 1;
-        if (m_pos < m_text.size() && m_text.at(m_pos) == '\n')
-            ++m_pos;
-        return line;
-    }
-
-private:
-    const QByteArray &m_text;
-    qsizetype m_pos = 0;
-};
 
 } // namespace
 
@@ -85,20 +60,22 @@ Spread::LoadResult Spread::load(const QString &path)
 
 bool Spread::readPlainText(const QByteArray &plain)
 {
-    LineReader lines(plain);
-    if (!lines.hasLine())
+    // Text after the last line end is not a line.
+    TextLines::Cursor lines(plain);
+    const std::optional<QByteArray> countLine = lines.next();
+    if (!countLine)
         return false;
-    const std::optional<qint32> count = Misc::decimal(lines.next().mid(PrefixLength));
+    const std::optional<qint32> count = Misc::decimal(countLine->mid(PrefixLength));
     if (!count)
         return false;
     // The record holds at most Capacity positions, whatever the file claims.
     positionCount = qBound(0, *count, Capacity);
     bool sound = positionCount == *count;
 
-    for (int i = 0; lines.hasLine(); ++i) {
+    for (int i = 0; lines.hasLineEnd(); ++i) {
         if (i == Capacity)
             return false;
-        const QByteArray line = lines.next();
+        const QByteArray line = *lines.next();
         const qsizetype firstComma = line.indexOf(',', PrefixLength);
         const qsizetype secondComma = line.indexOf(',', firstComma + 1);
         if (line.size() < PrefixLength || firstComma < 0 || secondComma < 0)
