@@ -261,7 +261,11 @@ void TestReadingFile::memoCommentsUseCrLf()
 {
     const QByteArray stored = ReadingFile::commentsFromMemo(QStringLiteral("One\nTwo\r\n\nFour"));
     QCOMPARE(stored, QByteArray("One\r\nTwo\r\n\r\nFour"));
-    QCOMPARE(ReadingFile::commentsForMemo(stored), QStringLiteral("One\nTwo\n\nFour"));
+    QCOMPARE(ReadingFile::commentsForMemo(stored, QStringLiteral("English")),
+             QStringLiteral("One\nTwo\n\nFour"));
+    // Comments made on an older system are in the language's code page.
+    QCOMPARE(ReadingFile::commentsForMemo("\xc4\xe0\r\n", QStringLiteral("Russian")),
+             QStringLiteral("\u0414\u0430\n"));
 }
 
 void TestReadingFile::readsBodiesWithAnyLineEnd_data()
@@ -287,7 +291,7 @@ void TestReadingFile::readsBodiesWithAnyLineEnd()
     QCOMPARE(reading.cards, original.cards);
     QCOMPARE(reading.positions, original.positions);
     QCOMPARE(reading.comments, original.comments);
-    QCOMPARE(ReadingFile::commentsForMemo("One\rTwo\nThree\r\nFour"),
+    QCOMPARE(ReadingFile::commentsForMemo("One\rTwo\nThree\r\nFour", QStringLiteral("English")),
              QStringLiteral("One\nTwo\nThree\nFour"));
 }
 

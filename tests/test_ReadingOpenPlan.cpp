@@ -173,7 +173,7 @@ void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
     QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("éTé").toLocal8Bit()), 1);
     QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("ÉTÉ").toLocal8Bit()), -1);
 
-    QList<QByteArray> lines(UiTextTable::InitialLineCount);
+    QList<QByteArray> lines = UiTextTable::builtinLines();
     lines[UiText::SpreadMissingForReading] = "This spread is not installed:";
     UiTextTable texts;
     texts.replace(lines);

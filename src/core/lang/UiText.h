@@ -114,6 +114,10 @@ enum Index : int
     MenuLanguage = 130,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
+
+    // Start-up notices about the program's own data.
+    LanguageIncomplete = 139,
+    DeckReplaced = 140,
 };
 
 } // namespace UiText

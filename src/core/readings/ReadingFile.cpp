@@ -2,6 +2,7 @@
 
 #include "core/engine/Deck.h"
 #include "core/util/Misc.h"
+#include "core/util/TextCodec.h"
 #include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
@@ -166,9 +167,9 @@ QByteArray ReadingFile::commentsFromMemo(const QString &memoText)
     return comments;
 }
 
-QString ReadingFile::commentsForMemo(const QByteArray &comments)
+QString ReadingFile::commentsForMemo(const QByteArray &comments, const QString &language)
 {
-    QString memo = QString::fromLocal8Bit(comments);
+    QString memo = TextCodec::decode(comments, language);
     memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     memo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return memo;

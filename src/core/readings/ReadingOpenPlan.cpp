@@ -124,11 +124,11 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::Unreadable:
         return QString::fromLatin1(ReadFailedMessage);
     case Outcome::SpreadMissing:
-        return QString::fromLocal8Bit(texts.text(UiText::SpreadMissingForReading) + " '" +
-                                      spreadNameInFile + "'.");
+        return texts.string(UiText::SpreadMissingForReading) + QStringLiteral(" '") +
+               texts.decoded(spreadNameInFile) + QStringLiteral("'.");
     case Outcome::NeedsDeck79:
-        return QString::fromLocal8Bit(texts.text(UiText::Deck79WarningStart) + ' ' +
-                                      texts.text(UiText::Deck79WarningEnd));
+        return texts.string(UiText::Deck79WarningStart) + QLatin1Char(' ') +
+               texts.string(UiText::Deck79WarningEnd);
     }
     return QString();
 }

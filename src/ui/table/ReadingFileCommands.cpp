@@ -98,7 +98,8 @@ bool ReadingFileCommands::open()
     if (plan.spreadLoad != Spread::LoadResult::Loaded)
         m_interaction.showMessage(m_window, m_data.uiText(UiText::SpreadUnreadable));
     m_session.openReading(plan);
-    m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.reading.comments));
+    m_comments.commentsEdit->setPlainText(
+        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
     if (plan.reading.comments.isEmpty()) {
         m_comments.hide();
     } else {

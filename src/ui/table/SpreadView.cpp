@@ -6,6 +6,7 @@
 #include "core/spreads/PositionLabels.h"
 #include "core/table/ReadingSession.h"
 #include "core/table/TableGeometry.h"
+#include "core/util/TextCodec.h"
 #include "ui/table/CardImage.h"
 
 #include <QPainter>
@@ -78,9 +79,10 @@ void SpreadView::applyPreferences()
             continue;
         if (!spread.filled[i])
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
-        m_images[i]->setToolTip(m_preferences.useTips
-                                    ? QString::fromLocal8Bit(PositionLabels::hint(spread, i))
-                                    : QString());
+        m_images[i]->setToolTip(
+            m_preferences.useTips
+                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language)
+                : QString());
     }
 }
 
@@ -120,7 +122,7 @@ void SpreadView::showPosition(int position)
         image->setPixmap(QPixmap::fromImage(m_back));
         return;
     }
-    // A missing picture leaves the back showing.
+    // A missing or damaged picture gives a face with the card's title.
     const QImage face = m_faces.face(m_preferences.deckName, spread.cardAt[position],
                                      spread.positionReversed[position], image->size());
     if (!face.isNull())
@@ -135,9 +137,10 @@ QImage SpreadView::labelPicture(int position) const
     QPainter painter(&picture);
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
-    painter.drawText(
-        QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
-        QString::fromLocal8Bit(PositionLabels::tableLabel(m_session.spread(), position)));
+    painter.drawText(QRect(5, 5, size.width() - 10, size.height() - 10),
+                     Qt::AlignLeft | Qt::AlignTop,
+                     TextCodec::decode(PositionLabels::tableLabel(m_session.spread(), position),
+                                       m_preferences.language));
     return picture;
 }
 
