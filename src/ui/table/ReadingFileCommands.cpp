@@ -78,8 +78,9 @@ bool ReadingFileCommands::open()
     const QString path = chooseFile(false, QString());
     if (path.isEmpty())
         return false;
-    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
-        path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(), m_preferences.majorOnly});
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
+                                         m_preferences.majorOnly, m_preferences.language});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;
