@@ -38,6 +38,9 @@ void TestTextCodec::decodesByLanguage_data()
     // 0x80 and 0x93 lie where Latin-1 has control characters.
     QTest::newRow("1252 euro and quotes")
         << QByteArray("\x80 \x93ja\x94") << "English" << QStringLiteral("\u20ac \u201cja\u201d");
+    // Editors that save UTF-8 often put a byte order mark first.
+    QTest::newRow("UTF-8 with a byte order mark")
+        << QByteArray("\xef\xbb\xbfOK") << "Russian" << QStringLiteral("OK");
     QTest::newRow("plain ASCII") << QByteArray("Cancel") << "Russian" << QStringLiteral("Cancel");
     QTest::newRow("cut UTF-8 sequence is a code page")
         << QByteArray("\xd0") << "Russian" << QStringLiteral("\u0420");
@@ -72,6 +75,9 @@ void TestTextCodec::writesBackInTheEncodingItCameIn_data()
     QTest::newRow("UTF-8 stays UTF-8")
         << QByteArray("Caf\xc3\xa9") << "English" << QStringLiteral("Caf\u00e9!")
         << QByteArray("Caf\xc3\xa9!");
+    QTest::newRow("edited UTF-8 keeps its byte order mark")
+        << QByteArray("\xef\xbb\xbf\xd0\x9c") << "Russian" << QStringLiteral("\u041c!")
+        << QByteArray("\xef\xbb\xbf\xd0\x9c!");
     QTest::newRow("new text is UTF-8")
         << QByteArray() << "Russian" << QStringLiteral("\u041c") << QByteArray("\xd0\x9c");
 }

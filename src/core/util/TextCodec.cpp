@@ -5,6 +5,9 @@
 
 namespace {
 
+// Editors that save UTF-8 often begin the file with this mark.
+constexpr char ByteOrderMark[] = "\xef\xbb\xbf";
+
 const char *codecName(TextCodec::Encoding encoding)
 {
     switch (encoding) {
@@ -46,8 +49,10 @@ TextCodec::Encoding TextCodec::detect(const QByteArray &bytes, const QString &la
 QString TextCodec::decode(const QByteArray &bytes, const QString &language)
 {
     const Encoding encoding = detect(bytes, language);
-    if (encoding == Encoding::Utf8)
-        return QString::fromUtf8(bytes);
+    if (encoding == Encoding::Utf8) {
+        const bool marked = bytes.startsWith(ByteOrderMark);
+        return QString::fromUtf8(marked ? bytes.mid(3) : bytes);
+    }
     QStringDecoder decoder(codecName(encoding));
     // Without the code page in this Qt build the bytes are at least shown
     // one character each.
@@ -86,6 +91,8 @@ QByteArray TextCodec::encodeLike(const QString &text, const QByteArray &original
 {
     if (decode(original, language) == text)
         return original;
+    if (original.startsWith(ByteOrderMark))
+        return QByteArray(ByteOrderMark) + text.toUtf8();
     bool fits = false;
     const QByteArray bytes = encode(text, detect(original, language), &fits);
     return fits ? bytes : text.toUtf8();

@@ -31,7 +31,8 @@ QByteArray encode(const QString &text, Encoding encoding, bool *ok = nullptr);
 // The bytes to write for `text` that was shown from `original`: `original`
 // itself when the text is unchanged, so a file written back unchanged keeps
 // its bytes; otherwise the text in the encoding `original` was read in when
-// that can hold it, else UTF-8.
+// that can hold it, else UTF-8 (after a byte order mark when `original`
+// began with one).
 QByteArray encodeLike(const QString &text, const QByteArray &original, const QString &language);
 
 } // namespace TextCodec
