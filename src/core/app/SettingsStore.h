@@ -1,6 +1,7 @@
 #pragma once
 
 class QSettings;
+class QSize;
 class QString;
 struct Preferences;
 
@@ -14,8 +15,12 @@ namespace SettingsStore {
 inline constexpr char Organization[] = "Orvandel";
 inline constexpr char Application[] = "Doded";
 
-// `appDir` is the program's folder, where the music fallbacks lie.
-void read(QSettings &settings, const QString &appDir, Preferences &preferences);
+// `appDir` is the program's folder, where the music fallbacks lie. Window
+// and picture sizes are fitted to `screen`, the screen's available size: a
+// size larger than the screen shrinks to it, one too small to show anything
+// gives the default. Numbers outside their range give their defaults.
+void read(QSettings &settings, const QString &appDir, const QSize &screen,
+          Preferences &preferences);
 void write(QSettings &settings, const Preferences &preferences);
 
 } // namespace SettingsStore

@@ -122,6 +122,10 @@ enum Index : int
     PromptCut = 142,
     PromptSignificatorCancelled = 143,
     PromptAllFaceUp = 144,
+
+    // Start-up notices about the program's own data.
+    LanguageIncomplete = 145,
+    DeckReplaced = 146,
 };
 
 } // namespace UiText
