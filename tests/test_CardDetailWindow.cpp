@@ -5,6 +5,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/CardFaceCache.h"
+#include "core/cards/CardPicture.h"
 #include "ui/cards/CardDetailWindow.h"
 #include "ui/cards/MeaningSaveDialog.h"
 
@@ -30,6 +31,7 @@ private slots:
     void saveWithNothingCheckedWritesNothing();
     void defaultMeaningWithoutLanguageFileGoesToEnglish();
     void failedWriteKeepsTextUnsaved();
+    void codePageMeaningIsShownAndSavedInItsCodePage();
 
 private:
     std::unique_ptr<CardDetailWindow> openWindow(int number, bool reversed);
@@ -227,11 +229,11 @@ void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
 void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
 {
     // The deck has no folder, so neither its picture nor its text can be found
-    // or written.
+    // or written; a drawn face stands in for the picture.
     m_preferences.deckName = QStringLiteral("Gone");
     auto window = openWindow(12, false);
     QVERIFY(window);
-    QVERIFY(window->pictureLabel->pixmap().isNull());
+    QCOMPARE(window->pictureLabel->pixmap().size(), CardPicture::PlaceholderSize);
     QTest::keyClicks(window->meaningEdit, QStringLiteral("edited "));
     expectSaveChoice(true, false);
     QTest::mouseClick(window->saveButton, Qt::LeftButton);
@@ -255,6 +257,21 @@ void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
     window->close();
     QVERIFY(!window->isVisible());
     QCOMPARE(m_interaction.questions.size(), 2);
+}
+
+void TestCardDetailWindow::codePageMeaningIsShownAndSavedInItsCodePage()
+{
+    // A meaning written on an older Western system, in Windows-1252.
+    writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "Caf\xe9 cr\xe8me\r\nline two");
+    auto window = openWindow(12, false);
+    QVERIFY(window);
+    QCOMPARE(window->meaningEdit->toPlainText(), QStringLiteral("Caf\u00e9 cr\u00e8me\nline two"));
+    QTest::keyClicks(window->meaningEdit, QStringLiteral("new "));
+    expectSaveChoice(false, true);
+    QTest::mouseClick(window->saveButton, Qt::LeftButton);
+    QFile english(path(QStringLiteral("Langs/English/Texts/12.txt")));
+    QVERIFY(english.open(QIODevice::ReadOnly));
+    QCOMPARE(english.readAll(), QByteArray("new Caf\xe9 cr\xe8me\r\nline two"));
 }
 
 QTEST_MAIN(TestCardDetailWindow)

@@ -1,8 +1,12 @@
-// Checks that card pictures are found in the deck folder and that a reversed
-// card is turned by 180 degrees, not mirrored.
+// Checks that card pictures are found in the deck folder, that a reversed
+// card is turned by 180 degrees, not mirrored, that pictures too large to
+// decode whole are decoded scaled, and that a missing or damaged picture shows
+// a face with the card's title.
+#include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,7 +18,22 @@ class TestCardPicture : public QObject
 private slots:
     void turnedMovesTopLeftToBottomRight();
     void loadsFromDeckFolder();
+    void largePictureIsDecodedScaled();
+    void cutPictureCountsAsDamaged();
+    void missingPictureShowsItsTitle();
+
+private:
+    static QImage markedPicture(const QSize &size);
 };
+
+// White with a black square in the top left corner.
+QImage TestCardPicture::markedPicture(const QSize &size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(0, 0, size.width() / 4, size.height() / 4, Qt::black);
+    return picture;
+}
 
 void TestCardPicture::turnedMovesTopLeftToBottomRight()
 {
@@ -53,6 +72,87 @@ void TestCardPicture::loadsFromDeckFolder()
     damaged.write("not a picture");
     damaged.close();
     QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 9, true).isNull());
+}
+
+void TestCardPicture::largePictureIsDecodedScaled()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pics/Test")));
+    QVERIFY(markedPicture(QSize(1200, 800))
+                .save(CardPicture::path(dir.path(), QStringLiteral("Test"), 3), "JPG"));
+    // Whole, the picture needs about 4 MB; allow 1 MB.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    const QImage picture = CardPicture::load(dir.path(), QStringLiteral("Test"), 3, false);
+    QImageReader::setAllocationLimit(limit);
+    QVERIFY(!picture.isNull());
+    QVERIFY(picture.sizeInBytes() <= 1024 * 1024);
+    QVERIFY(picture.width() >= 300);
+    QCOMPARE(picture.width() * 2 / picture.height(), 3);
+    QVERIFY(picture.pixelColor(5, 5).lightness() < 40);
+    QVERIFY(picture.pixelColor(picture.width() - 5, picture.height() - 5).lightness() > 215);
+}
+
+void TestCardPicture::cutPictureCountsAsDamaged()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pics/Test")));
+    const QString path = CardPicture::path(dir.path(), QStringLiteral("Test"), 4);
+    QImage noise(200, 300, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x + y * 53) % 256));
+    }
+    QVERIFY(noise.save(path, "JPG", 95));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.size() > 4096);
+    QVERIFY(file.resize(file.size() / 2));
+    file.close();
+    // Decoded, the lower half would be grey; the picture is damaged instead.
+    QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 4, false).isNull());
+}
+
+void TestCardPicture::missingPictureShowsItsTitle()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pics/Test")));
+    QVERIFY(markedPicture(QSize(40, 60))
+                .save(CardPicture::path(dir.path(), QStringLiteral("Test"), 1), "JPG", 100));
+    CardFaceCache faces(dir.path());
+    faces.setTitles({QStringLiteral("The Fool"), QStringLiteral("The Magician"),
+                     QStringLiteral("The High Priestess")});
+    const QSize size(100, 150);
+
+    const QImage missing = faces.face(QStringLiteral("Test"), 2, false, size);
+    QCOMPARE(missing.size(), size);
+    // The title is drawn: another title gives another face.
+    CardFaceCache otherTitles(dir.path());
+    otherTitles.setTitles({QString(), QString(), QStringLiteral("Death")});
+    QVERIFY(otherTitles.face(QStringLiteral("Test"), 2, false, size) != missing);
+    // Not a blank face and not a back: it has light and dark pixels.
+    int dark = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            dark += missing.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    }
+    QVERIFY(dark > 20);
+    QVERIFY(dark < size.width() * size.height() / 2);
+    QCOMPARE(faces.face(QStringLiteral("Test"), 2, true, size), CardPicture::turned(missing));
+    // Shown at its own size, the face still has one.
+    QVERIFY(!faces.face(QStringLiteral("Test"), 2, false).isNull());
+
+    // A damaged picture is shown the same way; a sound one is itself.
+    QFile damaged(CardPicture::path(dir.path(), QStringLiteral("Test"), 0));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a picture");
+    damaged.close();
+    QCOMPARE(faces.face(QStringLiteral("Test"), 0, false, size).size(), size);
+    QVERIFY(faces.face(QStringLiteral("Test"), 0, false, size) !=
+            faces.face(QStringLiteral("Test"), 2, false, size));
+    const QImage sound = faces.face(QStringLiteral("Test"), 1, false, QSize(40, 60));
+    QVERIFY(sound.pixelColor(2, 2).lightness() < 40);
+    QVERIFY(sound.pixelColor(37, 57).lightness() > 215);
 }
 
 QTEST_MAIN(TestCardPicture)

@@ -48,6 +48,7 @@ private slots:
     void extraCardLineIsOptional();
     void shortListKeepsLaterTitles();
     void lastLineWithoutLineEnd();
+    void everyLineEndGivesTheSameTitles();
     void builtinTitlesForDeck79();
     void languageListWithEnglishFallback();
 };
@@ -117,6 +118,24 @@ void TestCardTitles::lastLineWithoutLineEnd()
     QCOMPARE(titles[0], QByteArray("zero"));
     QCOMPARE(titles[1], QByteArray("one"));
     QCOMPARE(titles[2], QByteArray("two"));
+}
+
+void TestCardTitles::everyLineEndGivesTheSameTitles()
+{
+    // A card list saved by an editor that writes LF or CR alone reads like
+    // the CR LF original, the alternative lines included.
+    const QByteArray crLf = syntheticCardList(true);
+    CardTitles::Table expected;
+    CardTitles::applyCardList(crLf, {false, false}, expected);
+    for (const QByteArray &lineEnd : {QByteArray("\n"), QByteArray("\r")}) {
+        QByteArray other = crLf;
+        other.replace("\r\n", lineEnd);
+        CardTitles::Table titles;
+        CardTitles::applyCardList(other, {false, false}, titles);
+        QCOMPARE(titles, expected);
+    }
+    QCOMPARE(expected[8], QByteArray("8b"));
+    QCOMPARE(expected[78], QByteArray("extra"));
 }
 
 void TestCardTitles::builtinTitlesForDeck79()

@@ -95,6 +95,8 @@ private slots:
     void refusesDamagedFiles();
     void everyCutBeforeTheCommentsIsRefused();
     void memoCommentsUseCrLf();
+    void readsBodiesWithAnyLineEnd_data();
+    void readsBodiesWithAnyLineEnd();
     void proposedFileName();
 };
 
@@ -259,7 +261,38 @@ void TestReadingFile::memoCommentsUseCrLf()
 {
     const QByteArray stored = ReadingFile::commentsFromMemo(QStringLiteral("One\nTwo\r\n\nFour"));
     QCOMPARE(stored, QByteArray("One\r\nTwo\r\n\r\nFour"));
-    QCOMPARE(ReadingFile::commentsForMemo(stored), QStringLiteral("One\nTwo\n\nFour"));
+    QCOMPARE(ReadingFile::commentsForMemo(stored, QStringLiteral("English")),
+             QStringLiteral("One\nTwo\n\nFour"));
+    // Comments made on an older system are in the language's code page.
+    QCOMPARE(ReadingFile::commentsForMemo("\xc4\xe0\r\n", QStringLiteral("Russian")),
+             QStringLiteral("\u0414\u0430\n"));
+}
+
+void TestReadingFile::readsBodiesWithAnyLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void TestReadingFile::readsBodiesWithAnyLineEnd()
+{
+    // A body whose line ends were rewritten reads as the CR LF original.
+    QFETCH(QByteArray, lineEnd);
+    const ReadingFile original = finishedReading(22, 3, "Kept\r\nas is").file;
+    QByteArray plain = Misc::scramble(original.write().mid(ReadingFile::HeaderLength));
+    const qsizetype commentsStart = plain.size() - original.comments.size();
+    plain = plain.left(commentsStart).replace("\r\n", lineEnd) + original.comments;
+    ReadingFile reading;
+    QString error;
+    QCOMPARE(reading.parse(ReadingFile::Header + Misc::scramble(plain), 3, &error),
+             ReadingFile::ParseResult::Ok);
+    QCOMPARE(reading.spreadName, original.spreadName);
+    QCOMPARE(reading.cards, original.cards);
+    QCOMPARE(reading.positions, original.positions);
+    QCOMPARE(reading.comments, original.comments);
+    QCOMPARE(ReadingFile::commentsForMemo("One\rTwo\nThree\r\nFour", QStringLiteral("English")),
+             QStringLiteral("One\nTwo\nThree\nFour"));
 }
 
 void TestReadingFile::proposedFileName()

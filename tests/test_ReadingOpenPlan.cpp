@@ -175,8 +175,16 @@ void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
     const QStringList names = {QStringLiteral("Été"), QStringLiteral("été")};
     QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("éTé").toLocal8Bit()), 1);
     QCOMPARE(ReadingOpenPlan::findSpread(names, QStringLiteral("ÉTÉ").toLocal8Bit()), -1);
+    // A reading made on an older system names its spread in the language's
+    // code page: "Крест" in Windows-1251.
+    const QStringList russian = {QStringLiteral("\u041a\u0440\u0435\u0441\u0442")};
+    QCOMPARE(
+        ReadingOpenPlan::findSpread(russian, "\xca\xf0\xe5\xf1\xf2", QStringLiteral("Russian")), 0);
+    QCOMPARE(
+        ReadingOpenPlan::findSpread(russian, "\xca\xf0\xe5\xf1\xf2", QStringLiteral("English")),
+        -1);
 
-    QList<QByteArray> lines(UiTextTable::InitialLineCount);
+    QList<QByteArray> lines = UiTextTable::builtinLines();
     lines[UiText::SpreadMissingForReading] = "This spread is not installed:";
     UiTextTable texts;
     texts.replace(lines);
@@ -330,7 +338,7 @@ void TestReadingOpenPlan::spreadFileThatCannotBeLoadedIsRefused()
 {
     // The spread list was made at start-up; a spread file deleted or damaged
     // since then refuses the reading instead of laying empty positions.
-    QList<QByteArray> lines(UiTextTable::InitialLineCount);
+    QList<QByteArray> lines = UiTextTable::builtinLines();
     lines[UiText::SpreadMissingForReading] = "This spread is not installed:";
     lines[UiText::SpreadUnreadable] = "The spread file is damaged.";
     UiTextTable texts;

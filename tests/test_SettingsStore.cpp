@@ -1,7 +1,7 @@
 // Checks how preferences are read (defaults, word flags, integer groups,
 // fallbacks) and in which form they are written back.
-#include "core/app/SettingsStore.h"
 #include "core/app/Preferences.h"
+#include "core/app/SettingsStore.h"
 
 #include <QDir>
 #include <QSettings>
@@ -24,10 +24,14 @@ private slots:
     void musicFallsBackToBundledFolder();
     void writesEveryValueInItsForm();
     void roundTrip();
+    void sizesFitTheScreen_data();
+    void sizesFitTheScreen();
+    void defaultsShrinkToASmallScreen();
 
 private:
     std::unique_ptr<QSettings> settings();
-    Preferences readState();
+    Preferences readState(const QSize &screen = Screen);
+    static constexpr QSize Screen{1280, 800};
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -43,11 +47,11 @@ std::unique_ptr<QSettings> TestSettingsStore::settings()
                                        QSettings::IniFormat);
 }
 
-Preferences TestSettingsStore::readState()
+Preferences TestSettingsStore::readState(const QSize &screen)
 {
     Preferences state;
     auto store = settings();
-    SettingsStore::read(*store, m_dir->path(), state);
+    SettingsStore::read(*store, m_dir->path(), screen, state);
     return state;
 }
 
@@ -280,6 +284,77 @@ void TestSettingsStore::roundTrip()
     QCOMPARE(read.cardWidth, 321);
     QCOMPARE(read.memoHeight, 99);
     QCOMPARE(read.playType, 0);
+}
+
+void TestSettingsStore::sizesFitTheScreen_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("read");
+    // Sizes larger than the 1280 x 800 screen shrink to it; sizes too small
+    // to show anything give the default.
+    QTest::newRow("wide detail window") << "fmwidth" << 100000 << 1280;
+    QTest::newRow("tall detail window") << "fmheight" << 5000 << 800;
+    QTest::newRow("detail window of no height") << "fmheight" << 0 << 479;
+    QTest::newRow("negative detail width") << "fmwidth" << -300 << 532;
+    QTest::newRow("detail window of a few pixels") << "fmwidth" << 40 << 532;
+    QTest::newRow("detail window that fits") << "fmwidth" << 1000 << 1000;
+    QTest::newRow("wide card") << "cdwidth" << 9000 << 1280;
+    QTest::newRow("card of no width") << "cdwidth" << 0 << 200;
+    QTest::newRow("card of a few pixels") << "cdheight" << 3 << 290;
+    QTest::newRow("card that fits") << "cdheight" << 700 << 700;
+    // The text field lies inside the detail window (640 x 480 here).
+    QTest::newRow("text field wider than its window") << "memowidth" << 2000 << 640;
+    QTest::newRow("text field taller than its window") << "memoheight" << 2000 << 480;
+    QTest::newRow("negative text field") << "memoheight" << -1 << 248;
+    QTest::newRow("play mode out of range") << "playtype" << 7 << 2;
+    QTest::newRow("play mode in range") << "playtype" << 0 << 0;
+    QTest::newRow("card number out of range") << "curquer" << 79 << -1;
+    QTest::newRow("card number below range") << "curquer" << -2 << -1;
+    QTest::newRow("last card number") << "curquer" << 78 << 78;
+}
+
+void TestSettingsStore::sizesFitTheScreen()
+{
+    QFETCH(QString, key);
+    QFETCH(int, stored);
+    QFETCH(int, read);
+    const std::pair<const char *, int Preferences::*> fields[] = {
+        {"cdwidth", &Preferences::cardWidth},   {"cdheight", &Preferences::cardHeight},
+        {"fmwidth", &Preferences::detailWidth}, {"fmheight", &Preferences::detailHeight},
+        {"memowidth", &Preferences::memoWidth}, {"memoheight", &Preferences::memoHeight},
+        {"playtype", &Preferences::playType},   {"curquer", &Preferences::querentCard}};
+    {
+        auto store = settings();
+        const int sound[] = {150, 250, 640, 480, 200, 240, 1, 5};
+        for (std::size_t i = 0; i < std::size(fields); ++i)
+            store->setValue(QLatin1String(fields[i].first), sound[i]);
+        store->setValue(key, stored);
+    }
+    const Preferences state = readState();
+    int Preferences::*field = nullptr;
+    for (const auto &[name, member] : fields) {
+        if (key == QLatin1String(name))
+            field = member;
+    }
+    QVERIFY(field);
+    QCOMPARE(state.*field, read);
+
+    // What was read is what is written back.
+    auto store = settings();
+    SettingsStore::write(*store, state);
+    QCOMPARE(store->value(key).toInt(), read);
+}
+
+void TestSettingsStore::defaultsShrinkToASmallScreen()
+{
+    const Preferences state = readState(QSize(400, 240));
+    QCOMPARE(state.detailWidth, 400);
+    QCOMPARE(state.detailHeight, 240);
+    QCOMPARE(state.cardWidth, 200);
+    QCOMPARE(state.cardHeight, 240);
+    QCOMPARE(state.memoWidth, 229);
+    QCOMPARE(state.memoHeight, 240);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -42,6 +42,8 @@ private slots:
     void readsTheGoldenFile();
     void writesTheGoldenBytesButTheLinePrefixes();
     void readsHandMadeFile();
+    void readsFilesWithAnyLineEnd_data();
+    void readsFilesWithAnyLineEnd();
     void significatorsAreCounted();
     void refusesSpreadsTheTableCannotLay_data();
     void refusesSpreadsTheTableCannotLay();
@@ -179,6 +181,28 @@ void TestSpread::readsHandMadeFile()
     QCOMPARE(spread.explanation[0], QByteArray("Me, myself"));
     QCOMPARE(spread.posX[1], 500);
     QCOMPARE(spread.explanation[1], QByteArray());
+}
+
+void TestSpread::readsFilesWithAnyLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+}
+
+void TestSpread::readsFilesWithAnyLineEnd()
+{
+    QFETCH(QByteArray, lineEnd);
+    writeScrambled(path(QStringLiteral("ends")), "pppppp2" + lineEnd + "ppppppS10,20,You" +
+                                                     lineEnd + "pppppp30,40,The way" + lineEnd);
+    Spread spread;
+    QCOMPARE(spread.load(path(QStringLiteral("ends"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.positionCount, 2);
+    QCOMPARE(spread.significatorCount, 1);
+    QCOMPARE(spread.explanation[0], QByteArray("You"));
+    QCOMPARE(spread.posY[1], 40);
+    QCOMPARE(spread.explanation[1], QByteArray("The way"));
 }
 
 void TestSpread::significatorsAreCounted()

@@ -59,6 +59,7 @@ private slots:
     void autoDrawMessageOnlyBeforeDrawing();
     void languageDialogSwitchesCaptions();
     void languageDialogCancelChangesNothing();
+    void incompleteLanguageAndMissingDeckAreSaidOnce();
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
     void contentsOpensHelpDocument();
@@ -346,6 +347,36 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     table->close();
     QCOMPARE(storedSettings().value(QStringLiteral("language")).toString(),
              QStringLiteral("Testish"));
+}
+
+void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()
+{
+    // A list that stops after three lines, written by an editor using LF.
+    writeFile(QStringLiteral("Langs/English/List.lng"), "Fine\nCancel\nReadings\n");
+    m_fixture.linkDecks();
+    storedSettings().setValue(QStringLiteral("DeckName"), QStringLiteral("Gone"));
+    auto table = startTable();
+    QVERIFY(table);
+    QTRY_COMPARE(m_interaction.messages.size(), 1);
+    const QString message = m_interaction.messages.first();
+    QVERIFY2(message.contains(QStringLiteral("\"Gone\"")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("\"Ardenvale\"")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("incomplete")), qPrintable(message));
+    QCOMPARE(table->preferences().deckName, QStringLiteral("Ardenvale"));
+
+    // The lines the list has are its own; the others are English, so Help
+    // and Language stay reachable.
+    QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Readings"));
+    QCOMPARE(action(*table, "languageAction")->text(), QStringLiteral("Language"));
+    QCOMPARE(part<QMenu>(*table, "helpMenu")->title(), QStringLiteral("Help"));
+    QCOMPARE(part<QPushButton>(*table, "shuffleButton")->text(), QStringLiteral("Shuffle"));
+
+    // Said once: nothing more while the table runs.
+    QTest::qWait(50);
+    QCOMPARE(m_interaction.messages.size(), 1);
+    table->close();
+    QCOMPARE(storedSettings().value(QStringLiteral("DeckName")).toString(),
+             QStringLiteral("Ardenvale"));
 }
 
 void TestTableWindow::languageDialogCancelChangesNothing()

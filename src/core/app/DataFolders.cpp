@@ -95,6 +95,16 @@ bool DataFolders::hasExtraCard(const QString &appDir, const QString &deckName)
                              QStringLiteral("/78.jpg"));
 }
 
+bool DataFolders::deckExists(const QString &appDir, const QString &deckName)
+{
+    return !deckName.isEmpty() && QFileInfo(appDir + QStringLiteral("/Pics/") + deckName).isDir();
+}
+
+QStringList DataFolders::bundledDecks()
+{
+    return {QStringLiteral("Ardenvale"), QStringLiteral("Veldmere")};
+}
+
 void DataFolders::emptyTemp(const QString &appDir)
 {
     const QDir temp(appDir + QStringLiteral("/Temp"));

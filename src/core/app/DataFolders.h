@@ -25,6 +25,12 @@ QStringList unusableSpreadFiles(const QString &appDir);
 // Whether the deck has the extra 79th card picture.
 bool hasExtraCard(const QString &appDir, const QString &deckName);
 
+// Whether Pics holds a folder named `deckName`.
+bool deckExists(const QString &appDir, const QString &deckName);
+
+// The decks the program ships, in the order a missing deck is replaced.
+QStringList bundledDecks();
+
 // Deletes the plain files in Temp; sub-folders are left alone.
 void emptyTemp(const QString &appDir);
 

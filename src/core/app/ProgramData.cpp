@@ -6,6 +6,10 @@
 #include "core/lang/UiText.h"
 #include "core/spreads/SpreadList.h"
 
+#include <QFileInfo>
+
+#include <cstddef>
+
 ProgramData::ProgramData(const QString &appDir)
     : m_appDir(appDir)
     , m_helpFile(appDir + QStringLiteral("/Doded.hlp"))
@@ -16,25 +20,40 @@ QString ProgramData::uiText(int index) const
     return m_uiTexts.string(index);
 }
 
-QString ProgramData::uiText(int index, const char *english) const
+QString ProgramData::cardTitle(int number) const
 {
-    const QString text = m_uiTexts.string(index);
-    return text.isEmpty() ? QString::fromUtf8(english) : text;
+    if (number < 0 || number >= int(m_cardTitles.size()))
+        return {};
+    return decoded(m_cardTitles[std::size_t(number)]);
+}
+
+QString ProgramData::decoded(const QByteArray &bytes) const
+{
+    return m_uiTexts.decoded(bytes);
 }
 
 QString ProgramData::unusableSpreadFilesNotice() const
 {
     if (m_unusableSpreadFiles.isEmpty())
         return QString();
-    return uiText(UiText::SpreadFileNamesUnusable,
-                  "These spread files cannot be offered because their names are not valid "
-                  "UTF-8:") +
-           QLatin1Char('\n') + m_unusableSpreadFiles.join(QLatin1Char('\n'));
+    return uiText(UiText::SpreadFileNamesUnusable) + QLatin1Char('\n') +
+           m_unusableSpreadFiles.join(QLatin1Char('\n'));
 }
 
-void ProgramData::scan(const Preferences &preferences)
+void ProgramData::scan(Preferences &preferences)
 {
     DataFolders::create(m_appDir);
+    m_replacedDeck.clear();
+    if (!DataFolders::deckExists(m_appDir, preferences.deckName)) {
+        const QStringList bundled = DataFolders::bundledDecks();
+        for (const QString &deck : bundled) {
+            if (DataFolders::deckExists(m_appDir, deck)) {
+                m_replacedDeck = preferences.deckName;
+                preferences.deckName = deck;
+                break;
+            }
+        }
+    }
     m_deck79 = DataFolders::hasExtraCard(m_appDir, preferences.deckName);
     m_readingsDir = DataFolders::readingsDir(m_appDir);
     m_spreadNames = DataFolders::spreadNames(m_appDir);
@@ -44,10 +63,13 @@ void ProgramData::scan(const Preferences &preferences)
 
 void ProgramData::loadLanguage(const Preferences &preferences)
 {
-    QList<QByteArray> lines = LanguageFiles::readUiTexts(m_appDir, preferences.language);
-    if (lines.isEmpty())
-        return;
-    m_uiTexts.replace(std::move(lines));
+    m_language = preferences.language;
+    m_uiTexts.setLanguage(m_language);
+    m_uiTexts.replace(LanguageFiles::readUiTexts(m_appDir, m_language));
+    const QString ownFolder = LanguageFiles::folder(m_appDir, m_language) + QLatin1Char('/');
+    m_languageComplete = QFileInfo::exists(ownFolder + QStringLiteral("List.lng")) &&
+                         QFileInfo::exists(ownFolder + QStringLiteral("Cards.lng")) &&
+                         m_uiTexts.isComplete();
     loadCardTitles(preferences);
     m_helpFile = LanguageFiles::helpFileFor(m_appDir, preferences.language, m_helpFile);
 }

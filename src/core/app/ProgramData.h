@@ -23,6 +23,17 @@ public:
     // The same, or `english` when the language file lacks the line.
     QString uiText(int index, const char *english) const;
     const CardTitles::Table &cardTitles() const { return m_cardTitles; }
+    // Card `number`'s title, ready for display.
+    QString cardTitle(int number) const;
+    // Text from one of the program's files (a meaning, an explanation, a
+    // comment), decoded for the current language.
+    QString decoded(const QByteArray &bytes) const;
+    // Whether the current language has its own interface and card lists and
+    // its interface list reaches every built-in English line.
+    bool languageComplete() const { return m_languageComplete; }
+    // The deck name the settings gave when it named no deck folder and a
+    // bundled deck was chosen instead; empty otherwise.
+    QString replacedDeck() const { return m_replacedDeck; }
     QString helpFile() const { return m_helpFile; }
     // Where the reading open and save dialogs start.
     QString readingsDir() const { return m_readingsDir; }
@@ -34,10 +45,12 @@ public:
     // Whether the chosen deck has the extra 79th card.
     bool deck79() const { return m_deck79; }
 
-    // Makes the writable folders and looks at the deck and the spreads.
-    void scan(const Preferences &preferences);
+    // Makes the writable folders and looks at the deck and the spreads. A
+    // deck name that names no deck folder is replaced by the first bundled
+    // deck that exists.
+    void scan(Preferences &preferences);
     // Loads the interface texts, card titles and help file of the chosen
-    // language; a language without a text list keeps the texts shown so far.
+    // language; lines its list lacks are shown in the built-in English.
     void loadLanguage(const Preferences &preferences);
     void loadCardTitles(const Preferences &preferences);
 
@@ -49,5 +62,8 @@ private:
     QString m_readingsDir;
     QStringList m_spreadNames;
     QStringList m_unusableSpreadFiles;
+    QString m_language;
+    QString m_replacedDeck;
     bool m_deck79 = false;
+    bool m_languageComplete = false;
 };

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QSize>
 
 namespace {
 
@@ -122,9 +123,51 @@ void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferenc
     preferences.lastMusicFile = preferences.musicFile;
 }
 
+// Below this many pixels a window or picture side shows nothing useful.
+constexpr int SmallestWindowSide = 100;
+constexpr int SmallestPictureSide = 16;
+
+// `value` when it is at least `smallest`, else `fallback`; either way no more
+// than `largest`.
+int fitted(int value, int smallest, int largest, int fallback)
+{
+    const int sound = value >= smallest ? value : fallback;
+    return qMax(1, qMin(sound, largest));
+}
+
+void fitToScreen(const QSize &screen, Preferences &preferences)
+{
+    const Preferences defaults;
+    const int screenWidth = screen.width() > 0 ? screen.width() : defaults.detailWidth;
+    const int screenHeight = screen.height() > 0 ? screen.height() : defaults.detailHeight;
+    preferences.detailWidth =
+        fitted(preferences.detailWidth, SmallestWindowSide, screenWidth, defaults.detailWidth);
+    preferences.detailHeight =
+        fitted(preferences.detailHeight, SmallestWindowSide, screenHeight, defaults.detailHeight);
+    preferences.cardWidth =
+        fitted(preferences.cardWidth, SmallestPictureSide, screenWidth, defaults.cardWidth);
+    preferences.cardHeight =
+        fitted(preferences.cardHeight, SmallestPictureSide, screenHeight, defaults.cardHeight);
+    // The text field lies inside the detail window.
+    preferences.memoWidth = fitted(preferences.memoWidth, SmallestPictureSide,
+                                   preferences.detailWidth, defaults.memoWidth);
+    preferences.memoHeight = fitted(preferences.memoHeight, SmallestPictureSide,
+                                    preferences.detailHeight, defaults.memoHeight);
+}
+
+void checkRanges(Preferences &preferences)
+{
+    const Preferences defaults;
+    if (preferences.playType < 0 || preferences.playType > 2)
+        preferences.playType = defaults.playType;
+    if (preferences.querentCard < -1 || preferences.querentCard > 78)
+        preferences.querentCard = defaults.querentCard;
+}
+
 } // namespace
 
-void SettingsStore::read(QSettings &settings, const QString &appDir, Preferences &preferences)
+void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize &screen,
+                         Preferences &preferences)
 {
     preferences.deckName = text(settings, DeckNameKey);
     if (preferences.deckName.isEmpty())
@@ -151,6 +194,8 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, Preferences
     if (ok)
         preferences.backColor = TColor(backColor);
     readIntegers(settings, preferences);
+    fitToScreen(screen, preferences);
+    checkRanges(preferences);
 }
 
 QVariantMap SettingsStore::values(const Preferences &preferences)

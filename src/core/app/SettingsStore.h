@@ -3,6 +3,7 @@
 #include <QVariantMap>
 
 class QSettings;
+class QSize;
 class QString;
 struct Preferences;
 
@@ -17,8 +18,12 @@ namespace SettingsStore {
 inline constexpr char Organization[] = "Orvandel";
 inline constexpr char Application[] = "Doded";
 
-// `appDir` is the program's folder, where the music fallbacks lie.
-void read(QSettings &settings, const QString &appDir, Preferences &preferences);
+// `appDir` is the program's folder, where the music fallbacks lie. Window
+// and picture sizes are fitted to `screen`, the screen's available size: a
+// size larger than the screen shrinks to it, one too small to show anything
+// gives the default. Numbers outside their range give their defaults.
+void read(QSettings &settings, const QString &appDir, const QSize &screen,
+          Preferences &preferences);
 // Every key with its value as write() stores it.
 QVariantMap values(const Preferences &preferences);
 // Stores every key and writes the file; false when it could not be written.

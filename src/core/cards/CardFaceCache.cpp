@@ -18,8 +18,11 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     if (const QImage *cached = m_faces.object(key))
         return *cached;
     QImage picture = CardPicture::load(m_appDir, deckName, number, reversed);
-    if (picture.isNull())
-        return {};
+    if (picture.isNull()) {
+        // Drawn anew each time, so a picture put in place later is found.
+        const QImage face = CardPicture::placeholder(m_titles.value(number), size);
+        return reversed ? CardPicture::turned(face) : face;
+    }
     if (!size.isEmpty() && picture.size() != size)
         picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));

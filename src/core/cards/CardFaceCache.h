@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <tuple>
 
@@ -16,18 +17,22 @@ public:
     explicit CardFaceCache(const QString &appDir);
 
     // The face of card `number` of deck `deckName`, turned by 180 degrees when
-    // `reversed`, scaled to `size` (its own size when `size` is empty). A null
-    // image when the picture is missing or damaged; that is not remembered,
-    // so a picture put in place later is found.
+    // `reversed`, scaled to `size` (its own size when `size` is empty). When
+    // the picture is missing or damaged the face is a drawn card with the
+    // card's title; that is not remembered, so a picture put in place later
+    // is found.
     QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {});
 
     void clear() { m_faces.clear(); }
+    // The titles drawn on the faces of missing pictures, by card number.
+    void setTitles(const QStringList &titles) { m_titles = titles; }
 
 private:
     using Key = std::tuple<QString, int, bool, int, int>;
     friend size_t qHash(const Key &key, size_t seed);
 
     QString m_appDir;
+    QStringList m_titles;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};
 };

@@ -1,6 +1,43 @@
 #include "core/cards/CardPicture.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFont>
 #include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+// Even when the reader would allow more, a card never needs more pixels.
+constexpr qint64 MostPixels = 4096LL * 4096LL;
+
+// A JPEG ends with its end-of-image marker; one cut short lacks it, and the
+// decoder would fill the missing rows with grey. Some writers add a little
+// after the marker, so it is looked for near the end.
+bool jpegComplete(const QByteArray &bytes)
+{
+    constexpr qsizetype Slack = 1024;
+    const qsizetype marker = bytes.lastIndexOf("\xff\xd9");
+    return marker >= 0 && marker >= bytes.size() - 2 - Slack;
+}
+
+// The size to decode a picture of `size` at so that it fits the pixel budget:
+// halved as often as needed, which the JPEG decoder does while decoding
+// rather than after decoding the picture whole.
+QSize decodedSize(const QSize &size)
+{
+    const int limitMegabytes = QImageReader::allocationLimit();
+    qint64 budget = MostPixels;
+    if (limitMegabytes > 0)
+        budget = qMin(budget, qint64(limitMegabytes) * 1024 * 1024 / 4);
+    QSize decoded = size;
+    while (qint64(decoded.width()) * decoded.height() > budget && decoded.width() > 1 &&
+           decoded.height() > 1)
+        decoded = QSize((decoded.width() + 1) / 2, (decoded.height() + 1) / 2);
+    return decoded;
+}
+
+} // namespace
 
 QString CardPicture::path(const QString &appDir, const QString &deckName, int number)
 {
@@ -15,9 +52,44 @@ QImage CardPicture::turned(const QImage &picture)
 
 QImage CardPicture::load(const QString &appDir, const QString &deckName, int number, bool reversed)
 {
-    QImageReader reader(path(appDir, deckName, number));
+    QFile file(path(appDir, deckName, number));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (reader.format() == "jpeg" && !jpegComplete(bytes))
+        return {};
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        const QSize decoded = decodedSize(size);
+        if (decoded != size)
+            reader.setScaledSize(decoded);
+    }
     const QImage picture = reader.read();
     if (picture.isNull())
         return {};
     return reversed ? turned(picture) : picture;
+}
+
+QImage CardPicture::placeholder(const QString &title, const QSize &size)
+{
+    const QSize faceSize = size.isEmpty() ? PlaceholderSize : size;
+    QImage face(faceSize, QImage::Format_RGB32);
+    face.fill(QColor(250, 247, 238));
+    QPainter painter(&face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int margin = qMax(2, qMin(faceSize.width(), faceSize.height()) / 16);
+    const QRect frame = face.rect().adjusted(margin, margin, -margin - 1, -margin - 1);
+    painter.setPen(QPen(QColor(90, 70, 50), qMax(1, margin / 3)));
+    painter.drawRect(frame);
+    QFont font = painter.font();
+    font.setPixelSize(qMax(8, faceSize.width() / 9));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(40, 30, 20));
+    painter.drawText(frame.adjusted(margin, margin, -margin, -margin),
+                     Qt::AlignCenter | Qt::TextWordWrap, title);
+    return face;
 }

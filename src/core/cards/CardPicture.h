@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Where a card's picture lies and how it is shown: every window takes the
 // face from the deck folder and turns it by 180 degrees for a reversed card.
 namespace CardPicture {
+
+// The size a face drawn for a missing picture has when no size is asked for.
+inline constexpr QSize PlaceholderSize{200, 290};
 
 QString path(const QString &appDir, const QString &deckName, int number);
 
@@ -13,7 +17,13 @@ QString path(const QString &appDir, const QString &deckName, int number);
 QImage turned(const QImage &picture);
 
 // Decodes the picture, turned when `reversed`; a null image when the file is
-// missing or damaged.
+// missing or damaged (a JPEG cut short counts as damaged, rather than showing
+// its missing part grey). A picture too large to decode whole within the
+// image reader's allocation limit is decoded scaled down to fit it.
 QImage load(const QString &appDir, const QString &deckName, int number, bool reversed);
+
+// The face shown for a card whose picture is missing or damaged: a plain card
+// with a frame and the card's title, at `size` (PlaceholderSize when empty).
+QImage placeholder(const QString &title, const QSize &size);
 
 } // namespace CardPicture

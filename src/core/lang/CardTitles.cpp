@@ -2,47 +2,10 @@
 
 #include "core/lang/BuiltinTitles.h"
 #include "core/lang/LanguageFiles.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 namespace {
-
-// Reads lines off a text the way the card list is consumed: a line ends at a
-// CR, and an LF right after it is part of the line end.
-class LineCursor
-{
-public:
-    explicit LineCursor(const QByteArray &text)
-        : m_text(text)
-    {}
-
-    bool hasLineEnd() const { return m_text.indexOf('\r', m_pos) >= 0; }
-    QByteArray rest() const { return m_text.mid(m_pos); }
-
-    QByteArray take()
-    {
-        const qsizetype cr = m_text.indexOf('\r', m_pos);
-        if (cr < 0) {
-            const QByteArray line = rest();
-            m_pos = m_text.size();
-            return line;
-        }
-        const QByteArray line = m_text.mid(m_pos, cr - m_pos);
-        m_pos = cr + 1;
-        if (m_pos < m_text.size() && m_text.at(m_pos) == '\n')
-            ++m_pos;
-        return line;
-    }
-
-    void skip(int lines)
-    {
-        for (int i = 0; i < lines; ++i)
-            take();
-    }
-
-private:
-    const QByteArray &m_text;
-    qsizetype m_pos = 0;
-};
 
 bool endsTraditionalCourts(int card)
 {
@@ -58,19 +21,29 @@ bool endsNumberedCards(int card)
 
 void CardTitles::applyCardList(const QByteArray &text, const Numbering &numbering, Table &titles)
 {
-    LineCursor cursor(text);
+    TextLines::Cursor cursor(text);
+    // A line without a line end after it is taken too, as the last one.
+    const auto take = [&cursor] {
+        if (const std::optional<QByteArray> line = cursor.next())
+            return *line;
+        const QByteArray last = cursor.rest();
+        cursor = TextLines::Cursor(QByteArray());
+        return last;
+    };
     int card = 0;
     for (; cursor.hasLineEnd() && card <= 78; ++card) {
-        titles[card] = cursor.take();
+        titles[card] = take();
         if (card == 8 || card == 11) {
-            const QByteArray alternative = cursor.take();
+            const QByteArray alternative = take();
             if (!numbering.strengthEleven)
                 titles[card] = alternative;
         }
         // Each suit lists the traditional court titles, then the newer ones;
         // the unused four are skipped.
-        if (numbering.ardenvaleStyle ? endsTraditionalCourts(card) : endsNumberedCards(card))
-            cursor.skip(4);
+        if (numbering.ardenvaleStyle ? endsTraditionalCourts(card) : endsNumberedCards(card)) {
+            for (int skipped = 0; skipped < 4; ++skipped)
+                take();
+        }
     }
     const QByteArray tail = cursor.rest();
     if (!tail.isEmpty() && card <= 78)

@@ -1,6 +1,6 @@
 #include "core/lang/LanguageFiles.h"
 
-#include "core/lang/TextLines.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 #include <QDir>

@@ -123,10 +123,14 @@ enum Index : int
     PromptSignificatorCancelled = 143,
     PromptAllFaceUp = 144,
 
+    // Start-up notices about the program's own data.
+    LanguageIncomplete = 145,
+    DeckReplaced = 146,
+
     // Reading files, settings and spread files that cannot be used.
-    NotAReadingFile = 145,
-    SettingsNotWritten = 146,
-    SpreadFileNamesUnusable = 147,
+    NotAReadingFile = 147,
+    SettingsNotWritten = 148,
+    SpreadFileNamesUnusable = 149,
 };
 
 } // namespace UiText

@@ -1,21 +1,40 @@
 #include "core/lang/UiTextTable.h"
 
+#include "core/util/TextCodec.h"
+#include "core/util/TextLines.h"
+
+#include <QFile>
+
 #include <utility>
 
-UiTextTable::UiTextTable()
-    : m_lines(InitialLineCount)
-{}
+const QList<QByteArray> &UiTextTable::builtinLines()
+{
+    static const QList<QByteArray> lines = [] {
+        QFile list(QStringLiteral(":/builtin/English/List.lng"));
+        return list.open(QIODevice::ReadOnly) ? TextLines::split(list.readAll())
+                                              : QList<QByteArray>();
+    }();
+    return lines;
+}
 
 QByteArray UiTextTable::text(int index) const
 {
-    if (index < 0 || index >= m_lines.size())
+    if (index < 0)
         return {};
-    return m_lines.at(index);
+    if (index < m_lines.size())
+        return m_lines.at(index);
+    const QList<QByteArray> &builtin = builtinLines();
+    return index < builtin.size() ? builtin.at(index) : QByteArray();
 }
 
 QString UiTextTable::string(int index) const
 {
-    return QString::fromLocal8Bit(text(index));
+    return decoded(text(index));
+}
+
+QString UiTextTable::decoded(const QByteArray &bytes) const
+{
+    return TextCodec::decode(bytes, m_language);
 }
 
 void UiTextTable::replace(QList<QByteArray> lines)

@@ -5,23 +5,35 @@
 #include <QString>
 
 // The interface texts of the current language, addressed by line index.
-// Looking up an index the language file does not reach gives an empty text,
-// so a short or damaged file never takes a window down.
+// Every line the language's list does not reach falls back to the built-in
+// English text, so a short, damaged or missing list never leaves a button,
+// a title or a menu without its caption.
 class UiTextTable
 {
 public:
-    // Before any language is loaded the table holds this many empty texts.
-    static constexpr int InitialLineCount = 126;
+    // The English interface texts compiled into the program: the bundled
+    // English List.lng, line by line.
+    static const QList<QByteArray> &builtinLines();
 
-    UiTextTable();
+    UiTextTable() = default;
 
+    // The language's line `index`, else the built-in English one; empty only
+    // past the end of both.
     QByteArray text(int index) const;
-    // The line as the windows show it: the language files are in the
-    // system's 8-bit encoding.
+    // The line as the windows show it, decoded for the current language.
     QString string(int index) const;
+    // Other text of the current language, such as a spread's name in a
+    // reading file, decoded the same way.
+    QString decoded(const QByteArray &bytes) const;
+    // The number of lines the language's list gave.
     int count() const { return int(m_lines.size()); }
+    // Whether the language's list reaches every built-in line.
+    bool isComplete() const { return m_lines.size() >= builtinLines().size(); }
     void replace(QList<QByteArray> lines);
+    // The language whose code page decodes lines that are not UTF-8.
+    void setLanguage(const QString &language) { m_language = language; }
 
 private:
     QList<QByteArray> m_lines;
+    QString m_language = QStringLiteral("English");
 };

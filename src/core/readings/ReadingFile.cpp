@@ -2,6 +2,8 @@
 
 #include "core/engine/Deck.h"
 #include "core/util/Misc.h"
+#include "core/util/TextCodec.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 #include <QDate>
@@ -27,36 +29,9 @@ std::optional<quint32> cardNumber(const QByteArray &field)
     return quint32(*value);
 }
 
-// Cuts the plain body into lines: a line runs up to the next CR, and the CR
-// and the one byte after it (the LF of a well-formed file) are skipped. Text
-// after the last CR is not a line; it is what remains.
-class BodyReader
-{
-public:
-    explicit BodyReader(QByteArray body)
-        : m_body(std::move(body))
-    {}
-
-    std::optional<QByteArray> nextLine()
-    {
-        const qsizetype cr = m_body.indexOf('\r', m_pos);
-        if (cr < 0)
-            return std::nullopt;
-        QByteArray line = m_body.mid(m_pos, cr - m_pos);
-        m_pos = qMin(cr + 2, m_body.size());
-        ++m_lineNumber;
-        return line;
-    }
-
-    QByteArray rest() const { return m_body.mid(m_pos); }
-    // The number of the line read last, counting from 1.
-    int lineNumber() const { return m_lineNumber; }
-
-private:
-    QByteArray m_body;
-    qsizetype m_pos = 0;
-    int m_lineNumber = 0;
-};
+// The plain body's lines; text after the last line end is not a line but
+// the reading's comments.
+using BodyReader = TextLines::Cursor;
 
 QString lineError(const BodyReader &reader, const QString &what)
 {
@@ -82,7 +57,7 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
 
     heading.deckLineCount = ReadingFile::OlderDeckLineCount;
     if (current) {
-        const std::optional<QByteArray> countLine = reader.nextLine();
+        const std::optional<QByteArray> countLine = reader.next();
         if (!countLine)
             return unreadable(errorString,
                               missingLineEnd(reader, QStringLiteral("the deck line count")));
@@ -93,7 +68,7 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
                                                                "22, 23, 78 or 79")));
         heading.deckLineCount = *count;
     }
-    const std::optional<QByteArray> name = reader.nextLine();
+    const std::optional<QByteArray> name = reader.next();
     if (!name)
         return unreadable(errorString, missingLineEnd(reader, QStringLiteral("spread name")));
     heading.spreadName = *name;
@@ -147,7 +122,7 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
 
     QList<DeckCard> deck;
     for (int slot = 0; slot < heading.deckLineCount; ++slot) {
-        std::optional<QByteArray> line = reader.nextLine();
+        std::optional<QByteArray> line = reader.next();
         if (!line)
             return unreadable(errorString, missingLineEnd(reader, QStringLiteral("a deck line")));
         DeckCard card;
@@ -165,7 +140,7 @@ ReadingFile::ParseResult ReadingFile::parse(const QByteArray &fileBytes, int pos
 
     QList<quint32> laid;
     for (int position = 0; position < positionCount; ++position) {
-        const std::optional<QByteArray> line = reader.nextLine();
+        const std::optional<QByteArray> line = reader.next();
         if (!line)
             return unreadable(errorString,
                               missingLineEnd(reader, QStringLiteral("a position line")));
@@ -192,9 +167,12 @@ QByteArray ReadingFile::commentsFromMemo(const QString &memoText)
     return comments;
 }
 
-QString ReadingFile::commentsForMemo(const QByteArray &comments)
+QString ReadingFile::commentsForMemo(const QByteArray &comments, const QString &language)
 {
-    return QString::fromLocal8Bit(comments).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString memo = TextCodec::decode(comments, language);
+    memo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    memo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return memo;
 }
 
 QString ReadingFile::proposedFileName(const QDate &date, const QLocale &locale, bool deck79,

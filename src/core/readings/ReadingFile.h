@@ -83,7 +83,9 @@ public:
 
     // The comments typed in the memo as stored: local 8-bit, CR LF line ends.
     static QByteArray commentsFromMemo(const QString &memoText);
-    static QString commentsForMemo(const QByteArray &comments);
+    // Stored comments as the memo shows them, decoded for `language` (older
+    // files are in its 8-bit code page), with bare line feeds.
+    static QString commentsForMemo(const QByteArray &comments, const QString &language);
 
     // The name first offered when saving: the short date with dots for
     // slashes, " -Veldmere- " for a deck with the 79th card or " - "

@@ -3,6 +3,7 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
+#include "core/util/TextCodec.h"
 #include "core/util/WholeFile.h"
 
 #include <QFileInfo>
@@ -69,7 +70,7 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
     }
 
     plan.spreadNameInFile = heading.spreadName;
-    const int spreadIndex = findSpread(context.spreadNames, heading.spreadName);
+    const int spreadIndex = findSpread(context.spreadNames, heading.spreadName, context.language);
     if (spreadIndex < 0) {
         plan.result = Outcome::SpreadMissing;
         return plan;
@@ -126,11 +127,12 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
     return plan;
 }
 
-int ReadingOpenPlan::findSpread(const QStringList &spreadNames, const QByteArray &name)
+int ReadingOpenPlan::findSpread(const QStringList &spreadNames, const QByteArray &name,
+                                const QString &language)
 {
-    const QByteArray wanted = upperAToZ(name);
+    const QByteArray wanted = upperAToZ(TextCodec::decode(name, language).toUtf8());
     for (qsizetype i = 0; i < spreadNames.size(); ++i) {
-        if (upperAToZ(spreadNames.at(i).toLocal8Bit()) == wanted)
+        if (upperAToZ(spreadNames.at(i).toUtf8()) == wanted)
             return int(i);
     }
     return -1;
@@ -147,23 +149,19 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::Unreadable:
         return QString::fromLatin1(ReadFailedMessage);
     case Outcome::SpreadMissing:
-        return QString::fromLocal8Bit(texts.text(UiText::SpreadMissingForReading) + " '" +
-                                      spreadNameInFile + "'.");
+        return texts.string(UiText::SpreadMissingForReading) + QStringLiteral(" '") +
+               texts.decoded(spreadNameInFile) + QStringLiteral("'.");
     case Outcome::SpreadUnreadable: {
-        const QString refused = QString::fromLocal8Bit(texts.text(UiText::SpreadUnreadable) + " '" +
-                                                       spreadNameInFile + "'.");
+        const QString refused = texts.string(UiText::SpreadUnreadable) + QStringLiteral(" '") +
+                                texts.decoded(spreadNameInFile) + QStringLiteral("'.");
         return spreadFault.isEmpty() ? refused : refused + QStringLiteral("\n\n") + spreadFault;
     }
-    case Outcome::NotAReadingFile: {
-        QByteArray words = texts.text(UiText::NotAReadingFile);
-        if (words.isEmpty())
-            words = NotAReadingFileDefault;
-        return QString::fromLocal8Bit(words) + QStringLiteral(" '") +
+    case Outcome::NotAReadingFile:
+        return texts.string(UiText::NotAReadingFile) + QStringLiteral(" '") +
                QFileInfo(filePath).fileName() + QStringLiteral("'.");
-    }
     case Outcome::NeedsDeck79:
-        return QString::fromLocal8Bit(texts.text(UiText::Deck79WarningStart) + ' ' +
-                                      texts.text(UiText::Deck79WarningEnd));
+        return texts.string(UiText::Deck79WarningStart) + QLatin1Char(' ') +
+               texts.string(UiText::Deck79WarningEnd);
     }
     return QString();
 }

@@ -19,8 +19,6 @@ class ReadingOpenPlan
 public:
     static constexpr char NoSuchFileMessage[] = "No such file!";
     static constexpr char ReadFailedMessage[] = "Could not read from file.";
-    // Shown when the language file lacks its own words for it.
-    static constexpr char NotAReadingFileDefault[] = "This is not a reading file:";
 
     enum class Outcome
     {
@@ -49,6 +47,8 @@ public:
         QStringList spreadNames;
         bool deck79 = false;
         bool majorOnly = false;
+        // The language whose code page an older file's spread name is in.
+        QString language = QStringLiteral("English");
     };
 
     Outcome result = Outcome::Unreadable;
@@ -78,8 +78,10 @@ public:
     static ReadingOpenPlan fromBytes(const QByteArray &fileBytes, const Context &context);
 
     // The index of `name` in `spreadNames` when only the letters a to z are
-    // compared without case; -1 when it is not there.
-    static int findSpread(const QStringList &spreadNames, const QByteArray &name);
+    // compared without case; -1 when it is not there. A name that is not
+    // UTF-8 is read in the code page of `language`.
+    static int findSpread(const QStringList &spreadNames, const QByteArray &name,
+                          const QString &language = QStringLiteral("English"));
 
     // What to tell the user about the outcome: the message box text, the
     // warning dialog's text for NeedsDeck79, empty for Ready and EmptyFile.

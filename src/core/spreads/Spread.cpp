@@ -2,6 +2,7 @@
 
 #include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 #include <QDir>
@@ -12,32 +13,6 @@
 namespace {
 
 constexpr int PrefixLength = 6;
-
-// Cuts the text into lines ended by CR, each with an optional LF after it.
-// Text after the last CR is not a line.
-class LineReader
-{
-public:
-    explicit LineReader(const QByteArray &text)
-        : m_text(text)
-    {}
-
-    bool hasLine() const { return m_text.indexOf('\r', m_pos) >= 0; }
-
-    QByteArray next()
-    {
-        const qsizetype cr = m_text.indexOf('\r', m_pos);
-        const QByteArray line = m_text.mid(m_pos, cr - m_pos);
-        m_pos = cr + 1;
-        if (m_pos < m_text.size() && m_text.at(m_pos) == '\n')
-            ++m_pos;
-        return line;
-    }
-
-private:
-    const QByteArray &m_text;
-    qsizetype m_pos = 0;
-};
 
 bool fail(QString *errorString, const QString &fault)
 {
@@ -113,10 +88,12 @@ Spread::LoadResult Spread::load(const QString &path, QString *errorString)
 
 bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
 {
-    LineReader lines(plain);
-    if (!lines.hasLine())
+    // Text after the last line end is not a line.
+    TextLines::Cursor lines(plain);
+    const std::optional<QByteArray> countLine = lines.next();
+    if (!countLine)
         return fail(errorString, QStringLiteral("it is not a spread file (no line end)"));
-    const std::optional<qint32> count = Misc::decimal(lines.next().mid(PrefixLength));
+    const std::optional<qint32> count = Misc::decimal(countLine->mid(PrefixLength));
     if (!count) {
         return fail(errorString,
                     QStringLiteral("it is not a spread file (line 1 holds no position count)"));
@@ -125,13 +102,13 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
     positionCount = qBound(0, *count, Capacity);
 
     int read = 0;
-    for (; lines.hasLine(); ++read) {
+    for (; lines.hasLineEnd(); ++read) {
         const int i = read;
         if (i == Capacity) {
             return fail(errorString,
                         QStringLiteral("it holds more than %1 position lines").arg(Capacity));
         }
-        const QByteArray line = lines.next();
+        const QByteArray line = *lines.next();
         const QString bad = QStringLiteral("line %1 is not \"[S]x,y,explanation\"").arg(i + 2);
         const qsizetype firstComma = line.indexOf(',', PrefixLength);
         const qsizetype secondComma = line.indexOf(',', firstComma + 1);

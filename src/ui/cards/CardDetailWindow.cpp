@@ -8,6 +8,7 @@
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "core/util/TextCodec.h"
 #include "ui/cards/MeaningSaveDialog.h"
 #include "ui/common/Interaction.h"
 
@@ -22,11 +23,19 @@ const QColor CaptionBlue(0, 0, 255);
 
 // Meaning files keep the line breaks of the files the program ships; the
 // text field works with bare line feeds.
-QByteArray fileBytes(const QString &text)
+QString withFileBreaks(const QString &text)
 {
     QString withBreaks = text;
     withBreaks.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return withBreaks.toLocal8Bit();
+    return withBreaks;
+}
+
+QString withFieldBreaks(const QString &text)
+{
+    QString withBreaks = text;
+    withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    withBreaks.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return withBreaks;
 }
 
 void makeBlue(QLabel *label, bool bold, int pixelSize)
@@ -74,17 +83,18 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
     layOut();
     showPicture();
 
-    QString caption = QString::fromLocal8Bit(m_data.cardTitles()[std::size_t(number)]);
+    QString caption = m_data.cardTitle(number);
     if (reversed)
         caption += QStringLiteral(" (") + m_texts.string(UiText::ReversedWord) + QLatin1Char(')');
     setWindowTitle(caption);
     titleLabel->setText(caption);
-    subtitleLabel->setText(QString::fromLocal8Bit(subtitle));
+    subtitleLabel->setText(m_data.decoded(subtitle));
     makeBlue(titleLabel, true, 17);
     makeBlue(subtitleLabel, false, 14);
 
     meaningEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    meaningEdit->setPlainText(QString::fromLocal8Bit(MeaningText::lookup(meaningSource())));
+    m_meaningBytes = MeaningText::lookup(meaningSource());
+    meaningEdit->setPlainText(withFieldBreaks(m_data.decoded(m_meaningBytes)));
     m_savedText = meaningEdit->toPlainText();
     meaningEdit->setFocus();
 
@@ -154,8 +164,10 @@ bool CardDetailWindow::saveMeaning()
 
     const QString text = meaningEdit->toPlainText();
     QString error;
-    if (!MeaningText::save(meaningSource(), fileBytes(text), m_preferences.saveWithDeck,
-                           m_preferences.saveAsDefault, &error)) {
+    if (!MeaningText::save(
+            meaningSource(),
+            TextCodec::encodeLike(withFileBreaks(text), m_meaningBytes, m_preferences.language),
+            m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
         m_interaction.showMessage(this, error);
         return false;
     }

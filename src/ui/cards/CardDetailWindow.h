@@ -67,5 +67,7 @@ private:
     const int m_number;
     const bool m_reversed;
     QString m_savedText;
+    // The meaning text's bytes as read, so an unchanged text is saved as it was.
+    QByteArray m_meaningBytes;
     bool m_modified = false;
 };

@@ -89,8 +89,9 @@ bool ReadingFileCommands::open()
     const QString path = chooseFile(false, QString());
     if (path.isEmpty())
         return false;
-    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
-        path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(), m_preferences.majorOnly});
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
+                                         m_preferences.majorOnly, m_preferences.language});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;
@@ -107,7 +108,8 @@ bool ReadingFileCommands::open()
     }
 
     m_session.openReading(plan);
-    m_comments.commentsEdit->setPlainText(ReadingFile::commentsForMemo(plan.reading.comments));
+    m_comments.commentsEdit->setPlainText(
+        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
     if (plan.reading.comments.isEmpty()) {
         m_comments.hide();
     } else {

@@ -7,6 +7,7 @@
 #include "core/table/ReadingSession.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
+#include "core/util/TextCodec.h"
 #include "ui/table/CardImage.h"
 
 #include <QPainter>
@@ -78,9 +79,10 @@ void SpreadView::applyPreferences()
             continue;
         if (!spread.filled[i])
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
-        m_images[i]->setToolTip(m_preferences.useTips
-                                    ? QString::fromLocal8Bit(PositionLabels::hint(spread, i))
-                                    : QString());
+        m_images[i]->setToolTip(
+            m_preferences.useTips
+                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language)
+                : QString());
     }
 }
 
@@ -144,14 +146,14 @@ void SpreadView::showPosition(int position)
         return;
     }
     // A card laid across is drawn upright at the transposed size, then turned.
+    // A missing or damaged picture gives a face with the card's title.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
     QImage picture = spread.revealed[position]
                          ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
                                         spread.positionReversed[position], upright)
-                         : QImage();
-    // A missing picture leaves the back showing.
+                         : m_back;
     if (picture.isNull())
-        picture = m_back;
+        return;
     if (m_across[position])
         picture = picture.transformed(QTransform().rotate(90));
     image->setPixmap(QPixmap::fromImage(picture));
@@ -180,9 +182,10 @@ QImage SpreadView::labelPicture(int position) const
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(
-        QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
-        QString::fromLocal8Bit(PositionLabels::tableLabel(m_session.spread(), position)));
+    painter.drawText(QRect(5, 5, size.width() - 10, size.height() - 10),
+                     Qt::AlignLeft | Qt::AlignTop,
+                     TextCodec::decode(PositionLabels::tableLabel(m_session.spread(), position),
+                                       m_preferences.language));
     return picture;
 }
 

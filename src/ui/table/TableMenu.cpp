@@ -51,5 +51,5 @@ QAction *TableMenu::action(const char *name) const
 void TableMenu::retranslate(const UiTextTable &texts)
 {
     for (const auto &[action, index] : m_captioned)
-        action->setText(QString::fromLocal8Bit(texts.text(index)));
+        action->setText(texts.string(index));
 }

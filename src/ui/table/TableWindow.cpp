@@ -59,9 +59,12 @@ void setBackground(QWidget *widget, TColor color)
     widget->setAutoFillBackground(true);
 }
 
-QString displayText(const QByteArray &bytes)
+// The available size of the screen the table covers, which windows and
+// pictures the settings size must fit.
+QSize screenSize()
 {
-    return QString::fromLocal8Bit(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize();
 }
 
 } // namespace
@@ -77,7 +80,7 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
-    SettingsStore::read(m_settings, appDir, m_preferences);
+    SettingsStore::read(m_settings, appDir, screenSize(), m_preferences);
     m_storedSettings = SettingsStore::values(m_preferences);
     // A desktop session that ends asks first; what was chosen is kept then.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
@@ -95,10 +98,22 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     }
     applyMenuChecks();
     applyBackColor();
-    loadLanguage();
+    QStringList notices;
+    if (!m_data.replacedDeck().isEmpty())
+        notices << m_data.uiText(UiText::DeckReplaced)
+                       .arg(m_data.replacedDeck(), m_preferences.deckName);
+    const QString languageNotice = loadLanguage();
+    if (!languageNotice.isEmpty())
+        notices << languageNotice;
     showOptionNotice();
     onPhaseChanged();
     layOutControls();
+    // Said once, over the table rather than before it appears.
+    if (!notices.isEmpty()) {
+        QTimer::singleShot(0, this, [this, notices] {
+            m_interaction.showMessage(this, notices.join(QLatin1Char('\n')));
+        });
+    }
 }
 
 TableWindow::~TableWindow() = default;
@@ -271,8 +286,7 @@ void TableWindow::createControls()
     });
     connect(m_autoDrawTimer, &QTimer::timeout, this, &TableWindow::drawAutomatically);
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
-    connect(m_session, &ReadingSession::promptChanged, this,
-            [this](const QByteArray &prompt) { m_promptLabel->setText(displayText(prompt)); });
+    connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
 }
 
@@ -300,16 +314,32 @@ void TableWindow::layOutControls()
     m_deckView->setTableGeometry(geometry);
 }
 
-void TableWindow::loadLanguage()
+QString TableWindow::loadLanguage()
 {
     m_data.loadLanguage(m_preferences);
+    passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
     m_commentsWindow->retranslate(texts);
-    m_promptLabel->setText(displayText(m_session->prompt()));
+    showPrompt(m_session->prompt());
+    return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
+}
+
+void TableWindow::passTitlesToFaces()
+{
+    QStringList titles;
+    for (int number = 0; number < int(m_data.cardTitles().size()); ++number)
+        titles << m_data.cardTitle(number);
+    m_faces.setTitles(titles);
+}
+
+void TableWindow::showPrompt(const QByteArray &prompt)
+{
+    QString text = m_data.decoded(prompt);
+    m_promptLabel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void TableWindow::applyMenuChecks()
@@ -504,13 +534,13 @@ bool TableWindow::chooseCardByHand(int position)
     const QList<int> cards = m_session->cardChoicesFor(position);
     QStringList titles;
     for (int number : cards)
-        titles.append(QString::fromLocal8Bit(m_data.cardTitles()[number]));
+        titles.append(m_data.cardTitle(number));
 
     QString caption;
     if (!significator) {
         caption = m_data.uiText(UiText::OrdinaryPositionCaption) +
                   QStringLiteral(" %1: ").arg(position - spread.significatorCount + 1) +
-                  QString::fromLocal8Bit(spread.explanation[position]);
+                  m_data.decoded(spread.explanation[position]);
     } else if (spread.significatorCount == 1) {
         caption = m_data.uiText(UiText::SignificatorCaption);
     } else {
@@ -654,8 +684,10 @@ void TableWindow::chooseLanguage()
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
     m_preferences.language = dialog.selectedLanguage();
-    loadLanguage();
+    const QString notice = loadLanguage();
     showOptionNotice();
+    if (!notice.isEmpty())
+        m_interaction.showMessage(this, notice);
 }
 
 void TableWindow::showHelp()
@@ -712,9 +744,8 @@ void TableWindow::storePreferences(Store when)
     if (SettingsStore::write(m_settings, m_preferences) || m_settingsFailureReported)
         return;
     m_settingsFailureReported = true;
-    const QString message =
-        m_data.uiText(UiText::SettingsNotWritten, "The settings could not be saved:") +
-        QLatin1Char(' ') + QDir::toNativeSeparators(m_settings.fileName());
+    const QString message = m_data.uiText(UiText::SettingsNotWritten) + QLatin1Char(' ') +
+                            QDir::toNativeSeparators(m_settings.fileName());
     if (when == Store::AlwaysQuietly)
         std::fprintf(stderr, "Quillmoor: %s\n", qPrintable(message));
     else

@@ -68,7 +68,12 @@ private:
     void createMenu();
     void createControls();
     void layOutControls();
-    void loadLanguage();
+    // Loads the language and returns what the person should hear about it:
+    // that its files are incomplete, or nothing.
+    QString loadLanguage();
+    // Hands the card titles to the face cache for the faces of missing pictures.
+    void passTitlesToFaces();
+    void showPrompt(const QByteArray &prompt);
     void applyMenuChecks();
     void applyBackColor();
     void showOptionNotice();
