@@ -27,9 +27,10 @@ int ScriptedInteraction::execDialog(QDialog &dialog)
     return handler(dialog, m_problems);
 }
 
-void ScriptedInteraction::openDocument(const QString &path)
+bool ScriptedInteraction::openDocument(const QString &path)
 {
     openedDocuments.append(path);
+    return documentsOpen;
 }
 
 QStringList ScriptedInteraction::problems() const

@@ -44,7 +44,8 @@ public:
     // Answers with the next queued answer, OK when none is queued.
     bool askOkCancel(QWidget *parent, const QString &text, const QString &title) override;
     int execDialog(QDialog &dialog) override;
-    void openDocument(const QString &path) override;
+    // Records `path`; answers with `documentsOpen`.
+    bool openDocument(const QString &path) override;
 
     // What went against the script: dialogs nobody expected, dialogs of the
     // wrong type, and expected dialogs that never appeared. A test's
@@ -55,6 +56,8 @@ public:
     QStringList questions;
     std::deque<bool> answers;
     QStringList openedDocuments;
+    // Whether the desktop has an application for the documents it is asked to open.
+    bool documentsOpen = true;
 
 private:
     std::deque<std::function<int(QDialog &, QStringList &problems)>> m_handlers;

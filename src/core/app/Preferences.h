@@ -3,6 +3,8 @@
 #include "core/app/TableColor.h"
 #include "core/lang/CardTitles.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QString>
 
 // The user's preferences: what the settings store keeps between runs, and
@@ -41,6 +43,8 @@ struct Preferences
     bool printSchema = false;
     bool printBigCards = false;
     bool printExpl = true;
+    // The comments shown at the top of a report; not stored between runs.
+    QString reportComments = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
 
     // Music
     QString musicDir;

@@ -131,6 +131,10 @@ enum Index : int
     NotAReadingFile = 147,
     SettingsNotWritten = 148,
     SpreadFileNamesUnusable = 149,
+
+    // Reports
+    ReportFormatUnavailable = 150,
+    ReportNotOpened = 151,
 };
 
 } // namespace UiText

@@ -27,6 +27,15 @@ QByteArray PositionLabels::editorLabel(const Spread &spread, int position)
     return ordinaryNumber(spread, position) + ". ";
 }
 
+QByteArray PositionLabels::reportLabel(const Spread &spread, int position)
+{
+    if (!spread.isSignificator[position])
+        return ordinaryNumber(spread, position);
+    if (spread.significatorCount == 1)
+        return "S";
+    return "S" + QByteArray::number(position + 1);
+}
+
 QByteArray PositionLabels::hint(const Spread &spread, int position)
 {
     const QByteArray &explanation = spread.explanation[position];

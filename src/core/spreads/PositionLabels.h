@@ -12,6 +12,9 @@ namespace PositionLabels {
 QByteArray tableLabel(const Spread &spread, int position);
 // The label in the spread editor, where significators always carry their number.
 QByteArray editorLabel(const Spread &spread, int position);
+// The label on a report's spread picture: "S" for the one significator,
+// "S1", "S2"... when there are several, the number otherwise.
+QByteArray reportLabel(const Spread &spread, int position);
 // The hint shown when the pointer rests on the position.
 QByteArray hint(const Spread &spread, int position);
 

@@ -21,7 +21,7 @@ int DesktopInteraction::execDialog(QDialog &dialog)
     return dialog.exec();
 }
 
-void DesktopInteraction::openDocument(const QString &path)
+bool DesktopInteraction::openDocument(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -18,8 +18,9 @@ public:
     virtual bool askOkCancel(QWidget *parent, const QString &text, const QString &title) = 0;
     // Runs `dialog` modally and returns its result (QDialog::Accepted or Rejected).
     virtual int execDialog(QDialog &dialog) = 0;
-    // Hands `path` to the desktop to open; the outcome is not reported.
-    virtual void openDocument(const QString &path) = 0;
+    // Hands `path` to the desktop to open; false when the desktop has no
+    // application for it.
+    virtual bool openDocument(const QString &path) = 0;
 };
 
 class DesktopInteraction : public Interaction
@@ -28,5 +29,5 @@ public:
     void showMessage(QWidget *parent, const QString &text) override;
     bool askOkCancel(QWidget *parent, const QString &text, const QString &title) override;
     int execDialog(QDialog &dialog) override;
-    void openDocument(const QString &path) override;
+    bool openDocument(const QString &path) override;
 };

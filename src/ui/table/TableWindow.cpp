@@ -14,6 +14,7 @@
 #include "ui/common/Interaction.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
+#include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
@@ -142,7 +143,8 @@ void TableWindow::createMenu()
          call(&TableWindow::saveReading)},
         {Kind::Item, "inputAction", UiText::MenuInput, "Input...", Qt::Key_F8,
          call(&TableWindow::typeInReading)},
-        {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print},
+        {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print,
+         call(&TableWindow::printReading)},
         {Kind::Separator},
         {Kind::Item, "exitAction", UiText::MenuExit, "Exit", {}, [this] { close(); }},
         {Kind::BarItem,
@@ -688,6 +690,11 @@ void TableWindow::chooseLanguage()
     showOptionNotice();
     if (!notice.isEmpty())
         m_interaction.showMessage(this, notice);
+}
+
+void TableWindow::printReading()
+{
+    PrintCommand::run(this, m_interaction, m_data, m_preferences, *m_session);
 }
 
 void TableWindow::showHelp()

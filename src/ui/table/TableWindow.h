@@ -89,6 +89,7 @@ private:
     void typeInReading();
     void openReading();
     void saveReading();
+    void printReading();
     // Runs the spread chooser; the spread picked, or nothing on Cancel.
     std::optional<QString> chooseSpread(const QString &caption);
     void chooseSignificators();

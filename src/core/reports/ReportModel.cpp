@@ -1,0 +1,83 @@
+#include "core/reports/ReportModel.h"
+
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/cards/MeaningText.h"
+#include "core/spreads/PositionLabels.h"
+#include "core/spreads/Spread.h"
+#include "core/table/TableGeometry.h"
+#include "core/util/WholeFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+ReportModel::Options ReportModel::optionsFrom(const Preferences &preferences)
+{
+    Options options;
+    options.spreadView = preferences.printView;
+    options.schematic = preferences.printSchema;
+    options.bigCards = preferences.printBigCards;
+    options.explanations = preferences.printExpl;
+    return options;
+}
+
+QByteArray ReportModel::meaningBytes(const QString &appDir, const QString &deckName,
+                                     const QString &language, int card, bool reversed)
+{
+    const MeaningText::Source source{appDir, deckName, language, card, reversed};
+    // A file that cannot be read leaves what was read of it.
+    QByteArray text;
+    const QString deckFile = MeaningText::deckPath(source);
+    if (QFileInfo::exists(deckFile))
+        WholeFile::read(deckFile, text);
+    if (!text.isEmpty())
+        return text;
+    QString defaultFile = MeaningText::languagePath(source);
+    if (!QFileInfo::exists(defaultFile))
+        defaultFile = MeaningText::englishPath(source);
+    text.clear();
+    if (QFileInfo::exists(defaultFile))
+        WholeFile::read(defaultFile, text);
+    return text;
+}
+
+ReportModel ReportModel::fromReading(const Spread &spread, const QString &spreadName,
+                                     const QString &comments, const ProgramData &data,
+                                     const Preferences &preferences)
+{
+    ReportModel model;
+    model.appDir = data.appDir();
+    model.deckName = preferences.deckName;
+    model.spreadName = spreadName;
+    model.comments = comments;
+    model.options = optionsFrom(preferences);
+    model.slotSize = TableGeometry::PositionSize;
+    for (int i = 0; i < spread.positionCount; ++i) {
+        Position position;
+        position.place = QPoint(spread.posX[i], spread.posY[i]);
+        position.significator = spread.isSignificator[i];
+        position.card = spread.cardAt[i];
+        position.reversed = spread.positionReversed[i];
+        position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));
+        position.heading = data.decoded(PositionLabels::hint(spread, i));
+        position.cardTitle = data.cardTitle(position.card);
+        if (!position.significator)
+            position.meaning = data.decoded(meaningBytes(model.appDir, model.deckName,
+                                                         preferences.language, position.card,
+                                                         position.reversed));
+        model.positions.append(position);
+    }
+    return model;
+}
+
+QSize ReportModel::extent() const
+{
+    int right = 0;
+    int bottom = 0;
+    for (const Position &position : positions) {
+        right = std::max(right, position.place.x());
+        bottom = std::max(bottom, position.place.y());
+    }
+    return {right + slotSize.width(), bottom + slotSize.height()};
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+class ProgramData;
+class Spread;
+struct Preferences;
+
+// What every report shows of a finished reading, whatever its format: the
+// spread with its positions, the card in each with its title and meaning, the
+// user's comments and the print options. The writers read only this, so a
+// new format needs no knowledge of the table or its files.
+struct ReportModel
+{
+    struct Options
+    {
+        // Include the spread picture.
+        bool spreadView = true;
+        // The spread picture shows outlines instead of card miniatures.
+        bool schematic = false;
+        // Include each card's full-size picture.
+        bool bigCards = false;
+        // Include each card's meaning text.
+        bool explanations = true;
+    };
+
+    struct Position
+    {
+        // Where the position's card lies on the table (its top-left corner).
+        QPoint place;
+        bool significator = false;
+        int card = 0;
+        bool reversed = false;
+        // The label on the spread picture: "S", "S1", "S2" or the number.
+        QString label;
+        // The bold heading above the card: the number and the explanation.
+        QString heading;
+        QString cardTitle;
+        // Empty when no meaning text exists for the card.
+        QString meaning;
+    };
+
+    QString appDir;
+    QString deckName;
+    QString spreadName;
+    QString comments;
+    Options options;
+    // The size of a card slot on the table.
+    QSize slotSize;
+    QList<Position> positions;
+
+    // The options the preferences hold.
+    static Options optionsFrom(const Preferences &preferences);
+
+    // The model of the reading laid with `spread`, every position of which
+    // has its card; texts from files are decoded for the current language.
+    static ReportModel fromReading(const Spread &spread, const QString &spreadName,
+                                   const QString &comments, const ProgramData &data,
+                                   const Preferences &preferences);
+
+    // The meaning text of a card for a report: the deck's own text, else the
+    // language's, else the English one; empty when none of them exists.
+    static QByteArray meaningBytes(const QString &appDir, const QString &deckName,
+                                   const QString &language, int card, bool reversed);
+
+    // The bottom-right corner of the spread on the table.
+    QSize extent() const;
+};

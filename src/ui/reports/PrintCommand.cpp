@@ -1,0 +1,52 @@
+#include "ui/reports/PrintCommand.h"
+
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/lang/UiText.h"
+#include "core/reports/ReportMaker.h"
+#include "core/reports/ReportModel.h"
+#include "core/table/ReadingSession.h"
+#include "ui/common/Interaction.h"
+#include "ui/reports/PrintSettingsDialog.h"
+
+#include <QDir>
+
+void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramData &data,
+                       Preferences &preferences, const ReadingSession &session)
+{
+    if (!session.isComplete()) {
+        interaction.showMessage(window, data.uiText(UiText::ReadingIncomplete));
+        return;
+    }
+    PrintSettingsDialog dialog(preferences, data.uiTexts(), window);
+    if (interaction.execDialog(dialog) != QDialog::Accepted)
+        return;
+    dialog.save(preferences);
+
+    const ReportModel model =
+        ReportModel::fromReading(session.spread(), session.spreadName(),
+                                 preferences.reportComments, data, preferences);
+    QString path;
+    QString reason;
+    const QString folder = QDir(data.appDir()).filePath(QStringLiteral("Temp"));
+    switch (ReportMaker::make(model, ReportWriter::Format(preferences.printType), folder, &path,
+                              &reason)) {
+    case ReportMaker::Result::FormatUnavailable:
+        interaction.showMessage(
+            window, data.uiText(UiText::ReportFormatUnavailable,
+                                "This format is not available yet. Choose \"In HTML format\" "
+                                "to print the reading."));
+        return;
+    case ReportMaker::Result::Failed:
+        interaction.showMessage(window, QStringLiteral("Could not create HTML file.\n%1\n%2")
+                                            .arg(QDir::toNativeSeparators(path), reason));
+        return;
+    case ReportMaker::Result::Written:
+        break;
+    }
+    if (!interaction.openDocument(path))
+        interaction.showMessage(
+            window, data.uiText(UiText::ReportNotOpened, "The page could not be opened here. "
+                                                         "Open this file in your web browser:") +
+                        QLatin1Char('\n') + QDir::toNativeSeparators(path));
+}

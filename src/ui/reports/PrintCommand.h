@@ -1,0 +1,18 @@
+#pragma once
+
+class Interaction;
+class ProgramData;
+class QWidget;
+class ReadingSession;
+struct Preferences;
+
+// The "Print..." command: asks for the print settings, stores them, makes
+// the report of the reading on the table in Temp and hands it to the desktop.
+namespace PrintCommand {
+
+// `window` parents the dialog and the messages. The settings chosen are
+// kept in `preferences` even when the report then fails.
+void run(QWidget *window, Interaction &interaction, const ProgramData &data,
+         Preferences &preferences, const ReadingSession &session);
+
+} // namespace PrintCommand

@@ -1,0 +1,141 @@
+#include "ui/reports/PrintSettingsDialog.h"
+
+#include "core/app/Preferences.h"
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+#include "core/reports/ReportWriter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr QSize ClientSize{431, 295};
+} // namespace
+
+PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const UiTextTable &texts,
+                                         QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PrintSettingsDialog"));
+    setWindowTitle(texts.string(UiText::PrintSettingsCaption));
+
+    formatGroup = new QGroupBox(this);
+    wordButton = new QRadioButton(texts.string(UiText::PrintWord), formatGroup);
+    htmlButton = new QRadioButton(texts.string(UiText::PrintHtml), formatGroup);
+    openDocumentButton = new QRadioButton(texts.string(UiText::PrintOpenOffice), formatGroup);
+    formatNotice = new QLabel(texts.string(UiText::ReportFormatUnavailable), formatGroup);
+    formatNotice->setWordWrap(true);
+    m_formats = new QButtonGroup(this);
+    m_formats->addButton(wordButton, int(ReportWriter::Format::Word));
+    m_formats->addButton(htmlButton, int(ReportWriter::Format::Html));
+    m_formats->addButton(openDocumentButton, int(ReportWriter::Format::OpenDocument));
+    auto *formatLayout = new QVBoxLayout(formatGroup);
+    for (QWidget *widget : {static_cast<QWidget *>(wordButton), static_cast<QWidget *>(htmlButton),
+                            static_cast<QWidget *>(openDocumentButton),
+                            static_cast<QWidget *>(formatNotice)})
+        formatLayout->addWidget(widget);
+
+    spreadViewCheck = new QCheckBox(texts.string(UiText::PrintSpreadView), this);
+    spreadViewGroup = new QGroupBox(this);
+    schematicButton = new QRadioButton(texts.string(UiText::SchematicView), spreadViewGroup);
+    miniaturesButton = new QRadioButton(texts.string(UiText::SmallCardImages), spreadViewGroup);
+    auto *spreadViewLayout = new QVBoxLayout(spreadViewGroup);
+    spreadViewLayout->addWidget(schematicButton);
+    spreadViewLayout->addWidget(miniaturesButton);
+    bigCardsCheck = new QCheckBox(texts.string(UiText::PrintFullSizeImages), this);
+    explanationsCheck = new QCheckBox(texts.string(UiText::PrintExplanations), this);
+    commentsLabel = new QLabel(texts.string(UiText::HtmlComments), this);
+    commentsEdit = new QPlainTextEdit(this);
+    okButton = new QPushButton(texts.string(UiText::Ok), this);
+    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    okButton->setDefault(true);
+
+    formatGroup->setObjectName(QStringLiteral("formatGroup"));
+    wordButton->setObjectName(QStringLiteral("wordButton"));
+    htmlButton->setObjectName(QStringLiteral("htmlButton"));
+    openDocumentButton->setObjectName(QStringLiteral("openDocumentButton"));
+    formatNotice->setObjectName(QStringLiteral("formatNotice"));
+    spreadViewCheck->setObjectName(QStringLiteral("spreadViewCheck"));
+    spreadViewGroup->setObjectName(QStringLiteral("spreadViewGroup"));
+    schematicButton->setObjectName(QStringLiteral("schematicButton"));
+    miniaturesButton->setObjectName(QStringLiteral("miniaturesButton"));
+    bigCardsCheck->setObjectName(QStringLiteral("bigCardsCheck"));
+    explanationsCheck->setObjectName(QStringLiteral("explanationsCheck"));
+    commentsLabel->setObjectName(QStringLiteral("commentsLabel"));
+    commentsEdit->setObjectName(QStringLiteral("commentsEdit"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+
+    auto *optionsLayout = new QVBoxLayout;
+    optionsLayout->addWidget(spreadViewCheck);
+    optionsLayout->addWidget(spreadViewGroup);
+    optionsLayout->addWidget(bigCardsCheck);
+    optionsLayout->addWidget(explanationsCheck);
+    optionsLayout->addStretch();
+    auto *topLayout = new QHBoxLayout;
+    topLayout->addWidget(formatGroup, 1);
+    topLayout->addLayout(optionsLayout, 1);
+    auto *buttonLayout = new QHBoxLayout;
+    buttonLayout->addStretch();
+    buttonLayout->addWidget(okButton);
+    buttonLayout->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(topLayout);
+    layout->addWidget(commentsLabel);
+    layout->addWidget(commentsEdit, 1);
+    layout->addLayout(buttonLayout);
+    resize(ClientSize);
+
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_formats, &QButtonGroup::idToggled, this, [this] { applyEnableRules(); });
+    connect(spreadViewCheck, &QCheckBox::toggled, this, [this] { applyEnableRules(); });
+
+    load(preferences);
+}
+
+void PrintSettingsDialog::load(const Preferences &preferences)
+{
+    QAbstractButton *format = m_formats->button(preferences.printType);
+    (format ? format : wordButton)->setChecked(true);
+    spreadViewCheck->setChecked(preferences.printView);
+    (preferences.printSchema ? schematicButton : miniaturesButton)->setChecked(true);
+    bigCardsCheck->setChecked(preferences.printBigCards);
+    explanationsCheck->setChecked(preferences.printExpl);
+    commentsEdit->setPlainText(preferences.reportComments);
+    applyEnableRules();
+}
+
+void PrintSettingsDialog::save(Preferences &preferences) const
+{
+    preferences.printType = selectedFormat();
+    preferences.printView = spreadViewCheck->isChecked();
+    preferences.printSchema = schematicButton->isChecked();
+    preferences.printBigCards = bigCardsCheck->isChecked();
+    preferences.printExpl = explanationsCheck->isChecked();
+    preferences.reportComments = commentsEdit->toPlainText();
+}
+
+int PrintSettingsDialog::selectedFormat() const
+{
+    const int format = m_formats->checkedId();
+    return format < 0 ? int(ReportWriter::Format::Word) : format;
+}
+
+void PrintSettingsDialog::applyEnableRules()
+{
+    const auto format = ReportWriter::Format(selectedFormat());
+    // Only the web page shows the comments.
+    const bool html = format == ReportWriter::Format::Html;
+    commentsLabel->setEnabled(html);
+    commentsEdit->setEnabled(html);
+    formatNotice->setVisible(!ReportWriter::forFormat(format));
+    spreadViewGroup->setEnabled(spreadViewCheck->isChecked());
+}
