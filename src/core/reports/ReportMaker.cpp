@@ -18,13 +18,13 @@ QString ReportMaker::uniqueName()
 
 ReportMaker::Result ReportMaker::make(const ReportModel &model, ReportWriter::Format format,
                                       const QString &folder, QString *documentPath,
-                                      QString *errorString)
+                                      QString *errorString, const QString &name)
 {
     const std::unique_ptr<ReportWriter> writer = ReportWriter::forFormat(format);
     if (!writer)
         return Result::FormatUnavailable;
     const QString path =
-        QDir(folder).filePath(uniqueName() + QLatin1Char('.') + writer->extension());
+        QDir(folder).filePath((name.isEmpty() ? uniqueName() : name) + QLatin1Char('.') + writer->extension());
     if (documentPath)
         *documentPath = path;
     if (!QDir(folder).exists()) {

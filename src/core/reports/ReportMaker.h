@@ -23,10 +23,12 @@ enum class Result
 // twice in one run, even within one millisecond.
 QString uniqueName();
 
-// Writes the report of `model` into `folder`. `documentPath` receives the
-// document's path (also on failure, when it was known); `errorString` the
-// reason of a failure.
+// Writes the report of `model` into `folder`, the document called `name`
+// (uniqueName() when empty) with the format's extension. `documentPath`
+// receives the document's path (also on failure); `errorString` the reason
+// of a failure.
 Result make(const ReportModel &model, ReportWriter::Format format, const QString &folder,
-            QString *documentPath, QString *errorString = nullptr);
+            QString *documentPath, QString *errorString = nullptr,
+            const QString &name = QString());
 
 } // namespace ReportMaker

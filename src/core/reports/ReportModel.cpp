@@ -3,8 +3,11 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/MeaningText.h"
+#include "core/readings/ReadingFile.h"
+#include "core/readings/ReadingOpenPlan.h"
 #include "core/spreads/PositionLabels.h"
 #include "core/spreads/Spread.h"
+#include "core/table/ReadingSession.h"
 #include "core/table/TableGeometry.h"
 #include "core/util/WholeFile.h"
 
@@ -69,6 +72,29 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
         model.positions.append(position);
     }
     return model;
+}
+
+bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData &data,
+                                  Preferences &preferences, ReportModel &model,
+                                  QString *errorString)
+{
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
+        readingPath, {data.appDir(), data.spreadNames(), data.deck79(), preferences.majorOnly,
+                      preferences.language});
+    if (plan.result != ReadingOpenPlan::Outcome::Ready) {
+        if (errorString) {
+            *errorString = plan.message(data.uiTexts());
+            if (errorString->isEmpty())
+                *errorString = QStringLiteral("%1 is empty.").arg(readingPath);
+        }
+        return false;
+    }
+    ReadingSession session(data, preferences);
+    session.openReading(plan);
+    model = fromReading(session.spread(), session.spreadName(),
+                        ReadingFile::commentsForMemo(plan.reading.comments, preferences.language),
+                        data, preferences);
+    return true;
 }
 
 QSize ReportModel::extent() const

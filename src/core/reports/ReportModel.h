@@ -61,6 +61,13 @@ struct ReportModel
                                    const QString &comments, const ProgramData &data,
                                    const Preferences &preferences);
 
+    // The model of the reading saved at `readingPath`, laid as the table
+    // would open it, with the file's comments. False, with what is wrong in
+    // `errorString`, when the table would refuse the file.
+    static bool fromReadingFile(const QString &readingPath, const ProgramData &data,
+                                Preferences &preferences, ReportModel &model,
+                                QString *errorString = nullptr);
+
     // The meaning text of a card for a report: the deck's own text, else the
     // language's, else the English one; empty when none of them exists.
     static QByteArray meaningBytes(const QString &appDir, const QString &deckName,

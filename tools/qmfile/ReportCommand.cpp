@@ -1,0 +1,106 @@
+#include "ReportCommand.h"
+
+#include "CommandOutput.h"
+#include "core/app/DataFolders.h"
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/lang/LanguageFiles.h"
+#include "core/reports/ReportMaker.h"
+#include "core/reports/ReportModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+
+const char ReportCommand::Usage[] =
+    "       qmfile report html READING OUT --data DIR [--deck NAME] [--language NAME]\n"
+    "                          [--[no-]spread-view] [--[no-]schematic]\n"
+    "                          [--[no-]big-cards] [--[no-]explanations]\n"
+    "         writes OUT/report.htm and its pictures for the saved READING, laid with the\n"
+    "         spreads, pictures and texts of the program folder DIR\n";
+
+namespace {
+
+using CommandOutput::failure;
+
+int usage()
+{
+    return failure(QStringLiteral("usage:\n") + QString::fromLatin1(ReportCommand::Usage));
+}
+
+} // namespace
+
+int ReportCommand::run(const QStringList &arguments)
+{
+    if (arguments.size() < 3 || arguments.first() != QLatin1String("html"))
+        return usage();
+    const QString readingPath = arguments[1];
+    const QString outFolder = arguments[2];
+
+    // The options start as the program's own defaults.
+    Preferences preferences;
+    QString dataDir;
+    const std::map<QString, bool *> switches = {
+        {QStringLiteral("spread-view"), &preferences.printView},
+        {QStringLiteral("schematic"), &preferences.printSchema},
+        {QStringLiteral("big-cards"), &preferences.printBigCards},
+        {QStringLiteral("explanations"), &preferences.printExpl},
+    };
+    bool deckGiven = false;
+    for (int i = 3; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const bool takesValue = argument == QLatin1String("--data") ||
+                                argument == QLatin1String("--deck") ||
+                                argument == QLatin1String("--language");
+        if (takesValue) {
+            if (i + 1 >= arguments.size())
+                return failure(QStringLiteral("%1 needs a value").arg(argument));
+            const QString value = arguments[++i];
+            if (argument == QLatin1String("--data")) {
+                dataDir = value;
+            } else if (argument == QLatin1String("--deck")) {
+                preferences.deckName = value;
+                deckGiven = true;
+            } else {
+                preferences.language = value;
+            }
+            continue;
+        }
+        if (!argument.startsWith(QLatin1String("--")))
+            return usage();
+        QString name = argument.mid(2);
+        const bool on = !name.startsWith(QLatin1String("no-"));
+        if (!on)
+            name = name.mid(3);
+        const auto found = switches.find(name);
+        if (found == switches.end())
+            return failure(QStringLiteral("unknown option %1").arg(argument));
+        *found->second = on;
+    }
+    if (dataDir.isEmpty())
+        return failure(QStringLiteral("--data DIR names the program folder; it is required"));
+    if (!QFileInfo(dataDir).isDir())
+        return failure(QStringLiteral("%1: no such folder").arg(dataDir));
+    if (deckGiven && !DataFolders::deckExists(dataDir, preferences.deckName))
+        return failure(QStringLiteral("%1: no deck of that name in %2/Pics")
+                           .arg(preferences.deckName, dataDir));
+    if (!QFileInfo(LanguageFiles::folder(dataDir, preferences.language)).isDir())
+        return failure(QStringLiteral("%1: no language of that name in %2/Langs")
+                           .arg(preferences.language, dataDir));
+
+    ProgramData data(dataDir);
+    data.scan(preferences);
+    data.loadLanguage(preferences);
+    ReportModel model;
+    QString error;
+    if (!ReportModel::fromReadingFile(readingPath, data, preferences, model, &error))
+        return failure(QStringLiteral("%1: %2").arg(readingPath, error));
+    if (!QDir().mkpath(outFolder))
+        return failure(QStringLiteral("%1: the folder could not be made").arg(outFolder));
+    QString page;
+    if (ReportMaker::make(model, ReportWriter::Format::Html, outFolder, &page, &error,
+                          QStringLiteral("report")) != ReportMaker::Result::Written)
+        return failure(QStringLiteral("could not create the page: %1").arg(error));
+    return CommandOutput::print(QDir::toNativeSeparators(page).toLocal8Bit() + '\n');
+}
