@@ -1,4 +1,5 @@
-// Checks how positions are labelled and hinted with one or two significators.
+// Checks how positions are labelled and hinted with one or two significators, on the table, in
+// the editor and on a report's spread picture.
 #include "core/spreads/PositionLabels.h"
 #include "core/spreads/Spread.h"
 
@@ -24,6 +25,9 @@ void TestPositionLabels::oneSignificator()
     QCOMPARE(PositionLabels::editorLabel(spread, 0), QByteArray("S1. "));
     QCOMPARE(PositionLabels::hint(spread, 0), QByteArray("E0"));
     QCOMPARE(PositionLabels::hint(spread, 2), QByteArray("2. E2"));
+    QCOMPARE(PositionLabels::reportLabel(spread, 0), QByteArray("S"));
+    QCOMPARE(PositionLabels::reportLabel(spread, 1), QByteArray("1"));
+    QCOMPARE(PositionLabels::reportLabel(spread, 3), QByteArray("3"));
 }
 
 void TestPositionLabels::twoSignificators()
@@ -36,6 +40,9 @@ void TestPositionLabels::twoSignificators()
     QCOMPARE(PositionLabels::hint(spread, 1), QByteArray("E1 2"));
     QCOMPARE(PositionLabels::hint(spread, 2), QByteArray("1. E2"));
     QCOMPARE(PositionLabels::editorLabel(spread, 1), QByteArray("S2. "));
+    QCOMPARE(PositionLabels::reportLabel(spread, 0), QByteArray("S1"));
+    QCOMPARE(PositionLabels::reportLabel(spread, 1), QByteArray("S2"));
+    QCOMPARE(PositionLabels::reportLabel(spread, 2), QByteArray("1"));
 }
 
 QTEST_GUILESS_MAIN(TestPositionLabels)
