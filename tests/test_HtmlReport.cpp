@@ -1,0 +1,255 @@
+// Checks the report page: a saved reading written with every option on and with every option
+// off against pages checked by hand, the escaping of everything the user or a file supplies,
+// the meaning texts looked up and decoded, and the names and failures of the written reports.
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/reports/HtmlReport.h"
+#include "core/reports/ReportMaker.h"
+#include "core/reports/ReportModel.h"
+#include "core/util/WholeFile.h"
+
+#include "SpreadBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A model of one ordinary position and one significator, written without any files.
+ReportModel handMadeModel()
+{
+    ReportModel model;
+    model.spreadName = QStringLiteral("Plain");
+    model.comments = QStringLiteral("Asked at noon");
+    model.options.spreadView = false;
+    ReportModel::Position significator;
+    significator.significator = true;
+    significator.heading = QStringLiteral("The querent");
+    significator.cardTitle = QStringLiteral("The Seeker");
+    significator.meaning = QStringLiteral("never shown for a significator");
+    ReportModel::Position ordinary;
+    ordinary.heading = QStringLiteral("1. Now");
+    ordinary.cardTitle = QStringLiteral("Dawn");
+    ordinary.reversed = true;
+    ordinary.meaning = QStringLiteral("first line\r\nsecond line");
+    model.positions = {significator, ordinary};
+    return model;
+}
+
+} // namespace
+
+class TestHtmlReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedReadingPage_data();
+    void savedReadingPage();
+    void pageParts();
+    void userTextIsEscaped();
+    void meaningTextsAreFoundAndDecoded();
+    void reportsGetNamesOfTheirOwn();
+    void failuresWriteNoPage();
+};
+
+void TestHtmlReport::savedReadingPage_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("golden");
+    QTest::newRow("all options on") << true << QStringLiteral("data/celtic-cross-all-on.htm");
+    QTest::newRow("all options off") << false << QStringLiteral("data/celtic-cross-all-off.htm");
+}
+
+void TestHtmlReport::savedReadingPage()
+{
+    QFETCH(bool, on);
+    QFETCH(QString, golden);
+    // The bundled program folder, seen through links so nothing is written into it.
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
+    for (const char *folder : {"Pics", "Langs", "Spreads"})
+        QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
+                            QDir(appDir.path()).filePath(QLatin1String(folder))));
+    Preferences preferences;
+    preferences.deckName = QStringLiteral("Veldmere");
+    preferences.printView = on;
+    preferences.printSchema = on;
+    preferences.printBigCards = on;
+    preferences.printExpl = on;
+    ProgramData data(appDir.path());
+    data.scan(preferences);
+    data.loadLanguage(preferences);
+
+    ReportModel model;
+    QString error;
+    QVERIFY2(ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
+                                          preferences, model, &error),
+             qPrintable(error));
+    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    QString page;
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, temp, &page, &error),
+             ReportMaker::Result::Written);
+    QVERIFY(QFileInfo(page).fileName().startsWith(QStringLiteral("report")));
+    QCOMPARE(QFileInfo(page).suffix(), QStringLiteral("htm"));
+    QByteArray written;
+    QByteArray expected;
+    QVERIFY(WholeFile::read(page, written));
+    QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
+    QCOMPARE(written, expected);
+    // The pictures the page refers to lie beside it, whatever the options.
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(QFileInfo::exists(QDir(temp).filePath(QStringLiteral("%1.bmp").arg(i))));
+    QVERIFY(QFileInfo::exists(QDir(temp).filePath(QStringLiteral("1000.bmp"))));
+}
+
+void TestHtmlReport::pageParts()
+{
+    ReportModel model = handMadeModel();
+    model.comments.clear();
+    const QByteArray page = HtmlReport::page(model);
+    QVERIFY(page.startsWith("<HTML><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE></head>\r\n"));
+    // Empty comments still give their block.
+    QVERIFY(page.contains("</font>\r\n<PRE></PRE><br><hr width=100%>"));
+    // The significator shows its explanation and card, never a meaning.
+    QVERIFY(page.contains("<b>The querent</b><br><b>The Seeker</b><br></td>"));
+    QVERIFY(!page.contains("never shown"));
+    // A meaning's CR LF becomes "<br>" and one space.
+    QVERIFY(page.contains("<b>1. Now</b><br><b>Dawn (reversed) </b><br>first line<br> second "
+                          "line</td></tr></table>"));
+    QVERIFY(!page.contains("<img"));
+
+    model.options.spreadView = true;
+    model.options.bigCards = true;
+    const QByteArray withPictures = HtmlReport::page(model);
+    QVERIFY(withPictures.contains("<PRE></PRE><br><img src=1000.bmp border=0 alt=\"Spread\"><br>"));
+    QVERIFY(withPictures.contains("<tr><td align=left valign=top width=10%><img src=1.bmp border=0 "
+                                  "hspace=20><br></td><td align=left valign=top width=90%><b>1."));
+    model.options.explanations = false;
+    QVERIFY(!HtmlReport::page(model).contains("first line"));
+}
+
+void TestHtmlReport::userTextIsEscaped()
+{
+    ReportModel model = handMadeModel();
+    model.spreadName = QStringLiteral("<script>alert(1)</script>");
+    model.comments = QStringLiteral("<img src=x onerror=alert(2)>\nand \"more\"");
+    model.positions[0].heading = QStringLiteral("Love & luck");
+    model.positions[1].cardTitle = QStringLiteral("<b>Bold</b>");
+    model.positions[1].meaning = QStringLiteral("a <i>b</i>\r\nc & d");
+    const QByteArray page = HtmlReport::page(model);
+    QVERIFY(!page.contains("<script>"));
+    QVERIFY(!page.contains("<img src=x"));
+    QVERIFY(!page.contains("<i>"));
+    QVERIFY(page.contains("<TITLE>&lt;script&gt;alert(1)&lt;/script&gt;</TITLE>"));
+    QVERIFY(page.contains("<b>&lt;script&gt;alert(1)&lt;/script&gt;&nbsp;&nbsp;</b>"));
+    QVERIFY(page.contains("<PRE>&lt;img src=x onerror=alert(2)&gt;\nand &quot;more&quot;</PRE>"));
+    QVERIFY(page.contains("<b>Love &amp; luck</b>"));
+    QVERIFY(page.contains("<b>&lt;b&gt;Bold&lt;/b&gt; (reversed) </b>"));
+    QVERIFY(page.contains("a &lt;i&gt;b&lt;/i&gt;<br> c &amp; d"));
+}
+
+void TestHtmlReport::meaningTextsAreFoundAndDecoded()
+{
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    const QDir dir(appDir.path());
+    const auto put = [&](const QString &path, const QByteArray &bytes) {
+        QVERIFY(dir.mkpath(QFileInfo(dir.filePath(path)).path()));
+        QVERIFY(WholeFile::write(dir.filePath(path), bytes));
+    };
+    // Card 1: the deck's own text wins. Card 2: the deck's text is empty, the language's is
+    // used. Card 3: only English has it. Card 4: found nowhere. Card 5: the language's file is
+    // there but empty, so English is not consulted.
+    put(QStringLiteral("Pics/Deck/1.txt"), "deck one");
+    put(QStringLiteral("Langs/Deutsch/Texts/1.txt"), "language one");
+    put(QStringLiteral("Pics/Deck/2r.txt"), "");
+    put(QStringLiteral("Langs/Deutsch/Texts/2r.txt"), "K\xe4se\r\nzwei");
+    put(QStringLiteral("Langs/English/Texts/3.txt"), "english three");
+    put(QStringLiteral("Langs/Deutsch/Texts/5.txt"), "");
+    put(QStringLiteral("Langs/English/Texts/5.txt"), "english five");
+    const auto meaning = [&](int card, bool reversed) {
+        return ReportModel::meaningBytes(appDir.path(), QStringLiteral("Deck"),
+                                         QStringLiteral("Deutsch"), card, reversed);
+    };
+    QCOMPARE(meaning(1, false), QByteArray("deck one"));
+    QCOMPARE(meaning(1, true), QByteArray());
+    QCOMPARE(meaning(2, true), QByteArray("K\xe4se\r\nzwei"));
+    QCOMPARE(meaning(3, false), QByteArray("english three"));
+    QCOMPARE(meaning(4, false), QByteArray());
+    QCOMPARE(meaning(5, false), QByteArray());
+
+    // Text from an 8-bit file reaches the page as UTF-8.
+    Preferences preferences;
+    preferences.deckName = QStringLiteral("Deck");
+    preferences.language = QStringLiteral("Deutsch");
+    ProgramData data(appDir.path());
+    data.loadLanguage(preferences);
+    Spread spread = spreadWith(2, 0, "Stelle ");
+    spread.explanation[0] = "Gr\xfc\xdf" "e";
+    spread.cardAt[0] = 2;
+    spread.positionReversed[0] = true;
+    spread.cardAt[1] = 4;
+    const ReportModel model =
+        ReportModel::fromReading(spread, QStringLiteral("Kreuz"), QString(), data, preferences);
+    QCOMPARE(model.positions[0].meaning, QStringLiteral("K\u00e4se\r\nzwei"));
+    QCOMPARE(model.positions[1].meaning, QString());
+    const QByteArray page = HtmlReport::page(model);
+    QVERIFY(page.contains("<b>1. Gr\xc3\xbc\xc3\x9f" "e</b>"));
+    QVERIFY(page.contains("K\xc3\xa4se<br> zwei"));
+}
+
+void TestHtmlReport::reportsGetNamesOfTheirOwn()
+{
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    const ReportModel model = handMadeModel();
+    QStringList pages;
+    // Made within one millisecond or not, every report keeps its own page.
+    for (int i = 0; i < 3; ++i) {
+        QString page;
+        QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, temp.path(), &page),
+                 ReportMaker::Result::Written);
+        QVERIFY(!pages.contains(page));
+        pages << page;
+    }
+    for (const QString &page : pages)
+        QVERIFY(QFileInfo::exists(page));
+    const QString name = ReportMaker::uniqueName();
+    QVERIFY(name.startsWith(QStringLiteral("report")));
+    QVERIFY(name.mid(6).toLongLong() > 0);
+}
+
+void TestHtmlReport::failuresWriteNoPage()
+{
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    const ReportModel model = handMadeModel();
+    QString page;
+    QString error;
+    // No Temp folder.
+    const QString missing = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, missing, &page, &error),
+             ReportMaker::Result::Failed);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(page));
+    // A spread picture that cannot be replaced: a folder stands in its way.
+    QVERIFY(QDir(appDir.path()).mkpath(QStringLiteral("Temp/1000.bmp")));
+    error.clear();
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, missing, &page, &error),
+             ReportMaker::Result::Failed);
+    QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+    QVERIFY(!QFileInfo::exists(page));
+    // A format without its writer yet writes nothing at all.
+    QTemporaryDir empty;
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Word, empty.path(), &page),
+             ReportMaker::Result::FormatUnavailable);
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::OpenDocument, empty.path(), &page),
+             ReportMaker::Result::FormatUnavailable);
+    QVERIFY(QDir(empty.path()).isEmpty());
+}
+
+QTEST_MAIN(TestHtmlReport)
+#include "test_HtmlReport.moc"
