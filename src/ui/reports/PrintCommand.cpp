@@ -32,10 +32,7 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     switch (ReportMaker::make(model, ReportWriter::Format(preferences.printType), folder, &path,
                               &reason)) {
     case ReportMaker::Result::FormatUnavailable:
-        interaction.showMessage(
-            window, data.uiText(UiText::ReportFormatUnavailable,
-                                "This format is not available yet. Choose \"In HTML format\" "
-                                "to print the reading."));
+        interaction.showMessage(window, data.uiText(UiText::ReportFormatUnavailable));
         return;
     case ReportMaker::Result::Failed:
         interaction.showMessage(window, QStringLiteral("Could not create HTML file.\n%1\n%2")
@@ -45,8 +42,6 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
         break;
     }
     if (!interaction.openDocument(path))
-        interaction.showMessage(
-            window, data.uiText(UiText::ReportNotOpened, "The page could not be opened here. "
-                                                         "Open this file in your web browser:") +
-                        QLatin1Char('\n') + QDir::toNativeSeparators(path));
+        interaction.showMessage(window, data.uiText(UiText::ReportNotOpened) + QLatin1Char('\n') +
+                                            QDir::toNativeSeparators(path));
 }

@@ -1,0 +1,134 @@
+// Checks the print settings dialog: what it shows of the stored settings, which controls the
+// choices grey out, the notice on formats that cannot be written yet, and what OK stores.
+#include "core/app/Preferences.h"
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+#include "ui/reports/PrintSettingsDialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+class TestPrintSettingsDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheSettings_data();
+    void showsTheSettings();
+    void enableRulesFollowTheChoices();
+    void okStoresWhatIsShown();
+
+private:
+    UiTextTable m_texts;
+};
+
+void TestPrintSettingsDialog::showsTheSettings_data()
+{
+    QTest::addColumn<int>("printType");
+    QTest::addColumn<bool>("flags");
+    QTest::newRow("Word, all off") << 0 << false;
+    QTest::newRow("HTML, all on") << 1 << true;
+    QTest::newRow("OpenDocument, all on") << 2 << true;
+}
+
+void TestPrintSettingsDialog::showsTheSettings()
+{
+    QFETCH(int, printType);
+    QFETCH(bool, flags);
+    Preferences preferences;
+    preferences.printType = printType;
+    preferences.printView = flags;
+    preferences.printSchema = flags;
+    preferences.printBigCards = flags;
+    preferences.printExpl = flags;
+    preferences.reportComments = QStringLiteral("before the move");
+    const PrintSettingsDialog dialog(preferences, m_texts);
+
+    QCOMPARE(dialog.wordButton->isChecked(), printType == 0);
+    QCOMPARE(dialog.htmlButton->isChecked(), printType == 1);
+    QCOMPARE(dialog.openDocumentButton->isChecked(), printType == 2);
+    QCOMPARE(dialog.spreadViewCheck->isChecked(), flags);
+    QCOMPARE(dialog.schematicButton->isChecked(), flags);
+    QCOMPARE(dialog.miniaturesButton->isChecked(), !flags);
+    QCOMPARE(dialog.bigCardsCheck->isChecked(), flags);
+    QCOMPARE(dialog.explanationsCheck->isChecked(), flags);
+    QCOMPARE(dialog.commentsEdit->toPlainText(), QStringLiteral("before the move"));
+    QCOMPARE(dialog.commentsEdit->isEnabled(), printType == 1);
+    QCOMPARE(dialog.commentsLabel->isEnabled(), printType == 1);
+    QCOMPARE(dialog.spreadViewGroup->isEnabled(), flags);
+    QCOMPARE(dialog.formatNotice->isHidden(), printType == 1);
+    QCOMPARE(dialog.windowTitle(), m_texts.string(UiText::PrintSettingsCaption));
+    QCOMPARE(dialog.openDocumentButton->text(), m_texts.string(UiText::PrintOpenOffice));
+}
+
+void TestPrintSettingsDialog::enableRulesFollowTheChoices()
+{
+    Preferences preferences;
+    preferences.printType = 1;
+    PrintSettingsDialog dialog(preferences, m_texts);
+    dialog.show();
+    QVERIFY(dialog.commentsEdit->isEnabled());
+    QVERIFY(dialog.formatNotice->isHidden());
+
+    // Only the web page shows the comments; other formats say they cannot be written yet.
+    QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
+    QVERIFY(!dialog.commentsEdit->isEnabled());
+    QVERIFY(!dialog.commentsLabel->isEnabled());
+    QVERIFY(dialog.formatNotice->isVisible());
+    QCOMPARE(dialog.formatNotice->text(), m_texts.string(UiText::ReportFormatUnavailable));
+    QTest::mouseClick(dialog.openDocumentButton, Qt::LeftButton);
+    QVERIFY(!dialog.commentsEdit->isEnabled());
+    QVERIFY(dialog.formatNotice->isVisible());
+    QTest::mouseClick(dialog.htmlButton, Qt::LeftButton);
+    QVERIFY(dialog.commentsEdit->isEnabled());
+    QVERIFY(dialog.formatNotice->isHidden());
+
+    // Without the spread picture, its two kinds are greyed out.
+    QVERIFY(dialog.spreadViewGroup->isEnabled());
+    QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
+    QVERIFY(!dialog.spreadViewGroup->isEnabled());
+    QVERIFY(!dialog.schematicButton->isEnabled());
+    QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
+    QVERIFY(dialog.schematicButton->isEnabled());
+}
+
+void TestPrintSettingsDialog::okStoresWhatIsShown()
+{
+    Preferences preferences;
+    preferences.printType = 1;
+    preferences.reportComments = QStringLiteral("kept as typed");
+    PrintSettingsDialog dialog(preferences, m_texts);
+    dialog.show();
+    QTest::mouseClick(dialog.schematicButton, Qt::LeftButton);
+    QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
+    QTest::mouseClick(dialog.bigCardsCheck, Qt::LeftButton);
+    QTest::mouseClick(dialog.explanationsCheck, Qt::LeftButton);
+    QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
+    QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    Preferences stored;
+    stored.reportComments = QStringLiteral("to be replaced");
+    dialog.save(stored);
+    QCOMPARE(stored.printType, 0);
+    QCOMPARE(stored.printView, false);
+    // The greyed-out choice still counts.
+    QCOMPARE(stored.printSchema, true);
+    QCOMPARE(stored.printBigCards, true);
+    QCOMPARE(stored.printExpl, false);
+    // The comments are kept even while their field is greyed out.
+    QCOMPARE(stored.reportComments, QStringLiteral("kept as typed"));
+
+    PrintSettingsDialog escaped(preferences, m_texts);
+    escaped.show();
+    QTest::keyClick(escaped.bigCardsCheck, Qt::Key_Escape);
+    QCOMPARE(escaped.result(), int(QDialog::Rejected));
+}
+
+QTEST_MAIN(TestPrintSettingsDialog)
+#include "test_PrintSettingsDialog.moc"
