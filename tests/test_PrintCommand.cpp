@@ -1,0 +1,202 @@
+// Checks the Print command on the real table: refused before the reading is complete, the
+// settings stored on OK whatever happens next, the page written to Temp and handed to the
+// desktop, and what the user is told when Temp fails, the desktop cannot open the page or the
+// format cannot be written yet.
+#include "TableFixture.h"
+#include "TableSteps.h"
+#include "core/lang/UiText.h"
+#include "core/util/WholeFile.h"
+#include "ui/reports/PrintSettingsDialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+using namespace TableSteps;
+
+class TestPrintCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void incompleteReadingIsNotPrinted();
+    void pageIsWrittenAndOpened();
+    void cancelChangesNothing();
+    void failuresAreReported();
+
+private:
+    void layReading(TableWindow &table);
+    // Answers the print settings dialog: `choose` sets its controls, then OK.
+    void expectSettings(std::function<void(PrintSettingsDialog &)> choose);
+    QStringList pagesInTemp() const;
+
+    TableFixture m_fixture;
+};
+
+void TestPrintCommand::init()
+{
+    QVERIFY(m_fixture.setUp());
+    m_fixture.copySpreads();
+    m_fixture.linkDecks();
+    m_fixture.storedSettings().setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
+    m_fixture.storedSettings().setValue(QStringLiteral("printtype"), QStringLiteral("html"));
+}
+
+void TestPrintCommand::cleanup()
+{
+    QVERIFY2(m_fixture.interaction.problems().isEmpty(),
+             qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
+}
+
+void TestPrintCommand::layReading(TableWindow &table)
+{
+    startReading(table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    shuffleAndStop(table);
+    while (table.session().phase() == ReadingSession::Phase::Drawing && topFanSlot(table) >= 0)
+        drawTopCard(table);
+    QCOMPARE(table.session().phase(), ReadingSession::Phase::Complete);
+}
+
+void TestPrintCommand::expectSettings(std::function<void(PrintSettingsDialog &)> choose)
+{
+    m_fixture.interaction.expectDialog<PrintSettingsDialog>(
+        [choose](PrintSettingsDialog &dialog) {
+            choose(dialog);
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+            return dialog.result();
+        });
+}
+
+QStringList TestPrintCommand::pagesInTemp() const
+{
+    return QDir(m_fixture.appDir() + QStringLiteral("/Temp"))
+        .entryList({QStringLiteral("report*.htm")}, QDir::Files);
+}
+
+void TestPrintCommand::incompleteReadingIsNotPrinted()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    QVERIFY(action(*table, "printAction")->isEnabled());
+    QCOMPARE(action(*table, "printAction")->shortcut(), QKeySequence(QKeySequence::Print));
+    action(*table, "printAction")->trigger();
+    startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    shuffleAndStop(*table);
+    drawTopCard(*table);
+    action(*table, "printAction")->trigger();
+    // No dialog: the scripted interaction would report one nobody expected.
+    QCOMPARE(m_fixture.interaction.messages,
+             QStringList(2, table->programData().uiText(UiText::ReadingIncomplete)));
+    QVERIFY(pagesInTemp().isEmpty());
+}
+
+void TestPrintCommand::pageIsWrittenAndOpened()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QString shownComments;
+    expectSettings([&](PrintSettingsDialog &dialog) {
+        shownComments = dialog.commentsEdit->toPlainText();
+        dialog.commentsEdit->setPlainText(QStringLiteral("<b>asked & answered</b>"));
+        QTest::mouseClick(dialog.bigCardsCheck, Qt::LeftButton);
+    });
+    action(*table, "printAction")->trigger();
+    // The comments start as today's date.
+    QCOMPARE(shownComments, today);
+    QVERIFY(m_fixture.interaction.messages.isEmpty());
+    QCOMPARE(pagesInTemp().size(), 1);
+    const QString page = m_fixture.appDir() + QStringLiteral("/Temp/") + pagesInTemp().first();
+    QCOMPARE(m_fixture.interaction.openedDocuments, QStringList(page));
+    QByteArray html;
+    QVERIFY(WholeFile::read(page, html));
+    QVERIFY(html.contains("<TITLE>Three Cards</TITLE>"));
+    QVERIFY(html.contains("<PRE>&lt;b&gt;asked &amp; answered&lt;/b&gt;</PRE>"));
+    QVERIFY(html.contains("<img src=2.bmp"));
+    const Spread &spread = table->session().spread();
+    for (int i = 0; i < spread.positionCount; ++i)
+        QVERIFY(html.contains(table->programData().cardTitle(spread.cardAt[i]).toUtf8()));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printbigcards")).toString(),
+             QStringLiteral("yes"));
+
+    // The dialog remembers the comments; a second page keeps the first.
+    expectSettings([&](PrintSettingsDialog &dialog) {
+        shownComments = dialog.commentsEdit->toPlainText();
+    });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(shownComments, QStringLiteral("<b>asked & answered</b>"));
+    QCOMPARE(pagesInTemp().size(), 2);
+    QCOMPARE(m_fixture.interaction.openedDocuments.size(), 2);
+}
+
+void TestPrintCommand::cancelChangesNothing()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    m_fixture.interaction.expectDialog<PrintSettingsDialog>([](PrintSettingsDialog &dialog) {
+        QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
+        QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+        return dialog.result();
+    });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(table->preferences().printType, 1);
+    QVERIFY(pagesInTemp().isEmpty());
+    QVERIFY(m_fixture.interaction.openedDocuments.isEmpty());
+}
+
+void TestPrintCommand::failuresAreReported()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    ScriptedInteraction &interaction = m_fixture.interaction;
+
+    // The desktop has nothing to open the page with: the user learns where it is.
+    interaction.documentsOpen = false;
+    expectSettings([](PrintSettingsDialog &) {});
+    action(*table, "printAction")->trigger();
+    QCOMPARE(pagesInTemp().size(), 1);
+    QCOMPARE(interaction.messages.size(), 1);
+    QVERIFY(interaction.messages.last().startsWith(
+        table->programData().uiText(UiText::ReportNotOpened)));
+    QVERIFY(interaction.messages.last().endsWith(pagesInTemp().first()));
+
+    // A format that cannot be written yet says so; the choice is stored all the same.
+    interaction.messages.clear();
+    expectSettings([](PrintSettingsDialog &dialog) {
+        QTest::mouseClick(dialog.openDocumentButton, Qt::LeftButton);
+    });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(interaction.messages,
+             QStringList(table->programData().uiText(UiText::ReportFormatUnavailable)));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
+             QStringLiteral("OO"));
+    QCOMPARE(pagesInTemp().size(), 1);
+
+    // Without Temp nothing is written or opened; the settings are stored even so.
+    interaction.messages.clear();
+    interaction.documentsOpen = true;
+    interaction.openedDocuments.clear();
+    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).removeRecursively());
+    expectSettings([](PrintSettingsDialog &dialog) {
+        QTest::mouseClick(dialog.htmlButton, Qt::LeftButton);
+        QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
+    });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(interaction.messages.size(), 1);
+    QVERIFY(interaction.messages.first().startsWith(QStringLiteral("Could not create HTML file.\n")));
+    QVERIFY(interaction.messages.first().contains(QStringLiteral("Temp")));
+    QVERIFY(interaction.openedDocuments.isEmpty());
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printview")).toString(),
+             QStringLiteral("no"));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
+             QStringLiteral("HTML"));
+}
+
+QTEST_MAIN(TestPrintCommand)
+#include "test_PrintCommand.moc"
