@@ -1,6 +1,7 @@
 // Checks qmfile: every bundled spread, a reading the program writes and the
 // golden files of tests/data unpack to text and pack back to the same
-// content, and bad input fails with a message and exit code 1.
+// content, a saved reading's report page matches the hand-checked pages, and
+// bad input fails with a message and exit code 1.
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
@@ -26,11 +27,17 @@ private slots:
     void badInputFails_data();
     void badInputFails();
     void packOnFullDiskFails();
+    void reportOfSavedReading_data();
+    void reportOfSavedReading();
+    void badReportArgumentsFail_data();
+    void badReportArgumentsFail();
 
 private:
     int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
                QByteArray *errors = nullptr);
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    // A program folder that links the bundled pictures, languages and spreads.
+    QString linkedProgramFolder();
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -285,6 +292,101 @@ void TestQmfile::packOnFullDiskFails()
     QVERIFY(unpack.waitForFinished(30000));
     QCOMPARE(unpack.exitCode(), 1);
     QVERIFY(unpack.readAllStandardError().startsWith("qmfile: "));
+}
+
+QString TestQmfile::linkedProgramFolder()
+{
+    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
+    const QString folder = path(QStringLiteral("program"));
+    if (!QDir().mkpath(folder))
+        return QString();
+    for (const char *name : {"Pics", "Langs", "Spreads"})
+        if (!QFile::link(bundled.filePath(QLatin1String(name)),
+                         QDir(folder).filePath(QLatin1String(name))))
+            return QString();
+    return folder;
+}
+
+void TestQmfile::reportOfSavedReading_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("golden");
+    QTest::newRow("all options on")
+        << QStringList{QStringLiteral("--big-cards"), QStringLiteral("--schematic")}
+        << QStringLiteral("data/celtic-cross-all-on.htm");
+    QTest::newRow("all options off")
+        << QStringList{QStringLiteral("--no-spread-view"), QStringLiteral("--no-big-cards"),
+                       QStringLiteral("--no-explanations")}
+        << QStringLiteral("data/celtic-cross-all-off.htm");
+}
+
+void TestQmfile::reportOfSavedReading()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, golden);
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    const QString out = path(QStringLiteral("out/evening"));
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(qmfile(QStringList{QStringLiteral("report"), QStringLiteral("html"),
+                                QFINDTESTDATA("data/celtic-cross.reading"), out,
+                                QStringLiteral("--data"), program, QStringLiteral("--deck"),
+                                QStringLiteral("Veldmere")} +
+                        options,
+                    &output, &errors),
+             0);
+    const QString page = QDir(out).filePath(QStringLiteral("report.htm"));
+    QCOMPARE(output.trimmed(), page.toLocal8Bit());
+    QByteArray written;
+    QByteArray expected;
+    QVERIFY(WholeFile::read(page, written));
+    QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
+    QCOMPARE(written, expected);
+    for (const QString &picture : {QStringLiteral("0.bmp"), QStringLiteral("9.bmp"),
+                                   QStringLiteral("1000.bmp")})
+        QVERIFY(QFileInfo::exists(QDir(out).filePath(picture)));
+
+    QCOMPARE(qmfile({QStringLiteral("--help")}, &output), 0);
+    QVERIFY(output.contains("qmfile report html READING OUT --data DIR"));
+}
+
+void TestQmfile::badReportArgumentsFail_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no program folder") << QStringList{};
+    QTest::newRow("unknown deck")
+        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--deck"),
+                       QStringLiteral("Nowhere")};
+    QTest::newRow("unknown language")
+        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"),
+                       QStringLiteral("--language"), QStringLiteral("Klingon")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--data"),
+                                                   QStringLiteral("PROGRAM"),
+                                                   QStringLiteral("--colour")};
+    // The bundled default deck lacks the 79th card the reading needs.
+    QTest::newRow("reading the deck cannot lay")
+        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM")};
+}
+
+void TestQmfile::badReportArgumentsFail()
+{
+    QFETCH(QStringList, arguments);
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    arguments.replaceInStrings(QStringLiteral("PROGRAM"), program);
+    const QString out = path(QStringLiteral("out"));
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(qmfile(QStringList{QStringLiteral("report"), QStringLiteral("html"),
+                                QFINDTESTDATA("data/celtic-cross.reading"), out} +
+                        arguments,
+                    &output, &errors),
+             1);
+    QVERIFY(output.isEmpty());
+    // Qt may warn first about the headless display it runs on.
+    QVERIFY2(errors.trimmed().split('\n').last().startsWith("qmfile: "), errors.constData());
+    QVERIFY(!QFileInfo::exists(QDir(out).filePath(QStringLiteral("report.htm"))));
 }
 
 QTEST_GUILESS_MAIN(TestQmfile)
