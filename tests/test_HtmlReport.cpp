@@ -188,7 +188,8 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     ProgramData data(appDir.path());
     data.loadLanguage(preferences);
     Spread spread = spreadWith(2, 0, "Stelle ");
-    spread.explanation[0] = "Gr\xfc\xdf" "e";
+    spread.explanation[0] = "Gr\xfc\xdf"
+                            "e";
     spread.cardAt[0] = 2;
     spread.positionReversed[0] = true;
     spread.cardAt[1] = 4;
@@ -197,7 +198,8 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     QCOMPARE(model.positions[0].meaning, QStringLiteral("K\u00e4se\r\nzwei"));
     QCOMPARE(model.positions[1].meaning, QString());
     const QByteArray page = HtmlReport::page(model);
-    QVERIFY(page.contains("<b>1. Gr\xc3\xbc\xc3\x9f" "e</b>"));
+    QVERIFY(page.contains("<b>1. Gr\xc3\xbc\xc3\x9f"
+                          "e</b>"));
     QVERIFY(page.contains("K\xc3\xa4se<br> zwei"));
 }
 

@@ -62,12 +62,11 @@ void TestPrintCommand::layReading(TableWindow &table)
 
 void TestPrintCommand::expectSettings(std::function<void(PrintSettingsDialog &)> choose)
 {
-    m_fixture.interaction.expectDialog<PrintSettingsDialog>(
-        [choose](PrintSettingsDialog &dialog) {
-            choose(dialog);
-            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
-            return dialog.result();
-        });
+    m_fixture.interaction.expectDialog<PrintSettingsDialog>([choose](PrintSettingsDialog &dialog) {
+        choose(dialog);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+        return dialog.result();
+    });
 }
 
 QStringList TestPrintCommand::pagesInTemp() const
@@ -124,9 +123,8 @@ void TestPrintCommand::pageIsWrittenAndOpened()
              QStringLiteral("yes"));
 
     // The dialog remembers the comments; a second page keeps the first.
-    expectSettings([&](PrintSettingsDialog &dialog) {
-        shownComments = dialog.commentsEdit->toPlainText();
-    });
+    expectSettings(
+        [&](PrintSettingsDialog &dialog) { shownComments = dialog.commentsEdit->toPlainText(); });
     action(*table, "printAction")->trigger();
     QCOMPARE(shownComments, QStringLiteral("<b>asked & answered</b>"));
     QCOMPARE(pagesInTemp().size(), 2);
@@ -189,7 +187,8 @@ void TestPrintCommand::failuresAreReported()
     });
     action(*table, "printAction")->trigger();
     QCOMPARE(interaction.messages.size(), 1);
-    QVERIFY(interaction.messages.first().startsWith(QStringLiteral("Could not create HTML file.\n")));
+    QVERIFY(
+        interaction.messages.first().startsWith(QStringLiteral("Could not create HTML file.\n")));
     QVERIFY(interaction.messages.first().contains(QStringLiteral("Temp")));
     QVERIFY(interaction.openedDocuments.isEmpty());
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printview")).toString(),

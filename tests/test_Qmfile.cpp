@@ -343,8 +343,8 @@ void TestQmfile::reportOfSavedReading()
     QVERIFY(WholeFile::read(page, written));
     QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
     QCOMPARE(written, expected);
-    for (const QString &picture : {QStringLiteral("0.bmp"), QStringLiteral("9.bmp"),
-                                   QStringLiteral("1000.bmp")})
+    for (const QString &picture :
+         {QStringLiteral("0.bmp"), QStringLiteral("9.bmp"), QStringLiteral("1000.bmp")})
         QVERIFY(QFileInfo::exists(QDir(out).filePath(picture)));
 
     QCOMPARE(qmfile({QStringLiteral("--help")}, &output), 0);
@@ -355,15 +355,14 @@ void TestQmfile::badReportArgumentsFail_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no program folder") << QStringList{};
-    QTest::newRow("unknown deck")
-        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--deck"),
-                       QStringLiteral("Nowhere")};
+    QTest::newRow("unknown deck") << QStringList{
+        QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--deck"),
+        QStringLiteral("Nowhere")};
     QTest::newRow("unknown language")
         << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"),
                        QStringLiteral("--language"), QStringLiteral("Klingon")};
-    QTest::newRow("unknown option") << QStringList{QStringLiteral("--data"),
-                                                   QStringLiteral("PROGRAM"),
-                                                   QStringLiteral("--colour")};
+    QTest::newRow("unknown option") << QStringList{
+        QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--colour")};
     // The bundled default deck lacks the 79th card the reading needs.
     QTest::newRow("reading the deck cannot lay")
         << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM")};

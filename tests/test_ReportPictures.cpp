@@ -181,8 +181,8 @@ void TestReportPictures::cardPicturesAreTurnedWhenReversed()
     const int cardWidth = 87 * picture.width() / 187;
     const int cardHeight = 148 * picture.width() / 187;
     QVERIFY(isBluish(picture.pixelColor(miniature + QPoint(cardWidth / 4, cardHeight / 4))));
-    QVERIFY(isReddish(
-        picture.pixelColor(miniature + QPoint(cardWidth * 3 / 4, cardHeight * 3 / 4))));
+    QVERIFY(
+        isReddish(picture.pixelColor(miniature + QPoint(cardWidth * 3 / 4, cardHeight * 3 / 4))));
 }
 
 void TestReportPictures::miniaturesAndOutlinesCarryLabels()
@@ -222,8 +222,8 @@ void TestReportPictures::missingPictureLeavesItsPositionOut()
 {
     ReportModel spread = model();
     // Card 4 has no picture, card 5's picture is damaged.
-    QFile damaged(QDir(m_appDir->path())
-                      .filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(Deck))));
+    QFile damaged(
+        QDir(m_appDir->path()).filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(Deck))));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a picture");
     damaged.close();

@@ -37,8 +37,7 @@ QByteArray HtmlReport::page(const ReportModel &model)
             QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" text=\"#000000\"><BLOCKQUOTE>") + LineEnd;
     html += QStringLiteral("<font size=4><b>") + spreadName +
             QStringLiteral("&nbsp;&nbsp;</b></font>") + LineEnd;
-    html += QStringLiteral("<PRE>") + model.comments.toHtmlEscaped() +
-            QStringLiteral("</PRE><br>");
+    html += QStringLiteral("<PRE>") + model.comments.toHtmlEscaped() + QStringLiteral("</PRE><br>");
     if (model.options.spreadView)
         html += QStringLiteral("<img src=%1 border=0 alt=\"Spread\"><br>")
                     .arg(QLatin1String(ReportPictures::SpreadPictureName));
@@ -50,8 +49,8 @@ QByteArray HtmlReport::page(const ReportModel &model)
                                    "hspace=20><br></td>")
                         .arg(ReportPictures::cardPictureName(i));
         html += QStringLiteral("<td align=left valign=top width=90%>");
-        html += QStringLiteral("<b>") + position.heading.toHtmlEscaped() +
-                QStringLiteral("</b><br>");
+        html +=
+            QStringLiteral("<b>") + position.heading.toHtmlEscaped() + QStringLiteral("</b><br>");
         html += QStringLiteral("<b>") + position.cardTitle.toHtmlEscaped();
         if (position.reversed)
             html += QStringLiteral(" (reversed) ");

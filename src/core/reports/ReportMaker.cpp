@@ -23,8 +23,8 @@ ReportMaker::Result ReportMaker::make(const ReportModel &model, ReportWriter::Fo
     const std::unique_ptr<ReportWriter> writer = ReportWriter::forFormat(format);
     if (!writer)
         return Result::FormatUnavailable;
-    const QString path =
-        QDir(folder).filePath((name.isEmpty() ? uniqueName() : name) + QLatin1Char('.') + writer->extension());
+    const QString path = QDir(folder).filePath((name.isEmpty() ? uniqueName() : name) +
+                                               QLatin1Char('.') + writer->extension());
     if (documentPath)
         *documentPath = path;
     if (!QDir(folder).exists()) {

@@ -28,7 +28,6 @@ QString uniqueName();
 // receives the document's path (also on failure); `errorString` the reason
 // of a failure.
 Result make(const ReportModel &model, ReportWriter::Format format, const QString &folder,
-            QString *documentPath, QString *errorString = nullptr,
-            const QString &name = QString());
+            QString *documentPath, QString *errorString = nullptr, const QString &name = QString());
 
 } // namespace ReportMaker

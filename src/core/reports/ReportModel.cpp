@@ -66,9 +66,9 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
         position.heading = data.decoded(PositionLabels::hint(spread, i));
         position.cardTitle = data.cardTitle(position.card);
         if (!position.significator)
-            position.meaning = data.decoded(meaningBytes(model.appDir, model.deckName,
-                                                         preferences.language, position.card,
-                                                         position.reversed));
+            position.meaning =
+                data.decoded(meaningBytes(model.appDir, model.deckName, preferences.language,
+                                          position.card, position.reversed));
         model.positions.append(position);
     }
     return model;
@@ -78,9 +78,9 @@ bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData 
                                   Preferences &preferences, ReportModel &model,
                                   QString *errorString)
 {
-    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(
-        readingPath, {data.appDir(), data.spreadNames(), data.deck79(), preferences.majorOnly,
-                      preferences.language});
+    const ReadingOpenPlan plan =
+        ReadingOpenPlan::fromFile(readingPath, {data.appDir(), data.spreadNames(), data.deck79(),
+                                                preferences.majorOnly, preferences.language});
     if (plan.result != ReadingOpenPlan::Outcome::Ready) {
         if (errorString) {
             *errorString = plan.message(data.uiTexts());

@@ -133,7 +133,8 @@ bool ReportPictures::write(const ReportModel &model, const QString &folder, QStr
     QString reason;
     if (!saveBmp(drawSpread(model, cards), spreadPath, &reason)) {
         if (errorString)
-            *errorString = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(spreadPath), reason);
+            *errorString =
+                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(spreadPath), reason);
         return false;
     }
     return true;

@@ -37,9 +37,9 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     m_formats->addButton(htmlButton, int(ReportWriter::Format::Html));
     m_formats->addButton(openDocumentButton, int(ReportWriter::Format::OpenDocument));
     auto *formatLayout = new QVBoxLayout(formatGroup);
-    for (QWidget *widget : {static_cast<QWidget *>(wordButton), static_cast<QWidget *>(htmlButton),
-                            static_cast<QWidget *>(openDocumentButton),
-                            static_cast<QWidget *>(formatNotice)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(wordButton), static_cast<QWidget *>(htmlButton),
+          static_cast<QWidget *>(openDocumentButton), static_cast<QWidget *>(formatNotice)})
         formatLayout->addWidget(widget);
 
     spreadViewCheck = new QCheckBox(texts.string(UiText::PrintSpreadView), this);
