@@ -17,7 +17,6 @@
 namespace {
 const QByteArray ChooseSignificatorPrompt = "Click the card-significator to select it";
 const QByteArray SpreadCompletedPrompt = "Spread completed";
-const char *const ShufflePrompt = "Click Shuffle, or the deck, to shuffle the cards.";
 } // namespace
 
 ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
@@ -53,15 +52,13 @@ bool ReadingSession::isTypingIn() const
 QByteArray ReadingSession::prompt() const
 {
     if (m_phase == Phase::NoSpread && m_prompt.isEmpty())
-        return uiText(UiText::PromptStartReading,
-                      "Click the table, or choose Readings > Start..., to lay a spread.");
+        return uiText(UiText::PromptStartReading);
     return m_prompt;
 }
 
-QByteArray ReadingSession::uiText(int index, const char *fallback) const
+QByteArray ReadingSession::uiText(int index) const
 {
-    const QByteArray text = m_data.uiTexts().text(index);
-    return text.isEmpty() ? QByteArray(fallback) : text;
+    return m_data.uiTexts().text(index);
 }
 
 bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *errorString) const
@@ -95,7 +92,7 @@ bool ReadingSession::startReading(const QString &name, QString *errorString)
         setPhase(Phase::ChoosingSignificators);
     } else {
         m_autoDrawPending = m_preferences.drawAuto;
-        setPrompt(uiText(UiText::PromptShuffle, ShufflePrompt));
+        setPrompt(uiText(UiText::PromptShuffle));
         setPhase(Phase::ReadyToShuffle);
     }
     return true;
@@ -170,9 +167,7 @@ void ReadingSession::abandonSignificators()
 {
     if (m_phase != Phase::ChoosingSignificators)
         return;
-    setPrompt(uiText(UiText::PromptSignificatorCancelled,
-                     "No significator was chosen, so the reading stopped. Click the table to "
-                     "start again."));
+    setPrompt(uiText(UiText::PromptSignificatorCancelled));
     setPhase(Phase::NoSpread);
 }
 
@@ -184,8 +179,7 @@ void ReadingSession::startShuffle()
         m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     deal();
     m_random.seedFromClock();
-    setPrompt(uiText(UiText::PromptShuffling,
-                     "Click Stop, or the deck, when the cards feel well shuffled."));
+    setPrompt(uiText(UiText::PromptShuffling));
     setPhase(Phase::Shuffling);
 }
 
@@ -202,8 +196,7 @@ void ReadingSession::stopShuffle()
     if (m_phase != Phase::Shuffling)
         return;
     if (m_preferences.cutDeck) {
-        setPrompt(uiText(UiText::PromptCut, "Click the deck where you want to cut it, or Cut deck "
-                                            "to cut it in the middle."));
+        setPrompt(uiText(UiText::PromptCut));
         setPhase(Phase::ReadyToCut);
     } else {
         fan();
@@ -333,8 +326,7 @@ void ReadingSession::promptIfAllFaceUp()
         return;
     const auto laid = m_spread.revealed.begin() + m_spread.positionCount;
     if (std::all_of(m_spread.revealed.begin(), laid, [](bool revealed) { return revealed; }))
-        setPrompt(uiText(UiText::PromptAllFaceUp,
-                         "Every card lies face up. Click a card to read its meaning."));
+        setPrompt(uiText(UiText::PromptAllFaceUp));
 }
 
 QList<int> ReadingSession::cardChoicesFor(int position) const
@@ -391,7 +383,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
     }
     if (m_phase == Phase::ChoosingSignificators && nextSignificator() < 0) {
         m_autoDrawPending = m_preferences.drawAuto;
-        setPrompt(uiText(UiText::PromptShuffle, ShufflePrompt));
+        setPrompt(uiText(UiText::PromptShuffle));
         setPhase(Phase::ReadyToShuffle);
     }
     return true;

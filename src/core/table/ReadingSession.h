@@ -164,9 +164,9 @@ private:
     bool readSpread(const QString &name, Spread &spread, QString *errorString) const;
     void beginReading(const QString &name, Kind kind);
     void laySpread(const Spread &spread);
-    // The text of interface line `index`, or `fallback` where the language
-    // file does not reach it.
-    QByteArray uiText(int index, const char *fallback) const;
+    // The text of interface line `index`; a line the language lacks comes
+    // in English.
+    QByteArray uiText(int index) const;
     // Once every position's card lies face up, the next step is reading them.
     void promptIfAllFaceUp();
     void setPhase(Phase phase);
