@@ -18,7 +18,7 @@ public:
     void showMessage(QWidget *, const QString &) override {}
     bool askOkCancel(QWidget *, const QString &, const QString &) override { return false; }
     int execDialog(QDialog &) override { return 0; }
-    void openDocument(const QString &) override {}
+    bool openDocument(const QString &) override { return true; }
 };
 
 void laySpread(benchmark::State &state)
