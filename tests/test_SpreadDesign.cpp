@@ -1,6 +1,6 @@
-// Checks the spread editor's model: labels, adding and deleting with
-// renumbering, keeping significators first, where Add puts a box, what keeps
-// a design from being saved, and which names a spread file may have.
+// Checks the spread editor's model: its capacity, keeping significators
+// first, where Add puts a box, what keeps a design from being saved, and
+// which names a spread file may have.
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadDesign.h"
 
@@ -35,9 +35,7 @@ class TestSpreadDesign : public QObject
     Q_OBJECT
 
 private slots:
-    void labelsPutSignificatorsFirst();
     void significatorsAfterOrdinaryPositionsMoveUp();
-    void deleteRenumbersLaterPositions();
     void addStopsAtCapacity();
     void checkingMovesAmongSignificators();
     void freePlaceAvoidsOtherBoxes();
@@ -45,16 +43,7 @@ private slots:
     void unexplainedPositionsAreNamed();
     void nameProblems_data();
     void nameProblems();
-    void recordRoundTrip();
 };
-
-void TestSpreadDesign::labelsPutSignificatorsFirst()
-{
-    const SpreadDesign design = SpreadDesign::fromSpread(spreadWith(4, 1));
-    QCOMPARE(labels(design), (QList<QByteArray>{"S1. ", "1. ", "2. ", "3. "}));
-    const SpreadDesign two = SpreadDesign::fromSpread(spreadWith(3, 2));
-    QCOMPARE(labels(two), (QList<QByteArray>{"S1. ", "S2. ", "1. "}));
-}
 
 void TestSpreadDesign::significatorsAfterOrdinaryPositionsMoveUp()
 {
@@ -64,17 +53,6 @@ void TestSpreadDesign::significatorsAfterOrdinaryPositionsMoveUp()
     const SpreadDesign design = SpreadDesign::fromSpread(spread);
     QCOMPARE(explanations(design), (QList<QByteArray>{"E2", "E0", "E1"}));
     QCOMPARE(design.significatorCount(), 1);
-}
-
-void TestSpreadDesign::deleteRenumbersLaterPositions()
-{
-    SpreadDesign design = SpreadDesign::fromSpread(spreadWith(5, 1));
-    design.remove(2);
-    QCOMPARE(explanations(design), (QList<QByteArray>{"E0", "E1", "E3", "E4"}));
-    QCOMPARE(labels(design), (QList<QByteArray>{"S1. ", "1. ", "2. ", "3. "}));
-    design.remove(0);
-    QCOMPARE(design.significatorCount(), 0);
-    QCOMPARE(labels(design), (QList<QByteArray>{"1. ", "2. ", "3. "}));
 }
 
 void TestSpreadDesign::addStopsAtCapacity()
@@ -169,29 +147,6 @@ void TestSpreadDesign::nameProblems()
     QFETCH(QString, name);
     QFETCH(SpreadDesign::NameProblem, problem);
     QCOMPARE(SpreadDesign::nameProblem(name), problem);
-}
-
-void TestSpreadDesign::recordRoundTrip()
-{
-    Spread spread = spreadWith(3, 1);
-    spread.posX = {{10, 110, -5}};
-    spread.posY = {{20, 20, 300}};
-    SpreadDesign design = SpreadDesign::fromSpread(spread);
-    design.moveTo(1, QPoint(111, 21));
-    const Spread saved = design.toSpread();
-    QCOMPARE(saved.positionCount, 3);
-    QCOMPARE(saved.significatorCount, 1);
-    QVERIFY(saved.isSignificator[0]);
-    QVERIFY(!saved.isSignificator[1]);
-    QCOMPARE(saved.posX[1], 111);
-    QCOMPARE(saved.posY[1], 21);
-    QCOMPARE(saved.posX[2], -5);
-    QCOMPARE(saved.posY[2], 300);
-    QCOMPARE(saved.explanation[2], QByteArray("E2"));
-    // Positions not in use wait where a new spread's would.
-    QCOMPARE(saved.posX[3], 100);
-    QCOMPARE(saved.posY[3], 20);
-    QCOMPARE(SpreadDesign::fromSpread(saved), design);
 }
 
 QTEST_GUILESS_MAIN(TestSpreadDesign)
