@@ -56,12 +56,13 @@ void TestLanguageFiles::bundledListHasEveryLine()
 {
     const QString appDir = QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
     const QList<QByteArray> lines = LanguageFiles::readUiTexts(appDir, QStringLiteral("English"));
-    QCOMPARE(lines.size(), 150);
+    QCOMPARE(lines.size(), 155);
     QCOMPARE(lines.at(0), QByteArray("OK"));
     QCOMPARE(lines.at(62), QByteArray("Shuffle"));
     QCOMPARE(lines.at(137), QByteArray("Cut deck"));
     QCOMPARE(lines.at(138), QByteArray("In OpenOffice format"));
     QCOMPARE(lines.at(147), QByteArray("This is not a reading file:"));
+    QCOMPARE(lines.at(154), QByteArray("The spread could not be saved:"));
     QVERIFY(lines.at(39).isEmpty());
     for (int used : {44,  45,  65,  66,  74,  75,  78,  79,  80,  92,  106, 107, 108, 109,
                      115, 116, 117, 119, 120, 121, 122, 125, 126, 127, 128, 131, 132, 133,
