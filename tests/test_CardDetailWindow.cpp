@@ -131,10 +131,12 @@ void TestCardDetailWindow::opensWithLayoutTitlePictureAndText()
     QCOMPARE(window->saveButton->text(), QStringLiteral("T5"));
     QVERIFY(!window->saveButton->isEnabled());
     QCOMPARE(window->pictureLabel->geometry(), QRect(24, 80, 193, 290));
-    // Kept straight: the dark corner of the file stays at the top left.
+    // Decoded at the box's size, and kept straight: the dark corner of the
+    // file stays at the top left.
     const QImage shown = window->pictureLabel->pixmap().toImage();
-    QVERIFY(shown.pixelColor(10, 10).lightness() < 60);
-    QVERIFY(shown.pixelColor(390, 590).lightness() > 200);
+    QCOMPARE(shown.size(), QSize(193, 290));
+    QVERIFY(shown.pixelColor(5, 5).lightness() < 60);
+    QVERIFY(shown.pixelColor(185, 280).lightness() > 200);
     QCOMPARE(window->meaningEdit->toPlainText(), QStringLiteral("reversed one\nreversed two"));
     QVERIFY(window->titleLabel->font().bold());
     QVERIFY(window->titleLabel->wordWrap());

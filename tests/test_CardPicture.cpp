@@ -65,8 +65,16 @@ void TestCardPicture::loadsFromDeckFolder()
     QVERIFY(upright.pixelColor(2, 2).lightness() < 40);
     QVERIFY(reversed.pixelColor(37, 57).lightness() < 40);
     QVERIFY(reversed.pixelColor(2, 2).lightness() > 215);
+    QCOMPARE(CardPicture::pictureSize(dir.path(), QStringLiteral("Test"), 7), QSize(40, 60));
+
+    // Decoded straight at the size it is shown, and turned there.
+    const QImage small = CardPicture::load(dir.path(), QStringLiteral("Test"), 7, true, {20, 30});
+    QCOMPARE(small.size(), QSize(20, 30));
+    QVERIFY(small.pixelColor(18, 28).lightness() < 60);
+    QVERIFY(small.pixelColor(1, 1).lightness() > 200);
 
     QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 8, false).isNull());
+    QVERIFY(!CardPicture::pictureSize(dir.path(), QStringLiteral("Test"), 8).isValid());
     QFile damaged(CardPicture::path(dir.path(), QStringLiteral("Test"), 9));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a picture");

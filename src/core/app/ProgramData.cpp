@@ -56,6 +56,11 @@ void ProgramData::scan(Preferences &preferences)
     }
     m_deck79 = DataFolders::hasExtraCard(m_appDir, preferences.deckName);
     m_readingsDir = DataFolders::readingsDir(m_appDir);
+    rescanSpreads();
+}
+
+void ProgramData::rescanSpreads()
+{
     m_spreadNames = DataFolders::spreadNames(m_appDir);
     m_unusableSpreadFiles = DataFolders::unusableSpreadFiles(m_appDir);
     SpreadList::arrange(m_spreadNames);

@@ -49,6 +49,8 @@ public:
     // deck name that names no deck folder is replaced by the first bundled
     // deck that exists.
     void scan(Preferences &preferences);
+    // Lists the spread files again, after one was written.
+    void rescanSpreads();
     // Loads the interface texts, card titles and help file of the chosen
     // language; lines its list lacks are shown in the built-in English.
     void loadLanguage(const Preferences &preferences);

@@ -12,19 +12,23 @@ CardFaceCache::CardFaceCache(const QString &appDir)
     : m_appDir(appDir)
 {}
 
+QSize CardFaceCache::naturalSize(const QString &deckName, int number) const
+{
+    const QSize size = CardPicture::pictureSize(m_appDir, deckName, number);
+    return size.isValid() ? size : CardPicture::PlaceholderSize;
+}
+
 QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size)
 {
     const Key key{deckName, number, reversed, size.width(), size.height()};
     if (const QImage *cached = m_faces.object(key))
         return *cached;
-    QImage picture = CardPicture::load(m_appDir, deckName, number, reversed);
+    const QImage picture = CardPicture::load(m_appDir, deckName, number, reversed, size);
     if (picture.isNull()) {
         // Drawn anew each time, so a picture put in place later is found.
         const QImage face = CardPicture::placeholder(m_titles.value(number), size);
         return reversed ? CardPicture::turned(face) : face;
     }
-    if (!size.isEmpty() && picture.size() != size)
-        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));
     return picture;
 }

@@ -23,6 +23,10 @@ public:
     // is found.
     QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {});
 
+    // The size the picture has of its own (the placeholder's for a picture
+    // that cannot be read), without decoding it.
+    QSize naturalSize(const QString &deckName, int number) const;
+
     void clear() { m_faces.clear(); }
     // The titles drawn on the faces of missing pictures, by card number.
     void setTitles(const QStringList &titles) { m_titles = titles; }

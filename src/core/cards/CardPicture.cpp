@@ -50,7 +50,13 @@ QImage CardPicture::turned(const QImage &picture)
     return picture.mirrored(true, true);
 }
 
-QImage CardPicture::load(const QString &appDir, const QString &deckName, int number, bool reversed)
+QSize CardPicture::pictureSize(const QString &appDir, const QString &deckName, int number)
+{
+    return QImageReader(path(appDir, deckName, number)).size();
+}
+
+QImage CardPicture::load(const QString &appDir, const QString &deckName, int number, bool reversed,
+                         const QSize &size)
 {
     QFile file(path(appDir, deckName, number));
     if (!file.open(QIODevice::ReadOnly))
@@ -61,16 +67,18 @@ QImage CardPicture::load(const QString &appDir, const QString &deckName, int num
     QImageReader reader(&buffer);
     if (reader.format() == "jpeg" && !jpegComplete(bytes))
         return {};
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        const QSize decoded = decodedSize(size);
-        if (decoded != size)
+    const QSize own = reader.size();
+    if (!size.isEmpty()) {
+        reader.setScaledSize(size);
+    } else if (own.isValid()) {
+        const QSize decoded = decodedSize(own);
+        if (decoded != own)
             reader.setScaledSize(decoded);
     }
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return {};
-    return reversed ? turned(picture) : picture;
+    QImage picture = reader.read();
+    if (!picture.isNull() && reversed)
+        picture.mirror(true, true);
+    return picture;
 }
 
 QImage CardPicture::placeholder(const QString &title, const QSize &size)

@@ -16,11 +16,17 @@ QString path(const QString &appDir, const QString &deckName, int number);
 // The picture turned by 180 degrees: pixel (x, y) goes to (w-1-x, h-1-y).
 QImage turned(const QImage &picture);
 
-// Decodes the picture, turned when `reversed`; a null image when the file is
-// missing or damaged (a JPEG cut short counts as damaged, rather than showing
-// its missing part grey). A picture too large to decode whole within the
-// image reader's allocation limit is decoded scaled down to fit it.
-QImage load(const QString &appDir, const QString &deckName, int number, bool reversed);
+// The picture's own size, read from its header; invalid when it cannot be read.
+QSize pictureSize(const QString &appDir, const QString &deckName, int number);
+
+// Decodes the picture at `size` (its own size when empty), turned when
+// `reversed`; a null image when the file is missing or damaged (a JPEG cut
+// short counts as damaged, rather than showing its missing part grey). The
+// JPEG decoder scales while decoding, so a small face costs less than a full
+// decode. A picture too large to decode whole within the image reader's
+// allocation limit is decoded scaled down to fit it.
+QImage load(const QString &appDir, const QString &deckName, int number, bool reversed,
+            const QSize &size = {});
 
 // The face shown for a card whose picture is missing or damaged: a plain card
 // with a frame and the card's title, at `size` (PlaceholderSize when empty).

@@ -112,6 +112,12 @@ enum Index : int
     ExplanationDefault = 128,
     ExplanationCaption = 129,
     MenuLanguage = 130,
+    // The spread editor's hints and the naming of a new spread.
+    EditorAddHint = 131,
+    EditorDeleteHint = 132,
+    NewSpreadName = 133,
+    SpreadNameTaken = 134,
+    SignificatorPosition = 135,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
 
@@ -132,9 +138,17 @@ enum Index : int
     SettingsNotWritten = 148,
     SpreadFileNamesUnusable = 149,
 
+    // The spread editor: names a spread file cannot have, replacing a spread
+    // and a spread that could not be written.
+    SpreadNameEmpty = 150,
+    SpreadNameNotAFileName = 151,
+    SpreadNameControlCharacter = 152,
+    ReplaceSpreadQuestion = 153,
+    SpreadNotSaved = 154,
+
     // Reports
-    ReportFormatUnavailable = 150,
-    ReportNotOpened = 151,
+    ReportFormatUnavailable = 155,
+    ReportNotOpened = 156,
 };
 
 } // namespace UiText

@@ -125,14 +125,16 @@ void CardDetailWindow::layOut()
 
 void CardDetailWindow::showPicture()
 {
-    QImage picture = m_faces.face(m_preferences.deckName, m_number, false);
+    const QSize natural = m_faces.naturalSize(m_preferences.deckName, m_number);
+    const PictureBox::Fit fit =
+        PictureBox::fit(natural, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
+                        m_preferences.keepActual, m_preferences.keepStraight, m_reversed);
+    // A stretched picture is decoded at the box's size, not decoded whole and
+    // scaled afterwards.
+    const QImage picture = m_faces.face(m_preferences.deckName, m_number, fit.turned,
+                                        fit.stretched ? fit.box : QSize());
     if (picture.isNull())
         return;
-    const PictureBox::Fit fit =
-        PictureBox::fit(picture.size(), QSize(m_preferences.cardWidth, m_preferences.cardHeight),
-                        m_preferences.keepActual, m_preferences.keepStraight, m_reversed);
-    if (fit.turned)
-        picture = m_faces.face(m_preferences.deckName, m_number, true);
     pictureLabel->resize(fit.box);
     pictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pictureLabel->setScaledContents(fit.stretched);

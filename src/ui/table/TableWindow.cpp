@@ -16,6 +16,7 @@
 #include "ui/readings/CommentsWindow.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
+#include "ui/spreads/SpreadEditor.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
 #include "ui/table/ReadingFileCommands.h"
@@ -154,8 +155,13 @@ void TableWindow::createMenu()
          {},
          call(&TableWindow::startReading)},
         {Kind::Menu, "spreadsMenu", UiText::MenuSpreads, "Spreads"},
-        {Kind::Item, "createSpreadAction", UiText::MenuCreateSpread, "Create new...", Qt::Key_F3},
-        {Kind::Item, "editSpreadAction", UiText::MenuEditSpread, "Edit...", Qt::Key_F4},
+        {Kind::Item, "createSpreadAction", UiText::MenuCreateSpread, "Create new...", Qt::Key_F3,
+         [this] {
+             m_deckView->finishCut();
+             designSpread(QString());
+         }},
+        {Kind::Item, "editSpreadAction", UiText::MenuEditSpread, "Edit...", Qt::Key_F4,
+         call(&TableWindow::editSpread)},
         {Kind::Menu, "viewMenu", UiText::MenuView, "View"},
         {Kind::Item, "toggleSpreadViewAction", UiText::MenuToggleSpreadView, "Toggle spread view",
          Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
@@ -487,6 +493,28 @@ void TableWindow::startReading()
         return;
     }
     chooseSignificators();
+}
+
+void TableWindow::editSpread()
+{
+    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
+                                   m_data.uiText(UiText::SelectSpreadToEdit));
+    if (name && !name->isEmpty())
+        designSpread(*name);
+}
+
+void TableWindow::designSpread(const QString &name)
+{
+    // The editing area is the spread area, so boxes stand where cards will lie.
+    const TableGeometry geometry(size(), m_deckView->size());
+    SpreadEditor editor({m_data.appDir(), name, geometry.spreadAreaRect().size(),
+                         TableColor::toQColor(m_preferences.backColor)},
+                        m_data.uiTexts(), m_interaction, this);
+    if (!editor.loadFault().isEmpty())
+        showSpreadRefused(editor.loadFault());
+    // The reading on the table is left alone; a saved spread is offered at once.
+    if (m_interaction.execDialog(editor) == QDialog::Accepted)
+        m_data.rescanSpreads();
 }
 
 void TableWindow::showSpreadRefused(const QString &fault)

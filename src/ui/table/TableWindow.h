@@ -99,6 +99,9 @@ private:
     // user picks one that is not in the spread yet or cancels; true when a
     // card was placed.
     bool chooseCardByHand(int position);
+    // Spreads: the editor for `name`, or for a new spread when it is empty.
+    void designSpread(const QString &name);
+    void editSpread();
     void shuffle();
     void stopShuffle();
     void cutDeck(const QPoint &point);

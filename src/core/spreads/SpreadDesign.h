@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class Spread;
+
+// A spread while it is being designed: its positions in order, each with its
+// place in the spread file's coordinates, its explanation and whether it is a
+// significator position. Significator positions always come first, so the
+// spread can be laid on the table and its labels read 1, 2, 3 after them.
+class SpreadDesign
+{
+public:
+    struct Position
+    {
+        QPoint place;
+        QByteArray explanation;
+        bool significator = false;
+
+        friend bool operator==(const Position &a, const Position &b)
+        {
+            return a.place == b.place && a.explanation == b.explanation &&
+                   a.significator == b.significator;
+        }
+    };
+
+    // Why a design cannot be saved yet.
+    enum class SaveProblem
+    {
+        None,
+        NoPositions,
+        MissingExplanations,
+    };
+
+    // Why a text cannot be a spread's name (it becomes the file's name).
+    enum class NameProblem
+    {
+        None,
+        Empty,
+        // Holds "/" or "\", or starts with ".".
+        NotAFileName,
+        ControlCharacter,
+    };
+
+    static constexpr int Capacity = 79;
+
+    SpreadDesign() = default;
+    // The positions of `spread`, with any significator that stands after an
+    // ordinary position moved up among the significators.
+    static SpreadDesign fromSpread(const Spread &spread);
+    // A spread record holding the design, ready to save.
+    Spread toSpread() const;
+
+    int count() const { return int(m_positions.size()); }
+    int significatorCount() const;
+    const Position &at(int index) const { return m_positions.at(index); }
+    const QList<Position> &positions() const { return m_positions; }
+    bool isFull() const { return count() >= Capacity; }
+
+    // The label of position `index` in the editor: "S" and its index + 1 for a
+    // significator, else its number among the ordinary positions, then ". ".
+    QByteArray label(int index) const;
+
+    // Appends an ordinary position at `place`; its index, or -1 when full.
+    int add(const QPoint &place);
+    // Removes position `index`; the later positions move up one number.
+    void remove(int index);
+    void moveTo(int index, const QPoint &place);
+    void setExplanation(int index, const QByteArray &explanation);
+    // Makes position `index` a significator or an ordinary one and moves it
+    // so that the significators stay first: a new significator goes after the
+    // last one, a former one becomes the first ordinary position. Returns
+    // the position's new index.
+    int setSignificator(int index, bool significator);
+
+    // Where a new box of `boxSize` goes: the first place, row by row inside
+    // `visible`, where it covers no other box; when there is none, the first
+    // place down a diagonal from the visible corner where no box has its
+    // corner.
+    QPoint freePlace(const QRect &visible, const QSize &boxSize) const;
+
+    SaveProblem saveProblem() const;
+    // The labels, without ". ", of the positions without an explanation, in
+    // order: "S1" for a significator, the number for the others.
+    QList<QByteArray> unexplainedLabels() const;
+
+    static NameProblem nameProblem(const QString &name);
+
+    friend bool operator==(const SpreadDesign &a, const SpreadDesign &b)
+    {
+        return a.m_positions == b.m_positions;
+    }
+    friend bool operator!=(const SpreadDesign &a, const SpreadDesign &b) { return !(a == b); }
+
+private:
+    QList<Position> m_positions;
+};

@@ -1,0 +1,73 @@
+#include "ui/spreads/PositionBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// The active box's outline, a dark red (170, 0, 0).
+const QColor ActiveOutline(170, 0, 0);
+// The label in the cream of the table's texts, readable on any table colour
+// the user is likely to pick.
+const QColor LabelColor(0xf3, 0xea, 0xd2);
+// Where the label stands inside the box.
+constexpr QPoint LabelOffset(5, 5);
+} // namespace
+
+PositionBox::PositionBox(int index, const QColor &background, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
+    , m_background(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PositionBox::setLabel(const QString &label)
+{
+    m_label = label;
+    update();
+}
+
+void PositionBox::setActive(bool active)
+{
+    m_active = active;
+    update();
+}
+
+void PositionBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    painter.setPen(m_active ? ActiveOutline : QColor(Qt::black));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(LabelColor);
+    const QFontMetrics metrics(font());
+    painter.drawText(LabelOffset + QPoint(0, metrics.ascent()), m_label);
+}
+
+void PositionBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_grab = event->position().toPoint();
+        m_dragStart = pos();
+    }
+    emit pressed(m_index, event->button());
+}
+
+void PositionBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging)
+        return;
+    // The grab point stays under the pointer.
+    move(pos() + event->position().toPoint() - m_grab);
+    emit dragged(m_index, pos());
+}
+
+void PositionBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return;
+    m_dragging = false;
+    if (pos() != m_dragStart)
+        emit dropped(m_index, m_dragStart, pos());
+}

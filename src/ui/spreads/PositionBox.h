@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// One position of a spread in the spread editor: a card-sized box with the
+// position's label, outlined in red while it is the active one. It reports
+// presses and drags; the editor decides what they do.
+class PositionBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PositionBox(int index, const QColor &background, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+    void setIndex(int index) { m_index = index; }
+    void setLabel(const QString &label);
+    QString label() const { return m_label; }
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+
+signals:
+    // Any button went down on the box.
+    void pressed(int index, Qt::MouseButton button);
+    // The box was dragged to `topLeft` (in its parent) and is still held.
+    void dragged(int index, const QPoint &topLeft);
+    // The left button let go of the box after it moved from `from`.
+    void dropped(int index, const QPoint &from, const QPoint &to);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    QColor m_background;
+    QString m_label;
+    bool m_active = false;
+    bool m_dragging = false;
+    // Where in the box the left button took hold, and where the box stood then.
+    QPoint m_grab;
+    QPoint m_dragStart;
+};
