@@ -131,6 +131,12 @@ enum Index : int
     NotAReadingFile = 147,
     SettingsNotWritten = 148,
     SpreadFileNamesUnusable = 149,
+
+    // The deck chooser: the notice shown when Pics holds no deck, and the
+    // number of cards a deck has.
+    DecksNotFound = 150,
+    DecksNotFoundHint = 151,
+    DeckCardCount = 152,
 };
 
 } // namespace UiText
