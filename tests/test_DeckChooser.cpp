@@ -9,6 +9,7 @@
 #include "core/readings/ReadingOpenPlan.h"
 #include "ui/cards/DeckChooser.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -79,6 +80,7 @@ private slots:
     void extraCardDeckDealsItsCardAndBack();
     void cancelKeepsEverything();
     void numberingReloadsTheTitlesAtOnce();
+    void chosenDeckIsReadAfresh();
     void extraCardWarningPointsToTheChooser();
 
 private:
@@ -352,6 +354,39 @@ void TestDeckChooser::numberingReloadsTheTitlesAtOnce()
     QCOMPARE(title(*table, 77), QStringLiteral("King of Pentacles"));
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("Strength11")).toString(),
              QStringLiteral("11"));
+}
+
+void TestDeckChooser::chosenDeckIsReadAfresh()
+{
+    // Pictures replaced in a deck folder show once the deck is chosen again,
+    // instead of the faces decoded before.
+    QVERIFY(m_fixture.setUp()); // a program folder whose Pics the test may write
+    QImage picture(40, 58, QImage::Format_RGB32);
+    QBuffer red;
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(&red, "JPG"));
+    for (int number = 0; number < 78; ++number)
+        m_fixture.writeFile(QStringLiteral("Pics/Plain/%1.jpg").arg(number), red.data());
+    m_fixture.storedSettings().setValue(QStringLiteral("DeckName"), QStringLiteral("Plain"));
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    const auto centre = [this] {
+        const QImage face = m_fixture.faces().face(QStringLiteral("Plain"), 0, false);
+        return QColor(face.pixel(face.rect().center()));
+    };
+    QVERIFY(centre().red() > 200);
+
+    QBuffer blue;
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(&blue, "JPG"));
+    m_fixture.writeFile(QStringLiteral("Pics/Plain/0.jpg"), blue.data());
+    QVERIFY(centre().red() > 200); // still the face decoded before
+    m_fixture.interaction.expectDialog<DeckChooser>([](DeckChooser &chooser) {
+        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
+        return chooser.result();
+    });
+    action(*table, "selectDeckAction")->trigger();
+    QVERIFY(centre().blue() > 200 && centre().red() < 60);
 }
 
 void TestDeckChooser::extraCardWarningPointsToTheChooser()
