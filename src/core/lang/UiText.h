@@ -145,6 +145,12 @@ enum Index : int
     SpreadNameControlCharacter = 152,
     ReplaceSpreadQuestion = 153,
     SpreadNotSaved = 154,
+
+    // The deck chooser: the notice shown when Pics holds no deck, and the
+    // number of cards a deck has.
+    DecksNotFound = 155,
+    DecksNotFoundHint = 156,
+    DeckCardCount = 157,
 };
 
 } // namespace UiText
