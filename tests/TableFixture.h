@@ -37,6 +37,8 @@ public:
     std::unique_ptr<TableWindow> startTable();
 
     QString appDir() const { return m_appDir->path(); }
+    // The card faces the table is given.
+    CardFaceCache &faces() { return *m_faces; }
     ScriptedInteraction interaction;
 
 private:

@@ -146,9 +146,15 @@ enum Index : int
     ReplaceSpreadQuestion = 153,
     SpreadNotSaved = 154,
 
+    // The deck chooser: the notice shown when Pics holds no deck, and the
+    // number of cards a deck has.
+    DecksNotFound = 155,
+    DecksNotFoundHint = 156,
+    DeckCardCount = 157,
+
     // Reports
-    ReportFormatUnavailable = 155,
-    ReportNotOpened = 156,
+    ReportFormatUnavailable = 158,
+    ReportNotOpened = 159,
 };
 
 } // namespace UiText

@@ -13,7 +13,6 @@ DeckView::DeckView(ReadingSession &session, QWidget *parent)
     , m_session(session)
     , m_backColor(TableColor::toQColor(TableColor::DefaultBackColor))
     , m_largeBack(CardBack::render(TableGeometry::LargeBackSize))
-    , m_fanBack(CardBack::render(TableGeometry::FanBackSize))
     , m_shuffleTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -47,6 +46,9 @@ void DeckView::paintTable()
     m_image.fill(m_backColor);
     QPainter painter(&m_image);
     if (m_session.isFanned()) {
+        // Drawn when the deck is first fanned, not before the table first shows.
+        if (m_fanBack.isNull())
+            m_fanBack = CardBack::render(TableGeometry::FanBackSize);
         for (int slot = 0; slot < m_session.deckSize(); ++slot) {
             const Card &card = m_session.cards()[slot];
             if (card.isPainted())

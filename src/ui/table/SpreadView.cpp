@@ -124,8 +124,10 @@ void SpreadView::layOutPositions()
     const SpreadLayout layout(spread, contentsRect().size());
     widget()->resize(layout.surfaceSize());
     const QSize card = TableGeometry::PositionSize * layout.scale();
+    // The back is drawn again at the new size when a card next needs it.
     if (m_back.size() != card)
-        m_back = CardBack::render(card);
+        m_back = QImage();
+    m_backSize = card;
     for (int i = 0; i < spread.positionCount; ++i) {
         if (!m_images[i])
             continue;
@@ -151,12 +153,19 @@ void SpreadView::showPosition(int position)
     QImage picture = spread.revealed[position]
                          ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
                                         spread.positionReversed[position], upright)
-                         : m_back;
+                         : back();
     if (picture.isNull())
         return;
     if (m_across[position])
         picture = picture.transformed(QTransform().rotate(90));
     image->setPixmap(QPixmap::fromImage(picture));
+}
+
+const QImage &SpreadView::back()
+{
+    if (m_back.isNull())
+        m_back = CardBack::render(m_backSize);
+    return m_back;
 }
 
 QImage SpreadView::labelPicture(int position) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/spreads/Spread.h"
+#include "core/table/TableGeometry.h"
 
 #include <QImage>
 #include <QRect>
@@ -54,6 +55,8 @@ private:
     void layPositions();
     void showPosition(int position);
     QImage labelPicture(int position) const;
+    // The card back at the size positions are shown at, drawn on first use.
+    const QImage &back();
     // Places the pictures for the area's size and draws them at it.
     void layOutPositions();
 
@@ -61,6 +64,7 @@ private:
     const Preferences &m_preferences;
     CardFaceCache &m_faces;
     QImage m_back;
+    QSize m_backSize = TableGeometry::PositionSize;
     std::array<CardImage *, Spread::Capacity> m_images{};
     std::array<bool, Spread::Capacity> m_across{};
     QRect m_normalGeometry;

@@ -9,6 +9,7 @@
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
+#include "ui/cards/DeckChooser.h"
 #include "ui/cards/ImageSettingsDialog.h"
 #include "ui/cards/SelectCardDialog.h"
 #include "ui/common/Interaction.h"
@@ -179,7 +180,7 @@ void TableWindow::createMenu()
          Qt::CTRL | Qt::Key_T, call(&TableWindow::toggleSpreadTips)},
         {Kind::Menu, "optionsMenu", UiText::MenuOptions, "Options"},
         {Kind::Item, "selectDeckAction", UiText::MenuSelectDeck, "Select deck...",
-         Qt::CTRL | Qt::Key_D},
+         Qt::CTRL | Qt::Key_D, call(&TableWindow::chooseDeck)},
         {Kind::Separator},
         {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly, "Major Arcana only",
          Qt::CTRL | Qt::Key_A, call(&TableWindow::toggleMajorArcanaOnly)},
@@ -705,6 +706,26 @@ void TableWindow::openImageSettings()
 {
     ImageSettingsDialog dialog(m_preferences, m_interaction, m_data.uiTexts(), this);
     m_interaction.execDialog(dialog);
+}
+
+void TableWindow::chooseDeck()
+{
+    DeckChooser dialog(
+        DeckList::scan(m_data.appDir()),
+        {m_preferences.deckName, m_preferences.ardenvaleStyle, m_preferences.strengthEleven},
+        m_faces, m_data.uiTexts(), this);
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
+        return;
+    const DeckChooser::Choice choice = dialog.choice();
+    m_preferences.deckName = choice.deckName;
+    m_preferences.ardenvaleStyle = choice.ardenvaleStyle;
+    m_preferences.strengthEleven = choice.strengthEleven;
+    // The next reading deals the new deck's cards under the new titles; cards
+    // already on the table keep their pictures until they are drawn again.
+    m_data.scan(m_preferences);
+    m_data.loadCardTitles(m_preferences);
+    m_faces.clear();
+    passTitlesToFaces();
 }
 
 void TableWindow::chooseLanguage()

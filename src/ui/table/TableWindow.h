@@ -120,6 +120,7 @@ private:
     void toggleThreePiles();
     void toggleSpreadTips();
     void openImageSettings();
+    void chooseDeck();
     void chooseLanguage();
     void showHelp();
     void showAbout();

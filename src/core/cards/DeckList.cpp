@@ -1,0 +1,42 @@
+#include "core/cards/DeckList.h"
+
+#include "core/cards/CardPicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+// The highest card number a deck can hold: the extra card of a 79-card deck.
+constexpr int LastCard = 78;
+
+} // namespace
+
+QList<DeckList::Deck> DeckList::scan(const QString &appDir)
+{
+    const QDir pics(appDir + QStringLiteral("/Pics"));
+    QList<Deck> decks;
+    const QStringList folders = pics.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QString &folder : folders) {
+        if (folder.startsWith(QLatin1Char('.')))
+            continue;
+        Deck deck{folder, 0, -1};
+        for (int number = LastCard; number >= 0; --number) {
+            if (QFileInfo(CardPicture::path(appDir, folder, number)).isFile()) {
+                ++deck.cardCount;
+                deck.firstCard = number;
+            }
+        }
+        if (deck.cardCount > 0)
+            decks.append(deck);
+    }
+    // Names that differ only in case would otherwise come in the file
+    // system's order.
+    std::sort(decks.begin(), decks.end(), [](const Deck &a, const Deck &b) {
+        const int ignoringCase = a.name.compare(b.name, Qt::CaseInsensitive);
+        return ignoringCase != 0 ? ignoringCase < 0 : a.name < b.name;
+    });
+    return decks;
+}

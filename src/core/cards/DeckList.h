@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The decks a user can choose: the folders under Pics that hold card
+// pictures, in the order the deck chooser lists them.
+namespace DeckList {
+
+struct Deck
+{
+    QString name;
+    // How many of the pictures 0.jpg to 78.jpg the folder holds.
+    int cardCount = 0;
+    // The lowest card number with a picture, shown to preview the deck.
+    int firstCard = 0;
+
+    bool operator==(const Deck &other) const
+    {
+        return name == other.name && cardCount == other.cardCount && firstCard == other.firstCard;
+    }
+};
+
+// The deck folders under `appDir`/Pics sorted by name, ignoring case. Plain
+// files, folders whose names begin with "." and folders without a single card
+// picture are left out: choosing them would show no pictures.
+QList<Deck> scan(const QString &appDir);
+
+} // namespace DeckList

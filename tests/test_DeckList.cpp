@@ -1,0 +1,143 @@
+// Checks which folders under Pics are offered as decks, in what order, and
+// how many card pictures each is said to hold.
+#include "core/cards/DeckList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace DeckList {
+// Shown for a deck that differs from the one expected.
+char *toString(const Deck &deck)
+{
+    return QTest::toString(QStringLiteral("%1 (%2 cards from %3)")
+                               .arg(deck.name)
+                               .arg(deck.cardCount)
+                               .arg(deck.firstCard));
+}
+} // namespace DeckList
+
+namespace {
+
+using Deck = DeckList::Deck;
+
+QStringList namesOf(const QList<Deck> &decks)
+{
+    QStringList names;
+    for (const Deck &deck : decks)
+        names << deck.name;
+    return names;
+}
+
+} // namespace
+
+class TestDeckList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void decksAreSortedIgnoringCase();
+    void onlyFoldersWithCardPicturesAreDecks();
+    void cardsAreCountedFromTheirPictures_data();
+    void cardsAreCountedFromTheirPictures();
+    void noPicsFolderListsNothing();
+
+private:
+    // Makes Pics/`deck` holding the files `names` (empty files will do: the
+    // list looks at names only).
+    void makeDeck(const QString &deck, const QStringList &names);
+    QString picsDir() const { return m_dir->path() + QStringLiteral("/Pics"); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestDeckList::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestDeckList::makeDeck(const QString &deck, const QStringList &names)
+{
+    const QString folder = picsDir() + QLatin1Char('/') + deck;
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString &name : names)
+        QVERIFY(QFile(folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
+}
+
+void TestDeckList::decksAreSortedIgnoringCase()
+{
+    // Listed alphabetically without regard to case, whatever order the
+    // folders were made in; names that differ only in case keep one order.
+    for (const QString &deck :
+         {QStringLiteral("Doded B"), QStringLiteral("tarot a"), QStringLiteral("Classic")})
+        makeDeck(deck, {QStringLiteral("0.jpg")});
+    QCOMPARE(namesOf(DeckList::scan(m_dir->path())),
+             (QStringList{QStringLiteral("Classic"), QStringLiteral("Doded B"),
+                          QStringLiteral("tarot a")}));
+
+    makeDeck(QStringLiteral("classic"), {QStringLiteral("1.jpg")});
+    makeDeck(QStringLiteral("Zodiac"), {QStringLiteral("1.jpg")});
+    makeDeck(QStringLiteral("alpha"), {QStringLiteral("1.jpg")});
+    QCOMPARE(namesOf(DeckList::scan(m_dir->path())),
+             (QStringList{QStringLiteral("alpha"), QStringLiteral("Classic"),
+                          QStringLiteral("classic"), QStringLiteral("Doded B"),
+                          QStringLiteral("tarot a"), QStringLiteral("Zodiac")}));
+}
+
+void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
+{
+    // A plain file, a hidden folder and folders without a single card picture
+    // would show no pictures, so they are not offered.
+    makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")});
+    makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")});
+    makeDeck(QStringLiteral("Empty"), {});
+    makeDeck(QStringLiteral("Texts only"), {QStringLiteral("0.txt"), QStringLiteral("0r.txt")});
+    makeDeck(QStringLiteral("Odd names"),
+             {QStringLiteral("79.jpg"), QStringLiteral("007.jpg"), QStringLiteral("back.jpg"),
+              QStringLiteral("-1.jpg"), QStringLiteral("5.png")});
+    QVERIFY(QFile(picsDir() + QStringLiteral("/Loose.jpg")).open(QIODevice::WriteOnly));
+    QVERIFY(QFile(picsDir() + QStringLiteral("/readme")).open(QIODevice::WriteOnly));
+
+    const QList<Deck> decks = DeckList::scan(m_dir->path());
+    QCOMPARE(decks, (QList<Deck>{{QStringLiteral("Real"), 1, 40}}));
+}
+
+void TestDeckList::cardsAreCountedFromTheirPictures_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("cardCount");
+    QTest::addColumn<int>("firstCard");
+
+    QStringList full;
+    for (int number = 0; number < 78; ++number)
+        full << QStringLiteral("%1.jpg").arg(number);
+    QTest::newRow("78 cards") << full << 78 << 0;
+    QTest::newRow("79 cards") << (full + QStringList{QStringLiteral("78.jpg")}) << 79 << 0;
+    QStringList gaps = full.mid(3, 20);
+    gaps << QStringLiteral("78.jpg") << QStringLiteral("78r.txt") << QStringLiteral("thumbs.db");
+    QTest::newRow("some pictures missing") << gaps << 21 << 3;
+}
+
+void TestDeckList::cardsAreCountedFromTheirPictures()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, cardCount);
+    QFETCH(int, firstCard);
+    makeDeck(QStringLiteral("Deck"), files);
+    QCOMPARE(DeckList::scan(m_dir->path()),
+             (QList<Deck>{{QStringLiteral("Deck"), cardCount, firstCard}}));
+}
+
+void TestDeckList::noPicsFolderListsNothing()
+{
+    QVERIFY(DeckList::scan(m_dir->path()).isEmpty());
+    QVERIFY(QDir().mkpath(picsDir()));
+    QVERIFY(DeckList::scan(m_dir->path()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDeckList)
+#include "test_DeckList.moc"
