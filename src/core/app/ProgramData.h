@@ -20,8 +20,6 @@ public:
     const UiTextTable &uiTexts() const { return m_uiTexts; }
     // Interface text `index` of the current language, ready for display.
     QString uiText(int index) const;
-    // The same, or `english` when the language file lacks the line.
-    QString uiText(int index, const char *english) const;
     const CardTitles::Table &cardTitles() const { return m_cardTitles; }
     // Card `number`'s title, ready for display.
     QString cardTitle(int number) const;
