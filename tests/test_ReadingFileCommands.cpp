@@ -121,6 +121,8 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
                                QStringLiteral(".reading"));
         QVERIFY(proposed.contains(QStringLiteral(" - Celtic Cross")));
         QVERIFY(m_fixture.interaction.messages.isEmpty());
+        // The comments saved with the reading are what a report prints.
+        QCOMPARE(table->preferences().reportComments, comments);
         table->close();
     }
     QByteArray bytes;

@@ -18,7 +18,7 @@
 #include <QPushButton>
 
 ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interaction,
-                                         const ProgramData &data, const Preferences &preferences,
+                                         const ProgramData &data, Preferences &preferences,
                                          ReadingSession &session, CommentsWindow &comments,
                                          QObject *parent)
     : QObject(parent)
@@ -67,6 +67,7 @@ void ReadingFileCommands::save()
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
     // What was typed waits for the next attempt until a save succeeds.
     m_unsavedComments = commented ? comments.commentsEdit->toPlainText() : QString();
+    m_preferences.reportComments = m_unsavedComments;
     const QByteArray text = ReadingFile::commentsFromMemo(m_unsavedComments);
 
     const QString path =

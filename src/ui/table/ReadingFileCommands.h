@@ -20,8 +20,8 @@ public:
     // `window` parents the dialogs; `comments` shows an opened reading's
     // comments. All must outlive this object.
     ReadingFileCommands(QWidget *window, Interaction &interaction, const ProgramData &data,
-                        const Preferences &preferences, ReadingSession &session,
-                        CommentsWindow &comments, QObject *parent = nullptr);
+                        Preferences &preferences, ReadingSession &session, CommentsWindow &comments,
+                        QObject *parent = nullptr);
 
     void save();
     // True when a reading was laid on the table.
@@ -34,7 +34,8 @@ private:
     QWidget *m_window;
     Interaction &m_interaction;
     const ProgramData &m_data;
-    const Preferences &m_preferences;
+    // The report comments follow the comments of the reading saved last.
+    Preferences &m_preferences;
     ReadingSession &m_session;
     CommentsWindow &m_comments;
     // The comments of the last save attempt that did not succeed.
