@@ -5,13 +5,11 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
-#include "core/spreads/PositionLabels.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
 #include "ui/cards/DeckChooser.h"
 #include "ui/cards/ImageSettingsDialog.h"
-#include "ui/cards/SelectCardDialog.h"
 #include "ui/common/Interaction.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -20,6 +18,7 @@
 #include "ui/spreads/SpreadEditor.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
+#include "ui/table/HandChoice.h"
 #include "ui/table/ReadingFileCommands.h"
 #include "ui/table/SpreadView.h"
 #include "ui/table/TableMenu.h"
@@ -235,6 +234,8 @@ void TableWindow::createControls()
 
     m_spreadView = new SpreadView(*m_session, m_preferences, m_faces, m_deckView);
     m_spreadView->setObjectName(QStringLiteral("spreadView"));
+    m_handChoice = new HandChoice(this, m_interaction, m_data, m_preferences, m_faces, *m_session,
+                                  *m_spreadView, this);
     m_horizontalRule = new QFrame(m_deckView);
     m_horizontalRule->setObjectName(QStringLiteral("horizontalRule"));
     m_verticalRule = new QFrame(m_deckView);
@@ -448,7 +449,7 @@ void TableWindow::onPositionClicked(int position)
         break;
     }
     case ReadingSession::PositionAction::ChooseCard:
-        chooseCardByHand(position);
+        m_handChoice->choose(position);
         break;
     case ReadingSession::PositionAction::Revealed:
     case ReadingSession::PositionAction::Nothing:
@@ -493,7 +494,7 @@ void TableWindow::startReading()
         showSpreadRefused(error);
         return;
     }
-    chooseSignificators();
+    m_handChoice->chooseSignificators();
 }
 
 void TableWindow::editSpread()
@@ -524,16 +525,6 @@ void TableWindow::showSpreadRefused(const QString &fault)
                                         QStringLiteral("\n\n") + fault);
 }
 
-void TableWindow::chooseSignificators()
-{
-    while (m_session->phase() == ReadingSession::Phase::ChoosingSignificators) {
-        if (!chooseCardByHand(m_session->nextSignificator())) {
-            m_session->abandonSignificators();
-            return;
-        }
-    }
-}
-
 void TableWindow::typeInReading()
 {
     const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
@@ -556,46 +547,6 @@ void TableWindow::openReading()
 void TableWindow::saveReading()
 {
     m_readingFiles->save();
-}
-
-bool TableWindow::chooseCardByHand(int position)
-{
-    const Spread &spread = m_session->spread();
-    const bool significator = spread.isSignificator[position];
-    const QList<int> cards = m_session->cardChoicesFor(position);
-    QStringList titles;
-    for (int number : cards)
-        titles.append(m_data.cardTitle(number));
-
-    QString caption;
-    if (!significator) {
-        caption = m_data.uiText(UiText::OrdinaryPositionCaption) +
-                  QStringLiteral(" %1: ").arg(position - spread.significatorCount + 1) +
-                  m_data.decoded(spread.explanation[position]);
-    } else if (spread.significatorCount == 1) {
-        caption = m_data.uiText(UiText::SignificatorCaption);
-    } else {
-        caption =
-            m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
-    }
-    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, caption,
-                            m_data.uiTexts(), this);
-    dialog.setOrientationShown(!significator);
-    dialog.setPosition(QString::fromLocal8Bit(PositionLabels::tableLabel(spread, position)),
-                       QString::fromLocal8Bit(spread.explanation[position]));
-    if (significator && m_preferences.querentCard >= 0)
-        dialog.selectCard(m_preferences.querentCard);
-
-    // The table shows which position the card is for while the dialog asks.
-    m_spreadView->setHighlightedPosition(position);
-    bool placed = false;
-    while (!placed && m_interaction.execDialog(dialog) == QDialog::Accepted) {
-        placed = m_session->placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed());
-        if (!placed)
-            m_interaction.showMessage(this, m_data.uiText(UiText::CardAlreadyInSpread));
-    }
-    m_spreadView->setHighlightedPosition(-1);
-    return placed;
 }
 
 void TableWindow::shuffle()

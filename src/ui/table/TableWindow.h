@@ -11,6 +11,7 @@ class CardFaceCache;
 class CardImage;
 class CommentsWindow;
 class DeckView;
+class HandChoice;
 class Interaction;
 class QFrame;
 class QLabel;
@@ -92,13 +93,8 @@ private:
     void printReading();
     // Runs the spread chooser; the spread picked, or nothing on Cancel.
     std::optional<QString> chooseSpread(const QString &caption);
-    void chooseSignificators();
     // Tells the user the spread chosen was refused, naming the file and its fault.
     void showSpreadRefused(const QString &fault);
-    // Asks for the card of `position` with the Select card dialog until the
-    // user picks one that is not in the spread yet or cancels; true when a
-    // card was placed.
-    bool chooseCardByHand(int position);
     // Spreads: the editor for `name`, or for a new spread when it is empty.
     void designSpread(const QString &name);
     void editSpread();
@@ -135,6 +131,7 @@ private:
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
     SpreadView *m_spreadView = nullptr;
+    HandChoice *m_handChoice = nullptr;
     QFrame *m_horizontalRule = nullptr;
     QFrame *m_verticalRule = nullptr;
     QLabel *m_spreadNameLabel = nullptr;

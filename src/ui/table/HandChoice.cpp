@@ -1,0 +1,75 @@
+#include "ui/table/HandChoice.h"
+
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/lang/UiText.h"
+#include "core/spreads/PositionLabels.h"
+#include "core/table/ReadingSession.h"
+#include "ui/cards/SelectCardDialog.h"
+#include "ui/common/Interaction.h"
+#include "ui/table/SpreadView.h"
+
+HandChoice::HandChoice(QWidget *window, Interaction &interaction, const ProgramData &data,
+                       const Preferences &preferences, CardFaceCache &faces,
+                       ReadingSession &session, SpreadView &spreadView, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_interaction(interaction)
+    , m_data(data)
+    , m_preferences(preferences)
+    , m_faces(faces)
+    , m_session(session)
+    , m_spreadView(spreadView)
+{}
+
+void HandChoice::chooseSignificators()
+{
+    while (m_session.phase() == ReadingSession::Phase::ChoosingSignificators) {
+        if (!choose(m_session.nextSignificator())) {
+            m_session.abandonSignificators();
+            return;
+        }
+    }
+}
+
+QString HandChoice::captionFor(int position) const
+{
+    const Spread &spread = m_session.spread();
+    if (!spread.isSignificator[position]) {
+        return m_data.uiText(UiText::OrdinaryPositionCaption) +
+               QStringLiteral(" %1: ").arg(position - spread.significatorCount + 1) +
+               m_data.decoded(spread.explanation[position]);
+    }
+    if (spread.significatorCount == 1)
+        return m_data.uiText(UiText::SignificatorCaption);
+    return m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
+}
+
+bool HandChoice::choose(int position)
+{
+    const Spread &spread = m_session.spread();
+    const bool significator = spread.isSignificator[position];
+    const QList<int> cards = m_session.cardChoicesFor(position);
+    QStringList titles;
+    for (int number : cards)
+        titles.append(m_data.cardTitle(number));
+
+    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, captionFor(position),
+                            m_data.uiTexts(), m_window);
+    dialog.setOrientationShown(!significator);
+    dialog.setPosition(m_data.decoded(PositionLabels::tableLabel(spread, position)),
+                       m_data.decoded(spread.explanation[position]));
+    if (significator && m_preferences.querentCard >= 0)
+        dialog.selectCard(m_preferences.querentCard);
+
+    // The table shows which position the card is for while the dialog asks.
+    m_spreadView.setHighlightedPosition(position);
+    bool placed = false;
+    while (!placed && m_interaction.execDialog(dialog) == QDialog::Accepted) {
+        placed = m_session.placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed());
+        if (!placed)
+            m_interaction.showMessage(m_window, m_data.uiText(UiText::CardAlreadyInSpread));
+    }
+    m_spreadView.setHighlightedPosition(-1);
+    return placed;
+}
