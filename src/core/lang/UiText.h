@@ -155,6 +155,9 @@ enum Index : int
     // Reports
     ReportFormatUnavailable = 158,
     ReportNotOpened = 159,
+
+    // Reports as documents: the PDF choice of the print settings.
+    PrintPdf = 160,
 };
 
 } // namespace UiText

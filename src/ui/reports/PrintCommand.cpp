@@ -28,14 +28,15 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     QString path;
     QString reason;
     const QString folder = QDir(data.appDir()).filePath(QStringLiteral("Temp"));
-    switch (ReportMaker::make(model, ReportWriter::Format(preferences.printType), folder, &path,
-                              &reason)) {
+    const auto format = ReportWriter::Format(preferences.printType);
+    switch (ReportMaker::make(model, format, folder, &path, &reason)) {
     case ReportMaker::Result::FormatUnavailable:
         interaction.showMessage(window, data.uiText(UiText::ReportFormatUnavailable));
         return;
     case ReportMaker::Result::Failed:
-        interaction.showMessage(window, QStringLiteral("Could not create HTML file.\n%1\n%2")
-                                            .arg(QDir::toNativeSeparators(path), reason));
+        interaction.showMessage(
+            window, ReportWriter::failureMessage(format) +
+                        QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
         return;
     case ReportMaker::Result::Written:
         break;

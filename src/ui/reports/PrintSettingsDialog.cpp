@@ -30,16 +30,19 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     wordButton = new QRadioButton(texts.string(UiText::PrintWord), formatGroup);
     htmlButton = new QRadioButton(texts.string(UiText::PrintHtml), formatGroup);
     openDocumentButton = new QRadioButton(texts.string(UiText::PrintOpenOffice), formatGroup);
+    pdfButton = new QRadioButton(texts.string(UiText::PrintPdf), formatGroup);
     formatNotice = new QLabel(texts.string(UiText::ReportFormatUnavailable), formatGroup);
     formatNotice->setWordWrap(true);
     m_formats = new QButtonGroup(this);
     m_formats->addButton(wordButton, int(ReportWriter::Format::Word));
     m_formats->addButton(htmlButton, int(ReportWriter::Format::Html));
     m_formats->addButton(openDocumentButton, int(ReportWriter::Format::OpenDocument));
+    m_formats->addButton(pdfButton, int(ReportWriter::Format::Pdf));
     auto *formatLayout = new QVBoxLayout(formatGroup);
     for (QWidget *widget :
          {static_cast<QWidget *>(wordButton), static_cast<QWidget *>(htmlButton),
-          static_cast<QWidget *>(openDocumentButton), static_cast<QWidget *>(formatNotice)})
+          static_cast<QWidget *>(openDocumentButton), static_cast<QWidget *>(pdfButton),
+          static_cast<QWidget *>(formatNotice)})
         formatLayout->addWidget(widget);
 
     spreadViewCheck = new QCheckBox(texts.string(UiText::PrintSpreadView), this);
@@ -61,6 +64,7 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     wordButton->setObjectName(QStringLiteral("wordButton"));
     htmlButton->setObjectName(QStringLiteral("htmlButton"));
     openDocumentButton->setObjectName(QStringLiteral("openDocumentButton"));
+    pdfButton->setObjectName(QStringLiteral("pdfButton"));
     formatNotice->setObjectName(QStringLiteral("formatNotice"));
     spreadViewCheck->setObjectName(QStringLiteral("spreadViewCheck"));
     spreadViewGroup->setObjectName(QStringLiteral("spreadViewGroup"));

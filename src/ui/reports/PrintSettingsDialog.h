@@ -33,6 +33,7 @@ public:
     QRadioButton *wordButton;
     QRadioButton *htmlButton;
     QRadioButton *openDocumentButton;
+    QRadioButton *pdfButton;
     // Says that the chosen format cannot be written yet.
     QLabel *formatNotice;
     QCheckBox *spreadViewCheck;
