@@ -1,7 +1,8 @@
 // Checks the Print command on the real table: refused before the reading is complete, the
 // settings stored on OK whatever happens next, the page written to Temp and handed to the
 // desktop, the Word, OpenDocument and PDF documents written and opened the same way, and what
-// the user is told when Temp fails or the desktop cannot open the page.
+// the user is told when Temp fails or the desktop cannot open the page; the printer choice
+// prints the same document through the print dialog.
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/lang/UiText.h"
@@ -11,7 +12,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace TableSteps;
 
@@ -25,6 +29,7 @@ private slots:
     void incompleteReadingIsNotPrinted();
     void pageIsWrittenAndOpened();
     void documentsAreWrittenAndOpened();
+    void printerPrintsTheDocument();
     void cancelChangesNothing();
     void failuresAreReported();
 
@@ -179,6 +184,52 @@ void TestPrintCommand::documentsAreWrittenAndOpened()
                  qPrintable(interaction.messages.first()));
     }
     QVERIFY(!temp.exists());
+}
+
+void TestPrintCommand::printerPrintsTheDocument()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    ScriptedInteraction &interaction = m_fixture.interaction;
+    QTemporaryDir printed;
+    QVERIFY(printed.isValid());
+    const QString output = printed.filePath(QStringLiteral("printed.pdf"));
+
+    // Cancelling the print dialog prints nothing and says nothing; the choice is kept.
+    expectSettings([](PrintSettingsDialog &dialog) {
+        QTest::mouseClick(dialog.printerButton, Qt::LeftButton);
+    });
+    interaction.expectDialog<QPrintDialog>([](QPrintDialog &) { return int(QDialog::Rejected); });
+    action(*table, "printAction")->trigger();
+    QVERIFY(interaction.messages.isEmpty());
+    QVERIFY(!QFileInfo::exists(output));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
+             QStringLiteral("PRINTER"));
+
+    // The printer chosen gets the pages; here it prints into a file.
+    expectSettings([](PrintSettingsDialog &) {});
+    interaction.expectDialog<QPrintDialog>([&](QPrintDialog &dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(output);
+        return int(QDialog::Accepted);
+    });
+    action(*table, "printAction")->trigger();
+    QVERIFY2(interaction.messages.isEmpty(), qPrintable(interaction.messages.join('\n')));
+    QVERIFY(interaction.openedDocuments.isEmpty());
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+    QVERIFY(pagesInTemp().isEmpty());
+
+    // Without Temp the pictures cannot be made, and the user is told.
+    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).removeRecursively());
+    expectSettings([](PrintSettingsDialog &) {});
+    interaction.expectDialog<QPrintDialog>([](QPrintDialog &) { return int(QDialog::Accepted); });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(interaction.messages.size(), 1);
+    QVERIFY(
+        interaction.messages.first().startsWith(QStringLiteral("Could not print the reading.\n")));
 }
 
 void TestPrintCommand::cancelChangesNothing()

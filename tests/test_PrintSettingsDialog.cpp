@@ -35,6 +35,7 @@ void TestPrintSettingsDialog::showsTheSettings_data()
     QTest::newRow("HTML, all on") << 1 << true;
     QTest::newRow("OpenDocument, all on") << 2 << true;
     QTest::newRow("PDF, all off") << 3 << false;
+    QTest::newRow("printer, all on") << 4 << true;
 }
 
 void TestPrintSettingsDialog::showsTheSettings()
@@ -54,6 +55,7 @@ void TestPrintSettingsDialog::showsTheSettings()
     QCOMPARE(dialog.htmlButton->isChecked(), printType == 1);
     QCOMPARE(dialog.openDocumentButton->isChecked(), printType == 2);
     QCOMPARE(dialog.pdfButton->isChecked(), printType == 3);
+    QCOMPARE(dialog.printerButton->isChecked(), printType == 4);
     QCOMPARE(dialog.spreadViewCheck->isChecked(), flags);
     QCOMPARE(dialog.schematicButton->isChecked(), flags);
     QCOMPARE(dialog.miniaturesButton->isChecked(), !flags);
@@ -67,6 +69,8 @@ void TestPrintSettingsDialog::showsTheSettings()
     QVERIFY(dialog.formatNotice->isHidden());
     QCOMPARE(dialog.windowTitle(), m_texts.string(UiText::PrintSettingsCaption));
     QCOMPARE(dialog.openDocumentButton->text(), m_texts.string(UiText::PrintOpenOffice));
+    QCOMPARE(dialog.pdfButton->text(), QStringLiteral("In PDF format"));
+    QCOMPARE(dialog.printerButton->text(), QStringLiteral("On a printer"));
 }
 
 void TestPrintSettingsDialog::enableRulesFollowTheChoices()
@@ -80,7 +84,7 @@ void TestPrintSettingsDialog::enableRulesFollowTheChoices()
 
     // Only the web page shows the comments; the documents are written all the same.
     for (QRadioButton *document :
-         {dialog.wordButton, dialog.openDocumentButton, dialog.pdfButton}) {
+         {dialog.wordButton, dialog.openDocumentButton, dialog.pdfButton, dialog.printerButton}) {
         QTest::mouseClick(document, Qt::LeftButton);
         QVERIFY(!dialog.commentsEdit->isEnabled());
         QVERIFY(!dialog.commentsLabel->isEnabled());

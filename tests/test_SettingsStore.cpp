@@ -176,7 +176,8 @@ void TestSettingsStore::strengthAndPrintType()
         const char *printType;
         int type;
     } cases[] = {{"8", false, "html", 1}, {"11", true, "RTF", 0}, {"08", true, "Oo", 2},
-                 {" 8", true, "pdf", 3},  {"11", true, "DOC", 0}, {"", true, "", 0}};
+                 {" 8", true, "pdf", 3},  {"11", true, "DOC", 0}, {"8", false, "Printer", 4},
+                 {"", true, "", 0}};
     for (const auto &c : cases) {
         {
             auto store = settings();
@@ -187,8 +188,10 @@ void TestSettingsStore::strengthAndPrintType()
         QCOMPARE(state.strengthEleven, c.eleven);
         QCOMPARE(state.printType, c.type);
     }
-    // The PDF choice is written as a word of its own; a number no format has falls back to Word.
-    for (const auto &[type, word] : {std::pair{3, "PDF"}, std::pair{7, "RTF"}}) {
+    // The PDF and printer choices are written as words of their own; a number no format has
+    // falls back to Word.
+    for (const auto &[type, word] :
+         {std::pair{3, "PDF"}, std::pair{4, "PRINTER"}, std::pair{7, "RTF"}}) {
         Preferences state;
         state.printType = type;
         auto store = settings();

@@ -71,7 +71,8 @@ constexpr char PrintTypeKey[] = "printtype";
 // The print types as stored, by their number.
 // Readers that know no "PDF" take it for the Word document, their default.
 const QString PrintTypeWords[] = {QStringLiteral("RTF"), QStringLiteral("HTML"),
-                                  QStringLiteral("OO"), QStringLiteral("PDF")};
+                                  QStringLiteral("OO"), QStringLiteral("PDF"),
+                                  QStringLiteral("PRINTER")};
 constexpr int PrintTypeCount = int(std::size(PrintTypeWords));
 
 QString text(const QSettings &settings, const char *key)

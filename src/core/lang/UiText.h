@@ -156,8 +156,9 @@ enum Index : int
     ReportFormatUnavailable = 158,
     ReportNotOpened = 159,
 
-    // Reports as documents: the PDF choice of the print settings.
+    // Reports as documents: the PDF and printer choices of the print settings.
     PrintPdf = 160,
+    PrintOnPrinter = 161,
 };
 
 } // namespace UiText

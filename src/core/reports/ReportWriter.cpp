@@ -12,6 +12,8 @@ std::unique_ptr<ReportWriter> ReportWriter::forFormat(Format format)
         return std::make_unique<HtmlReport>();
     case Format::Word:
         return std::make_unique<DocxReport>();
+    case Format::Printer:
+        break;
     case Format::OpenDocument:
         return std::make_unique<OdtReport>();
     case Format::Pdf:
@@ -29,6 +31,8 @@ QString ReportWriter::failureMessage(Format format)
         return QStringLiteral("Could not create OpenOffice file.");
     case Format::Pdf:
         return QStringLiteral("Could not create PDF file.");
+    case Format::Printer:
+        return QStringLiteral("Could not print the reading.");
     case Format::Html:
         break;
     }

@@ -18,6 +18,9 @@ public:
         Html = 1,
         OpenDocument = 2,
         Pdf = 3,
+        // No file: the PDF document's pages sent to a printer the user
+        // chooses. It has no writer.
+        Printer = 4,
     };
 
     virtual ~ReportWriter() = default;

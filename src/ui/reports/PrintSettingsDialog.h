@@ -34,6 +34,7 @@ public:
     QRadioButton *htmlButton;
     QRadioButton *openDocumentButton;
     QRadioButton *pdfButton;
+    QRadioButton *printerButton;
     // Says that the chosen format cannot be written yet.
     QLabel *formatNotice;
     QCheckBox *spreadViewCheck;
