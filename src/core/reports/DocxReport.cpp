@@ -219,7 +219,8 @@ bool DocxReport::package(const ReportModel &model, const QDate &date, const QStr
     package.add(QStringLiteral("word/_rels/document.xml.rels"),
                 relations(media, RelationsNs + QStringLiteral("/image")));
     for (const Media &picture : media)
-        package.add(QStringLiteral("word/") + picture.path, picture.png);
+        // PNG is compressed already; deflating it again gains nothing.
+        package.add(QStringLiteral("word/") + picture.path, picture.png, true);
     return true;
 }
 

@@ -214,7 +214,8 @@ bool OdtReport::package(const ReportModel &model, const QDate &date, const QStri
         if (!isPicture(paragraph))
             continue;
         pictures.append(picturePath(paragraph));
-        package.add(pictures.last(), DocumentBlocks::pngData(paragraph.picture));
+        // PNG is compressed already; deflating it again gains nothing.
+        package.add(pictures.last(), DocumentBlocks::pngData(paragraph.picture), true);
     }
     package.add(QStringLiteral("META-INF/manifest.xml"), manifest(pictures));
     return true;
