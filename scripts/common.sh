@@ -7,7 +7,7 @@ QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 
 # qt6-wayland lets the program open its window in a Wayland-only session.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
-    fonts-dejavu-extra)
+    fonts-dejavu-extra libzip-dev)
 
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg

@@ -1,7 +1,8 @@
 // Checks the Print command on the real table: refused before the reading is complete, the
 // settings stored on OK whatever happens next, the page written to Temp and handed to the
-// desktop, and what the user is told when Temp fails, the desktop cannot open the page or the
-// format cannot be written yet.
+// desktop, the Word, OpenDocument and PDF documents written and opened the same way, and what
+// the user is told when Temp fails or the desktop cannot open the page; the printer choice
+// prints the same document through the print dialog.
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/lang/UiText.h"
@@ -11,7 +12,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace TableSteps;
 
@@ -24,6 +28,8 @@ private slots:
     void cleanup();
     void incompleteReadingIsNotPrinted();
     void pageIsWrittenAndOpened();
+    void documentsAreWrittenAndOpened();
+    void printerPrintsTheDocument();
     void cancelChangesNothing();
     void failuresAreReported();
 
@@ -131,6 +137,101 @@ void TestPrintCommand::pageIsWrittenAndOpened()
     QCOMPARE(m_fixture.interaction.openedDocuments.size(), 2);
 }
 
+void TestPrintCommand::documentsAreWrittenAndOpened()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    ScriptedInteraction &interaction = m_fixture.interaction;
+    const QDir temp(m_fixture.appDir() + QStringLiteral("/Temp"));
+    const struct
+    {
+        QRadioButton *PrintSettingsDialog::*button;
+        const char *extension;
+        const char *stored;
+        const char *failure;
+    } formats[] = {
+        {&PrintSettingsDialog::wordButton, "docx", "RTF", "Could not create MS Word file.\n"},
+        {&PrintSettingsDialog::openDocumentButton, "odt", "OO",
+         "Could not create OpenOffice file.\n"},
+        {&PrintSettingsDialog::pdfButton, "pdf", "PDF", "Could not create PDF file.\n"},
+    };
+    for (const auto &format : formats) {
+        const QString pattern = QStringLiteral("report*.") + QLatin1String(format.extension);
+        interaction.openedDocuments.clear();
+        expectSettings([&](PrintSettingsDialog &dialog) {
+            QTest::mouseClick(dialog.*format.button, Qt::LeftButton);
+        });
+        action(*table, "printAction")->trigger();
+        QVERIFY2(interaction.messages.isEmpty(), qPrintable(interaction.messages.join('\n')));
+        const QStringList written = temp.entryList({pattern}, QDir::Files);
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(interaction.openedDocuments, QStringList(temp.filePath(written.first())));
+        QVERIFY(QFileInfo(temp.filePath(written.first())).size() > 1000);
+        QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
+                 QLatin1String(format.stored));
+    }
+    // A document that cannot be written is named with its format's own words.
+    QVERIFY(QDir(temp).removeRecursively());
+    for (const auto &format : formats) {
+        interaction.messages.clear();
+        expectSettings([&](PrintSettingsDialog &dialog) {
+            QTest::mouseClick(dialog.*format.button, Qt::LeftButton);
+        });
+        action(*table, "printAction")->trigger();
+        QCOMPARE(interaction.messages.size(), 1);
+        QVERIFY2(interaction.messages.first().startsWith(QLatin1String(format.failure)),
+                 qPrintable(interaction.messages.first()));
+    }
+    QVERIFY(!temp.exists());
+}
+
+void TestPrintCommand::printerPrintsTheDocument()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    layReading(*table);
+    ScriptedInteraction &interaction = m_fixture.interaction;
+    QTemporaryDir printed;
+    QVERIFY(printed.isValid());
+    const QString output = printed.filePath(QStringLiteral("printed.pdf"));
+
+    // Cancelling the print dialog prints nothing and says nothing; the choice is kept.
+    expectSettings([](PrintSettingsDialog &dialog) {
+        QTest::mouseClick(dialog.printerButton, Qt::LeftButton);
+    });
+    interaction.expectDialog<QPrintDialog>([](QPrintDialog &) { return int(QDialog::Rejected); });
+    action(*table, "printAction")->trigger();
+    QVERIFY(interaction.messages.isEmpty());
+    QVERIFY(!QFileInfo::exists(output));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
+             QStringLiteral("PRINTER"));
+
+    // The printer chosen gets the pages; here it prints into a file.
+    expectSettings([](PrintSettingsDialog &) {});
+    interaction.expectDialog<QPrintDialog>([&](QPrintDialog &dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(output);
+        return int(QDialog::Accepted);
+    });
+    action(*table, "printAction")->trigger();
+    QVERIFY2(interaction.messages.isEmpty(), qPrintable(interaction.messages.join('\n')));
+    QVERIFY(interaction.openedDocuments.isEmpty());
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+    QVERIFY(pagesInTemp().isEmpty());
+
+    // Without Temp the pictures cannot be made, and the user is told.
+    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).removeRecursively());
+    expectSettings([](PrintSettingsDialog &) {});
+    interaction.expectDialog<QPrintDialog>([](QPrintDialog &) { return int(QDialog::Accepted); });
+    action(*table, "printAction")->trigger();
+    QCOMPARE(interaction.messages.size(), 1);
+    QVERIFY(
+        interaction.messages.first().startsWith(QStringLiteral("Could not print the reading.\n")));
+}
+
 void TestPrintCommand::cancelChangesNothing()
 {
     auto table = m_fixture.startTable();
@@ -163,18 +264,6 @@ void TestPrintCommand::failuresAreReported()
     QVERIFY(interaction.messages.last().startsWith(
         table->programData().uiText(UiText::ReportNotOpened)));
     QVERIFY(interaction.messages.last().endsWith(pagesInTemp().first()));
-
-    // A format that cannot be written yet says so; the choice is stored all the same.
-    interaction.messages.clear();
-    expectSettings([](PrintSettingsDialog &dialog) {
-        QTest::mouseClick(dialog.openDocumentButton, Qt::LeftButton);
-    });
-    action(*table, "printAction")->trigger();
-    QCOMPARE(interaction.messages,
-             QStringList(table->programData().uiText(UiText::ReportFormatUnavailable)));
-    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
-             QStringLiteral("OO"));
-    QCOMPARE(pagesInTemp().size(), 1);
 
     // Without Temp nothing is written or opened; the settings are stored even so.
     interaction.messages.clear();

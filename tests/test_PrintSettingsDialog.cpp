@@ -34,6 +34,8 @@ void TestPrintSettingsDialog::showsTheSettings_data()
     QTest::newRow("Word, all off") << 0 << false;
     QTest::newRow("HTML, all on") << 1 << true;
     QTest::newRow("OpenDocument, all on") << 2 << true;
+    QTest::newRow("PDF, all off") << 3 << false;
+    QTest::newRow("printer, all on") << 4 << true;
 }
 
 void TestPrintSettingsDialog::showsTheSettings()
@@ -52,6 +54,8 @@ void TestPrintSettingsDialog::showsTheSettings()
     QCOMPARE(dialog.wordButton->isChecked(), printType == 0);
     QCOMPARE(dialog.htmlButton->isChecked(), printType == 1);
     QCOMPARE(dialog.openDocumentButton->isChecked(), printType == 2);
+    QCOMPARE(dialog.pdfButton->isChecked(), printType == 3);
+    QCOMPARE(dialog.printerButton->isChecked(), printType == 4);
     QCOMPARE(dialog.spreadViewCheck->isChecked(), flags);
     QCOMPARE(dialog.schematicButton->isChecked(), flags);
     QCOMPARE(dialog.miniaturesButton->isChecked(), !flags);
@@ -61,9 +65,12 @@ void TestPrintSettingsDialog::showsTheSettings()
     QCOMPARE(dialog.commentsEdit->isEnabled(), printType == 1);
     QCOMPARE(dialog.commentsLabel->isEnabled(), printType == 1);
     QCOMPARE(dialog.spreadViewGroup->isEnabled(), flags);
-    QCOMPARE(dialog.formatNotice->isHidden(), printType == 1);
+    // Every format offered can be written.
+    QVERIFY(dialog.formatNotice->isHidden());
     QCOMPARE(dialog.windowTitle(), m_texts.string(UiText::PrintSettingsCaption));
     QCOMPARE(dialog.openDocumentButton->text(), m_texts.string(UiText::PrintOpenOffice));
+    QCOMPARE(dialog.pdfButton->text(), QStringLiteral("In PDF format"));
+    QCOMPARE(dialog.printerButton->text(), QStringLiteral("On a printer"));
 }
 
 void TestPrintSettingsDialog::enableRulesFollowTheChoices()
@@ -75,15 +82,14 @@ void TestPrintSettingsDialog::enableRulesFollowTheChoices()
     QVERIFY(dialog.commentsEdit->isEnabled());
     QVERIFY(dialog.formatNotice->isHidden());
 
-    // Only the web page shows the comments; other formats say they cannot be written yet.
-    QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
-    QVERIFY(!dialog.commentsEdit->isEnabled());
-    QVERIFY(!dialog.commentsLabel->isEnabled());
-    QVERIFY(dialog.formatNotice->isVisible());
-    QCOMPARE(dialog.formatNotice->text(), m_texts.string(UiText::ReportFormatUnavailable));
-    QTest::mouseClick(dialog.openDocumentButton, Qt::LeftButton);
-    QVERIFY(!dialog.commentsEdit->isEnabled());
-    QVERIFY(dialog.formatNotice->isVisible());
+    // Only the web page shows the comments; the documents are written all the same.
+    for (QRadioButton *document :
+         {dialog.wordButton, dialog.openDocumentButton, dialog.pdfButton, dialog.printerButton}) {
+        QTest::mouseClick(document, Qt::LeftButton);
+        QVERIFY(!dialog.commentsEdit->isEnabled());
+        QVERIFY(!dialog.commentsLabel->isEnabled());
+        QVERIFY(dialog.formatNotice->isHidden());
+    }
     QTest::mouseClick(dialog.htmlButton, Qt::LeftButton);
     QVERIFY(dialog.commentsEdit->isEnabled());
     QVERIFY(dialog.formatNotice->isHidden());

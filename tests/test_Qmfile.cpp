@@ -5,6 +5,7 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
+#include "core/util/ZipPackage.h"
 
 #include "TinyDisk.h"
 
@@ -29,6 +30,8 @@ private slots:
     void packOnFullDiskFails();
     void reportOfSavedReading_data();
     void reportOfSavedReading();
+    void documentsOfSavedReading_data();
+    void documentsOfSavedReading();
     void badReportArgumentsFail_data();
     void badReportArgumentsFail();
 
@@ -348,7 +351,58 @@ void TestQmfile::reportOfSavedReading()
         QVERIFY(QFileInfo::exists(QDir(out).filePath(picture)));
 
     QCOMPARE(qmfile({QStringLiteral("--help")}, &output), 0);
-    QVERIFY(output.contains("qmfile report html READING OUT --data DIR"));
+    QVERIFY(output.contains("qmfile report html|docx|odt|pdf READING OUT --data DIR"));
+}
+
+void TestQmfile::documentsOfSavedReading_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("content");
+    QTest::newRow("Word") << QStringLiteral("docx") << QStringLiteral("word/document.xml");
+    QTest::newRow("OpenDocument") << QStringLiteral("odt") << QStringLiteral("content.xml");
+    QTest::newRow("PDF") << QStringLiteral("pdf") << QString();
+}
+
+void TestQmfile::documentsOfSavedReading()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, content);
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    const QString out = path(QStringLiteral("out/documents"));
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(qmfile(QStringList{QStringLiteral("report"), format,
+                                QFINDTESTDATA("data/celtic-cross.reading"), out,
+                                QStringLiteral("--data"), program, QStringLiteral("--deck"),
+                                QStringLiteral("Veldmere"), QStringLiteral("--big-cards")},
+                    &output, &errors),
+             0);
+    const QString document = QDir(out).filePath(QStringLiteral("report.") + format);
+    QCOMPARE(output.trimmed(), document.toLocal8Bit());
+    if (content.isEmpty()) {
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
+        return;
+    }
+    // The spread picture and the ten cards' pictures travel inside the document.
+    ZipPackage package;
+    QString error;
+    QVERIFY2(package.read(document, &error), qPrintable(error));
+    QVERIFY(package.part(content).contains("Celtic Cross ("));
+    int pictures = 0;
+    for (const ZipPackage::Part &part : package.parts())
+        pictures += part.name.endsWith(QLatin1String(".png"));
+    QCOMPARE(pictures, 11);
+
+    // A format the command does not know is refused with its usage.
+    QCOMPARE(qmfile(QStringList{QStringLiteral("report"), QStringLiteral("rtf"),
+                                QFINDTESTDATA("data/celtic-cross.reading"), out,
+                                QStringLiteral("--data"), program},
+                    &output, &errors),
+             1);
+    QVERIFY(errors.contains("report html|docx|odt|pdf READING OUT"));
 }
 
 void TestQmfile::badReportArgumentsFail_data()

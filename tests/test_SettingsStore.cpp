@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <utility>
+
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
@@ -173,10 +175,8 @@ void TestSettingsStore::strengthAndPrintType()
         bool eleven;
         const char *printType;
         int type;
-    } cases[] = {{"8", false, "html", 1},
-                 {"11", true, "RTF", 0},
-                 {"08", true, "Oo", 2},
-                 {" 8", true, "PDF", 0},
+    } cases[] = {{"8", false, "html", 1}, {"11", true, "RTF", 0}, {"08", true, "Oo", 2},
+                 {" 8", true, "pdf", 3},  {"11", true, "DOC", 0}, {"8", false, "Printer", 4},
                  {"", true, "", 0}};
     for (const auto &c : cases) {
         {
@@ -187,6 +187,16 @@ void TestSettingsStore::strengthAndPrintType()
         const Preferences state = readState();
         QCOMPARE(state.strengthEleven, c.eleven);
         QCOMPARE(state.printType, c.type);
+    }
+    // The PDF and printer choices are written as words of their own; a number no format has
+    // falls back to Word.
+    for (const auto &[type, word] :
+         {std::pair{3, "PDF"}, std::pair{4, "PRINTER"}, std::pair{7, "RTF"}}) {
+        Preferences state;
+        state.printType = type;
+        auto store = settings();
+        SettingsStore::write(*store, state);
+        QCOMPARE(store->value(QStringLiteral("printtype")).toString(), QLatin1String(word));
     }
 }
 

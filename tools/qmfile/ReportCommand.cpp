@@ -14,11 +14,12 @@
 #include <map>
 
 const char ReportCommand::Usage[] =
-    "       qmfile report html READING OUT --data DIR [--deck NAME] [--language NAME]\n"
+    "       qmfile report html|docx|odt|pdf READING OUT --data DIR [--deck NAME] [--language "
+    "NAME]\n"
     "                          [--[no-]spread-view] [--[no-]schematic]\n"
     "                          [--[no-]big-cards] [--[no-]explanations]\n"
-    "         writes OUT/report.htm and its pictures for the saved READING, laid with the\n"
-    "         spreads, pictures and texts of the program folder DIR\n";
+    "         writes OUT/report.htm (.docx, .odt, .pdf) and its pictures for the saved\n"
+    "         READING, laid with the spreads, pictures and texts of the program folder DIR\n";
 
 namespace {
 
@@ -33,8 +34,15 @@ int usage()
 
 int ReportCommand::run(const QStringList &arguments)
 {
-    if (arguments.size() < 3 || arguments.first() != QLatin1String("html"))
+    const std::map<QString, ReportWriter::Format> formats = {
+        {QStringLiteral("html"), ReportWriter::Format::Html},
+        {QStringLiteral("docx"), ReportWriter::Format::Word},
+        {QStringLiteral("odt"), ReportWriter::Format::OpenDocument},
+        {QStringLiteral("pdf"), ReportWriter::Format::Pdf},
+    };
+    if (arguments.size() < 3 || formats.count(arguments.first()) == 0)
         return usage();
+    const ReportWriter::Format format = formats.at(arguments.first());
     const QString readingPath = arguments[1];
     const QString outFolder = arguments[2];
 
@@ -98,9 +106,9 @@ int ReportCommand::run(const QStringList &arguments)
         return failure(QStringLiteral("%1: %2").arg(readingPath, error));
     if (!QDir().mkpath(outFolder))
         return failure(QStringLiteral("%1: the folder could not be made").arg(outFolder));
-    QString page;
-    if (ReportMaker::make(model, ReportWriter::Format::Html, outFolder, &page, &error,
-                          QStringLiteral("report")) != ReportMaker::Result::Written)
-        return failure(QStringLiteral("could not create the page: %1").arg(error));
-    return CommandOutput::print(QDir::toNativeSeparators(page).toLocal8Bit() + '\n');
+    QString document;
+    if (ReportMaker::make(model, format, outFolder, &document, &error, QStringLiteral("report")) !=
+        ReportMaker::Result::Written)
+        return failure(ReportWriter::failureMessage(format) + QLatin1Char(' ') + error);
+    return CommandOutput::print(QDir::toNativeSeparators(document).toLocal8Bit() + '\n');
 }

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QSize>
 
+#include <iterator>
+
 namespace {
 
 const QString DefaultMusicFile = QStringLiteral("Stormsinafrica.mid");
@@ -67,8 +69,11 @@ constexpr char StrengthKey[] = "Strength11";
 constexpr char PrintTypeKey[] = "printtype";
 
 // The print types as stored, by their number.
+// Readers that know no "PDF" take it for the Word document, their default.
 const QString PrintTypeWords[] = {QStringLiteral("RTF"), QStringLiteral("HTML"),
-                                  QStringLiteral("OO")};
+                                  QStringLiteral("OO"), QStringLiteral("PDF"),
+                                  QStringLiteral("PRINTER")};
+constexpr int PrintTypeCount = int(std::size(PrintTypeWords));
 
 QString text(const QSettings &settings, const char *key)
 {
@@ -184,7 +189,7 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize
     preferences.strengthEleven = text(settings, StrengthKey) != QLatin1String("8");
     const QString printType = text(settings, PrintTypeKey).toUpper();
     preferences.printType = 0;
-    for (int type = 1; type < 3; ++type) {
+    for (int type = 1; type < PrintTypeCount; ++type) {
         if (printType == PrintTypeWords[type])
             preferences.printType = type;
     }
@@ -211,7 +216,7 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     for (const FlagKey &flag : Flags)
         put(flag.key, flagWord(flag, preferences.*flag.field));
     put(StrengthKey, preferences.strengthEleven ? QStringLiteral("11") : QStringLiteral("8"));
-    const bool knownType = preferences.printType > 0 && preferences.printType < 3;
+    const bool knownType = preferences.printType > 0 && preferences.printType < PrintTypeCount;
     put(PrintTypeKey, PrintTypeWords[knownType ? preferences.printType : 0]);
     put(BackColorKey, int(preferences.backColor));
     for (const IntegerKey &entry : Integers)

@@ -155,6 +155,10 @@ enum Index : int
     // Reports
     ReportFormatUnavailable = 158,
     ReportNotOpened = 159,
+
+    // Reports as documents: the PDF and printer choices of the print settings.
+    PrintPdf = 160,
+    PrintOnPrinter = 161,
 };
 
 } // namespace UiText

@@ -17,6 +17,10 @@ public:
         Word = 0,
         Html = 1,
         OpenDocument = 2,
+        Pdf = 3,
+        // No file: the PDF document's pages sent to a printer the user
+        // chooses. It has no writer.
+        Printer = 4,
     };
 
     virtual ~ReportWriter() = default;
@@ -30,4 +34,6 @@ public:
 
     // The writer of `format`; null while the format is not available.
     static std::unique_ptr<ReportWriter> forFormat(Format format);
+    // The fixed English words that say a report in `format` failed.
+    static QString failureMessage(Format format);
 };

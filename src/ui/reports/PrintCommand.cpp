@@ -3,13 +3,49 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/lang/UiText.h"
+#include "core/reports/PdfReport.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
+#include "core/reports/ReportPictures.h"
 #include "core/table/ReadingSession.h"
 #include "ui/common/Interaction.h"
 #include "ui/reports/PrintSettingsDialog.h"
 
+#include <QDate>
 #include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace {
+
+// Prints the report's document on a printer the user chooses; the pictures
+// are written to `folder` first, as for the files.
+void printReport(QWidget *window, Interaction &interaction, const ReportModel &model,
+                 const QString &folder)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(model.spreadName);
+    QPrintDialog dialog(&printer, window);
+    if (interaction.execDialog(dialog) != QDialog::Accepted)
+        return;
+    QString reason;
+    std::unique_ptr<QTextDocument> document;
+    if (QDir(folder).exists() && ReportPictures::write(model, folder, &reason))
+        document = PdfReport::document(model, QDate::currentDate(), folder, &reason);
+    else if (reason.isEmpty())
+        reason =
+            QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+    if (!document) {
+        interaction.showMessage(window,
+                                ReportWriter::failureMessage(ReportWriter::Format::Printer) +
+                                    QLatin1Char('\n') + reason);
+        return;
+    }
+    document->print(&printer);
+}
+
+} // namespace
 
 void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramData &data,
                        Preferences &preferences, const ReadingSession &session)
@@ -28,14 +64,19 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     QString path;
     QString reason;
     const QString folder = QDir(data.appDir()).filePath(QStringLiteral("Temp"));
-    switch (ReportMaker::make(model, ReportWriter::Format(preferences.printType), folder, &path,
-                              &reason)) {
+    const auto format = ReportWriter::Format(preferences.printType);
+    if (format == ReportWriter::Format::Printer) {
+        printReport(window, interaction, model, folder);
+        return;
+    }
+    switch (ReportMaker::make(model, format, folder, &path, &reason)) {
     case ReportMaker::Result::FormatUnavailable:
         interaction.showMessage(window, data.uiText(UiText::ReportFormatUnavailable));
         return;
     case ReportMaker::Result::Failed:
-        interaction.showMessage(window, QStringLiteral("Could not create HTML file.\n%1\n%2")
-                                            .arg(QDir::toNativeSeparators(path), reason));
+        interaction.showMessage(
+            window, ReportWriter::failureMessage(format) +
+                        QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
         return;
     case ReportMaker::Result::Written:
         break;

@@ -7,7 +7,8 @@ class ReadingSession;
 struct Preferences;
 
 // The "Print..." command: asks for the print settings, stores them, makes
-// the report of the reading on the table in Temp and hands it to the desktop.
+// the report of the reading on the table in Temp and hands it to the desktop,
+// or prints it on a printer chosen in the print dialog.
 namespace PrintCommand {
 
 // `window` parents the dialog and the messages. The settings chosen are

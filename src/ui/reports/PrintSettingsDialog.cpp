@@ -30,16 +30,21 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     wordButton = new QRadioButton(texts.string(UiText::PrintWord), formatGroup);
     htmlButton = new QRadioButton(texts.string(UiText::PrintHtml), formatGroup);
     openDocumentButton = new QRadioButton(texts.string(UiText::PrintOpenOffice), formatGroup);
+    pdfButton = new QRadioButton(texts.string(UiText::PrintPdf), formatGroup);
+    printerButton = new QRadioButton(texts.string(UiText::PrintOnPrinter), formatGroup);
     formatNotice = new QLabel(texts.string(UiText::ReportFormatUnavailable), formatGroup);
     formatNotice->setWordWrap(true);
     m_formats = new QButtonGroup(this);
     m_formats->addButton(wordButton, int(ReportWriter::Format::Word));
     m_formats->addButton(htmlButton, int(ReportWriter::Format::Html));
     m_formats->addButton(openDocumentButton, int(ReportWriter::Format::OpenDocument));
+    m_formats->addButton(pdfButton, int(ReportWriter::Format::Pdf));
+    m_formats->addButton(printerButton, int(ReportWriter::Format::Printer));
     auto *formatLayout = new QVBoxLayout(formatGroup);
     for (QWidget *widget :
          {static_cast<QWidget *>(wordButton), static_cast<QWidget *>(htmlButton),
-          static_cast<QWidget *>(openDocumentButton), static_cast<QWidget *>(formatNotice)})
+          static_cast<QWidget *>(openDocumentButton), static_cast<QWidget *>(pdfButton),
+          static_cast<QWidget *>(printerButton), static_cast<QWidget *>(formatNotice)})
         formatLayout->addWidget(widget);
 
     spreadViewCheck = new QCheckBox(texts.string(UiText::PrintSpreadView), this);
@@ -61,6 +66,8 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     wordButton->setObjectName(QStringLiteral("wordButton"));
     htmlButton->setObjectName(QStringLiteral("htmlButton"));
     openDocumentButton->setObjectName(QStringLiteral("openDocumentButton"));
+    pdfButton->setObjectName(QStringLiteral("pdfButton"));
+    printerButton->setObjectName(QStringLiteral("printerButton"));
     formatNotice->setObjectName(QStringLiteral("formatNotice"));
     spreadViewCheck->setObjectName(QStringLiteral("spreadViewCheck"));
     spreadViewGroup->setObjectName(QStringLiteral("spreadViewGroup"));
@@ -136,6 +143,7 @@ void PrintSettingsDialog::applyEnableRules()
     const bool html = format == ReportWriter::Format::Html;
     commentsLabel->setEnabled(html);
     commentsEdit->setEnabled(html);
-    formatNotice->setVisible(!ReportWriter::forFormat(format));
+    formatNotice->setVisible(format != ReportWriter::Format::Printer &&
+                             !ReportWriter::forFormat(format));
     spreadViewGroup->setEnabled(spreadViewCheck->isChecked());
 }

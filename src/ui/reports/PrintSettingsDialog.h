@@ -33,6 +33,8 @@ public:
     QRadioButton *wordButton;
     QRadioButton *htmlButton;
     QRadioButton *openDocumentButton;
+    QRadioButton *pdfButton;
+    QRadioButton *printerButton;
     // Says that the chosen format cannot be written yet.
     QLabel *formatNotice;
     QCheckBox *spreadViewCheck;

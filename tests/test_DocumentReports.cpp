@@ -1,0 +1,551 @@
+// Checks the word-processor reports by reading back what was written: the zip container and its
+// required parts, then each paragraph's text, weight, size and colour and each picture's size, in
+// the OpenDocument and the Office Open XML forms, for every print option on and off, significators,
+// reversed cards, empty meanings, markup characters in names and missing pictures.
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
+#include "core/reports/DocumentBlocks.h"
+#include "core/reports/DocxReport.h"
+#include "core/reports/OdtReport.h"
+#include "core/reports/PdfReport.h"
+#include "core/reports/ReportMaker.h"
+#include "core/reports/ReportModel.h"
+#include "core/util/ZipPackage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+const QDate ReportDate(2026, 3, 14);
+
+// A paragraph as read back: its text and format as one line, e.g. "b12 #000000 Dawn", or
+// "picture 12694x9256 <part>" with the size in hundredths of a millimetre.
+using ReadBack = QStringList;
+
+QString textLine(bool bold, int pointSize, const QString &colour, const QString &text)
+{
+    return QStringLiteral("%1%2 %3 %4")
+        .arg(bold ? QLatin1Char('b') : QLatin1Char('n'))
+        .arg(pointSize)
+        .arg(colour.toLower(), text);
+}
+
+QString pictureLine(int width, int height)
+{
+    return QStringLiteral("picture %1x%2").arg(width).arg(height);
+}
+
+int hundredthsMm(const QString &length)
+{
+    if (!length.endsWith(QLatin1String("mm")))
+        return -1;
+    return qRound(length.chopped(2).toDouble() * 100);
+}
+
+struct OdtFormat
+{
+    QString colour;
+    int size = 0;
+    bool bold = false;
+};
+
+// Reads content.xml: every text:p becomes one line; a span's style must agree with its
+// paragraph's, and each picture must be a part of `package` listed in the manifest.
+ReadBack readOdt(const ZipPackage &package, QStringList *problems)
+{
+    ReadBack lines;
+    QHash<QString, OdtFormat> styles;
+    QXmlStreamReader xml(package.part(QStringLiteral("content.xml")));
+    const QByteArray manifest = package.part(QStringLiteral("META-INF/manifest.xml"));
+    QString currentStyle;
+    OdtFormat paragraphFormat;
+    QString text;
+    QString pictures;
+    bool inParagraph = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.name().toString();
+        if (xml.isStartElement()) {
+            const QXmlStreamAttributes a = xml.attributes();
+            if (name == QLatin1String("style")) {
+                currentStyle = a.value(QLatin1String("style:name")).toString();
+            } else if (name == QLatin1String("text-properties")) {
+                OdtFormat format;
+                format.colour = a.value(QLatin1String("fo:color")).toString();
+                format.size = a.value(QLatin1String("fo:font-size")).toString().chopped(2).toInt();
+                format.bold = a.value(QLatin1String("fo:font-weight")) == QLatin1String("bold");
+                styles.insert(currentStyle, format);
+            } else if (name == QLatin1String("p")) {
+                inParagraph = true;
+                text.clear();
+                pictures.clear();
+                paragraphFormat =
+                    styles.value(a.value(QLatin1String("text:style-name")).toString());
+            } else if (name == QLatin1String("span")) {
+                const OdtFormat span =
+                    styles.value(a.value(QLatin1String("text:style-name")).toString());
+                if (span.colour != paragraphFormat.colour || span.size != paragraphFormat.size ||
+                    span.bold != paragraphFormat.bold)
+                    problems->append(QStringLiteral("a run differs from its paragraph"));
+            } else if (name == QLatin1String("s")) {
+                const int count = a.hasAttribute(QLatin1String("text:c"))
+                                      ? a.value(QLatin1String("text:c")).toInt()
+                                      : 1;
+                text += QString(count, QLatin1Char(' '));
+            } else if (name == QLatin1String("tab")) {
+                text += QLatin1Char('\t');
+            } else if (name == QLatin1String("frame")) {
+                pictures =
+                    pictureLine(hundredthsMm(a.value(QLatin1String("svg:width")).toString()),
+                                hundredthsMm(a.value(QLatin1String("svg:height")).toString()));
+            } else if (name == QLatin1String("image")) {
+                const QString href = a.value(QLatin1String("xlink:href")).toString();
+                if (QImage::fromData(package.part(href), "PNG").isNull())
+                    problems->append(QStringLiteral("no PNG picture at ") + href);
+                if (!manifest.contains(
+                        QStringLiteral("manifest:full-path=\"%1\"").arg(href).toUtf8()))
+                    problems->append(QStringLiteral("not in the manifest: ") + href);
+            }
+        } else if (xml.isCharacters() && inParagraph) {
+            text += xml.text();
+        } else if (xml.isEndElement() && name == QLatin1String("p")) {
+            inParagraph = false;
+            lines.append(pictures.isEmpty() ? textLine(paragraphFormat.bold, paragraphFormat.size,
+                                                       paragraphFormat.colour, text)
+                                            : pictures);
+        }
+    }
+    if (xml.hasError())
+        problems->append(xml.errorString());
+    return lines;
+}
+
+// Reads word/document.xml: every w:p becomes one line; every run's format must agree with its
+// paragraph mark's, and each picture's relation must lead to a PNG part.
+ReadBack readDocx(const ZipPackage &package, QStringList *problems)
+{
+    QHash<QString, QString> targets;
+    QXmlStreamReader relations(package.part(QStringLiteral("word/_rels/document.xml.rels")));
+    while (!relations.atEnd()) {
+        relations.readNext();
+        if (relations.isStartElement() && relations.name() == QLatin1String("Relationship"))
+            targets.insert(relations.attributes().value(QLatin1String("Id")).toString(),
+                           relations.attributes().value(QLatin1String("Target")).toString());
+    }
+    ReadBack lines;
+    QXmlStreamReader xml(package.part(QStringLiteral("word/document.xml")));
+    QString text;
+    QString pictures;
+    QString format;
+    QString paragraphFormat;
+    bool bold = false;
+    int size = 0;
+    QString colour;
+    bool inText = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.name().toString();
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.isStartElement()) {
+            if (name == QLatin1String("p")) {
+                text.clear();
+                pictures.clear();
+                paragraphFormat.clear();
+            } else if (name == QLatin1String("rPr")) {
+                bold = false;
+                size = 0;
+                colour.clear();
+            } else if (name == QLatin1String("b")) {
+                bold = a.value(QLatin1String("w:val")) != QLatin1String("0");
+            } else if (name == QLatin1String("sz")) {
+                size = a.value(QLatin1String("w:val")).toInt() / 2;
+            } else if (name == QLatin1String("color")) {
+                colour = QLatin1Char('#') + a.value(QLatin1String("w:val")).toString();
+            } else if (name == QLatin1String("t")) {
+                inText = true;
+            } else if (name == QLatin1String("tab")) {
+                text += QLatin1Char('\t');
+            } else if (name == QLatin1String("extent")) {
+                // English Metric Units: 360 to the hundredth of a millimetre.
+                const qint64 cx = a.value(QLatin1String("cx")).toLongLong();
+                const qint64 cy = a.value(QLatin1String("cy")).toLongLong();
+                if (cx % 360 != 0 || cy % 360 != 0)
+                    problems->append(QStringLiteral("a picture size off the grid"));
+                pictures = pictureLine(int(cx / 360), int(cy / 360));
+            } else if (name == QLatin1String("blip")) {
+                const QString target = targets.value(a.value(QLatin1String("r:embed")).toString());
+                if (target.isEmpty() ||
+                    QImage::fromData(package.part(QStringLiteral("word/") + target), "PNG")
+                        .isNull())
+                    problems->append(QStringLiteral("no PNG picture for a relation"));
+            }
+        } else if (xml.isCharacters() && inText) {
+            text += xml.text();
+        } else if (xml.isEndElement()) {
+            if (name == QLatin1String("t")) {
+                inText = false;
+            } else if (name == QLatin1String("rPr")) {
+                format = textLine(bold, size, colour, QString());
+                if (paragraphFormat.isEmpty())
+                    paragraphFormat = format;
+                else if (format != paragraphFormat)
+                    problems->append(QStringLiteral("a run differs from its paragraph"));
+            } else if (name == QLatin1String("p")) {
+                lines.append(pictures.isEmpty() ? paragraphFormat + text : pictures);
+            }
+        }
+    }
+    if (xml.hasError())
+        problems->append(xml.errorString());
+    return lines;
+}
+
+// Checks what every OpenDocument container needs: the type first and uncompressed, the parts
+// the manifest lists.
+void checkOdtContainer(const ZipPackage &package)
+{
+    QVERIFY(!package.parts().isEmpty());
+    QCOMPARE(package.parts().first().name, QStringLiteral("mimetype"));
+    QVERIFY(package.parts().first().stored);
+    QCOMPARE(package.parts().first().data, QByteArray("application/vnd.oasis.opendocument.text"));
+    QVERIFY(package.contains(QStringLiteral("content.xml")));
+    const QByteArray manifest = package.part(QStringLiteral("META-INF/manifest.xml"));
+    QVERIFY(manifest.contains("manifest:full-path=\"/\""));
+    QVERIFY(manifest.contains("manifest:full-path=\"content.xml\""));
+}
+
+// Checks what every Office Open XML container needs: the content types, the package's relation
+// to the document and the document's relations.
+void checkDocxContainer(const ZipPackage &package)
+{
+    const QByteArray types = package.part(QStringLiteral("[Content_Types].xml"));
+    QVERIFY(types.contains("PartName=\"/word/document.xml\""));
+    QVERIFY(types.contains("Extension=\"rels\""));
+    QVERIFY(types.contains("Extension=\"png\""));
+    const QByteArray root = package.part(QStringLiteral("_rels/.rels"));
+    QVERIFY(root.contains("Target=\"word/document.xml\""));
+    QVERIFY(root.contains("relationships/officeDocument\""));
+    QVERIFY(package.contains(QStringLiteral("word/_rels/document.xml.rels")));
+}
+
+// A model with a significator, a reversed card whose meaning has two lines and a card without
+// a meaning; the pictures it needs lie in `folder`.
+ReportModel sampleModel(const QString &folder)
+{
+    ReportModel model;
+    model.spreadName = QStringLiteral("Plain");
+    ReportModel::Position significator;
+    significator.significator = true;
+    significator.heading = QStringLiteral("The querent");
+    significator.cardTitle = QStringLiteral("The Seeker");
+    significator.meaning = QStringLiteral("never shown for a significator");
+    ReportModel::Position reversed;
+    reversed.heading = QStringLiteral("1. Now");
+    reversed.cardTitle = QStringLiteral("Dawn");
+    reversed.reversed = true;
+    reversed.meaning = QStringLiteral("first line\r\nsecond  line");
+    ReportModel::Position silent;
+    silent.heading = QStringLiteral("2. Later");
+    silent.cardTitle = QStringLiteral("Dusk");
+    model.positions = {significator, reversed, silent};
+    QImage(480, 350, QImage::Format_RGB32).save(QDir(folder).filePath(QStringLiteral("1000.bmp")));
+    for (int i = 0; i < 3; ++i)
+        QImage(100 + i, 200, QImage::Format_RGB32)
+            .save(QDir(folder).filePath(QStringLiteral("%1.bmp").arg(i)));
+    return model;
+}
+
+} // namespace
+
+class TestDocumentReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void zipContainer();
+    void pictureSizes();
+    void documents_data();
+    void documents();
+    void markupCharactersStayText();
+    void missingPictures();
+    void pdfDocument();
+    void writtenThroughTheReportMaker();
+};
+
+void TestDocumentReports::zipContainer()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("box.zip"));
+    ZipPackage written;
+    written.add(QStringLiteral("first"), "kept as it is", true);
+    written.add(QStringLiteral("b/second.xml"), QByteArray(5000, 'x'));
+    written.add(QStringLiteral("empty"), QByteArray());
+    QString error;
+    QVERIFY2(written.write(path, &error), qPrintable(error));
+
+    ZipPackage read;
+    QVERIFY2(read.read(path, &error), qPrintable(error));
+    QCOMPARE(read.parts().size(), 3);
+    QCOMPARE(read.parts()[0].name, QStringLiteral("first"));
+    QVERIFY(read.parts()[0].stored);
+    QCOMPARE(read.parts()[0].data, QByteArray("kept as it is"));
+    QCOMPARE(read.parts()[1].name, QStringLiteral("b/second.xml"));
+    QVERIFY(!read.parts()[1].stored);
+    QCOMPARE(read.part(QStringLiteral("b/second.xml")), QByteArray(5000, 'x'));
+    QVERIFY(QFileInfo(path).size() < 2000);
+    QVERIFY(read.contains(QStringLiteral("empty")));
+    QVERIFY(!read.contains(QStringLiteral("other")));
+
+    // No folder to write into; a file that is no zip container.
+    error.clear();
+    QVERIFY(!written.write(dir.filePath(QStringLiteral("none/box.zip")), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("none/box.zip"))));
+    QFile plain(dir.filePath(QStringLiteral("plain.zip")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.write("not a zip file at all");
+    plain.close();
+    error.clear();
+    QVERIFY(!read.read(plain.fileName(), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestDocumentReports::pictureSizes()
+{
+    // Pixel size times dots per inch times 100 / 363, cut to whole hundredths of a millimetre.
+    QCOMPARE(DocumentBlocks::pictureSizeHundredthsMm(QSize(480, 350)), QSize(12694, 9256));
+    QCOMPARE(DocumentBlocks::pictureSizeHundredthsMm(QSize(1, 3), 96), QSize(26, 79));
+    QCOMPARE(DocumentBlocks::pictureSizeHundredthsMm(QSize(300, 350), 120), QSize(9917, 11570));
+}
+
+void TestDocumentReports::documents_data()
+{
+    QTest::addColumn<bool>("odt");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("OpenDocument, all options on") << true << true;
+    QTest::newRow("OpenDocument, all options off") << true << false;
+    QTest::newRow("Word, all options on") << false << true;
+    QTest::newRow("Word, all options off") << false << false;
+}
+
+void TestDocumentReports::documents()
+{
+    QFETCH(bool, odt);
+    QFETCH(bool, on);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    ReportModel model = sampleModel(dir.path());
+    model.options.spreadView = on;
+    model.options.bigCards = on;
+    model.options.explanations = on;
+
+    ZipPackage package;
+    QString error;
+    QVERIFY2(odt ? OdtReport::package(model, ReportDate, dir.path(), package, &error)
+                 : DocxReport::package(model, ReportDate, dir.path(), package, &error),
+             qPrintable(error));
+    if (odt)
+        checkOdtContainer(package);
+    else
+        checkDocxContainer(package);
+    if (QTest::currentTestFailed())
+        return;
+    QStringList problems;
+    const ReadBack lines = odt ? readOdt(package, &problems) : readDocx(package, &problems);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+
+    const QString green = odt ? QStringLiteral("#007800") : QStringLiteral("#008000");
+    const QString heading =
+        QStringLiteral("Plain (") + QLocale().toString(ReportDate, QLocale::ShortFormat) + ')';
+    const QString gap16 = textLine(true, 16, QStringLiteral("#0000ff"), QString());
+    const QString black = QStringLiteral("#000000");
+    const QString afterPicture = textLine(false, 12, black, QString());
+    ReadBack expected{textLine(true, 16, QStringLiteral("#0000ff"), heading), gap16};
+    if (on)
+        expected << pictureLine(12694, 9256) << afterPicture;
+    expected << textLine(true, 12, black, QStringLiteral("The querent"))
+             << textLine(true, 12, green, QStringLiteral("The Seeker"))
+             << textLine(true, 12, green, QString());
+    if (on)
+        expected << pictureLine(2644, 5289) << afterPicture;
+    expected << textLine(true, 12, black, QStringLiteral("1. Now"))
+             << textLine(true, 12, green, QStringLiteral("Dawn (reversed) "))
+             << textLine(true, 12, green, QString());
+    if (on)
+        expected << pictureLine(2671, 5289) << afterPicture
+                 << textLine(false, 10, black, QStringLiteral("first line"))
+                 << textLine(false, 10, black, QStringLiteral("second  line"))
+                 << textLine(false, 10, black, QString());
+    expected << textLine(true, 12, black, QStringLiteral("2. Later"))
+             << textLine(true, 12, green, QStringLiteral("Dusk"))
+             << textLine(true, 12, green, QString());
+    if (on)
+        expected << pictureLine(2697, 5289)
+                 << afterPicture
+                 // An empty meaning still gives its paragraph.
+                 << textLine(false, 10, black, QString()) << textLine(false, 10, black, QString());
+
+    QCOMPARE(lines, expected);
+
+    // One picture part per picture shown, nothing else besides the XML parts.
+    int pictureParts = 0;
+    for (const ZipPackage::Part &part : package.parts())
+        pictureParts += part.name.endsWith(QLatin1String(".png"));
+    QCOMPARE(pictureParts, on ? 4 : 0);
+}
+
+void TestDocumentReports::markupCharactersStayText()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    ReportModel model = sampleModel(dir.path());
+    model.options = {false, false, false, true};
+    model.spreadName = QStringLiteral("A&B <c> \"d\"");
+    model.positions[1].meaning = QStringLiteral("x < y & \"z\"\tend");
+    for (const bool odt : {true, false}) {
+        ZipPackage package;
+        QVERIFY(odt ? OdtReport::package(model, ReportDate, dir.path(), package)
+                    : DocxReport::package(model, ReportDate, dir.path(), package));
+        QStringList problems;
+        const ReadBack lines = odt ? readOdt(package, &problems) : readDocx(package, &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QVERIFY(lines.first().endsWith(QStringLiteral(" A&B <c> \"d\" (") +
+                                       QLocale().toString(ReportDate, QLocale::ShortFormat) + ')'));
+        QVERIFY(lines.contains(
+            textLine(false, 10, QStringLiteral("#000000"), QStringLiteral("x < y & \"z\"\tend"))));
+    }
+}
+
+void TestDocumentReports::missingPictures()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    ReportModel model = sampleModel(dir.path());
+    model.options = {true, false, true, false};
+    // A card picture that is missing is left out, as on the spread picture.
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.bmp"))));
+    for (const bool odt : {true, false}) {
+        ZipPackage package;
+        QVERIFY(odt ? OdtReport::package(model, ReportDate, dir.path(), package)
+                    : DocxReport::package(model, ReportDate, dir.path(), package));
+        QStringList problems;
+        const ReadBack lines = odt ? readOdt(package, &problems) : readDocx(package, &problems);
+        QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 3);
+    }
+    // Without the spread picture the document cannot be made.
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1000.bmp"))));
+    for (const bool odt : {true, false}) {
+        ZipPackage package;
+        QString error;
+        QVERIFY(!(odt ? OdtReport::package(model, ReportDate, dir.path(), package, &error)
+                      : DocxReport::package(model, ReportDate, dir.path(), package, &error)));
+        QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+    }
+}
+
+void TestDocumentReports::pdfDocument()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    ReportModel model = sampleModel(dir.path());
+    model.options = {true, false, true, true};
+    const std::unique_ptr<QTextDocument> text = PdfReport::document(model, ReportDate, dir.path());
+    QVERIFY(text);
+    // The same paragraphs as the other documents, in Word's colours; a picture is one image
+    // character sized as the pixels are at 96 pixels per inch.
+    ReadBack lines;
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        const QTextCharFormat format =
+            block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat();
+        if (format.isImageFormat()) {
+            const QTextImageFormat image = format.toImageFormat();
+            lines << QStringLiteral("image %1x%2").arg(image.width()).arg(image.height());
+            QVERIFY(!text->resource(QTextDocument::ImageResource, QUrl(image.name())).isNull());
+            continue;
+        }
+        lines << textLine(format.fontWeight() == QFont::Bold, int(format.fontPointSize()),
+                          format.foreground().color().name(), block.text());
+    }
+    QCOMPARE(lines.size(), 24);
+    QCOMPARE(lines[0], textLine(true, 16, QStringLiteral("#0000ff"),
+                                QStringLiteral("Plain (") +
+                                    QLocale().toString(ReportDate, QLocale::ShortFormat) + ')'));
+    QCOMPARE(lines[2], QStringLiteral("image 480x350"));
+    QCOMPARE(
+        lines.mid(9, 9),
+        ReadBack({textLine(true, 12, QStringLiteral("#000000"), QStringLiteral("1. Now")),
+                  textLine(true, 12, QStringLiteral("#008000"), QStringLiteral("Dawn (reversed) ")),
+                  textLine(true, 12, QStringLiteral("#008000"), QString()),
+                  QStringLiteral("image 101x200"),
+                  textLine(false, 12, QStringLiteral("#000000"), QString()),
+                  textLine(false, 10, QStringLiteral("#000000"), QStringLiteral("first line")),
+                  textLine(false, 10, QStringLiteral("#000000"), QStringLiteral("second  line")),
+                  textLine(false, 10, QStringLiteral("#000000"), QString()),
+                  textLine(true, 12, QStringLiteral("#000000"), QStringLiteral("2. Later"))}));
+
+    // The file is a PDF of one page or more; a folder in its way fails it with a reason.
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.contains("/Type /Page"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blocked.pdf")));
+    QVERIFY(!PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestDocumentReports::writtenThroughTheReportMaker()
+{
+    // A saved reading with its own pictures: each format gives a readable container of its own
+    // name, with a picture for the spread and one for each of the ten positions.
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
+    for (const char *folder : {"Pics", "Langs", "Spreads"})
+        QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
+                            QDir(appDir.path()).filePath(QLatin1String(folder))));
+    Preferences preferences;
+    preferences.deckName = QStringLiteral("Veldmere");
+    preferences.printView = preferences.printBigCards = preferences.printExpl = true;
+    ProgramData data(appDir.path());
+    data.scan(preferences);
+    data.loadLanguage(preferences);
+    ReportModel model;
+    QString error;
+    QVERIFY2(ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
+                                          preferences, model, &error),
+             qPrintable(error));
+    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    QVERIFY(QDir().mkpath(temp));
+    for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
+        QString path;
+        QCOMPARE(ReportMaker::make(model, format, temp, &path, &error),
+                 ReportMaker::Result::Written);
+        QCOMPARE(QFileInfo(path).suffix(), format == ReportWriter::Format::Word
+                                               ? QStringLiteral("docx")
+                                               : QStringLiteral("odt"));
+        ZipPackage package;
+        QVERIFY2(package.read(path, &error), qPrintable(error));
+        QStringList problems;
+        const ReadBack lines = format == ReportWriter::Format::Word ? readDocx(package, &problems)
+                                                                    : readOdt(package, &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 11);
+        QVERIFY(lines.first().contains(model.spreadName));
+    }
+}
+
+QTEST_MAIN(TestDocumentReports)
+#include "test_DocumentReports.moc"
