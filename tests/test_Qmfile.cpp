@@ -27,6 +27,8 @@ private slots:
     void badInputFails_data();
     void badInputFails();
     void packOnFullDiskFails();
+    void unpackRefusesWhatPackCannotRead_data();
+    void unpackRefusesWhatPackCannotRead();
     void reportOfSavedReading_data();
     void reportOfSavedReading();
     void badReportArgumentsFail_data();
@@ -305,6 +307,46 @@ QString TestQmfile::linkedProgramFolder()
                          QDir(folder).filePath(QLatin1String(name))))
             return QString();
     return folder;
+}
+
+void TestQmfile::unpackRefusesWhatPackCannotRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("fileBytes");
+    QTest::addColumn<QString>("fault");
+    ReadingFile reading;
+    for (int number = 0; number < 22; ++number)
+        reading.cards.append({quint32(number), false});
+    reading.positions = {4};
+    reading.spreadName = "Single\nCard";
+    QTest::newRow("line feed in the spread name")
+        << QStringLiteral("reading") << reading.write() << QStringLiteral("line end");
+    reading.spreadName.clear();
+    QTest::newRow("empty spread name")
+        << QStringLiteral("reading") << reading.write() << QStringLiteral("spread name is empty");
+    reading.spreadName = "Single Card";
+    reading.comments = QByteArray("a\0b", 3);
+    QTest::newRow("NUL in the comments")
+        << QStringLiteral("reading") << reading.write() << QStringLiteral("NUL");
+    QTest::newRow("NUL in an explanation")
+        << QStringLiteral("spread")
+        << Misc::scramble(QByteArray("pppppp1\r\npppppp10,10,Pa\0st\r\n", 27))
+        << QStringLiteral("explanation of position 1");
+}
+
+void TestQmfile::unpackRefusesWhatPackCannotRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, fileBytes);
+    QFETCH(QString, fault);
+    QVERIFY(WholeFile::write(path(QStringLiteral("odd")), fileBytes));
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(qmfile({kind, QStringLiteral("unpack"), path(QStringLiteral("odd"))}, &output,
+                    &errors),
+             1);
+    QVERIFY(output.isEmpty());
+    QVERIFY2(errors.contains(fault.toUtf8()), errors.constData());
 }
 
 void TestQmfile::reportOfSavedReading_data()

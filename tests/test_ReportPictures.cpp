@@ -132,6 +132,8 @@ void TestReportPictures::spreadPictureSize_data()
     QTest::newRow("tall, outlines") << QSize(100, 800) << true << QSize(43, 350);
     // Fractions are dropped: 333 * 480 / 1000 = 159.84.
     QTest::newRow("fraction dropped") << QSize(1000, 333) << false << QSize(480, 159);
+    // 148 * 480 / 100087 is below one: still a pixel high.
+    QTest::newRow("very wide") << QSize(100087, 148) << false << QSize(480, 1);
 }
 
 void TestReportPictures::spreadPictureSize()

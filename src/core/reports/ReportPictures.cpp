@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -101,7 +102,8 @@ QSize ReportPictures::spreadPictureSize(const QSize &extent, bool schematic)
     if (extent.width() <= 0 || extent.height() <= 0)
         return {base, base};
     int width = base;
-    int height = extent.height() * base / extent.width();
+    // A very wide spread still gets a picture at least a pixel high.
+    int height = std::max(1, extent.height() * base / extent.width());
     if (height > base + HeightAllowance) {
         height = base + HeightAllowance;
         width = (base + HeightAllowance) * extent.width() / extent.height();
