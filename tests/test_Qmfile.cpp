@@ -330,7 +330,7 @@ void TestQmfile::unpackRefusesWhatPackCannotRead_data()
         << QStringLiteral("reading") << reading.write() << QStringLiteral("NUL");
     QTest::newRow("NUL in an explanation")
         << QStringLiteral("spread")
-        << Misc::scramble(QByteArray("pppppp1\r\npppppp10,10,Pa\0st\r\n", 27))
+        << Misc::scramble(QByteArray("pppppp1\r\npppppp10,10,Pa\0st\r\n", 28))
         << QStringLiteral("explanation of position 1");
 }
 
@@ -342,9 +342,8 @@ void TestQmfile::unpackRefusesWhatPackCannotRead()
     QVERIFY(WholeFile::write(path(QStringLiteral("odd")), fileBytes));
     QByteArray output;
     QByteArray errors;
-    QCOMPARE(qmfile({kind, QStringLiteral("unpack"), path(QStringLiteral("odd"))}, &output,
-                    &errors),
-             1);
+    QCOMPARE(
+        qmfile({kind, QStringLiteral("unpack"), path(QStringLiteral("odd"))}, &output, &errors), 1);
     QVERIFY(output.isEmpty());
     QVERIFY2(errors.contains(fault.toUtf8()), errors.constData());
 }

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const ReportModel::Position &position : model.positions) {
         if (position.significator)
             continue;
-        meaningBreaks += int(HtmlReport::meaningHtml(position.meaning).count(QLatin1String("<br>")));
+        meaningBreaks +=
+            int(HtmlReport::meaningHtml(position.meaning).count(QLatin1String("<br>")));
     }
     FUZZ_CHECK(int(page.count(QLatin1Char('<'))) == tagsWithoutTexts + meaningBreaks);
 

@@ -12,8 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString appDir = fuzzScratchFolder();
-    const QString language =
-        size % 2 == 0 ? QStringLiteral("English") : QStringLiteral("Russian");
+    const QString language = size % 2 == 0 ? QStringLiteral("English") : QStringLiteral("Russian");
     QDir(appDir).mkpath(QStringLiteral("Langs/") + language);
     if (!WholeFile::write(LanguageFiles::folder(appDir, language) + QStringLiteral("/List.lng"),
                           fuzzBytes(data, size)))

@@ -26,10 +26,9 @@ SpreadLayout::SpreadLayout(const Spread &spread, const QSize &area)
     for (int i = 0; i < count; ++i) {
         // A record not checked by a reader may hold any coordinates; within
         // the limit, the rectangle arithmetic below cannot overflow.
-        const QPoint place(std::clamp(spread.posX[i], -Spread::CoordinateLimit,
-                                      Spread::CoordinateLimit),
-                           std::clamp(spread.posY[i], -Spread::CoordinateLimit,
-                                      Spread::CoordinateLimit));
+        const QPoint place(
+            std::clamp(spread.posX[i], -Spread::CoordinateLimit, Spread::CoordinateLimit),
+            std::clamp(spread.posY[i], -Spread::CoordinateLimit, Spread::CoordinateLimit));
         QRect rect(place, card);
         bool across = false;
         for (int j = 0; j < i && !across; ++j) {
