@@ -134,6 +134,8 @@ void TestReportPictures::spreadPictureSize_data()
     QTest::newRow("fraction dropped") << QSize(1000, 333) << false << QSize(480, 159);
     // 148 * 480 / 100087 is below one: still a pixel high.
     QTest::newRow("very wide") << QSize(100087, 148) << false << QSize(480, 1);
+    // 530 * 87 / 100148 is below one: still a pixel wide.
+    QTest::newRow("very tall") << QSize(87, 100148) << false << QSize(1, 530);
 }
 
 void TestReportPictures::spreadPictureSize()

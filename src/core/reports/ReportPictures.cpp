@@ -102,11 +102,11 @@ QSize ReportPictures::spreadPictureSize(const QSize &extent, bool schematic)
     if (extent.width() <= 0 || extent.height() <= 0)
         return {base, base};
     int width = base;
-    // A very wide spread still gets a picture at least a pixel high.
+    // A very wide or tall spread still gets a picture at least a pixel across.
     int height = std::max(1, extent.height() * base / extent.width());
     if (height > base + HeightAllowance) {
         height = base + HeightAllowance;
-        width = (base + HeightAllowance) * extent.width() / extent.height();
+        width = std::max(1, (base + HeightAllowance) * extent.width() / extent.height());
     }
     return {width, height};
 }
