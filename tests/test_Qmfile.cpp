@@ -28,6 +28,8 @@ private slots:
     void badInputFails_data();
     void badInputFails();
     void packOnFullDiskFails();
+    void unpackRefusesWhatPackCannotRead_data();
+    void unpackRefusesWhatPackCannotRead();
     void reportOfSavedReading_data();
     void reportOfSavedReading();
     void documentsOfSavedReading_data();
@@ -308,6 +310,35 @@ QString TestQmfile::linkedProgramFolder()
                          QDir(folder).filePath(QLatin1String(name))))
             return QString();
     return folder;
+}
+
+void TestQmfile::unpackRefusesWhatPackCannotRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("fileBytes");
+    QTest::addColumn<QString>("fault");
+    ReadingFile reading;
+    for (int number = 0; number < 22; ++number)
+        reading.cards.append({quint32(number), false});
+    reading.positions = {4};
+    // Other names and comments pack cannot read cannot come from a file:
+    // the reader ends lines at a CR or LF and the text at a NUL byte.
+    QTest::newRow("empty spread name")
+        << QStringLiteral("reading") << reading.write() << QStringLiteral("spread name is empty");
+}
+
+void TestQmfile::unpackRefusesWhatPackCannotRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, fileBytes);
+    QFETCH(QString, fault);
+    QVERIFY(WholeFile::write(path(QStringLiteral("odd")), fileBytes));
+    QByteArray output;
+    QByteArray errors;
+    QCOMPARE(
+        qmfile({kind, QStringLiteral("unpack"), path(QStringLiteral("odd"))}, &output, &errors), 1);
+    QVERIFY(output.isEmpty());
+    QVERIFY2(errors.contains(fault.toUtf8()), errors.constData());
 }
 
 void TestQmfile::reportOfSavedReading_data()

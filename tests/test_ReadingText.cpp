@@ -25,6 +25,7 @@ private slots:
     void printsAndReadsBack();
     void refusesWhatAFileCannotHold_data();
     void refusesWhatAFileCannotHold();
+    void namesWhatTheTextCannotShow();
 };
 
 void TestReadingText::printsAndReadsBack()
@@ -64,6 +65,27 @@ void TestReadingText::refusesWhatAFileCannotHold_data()
     QTest::newRow("no comments line") << head + deckText(22) + "positions 1\n5\n"
                                       << "line 28";
     QTest::newRow("NUL in comments") << head + deckText(22) + tail + QByteArray("a\0b", 3) << "NUL";
+}
+
+void TestReadingText::namesWhatTheTextCannotShow()
+{
+    ReadingFile reading;
+    for (int number = 0; number < 22; ++number)
+        reading.cards.append({quint32(number), false});
+    reading.spreadName = "Q";
+    QVERIFY(ReadingText::formatFault(reading).isEmpty());
+    ReadingFile parsed;
+    QVERIFY(ReadingText::parse(ReadingText::format(reading), parsed, nullptr));
+
+    for (const QByteArray &name : {QByteArray(), QByteArray("Two\nlines"), QByteArray("A\rB")}) {
+        reading.spreadName = name;
+        QVERIFY(!ReadingText::formatFault(reading).isEmpty());
+        QVERIFY(!ReadingText::parse(ReadingText::format(reading), parsed, nullptr));
+    }
+    reading.spreadName = "Q";
+    reading.comments = QByteArray("a\0b", 3);
+    QVERIFY(ReadingText::formatFault(reading).contains(QLatin1String("NUL")));
+    QVERIFY(!ReadingText::parse(ReadingText::format(reading), parsed, nullptr));
 }
 
 void TestReadingText::refusesWhatAFileCannotHold()

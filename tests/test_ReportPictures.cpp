@@ -132,6 +132,10 @@ void TestReportPictures::spreadPictureSize_data()
     QTest::newRow("tall, outlines") << QSize(100, 800) << true << QSize(43, 350);
     // Fractions are dropped: 333 * 480 / 1000 = 159.84.
     QTest::newRow("fraction dropped") << QSize(1000, 333) << false << QSize(480, 159);
+    // 148 * 480 / 100087 is below one: still a pixel high.
+    QTest::newRow("very wide") << QSize(100087, 148) << false << QSize(480, 1);
+    // 530 * 87 / 100148 is below one: still a pixel wide.
+    QTest::newRow("very tall") << QSize(87, 100148) << false << QSize(1, 530);
 }
 
 void TestReportPictures::spreadPictureSize()

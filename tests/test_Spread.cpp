@@ -45,6 +45,7 @@ private slots:
     void readsFilesWithAnyLineEnd_data();
     void readsFilesWithAnyLineEnd();
     void significatorsAreCounted();
+    void significatorsCountOnlyThisFilesPositions();
     void refusesSpreadsTheTableCannotLay_data();
     void refusesSpreadsTheTableCannotLay();
     void resetForgetsTheExplanations();
@@ -218,6 +219,30 @@ void TestSpread::significatorsAreCounted()
     QVERIFY(!spread.isSignificator[2]);
 }
 
+void TestSpread::significatorsCountOnlyThisFilesPositions()
+{
+    writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
+                                                "ppppppS10,10,You\r\n"
+                                                "ppppppS200,10,The other\r\n"
+                                                "pppppp100,200,Between you\r\n");
+    writeScrambled(path(QStringLiteral("one")), "pppppp2\r\n"
+                                                "pppppp10,10,Past\r\n"
+                                                "pppppp200,10,Future\r\n");
+    // An "S" line beyond the announced count is no position of the spread.
+    writeScrambled(path(QStringLiteral("extra")), "pppppp1\r\n"
+                                                  "ppppppS10,10,You\r\n"
+                                                  "ppppppS200,10,Beyond\r\n");
+    Spread spread;
+    QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.load(path(QStringLiteral("one"))), Spread::LoadResult::Loaded);
+    QCOMPARE(spread.significatorCount, 0);
+    QVERIFY(!spread.isSignificator[0] && !spread.isSignificator[1]);
+
+    QCOMPARE(spread.load(path(QStringLiteral("extra"))), Spread::LoadResult::Unreadable);
+    QVERIFY(spread.significatorCount <= spread.positionCount);
+    QCOMPARE(spread.significatorCount, 1);
+}
+
 void TestSpread::refusesSpreadsTheTableCannotLay_data()
 {
     QTest::addColumn<QByteArray>("plain");
@@ -235,6 +260,15 @@ void TestSpread::refusesSpreadsTheTableCannotLay_data()
     QTest::newRow("significator after an ordinary position")
         << QByteArray("pppppp3\r\npppppp1,1,a\r\nppppppS2,2,b\r\npppppp3,3,c\r\n")
         << QStringLiteral("position 2 is a significator after an ordinary position");
+    QTest::newRow("x beyond the limit")
+        << QByteArray("pppppp2\r\npppppp1,1,a\r\npppppp100001,2,b\r\n")
+        << QStringLiteral("position 2 lies more than 100000 pixels");
+    QTest::newRow("y near the largest number")
+        << QByteArray("pppppp1\r\npppppp0,2147483647,a\r\n")
+        << QStringLiteral("position 1 lies more than 100000 pixels");
+    QTest::newRow("x at the smallest number")
+        << QByteArray("pppppp1\r\npppppp-2147483648,0,a\r\n")
+        << QStringLiteral("position 1 lies more than 100000 pixels");
 }
 
 void TestSpread::refusesSpreadsTheTableCannotLay()

@@ -66,8 +66,10 @@ int unpack(const QString &path, const QString &positionsArgument)
     case ReadingFile::ParseResult::Ok:
         break;
     }
-    const QByteArray text = ReadingText::format(reading);
-    return print(text);
+    const QString fault = ReadingText::formatFault(reading);
+    if (!fault.isEmpty())
+        return failure(QStringLiteral("%1: cannot be shown as text: %2").arg(path, fault));
+    return print(ReadingText::format(reading));
 }
 
 // The program saves only the current format. A text marked "format older"

@@ -16,6 +16,9 @@ int unpack(const QString &path)
     QString error;
     if (spread.load(path, &error) != Spread::LoadResult::Loaded)
         return failure(QStringLiteral("%1: not a readable spread file: %2").arg(path, error));
+    const QString fault = SpreadText::formatFault(spread);
+    if (!fault.isEmpty())
+        return failure(QStringLiteral("%1: cannot be shown as text: %2").arg(path, fault));
     return print(SpreadText::format(spread));
 }
 

@@ -72,6 +72,18 @@ QByteArray ReadingText::format(const ReadingFile &reading)
     return text + "comments\n" + reading.comments;
 }
 
+QString ReadingText::formatFault(const ReadingFile &reading)
+{
+    const QByteArray &name = reading.spreadName;
+    if (name.isEmpty())
+        return QStringLiteral("the spread name is empty");
+    if (name.contains('\n') || name.contains('\r') || name.contains('\0'))
+        return QStringLiteral("the spread name holds a line end or a NUL byte");
+    if (reading.comments.contains('\0'))
+        return QStringLiteral("the comments hold a NUL byte");
+    return {};
+}
+
 bool ReadingText::parse(const QByteArray &text, ReadingFile &reading, QString *errorString)
 {
     if (text.contains('\0'))

@@ -15,6 +15,10 @@ class ReadingFile;
 namespace ReadingText {
 
 QByteArray format(const ReadingFile &reading);
+// Why format's text of `reading` would not parse back into it (an empty
+// spread name, one that holds a line end or a NUL byte, or comments with a
+// NUL byte); empty when it would.
+QString formatFault(const ReadingFile &reading);
 
 // Fills `reading` from `text`; on failure returns false, leaves `reading`
 // alone and says which line is wrong in `errorString`. Accepts only what a

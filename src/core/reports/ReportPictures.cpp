@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -101,10 +102,11 @@ QSize ReportPictures::spreadPictureSize(const QSize &extent, bool schematic)
     if (extent.width() <= 0 || extent.height() <= 0)
         return {base, base};
     int width = base;
-    int height = extent.height() * base / extent.width();
+    // A very wide or tall spread still gets a picture at least a pixel across.
+    int height = std::max(1, extent.height() * base / extent.width());
     if (height > base + HeightAllowance) {
         height = base + HeightAllowance;
-        width = (base + HeightAllowance) * extent.width() / extent.height();
+        width = std::max(1, (base + HeightAllowance) * extent.width() / extent.height());
     }
     return {width, height};
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -100,6 +101,9 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
     }
     // The record holds at most Capacity positions, whatever the file claims.
     positionCount = qBound(0, *count, Capacity);
+    // A record that held another spread keeps none of its significators.
+    significatorCount = 0;
+    isSignificator.fill(false);
 
     int read = 0;
     for (; lines.hasLineEnd(); ++read) {
@@ -117,8 +121,10 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
         QByteArray x = line.mid(PrefixLength, firstComma - PrefixLength);
         if (x.startsWith('S')) {
             x.remove(0, 1);
-            ++significatorCount;
             isSignificator[i] = true;
+            // Lines beyond the announced count are not positions.
+            if (i < positionCount)
+                ++significatorCount;
         }
         const std::optional<qint32> left = Misc::decimal(x);
         if (!left)
@@ -153,6 +159,12 @@ QString Spread::layoutFault() const
         return QStringLiteral("the spread has no positions");
     bool ordinarySeen = false;
     for (int i = 0; i < positionCount; ++i) {
+        if (std::abs(qint64(posX[i])) > CoordinateLimit ||
+            std::abs(qint64(posY[i])) > CoordinateLimit) {
+            return QStringLiteral("position %1 lies more than %2 pixels from the origin")
+                .arg(i + 1)
+                .arg(CoordinateLimit);
+        }
         if (!isSignificator[i]) {
             ordinarySeen = true;
         } else if (ordinarySeen) {

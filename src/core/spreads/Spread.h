@@ -15,6 +15,9 @@ class Spread
 {
 public:
     static constexpr int Capacity = 79;
+    // Positions lie within this many pixels of the origin either way, so
+    // that the table's arithmetic on them cannot overflow.
+    static constexpr int CoordinateLimit = 100000;
 
     enum class LoadResult
     {

@@ -36,6 +36,17 @@ QByteArray SpreadText::format(const Spread &spread)
     return text;
 }
 
+QString SpreadText::formatFault(const Spread &spread)
+{
+    for (int i = 0; i < spread.positionCount; ++i) {
+        const QByteArray &explanation = spread.explanation[i];
+        if (explanation.contains('\n') || explanation.contains('\r') || explanation.contains('\0'))
+            return QStringLiteral("the explanation of position %1 holds a line end or a NUL byte")
+                .arg(i + 1);
+    }
+    return spread.layoutFault();
+}
+
 bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorString)
 {
     QList<QByteArray> lines = text.split('\n');

@@ -11,6 +11,10 @@ class Spread;
 namespace SpreadText {
 
 QByteArray format(const Spread &spread);
+// Why format's text of `spread` would not parse back into it (an explanation
+// that holds a line end or a NUL byte, or a layout the table refuses); empty
+// when it would.
+QString formatFault(const Spread &spread);
 
 // Fills the reset `spread` from `text`; on failure returns false and says
 // which line is wrong in `errorString`.

@@ -24,7 +24,12 @@ SpreadLayout::SpreadLayout(const Spread &spread, const QSize &area)
     const int count = std::clamp(spread.positionCount, 0, int(Spread::Capacity));
     QRect bounds;
     for (int i = 0; i < count; ++i) {
-        QRect rect(QPoint(spread.posX[i], spread.posY[i]), card);
+        // A record not checked by a reader may hold any coordinates; within
+        // the limit, the rectangle arithmetic below cannot overflow.
+        const QPoint place(
+            std::clamp(spread.posX[i], -Spread::CoordinateLimit, Spread::CoordinateLimit),
+            std::clamp(spread.posY[i], -Spread::CoordinateLimit, Spread::CoordinateLimit));
+        QRect rect(place, card);
         bool across = false;
         for (int j = 0; j < i && !across; ++j) {
             if (m_across[std::size_t(j)])
