@@ -1,7 +1,7 @@
 // Laying the largest bundled spread on the real table: reading its file and
 // building one labelled picture per position.
+#include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
-#include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
@@ -11,15 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentInteraction : public Interaction
-{
-public:
-    void showMessage(QWidget *, const QString &) override {}
-    bool askOkCancel(QWidget *, const QString &, const QString &) override { return false; }
-    int execDialog(QDialog &) override { return 0; }
-    bool openDocument(const QString &) override { return true; }
-};
 
 void laySpread(benchmark::State &state)
 {

@@ -1,8 +1,8 @@
 // The table from start to its first paint, full-screen, beside the anchor: a
 // bare main window of the same size to its first paint.
+#include "SilentInteraction.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
-#include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
@@ -17,15 +17,6 @@
 #include <memory>
 
 namespace {
-
-class SilentInteraction : public Interaction
-{
-public:
-    void showMessage(QWidget *, const QString &) override {}
-    bool askOkCancel(QWidget *, const QString &, const QString &) override { return false; }
-    int execDialog(QDialog &) override { return 0; }
-    bool openDocument(const QString &) override { return true; }
-};
 
 // Ends a local event loop at the first paint of the widget it watches.
 class FirstPaint : public QObject

@@ -2,9 +2,9 @@
 // resident size): "bare" quits at the first paint of a bare full-screen main
 // window, "table" at the first paint of the table, and "reading" after laying
 // a whole Year Ahead reading (13 cards, every one face up) on the table.
+#include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/table/ReadingSession.h"
-#include "ui/common/Interaction.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
@@ -18,15 +18,6 @@
 #include <cstring>
 
 namespace {
-
-class SilentInteraction : public Interaction
-{
-public:
-    void showMessage(QWidget *, const QString &) override {}
-    bool askOkCancel(QWidget *, const QString &, const QString &) override { return false; }
-    int execDialog(QDialog &) override { return 0; }
-    bool openDocument(const QString &) override { return true; }
-};
 
 // Quits the application at the first paint of the widget it watches.
 class QuitAtFirstPaint : public QObject
