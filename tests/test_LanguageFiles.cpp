@@ -1,8 +1,10 @@
 // Checks how a language's interface texts are read with the English fallback,
-// and how the help file and the language list are found.
+// how the language list is found, and that the bundled guides hold together.
 #include "core/lang/LanguageFiles.h"
 
 #include <QDir>
+#include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,8 +16,8 @@ private slots:
     void init();
     void uiTextsFallBackToEnglish();
     void bundledListHasEveryLine();
-    void helpFileOnlyRussianUsesChm();
-    void contentsPrefersChmThenHtml();
+    void bundledGuidesLinkOnlyWhatExists_data();
+    void bundledGuidesLinkOnlyWhatExists();
     void languageEntriesSkipDotNames();
 
 private:
@@ -56,7 +58,7 @@ void TestLanguageFiles::bundledListHasEveryLine()
 {
     const QString appDir = QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
     const QList<QByteArray> lines = LanguageFiles::readUiTexts(appDir, QStringLiteral("English"));
-    QCOMPARE(lines.size(), 162);
+    QCOMPARE(lines.size(), 166);
     QCOMPARE(lines.at(0), QByteArray("OK"));
     QCOMPARE(lines.at(62), QByteArray("Shuffle"));
     QCOMPARE(lines.at(137), QByteArray("Cut deck"));
@@ -68,39 +70,66 @@ void TestLanguageFiles::bundledListHasEveryLine()
                         "to print the reading."));
     QCOMPARE(lines.at(160), QByteArray("In PDF format"));
     QCOMPARE(lines.at(161), QByteArray("On a printer"));
+    QCOMPARE(lines.at(164), QByteArray("Home"));
     QVERIFY(lines.at(39).isEmpty());
     for (int used :
          {44,  45,  65,  66,  74,  75,  78,  79,  80,  92,  106, 107, 108, 109, 115, 116, 117, 119,
           120, 121, 122, 125, 126, 127, 128, 131, 132, 133, 134, 135, 136, 139, 140, 141, 142, 143,
-          144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159})
+          144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 165})
         QVERIFY2(!lines.at(used).isEmpty(), qPrintable(QString::number(used)));
 }
 
-void TestLanguageFiles::helpFileOnlyRussianUsesChm()
+namespace {
+
+QStringList matches(const QString &text, const QString &pattern)
 {
-    const QString appDir = m_dir->path();
-    writeFile(QStringLiteral("Langs/Russian/Doded.hlp"), "h");
-    writeFile(QStringLiteral("Langs/Russian/Doded.chm"), "c");
-    writeFile(QStringLiteral("Langs/russian/Doded.hlp"), "h");
-    writeFile(QStringLiteral("Langs/russian/Doded.chm"), "c");
-    writeFile(QStringLiteral("Langs/English/Doded.chm"), "c");
-    const QString before = QStringLiteral("/before.hlp");
-    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("Russian"), before),
-             appDir + QStringLiteral("/Langs/Russian/Doded.chm"));
-    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("russian"), before),
-             appDir + QStringLiteral("/Langs/russian/Doded.hlp"));
-    QCOMPARE(LanguageFiles::helpFileFor(appDir, QStringLiteral("English"), before), before);
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured(1);
+    return found;
 }
 
-void TestLanguageFiles::contentsPrefersChmThenHtml()
+} // namespace
+
+void TestLanguageFiles::bundledGuidesLinkOnlyWhatExists_data()
 {
-    const QString appDir = m_dir->path();
-    writeFile(QStringLiteral("Langs/English/Doded.htm"), "<html></html>");
-    QCOMPARE(LanguageFiles::contentsDocument(appDir, QStringLiteral("English")),
-             appDir + QStringLiteral("/Langs/English/Doded.htm"));
-    writeFile(QStringLiteral("Langs/English/Doded.chm"), "c");
-    QCOMPARE(LanguageFiles::contentsDocument(appDir, QStringLiteral("English")),
-             appDir + QStringLiteral("/Langs/English/Doded.chm"));
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QStringLiteral("English");
+    QTest::newRow("Russian") << QStringLiteral("Russian");
+}
+
+void TestLanguageFiles::bundledGuidesLinkOnlyWhatExists()
+{
+    // Every picture a guide shows lies beside it, every in-page link has its
+    // target, and both guides share their section names, so the help window
+    // stays at the same section when the language changes.
+    QFETCH(QString, language);
+    const QString appDir = QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
+    const QString guide = LanguageFiles::helpGuide(appDir, language);
+    QCOMPARE(guide, LanguageFiles::folder(appDir, language) + QStringLiteral("/Doded.htm"));
+    QFile file(guide);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains("<meta charset=\"utf-8\">"));
+    const QString html = QString::fromUtf8(bytes);
+    QVERIFY(!html.contains(QChar::ReplacementCharacter));
+
+    const QStringList pictures = matches(html, QStringLiteral("<img src=\"([^\"]+)\""));
+    QVERIFY(pictures.size() >= 5);
+    for (const QString &picture : pictures) {
+        const QImage image(QFileInfo(guide).dir().filePath(picture));
+        QVERIFY2(!image.isNull(), qPrintable(picture));
+    }
+    const QStringList targets = matches(html, QStringLiteral("<a name=\"([^\"]+)\""));
+    QVERIFY(targets.size() >= 10);
+    for (const QString &link : matches(html, QStringLiteral("<a href=\"#([^\"]+)\"")))
+        QVERIFY2(targets.contains(link), qPrintable(link));
+
+    QFile english(LanguageFiles::helpGuide(appDir, QStringLiteral("English")));
+    QVERIFY(english.open(QIODevice::ReadOnly));
+    QCOMPARE(targets,
+             matches(QString::fromUtf8(english.readAll()), QStringLiteral("<a name=\"([^\"]+)\"")));
 }
 
 void TestLanguageFiles::languageEntriesSkipDotNames()

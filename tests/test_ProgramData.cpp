@@ -21,6 +21,7 @@ private slots:
     void missingLangsFolderShowsBuiltinEnglish();
     void completeLanguageIsNotReported();
     void eightBitTextsAreDecodedForTheLanguage();
+    void helpGuideFollowsTheLanguage();
     void missingDeckFallsBackToABundledOne_data();
     void missingDeckFallsBackToABundledOne();
 
@@ -123,6 +124,29 @@ void TestProgramData::eightBitTextsAreDecodedForTheLanguage()
     QCOMPARE(data.uiText(UiText::Cancel), QStringLiteral("\u041e\u0442\u043c\u0435\u043d\u0430"));
     QCOMPARE(data.cardTitle(0), QStringLiteral("\u0428\u0443\u0442"));
     QCOMPARE(data.decoded("\xd8\xf3\xf2"), QStringLiteral("\u0428\u0443\u0442"));
+}
+
+void TestProgramData::helpGuideFollowsTheLanguage()
+{
+    Preferences preferences;
+    ProgramData data(m_dir->path());
+    data.loadLanguage(preferences);
+    QVERIFY(data.helpGuide().isEmpty());
+
+    const QString langs = m_dir->path() + QStringLiteral("/Langs/");
+    writeFile(QStringLiteral("Langs/English/Doded.htm"), "<title>Guide</title>");
+    writeFile(QStringLiteral("Langs/Russian/Doded.htm"), "<title>Guide</title>");
+    writeFile(QStringLiteral("Langs/russian/List.lng"), "OK\r\n");
+    data.loadLanguage(preferences);
+    QCOMPARE(data.helpGuide(), langs + QStringLiteral("English/Doded.htm"));
+    preferences.language = QStringLiteral("Russian");
+    data.loadLanguage(preferences);
+    QCOMPARE(data.helpGuide(), langs + QStringLiteral("Russian/Doded.htm"));
+    // A language without a guide of its own shows the English one; a folder
+    // name differing only in case is another language.
+    preferences.language = QStringLiteral("russian");
+    data.loadLanguage(preferences);
+    QCOMPARE(data.helpGuide(), langs + QStringLiteral("English/Doded.htm"));
 }
 
 void TestProgramData::missingDeckFallsBackToABundledOne_data()

@@ -62,7 +62,6 @@ private slots:
     void incompleteLanguageAndMissingDeckAreSaidOnce();
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
-    void contentsOpensHelpDocument();
     void textsSendNoOneToGreyedOutCommands();
     void optionChangesAreStoredAtOnce();
     void unwritableSettingsAreReportedOnce();
@@ -437,15 +436,6 @@ void TestTableWindow::aboutBoxClosesOnClickOrEscape()
     });
     action(*table, "aboutAction")->trigger();
     QVERIFY(closedByEscape);
-}
-
-void TestTableWindow::contentsOpensHelpDocument()
-{
-    auto table = startTable();
-    QVERIFY(table);
-    action(*table, "contentsAction")->trigger();
-    QCOMPARE(m_interaction.openedDocuments,
-             QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
 }
 
 void TestTableWindow::textsSendNoOneToGreyedOutCommands()

@@ -12,7 +12,6 @@
 
 ProgramData::ProgramData(const QString &appDir)
     : m_appDir(appDir)
-    , m_helpFile(appDir + QStringLiteral("/Doded.hlp"))
 {}
 
 QString ProgramData::uiText(int index) const
@@ -76,7 +75,7 @@ void ProgramData::loadLanguage(const Preferences &preferences)
                          QFileInfo::exists(ownFolder + QStringLiteral("Cards.lng")) &&
                          m_uiTexts.isComplete();
     loadCardTitles(preferences);
-    m_helpFile = LanguageFiles::helpFileFor(m_appDir, preferences.language, m_helpFile);
+    m_helpGuide = LanguageFiles::helpGuide(m_appDir, m_language);
 }
 
 void ProgramData::loadCardTitles(const Preferences &preferences)

@@ -9,7 +9,7 @@
 struct Preferences;
 
 // The program's data folder and what is loaded from it for the current deck
-// and language: the interface texts, the card titles, the help file and the
+// and language: the interface texts, the card titles, the user's guide and the
 // spreads on offer.
 class ProgramData
 {
@@ -32,7 +32,9 @@ public:
     // The deck name the settings gave when it named no deck folder and a
     // bundled deck was chosen instead; empty otherwise.
     QString replacedDeck() const { return m_replacedDeck; }
-    QString helpFile() const { return m_helpFile; }
+    // The current language's user's guide (English when it has none);
+    // empty when no guide is installed.
+    QString helpGuide() const { return m_helpGuide; }
     // Where the reading open and save dialogs start.
     QString readingsDir() const { return m_readingsDir; }
     // The spread files' names in the order they are offered.
@@ -49,7 +51,7 @@ public:
     void scan(Preferences &preferences);
     // Lists the spread files again, after one was written.
     void rescanSpreads();
-    // Loads the interface texts, card titles and help file of the chosen
+    // Loads the interface texts, card titles and user's guide of the chosen
     // language; lines its list lacks are shown in the built-in English.
     void loadLanguage(const Preferences &preferences);
     void loadCardTitles(const Preferences &preferences);
@@ -58,7 +60,7 @@ private:
     QString m_appDir;
     UiTextTable m_uiTexts;
     CardTitles::Table m_cardTitles;
-    QString m_helpFile;
+    QString m_helpGuide;
     QString m_readingsDir;
     QStringList m_spreadNames;
     QStringList m_unusableSpreadFiles;

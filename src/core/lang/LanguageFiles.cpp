@@ -30,23 +30,9 @@ QList<QByteArray> LanguageFiles::readUiTexts(const QString &appDir, const QStrin
     return TextLines::split(text);
 }
 
-QString LanguageFiles::helpFileFor(const QString &appDir, const QString &language,
-                                   const QString &current)
+QString LanguageFiles::helpGuide(const QString &appDir, const QString &language)
 {
-    QString help = current;
-    const QString hlp = folder(appDir, language) + QStringLiteral("/Doded.hlp");
-    if (QFileInfo::exists(hlp))
-        help = hlp;
-    const QString chm = folder(appDir, language) + QStringLiteral("/Doded.chm");
-    if (language == QStringLiteral("Russian") && QFileInfo::exists(chm))
-        help = chm;
-    return help;
-}
-
-QString LanguageFiles::contentsDocument(const QString &appDir, const QString &language)
-{
-    const QString chm = folder(appDir, language) + QStringLiteral("/Doded.chm");
-    return QFileInfo::exists(chm) ? chm : folder(appDir, language) + QStringLiteral("/Doded.htm");
+    return fileWithFallback(appDir, language, QStringLiteral("Doded.htm"));
 }
 
 QStringList LanguageFiles::languageEntries(const QString &appDir)

@@ -18,13 +18,9 @@ QString fileWithFallback(const QString &appDir, const QString &language, const Q
 // when no list exists or it holds no text.
 QList<QByteArray> readUiTexts(const QString &appDir, const QString &language);
 
-// The help file to use after loading `language`: its Doded.hlp if present,
-// and for Russian its Doded.chm instead when present; else `current`.
-QString helpFileFor(const QString &appDir, const QString &language, const QString &current);
-
-// The document Help > Contents opens: the language's Doded.chm when present,
-// else its HTML help Doded.htm.
-QString contentsDocument(const QString &appDir, const QString &language);
+// The user's guide of `language`, its Doded.htm, else the English one;
+// empty when neither exists.
+QString helpGuide(const QString &appDir, const QString &language);
 
 // Entries of the Langs folder, in the order the file system gives them,
 // leaving out names that begin with a dot.

@@ -159,6 +159,13 @@ enum Index : int
     // Reports as documents: the PDF and printer choices of the print settings.
     PrintPdf = 160,
     PrintOnPrinter = 161,
+
+    // The help window: its navigation buttons and the notice shown when no
+    // guide is installed.
+    HelpBack = 162,
+    HelpForward = 163,
+    HelpHome = 164,
+    HelpMissing = 165,
 };
 
 } // namespace UiText

@@ -11,6 +11,7 @@
 #include "ui/cards/DeckChooser.h"
 #include "ui/cards/ImageSettingsDialog.h"
 #include "ui/common/Interaction.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/reports/PrintCommand.h"
@@ -334,6 +335,8 @@ QString TableWindow::loadLanguage()
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
     m_commentsWindow->retranslate(texts);
+    if (m_helpWindow)
+        m_helpWindow->showGuide(m_data.helpGuide(), texts);
     showPrompt(m_session->prompt());
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
 }
@@ -699,8 +702,10 @@ void TableWindow::printReading()
 
 void TableWindow::showHelp()
 {
-    m_interaction.openDocument(
-        LanguageFiles::contentsDocument(m_data.appDir(), m_preferences.language));
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    m_helpWindow->showGuide(m_data.helpGuide(), m_data.uiTexts());
+    m_helpWindow->open();
 }
 
 void TableWindow::showAbout()
@@ -738,6 +743,8 @@ void TableWindow::finish(bool quietly)
     m_autoDrawTimer->stop();
     m_deckView->stopAnimations();
     m_commentsWindow->hide();
+    if (m_helpWindow)
+        m_helpWindow->hide();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
     DataFolders::emptyTemp(m_data.appDir());
 }

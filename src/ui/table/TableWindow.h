@@ -12,6 +12,7 @@ class CardImage;
 class CommentsWindow;
 class DeckView;
 class HandChoice;
+class HelpWindow;
 class Interaction;
 class QFrame;
 class QLabel;
@@ -142,6 +143,8 @@ private:
     QPushButton *m_cutButton = nullptr;
     CardImage *m_extraCardImage = nullptr;
     CommentsWindow *m_commentsWindow = nullptr;
+    // Made when help is first asked for, and kept, with its place, until the table closes.
+    HelpWindow *m_helpWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
     // Where the user clicked the deck to cut it, while the cut is shown.
