@@ -4,6 +4,7 @@
 #include "core/lang/UiTextTable.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -60,7 +61,9 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(buttons);
     layout->addWidget(browser);
-    resize(800, 680);
+    // A comfortable reading size that still fits a small screen.
+    const QSize comfortable(800, 680);
+    resize(screen() ? comfortable.boundedTo(screen()->availableSize() * 9 / 10) : comfortable);
 }
 
 void HelpWindow::showGuide(const QString &guide, const UiTextTable &texts)
