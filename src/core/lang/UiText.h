@@ -159,6 +159,22 @@ enum Index : int
     // Reports as documents: the PDF and printer choices of the print settings.
     PrintPdf = 160,
     PrintOnPrinter = 161,
+
+    // Texts that every language gives: the about box's version line, the
+    // reading files' filter of the file chooser, and the failures of reading
+    // and writing files.
+    AboutVersion = 162,
+    ReadingFilesFilter = 163,
+    ReadingNotWritten = 164,
+    NoSuchFile = 165,
+    ReadingNotRead = 166,
+    WordNotCreated = 167,
+    OpenDocumentNotCreated = 168,
+    PdfNotCreated = 169,
+    HtmlNotCreated = 170,
+    ReadingNotPrinted = 171,
+    FolderMissing = 172,
+    MeaningNotSaved = 173,
 };
 
 } // namespace UiText

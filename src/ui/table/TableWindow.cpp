@@ -327,6 +327,7 @@ void TableWindow::layOutControls()
 QString TableWindow::loadLanguage()
 {
     m_data.loadLanguage(m_preferences);
+    m_toolkitTranslation.apply(m_preferences.language);
     passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
