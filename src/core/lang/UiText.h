@@ -175,6 +175,10 @@ enum Index : int
     ReadingNotPrinted = 171,
     FolderMissing = 172,
     MeaningNotSaved = 173,
+    // The prompt panel while significators are chosen, and once every
+    // position holds its card.
+    PromptChooseSignificator = 174,
+    PromptSpreadFilled = 175,
 };
 
 } // namespace UiText

@@ -14,11 +14,6 @@
 
 #include <algorithm>
 
-namespace {
-const QByteArray ChooseSignificatorPrompt = "Click the card-significator to select it";
-const QByteArray SpreadCompletedPrompt = "Spread completed";
-} // namespace
-
 ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
     : QObject(parent)
     , m_data(data)
@@ -88,7 +83,7 @@ bool ReadingSession::startReading(const QString &name, QString *errorString)
     laySpread(spread);
     m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     if (nextSignificator() >= 0) {
-        setPrompt(ChooseSignificatorPrompt);
+        setPrompt(uiText(UiText::PromptChooseSignificator));
         setPhase(Phase::ChoosingSignificators);
     } else {
         m_autoDrawPending = m_preferences.drawAuto;
@@ -362,7 +357,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
         m_extraDrawAllowed = false;
         --m_pendingSignificators;
         if (m_pendingSignificators > 0) {
-            setPrompt(ChooseSignificatorPrompt);
+            setPrompt(uiText(UiText::PromptChooseSignificator));
         } else {
             m_drawnCount = m_spread.significatorCount;
             setPrompt(firstPositionPrompt());
@@ -375,7 +370,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
     reveal(position);
 
     if (allPositionsFilled()) {
-        setPrompt(SpreadCompletedPrompt);
+        setPrompt(uiText(UiText::PromptSpreadFilled));
         m_drawnCount = m_spread.positionCount;
         if (isFanned())
             setPhase(Phase::Complete);
