@@ -395,9 +395,11 @@ void TestTableWindow::languageDialogSwitchesCaptions()
 void TestTableWindow::russianReplacesEveryCaptionAndStays()
 {
     m_fixture.copyLanguage(QStringLiteral("Russian"));
+    m_fixture.copySpreads();
     auto table = startTable();
     QVERIFY(table);
     QVERIFY(latinCaptions(*table).size() > 20);
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
 
     m_interaction.expectDialog<LanguageDialog>([&](LanguageDialog &languages) {
         languages.languageList->setCurrentItem(
@@ -412,6 +414,10 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
     QCOMPARE(latinCaptions(*table), QStringList());
     QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Гадание"));
     QCOMPARE(part<QPushButton>(*table, "shuffleButton")->text(), QStringLiteral("Тасовать"));
+    // The reading in progress asks for its next step in Russian too.
+    const QString prompt = part<QLabel>(*table, "promptLabel")->text();
+    QCOMPARE(prompt, table->programData().uiText(UiText::PromptShuffle));
+    QVERIFY2(hasCyrillicLetter(prompt), qPrintable(prompt));
     for (int number = 0; number < 78; ++number) {
         const QString title = table->programData().cardTitle(number);
         QVERIFY2(hasCyrillicLetter(title), qPrintable(title));
