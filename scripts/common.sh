@@ -5,9 +5,10 @@ set -euo pipefail
 QUILLMOOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 
-# qt6-wayland lets the program open its window in a Wayland-only session.
+# qt6-wayland lets the program open its window in a Wayland-only session;
+# qt6-translations-l10n gives the toolkit's own dialogs the interface language.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
-    fonts-dejavu-extra libzip-dev)
+    fonts-dejavu-extra libzip-dev qt6-translations-l10n)
 
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg

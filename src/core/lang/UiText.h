@@ -160,12 +160,32 @@ enum Index : int
     PrintPdf = 160,
     PrintOnPrinter = 161,
 
+    // Texts that every language gives: the about box's version line, the
+    // reading files' filter of the file chooser, and the failures of reading
+    // and writing files.
+    AboutVersion = 162,
+    ReadingFilesFilter = 163,
+    ReadingNotWritten = 164,
+    NoSuchFile = 165,
+    ReadingNotRead = 166,
+    WordNotCreated = 167,
+    OpenDocumentNotCreated = 168,
+    PdfNotCreated = 169,
+    HtmlNotCreated = 170,
+    ReadingNotPrinted = 171,
+    FolderMissing = 172,
+    MeaningNotSaved = 173,
+    // The prompt panel while significators are chosen, and once every
+    // position holds its card.
+    PromptChooseSignificator = 174,
+    PromptSpreadFilled = 175,
+
     // The help window: its navigation buttons and the notice shown when no
     // guide is installed.
-    HelpBack = 162,
-    HelpForward = 163,
-    HelpHome = 164,
-    HelpMissing = 165,
+    HelpBack = 176,
+    HelpForward = 177,
+    HelpHome = 178,
+    HelpMissing = 179,
 };
 
 } // namespace UiText

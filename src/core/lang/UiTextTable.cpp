@@ -32,6 +32,14 @@ QString UiTextTable::string(int index) const
     return decoded(text(index));
 }
 
+QString UiTextTable::buttonString(int index) const
+{
+    QString text = string(index).remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    return text;
+}
+
 QString UiTextTable::decoded(const QByteArray &bytes) const
 {
     return TextCodec::decode(bytes, m_language);

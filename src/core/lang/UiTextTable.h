@@ -22,6 +22,10 @@ public:
     QByteArray text(int index) const;
     // The line as the windows show it, decoded for the current language.
     QString string(int index) const;
+    // A menu command's line as a button or a window title shows it: without
+    // the trailing dots that say the menu item opens a window (and without
+    // accelerator marks).
+    QString buttonString(int index) const;
     // Other text of the current language, such as a spread's name in a
     // reading file, decoded the same way.
     QString decoded(const QByteArray &bytes) const;

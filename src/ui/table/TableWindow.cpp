@@ -327,7 +327,10 @@ void TableWindow::layOutControls()
 
 QString TableWindow::loadLanguage()
 {
+    const UiTextTable previous = m_data.uiTexts();
     m_data.loadLanguage(m_preferences);
+    m_toolkitTranslation.apply(m_preferences.language);
+    m_session->retranslatePrompt(previous);
     passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);

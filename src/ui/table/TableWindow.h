@@ -2,6 +2,7 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/lang/ToolkitTranslation.h"
 #include "core/table/ReadingSession.h"
 
 #include <QMainWindow>
@@ -127,6 +128,7 @@ private:
     CardFaceCache &m_faces;
     Preferences m_preferences;
     ProgramData m_data;
+    ToolkitTranslation m_toolkitTranslation;
     ReadingSession *m_session;
 
     TableMenu *m_menu = nullptr;
