@@ -4,7 +4,6 @@
 #include "TableFixture.h"
 #include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
-#include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
