@@ -31,7 +31,7 @@ class TestMediaMusicPlayer : public QObject
 
 private slots:
     void initTestCase();
-    void playsShortMidiFileToItsEnd();
+    void playsShortMidiFileToItsEndTwice();
     void bundledPieceStarts();
     void unplayableFilesFail();
 
@@ -59,7 +59,7 @@ QString TestMediaMusicPlayer::writeFile(const QString &name, const QByteArray &b
     return path;
 }
 
-void TestMediaMusicPlayer::playsShortMidiFileToItsEnd()
+void TestMediaMusicPlayer::playsShortMidiFileToItsEndTwice()
 {
     const QString path = writeFile(QStringLiteral("short.mid"), ShortMidi);
     MediaMusicPlayer player;
@@ -77,6 +77,11 @@ void TestMediaMusicPlayer::playsShortMidiFileToItsEnd()
     QCOMPARE(started.first().first().toString(), path);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().toString(), path);
+    // Played again, as the selected file is over and over, it starts anew.
+    player.play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(finished.size() == 2 || !failed.isEmpty(), 20000);
+    QVERIFY(failed.isEmpty());
+    QCOMPARE(started.size(), 2);
 }
 
 void TestMediaMusicPlayer::bundledPieceStarts()

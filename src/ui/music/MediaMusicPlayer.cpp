@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 MediaMusicPlayer::MediaMusicPlayer(QObject *parent)
     : MusicPlayer(parent)
 {}

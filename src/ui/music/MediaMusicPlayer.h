@@ -4,6 +4,8 @@
 
 #include <QMediaPlayer>
 
+#include <functional>
+
 class QAudioOutput;
 
 // Plays the music through Qt Multimedia. The media player is made on the
