@@ -187,8 +187,9 @@ void TestMusicDialogs::confirmingUnchangedSettingsStartsNothing()
     QCOMPARE(player->plays.size(), 1);
     // The piece playing is named where the user sees it.
     QVERIFY(table->windowTitle().endsWith(QStringLiteral("Now playing: a")));
-    QCOMPARE(table->findChild<QAction *>(QStringLiteral("playMusicAction"))->statusTip(),
-             QStringLiteral("Now playing: a"));
+    QAction *playMusic = table->findChild<QAction *>(QStringLiteral("playMusicAction"));
+    QCOMPARE(playMusic->statusTip(), QStringLiteral("Now playing: a"));
+    QCOMPARE(playMusic->toolTip(), QStringLiteral("Now playing: a"));
     // Switched off, the title no longer names a piece.
     table->findChild<QAction *>(QStringLiteral("playMusicAction"))->trigger();
     QCOMPARE(table->windowTitle(), QStringLiteral("Quillmoor"));

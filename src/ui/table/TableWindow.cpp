@@ -36,6 +36,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -244,6 +245,9 @@ void TableWindow::createMenu()
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
+    // "Play music" names the piece playing when the pointer rests on it.
+    if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
+        options->setToolTipsVisible(true);
 }
 
 void TableWindow::createControls()
@@ -719,7 +723,7 @@ void TableWindow::showNowPlaying(const QString &path)
                                    : QStringLiteral("Quillmoor - ") + nowPlaying);
     QAction *playMusic = m_menu->action("playMusicAction");
     playMusic->setStatusTip(nowPlaying);
-    playMusic->setToolTip(nowPlaying.isEmpty() ? playMusic->text() : nowPlaying);
+    playMusic->setToolTip(nowPlaying);
 }
 
 void TableWindow::chooseDeck()
