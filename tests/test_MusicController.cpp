@@ -247,6 +247,7 @@ void TestMusicController::musicNamesResolveUnderTheMusicFolder()
     QCOMPARE(SpreadMusic::resolve(QStringLiteral("sub/d.mid"), m_music), music("sub/d.mid"));
     QCOMPARE(SpreadMusic::resolve(QStringLiteral("/srv/tunes/x.mid"), m_music),
              QStringLiteral("/srv/tunes/x.mid"));
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral(":x.mid"), m_music), music(":x.mid"));
     QCOMPARE(SpreadMusic::musicNameFor(music("sub/d.mid"), m_music), QStringLiteral("sub/d.mid"));
     QCOMPARE(SpreadMusic::musicNameFor(music("a.mid"), m_music), QStringLiteral("a.mid"));
     // A folder whose name merely begins like the music folder's is outside it.

@@ -39,7 +39,9 @@ QString SpreadMusic::resolve(const QString &musicName, const QString &musicFolde
         return QString();
     QString name = musicName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isAbsolutePath(name))
+    // Only a leading slash makes a name absolute: Qt would take one that
+    // begins with a colon for a path into its resources.
+    if (name.startsWith(QLatin1Char('/')))
         return QDir::cleanPath(name);
     return QDir::cleanPath(musicFolder + QLatin1Char('/') + name);
 }
