@@ -7,12 +7,16 @@
 #include <QMainWindow>
 #include <QVariantMap>
 
+#include <memory>
+
 class CardFaceCache;
 class CardImage;
 class CommentsWindow;
 class DeckView;
 class HandChoice;
 class Interaction;
+class MusicController;
+class MusicPlayer;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -43,7 +47,11 @@ public:
     // user anything, for a program ended from outside; the window stays.
     void endFromOutside();
 
+    // The music plays through `player`; until one is given it stays silent.
+    void setMusicPlayer(std::unique_ptr<MusicPlayer> player);
+
     ReadingSession &session() { return *m_session; }
+    MusicController &music() { return *m_music; }
     const Preferences &preferences() const { return m_preferences; }
     const ProgramData &programData() const { return m_data; }
 
@@ -116,6 +124,11 @@ private:
     void toggleThreePiles();
     void toggleSpreadTips();
     void openImageSettings();
+    void togglePlayMusic();
+    void openMusicSettings();
+    void editSpreadMusic();
+    // Names the piece playing in the window title and on "Play music".
+    void showNowPlaying(const QString &path);
     void chooseDeck();
     void chooseLanguage();
     void showHelp();
@@ -127,6 +140,8 @@ private:
     Preferences m_preferences;
     ProgramData m_data;
     ReadingSession *m_session;
+    std::unique_ptr<MusicPlayer> m_musicPlayer;
+    MusicController *m_music;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
