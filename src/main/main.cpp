@@ -61,8 +61,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
     const QString appDir = Misc::folderOf(QApplication::applicationFilePath());
-    QSettings settings(QLatin1String(SettingsStore::Organization),
-                       QLatin1String(SettingsStore::Application));
+    QSettings settings{QLatin1String(SettingsStore::Organization),
+                       QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;
     CardFaceCache faces(appDir);
     TableWindow table(appDir, settings, interaction, faces);
