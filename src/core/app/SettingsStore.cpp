@@ -109,21 +109,15 @@ void readIntegers(const QSettings &settings, Preferences &preferences)
     }
 }
 
-QString defaultMusicDir(const QString &appDir)
-{
-    const QString music = appDir + QStringLiteral("/Music");
-    return QFileInfo(music).isDir() ? music : appDir;
-}
-
-void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferences &preferences)
+void readMusicPlaces(const QSettings &settings, const DataRoots &roots, Preferences &preferences)
 {
     preferences.musicDir = text(settings, MusicDirKey);
     if (!QFileInfo(preferences.musicDir).isDir())
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicDir = roots.musicDir();
     preferences.musicFile = text(settings, MusicFileKey);
     if (!QFileInfo(preferences.musicFile).isFile()) {
-        preferences.musicFile = appDir + QStringLiteral("/Music/") + DefaultMusicFile;
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicFile = roots.findMusic(DefaultMusicFile);
+        preferences.musicDir = roots.musicDir();
     }
     preferences.lastMusicFile = preferences.musicFile;
 }
@@ -171,7 +165,7 @@ void checkRanges(Preferences &preferences)
 
 } // namespace
 
-void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize &screen,
+void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSize &screen,
                          Preferences &preferences)
 {
     preferences.deckName = text(settings, DeckNameKey);
@@ -182,7 +176,7 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize
     preferences.language = text(settings, LanguageKey);
     if (preferences.language.isEmpty())
         preferences.language = Preferences().language;
-    readMusicPlaces(settings, appDir, preferences);
+    readMusicPlaces(settings, roots, preferences);
 
     for (const FlagKey &flag : Flags)
         preferences.*flag.field = readFlag(settings, flag);
