@@ -71,7 +71,11 @@ public:
         // out by the application later, so an error now is not yet an error.
         m_parser.parse(arguments);
         if (m_parser.isSet(QStringLiteral("help"))) {
-            std::fputs(qPrintable(m_parser.helpText()), stdout);
+            // Without an application object Qt cannot name the program itself.
+            const QString name = QFileInfo(arguments.first()).fileName();
+            std::fputs(
+                qPrintable(m_parser.helpText().replace(QStringLiteral("<executable_name>"), name)),
+                stdout);
             return true;
         }
         if (m_parser.isSet(QStringLiteral("version"))) {
