@@ -72,7 +72,8 @@ public:
         m_parser.parse(arguments);
         if (m_parser.isSet(QStringLiteral("help"))) {
             // Without an application object Qt cannot name the program itself.
-            const QString name = QFileInfo(arguments.first()).fileName();
+            const QString name =
+                QFileInfo(arguments.value(0, QStringLiteral("quillmoor"))).fileName();
             std::fputs(
                 qPrintable(m_parser.helpText().replace(QStringLiteral("<executable_name>"), name)),
                 stdout);
