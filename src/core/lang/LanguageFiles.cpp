@@ -15,11 +15,6 @@ QString relativeFile(const QString &language, const QString &fileName)
 
 } // namespace
 
-QString LanguageFiles::folder(const DataRoots &roots, const QString &language)
-{
-    return roots.findOrBundled(QStringLiteral("Langs/") + language);
-}
-
 QString LanguageFiles::ownFile(const DataRoots &roots, const QString &language,
                                const QString &fileName)
 {

@@ -12,9 +12,6 @@
 // looked up on its own, so a user's folder may hold only the files they changed.
 namespace LanguageFiles {
 
-// The language's folder in the first root that has it, else in the bundled data.
-QString folder(const DataRoots &roots, const QString &language);
-
 // The language's own `fileName`; empty when no root has it.
 QString ownFile(const DataRoots &roots, const QString &language, const QString &fileName);
 
