@@ -3,10 +3,10 @@
 // settings dialog's OK starts.
 #include "FakeMusicPlayer.h"
 #include "TinyDisk.h"
+#include "core/app/DataRoots.h"
 #include "core/app/Preferences.h"
 #include "core/music/MusicController.h"
 #include "core/music/MusicFolder.h"
-#include "core/music/MusicPlaces.h"
 #include "core/music/SpreadMusic.h"
 #include "core/util/WholeFile.h"
 
@@ -59,7 +59,7 @@ void TestMusicController::init()
     m_player.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_music = MusicPlaces::musicFolder(m_dir->path());
+    m_music = m_dir->path() + QStringLiteral("/Music");
     QVERIFY(QDir().mkpath(m_music + QStringLiteral("/sub")));
     for (const char *name : {"a.mid", "B.mid", "c.m3u", "sub/d.mid"})
         writeFile(music(QLatin1String(name)));
@@ -74,7 +74,7 @@ void TestMusicController::writeFile(const QString &path, const QByteArray &bytes
 
 void TestMusicController::associate(const QByteArray &text)
 {
-    writeFile(MusicPlaces::associationFile(m_dir->path()), text);
+    writeFile(DataRoots(m_dir->path()).associationWritePath(), text);
 }
 
 void TestMusicController::makeController(int playType, const QString &current)
@@ -299,9 +299,10 @@ void TestMusicController::spreadWithoutUsableMusicFallsBack()
 void TestMusicController::associationFileIsFoundInAnyLetterCase()
 {
     const QString appDir = m_dir->path();
-    QCOMPARE(MusicPlaces::associationFile(appDir), appDir + QStringLiteral("/Associat.txt"));
+    QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/Associat.txt"));
     writeFile(appDir + QStringLiteral("/ASSOCIAT.TXT"), "Cross \"a.mid\"\r\n");
-    QCOMPARE(MusicPlaces::associationFile(appDir), appDir + QStringLiteral("/ASSOCIAT.TXT"));
+    QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
+    QCOMPARE(DataRoots(appDir).associationWritePath(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
     makeController(MusicController::SelectedFile, music("B.mid"));
     m_preferences.playMusic = true;
     m_controller->spreadStarted(QStringLiteral("Cross"));

@@ -282,10 +282,10 @@ void TestMusicDialogs::failedWriteIsSaidAndKeepsTheDialogOpen()
     // The file's place is taken by a folder, so it cannot be written.
     const QString blocked = m_fixture.appDir() + QStringLiteral("/Associat.txt");
     QVERIFY(QDir().mkpath(blocked));
-    SpreadMusicDialog dialog(
-        {QStringLiteral("Cross")},
-        {blocked, m_fixture.appDir() + QStringLiteral("/Music"), QStringLiteral("English")},
-        m_texts, m_fixture.interaction);
+    SpreadMusicDialog dialog({QStringLiteral("Cross")},
+                             {blocked, blocked, m_fixture.appDir() + QStringLiteral("/Music"),
+                              QStringLiteral("English")},
+                             m_texts, m_fixture.interaction);
     dialog.setMusicFile(0, music(QStringLiteral("a.mid")));
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     QTest::mouseClick(dialog.okButton, Qt::LeftButton);

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 using namespace TableSteps;
 
@@ -27,6 +28,7 @@ private slots:
     void failedSaveIsReported();
     void majorArcanaReadingSwitchesTheDeck();
     void refusedFiles();
+    void fileGivenOnTheCommandLineOpens();
 
 private:
     // Lays `spread` and draws every position by clicking the fan.
@@ -333,6 +335,48 @@ void TestReadingFileCommands::refusedFiles()
                  QStringLiteral(" 'Three Cards'."));
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
     QVERIFY(table->session().phase() != ReadingSession::Phase::Complete);
+}
+
+void TestReadingFileCommands::fileGivenOnTheCommandLineOpens()
+{
+    const QString path = savedPath(QStringLiteral("given.reading"));
+    {
+        auto table = m_fixture.startTable();
+        QVERIFY(table);
+        layReading(*table, QStringLiteral("Three Cards"));
+        expectComments(QString());
+        expectFile(QStringLiteral("saveReadingDialog"), path);
+        action(*table, "saveAction")->trigger();
+        table->close();
+    }
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    table->openFile(path);
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Three Cards"));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::Complete);
+    QVERIFY(m_fixture.interaction.messages.isEmpty());
+
+    // A damaged file gets the message Readings > Open gives for it.
+    const QString damaged = savedPath(QStringLiteral("damaged.reading"));
+    QVERIFY(WholeFile::write(damaged, QByteArray(ReadingFile::Header) + "\x01\x02"));
+    table->openFile(damaged);
+    expectFile(QStringLiteral("openReadingDialog"), damaged);
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.size(), 2);
+    QCOMPARE(m_fixture.interaction.messages.at(0), m_fixture.interaction.messages.at(1));
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Three Cards"));
+
+    // A spread file from elsewhere starts a reading and joins the spreads.
+    QTemporaryDir elsewhere;
+    const QString spread = elsewhere.filePath(QStringLiteral("Borrowed.spread"));
+    QVERIFY(
+        QFile::copy(m_fixture.appDir() + QStringLiteral("/Spreads/Three Cards.spread"), spread));
+    table->openFile(spread);
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Borrowed"));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::ReadyToShuffle);
+    QVERIFY(table->programData().spreadNames().contains(QStringLiteral("Borrowed")));
+    QVERIFY(QFileInfo::exists(m_fixture.appDir() + QStringLiteral("/Spreads/Borrowed.spread")));
+    QCOMPARE(m_fixture.interaction.messages.size(), 2);
 }
 
 QTEST_MAIN(TestReadingFileCommands)

@@ -10,9 +10,9 @@
 
 #include <cstddef>
 
-ProgramData::ProgramData(const QString &appDir)
-    : m_appDir(appDir)
-    , m_helpFile(appDir + QStringLiteral("/Doded.hlp"))
+ProgramData::ProgramData(const DataRoots &roots)
+    : m_roots(roots)
+    , m_helpFile(roots.findOrBundled(QStringLiteral("Doded.hlp")))
 {}
 
 QString ProgramData::uiText(int index) const
@@ -42,27 +42,27 @@ QString ProgramData::unusableSpreadFilesNotice() const
 
 void ProgramData::scan(Preferences &preferences)
 {
-    DataFolders::create(m_appDir);
+    m_roots.createFolders();
     m_replacedDeck.clear();
-    if (!DataFolders::deckExists(m_appDir, preferences.deckName)) {
+    if (!DataFolders::deckExists(m_roots, preferences.deckName)) {
         const QStringList bundled = DataFolders::bundledDecks();
         for (const QString &deck : bundled) {
-            if (DataFolders::deckExists(m_appDir, deck)) {
+            if (DataFolders::deckExists(m_roots, deck)) {
                 m_replacedDeck = preferences.deckName;
                 preferences.deckName = deck;
                 break;
             }
         }
     }
-    m_deck79 = DataFolders::hasExtraCard(m_appDir, preferences.deckName);
-    m_readingsDir = DataFolders::readingsDir(m_appDir);
+    m_deck79 = DataFolders::hasExtraCard(m_roots, preferences.deckName);
+    m_readingsDir = DataFolders::readingsDir(m_roots);
     rescanSpreads();
 }
 
 void ProgramData::rescanSpreads()
 {
-    m_spreadNames = DataFolders::spreadNames(m_appDir);
-    m_unusableSpreadFiles = DataFolders::unusableSpreadFiles(m_appDir);
+    m_spreadNames = DataFolders::spreadNames(m_roots);
+    m_unusableSpreadFiles = DataFolders::unusableSpreadFiles(m_roots);
     SpreadList::arrange(m_spreadNames);
 }
 
@@ -70,17 +70,17 @@ void ProgramData::loadLanguage(const Preferences &preferences)
 {
     m_language = preferences.language;
     m_uiTexts.setLanguage(m_language);
-    m_uiTexts.replace(LanguageFiles::readUiTexts(m_appDir, m_language));
-    const QString ownFolder = LanguageFiles::folder(m_appDir, m_language) + QLatin1Char('/');
-    m_languageComplete = QFileInfo::exists(ownFolder + QStringLiteral("List.lng")) &&
-                         QFileInfo::exists(ownFolder + QStringLiteral("Cards.lng")) &&
-                         m_uiTexts.isComplete();
+    m_uiTexts.replace(LanguageFiles::readUiTexts(m_roots, m_language));
+    m_languageComplete =
+        !LanguageFiles::ownFile(m_roots, m_language, QStringLiteral("List.lng")).isEmpty() &&
+        !LanguageFiles::ownFile(m_roots, m_language, QStringLiteral("Cards.lng")).isEmpty() &&
+        m_uiTexts.isComplete();
     loadCardTitles(preferences);
-    m_helpFile = LanguageFiles::helpFileFor(m_appDir, preferences.language, m_helpFile);
+    m_helpFile = LanguageFiles::helpFileFor(m_roots, preferences.language, m_helpFile);
 }
 
 void ProgramData::loadCardTitles(const Preferences &preferences)
 {
-    CardTitles::load(m_cardTitles, m_appDir, preferences.language, m_deck79,
+    CardTitles::load(m_cardTitles, m_roots, preferences.language, m_deck79,
                      preferences.numbering());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
 #include "core/lang/CardTitles.h"
 #include "core/lang/UiTextTable.h"
 
@@ -8,15 +9,15 @@
 
 struct Preferences;
 
-// The program's data folder and what is loaded from it for the current deck
+// The program's data roots and what is loaded from them for the current deck
 // and language: the interface texts, the card titles, the help file and the
 // spreads on offer.
 class ProgramData
 {
 public:
-    explicit ProgramData(const QString &appDir);
+    explicit ProgramData(const DataRoots &roots);
 
-    QString appDir() const { return m_appDir; }
+    const DataRoots &roots() const { return m_roots; }
     const UiTextTable &uiTexts() const { return m_uiTexts; }
     // Interface text `index` of the current language, ready for display.
     QString uiText(int index) const;
@@ -55,7 +56,7 @@ public:
     void loadCardTitles(const Preferences &preferences);
 
 private:
-    QString m_appDir;
+    DataRoots m_roots;
     UiTextTable m_uiTexts;
     CardTitles::Table m_cardTitles;
     QString m_helpFile;

@@ -1,7 +1,6 @@
 #include "core/app/SettingsStore.h"
 
 #include "core/app/Preferences.h"
-#include "core/music/MusicPlaces.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -10,6 +9,8 @@
 #include <iterator>
 
 namespace {
+
+const QString DefaultMusicFile = QStringLiteral("Stormsinafrica.mid");
 
 // A yes/no flag. It keeps its default unless the stored word, in any letter
 // case, is the other one; older versions wrote some flags in capitals.
@@ -109,21 +110,15 @@ void readIntegers(const QSettings &settings, Preferences &preferences)
     }
 }
 
-QString defaultMusicDir(const QString &appDir)
-{
-    const QString music = MusicPlaces::musicFolder(appDir);
-    return QFileInfo(music).isDir() ? music : appDir;
-}
-
-void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferences &preferences)
+void readMusicPlaces(const QSettings &settings, const DataRoots &roots, Preferences &preferences)
 {
     preferences.musicDir = text(settings, MusicDirKey);
     if (!QFileInfo(preferences.musicDir).isDir())
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicDir = roots.musicDir();
     preferences.musicFile = text(settings, MusicFileKey);
     if (!QFileInfo(preferences.musicFile).isFile()) {
-        preferences.musicFile = MusicPlaces::defaultPiece(appDir);
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicFile = roots.findMusic(DefaultMusicFile);
+        preferences.musicDir = roots.musicDir();
     }
     preferences.lastMusicFile = preferences.musicFile;
 }
@@ -173,7 +168,7 @@ void checkRanges(Preferences &preferences)
 
 } // namespace
 
-void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize &screen,
+void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSize &screen,
                          Preferences &preferences)
 {
     preferences.deckName = text(settings, DeckNameKey);
@@ -184,7 +179,7 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize
     preferences.language = text(settings, LanguageKey);
     if (preferences.language.isEmpty())
         preferences.language = Preferences().language;
-    readMusicPlaces(settings, appDir, preferences);
+    readMusicPlaces(settings, roots, preferences);
 
     for (const FlagKey &flag : Flags)
         preferences.*flag.field = readFlag(settings, flag);

@@ -43,22 +43,21 @@ void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal 
         }
 }
 
+QPainterPath circle(const QPointF &centre, qreal radius)
+{
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
 void paintMedallion(QPainter &painter, const QPointF &centre, qreal radius, qreal line)
 {
-    painter.setPen(QPen(Gold, line * 1.6));
-    painter.setBrush(GreenDeep);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setPen(QPen(Gold, line * 0.8));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius * 0.84, radius * 0.84);
-    painter.setPen(QPen(GreenDeep, line * 0.6));
-    painter.setBrush(Gold);
-    painter.drawPath(starShape(centre, 8, radius * 0.74, radius * 0.3));
-    painter.setBrush(GoldPale);
-    painter.drawPath(starShape(centre, 4, radius * 0.42, radius * 0.16));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Green);
-    painter.drawEllipse(centre, radius * 0.12, radius * 0.12);
+    for (const CardBack::EmblemLayer &layer : CardBack::emblem(centre, radius, line)) {
+        painter.setPen(layer.outline.isValid() ? QPen(layer.outline, layer.outlineWidth)
+                                               : QPen(Qt::NoPen));
+        painter.setBrush(layer.fill.isValid() ? QBrush(layer.fill) : QBrush(Qt::NoBrush));
+        painter.drawPath(layer.shape);
+    }
 }
 
 // Makes the lower half the upper half turned, pixel for pixel: antialiasing
@@ -81,6 +80,17 @@ void makeHalfTurnSymmetric(QImage &image)
 }
 
 } // namespace
+
+QList<CardBack::EmblemLayer> CardBack::emblem(const QPointF &centre, qreal radius, qreal line)
+{
+    return {
+        {circle(centre, radius), GreenDeep, Gold, line * 1.6},
+        {circle(centre, radius * 0.84), QColor(), Gold, line * 0.8},
+        {starShape(centre, 8, radius * 0.74, radius * 0.3), Gold, GreenDeep, line * 0.6},
+        {starShape(centre, 4, radius * 0.42, radius * 0.16), GoldPale, GreenDeep, line * 0.6},
+        {circle(centre, radius * 0.12), Green, QColor(), 0},
+    };
+}
 
 QImage CardBack::render(const QSize &size)
 {

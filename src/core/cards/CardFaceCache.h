@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QCache>
 #include <QImage>
 #include <QSize>
@@ -14,7 +16,7 @@
 class CardFaceCache
 {
 public:
-    explicit CardFaceCache(const QString &appDir);
+    explicit CardFaceCache(const DataRoots &roots);
 
     // The face of card `number` of deck `deckName`, turned by 180 degrees when
     // `reversed`, scaled to `size` (its own size when `size` is empty). When
@@ -35,7 +37,7 @@ private:
     using Key = std::tuple<QString, int, bool, int, int>;
     friend size_t qHash(const Key &key, size_t seed);
 
-    QString m_appDir;
+    DataRoots m_roots;
     QStringList m_titles;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};

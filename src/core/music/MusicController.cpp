@@ -2,16 +2,15 @@
 
 #include "core/app/Preferences.h"
 #include "core/music/MusicFolder.h"
-#include "core/music/MusicPlaces.h"
 #include "core/music/SpreadMusic.h"
 
 #include <QFileInfo>
 
 #include <utility>
 
-MusicController::MusicController(const QString &appDir, Preferences &preferences, QObject *parent)
+MusicController::MusicController(const DataRoots &roots, Preferences &preferences, QObject *parent)
     : QObject(parent)
-    , m_appDir(appDir)
+    , m_roots(roots)
     , m_preferences(preferences)
 {}
 
@@ -162,10 +161,8 @@ void MusicController::playFromFolder()
 void MusicController::playForSpread(const QString &spreadName)
 {
     m_spreadName = spreadName;
-    const QString text =
-        SpreadMusic::readText(MusicPlaces::associationFile(m_appDir), m_preferences.language);
-    const QString path = SpreadMusic::resolve(SpreadMusic::lookup(text, spreadName),
-                                              MusicPlaces::musicFolder(m_appDir));
+    const QString text = SpreadMusic::readText(m_roots.associationFile(), m_preferences.language);
+    const QString path = musicPath(SpreadMusic::lookup(text, spreadName));
     bool usable = false;
     if (!path.isEmpty()) {
         if (path == m_preferences.musicFile && !m_pieceEnded && path == m_requested) {
@@ -283,4 +280,17 @@ void MusicController::onFinished(const QString &path)
     } else {
         playForMode();
     }
+}
+
+QString MusicController::musicPath(const QString &musicName) const
+{
+    if (musicName.isEmpty())
+        return {};
+    // A relative name lies in the first Music folder that has it.
+    for (const QString &folder : m_roots.musicFolders()) {
+        const QString path = SpreadMusic::resolve(musicName, folder);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return SpreadMusic::resolve(musicName, m_roots.musicDir());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
 #include "core/music/MusicPlayer.h"
 #include "core/util/RandomGenerator.h"
 
@@ -46,7 +47,7 @@ public:
     // Random choices that keep failing give up after this many.
     static constexpr int RandomTries = 100;
 
-    MusicController(const QString &appDir, Preferences &preferences, QObject *parent = nullptr);
+    MusicController(const DataRoots &roots, Preferences &preferences, QObject *parent = nullptr);
 
     // Without a player every play operation is silent. The player must
     // outlive the controller or be replaced first.
@@ -90,12 +91,14 @@ private:
     // later resumes the trying.
     void tryCandidates(Chooser chooser);
     void startPlayer(const QString &path);
+    // The file an association's music name stands for; empty for none.
+    QString musicPath(const QString &musicName) const;
     void setNowPlaying(const QString &path);
     void onStarted(const QString &path);
     void onFailed(const QString &path, MusicPlayer::Failure failure);
     void onFinished(const QString &path);
 
-    const QString m_appDir;
+    const DataRoots m_roots;
     Preferences &m_preferences;
     QPointer<MusicPlayer> m_player;
     RandomGenerator m_random;

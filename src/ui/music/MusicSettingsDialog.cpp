@@ -32,8 +32,9 @@ QString captionFrom(QString text)
 
 } // namespace
 
-MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences, const QString &appDir,
-                                         const UiTextTable &texts, Interaction &interaction,
+MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
+                                         const QString &fallbackFolder, const UiTextTable &texts,
+                                         Interaction &interaction,
                                          std::function<void()> editAssociations, QWidget *parent)
     : QDialog(parent)
     , m_interaction(interaction)
@@ -121,7 +122,7 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences, const Q
     layout->addLayout(buttons);
 
     // A folder that cannot be shown gives way to the program's folder.
-    setFolder(QFileInfo(preferences.musicDir).isDir() ? preferences.musicDir : appDir);
+    setFolder(QFileInfo(preferences.musicDir).isDir() ? preferences.musicDir : fallbackFolder);
     selectFile(preferences.lastMusicFile);
     const int playType = qBound(0, preferences.playType, int(MusicController::Random));
     m_playModes->button(playType)->setChecked(true);

@@ -27,9 +27,9 @@ class MusicSettingsDialog : public QDialog
     Q_OBJECT
 
 public:
-    // `appDir` is the folder shown when the music folder cannot be.
+    // `fallbackFolder` is the folder shown when the music folder cannot be.
     // `editAssociations` runs the spread music dialog.
-    MusicSettingsDialog(const Preferences &preferences, const QString &appDir,
+    MusicSettingsDialog(const Preferences &preferences, const QString &fallbackFolder,
                         const UiTextTable &texts, Interaction &interaction,
                         std::function<void()> editAssociations, QWidget *parent = nullptr);
 

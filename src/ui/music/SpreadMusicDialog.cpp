@@ -177,7 +177,7 @@ void SpreadMusicDialog::showMusicName(int row)
 void SpreadMusicDialog::writeAndClose()
 {
     QString error;
-    if (!SpreadMusic::write(m_places.associationFile, associations(), &error)) {
+    if (!SpreadMusic::write(m_places.associationWriteFile, associations(), &error)) {
         m_interaction.showMessage(this, m_texts.string(UiText::SpreadMusicNotSaved) +
                                             QStringLiteral("\n\n") + error);
         return;

@@ -22,7 +22,9 @@ class SpreadMusicDialog : public QDialog
 public:
     struct Places
     {
+        // The association file read, and the one written on OK.
         QString associationFile;
+        QString associationWriteFile;
         QString musicFolder;
         // The language whose code page older association files are in.
         QString language;

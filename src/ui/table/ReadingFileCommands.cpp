@@ -88,10 +88,13 @@ void ReadingFileCommands::save()
 bool ReadingFileCommands::open()
 {
     const QString path = chooseFile(false, QString());
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && openFile(path);
+}
+
+bool ReadingFileCommands::openFile(const QString &path)
+{
     const ReadingOpenPlan plan =
-        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
+        ReadingOpenPlan::fromFile(path, {m_data.roots(), m_data.spreadNames(), m_data.deck79(),
                                          m_preferences.majorOnly, m_preferences.language});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:

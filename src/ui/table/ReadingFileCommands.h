@@ -24,8 +24,12 @@ public:
                         QObject *parent = nullptr);
 
     void save();
-    // True when a reading was laid on the table.
+    // Asks for a reading file and opens it; true when a reading was laid on
+    // the table.
     bool open();
+    // Opens the reading file at `path`, e.g. one named on the command line;
+    // a file that cannot be opened is reported as Open reports it.
+    bool openFile(const QString &path);
 
 private:
     // Runs a file dialog for reading files; the chosen path, empty on cancel.

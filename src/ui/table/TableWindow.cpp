@@ -1,12 +1,11 @@
 #include "ui/table/TableWindow.h"
 
-#include "core/app/DataFolders.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
 #include "core/music/MusicController.h"
-#include "core/music/MusicPlaces.h"
+#include "core/spreads/SpreadImport.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
@@ -77,19 +76,19 @@ QSize screenSize()
 
 } // namespace
 
-TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction &interaction,
+TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interaction &interaction,
                          CardFaceCache &faces, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_interaction(interaction)
     , m_faces(faces)
-    , m_data(appDir)
+    , m_data(roots)
     , m_session(new ReadingSession(m_data, m_preferences, this))
-    , m_music(new MusicController(appDir, m_preferences, this))
+    , m_music(new MusicController(roots, m_preferences, this))
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
-    SettingsStore::read(m_settings, appDir, screenSize(), m_preferences);
+    SettingsStore::read(m_settings, roots, screenSize(), m_preferences);
     m_storedSettings = SettingsStore::values(m_preferences);
     // A desktop session that ends asks first; what was chosen is kept then.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
@@ -535,7 +534,7 @@ void TableWindow::designSpread(const QString &name)
 {
     // The editing area is the spread area, so boxes stand where cards will lie.
     const TableGeometry geometry(size(), m_deckView->size());
-    SpreadEditor editor({m_data.appDir(), name, geometry.spreadAreaRect().size(),
+    SpreadEditor editor({m_data.roots(), name, geometry.spreadAreaRect().size(),
                          TableColor::toQColor(m_preferences.backColor)},
                         m_data.uiTexts(), m_interaction, this);
     if (!editor.loadFault().isEmpty())
@@ -572,6 +571,34 @@ void TableWindow::openReading()
     m_music->readingOpened(m_session->spreadName());
     applyMenuChecks();
     showOptionNotice();
+}
+
+void TableWindow::openFile(const QString &path)
+{
+    if (path.endsWith(QStringLiteral(".spread"), Qt::CaseInsensitive)) {
+        startReadingFromFile(path);
+        return;
+    }
+    if (!m_readingFiles->openFile(path))
+        return;
+    applyMenuChecks();
+    showOptionNotice();
+}
+
+void TableWindow::startReadingFromFile(const QString &path)
+{
+    QString error;
+    const auto spread = SpreadImport::offer(m_data.roots(), m_data.spreadNames(), path, &error);
+    if (!spread) {
+        showSpreadRefused(error);
+        return;
+    }
+    m_data.rescanSpreads();
+    if (!m_session->startReadingFrom(spread->name, spread->path, &error)) {
+        showSpreadRefused(error);
+        return;
+    }
+    m_handChoice->chooseSignificators();
 }
 
 void TableWindow::saveReading()
@@ -698,7 +725,7 @@ void TableWindow::togglePlayMusic()
 void TableWindow::openMusicSettings()
 {
     MusicSettingsDialog dialog(
-        m_preferences, m_data.appDir(), m_data.uiTexts(), m_interaction,
+        m_preferences, m_data.roots().musicDir(), m_data.uiTexts(), m_interaction,
         [this] { editSpreadMusic(); }, this);
     if (m_interaction.execDialog(dialog) == QDialog::Accepted)
         m_music->applySettings(dialog.choice());
@@ -706,10 +733,10 @@ void TableWindow::openMusicSettings()
 
 void TableWindow::editSpreadMusic()
 {
-    const QString appDir = m_data.appDir();
+    const DataRoots &roots = m_data.roots();
     SpreadMusicDialog dialog(m_data.spreadNames(),
-                             {MusicPlaces::associationFile(appDir),
-                              MusicPlaces::musicFolder(appDir), m_preferences.language},
+                             {roots.associationFile(), roots.associationWritePath(),
+                              roots.musicDir(), m_preferences.language},
                              m_data.uiTexts(), m_interaction, this);
     m_interaction.execDialog(dialog);
 }
@@ -729,7 +756,7 @@ void TableWindow::showNowPlaying(const QString &path)
 void TableWindow::chooseDeck()
 {
     DeckChooser dialog(
-        DeckList::scan(m_data.appDir()),
+        DeckList::scan(m_data.roots()),
         {m_preferences.deckName, m_preferences.ardenvaleStyle, m_preferences.strengthEleven},
         m_faces, m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
@@ -748,7 +775,7 @@ void TableWindow::chooseDeck()
 
 void TableWindow::chooseLanguage()
 {
-    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.appDir()), m_preferences.language,
+    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.roots()), m_preferences.language,
                           m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
@@ -767,7 +794,7 @@ void TableWindow::printReading()
 void TableWindow::showHelp()
 {
     m_interaction.openDocument(
-        LanguageFiles::contentsDocument(m_data.appDir(), m_preferences.language));
+        LanguageFiles::contentsDocument(m_data.roots(), m_preferences.language));
 }
 
 void TableWindow::showAbout()
@@ -807,7 +834,7 @@ void TableWindow::finish(bool quietly)
     m_commentsWindow->hide();
     m_music->stop();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
-    DataFolders::emptyTemp(m_data.appDir());
+    m_data.roots().emptyTemp();
 }
 
 void TableWindow::storePreferences(Store when)

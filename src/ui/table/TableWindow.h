@@ -35,13 +35,17 @@ class TableWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // `appDir` is the folder holding the program's data. The preferences are
+    // `roots` say where the program's data lies. The preferences are
     // read from `settings` now and written back when the window closes;
     // `interaction` answers message boxes and modal dialogs; `faces` provides
     // card pictures. All three must outlive the window.
-    TableWindow(const QString &appDir, QSettings &settings, Interaction &interaction,
+    TableWindow(const DataRoots &roots, QSettings &settings, Interaction &interaction,
                 CardFaceCache &faces, QWidget *parent = nullptr);
     ~TableWindow() override;
+
+    // Opens a file given on the command line: a reading file as Readings >
+    // Open does, or a spread file, which starts a reading with that spread.
+    void openFile(const QString &path);
 
     // Stores the settings and empties Temp without asking or telling the
     // user anything, for a program ended from outside; the window stays.
@@ -95,6 +99,7 @@ private:
 
     // Readings
     void startReading();
+    void startReadingFromFile(const QString &path);
     void typeInReading();
     void openReading();
     void saveReading();
