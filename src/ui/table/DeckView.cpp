@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 DeckView::DeckView(ReadingSession &session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
@@ -41,24 +43,7 @@ void DeckView::setBackColor(TColor color)
 
 void DeckView::paintTable()
 {
-    if (m_image.isNull())
-        return;
-    m_image.fill(m_backColor);
-    QPainter painter(&m_image);
-    if (m_session.isFanned()) {
-        // Drawn when the deck is first fanned, not before the table first shows.
-        if (m_fanBack.isNull())
-            m_fanBack = CardBack::render(TableGeometry::FanBackSize);
-        for (int slot = 0; slot < m_session.deckSize(); ++slot) {
-            const Card &card = m_session.cards()[slot];
-            if (card.isPainted())
-                painter.drawImage(card.x, card.y, m_fanBack);
-        }
-    } else {
-        for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
-            painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
-    }
-    painter.end();
+    m_shuffleBacks.clear();
     update();
 }
 
@@ -66,8 +51,9 @@ void DeckView::playCut(bool threePiles)
 {
     if (isCutting())
         return;
-    m_cut = new CutAnimation(this, m_backColor, m_largeBack, m_geometry.stackedDeckRect().topLeft(),
-                             threePiles, this);
+    m_cut = new CutAnimation(this, m_largeBack, m_geometry.stackedDeckRect().topLeft(), threePiles,
+                             this);
+    m_cut->setPauses(m_cutPauses);
     connect(m_cut, &CutAnimation::finished, this, [this] {
         m_cut->deleteLater();
         m_cut = nullptr;
@@ -115,9 +101,10 @@ void DeckView::paintShuffleFrame()
         return;
     }
     const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
-    QPainter painter(&m_image);
-    painter.drawImage(place, m_largeBack);
-    painter.end();
+    const auto earlier = std::find(m_shuffleBacks.begin(), m_shuffleBacks.end(), place);
+    if (earlier != m_shuffleBacks.end())
+        m_shuffleBacks.erase(earlier);
+    m_shuffleBacks.push_back(place);
     update(QRect(place, m_largeBack.size()));
     m_shuffleAngle += 0.1;
 }
@@ -125,16 +112,34 @@ void DeckView::paintShuffleFrame()
 void DeckView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.fillRect(event->rect(), m_backColor);
+    if (m_cut && m_cut->paintFrame(painter))
+        return;
+    if (m_session.isFanned()) {
+        paintFan(painter);
+        return;
+    }
+    paintStackedDeck(painter);
+    for (const QPoint &place : m_shuffleBacks)
+        painter.drawImage(place, m_largeBack);
 }
 
-void DeckView::resizeEvent(QResizeEvent *event)
+void DeckView::paintFan(QPainter &painter)
 {
-    if (m_image.size() != event->size()) {
-        m_image = QImage(event->size(), QImage::Format_RGB32);
-        m_image.fill(m_backColor);
+    // Drawn when the deck is first fanned, not before the table first shows.
+    if (m_fanBack.isNull())
+        m_fanBack = CardBack::render(TableGeometry::FanBackSize);
+    for (int slot = 0; slot < m_session.deckSize(); ++slot) {
+        const Card &card = m_session.cards()[slot];
+        if (card.isPainted())
+            painter.drawImage(card.x, card.y, m_fanBack);
     }
-    QWidget::resizeEvent(event);
+}
+
+void DeckView::paintStackedDeck(QPainter &painter) const
+{
+    for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
+        painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
 }
 
 void DeckView::mousePressEvent(QMouseEvent *event)

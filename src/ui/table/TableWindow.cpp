@@ -12,7 +12,6 @@
 #include "ui/cards/ImageSettingsDialog.h"
 #include "ui/common/Interaction.h"
 #include "ui/lang/LanguageDialog.h"
-#include "ui/readings/CommentsWindow.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/spreads/SpreadEditor.h"
@@ -269,15 +268,8 @@ void TableWindow::createControls()
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
     m_extraCardImage->hide();
 
-    m_commentsWindow = new CommentsWindow(m_data.uiTexts(), this);
-    m_commentsWindow->setObjectName(QStringLiteral("openedCommentsWindow"));
-    m_commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
-    m_commentsWindow->noCommentsButton->hide();
-    m_commentsWindow->centreOkButton();
-    m_commentsWindow->hide();
-
-    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session,
-                                             *m_commentsWindow, this);
+    m_readingFiles =
+        new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
@@ -320,7 +312,6 @@ void TableWindow::layOutControls()
     m_stopButton->move(geometry.stopButtonPos());
     m_cutButton->move(geometry.cutButtonPos());
     m_extraCardImage->setGeometry(geometry.extraCardRect());
-    m_commentsWindow->move(width() - m_commentsWindow->width(), 0);
     m_deckView->setTableGeometry(geometry);
 }
 
@@ -333,7 +324,7 @@ QString TableWindow::loadLanguage()
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
-    m_commentsWindow->retranslate(texts);
+    m_readingFiles->retranslate(texts);
     showPrompt(m_session->prompt());
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
 }
@@ -407,7 +398,7 @@ void TableWindow::onPhaseChanged()
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
     if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
-        m_commentsWindow->hide();
+        m_readingFiles->hideComments();
         m_extraCardImage->hide();
     }
     if (fanned)
@@ -737,7 +728,7 @@ void TableWindow::finish(bool quietly)
     m_closed = true;
     m_autoDrawTimer->stop();
     m_deckView->stopAnimations();
-    m_commentsWindow->hide();
+    m_readingFiles->hideComments();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
     DataFolders::emptyTemp(m_data.appDir());
 }

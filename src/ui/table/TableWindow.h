@@ -9,7 +9,6 @@
 
 class CardFaceCache;
 class CardImage;
-class CommentsWindow;
 class DeckView;
 class HandChoice;
 class Interaction;
@@ -141,7 +140,6 @@ private:
     QPushButton *m_stopButton = nullptr;
     QPushButton *m_cutButton = nullptr;
     CardImage *m_extraCardImage = nullptr;
-    CommentsWindow *m_commentsWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
     // Where the user clicked the deck to cut it, while the cut is shown.
