@@ -88,7 +88,8 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
             [this] { storePreferences(Store::AlwaysQuietly); });
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     m_data.scan(m_preferences);
-    m_data.loadCardTitles(m_preferences);
+    // Titles are decoded only when a missing picture's face is drawn.
+    m_faces.setTitles([this](int number) { return m_data.cardTitle(number); });
 
     createMenu();
     createControls();
@@ -117,7 +118,11 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     }
 }
 
-TableWindow::~TableWindow() = default;
+TableWindow::~TableWindow()
+{
+    // The faces outlive the table; they must not ask it for titles.
+    m_faces.setTitles({});
+}
 
 void TableWindow::createMenu()
 {
@@ -318,7 +323,6 @@ void TableWindow::layOutControls()
 QString TableWindow::loadLanguage()
 {
     m_data.loadLanguage(m_preferences);
-    passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
@@ -327,14 +331,6 @@ QString TableWindow::loadLanguage()
     m_readingFiles->retranslate(texts);
     showPrompt(m_session->prompt());
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
-}
-
-void TableWindow::passTitlesToFaces()
-{
-    QStringList titles;
-    for (int number = 0; number < int(m_data.cardTitles().size()); ++number)
-        titles << m_data.cardTitle(number);
-    m_faces.setTitles(titles);
 }
 
 void TableWindow::showPrompt(const QByteArray &prompt)
@@ -667,7 +663,6 @@ void TableWindow::chooseDeck()
     m_data.scan(m_preferences);
     m_data.loadCardTitles(m_preferences);
     m_faces.clear();
-    passTitlesToFaces();
 }
 
 void TableWindow::chooseLanguage()

@@ -71,8 +71,6 @@ private:
     // Loads the language and returns what the person should hear about it:
     // that its files are incomplete, or nothing.
     QString loadLanguage();
-    // Hands the card titles to the face cache for the faces of missing pictures.
-    void passTitlesToFaces();
     void showPrompt(const QByteArray &prompt);
     void applyMenuChecks();
     void applyBackColor();
