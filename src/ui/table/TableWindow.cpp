@@ -108,8 +108,10 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     if (!languageNotice.isEmpty())
         notices << languageNotice;
     showOptionNotice();
-    onPhaseChanged();
+    // Placed before they are shown: a widget shown without a size of its own
+    // is first fitted to its contents, which lays out its text for nothing.
     layOutControls();
+    onPhaseChanged();
     // Said once, over the table rather than before it appears.
     if (!notices.isEmpty()) {
         QTimer::singleShot(0, this, [this, notices] {
