@@ -8,8 +8,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
-
 DeckView::DeckView(ReadingSession &session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
@@ -43,7 +41,7 @@ void DeckView::setBackColor(TColor color)
 
 void DeckView::paintTable()
 {
-    m_shuffleBacks.clear();
+    m_shufflePile = QImage();
     update();
 }
 
@@ -100,11 +98,19 @@ void DeckView::paintShuffleFrame()
         m_shuffleTimer->stop();
         return;
     }
+    const QRect area = m_geometry.shuffleArea();
+    const bool firstBack = m_shufflePile.isNull();
+    if (firstBack) {
+        m_shufflePile = QImage(area.size(), QImage::Format_RGB32);
+        m_shufflePile.fill(m_backColor);
+    }
+    QPainter painter(&m_shufflePile);
+    painter.translate(-area.topLeft());
+    if (firstBack)
+        paintStackedDeck(painter);
     const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
-    const auto earlier = std::find(m_shuffleBacks.begin(), m_shuffleBacks.end(), place);
-    if (earlier != m_shuffleBacks.end())
-        m_shuffleBacks.erase(earlier);
-    m_shuffleBacks.push_back(place);
+    painter.drawImage(place, m_largeBack);
+    painter.end();
     update(QRect(place, m_largeBack.size()));
     m_shuffleAngle += 0.1;
 }
@@ -120,8 +126,8 @@ void DeckView::paintEvent(QPaintEvent *event)
         return;
     }
     paintStackedDeck(painter);
-    for (const QPoint &place : m_shuffleBacks)
-        painter.drawImage(place, m_largeBack);
+    if (!m_shufflePile.isNull())
+        painter.drawImage(m_geometry.shuffleArea().topLeft(), m_shufflePile);
 }
 
 void DeckView::paintFan(QPainter &painter)

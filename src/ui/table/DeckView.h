@@ -4,10 +4,7 @@
 #include "core/table/TableGeometry.h"
 
 #include <QImage>
-#include <QPoint>
 #include <QWidget>
-
-#include <vector>
 
 class CutAnimation;
 class QTimer;
@@ -15,8 +12,9 @@ class ReadingSession;
 
 // The table's drawing surface with the deck on it: stacked, shuffled along an
 // ellipse, cut, or laid out as a fan. Each paint draws the part asked for
-// from the session's state, so the table keeps no picture of itself; the
-// backs the shuffle paints pile up until the table is painted afresh.
+// from the session's state, so the table keeps no picture of itself; only the
+// backs the shuffle paints, which pile up until the table is painted afresh,
+// are kept in a picture of the shuffle's area.
 class DeckView : public QWidget
 {
     Q_OBJECT
@@ -67,11 +65,9 @@ private:
     // Drawn once: large for the stacked deck, small for the fan.
     QImage m_largeBack;
     QImage m_fanBack;
-    // Where the shuffle painted backs since the table was painted afresh, in
-    // the order they lie, each place once: a back painted again on the same
-    // place covers the earlier ones there whole. The ellipse has few such
-    // places, so a long shuffle keeps few.
-    std::vector<QPoint> m_shuffleBacks;
+    // The shuffle's area as the shuffle has painted it: the stacked deck and
+    // the backs piled on it. Null when the table was painted afresh since.
+    QImage m_shufflePile;
     QTimer *m_shuffleTimer;
     CutAnimation *m_cut = nullptr;
     bool m_cutPauses = true;
