@@ -4,7 +4,6 @@
 #include "TableFixture.h"
 #include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
-#include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -63,7 +62,7 @@ private slots:
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
     void contentsOpensHelpDocument();
-    void textsSendNoOneToGreyedOutCommands();
+    void everyCommandHasItsHandler();
     void optionChangesAreStoredAtOnce();
     void unwritableSettingsAreReportedOnce();
     void undecodableSpreadFilesAreReportedOnce();
@@ -444,25 +443,19 @@ void TestTableWindow::contentsOpensHelpDocument()
              QStringList{appDir() + QStringLiteral("/Langs/English/Doded.htm")});
 }
 
-void TestTableWindow::textsSendNoOneToGreyedOutCommands()
+void TestTableWindow::everyCommandHasItsHandler()
 {
-    // No interface text points the user to a command this build greys out.
+    // Every command of the menu works in this build: none is greyed out for
+    // lack of its window (the three piles follow the cut option instead).
     auto table = startTable();
     QVERIFY(table);
-    const UiTextTable &texts = table->programData().uiTexts();
-    int greyed = 0;
+    QStringList greyed;
     for (QAction *command : table->findChildren<QAction *>()) {
-        const QString caption = command->text().remove(QLatin1Char('&'));
-        if (command->isEnabled() || command->isSeparator() || caption.isEmpty())
-            continue;
-        ++greyed;
-        for (int index = 0; index < texts.count(); ++index) {
-            const QString line = texts.string(index);
-            if (line != caption) // the command's own caption
-                QVERIFY2(!line.contains(caption), qPrintable(line));
-        }
+        if (!command->isEnabled() && !command->isSeparator() && !command->text().isEmpty())
+            greyed << command->objectName();
     }
-    QVERIFY(greyed > 0);
+    QVERIFY2(greyed.isEmpty(), qPrintable(greyed.join(QLatin1Char(' '))));
+    QVERIFY(!table->findChildren<QAction *>().isEmpty());
 }
 
 void TestTableWindow::optionChangesAreStoredAtOnce()

@@ -3,6 +3,7 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/util/Misc.h"
 #include "ui/common/Interaction.h"
+#include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -48,6 +50,10 @@ int main(int argc, char *argv[])
                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n");
         return 1;
     }
+    // MIDI plays through GStreamer's synthesiser; the other media backend
+    // cannot play it. A backend the user chose is left alone.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
@@ -55,11 +61,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
 
     const QString appDir = Misc::folderOf(QApplication::applicationFilePath());
-    QSettings settings(QLatin1String(SettingsStore::Organization),
-                       QLatin1String(SettingsStore::Application));
+    QSettings settings{QLatin1String(SettingsStore::Organization),
+                       QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;
     CardFaceCache faces(appDir);
     TableWindow table(appDir, settings, interaction, faces);
+    table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and
     // empty Temp as a close from the menu would, then leave.
     TerminationSignals termination;

@@ -1,6 +1,7 @@
 #include "core/app/SettingsStore.h"
 
 #include "core/app/Preferences.h"
+#include "core/music/MusicPlaces.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -9,8 +10,6 @@
 #include <iterator>
 
 namespace {
-
-const QString DefaultMusicFile = QStringLiteral("Stormsinafrica.mid");
 
 // A yes/no flag. It keeps its default unless the stored word, in any letter
 // case, is the other one; older versions wrote some flags in capitals.
@@ -52,10 +51,11 @@ struct IntegerKey
 };
 
 constexpr IntegerKey Integers[] = {
-    {"playtype", &Preferences::playType, 1},     {"cdwidth", &Preferences::cardWidth, 2},
-    {"cdheight", &Preferences::cardHeight, 2},   {"fmwidth", &Preferences::detailWidth, 2},
-    {"fmheight", &Preferences::detailHeight, 2}, {"memowidth", &Preferences::memoWidth, 3},
-    {"memoheight", &Preferences::memoHeight, 3}, {"curquer", &Preferences::querentCard, 4},
+    {"playtype", &Preferences::playType, 1},       {"cdwidth", &Preferences::cardWidth, 2},
+    {"cdheight", &Preferences::cardHeight, 2},     {"fmwidth", &Preferences::detailWidth, 2},
+    {"fmheight", &Preferences::detailHeight, 2},   {"memowidth", &Preferences::memoWidth, 3},
+    {"memoheight", &Preferences::memoHeight, 3},   {"curquer", &Preferences::querentCard, 4},
+    {"musicvolume", &Preferences::musicVolume, 5},
 };
 
 constexpr char DeckNameKey[] = "DeckName";
@@ -111,7 +111,7 @@ void readIntegers(const QSettings &settings, Preferences &preferences)
 
 QString defaultMusicDir(const QString &appDir)
 {
-    const QString music = appDir + QStringLiteral("/Music");
+    const QString music = MusicPlaces::musicFolder(appDir);
     return QFileInfo(music).isDir() ? music : appDir;
 }
 
@@ -122,7 +122,7 @@ void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferenc
         preferences.musicDir = defaultMusicDir(appDir);
     preferences.musicFile = text(settings, MusicFileKey);
     if (!QFileInfo(preferences.musicFile).isFile()) {
-        preferences.musicFile = appDir + QStringLiteral("/Music/") + DefaultMusicFile;
+        preferences.musicFile = MusicPlaces::defaultPiece(appDir);
         preferences.musicDir = defaultMusicDir(appDir);
     }
     preferences.lastMusicFile = preferences.musicFile;
@@ -167,6 +167,8 @@ void checkRanges(Preferences &preferences)
         preferences.playType = defaults.playType;
     if (preferences.querentCard < -1 || preferences.querentCard > 78)
         preferences.querentCard = defaults.querentCard;
+    if (preferences.musicVolume < 0 || preferences.musicVolume > 100)
+        preferences.musicVolume = defaults.musicVolume;
 }
 
 } // namespace

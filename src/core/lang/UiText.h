@@ -159,6 +159,14 @@ enum Index : int
     // Reports as documents: the PDF and printer choices of the print settings.
     PrintPdf = 160,
     PrintOnPrinter = 161,
+
+    // Music: the settings dialog's folder and loudness, the piece playing,
+    // and the spread music that could not be written.
+    MusicFolder = 162,
+    ChooseMusicFolder = 163,
+    MusicVolume = 164,
+    NowPlaying = 165,
+    SpreadMusicNotSaved = 166,
 };
 
 } // namespace UiText

@@ -5,6 +5,8 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
+#include "core/music/MusicController.h"
+#include "core/music/MusicPlaces.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
@@ -12,6 +14,8 @@
 #include "ui/cards/ImageSettingsDialog.h"
 #include "ui/common/Interaction.h"
 #include "ui/lang/LanguageDialog.h"
+#include "ui/music/MusicSettingsDialog.h"
+#include "ui/music/SpreadMusicDialog.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/spreads/SpreadEditor.h"
@@ -26,10 +30,12 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -78,6 +84,7 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     , m_faces(faces)
     , m_data(appDir)
     , m_session(new ReadingSession(m_data, m_preferences, this))
+    , m_music(new MusicController(appDir, m_preferences, this))
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
@@ -124,6 +131,13 @@ TableWindow::~TableWindow()
 {
     // The faces outlive the table; they must not ask it for titles.
     m_faces.setTitles({});
+    m_music->setPlayer(nullptr);
+}
+
+void TableWindow::setMusicPlayer(std::unique_ptr<MusicPlayer> player)
+{
+    m_music->setPlayer(player.get());
+    m_musicPlayer = std::move(player);
 }
 
 void TableWindow::createMenu()
@@ -213,8 +227,13 @@ void TableWindow::createMenu()
          Qt::CTRL | Qt::Key_I, call(&TableWindow::openImageSettings)},
         {Kind::Separator},
         {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
-         Qt::CTRL | Qt::Key_M},
-        {Kind::CheckItem, "playMusicAction", UiText::MenuPlayMusic, "Play music"},
+         Qt::CTRL | Qt::Key_M, call(&TableWindow::openMusicSettings)},
+        {Kind::CheckItem,
+         "playMusicAction",
+         UiText::MenuPlayMusic,
+         "Play music",
+         {},
+         call(&TableWindow::togglePlayMusic)},
         {Kind::Separator},
         {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L,
          call(&TableWindow::chooseLanguage)},
@@ -230,6 +249,9 @@ void TableWindow::createMenu()
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
+    // "Play music" names the piece playing when the pointer rests on it.
+    if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
+        options->setToolTipsVisible(true);
 }
 
 void TableWindow::createControls()
@@ -297,6 +319,7 @@ void TableWindow::createControls()
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
     connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
+    connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -483,6 +506,7 @@ void TableWindow::startReading()
         showSpreadRefused(error);
         return;
     }
+    m_music->spreadStarted(m_session->spreadName());
     m_handChoice->chooseSignificators();
 }
 
@@ -521,14 +545,18 @@ void TableWindow::typeInReading()
     if (!name || name->isEmpty())
         return;
     QString error;
-    if (!m_session->startTypingIn(*name, &error))
+    if (!m_session->startTypingIn(*name, &error)) {
         showSpreadRefused(error);
+        return;
+    }
+    m_music->spreadStarted(m_session->spreadName());
 }
 
 void TableWindow::openReading()
 {
     if (!m_readingFiles->open())
         return;
+    m_music->readingOpened(m_session->spreadName());
     applyMenuChecks();
     showOptionNotice();
 }
@@ -648,6 +676,43 @@ void TableWindow::openImageSettings()
     m_interaction.execDialog(dialog);
 }
 
+void TableWindow::togglePlayMusic()
+{
+    m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
+    applyMenuChecks();
+}
+
+void TableWindow::openMusicSettings()
+{
+    MusicSettingsDialog dialog(
+        m_preferences, m_data.appDir(), m_data.uiTexts(), m_interaction,
+        [this] { editSpreadMusic(); }, this);
+    if (m_interaction.execDialog(dialog) == QDialog::Accepted)
+        m_music->applySettings(dialog.choice());
+}
+
+void TableWindow::editSpreadMusic()
+{
+    const QString appDir = m_data.appDir();
+    SpreadMusicDialog dialog(m_data.spreadNames(),
+                             {MusicPlaces::associationFile(appDir),
+                              MusicPlaces::musicFolder(appDir), m_preferences.language},
+                             m_data.uiTexts(), m_interaction, this);
+    m_interaction.execDialog(dialog);
+}
+
+void TableWindow::showNowPlaying(const QString &path)
+{
+    const QString piece = QFileInfo(path).completeBaseName();
+    const QString nowPlaying =
+        piece.isEmpty() ? QString() : m_data.uiText(UiText::NowPlaying).arg(piece);
+    setWindowTitle(piece.isEmpty() ? QStringLiteral("Quillmoor")
+                                   : QStringLiteral("Quillmoor - ") + nowPlaying);
+    QAction *playMusic = m_menu->action("playMusicAction");
+    playMusic->setStatusTip(nowPlaying);
+    playMusic->setToolTip(nowPlaying);
+}
+
 void TableWindow::chooseDeck()
 {
     DeckChooser dialog(
@@ -726,6 +791,7 @@ void TableWindow::finish(bool quietly)
     m_autoDrawTimer->stop();
     m_deckView->stopAnimations();
     m_readingFiles->hideComments();
+    m_music->stop();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
     DataFolders::emptyTemp(m_data.appDir());
 }

@@ -7,11 +7,15 @@
 #include <QMainWindow>
 #include <QVariantMap>
 
+#include <memory>
+
 class CardFaceCache;
 class CardImage;
 class DeckView;
 class HandChoice;
 class Interaction;
+class MusicController;
+class MusicPlayer;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -42,7 +46,11 @@ public:
     // user anything, for a program ended from outside; the window stays.
     void endFromOutside();
 
+    // The music plays through `player`; until one is given it stays silent.
+    void setMusicPlayer(std::unique_ptr<MusicPlayer> player);
+
     ReadingSession &session() { return *m_session; }
+    MusicController &music() { return *m_music; }
     const Preferences &preferences() const { return m_preferences; }
     const ProgramData &programData() const { return m_data; }
 
@@ -113,6 +121,11 @@ private:
     void toggleThreePiles();
     void toggleSpreadTips();
     void openImageSettings();
+    void togglePlayMusic();
+    void openMusicSettings();
+    void editSpreadMusic();
+    // Names the piece playing in the window title and on "Play music".
+    void showNowPlaying(const QString &path);
     void chooseDeck();
     void chooseLanguage();
     void showHelp();
@@ -124,6 +137,8 @@ private:
     Preferences m_preferences;
     ProgramData m_data;
     ReadingSession *m_session;
+    std::unique_ptr<MusicPlayer> m_musicPlayer;
+    MusicController *m_music;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
