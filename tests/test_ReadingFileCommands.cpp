@@ -6,11 +6,13 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
+#include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -151,8 +153,24 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              table->programData().uiText(UiText::ReadingOpenedPrompt));
     auto *shown = part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"));
-    QVERIFY(shown->isVisible());
+    QVERIFY(shown && shown->isVisible());
     QCOMPARE(shown->commentsEdit->toPlainText(), comments);
+    QCOMPARE(shown->windowTitle(), QStringLiteral("Comments"));
+    QVERIFY(shown->noCommentsButton->isHidden());
+    // A language chosen while the comments are shown renames the window too.
+    QByteArray list;
+    for (int i = 0; i < 139; ++i)
+        list += "T" + QByteArray::number(i) + "\r";
+    m_fixture.writeFile(QStringLiteral("Langs/Testish/List.lng"), list);
+    m_fixture.interaction.expectDialog<LanguageDialog>([](LanguageDialog &languages) {
+        languages.languageList->setCurrentItem(
+            languages.languageList->findItems(QStringLiteral("Testish"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(languages.okButton, Qt::LeftButton);
+        return languages.result();
+    });
+    action(*table, "languageAction")->trigger();
+    QCOMPARE(shown->windowTitle(), QStringLiteral("T112"));
+    QCOMPARE(shown->okButton->text(), QStringLiteral("T0"));
 
     // A new reading puts the comments away.
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
@@ -260,7 +278,8 @@ void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()
     QCOMPARE(part<QLabel>(*table, QStringLiteral("optionNotice"))->text(),
              table->programData().uiText(UiText::MajorArcanaOnlyNotice));
     // Saved without comments: none are shown.
-    QVERIFY(part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"))->isHidden());
+    const auto *opened = part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"));
+    QVERIFY(!opened || opened->isHidden());
 }
 
 void TestReadingFileCommands::refusedFiles()

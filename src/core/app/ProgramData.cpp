@@ -20,11 +20,22 @@ QString ProgramData::uiText(int index) const
     return m_uiTexts.string(index);
 }
 
+const CardTitles::Table &ProgramData::cardTitles() const
+{
+    if (!m_cardTitles) {
+        m_cardTitles.emplace();
+        CardTitles::load(*m_cardTitles, m_roots, m_titleSource.language, m_titleSource.deck79,
+                         m_titleSource.numbering);
+    }
+    return *m_cardTitles;
+}
+
 QString ProgramData::cardTitle(int number) const
 {
-    if (number < 0 || number >= int(m_cardTitles.size()))
+    const CardTitles::Table &titles = cardTitles();
+    if (number < 0 || number >= int(titles.size()))
         return {};
-    return decoded(m_cardTitles[std::size_t(number)]);
+    return decoded(titles[std::size_t(number)]);
 }
 
 QString ProgramData::decoded(const QByteArray &bytes) const
@@ -32,12 +43,28 @@ QString ProgramData::decoded(const QByteArray &bytes) const
     return m_uiTexts.decoded(bytes);
 }
 
+const QStringList &ProgramData::spreadNames() const
+{
+    return spreadFiles().names;
+}
+
 QString ProgramData::unusableSpreadFilesNotice() const
 {
-    if (m_unusableSpreadFiles.isEmpty())
+    const QStringList &unusable = spreadFiles().unusable;
+    if (unusable.isEmpty())
         return QString();
     return uiText(UiText::SpreadFileNamesUnusable) + QLatin1Char('\n') +
-           m_unusableSpreadFiles.join(QLatin1Char('\n'));
+           unusable.join(QLatin1Char('\n'));
+}
+
+const ProgramData::SpreadFiles &ProgramData::spreadFiles() const
+{
+    if (!m_spreadFiles) {
+        m_spreadFiles = SpreadFiles{DataFolders::spreadNames(m_roots),
+                                    DataFolders::unusableSpreadFiles(m_roots)};
+        SpreadList::arrange(m_spreadFiles->names);
+    }
+    return *m_spreadFiles;
 }
 
 void ProgramData::scan(Preferences &preferences)
@@ -61,9 +88,7 @@ void ProgramData::scan(Preferences &preferences)
 
 void ProgramData::rescanSpreads()
 {
-    m_spreadNames = DataFolders::spreadNames(m_roots);
-    m_unusableSpreadFiles = DataFolders::unusableSpreadFiles(m_roots);
-    SpreadList::arrange(m_spreadNames);
+    m_spreadFiles.reset();
 }
 
 void ProgramData::loadLanguage(const Preferences &preferences)
@@ -81,6 +106,6 @@ void ProgramData::loadLanguage(const Preferences &preferences)
 
 void ProgramData::loadCardTitles(const Preferences &preferences)
 {
-    CardTitles::load(m_cardTitles, m_roots, preferences.language, m_deck79,
-                     preferences.numbering());
+    m_titleSource = {preferences.language, m_deck79, preferences.numbering()};
+    m_cardTitles.reset();
 }

@@ -15,7 +15,8 @@ const QColor Gold(0xd4, 0xaf, 0x4a);
 const QColor GoldPale(0xf0, 0xd8, 0x8c);
 
 // Diagonal lines through the centre in both directions, so the lattice is
-// the same after a half turn.
+// the same after a half turn. The painter clips to `area`; lines and dots
+// that lie wholly outside it are skipped, since they would leave no pixel.
 void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal line)
 {
     const QPointF c = area.center();
@@ -26,8 +27,12 @@ void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal 
     colour.setAlpha(120);
     painter.setPen(QPen(colour, line));
     const qreal spanY = area.height();
+    // How far from the centre a line may cross the middle and still touch the area.
+    const qreal lineReach = (area.width() + area.height() / slope) / 2 + line * 2;
     for (int k = -reach; k <= reach; ++k) {
         const qreal x = c.x() + k * cellWidth;
+        if (qAbs(x - c.x()) > lineReach)
+            continue;
         const qreal dx = spanY / slope;
         painter.drawLine(QPointF(x - dx, c.y() - spanY), QPointF(x + dx, c.y() + spanY));
         painter.drawLine(QPointF(x + dx, c.y() - spanY), QPointF(x - dx, c.y() + spanY));
@@ -35,11 +40,14 @@ void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal 
     colour.setAlpha(170);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
+    const qreal radius = line * 1.2;
+    const QRectF dotArea = area.adjusted(-radius * 2, -radius * 2, radius * 2, radius * 2);
     const int rows = int(qCeil(area.height() / cellHeight)) + 1;
     for (int row = -rows; row <= rows; ++row)
         for (int k = -reach; k <= reach; ++k) {
             const QPointF dot(c.x() + (k + 0.5) * cellWidth, c.y() + row * cellHeight);
-            painter.drawEllipse(dot, line * 1.2, line * 1.2);
+            if (dotArea.contains(dot))
+                painter.drawEllipse(dot, radius, radius);
         }
 }
 

@@ -26,7 +26,8 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     const QImage picture = CardPicture::load(m_roots, deckName, number, reversed, size);
     if (picture.isNull()) {
         // Drawn anew each time, so a picture put in place later is found.
-        const QImage face = CardPicture::placeholder(m_titles.value(number), size);
+        const QImage face =
+            CardPicture::placeholder(m_titleOf ? m_titleOf(number) : QString(), size);
         return reversed ? CardPicture::turned(face) : face;
     }
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));

@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
+#include <functional>
 #include <tuple>
 
 // Card faces decoded once and kept, keyed by deck, card number, orientation
@@ -30,15 +30,17 @@ public:
     QSize naturalSize(const QString &deckName, int number) const;
 
     void clear() { m_faces.clear(); }
-    // The titles drawn on the faces of missing pictures, by card number.
-    void setTitles(const QStringList &titles) { m_titles = titles; }
+    // Gives the title drawn on the face of a missing picture, by card
+    // number; asked only when such a face is drawn.
+    using TitleLookup = std::function<QString(int number)>;
+    void setTitles(TitleLookup titleOf) { m_titleOf = std::move(titleOf); }
 
 private:
     using Key = std::tuple<QString, int, bool, int, int>;
     friend size_t qHash(const Key &key, size_t seed);
 
     DataRoots m_roots;
-    QStringList m_titles;
+    TitleLookup m_titleOf;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};
 };

@@ -15,7 +15,6 @@
 #include "ui/lang/LanguageDialog.h"
 #include "ui/music/MusicSettingsDialog.h"
 #include "ui/music/SpreadMusicDialog.h"
-#include "ui/readings/CommentsWindow.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/spreads/SpreadEditor.h"
@@ -95,7 +94,8 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
             [this] { storePreferences(Store::AlwaysQuietly); });
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     m_data.scan(m_preferences);
-    m_data.loadCardTitles(m_preferences);
+    // Titles are decoded only when a missing picture's face is drawn.
+    m_faces.setTitles([this](int number) { return m_data.cardTitle(number); });
 
     createMenu();
     createControls();
@@ -114,8 +114,10 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     if (!languageNotice.isEmpty())
         notices << languageNotice;
     showOptionNotice();
-    onPhaseChanged();
+    // Placed before they are shown: a widget shown without a size of its own
+    // is first fitted to its contents, which lays out its text for nothing.
     layOutControls();
+    onPhaseChanged();
     // Said once, over the table rather than before it appears.
     if (!notices.isEmpty()) {
         QTimer::singleShot(0, this, [this, notices] {
@@ -126,6 +128,8 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
 
 TableWindow::~TableWindow()
 {
+    // The faces outlive the table; they must not ask it for titles.
+    m_faces.setTitles({});
     m_music->setPlayer(nullptr);
 }
 
@@ -292,15 +296,8 @@ void TableWindow::createControls()
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
     m_extraCardImage->hide();
 
-    m_commentsWindow = new CommentsWindow(m_data.uiTexts(), this);
-    m_commentsWindow->setObjectName(QStringLiteral("openedCommentsWindow"));
-    m_commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
-    m_commentsWindow->noCommentsButton->hide();
-    m_commentsWindow->centreOkButton();
-    m_commentsWindow->hide();
-
-    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session,
-                                             *m_commentsWindow, this);
+    m_readingFiles =
+        new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
@@ -344,30 +341,20 @@ void TableWindow::layOutControls()
     m_stopButton->move(geometry.stopButtonPos());
     m_cutButton->move(geometry.cutButtonPos());
     m_extraCardImage->setGeometry(geometry.extraCardRect());
-    m_commentsWindow->move(width() - m_commentsWindow->width(), 0);
     m_deckView->setTableGeometry(geometry);
 }
 
 QString TableWindow::loadLanguage()
 {
     m_data.loadLanguage(m_preferences);
-    passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
-    m_commentsWindow->retranslate(texts);
+    m_readingFiles->retranslate(texts);
     showPrompt(m_session->prompt());
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
-}
-
-void TableWindow::passTitlesToFaces()
-{
-    QStringList titles;
-    for (int number = 0; number < int(m_data.cardTitles().size()); ++number)
-        titles << m_data.cardTitle(number);
-    m_faces.setTitles(titles);
 }
 
 void TableWindow::showPrompt(const QByteArray &prompt)
@@ -431,7 +418,7 @@ void TableWindow::onPhaseChanged()
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
     if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
-        m_commentsWindow->hide();
+        m_readingFiles->hideComments();
         m_extraCardImage->hide();
     }
     if (fanned)
@@ -770,7 +757,6 @@ void TableWindow::chooseDeck()
     m_data.scan(m_preferences);
     m_data.loadCardTitles(m_preferences);
     m_faces.clear();
-    passTitlesToFaces();
 }
 
 void TableWindow::chooseLanguage()
@@ -831,7 +817,7 @@ void TableWindow::finish(bool quietly)
     m_closed = true;
     m_autoDrawTimer->stop();
     m_deckView->stopAnimations();
-    m_commentsWindow->hide();
+    m_readingFiles->hideComments();
     m_music->stop();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
     m_data.roots().emptyTemp();

@@ -11,7 +11,6 @@
 
 class CardFaceCache;
 class CardImage;
-class CommentsWindow;
 class DeckView;
 class HandChoice;
 class Interaction;
@@ -84,8 +83,6 @@ private:
     // Loads the language and returns what the person should hear about it:
     // that its files are incomplete, or nothing.
     QString loadLanguage();
-    // Hands the card titles to the face cache for the faces of missing pictures.
-    void passTitlesToFaces();
     void showPrompt(const QByteArray &prompt);
     void applyMenuChecks();
     void applyBackColor();
@@ -161,7 +158,6 @@ private:
     QPushButton *m_stopButton = nullptr;
     QPushButton *m_cutButton = nullptr;
     CardImage *m_extraCardImage = nullptr;
-    CommentsWindow *m_commentsWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;
     QTimer *m_autoDrawTimer = nullptr;
     // Where the user clicked the deck to cut it, while the cut is shown.
