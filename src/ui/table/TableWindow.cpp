@@ -351,8 +351,7 @@ void TableWindow::passTitlesToFaces()
 
 void TableWindow::showPrompt(const QByteArray &prompt)
 {
-    QString text = m_data.decoded(prompt);
-    m_promptLabel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 
 void TableWindow::applyMenuChecks()
