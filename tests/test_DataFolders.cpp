@@ -3,6 +3,7 @@
 // name cannot be decoded is reported instead of dropped.
 #include "core/app/DataFolders.h"
 #include "core/spreads/Spread.h"
+#include "core/spreads/SpreadList.h"
 #include "core/util/RandomGenerator.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@ private slots:
     void init();
     void extensionInAnyCaseIsListedAndOpens();
     void undecodableNamesAreReported();
+    void russianFrontSpreadNamesOnDisk();
 
 private:
     QString spreadsDir() const { return m_dir->filePath(QStringLiteral("Spreads")); }
@@ -73,6 +75,28 @@ void TestDataFolders::undecodableNamesAreReported()
     unusable.sort();
     QCOMPARE(unusable,
              (QStringList{QStringLiteral("Caf\\xE9.spread"), QStringLiteral("\\xFF\\xFE.SPREAD")}));
+}
+
+void TestDataFolders::russianFrontSpreadNamesOnDisk()
+{
+    // "Вопрос" in UTF-8 and "Отношения" in the Windows-1251 code page.
+    const QByteArray folder = QFile::encodeName(spreadsDir());
+    const QByteArray codePageName("\xce\xf2\xed\xee\xf8\xe5\xed\xe8\xff.spread");
+    for (const QByteArray &name :
+         {QByteArray("Alpha.spread"), QStringLiteral("Вопрос.spread").toUtf8(), codePageName}) {
+        std::FILE *file = std::fopen((folder + '/' + name).constData(), "w");
+        QVERIFY(file);
+        std::fclose(file);
+    }
+    QStringList names = DataFolders::spreadNames(m_dir->path());
+    const QStringList unusable = DataFolders::unusableSpreadFiles(m_dir->path());
+    // The temporary folder cannot remove a name it cannot decode.
+    std::remove((folder + '/' + codePageName).constData());
+    SpreadList::arrange(names);
+    QCOMPARE(names, (QStringList{QStringLiteral("Вопрос"), QStringLiteral("Alpha")}));
+    // A name in the code page is not passed over in silence.
+    QCOMPARE(unusable,
+             QStringList{QStringLiteral("\\xCE\\xF2\\xED\\xEE\\xF8\\xE5\\xED\\xE8\\xFF.spread")});
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)

@@ -3,6 +3,7 @@
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
@@ -204,7 +205,7 @@ void TestReadingFileCommands::failedSaveIsReported()
     action(*table, "saveAction")->trigger();
     QCOMPARE(m_fixture.interaction.messages.size(), 1);
     const QString message = m_fixture.interaction.messages.first();
-    QVERIFY2(message.startsWith(QString::fromLatin1(ReadingFile::WriteFailedMessage)),
+    QVERIFY2(message.startsWith(UiTextTable().string(UiText::ReadingNotWritten)),
              qPrintable(message));
     QVERIFY2(message.contains(QDir::toNativeSeparators(badPath) + QStringLiteral(": ")),
              qPrintable(message));

@@ -37,6 +37,7 @@ private slots:
     void extraCardsOnlyAfterAnOrdinaryCardIsTurned();
     void refusedSpreadLeavesTheTableAsItWas();
     void promptNamesTheNextStepInEveryPhase();
+    void promptFollowsALanguageChange();
 
 private:
     void writeSpread(const QString &name, int positions, int significators);
@@ -407,6 +408,43 @@ void TestReadingSession::promptNamesTheNextStepInEveryPhase()
     m_session->abandonSignificators();
     QCOMPARE(m_session->phase(), Phase::NoSpread);
     QCOMPARE(m_session->prompt(), text(UiText::PromptSignificatorCancelled));
+}
+
+void TestReadingSession::promptFollowsALanguageChange()
+{
+    QByteArray list;
+    for (int line = 0; line < 180; ++line)
+        list += "U" + QByteArray::number(line) + "\r\n";
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Other")));
+    QFile file(m_dir->filePath(QStringLiteral("Langs/Other/List.lng")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(list);
+    file.close();
+    writeSpread(QStringLiteral("Six"), 6, 0);
+    startSession();
+    const auto switchTo = [this](const QString &language) {
+        const UiTextTable previous = m_data->uiTexts();
+        m_preferences.language = language;
+        m_data->loadLanguage(m_preferences);
+        m_session->retranslatePrompt(previous);
+    };
+
+    QVERIFY(m_session->startReading(QStringLiteral("Six")));
+    QCOMPARE(m_session->prompt(), QByteArray("T140"));
+    switchTo(QStringLiteral("Other"));
+    QCOMPARE(m_session->prompt(), QByteArray("U140"));
+    switchTo(QStringLiteral("English"));
+    shuffleAndCut();
+    // The first position: its line, then the spread's own explanation.
+    QCOMPARE(m_session->prompt(), QByteArray("T66\r\nE0"));
+    switchTo(QStringLiteral("Other"));
+    QCOMPARE(m_session->prompt(), QByteArray("U66\r\nE0"));
+    // The fourth position: a number between two lines.
+    for (int drawn = 0; drawn < 3; ++drawn)
+        QVERIFY(drawFromFan());
+    QCOMPARE(m_session->prompt(), QByteArray("U694U70\r\nE3"));
+    switchTo(QStringLiteral("English"));
+    QCOMPARE(m_session->prompt(), QByteArray("T694T70\r\nE3"));
 }
 
 QTEST_GUILESS_MAIN(TestReadingSession)

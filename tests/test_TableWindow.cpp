@@ -12,6 +12,7 @@
 #include "ui/table/SpreadView.h"
 #include "ui/table/TableWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -41,6 +42,47 @@ QAction *action(TableWindow &table, const char *name)
     return part<QAction>(table, name);
 }
 
+bool hasLatinLetter(const QString &text)
+{
+    for (const QChar c : text) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return true;
+    }
+    return false;
+}
+
+bool hasCyrillicLetter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Cyrillic)
+            return true;
+    }
+    return false;
+}
+
+// The texts of `widget` and of its buttons and menu commands that still
+// hold a Latin letter, each with what it belongs to.
+QStringList latinCaptions(QWidget &widget)
+{
+    QStringList found;
+    const auto check = [&found](const QString &owner, const QString &text) {
+        if (hasLatinLetter(text) || !hasCyrillicLetter(text))
+            found << owner + QStringLiteral(": ") + text;
+    };
+    if (!widget.windowTitle().isEmpty() && widget.windowTitle() != QLatin1String("Quillmoor"))
+        check(widget.objectName(), widget.windowTitle());
+    for (const QAbstractButton *button : widget.findChildren<QAbstractButton *>()) {
+        if (!button->text().isEmpty())
+            check(button->objectName(), button->text());
+    }
+    for (const QAction *action : widget.findChildren<QAction *>()) {
+        if (!action->isSeparator() && !action->text().isEmpty())
+            check(action->objectName(), action->text());
+    }
+    return found;
+}
+
 } // namespace
 
 class TestTableWindow : public QObject
@@ -57,6 +99,7 @@ private slots:
     void optionCommandsToggle();
     void autoDrawMessageOnlyBeforeDrawing();
     void languageDialogSwitchesCaptions();
+    void russianReplacesEveryCaptionAndStays();
     void languageDialogCancelChangesNothing();
     void incompleteLanguageAndMissingDeckAreSaidOnce();
     void deckWithExtraCardUsesFixedTitles();
@@ -342,6 +385,66 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     table->close();
     QCOMPARE(storedSettings().value(QStringLiteral("language")).toString(),
              QStringLiteral("Testish"));
+}
+
+void TestTableWindow::russianReplacesEveryCaptionAndStays()
+{
+    m_fixture.copyLanguage(QStringLiteral("Russian"));
+    m_fixture.copySpreads();
+    auto table = startTable();
+    QVERIFY(table);
+    QVERIFY(latinCaptions(*table).size() > 20);
+    QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
+
+    m_interaction.expectDialog<LanguageDialog>([&](LanguageDialog &languages) {
+        languages.languageList->setCurrentItem(
+            languages.languageList->findItems(QStringLiteral("Russian"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(languages.okButton, Qt::LeftButton);
+        return languages.result();
+    });
+    action(*table, "languageAction")->trigger();
+    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    // Every menu, command and button of the table and of the Comments window
+    // changed at once.
+    QCOMPARE(latinCaptions(*table), QStringList());
+    QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Гадание"));
+    QCOMPARE(part<QPushButton>(*table, "shuffleButton")->text(), QStringLiteral("Тасовать"));
+    // The reading in progress asks for its next step in Russian too.
+    const QString prompt = part<QLabel>(*table, "promptLabel")->text();
+    QCOMPARE(prompt, table->programData().uiText(UiText::PromptShuffle));
+    QVERIFY2(hasCyrillicLetter(prompt), qPrintable(prompt));
+    for (int number = 0; number < 78; ++number) {
+        const QString title = table->programData().cardTitle(number);
+        QVERIFY2(hasCyrillicLetter(title), qPrintable(title));
+    }
+    QCOMPARE(table->programData().cardTitle(0), QStringLiteral("0. Шут"));
+    QCOMPARE(table->programData().cardTitle(64), QStringLiteral("Туз Пентаклей"));
+
+    // Dialogs opened from now on speak Russian too, titles included.
+    QStringList dialogLatin;
+    m_interaction.expectDialog<LanguageDialog>([&](LanguageDialog &languages) {
+        dialogLatin << latinCaptions(languages);
+        return int(QDialog::Rejected);
+    });
+    action(*table, "languageAction")->trigger();
+    m_interaction.expectDialog<AboutBox>([&](AboutBox &about) {
+        dialogLatin << latinCaptions(about);
+        const auto labels = about.findChildren<QLabel *>(QStringLiteral("versionLabel"));
+        if (labels.size() != 1 || !labels.first()->text().startsWith(QStringLiteral("Версия ")))
+            dialogLatin << QStringLiteral("version line");
+        return int(QDialog::Accepted);
+    });
+    action(*table, "aboutAction")->trigger();
+    QCOMPARE(dialogLatin, QStringList());
+
+    // The choice outlives the program.
+    table->close();
+    table.reset();
+    table = startTable();
+    QVERIFY(table);
+    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    QCOMPARE(latinCaptions(*table), QStringList());
+    QCOMPARE(table->programData().cardTitle(0), QStringLiteral("0. Шут"));
 }
 
 void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()

@@ -7,6 +7,7 @@
 #include "core/lang/LanguageFiles.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
+#include "core/reports/ReportWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -111,6 +112,7 @@ int ReportCommand::run(const QStringList &arguments)
     QString document;
     if (ReportMaker::make(model, format, outFolder, &document, &error, QStringLiteral("report")) !=
         ReportMaker::Result::Written)
-        return failure(ReportWriter::failureMessage(format) + QLatin1Char(' ') + error);
+        return failure(ReportWriter::failureMessage(format, data.uiTexts()) + QLatin1Char(' ') +
+                       error);
     return CommandOutput::print(QDir::toNativeSeparators(document).toLocal8Bit() + '\n');
 }

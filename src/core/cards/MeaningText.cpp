@@ -94,8 +94,7 @@ bool MeaningText::save(const Source &source, const QByteArray &text, bool withDe
     for (const QString &target : targets) {
         QString reason;
         if (!WholeFile::write(target, text, &reason))
-            failures << QStringLiteral("Could not save the meaning text to %1: %2")
-                            .arg(QDir::toNativeSeparators(target), reason);
+            failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(target), reason);
     }
     if (errorString)
         *errorString = failures.join(QLatin1Char('\n'));

@@ -167,6 +167,26 @@ enum Index : int
     MusicVolume = 164,
     NowPlaying = 165,
     SpreadMusicNotSaved = 166,
+
+    // Texts that every language gives: the about box's version line, the
+    // reading files' filter of the file chooser, and the failures of reading
+    // and writing files.
+    AboutVersion = 167,
+    ReadingFilesFilter = 168,
+    ReadingNotWritten = 169,
+    NoSuchFile = 170,
+    ReadingNotRead = 171,
+    WordNotCreated = 172,
+    OpenDocumentNotCreated = 173,
+    PdfNotCreated = 174,
+    HtmlNotCreated = 175,
+    ReadingNotPrinted = 176,
+    FolderMissing = 177,
+    MeaningNotSaved = 178,
+    // The prompt panel while significators are chosen, and once every
+    // position holds its card.
+    PromptChooseSignificator = 179,
+    PromptSpreadFilled = 180,
 };
 
 } // namespace UiText

@@ -4,6 +4,7 @@
 #include "core/util/TextLines.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <utility>
 
@@ -32,9 +33,25 @@ QString UiTextTable::string(int index) const
     return decoded(text(index));
 }
 
+QString UiTextTable::buttonString(int index) const
+{
+    QString text = string(index).remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    return text;
+}
+
 QString UiTextTable::decoded(const QByteArray &bytes) const
 {
     return TextCodec::decode(bytes, m_language);
+}
+
+QString UiTextTable::decodedLines(const QByteArray &bytes) const
+{
+    QStringList lines;
+    for (const QByteArray &line : TextLines::split(bytes))
+        lines << decoded(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void UiTextTable::replace(QList<QByteArray> lines)

@@ -22,7 +22,6 @@ public:
     static constexpr char Header[] = "!updatedformat!";
     static constexpr int HeaderLength = 15;
     static constexpr int OlderDeckLineCount = 78;
-    static constexpr char WriteFailedMessage[] = "Could not write in a file.";
 
     enum class Format
     {

@@ -145,9 +145,9 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::EmptyFile:
         return QString();
     case Outcome::NoSuchFile:
-        return QString::fromLatin1(NoSuchFileMessage);
+        return texts.string(UiText::NoSuchFile);
     case Outcome::Unreadable:
-        return QString::fromLatin1(ReadFailedMessage);
+        return texts.string(UiText::ReadingNotRead);
     case Outcome::SpreadMissing:
         return texts.string(UiText::SpreadMissingForReading) + QStringLiteral(" '") +
                texts.decoded(spreadNameInFile) + QStringLiteral("'.");

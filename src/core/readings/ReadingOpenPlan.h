@@ -19,9 +19,6 @@ class UiTextTable;
 class ReadingOpenPlan
 {
 public:
-    static constexpr char NoSuchFileMessage[] = "No such file!";
-    static constexpr char ReadFailedMessage[] = "Could not read from file.";
-
     enum class Outcome
     {
         Ready,

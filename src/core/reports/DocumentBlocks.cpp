@@ -97,7 +97,7 @@ bool DocumentBlocks::build(const ReportModel &model, const QDate &date,
                1);
         QString cardLine = position.cardTitle;
         if (position.reversed)
-            cardLine += QStringLiteral(" (reversed) ");
+            cardLine += QStringLiteral(" (") + model.reversedWord + QStringLiteral(") ");
         append(paragraphs,
                textParagraph(Paragraph::Kind::CardLine, cardLine, true, 12, cardLineColour), 2);
         if (model.options.bigCards) {

@@ -53,7 +53,8 @@ QByteArray HtmlReport::page(const ReportModel &model)
             QStringLiteral("<b>") + position.heading.toHtmlEscaped() + QStringLiteral("</b><br>");
         html += QStringLiteral("<b>") + position.cardTitle.toHtmlEscaped();
         if (position.reversed)
-            html += QStringLiteral(" (reversed) ");
+            html +=
+                QStringLiteral(" (") + model.reversedWord.toHtmlEscaped() + QStringLiteral(") ");
         html += QStringLiteral("</b><br>");
         if (model.options.explanations && !position.significator)
             html += meaningHtml(position.meaning);

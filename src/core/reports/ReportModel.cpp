@@ -3,6 +3,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/MeaningText.h"
+#include "core/lang/UiText.h"
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingOpenPlan.h"
 #include "core/spreads/PositionLabels.h"
@@ -54,6 +55,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
     model.deckName = preferences.deckName;
     model.spreadName = spreadName;
     model.comments = comments;
+    model.reversedWord = data.uiText(UiText::ReversedWord);
     model.options = optionsFrom(preferences);
     model.slotSize = TableGeometry::PositionSize;
     for (int i = 0; i < spread.positionCount; ++i) {

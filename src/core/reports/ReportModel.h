@@ -49,6 +49,8 @@ struct ReportModel
     QString deckName;
     QString spreadName;
     QString comments;
+    // The word after a reversed card's title, in the interface language.
+    QString reversedWord = QStringLiteral("reversed");
     Options options;
     // The size of a card slot on the table.
     QSize slotSize;

@@ -1,5 +1,7 @@
 #include "core/reports/ReportWriter.h"
 
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "core/reports/DocxReport.h"
 #include "core/reports/HtmlReport.h"
 #include "core/reports/OdtReport.h"
@@ -22,19 +24,19 @@ std::unique_ptr<ReportWriter> ReportWriter::forFormat(Format format)
     return nullptr;
 }
 
-QString ReportWriter::failureMessage(Format format)
+QString ReportWriter::failureMessage(Format format, const UiTextTable &texts)
 {
     switch (format) {
     case Format::Word:
-        return QStringLiteral("Could not create MS Word file.");
+        return texts.string(UiText::WordNotCreated);
     case Format::OpenDocument:
-        return QStringLiteral("Could not create OpenOffice file.");
+        return texts.string(UiText::OpenDocumentNotCreated);
     case Format::Pdf:
-        return QStringLiteral("Could not create PDF file.");
+        return texts.string(UiText::PdfNotCreated);
     case Format::Printer:
-        return QStringLiteral("Could not print the reading.");
+        return texts.string(UiText::ReadingNotPrinted);
     case Format::Html:
         break;
     }
-    return QStringLiteral("Could not create HTML file.");
+    return texts.string(UiText::HtmlNotCreated);
 }

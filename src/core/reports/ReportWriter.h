@@ -5,6 +5,7 @@
 #include <memory>
 
 struct ReportModel;
+class UiTextTable;
 
 // One format a report can be written in. Each writer turns the report model
 // into its document; the pictures it refers to already lie beside it.
@@ -34,6 +35,6 @@ public:
 
     // The writer of `format`; null while the format is not available.
     static std::unique_ptr<ReportWriter> forFormat(Format format);
-    // The fixed English words that say a report in `format` failed.
-    static QString failureMessage(Format format);
+    // The words of the interface language that say a report in `format` failed.
+    static QString failureMessage(Format format, const UiTextTable &texts);
 };

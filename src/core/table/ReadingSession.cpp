@@ -7,17 +7,13 @@
 #include "core/engine/Drawing.h"
 #include "core/engine/Shuffle.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingOpenPlan.h"
 
 #include <QDir>
 
 #include <algorithm>
-
-namespace {
-const QByteArray ChooseSignificatorPrompt = "Click the card-significator to select it";
-const QByteArray SpreadCompletedPrompt = "Spread completed";
-} // namespace
 
 ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
     : QObject(parent)
@@ -103,7 +99,7 @@ bool ReadingSession::startReadingFrom(const QString &name, const QString &path,
     laySpread(spread);
     m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     if (nextSignificator() >= 0) {
-        setPrompt(ChooseSignificatorPrompt);
+        setPrompt(uiText(UiText::PromptChooseSignificator));
         setPhase(Phase::ChoosingSignificators);
     } else {
         m_autoDrawPending = m_preferences.drawAuto;
@@ -377,7 +373,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
         m_extraDrawAllowed = false;
         --m_pendingSignificators;
         if (m_pendingSignificators > 0) {
-            setPrompt(ChooseSignificatorPrompt);
+            setPrompt(uiText(UiText::PromptChooseSignificator));
         } else {
             m_drawnCount = m_spread.significatorCount;
             setPrompt(firstPositionPrompt());
@@ -390,7 +386,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
     reveal(position);
 
     if (allPositionsFilled()) {
-        setPrompt(SpreadCompletedPrompt);
+        setPrompt(uiText(UiText::PromptSpreadFilled));
         m_drawnCount = m_spread.positionCount;
         if (isFanned())
             setPhase(Phase::Complete);
@@ -434,6 +430,47 @@ void ReadingSession::setPhase(Phase phase)
         return;
     m_phase = phase;
     emit phaseChanged(phase);
+}
+
+void ReadingSession::retranslatePrompt(const UiTextTable &previous)
+{
+    static const int PromptLines[] = {UiText::SpreadCompleted,
+                                      UiText::PromptFirstPosition,
+                                      UiText::PromptSecondPosition,
+                                      UiText::PromptThirdPosition,
+                                      UiText::ManualInputPrompt,
+                                      UiText::ReadingOpenedPrompt,
+                                      UiText::PromptStartReading,
+                                      UiText::PromptShuffle,
+                                      UiText::PromptShuffling,
+                                      UiText::PromptCut,
+                                      UiText::PromptSignificatorCancelled,
+                                      UiText::PromptAllFaceUp,
+                                      UiText::PromptChooseSignificator,
+                                      UiText::PromptSpreadFilled};
+    if (m_prompt.isEmpty())
+        return;
+    const qsizetype lineEnd = m_prompt.indexOf("\r\n");
+    const QByteArray head = lineEnd < 0 ? m_prompt : m_prompt.left(lineEnd);
+    const QByteArray rest = lineEnd < 0 ? QByteArray() : m_prompt.mid(lineEnd);
+    for (const int index : PromptLines) {
+        if (head == previous.text(index)) {
+            setPrompt(uiText(index) + rest);
+            return;
+        }
+    }
+    // The fourth and later positions: a number between two lines.
+    const QByteArray start = previous.text(UiText::PromptNthPositionStart);
+    const QByteArray end = previous.text(UiText::PromptNthPositionEnd);
+    if (head.size() > start.size() + end.size() && head.startsWith(start) && head.endsWith(end)) {
+        bool isNumber = false;
+        const int number =
+            head.mid(start.size(), head.size() - start.size() - end.size()).toInt(&isNumber);
+        if (isNumber) {
+            setPrompt(uiText(UiText::PromptNthPositionStart) + QByteArray::number(number) +
+                      uiText(UiText::PromptNthPositionEnd) + rest);
+        }
+    }
 }
 
 void ReadingSession::setPrompt(const QByteArray &prompt)

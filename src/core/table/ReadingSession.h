@@ -15,6 +15,7 @@
 class ProgramData;
 class ReadingFile;
 class ReadingOpenPlan;
+class UiTextTable;
 struct Preferences;
 
 // The reading on the table: the deck, the spread with the cards at its
@@ -144,6 +145,10 @@ public:
     // Places a card chosen by hand; false when the position takes no card
     // chosen by hand now, or the card already lies in the spread.
     bool placeChosenCard(int position, int number, bool reversed);
+    // Says the prompt again in the language just loaded: its first line was
+    // one of `previous`'s prompt lines, which becomes the same line of the
+    // current language; what follows it (a position's explanation) stays.
+    void retranslatePrompt(const UiTextTable &previous);
 
     // The reading as a file would keep it, with `comments`.
     ReadingFile toReadingFile(const QByteArray &comments) const;

@@ -67,12 +67,13 @@ AboutBox::AboutBox(const UiTextTable &texts, QWidget *parent)
     , emblemLabel(new QLabel(this))
     , nameLabel(new QLabel(QStringLiteral("Quillmoor"), this))
 {
-    auto *versionLabel = new QLabel(tr("Version %1").arg(QStringLiteral(QUILLMOOR_VERSION)), this);
+    auto *versionLabel =
+        new QLabel(texts.string(UiText::AboutVersion).arg(QStringLiteral(QUILLMOOR_VERSION)), this);
     setObjectName(QStringLiteral("AboutBox"));
     emblemLabel->setObjectName(QStringLiteral("emblemLabel"));
     nameLabel->setObjectName(QStringLiteral("nameLabel"));
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
-    setWindowTitle(texts.string(UiText::MenuAbout));
+    setWindowTitle(texts.buttonString(UiText::MenuAbout));
 
     emblemLabel->setPixmap(emblem());
     emblemLabel->setAlignment(Qt::AlignCenter);

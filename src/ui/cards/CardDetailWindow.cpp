@@ -99,7 +99,7 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
     meaningEdit->setFocus();
 
     closeButton->setText(m_texts.string(UiText::Close));
-    saveButton->setText(m_texts.string(UiText::MenuSave));
+    saveButton->setText(m_texts.buttonString(UiText::MenuSave));
     saveButton->setEnabled(false);
     connect(meaningEdit, &QPlainTextEdit::textChanged, this, &CardDetailWindow::meaningEdited);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -170,7 +170,8 @@ bool CardDetailWindow::saveMeaning()
             meaningSource(),
             TextCodec::encodeLike(withFileBreaks(text), m_meaningBytes, m_preferences.language),
             m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
-        m_interaction.showMessage(this, error);
+        m_interaction.showMessage(this, m_texts.string(UiText::MeaningNotSaved) +
+                                            QLatin1Char('\n') + error);
         return false;
     }
     m_savedText = text;

@@ -69,11 +69,7 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     noDecksLabel->setObjectName(QStringLiteral("noDecksLabel"));
-    // The menu command's caption without its trailing dots.
-    QString title = texts.string(UiText::MenuSelectDeck).remove(QLatin1Char('&'));
-    while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
-        title.chop(1);
-    setWindowTitle(title);
+    setWindowTitle(texts.buttonString(UiText::MenuSelectDeck));
     setFixedSize(DialogWidth, DialogHeight);
 
     deckList->setGeometry(16, 16, 201, 225);

@@ -38,7 +38,7 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     textFieldPanel = new ResizablePanel(texts.string(UiText::TextField), this);
     keepStraightCheck = new QCheckBox(texts.string(UiText::DoNotReverseImage), this);
     keepActualSizeCheck = new QCheckBox(texts.string(UiText::DoNotEnlargeImage), this);
-    saveButton = new QPushButton(texts.string(UiText::MenuSave), this);
+    saveButton = new QPushButton(texts.buttonString(UiText::MenuSave), this);
     cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
     setObjectName(QStringLiteral("ImageSettingsDialog"));
     m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));

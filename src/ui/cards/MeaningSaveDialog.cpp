@@ -18,7 +18,7 @@ MeaningSaveDialog::MeaningSaveDialog(const UiTextTable &texts, QWidget *parent)
     withDeckCheck->setObjectName(QStringLiteral("withDeckCheck"));
     asDefaultCheck->setObjectName(QStringLiteral("asDefaultCheck"));
     okButton->setObjectName(QStringLiteral("okButton"));
-    setWindowTitle(texts.string(UiText::MenuSave));
+    setWindowTitle(texts.buttonString(UiText::MenuSave));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 

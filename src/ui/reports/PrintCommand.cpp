@@ -3,6 +3,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
 #include "core/reports/PdfReport.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
@@ -22,7 +23,7 @@ namespace {
 // Prints the report's document on a printer the user chooses; the pictures
 // are written to `folder` first, as for the files.
 void printReport(QWidget *window, Interaction &interaction, const ReportModel &model,
-                 const QString &folder)
+                 const QString &folder, const UiTextTable &texts)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(model.spreadName);
@@ -34,11 +35,10 @@ void printReport(QWidget *window, Interaction &interaction, const ReportModel &m
     if (QDir(folder).exists() && ReportPictures::write(model, folder, &reason))
         document = PdfReport::document(model, QDate::currentDate(), folder, &reason);
     else if (reason.isEmpty())
-        reason =
-            QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+        reason = texts.string(UiText::FolderMissing).arg(QDir::toNativeSeparators(folder));
     if (!document) {
         interaction.showMessage(window,
-                                ReportWriter::failureMessage(ReportWriter::Format::Printer) +
+                                ReportWriter::failureMessage(ReportWriter::Format::Printer, texts) +
                                     QLatin1Char('\n') + reason);
         return;
     }
@@ -66,7 +66,7 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     const QString folder = data.roots().tempDir();
     const auto format = ReportWriter::Format(preferences.printType);
     if (format == ReportWriter::Format::Printer) {
-        printReport(window, interaction, model, folder);
+        printReport(window, interaction, model, folder, data.uiTexts());
         return;
     }
     switch (ReportMaker::make(model, format, folder, &path, &reason)) {
@@ -75,7 +75,7 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
         return;
     case ReportMaker::Result::Failed:
         interaction.showMessage(
-            window, ReportWriter::failureMessage(format) +
+            window, ReportWriter::failureMessage(format, data.uiTexts()) +
                         QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
         return;
     case ReportMaker::Result::Written:

@@ -82,7 +82,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     , addButton(new QPushButton(texts.string(UiText::EditorAdd), this))
     , deleteButton(new QPushButton(texts.string(UiText::EditorDelete), this))
     , explanationButton(new QPushButton(texts.string(UiText::EditorExplanation), this))
-    , saveButton(new QPushButton(texts.string(UiText::MenuSave), this))
+    , saveButton(new QPushButton(texts.buttonString(UiText::MenuSave), this))
     , cancelButton(new QPushButton(texts.string(UiText::Cancel), this))
     , coordinatesLabel(new QLabel(this))
     , undoAction(new QAction(this))
@@ -110,7 +110,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     addButton->setToolTip(texts.string(UiText::EditorAddHint));
     deleteButton->setToolTip(texts.string(UiText::EditorDeleteHint));
     explanationButton->setToolTip(texts.string(UiText::EditorExplanation));
-    saveButton->setToolTip(texts.string(UiText::MenuSave));
+    saveButton->setToolTip(texts.buttonString(UiText::MenuSave));
     cancelButton->setToolTip(texts.string(UiText::Cancel));
     if (m_name.isEmpty()) {
         setWindowTitle(texts.string(UiText::NewSpreadCaption));

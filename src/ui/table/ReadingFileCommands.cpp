@@ -37,7 +37,7 @@ QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName
     dialog.setObjectName(saving ? QStringLiteral("saveReadingDialog")
                                 : QStringLiteral("openReadingDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("Reading files (*.reading)"));
+    dialog.setNameFilter(m_data.uiText(UiText::ReadingFilesFilter));
     dialog.setDefaultSuffix(QStringLiteral("reading"));
     dialog.setDirectory(m_data.readingsDir());
     if (saving) {
@@ -76,7 +76,7 @@ void ReadingFileCommands::save()
     QString reason;
     if (!m_session.toReadingFile(text).save(path, &reason)) {
         m_interaction.showMessage(
-            m_window, QString::fromLatin1(ReadingFile::WriteFailedMessage) +
+            m_window, m_data.uiText(UiText::ReadingNotWritten) +
                           QStringLiteral("\n%1: %2").arg(QDir::toNativeSeparators(path), reason));
         return;
     }

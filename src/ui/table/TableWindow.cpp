@@ -346,7 +346,10 @@ void TableWindow::layOutControls()
 
 QString TableWindow::loadLanguage()
 {
+    const UiTextTable previous = m_data.uiTexts();
     m_data.loadLanguage(m_preferences);
+    m_toolkitTranslation.apply(m_preferences.language);
+    m_session->retranslatePrompt(previous);
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
@@ -359,8 +362,7 @@ QString TableWindow::loadLanguage()
 
 void TableWindow::showPrompt(const QByteArray &prompt)
 {
-    QString text = m_data.decoded(prompt);
-    m_promptLabel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 
 void TableWindow::applyMenuChecks()

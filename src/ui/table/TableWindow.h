@@ -2,6 +2,7 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/lang/ToolkitTranslation.h"
 #include "core/table/ReadingSession.h"
 
 #include <QMainWindow>
@@ -141,6 +142,7 @@ private:
     CardFaceCache &m_faces;
     Preferences m_preferences;
     ProgramData m_data;
+    ToolkitTranslation m_toolkitTranslation;
     ReadingSession *m_session;
     std::unique_ptr<MusicPlayer> m_musicPlayer;
     MusicController *m_music;
