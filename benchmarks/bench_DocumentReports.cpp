@@ -29,7 +29,7 @@ ReportModel yearAhead()
     data.scan(preferences);
     data.loadLanguage(preferences);
     Spread spread;
-    spread.load(Spread::filePath(data.appDir(), SpreadName));
+    spread.load(Spread::filePath(data.roots(), SpreadName));
     // Every position holds a card, every other one reversed.
     for (int i = 0; i < spread.positionCount; ++i) {
         spread.cardAt[i] = i + 1;

@@ -6,9 +6,13 @@ QUILLMOOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 
 # qt6-wayland lets the program open its window in a Wayland-only session;
-# qt6-translations-l10n gives the toolkit's own dialogs the interface language.
+# qt6-translations-l10n gives the toolkit's own dialogs the interface language. The music plays
+# through Qt Multimedia's GStreamer backend; MIDI needs FluidSynth (in plugins-bad) and a
+# General MIDI sound font.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
-    fonts-dejavu-extra libzip-dev qt6-translations-l10n)
+    fonts-dejavu-extra libzip-dev qt6-translations-l10n qt6-multimedia-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+    timgm6mb-soundfont)
 
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg
@@ -62,11 +66,19 @@ quillmoor_check_build_folder() {
     exit 1
 }
 
+# The clang configuration shared by scripts/fuzz and scripts/check: the code
+# instrumented for libFuzzer and both sanitizers, warnings fatal.
+quillmoor_fuzz_options=(-DQUILLMOOR_WERROR=ON -DQUILLMOOR_FUZZ=ON -DQUILLMOOR_BENCHMARKS=OFF)
+
 # Configures the build with the CMake options given and builds the targets
 # listed in QUILLMOOR_TARGETS, or everything when it is empty.
 quillmoor_build() {
     quillmoor_check_build_folder
-    cmake -S "$QUILLMOOR_ROOT" -B "$QUILLMOOR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    # ccache, where installed, makes a build in a fresh folder quick.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$QUILLMOOR_ROOT" -B "$QUILLMOOR_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${launcher[@]}" "$@" >/dev/null
     local targets=()
     for target in ${QUILLMOOR_TARGETS:-}; do
         targets+=(--target "$target")

@@ -1,6 +1,7 @@
 #include "TableFixture.h"
 
 #include "core/cards/CardFaceCache.h"
+#include "ui/table/DeckView.h"
 #include "ui/table/TableWindow.h"
 
 #include <QDir>
@@ -73,6 +74,9 @@ void TableFixture::writeFile(const QString &relativePath, const QByteArray &byte
 std::unique_ptr<TableWindow> TableFixture::startTable()
 {
     auto table = std::make_unique<TableWindow>(appDir(), *m_settings, interaction, *m_faces);
+    // The cut plays every frame without waiting between them, so tests that
+    // cut need not wait out the animation.
+    table->findChild<DeckView *>(QStringLiteral("deckView"))->setCutPauses(false);
     table->show();
     if (!QTest::qWaitForWindowExposed(table.get()))
         return nullptr;

@@ -128,15 +128,19 @@ void TestCardPicture::missingPictureShowsItsTitle()
     QVERIFY(markedPicture(QSize(40, 60))
                 .save(CardPicture::path(dir.path(), QStringLiteral("Test"), 1), "JPG", 100));
     CardFaceCache faces(dir.path());
-    faces.setTitles({QStringLiteral("The Fool"), QStringLiteral("The Magician"),
-                     QStringLiteral("The High Priestess")});
+    faces.setTitles([](int number) {
+        return QStringList{QStringLiteral("The Fool"), QStringLiteral("The Magician"),
+                           QStringLiteral("The High Priestess")}
+            .value(number);
+    });
     const QSize size(100, 150);
 
     const QImage missing = faces.face(QStringLiteral("Test"), 2, false, size);
     QCOMPARE(missing.size(), size);
     // The title is drawn: another title gives another face.
     CardFaceCache otherTitles(dir.path());
-    otherTitles.setTitles({QString(), QString(), QStringLiteral("Death")});
+    otherTitles.setTitles(
+        [](int number) { return number == 2 ? QStringLiteral("Death") : QString(); });
     QVERIFY(otherTitles.face(QStringLiteral("Test"), 2, false, size) != missing);
     // Not a blank face and not a back: it has light and dark pixels.
     int dark = 0;

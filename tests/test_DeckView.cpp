@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QLabel>
 
+#include <cmath>
+
 using namespace TableSteps;
 using Phase = ReadingSession::Phase;
 
@@ -21,6 +23,7 @@ private slots:
     void init();
     void cleanup();
     void buttonsFollowThePhase();
+    void shuffledBacksStayUntilTheShuffleStops();
     void clickOnTheStackedDeckCutsThere();
     void clickOnTheEmptyTableOpensTheChooser();
     void fanClicksFillThePositions();
@@ -91,7 +94,7 @@ void TestDeckView::buttonsFollowThePhase()
     // The cut is shown while the window goes on; the deck is cut at its end.
     QCOMPARE(table->session().phase(), Phase::ReadyToCut);
     QVERIFY(cutButton->isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(table->session().phase(), Phase::Drawing, 20000);
+    QTRY_COMPARE(table->session().phase(), Phase::Drawing);
     for (int slot = 0; slot < deckSize; ++slot)
         QCOMPARE(table->session().cards()[slot].number, expected[slot].number);
     QVERIFY(cutButton->isHidden());
@@ -104,6 +107,37 @@ void TestDeckView::buttonsFollowThePhase()
     QCOMPARE(promptLabel->text(),
              QStringLiteral("First card:\n") +
                  QString::fromLocal8Bit(table->session().spread().explanation[0]));
+}
+
+void TestDeckView::shuffledBacksStayUntilTheShuffleStops()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    const TableGeometry geometry(table->size(), QSize());
+    for (int frame = 0; frame < 1000; ++frame) {
+        const QRect back(geometry.shuffleBackTopLeft(0.8 + 0.1 * frame),
+                         TableGeometry::LargeBackSize);
+        QVERIFY2(geometry.shuffleArea().contains(back), qPrintable(QString::number(frame)));
+    }
+    // Left of the stacked deck, where the shuffle's backs pass at the ellipse's far left.
+    const QPoint farLeft = geometry.shuffleBackTopLeft(M_PI);
+    const QRect strip(farLeft.x() + 5, farLeft.y() + 40, 30, 60);
+    QVERIFY(!geometry.stackedDeckRect().intersects(strip));
+    auto *deckView = part<DeckView>(*table, QStringLiteral("deckView"));
+    const auto paintedInStrip = [&] {
+        const QImage shown = deckView->grab(strip).toImage();
+        int painted = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                painted += shown.pixelColor(x, y) != QColor(0x11, 0x55, 0x11) ? 1 : 0;
+        return painted;
+    };
+    startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
+    QCOMPARE(paintedInStrip(), 0);
+    QTest::mouseClick(part<QPushButton>(*table, QStringLiteral("shuffleButton")), Qt::LeftButton);
+    QTRY_VERIFY(paintedInStrip() > 0);
+    QTest::mouseClick(part<QPushButton>(*table, QStringLiteral("stopButton")), Qt::LeftButton);
+    QCOMPARE(paintedInStrip(), 0);
 }
 
 void TestDeckView::clickOnTheStackedDeckCutsThere()
@@ -206,7 +240,7 @@ void TestDeckView::fanClicksFillThePositions()
         QVERIFY(!card.isPainted() ||
                 !QRect(QPoint(card.x, card.y), TableGeometry::FanBackSize).contains(uncovered));
     }
-    QCOMPARE(deckView->image().pixelColor(uncovered), QColor(0x11, 0x55, 0x11));
+    QCOMPARE(deckView->grab().toImage().pixelColor(uncovered), QColor(0x11, 0x55, 0x11));
 
     drawTopCard(*table);
     drawTopCard(*table);
@@ -270,6 +304,8 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
         shuffleAndStop(*table);
         QCOMPARE(table->session().phase(), Phase::ReadyToCut);
         const Deck::Slots stacked = table->session().cards();
+        // At its real pace the cut is still being shown when the table closes.
+        part<DeckView>(*table, QStringLiteral("deckView"))->setCutPauses(true);
         QTest::mouseClick(part<QPushButton>(*table, QStringLiteral("cutButton")), Qt::LeftButton);
         QTest::qWait(100);
         table->close();

@@ -7,12 +7,15 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
+#include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 using namespace TableSteps;
 
@@ -28,6 +31,7 @@ private slots:
     void failedSaveIsReported();
     void majorArcanaReadingSwitchesTheDeck();
     void refusedFiles();
+    void fileGivenOnTheCommandLineOpens();
 
 private:
     // Lays `spread` and draws every position by clicking the fan.
@@ -150,8 +154,24 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              table->programData().uiText(UiText::ReadingOpenedPrompt));
     auto *shown = part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"));
-    QVERIFY(shown->isVisible());
+    QVERIFY(shown && shown->isVisible());
     QCOMPARE(shown->commentsEdit->toPlainText(), comments);
+    QCOMPARE(shown->windowTitle(), QStringLiteral("Comments"));
+    QVERIFY(shown->noCommentsButton->isHidden());
+    // A language chosen while the comments are shown renames the window too.
+    QByteArray list;
+    for (int i = 0; i < 139; ++i)
+        list += "T" + QByteArray::number(i) + "\r";
+    m_fixture.writeFile(QStringLiteral("Langs/Testish/List.lng"), list);
+    m_fixture.interaction.expectDialog<LanguageDialog>([](LanguageDialog &languages) {
+        languages.languageList->setCurrentItem(
+            languages.languageList->findItems(QStringLiteral("Testish"), Qt::MatchExactly)[0]);
+        QTest::mouseClick(languages.okButton, Qt::LeftButton);
+        return languages.result();
+    });
+    action(*table, "languageAction")->trigger();
+    QCOMPARE(shown->windowTitle(), QStringLiteral("T112"));
+    QCOMPARE(shown->okButton->text(), QStringLiteral("T0"));
 
     // A new reading puts the comments away.
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
@@ -259,7 +279,8 @@ void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()
     QCOMPARE(part<QLabel>(*table, QStringLiteral("optionNotice"))->text(),
              table->programData().uiText(UiText::MajorArcanaOnlyNotice));
     // Saved without comments: none are shown.
-    QVERIFY(part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"))->isHidden());
+    const auto *opened = part<CommentsWindow>(*table, QStringLiteral("openedCommentsWindow"));
+    QVERIFY(!opened || opened->isHidden());
 }
 
 void TestReadingFileCommands::refusedFiles()
@@ -334,6 +355,48 @@ void TestReadingFileCommands::refusedFiles()
                  QStringLiteral(" 'Three Cards'."));
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
     QVERIFY(table->session().phase() != ReadingSession::Phase::Complete);
+}
+
+void TestReadingFileCommands::fileGivenOnTheCommandLineOpens()
+{
+    const QString path = savedPath(QStringLiteral("given.reading"));
+    {
+        auto table = m_fixture.startTable();
+        QVERIFY(table);
+        layReading(*table, QStringLiteral("Three Cards"));
+        expectComments(QString());
+        expectFile(QStringLiteral("saveReadingDialog"), path);
+        action(*table, "saveAction")->trigger();
+        table->close();
+    }
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    table->openFile(path);
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Three Cards"));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::Complete);
+    QVERIFY(m_fixture.interaction.messages.isEmpty());
+
+    // A damaged file gets the message Readings > Open gives for it.
+    const QString damaged = savedPath(QStringLiteral("damaged.reading"));
+    QVERIFY(WholeFile::write(damaged, QByteArray(ReadingFile::Header) + "\x01\x02"));
+    table->openFile(damaged);
+    expectFile(QStringLiteral("openReadingDialog"), damaged);
+    action(*table, "openAction")->trigger();
+    QCOMPARE(m_fixture.interaction.messages.size(), 2);
+    QCOMPARE(m_fixture.interaction.messages.at(0), m_fixture.interaction.messages.at(1));
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Three Cards"));
+
+    // A spread file from elsewhere starts a reading and joins the spreads.
+    QTemporaryDir elsewhere;
+    const QString spread = elsewhere.filePath(QStringLiteral("Borrowed.spread"));
+    QVERIFY(
+        QFile::copy(m_fixture.appDir() + QStringLiteral("/Spreads/Three Cards.spread"), spread));
+    table->openFile(spread);
+    QCOMPARE(table->session().spreadName(), QStringLiteral("Borrowed"));
+    QCOMPARE(table->session().phase(), ReadingSession::Phase::ReadyToShuffle);
+    QVERIFY(table->programData().spreadNames().contains(QStringLiteral("Borrowed")));
+    QVERIFY(QFileInfo::exists(m_fixture.appDir() + QStringLiteral("/Spreads/Borrowed.spread")));
+    QCOMPARE(m_fixture.interaction.messages.size(), 2);
 }
 
 QTEST_MAIN(TestReadingFileCommands)

@@ -74,7 +74,7 @@ void TestReadingOpenPlan::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
     m_table = ReadingOpenPlan::Context();
-    m_table.appDir = m_dir->path();
+    m_table.roots = m_dir->path();
     m_table.spreadNames = {QStringLiteral("Celtic"), QStringLiteral("Question")};
     saveSpread(QStringLiteral("Question"), 3);
 }

@@ -111,7 +111,7 @@ void TestReportPictures::init()
 ReportModel TestReportPictures::model() const
 {
     ReportModel model;
-    model.appDir = m_appDir->path();
+    model.roots = m_appDir->path();
     model.deckName = QLatin1String(Deck);
     model.slotSize = QSize(87, 148);
     return model;

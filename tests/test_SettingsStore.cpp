@@ -82,6 +82,7 @@ void TestSettingsStore::firstStartGivesDefaults()
     QCOMPARE(state.detailHeight, 479);
     QCOMPARE(state.memoWidth, 229);
     QCOMPARE(state.memoHeight, 248);
+    QCOMPARE(state.musicVolume, 70);
 }
 
 void TestSettingsStore::flagsCompareWordsInUpperCase_data()
@@ -279,6 +280,7 @@ void TestSettingsStore::roundTrip()
     written.cardWidth = 321;
     written.memoHeight = 99;
     written.playType = 0;
+    written.musicVolume = 35;
     {
         auto store = settings();
         SettingsStore::write(*store, written);
@@ -294,6 +296,13 @@ void TestSettingsStore::roundTrip()
     QCOMPARE(read.cardWidth, 321);
     QCOMPARE(read.memoHeight, 99);
     QCOMPARE(read.playType, 0);
+    QCOMPARE(read.musicVolume, 35);
+    // A loudness beyond full gives the default.
+    {
+        auto store = settings();
+        store->setValue(QStringLiteral("musicvolume"), 250);
+    }
+    QCOMPARE(readState().musicVolume, 70);
 }
 
 void TestSettingsStore::sizesFitTheScreen_data()

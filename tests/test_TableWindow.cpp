@@ -4,7 +4,6 @@
 #include "TableFixture.h"
 #include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
-#include "core/lang/UiTextTable.h"
 #include "ui/about/AboutBox.h"
 #include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
@@ -105,7 +104,7 @@ private slots:
     void incompleteLanguageAndMissingDeckAreSaidOnce();
     void deckWithExtraCardUsesFixedTitles();
     void aboutBoxClosesOnClickOrEscape();
-    void textsSendNoOneToGreyedOutCommands();
+    void everyCommandHasItsHandler();
     void optionChangesAreStoredAtOnce();
     void unwritableSettingsAreReportedOnce();
     void undecodableSpreadFilesAreReportedOnce();
@@ -169,8 +168,8 @@ void TestTableWindow::firstStartShowsTheTable()
              QRect(table->width() - 240, 10, 220, 24));
     QCOMPARE(part<QPushButton>(*table, "shuffleButton")->pos(),
              QPoint(table->width() / 2 - 91, table->height() - 120));
-    QVERIFY(part<CommentsWindow>(*table, "openedCommentsWindow")->isHidden());
-    QVERIFY(part<CommentsWindow>(*table, "openedCommentsWindow")->noCommentsButton->isHidden());
+    // The window for an opened reading's comments is made when a reading brings some.
+    QVERIFY(!table->findChild<CommentsWindow *>(QStringLiteral("openedCommentsWindow")));
 
     // The canvas shows the table's dark green.
     const QImage canvas = part<DeckView>(*table, "deckView")->grab().toImage();
@@ -232,8 +231,6 @@ void TestTableWindow::menuCarriesCaptionsShortcutsAndChecks()
         QCOMPARE(menu.menu->title(), QLatin1String(menu.caption));
     QCOMPARE(part<QPushButton>(*table, "shuffleButton")->text(), QStringLiteral("Shuffle"));
     QCOMPARE(part<QPushButton>(*table, "cutButton")->text(), QStringLiteral("Cut deck"));
-    QCOMPARE(part<CommentsWindow>(*table, "openedCommentsWindow")->windowTitle(),
-             QStringLiteral("Comments"));
 
     // Checks of a first start: cut deck and tips on, the rest off.
     QVERIFY(action(*table, "cutDeckAction")->isChecked());
@@ -381,8 +378,6 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     QCOMPARE(action(*table, "languageAction")->text(), QStringLiteral("T130"));
     QCOMPARE(action(*table, "cutDeckAction")->text(), QStringLiteral("T137"));
     QCOMPARE(part<QPushButton>(*table, "stopButton")->text(), QStringLiteral("T63"));
-    QCOMPARE(part<CommentsWindow>(*table, "openedCommentsWindow")->noCommentsButton->text(),
-             QStringLiteral("T113"));
     // Testish has no card list: titles come from the English one.
     QCOMPARE(table->programData().cardTitles()[0], QByteArray("0. The Fool"));
 
@@ -541,25 +536,19 @@ void TestTableWindow::aboutBoxClosesOnClickOrEscape()
     QVERIFY(closedByEscape);
 }
 
-void TestTableWindow::textsSendNoOneToGreyedOutCommands()
+void TestTableWindow::everyCommandHasItsHandler()
 {
-    // No interface text points the user to a command this build greys out.
+    // Every command of the menu works in this build: none is greyed out for
+    // lack of its window (the three piles follow the cut option instead).
     auto table = startTable();
     QVERIFY(table);
-    const UiTextTable &texts = table->programData().uiTexts();
-    int greyed = 0;
+    QStringList greyed;
     for (QAction *command : table->findChildren<QAction *>()) {
-        const QString caption = command->text().remove(QLatin1Char('&'));
-        if (command->isEnabled() || command->isSeparator() || caption.isEmpty())
-            continue;
-        ++greyed;
-        for (int index = 0; index < texts.count(); ++index) {
-            const QString line = texts.string(index);
-            if (line != caption) // the command's own caption
-                QVERIFY2(!line.contains(caption), qPrintable(line));
-        }
+        if (!command->isEnabled() && !command->isSeparator() && !command->text().isEmpty())
+            greyed << command->objectName();
     }
-    QVERIFY(greyed > 0);
+    QVERIFY2(greyed.isEmpty(), qPrintable(greyed.join(QLatin1Char(' '))));
+    QVERIFY(!table->findChildren<QAction *>().isEmpty());
 }
 
 void TestTableWindow::optionChangesAreStoredAtOnce()

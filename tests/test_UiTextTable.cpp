@@ -64,6 +64,13 @@ void TestUiTextTable::linesAreDecodedForTheLanguage()
     table.setLanguage(QStringLiteral("Deutsch"));
     QCOMPARE(table.string(1), QStringLiteral("\u00ce\u00f2\u00ec\u00e5\u00ed\u00e0"));
     QCOMPARE(table.string(0), QStringLiteral("OK"));
+
+    // A UTF-8 prompt line before a spread explanation in the code page: each
+    // line keeps its own encoding.
+    table.setLanguage(QStringLiteral("Russian"));
+    const QByteArray prompt =
+        QStringLiteral("Первая карта:").toUtf8() + "\r\n" + QByteArray("\xc2\xee\xef\xf0\xee\xf1");
+    QCOMPARE(table.decodedLines(prompt), QStringLiteral("Первая карта:\nВопрос"));
 }
 
 QTEST_GUILESS_MAIN(TestUiTextTable)

@@ -1,15 +1,21 @@
+#include "core/app/DataRoots.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/util/Misc.h"
 #include "ui/common/Interaction.h"
+#include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -39,27 +45,97 @@ void reportDisplayFailure(QtMsgType type, const QMessageLogContext &context, con
     std::_Exit(1);
 }
 
+// The command line: --help, --version and at most one file to open.
+class CommandLine
+{
+public:
+    CommandLine()
+    {
+        m_parser.setApplicationDescription(
+            QStringLiteral("Lays out tarot readings: shuffle, cut, draw and read the cards."));
+        m_parser.addHelpOption();
+        m_parser.addVersionOption();
+        m_parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QStringLiteral("A saved reading (.reading) to open, or a spread (.spread) to start a "
+                           "reading with."),
+            QStringLiteral("[file]"));
+    }
+
+    // Answers --help and --version before anything needs a display; true
+    // when one of them was given and answered.
+    bool answeredAtOnce(int argc, char *argv[])
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        // Qt's own options (-platform ...) are unknown here; they are taken
+        // out by the application later, so an error now is not yet an error.
+        m_parser.parse(arguments);
+        if (m_parser.isSet(QStringLiteral("help"))) {
+            // Without an application object Qt cannot name the program itself.
+            const QString name =
+                QFileInfo(arguments.value(0, QStringLiteral("quillmoor"))).fileName();
+            std::fputs(
+                qPrintable(m_parser.helpText().replace(QStringLiteral("<executable_name>"), name)),
+                stdout);
+            return true;
+        }
+        if (m_parser.isSet(QStringLiteral("version"))) {
+            std::printf("Quillmoor %s\n", QUILLMOOR_VERSION);
+            return true;
+        }
+        return false;
+    }
+
+    // Reads what is left after the application took its own options; a
+    // wrong command line ends the program with a message.
+    QString fileToOpen(const QApplication &app)
+    {
+        m_parser.process(app);
+        const QStringList files = m_parser.positionalArguments();
+        if (files.size() > 1) {
+            std::fprintf(stderr, "Quillmoor opens one file at a time.\n");
+            std::exit(2);
+        }
+        return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+    }
+
+private:
+    QCommandLineParser m_parser;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Quillmoor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
+    CommandLine commandLine;
+    if (commandLine.answeredAtOnce(argc, argv))
+        return 0;
     if (!displayAvailable()) {
         std::fprintf(stderr, "Quillmoor needs a graphical display, and none was found "
                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n");
         return 1;
     }
+    // MIDI plays through GStreamer's synthesiser; the other media backend
+    // cannot play it. A backend the user chose is left alone.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
-    QApplication::setApplicationName(QStringLiteral("Quillmoor"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLMOOR_VERSION));
+    const QString file = commandLine.fileToOpen(app);
 
-    const QString appDir = Misc::folderOf(QApplication::applicationFilePath());
-    QSettings settings(QLatin1String(SettingsStore::Organization),
-                       QLatin1String(SettingsStore::Application));
+    const DataRoots roots = DataRoots::forDataFolder(
+        DataRoots::dataFolderOf(Misc::folderOf(QApplication::applicationFilePath())));
+    QSettings settings{QLatin1String(SettingsStore::Organization),
+                       QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;
-    CardFaceCache faces(appDir);
-    TableWindow table(appDir, settings, interaction, faces);
+    CardFaceCache faces(roots);
+    TableWindow table(roots, settings, interaction, faces);
+    table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and
     // empty Temp as a close from the menu would, then leave.
     TerminationSignals termination;
@@ -68,5 +144,8 @@ int main(int argc, char *argv[])
         QApplication::exit(0);
     });
     table.showFullScreen();
+    // Opened over the shown table, where its messages belong.
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &table, [&table, file] { table.openFile(file); });
     return app.exec();
 }

@@ -1,46 +1,17 @@
 // The HTML report of a reading whose texts come from files: the spread's
-// explanations, the comments, the spread name and the meaning texts. The
-// input holds them one after another, each ended by a NUL byte: the spread
-// text first, then the comments, the name and one meaning per position. No
-// text may add markup of its own, and the spread picture's size stays sane.
+// explanations, the comments, the spread name and the meaning texts (laid
+// out in the input as FuzzReportModel.h says). No text may add markup of its
+// own, and the spread picture's size stays sane.
 
+#include "FuzzReportModel.h"
 #include "FuzzSupport.h"
 
 #include "core/reports/HtmlReport.h"
-#include "core/reports/ReportModel.h"
 #include "core/reports/ReportPictures.h"
-#include "core/spreads/PositionLabels.h"
-#include "core/spreads/Spread.h"
-#include "core/spreads/SpreadText.h"
-#include "core/table/TableGeometry.h"
-#include "core/util/TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QList<QByteArray> parts = fuzzBytes(data, size).split('\0');
-    const auto part = [&parts](int index) {
-        return index < parts.size() ? parts.at(index) : QByteArray();
-    };
-    Spread spread;
-    if (!SpreadText::parse(part(0), spread, nullptr))
-        spread.reset();
-    const QString language = QStringLiteral("English");
-
-    ReportModel model;
-    model.comments = TextCodec::decode(part(1), language);
-    model.spreadName = TextCodec::decode(part(2), language);
-    model.slotSize = TableGeometry::PositionSize;
-    for (int i = 0; i < spread.positionCount; ++i) {
-        ReportModel::Position position;
-        position.place = QPoint(spread.posX[i], spread.posY[i]);
-        position.significator = spread.isSignificator[i];
-        position.card = i;
-        position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));
-        position.heading = TextCodec::decode(PositionLabels::hint(spread, i), language);
-        position.cardTitle = QStringLiteral("Card");
-        position.meaning = TextCodec::decode(part(3 + i), language);
-        model.positions.append(position);
-    }
+    const ReportModel model = fuzzReportModel(fuzzBytes(data, size));
 
     const QString page = QString::fromUtf8(HtmlReport::page(model));
     // Every tag is the writer's own: none comes from the texts.

@@ -15,7 +15,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     MeaningText::Source source;
-    source.appDir = fuzzScratchFolder();
+    source.roots = fuzzScratchFolder();
     source.deckName = QStringLiteral("Fuzz");
     source.language = size % 2 == 0 ? QStringLiteral("English") : QStringLiteral("Russian");
     source.number = int(size % 79);

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         spread.save(Spread::filePath(appDir, name), random);
         context().spreadNames.append(name);
     }
-    context().appDir = appDir;
+    context().roots = appDir;
     context().deck79 = true;
     return 0;
 }

@@ -7,15 +7,13 @@
 #include "core/lang/UiTextTable.h"
 #include "core/util/WholeFile.h"
 
-#include <QDir>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString appDir = fuzzScratchFolder();
+    const DataRoots appDir(fuzzScratchFolder());
     const QString language = size % 2 == 0 ? QStringLiteral("English") : QStringLiteral("Russian");
-    QDir(appDir).mkpath(QStringLiteral("Langs/") + language);
-    if (!WholeFile::write(LanguageFiles::folder(appDir, language) + QStringLiteral("/List.lng"),
-                          fuzzBytes(data, size)))
+    if (!WholeFile::write(
+            appDir.writePath(QStringLiteral("Langs/") + language + QStringLiteral("/List.lng")),
+            fuzzBytes(data, size)))
         return 0;
 
     UiTextTable texts;

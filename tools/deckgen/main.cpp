@@ -1,5 +1,6 @@
 // Draws the card pictures of a bundled deck, 0.jpg to 77.jpg (78.jpg too for
-// a 79-card deck), at build time.
+// a 79-card deck), or the application icon, at build time.
+#include "AppIcon.h"
 #include "CardFace.h"
 #include "DeckStyle.h"
 #include "core/lang/BuiltinTitles.h"
@@ -46,9 +47,13 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("icon")) {
+        QString error;
+        return AppIcon::write(args.at(2), &error) ? 0 : fail(error);
+    }
     if (args.size() != 4)
         return fail(QStringLiteral("usage: deckgen <Ardenvale|Veldmere> <appDir-with-Langs> "
-                                   "<output-folder>"));
+                                   "<output-folder>\n       deckgen icon <output-folder>"));
     const QString &deckName = args.at(1);
     const QString &appDir = args.at(2);
     const QString &outDir = args.at(3);

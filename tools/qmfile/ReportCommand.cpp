@@ -91,14 +91,16 @@ int ReportCommand::run(const QStringList &arguments)
         return failure(QStringLiteral("--data DIR names the program folder; it is required"));
     if (!QFileInfo(dataDir).isDir())
         return failure(QStringLiteral("%1: no such folder").arg(dataDir));
-    if (deckGiven && !DataFolders::deckExists(dataDir, preferences.deckName))
+    // An installed folder is read with the user's own files, as the program reads it.
+    const DataRoots roots = DataRoots::forDataFolder(dataDir);
+    if (deckGiven && !DataFolders::deckExists(roots, preferences.deckName))
         return failure(QStringLiteral("%1: no deck of that name in %2/Pics")
                            .arg(preferences.deckName, dataDir));
-    if (!QFileInfo(LanguageFiles::folder(dataDir, preferences.language)).isDir())
+    if (roots.folders(QStringLiteral("Langs/") + preferences.language).isEmpty())
         return failure(QStringLiteral("%1: no language of that name in %2/Langs")
                            .arg(preferences.language, dataDir));
 
-    ProgramData data(dataDir);
+    ProgramData data(roots);
     data.scan(preferences);
     data.loadLanguage(preferences);
     ReportModel model;

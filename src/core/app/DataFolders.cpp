@@ -27,39 +27,13 @@ qsizetype validUtf8Length(const QByteArray &bytes, qsizetype at)
     return decoder.hasError() ? 0 : length;
 }
 
-} // namespace
-
-void DataFolders::create(const QString &appDir)
+// The spread files in `spreads` whose names are not valid UTF-8, shown
+// with their undecodable bytes as \xNN. Qt's directory listing passes over
+// names it cannot decode, so the folder is read with the system's own calls.
+QStringList unusableSpreadFilesIn(const QString &spreads)
 {
-    QDir dir(appDir);
-    dir.mkpath(QStringLiteral("Music"));
-    if (dir.mkpath(QStringLiteral("Saved")))
-        dir.mkpath(QStringLiteral("Temp"));
-}
-
-QString DataFolders::readingsDir(const QString &appDir)
-{
-    const QString saved = appDir + QStringLiteral("/Saved");
-    return QFileInfo(saved).isDir() ? saved + QLatin1Char('/') : appDir;
-}
-
-QStringList DataFolders::spreadNames(const QString &appDir)
-{
-    const QDir spreads(appDir + QStringLiteral("/Spreads"));
     QStringList names;
-    const QStringList files =
-        spreads.entryList({QStringLiteral("*.spread")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
-    for (const QString &file : files)
-        names.append(file.chopped(7)); // ".spread"
-    return names;
-}
-
-QStringList DataFolders::unusableSpreadFiles(const QString &appDir)
-{
-    // Qt's directory listing passes over names it cannot decode, so the
-    // folder is read with the system's own calls.
-    QStringList names;
-    DIR *folder = ::opendir(QFile::encodeName(appDir + QStringLiteral("/Spreads")).constData());
+    DIR *folder = ::opendir(QFile::encodeName(spreads).constData());
     if (!folder)
         return names;
     while (const dirent *entry = ::readdir(folder)) {
@@ -89,26 +63,45 @@ QStringList DataFolders::unusableSpreadFiles(const QString &appDir)
     return names;
 }
 
-bool DataFolders::hasExtraCard(const QString &appDir, const QString &deckName)
+} // namespace
+
+QString DataFolders::readingsDir(const DataRoots &roots)
 {
-    return QFileInfo::exists(appDir + QStringLiteral("/Pics/") + deckName +
-                             QStringLiteral("/78.jpg"));
+    const QString saved = roots.savedDir();
+    return QFileInfo(saved).isDir() ? saved + QLatin1Char('/') : roots.userDir();
 }
 
-bool DataFolders::deckExists(const QString &appDir, const QString &deckName)
+QStringList DataFolders::spreadNames(const DataRoots &roots)
 {
-    return !deckName.isEmpty() && QFileInfo(appDir + QStringLiteral("/Pics/") + deckName).isDir();
+    QStringList names;
+    const QStringList files = roots.entries(QStringLiteral("Spreads"), {QStringLiteral("*.spread")},
+                                            QDir::Files | QDir::Hidden);
+    for (const QString &file : files)
+        names.append(file.chopped(7)); // ".spread"
+    return names;
+}
+
+QStringList DataFolders::unusableSpreadFiles(const DataRoots &roots)
+{
+    QStringList names;
+    for (const QString &spreads : roots.folders(QStringLiteral("Spreads")))
+        names += unusableSpreadFilesIn(spreads);
+    return names;
+}
+
+bool DataFolders::hasExtraCard(const DataRoots &roots, const QString &deckName)
+{
+    return !roots.find(QStringLiteral("Pics/") + deckName + QStringLiteral("/78.jpg")).isEmpty();
+}
+
+bool DataFolders::deckExists(const DataRoots &roots, const QString &deckName)
+{
+    if (deckName.isEmpty())
+        return false;
+    return !roots.folders(QStringLiteral("Pics/") + deckName).isEmpty();
 }
 
 QStringList DataFolders::bundledDecks()
 {
     return {QStringLiteral("Ardenvale"), QStringLiteral("Veldmere")};
-}
-
-void DataFolders::emptyTemp(const QString &appDir)
-{
-    const QDir temp(appDir + QStringLiteral("/Temp"));
-    const QStringList files = temp.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &file : files)
-        QFile::remove(temp.filePath(file));
 }

@@ -1,37 +1,33 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QString>
 #include <QStringList>
 
-// The folders beside the program that hold its data, and the start-up and
-// shutdown chores on them. None of these reports a failure: a folder that
-// cannot be made or a file that cannot be deleted is simply left.
+// What the data folders hold: the spreads and decks on offer and where the
+// reading dialogs start. Each looks in every data root, the user's first.
 namespace DataFolders {
 
-// Makes Music, then Saved and Temp (Temp only when Saved could be made).
-void create(const QString &appDir);
-
 // Where the reading open and save dialogs start: Saved when it exists.
-QString readingsDir(const QString &appDir);
+QString readingsDir(const DataRoots &roots);
 
-// Names of the spread files in Spreads, in the order the file system lists them.
-QStringList spreadNames(const QString &appDir);
+// Names of the spread files in Spreads, the user's first, each in the order
+// the file system lists them; a user's spread hides a bundled one of its name.
+QStringList spreadNames(const DataRoots &roots);
 
 // Files in Spreads with the spread extension whose names are not valid
 // UTF-8: they cannot be named to open them, so they are reported instead
 // of listed. Each is shown with its undecodable bytes as \xNN.
-QStringList unusableSpreadFiles(const QString &appDir);
+QStringList unusableSpreadFiles(const DataRoots &roots);
 
 // Whether the deck has the extra 79th card picture.
-bool hasExtraCard(const QString &appDir, const QString &deckName);
+bool hasExtraCard(const DataRoots &roots, const QString &deckName);
 
 // Whether Pics holds a folder named `deckName`.
-bool deckExists(const QString &appDir, const QString &deckName);
+bool deckExists(const DataRoots &roots, const QString &deckName);
 
 // The decks the program ships, in the order a missing deck is replaced.
 QStringList bundledDecks();
-
-// Deletes the plain files in Temp; sub-folders are left alone.
-void emptyTemp(const QString &appDir);
 
 } // namespace DataFolders

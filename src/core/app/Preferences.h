@@ -54,6 +54,8 @@ struct Preferences
     bool resetMusic = true;
     bool ignoreSpreadMusic = false;
     bool playMusic = false;
+    // Loudness of the music in percent.
+    int musicVolume = 70;
 
     // Where an edited meaning text is saved; not stored between runs.
     bool saveWithDeck = true;

@@ -1,26 +1,30 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
 #include "core/lang/CardTitles.h"
 #include "core/lang/UiTextTable.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 struct Preferences;
 
-// The program's data folder and what is loaded from it for the current deck
+// The program's data roots and what is loaded from them for the current deck
 // and language: the interface texts, the card titles, the user's guide and the
-// spreads on offer.
+// spreads on offer. The card titles and the spread list are read when first
+// asked for, since the table's first sight shows neither.
 class ProgramData
 {
 public:
-    explicit ProgramData(const QString &appDir);
+    explicit ProgramData(const DataRoots &roots);
 
-    QString appDir() const { return m_appDir; }
+    const DataRoots &roots() const { return m_roots; }
     const UiTextTable &uiTexts() const { return m_uiTexts; }
     // Interface text `index` of the current language, ready for display.
     QString uiText(int index) const;
-    const CardTitles::Table &cardTitles() const { return m_cardTitles; }
+    const CardTitles::Table &cardTitles() const;
     // Card `number`'s title, ready for display.
     QString cardTitle(int number) const;
     // Text from one of the program's files (a meaning, an explanation, a
@@ -38,7 +42,7 @@ public:
     // Where the reading open and save dialogs start.
     QString readingsDir() const { return m_readingsDir; }
     // The spread files' names in the order they are offered.
-    const QStringList &spreadNames() const { return m_spreadNames; }
+    const QStringList &spreadNames() const;
     // What to tell the user about spread files that cannot be offered
     // (names that are not valid UTF-8); empty when there are none.
     QString unusableSpreadFilesNotice() const;
@@ -49,21 +53,38 @@ public:
     // deck name that names no deck folder is replaced by the first bundled
     // deck that exists.
     void scan(Preferences &preferences);
-    // Lists the spread files again, after one was written.
+    // Lists the spread files again, at the next look, after one was written.
     void rescanSpreads();
-    // Loads the interface texts, card titles and user's guide of the chosen
-    // language; lines its list lacks are shown in the built-in English.
+    // Loads the interface texts and user's guide of the chosen language, and
+    // takes its card titles; lines its list lacks are shown in the built-in
+    // English.
     void loadLanguage(const Preferences &preferences);
+    // Takes the card titles of the chosen language, deck and numbering.
     void loadCardTitles(const Preferences &preferences);
 
 private:
-    QString m_appDir;
+    // Where the card titles are read from when first asked for.
+    struct TitleSource
+    {
+        QString language;
+        bool deck79 = false;
+        CardTitles::Numbering numbering;
+    };
+    // The spread files as they were listed last.
+    struct SpreadFiles
+    {
+        QStringList names;
+        QStringList unusable;
+    };
+    const SpreadFiles &spreadFiles() const;
+
+    DataRoots m_roots;
     UiTextTable m_uiTexts;
-    CardTitles::Table m_cardTitles;
+    TitleSource m_titleSource;
+    mutable std::optional<CardTitles::Table> m_cardTitles;
     QString m_helpGuide;
     QString m_readingsDir;
-    QStringList m_spreadNames;
-    QStringList m_unusableSpreadFiles;
+    mutable std::optional<SpreadFiles> m_spreadFiles;
     QString m_language;
     QString m_replacedDeck;
     bool m_deck79 = false;

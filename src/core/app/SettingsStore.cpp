@@ -52,10 +52,11 @@ struct IntegerKey
 };
 
 constexpr IntegerKey Integers[] = {
-    {"playtype", &Preferences::playType, 1},     {"cdwidth", &Preferences::cardWidth, 2},
-    {"cdheight", &Preferences::cardHeight, 2},   {"fmwidth", &Preferences::detailWidth, 2},
-    {"fmheight", &Preferences::detailHeight, 2}, {"memowidth", &Preferences::memoWidth, 3},
-    {"memoheight", &Preferences::memoHeight, 3}, {"curquer", &Preferences::querentCard, 4},
+    {"playtype", &Preferences::playType, 1},       {"cdwidth", &Preferences::cardWidth, 2},
+    {"cdheight", &Preferences::cardHeight, 2},     {"fmwidth", &Preferences::detailWidth, 2},
+    {"fmheight", &Preferences::detailHeight, 2},   {"memowidth", &Preferences::memoWidth, 3},
+    {"memoheight", &Preferences::memoHeight, 3},   {"curquer", &Preferences::querentCard, 4},
+    {"musicvolume", &Preferences::musicVolume, 5},
 };
 
 constexpr char DeckNameKey[] = "DeckName";
@@ -109,21 +110,15 @@ void readIntegers(const QSettings &settings, Preferences &preferences)
     }
 }
 
-QString defaultMusicDir(const QString &appDir)
-{
-    const QString music = appDir + QStringLiteral("/Music");
-    return QFileInfo(music).isDir() ? music : appDir;
-}
-
-void readMusicPlaces(const QSettings &settings, const QString &appDir, Preferences &preferences)
+void readMusicPlaces(const QSettings &settings, const DataRoots &roots, Preferences &preferences)
 {
     preferences.musicDir = text(settings, MusicDirKey);
     if (!QFileInfo(preferences.musicDir).isDir())
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicDir = roots.musicDir();
     preferences.musicFile = text(settings, MusicFileKey);
     if (!QFileInfo(preferences.musicFile).isFile()) {
-        preferences.musicFile = appDir + QStringLiteral("/Music/") + DefaultMusicFile;
-        preferences.musicDir = defaultMusicDir(appDir);
+        preferences.musicFile = roots.findMusic(DefaultMusicFile);
+        preferences.musicDir = roots.musicDir();
     }
     preferences.lastMusicFile = preferences.musicFile;
 }
@@ -167,11 +162,13 @@ void checkRanges(Preferences &preferences)
         preferences.playType = defaults.playType;
     if (preferences.querentCard < -1 || preferences.querentCard > 78)
         preferences.querentCard = defaults.querentCard;
+    if (preferences.musicVolume < 0 || preferences.musicVolume > 100)
+        preferences.musicVolume = defaults.musicVolume;
 }
 
 } // namespace
 
-void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize &screen,
+void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSize &screen,
                          Preferences &preferences)
 {
     preferences.deckName = text(settings, DeckNameKey);
@@ -182,7 +179,7 @@ void SettingsStore::read(QSettings &settings, const QString &appDir, const QSize
     preferences.language = text(settings, LanguageKey);
     if (preferences.language.isEmpty())
         preferences.language = Preferences().language;
-    readMusicPlaces(settings, appDir, preferences);
+    readMusicPlaces(settings, roots, preferences);
 
     for (const FlagKey &flag : Flags)
         preferences.*flag.field = readFlag(settings, flag);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QVariantMap>
 
 class QSettings;
@@ -18,11 +20,11 @@ namespace SettingsStore {
 inline constexpr char Organization[] = "Orvandel";
 inline constexpr char Application[] = "Doded";
 
-// `appDir` is the program's folder, where the music fallbacks lie. Window
+// `roots` are the data roots, where the music fallbacks lie. Window
 // and picture sizes are fitted to `screen`, the screen's available size: a
 // size larger than the screen shrinks to it, one too small to show anything
 // gives the default. Numbers outside their range give their defaults.
-void read(QSettings &settings, const QString &appDir, const QSize &screen,
+void read(QSettings &settings, const DataRoots &roots, const QSize &screen,
           Preferences &preferences);
 // Every key with its value as write() stores it.
 QVariantMap values(const Preferences &preferences);

@@ -15,7 +15,8 @@ const QColor Gold(0xd4, 0xaf, 0x4a);
 const QColor GoldPale(0xf0, 0xd8, 0x8c);
 
 // Diagonal lines through the centre in both directions, so the lattice is
-// the same after a half turn.
+// the same after a half turn. The painter clips to `area`; lines and dots
+// that lie wholly outside it are skipped, since they would leave no pixel.
 void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal line)
 {
     const QPointF c = area.center();
@@ -26,8 +27,12 @@ void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal 
     colour.setAlpha(120);
     painter.setPen(QPen(colour, line));
     const qreal spanY = area.height();
+    // How far from the centre a line may cross the middle and still touch the area.
+    const qreal lineReach = (area.width() + area.height() / slope) / 2 + line * 2;
     for (int k = -reach; k <= reach; ++k) {
         const qreal x = c.x() + k * cellWidth;
+        if (qAbs(x - c.x()) > lineReach)
+            continue;
         const qreal dx = spanY / slope;
         painter.drawLine(QPointF(x - dx, c.y() - spanY), QPointF(x + dx, c.y() + spanY));
         painter.drawLine(QPointF(x + dx, c.y() - spanY), QPointF(x - dx, c.y() + spanY));
@@ -35,30 +40,32 @@ void paintLattice(QPainter &painter, const QRectF &area, qreal cellWidth, qreal 
     colour.setAlpha(170);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
+    const qreal radius = line * 1.2;
+    const QRectF dotArea = area.adjusted(-radius * 2, -radius * 2, radius * 2, radius * 2);
     const int rows = int(qCeil(area.height() / cellHeight)) + 1;
     for (int row = -rows; row <= rows; ++row)
         for (int k = -reach; k <= reach; ++k) {
             const QPointF dot(c.x() + (k + 0.5) * cellWidth, c.y() + row * cellHeight);
-            painter.drawEllipse(dot, line * 1.2, line * 1.2);
+            if (dotArea.contains(dot))
+                painter.drawEllipse(dot, radius, radius);
         }
+}
+
+QPainterPath circle(const QPointF &centre, qreal radius)
+{
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
 }
 
 void paintMedallion(QPainter &painter, const QPointF &centre, qreal radius, qreal line)
 {
-    painter.setPen(QPen(Gold, line * 1.6));
-    painter.setBrush(GreenDeep);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setPen(QPen(Gold, line * 0.8));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius * 0.84, radius * 0.84);
-    painter.setPen(QPen(GreenDeep, line * 0.6));
-    painter.setBrush(Gold);
-    painter.drawPath(starShape(centre, 8, radius * 0.74, radius * 0.3));
-    painter.setBrush(GoldPale);
-    painter.drawPath(starShape(centre, 4, radius * 0.42, radius * 0.16));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Green);
-    painter.drawEllipse(centre, radius * 0.12, radius * 0.12);
+    for (const CardBack::EmblemLayer &layer : CardBack::emblem(centre, radius, line)) {
+        painter.setPen(layer.outline.isValid() ? QPen(layer.outline, layer.outlineWidth)
+                                               : QPen(Qt::NoPen));
+        painter.setBrush(layer.fill.isValid() ? QBrush(layer.fill) : QBrush(Qt::NoBrush));
+        painter.drawPath(layer.shape);
+    }
 }
 
 // Makes the lower half the upper half turned, pixel for pixel: antialiasing
@@ -81,6 +88,17 @@ void makeHalfTurnSymmetric(QImage &image)
 }
 
 } // namespace
+
+QList<CardBack::EmblemLayer> CardBack::emblem(const QPointF &centre, qreal radius, qreal line)
+{
+    return {
+        {circle(centre, radius), GreenDeep, Gold, line * 1.6},
+        {circle(centre, radius * 0.84), QColor(), Gold, line * 0.8},
+        {starShape(centre, 8, radius * 0.74, radius * 0.3), Gold, GreenDeep, line * 0.6},
+        {starShape(centre, 4, radius * 0.42, radius * 0.16), GoldPale, GreenDeep, line * 0.6},
+        {circle(centre, radius * 0.12), Green, QColor(), 0},
+    };
+}
 
 QImage CardBack::render(const QSize &size)
 {

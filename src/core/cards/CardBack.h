@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPainterPath>
 #include <QSize>
 
 // The back every card shows face down: the table's dark green with a gold
@@ -10,5 +13,20 @@ namespace CardBack {
 // The back at `size`; it looks the same turned upside down, so a reversed
 // card cannot be told from the others. A null image for an empty size.
 QImage render(const QSize &size);
+
+// One shape of the medallion in the back's middle, with its fill and its
+// outline (an invalid colour for none).
+struct EmblemLayer
+{
+    QPainterPath shape;
+    QColor fill;
+    QColor outline;
+    qreal outlineWidth = 0;
+};
+
+// The medallion, bottom layer first, around `centre` with `radius`; `line`
+// is the width of the back's thinnest lines. The application icon is drawn
+// from it too.
+QList<EmblemLayer> emblem(const QPointF &centre, qreal radius, qreal line);
 
 } // namespace CardBack

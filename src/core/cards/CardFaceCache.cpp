@@ -8,13 +8,13 @@ size_t qHash(const CardFaceCache::Key &key, size_t seed)
                       std::get<4>(key));
 }
 
-CardFaceCache::CardFaceCache(const QString &appDir)
-    : m_appDir(appDir)
+CardFaceCache::CardFaceCache(const DataRoots &roots)
+    : m_roots(roots)
 {}
 
 QSize CardFaceCache::naturalSize(const QString &deckName, int number) const
 {
-    const QSize size = CardPicture::pictureSize(m_appDir, deckName, number);
+    const QSize size = CardPicture::pictureSize(m_roots, deckName, number);
     return size.isValid() ? size : CardPicture::PlaceholderSize;
 }
 
@@ -23,10 +23,11 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     const Key key{deckName, number, reversed, size.width(), size.height()};
     if (const QImage *cached = m_faces.object(key))
         return *cached;
-    const QImage picture = CardPicture::load(m_appDir, deckName, number, reversed, size);
+    const QImage picture = CardPicture::load(m_roots, deckName, number, reversed, size);
     if (picture.isNull()) {
         // Drawn anew each time, so a picture put in place later is found.
-        const QImage face = CardPicture::placeholder(m_titles.value(number), size);
+        const QImage face =
+            CardPicture::placeholder(m_titleOf ? m_titleOf(number) : QString(), size);
         return reversed ? CardPicture::turned(face) : face;
     }
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QCache>
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
+#include <functional>
 #include <tuple>
 
 // Card faces decoded once and kept, keyed by deck, card number, orientation
@@ -14,7 +16,7 @@
 class CardFaceCache
 {
 public:
-    explicit CardFaceCache(const QString &appDir);
+    explicit CardFaceCache(const DataRoots &roots);
 
     // The face of card `number` of deck `deckName`, turned by 180 degrees when
     // `reversed`, scaled to `size` (its own size when `size` is empty). When
@@ -28,15 +30,17 @@ public:
     QSize naturalSize(const QString &deckName, int number) const;
 
     void clear() { m_faces.clear(); }
-    // The titles drawn on the faces of missing pictures, by card number.
-    void setTitles(const QStringList &titles) { m_titles = titles; }
+    // Gives the title drawn on the face of a missing picture, by card
+    // number; asked only when such a face is drawn.
+    using TitleLookup = std::function<QString(int number)>;
+    void setTitles(TitleLookup titleOf) { m_titleOf = std::move(titleOf); }
 
 private:
     using Key = std::tuple<QString, int, bool, int, int>;
     friend size_t qHash(const Key &key, size_t seed);
 
-    QString m_appDir;
-    QStringList m_titles;
+    DataRoots m_roots;
+    TitleLookup m_titleOf;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};
 };

@@ -39,10 +39,10 @@ QSize decodedSize(const QSize &size)
 
 } // namespace
 
-QString CardPicture::path(const QString &appDir, const QString &deckName, int number)
+QString CardPicture::path(const DataRoots &roots, const QString &deckName, int number)
 {
-    return appDir + QStringLiteral("/Pics/") + deckName + QLatin1Char('/') +
-           QString::number(number) + QStringLiteral(".jpg");
+    return roots.findOrBundled(QStringLiteral("Pics/") + deckName + QLatin1Char('/') +
+                               QString::number(number) + QStringLiteral(".jpg"));
 }
 
 QImage CardPicture::turned(const QImage &picture)
@@ -50,15 +50,15 @@ QImage CardPicture::turned(const QImage &picture)
     return picture.mirrored(true, true);
 }
 
-QSize CardPicture::pictureSize(const QString &appDir, const QString &deckName, int number)
+QSize CardPicture::pictureSize(const DataRoots &roots, const QString &deckName, int number)
 {
-    return QImageReader(path(appDir, deckName, number)).size();
+    return QImageReader(path(roots, deckName, number)).size();
 }
 
-QImage CardPicture::load(const QString &appDir, const QString &deckName, int number, bool reversed,
+QImage CardPicture::load(const DataRoots &roots, const QString &deckName, int number, bool reversed,
                          const QSize &size)
 {
-    QFile file(path(appDir, deckName, number));
+    QFile file(path(roots, deckName, number));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray bytes = file.readAll();

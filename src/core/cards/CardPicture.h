@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -11,13 +13,13 @@ namespace CardPicture {
 // The size a face drawn for a missing picture has when no size is asked for.
 inline constexpr QSize PlaceholderSize{200, 290};
 
-QString path(const QString &appDir, const QString &deckName, int number);
+QString path(const DataRoots &roots, const QString &deckName, int number);
 
 // The picture turned by 180 degrees: pixel (x, y) goes to (w-1-x, h-1-y).
 QImage turned(const QImage &picture);
 
 // The picture's own size, read from its header; invalid when it cannot be read.
-QSize pictureSize(const QString &appDir, const QString &deckName, int number);
+QSize pictureSize(const DataRoots &roots, const QString &deckName, int number);
 
 // Decodes the picture at `size` (its own size when empty), turned when
 // `reversed`; a null image when the file is missing or damaged (a JPEG cut
@@ -25,7 +27,7 @@ QSize pictureSize(const QString &appDir, const QString &deckName, int number);
 // JPEG decoder scales while decoding, so a small face costs less than a full
 // decode. A picture too large to decode whole within the image reader's
 // allocation limit is decoded scaled down to fit it.
-QImage load(const QString &appDir, const QString &deckName, int number, bool reversed,
+QImage load(const DataRoots &roots, const QString &deckName, int number, bool reversed,
             const QSize &size = {});
 
 // The face shown for a card whose picture is missing or damaged: a plain card

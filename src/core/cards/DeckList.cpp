@@ -14,17 +14,17 @@ constexpr int LastCard = 78;
 
 } // namespace
 
-QList<DeckList::Deck> DeckList::scan(const QString &appDir)
+QList<DeckList::Deck> DeckList::scan(const DataRoots &roots)
 {
-    const QDir pics(appDir + QStringLiteral("/Pics"));
     QList<Deck> decks;
-    const QStringList folders = pics.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QStringList folders =
+        roots.entries(QStringLiteral("Pics"), {}, QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &folder : folders) {
         if (folder.startsWith(QLatin1Char('.')))
             continue;
         Deck deck{folder, 0, -1};
         for (int number = LastCard; number >= 0; --number) {
-            if (QFileInfo(CardPicture::path(appDir, folder, number)).isFile()) {
+            if (QFileInfo(CardPicture::path(roots, folder, number)).isFile()) {
                 ++deck.cardCount;
                 deck.firstCard = number;
             }

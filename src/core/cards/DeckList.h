@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QList>
 #include <QString>
 
@@ -21,9 +23,9 @@ struct Deck
     }
 };
 
-// The deck folders under `appDir`/Pics sorted by name, ignoring case. Plain
+// The deck folders under Pics in every data root, sorted by name, ignoring case. Plain
 // files, folders whose names begin with "." and folders without a single card
 // picture are left out: choosing them would show no pictures.
-QList<Deck> scan(const QString &appDir);
+QList<Deck> scan(const DataRoots &roots);
 
 } // namespace DeckList

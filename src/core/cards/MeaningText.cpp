@@ -11,22 +11,48 @@ QString MeaningText::fileName(int number, bool reversed)
     return QString::number(number) + (reversed ? QStringLiteral("r.txt") : QStringLiteral(".txt"));
 }
 
+namespace {
+
+QString deckFile(const MeaningText::Source &source)
+{
+    return QStringLiteral("Pics/") + source.deckName + QLatin1Char('/') +
+           MeaningText::fileName(source.number, source.reversed);
+}
+
+QString languageFile(const MeaningText::Source &source, const QString &language)
+{
+    return QStringLiteral("Langs/") + language + QStringLiteral("/Texts/") +
+           MeaningText::fileName(source.number, source.reversed);
+}
+
+// The user's copy of `relative`; its folder is made only when the folder
+// `owner` (the deck's or the language's) exists in some root, so a meaning
+// is never written for a deck or language that is gone.
+QString target(const DataRoots &roots, const QString &relative, const QString &owner)
+{
+    return roots.writePath(relative, !roots.folders(owner).isEmpty());
+}
+
+} // namespace
+
 QString MeaningText::deckPath(const Source &source)
 {
-    return source.appDir + QStringLiteral("/Pics/") + source.deckName + QLatin1Char('/') +
-           fileName(source.number, source.reversed);
+    return source.roots.findOrBundled(deckFile(source));
 }
 
 QString MeaningText::languagePath(const Source &source)
 {
-    return source.appDir + QStringLiteral("/Langs/") + source.language + QStringLiteral("/Texts/") +
-           fileName(source.number, source.reversed);
+    return source.roots.findOrBundled(languageFile(source, source.language));
 }
 
 QString MeaningText::englishPath(const Source &source)
 {
-    return source.appDir + QStringLiteral("/Langs/English/Texts/") +
-           fileName(source.number, source.reversed);
+    return source.roots.findOrBundled(languageFile(source, QStringLiteral("English")));
+}
+
+QString MeaningText::deckTarget(const Source &source)
+{
+    return target(source.roots, deckFile(source), QStringLiteral("Pics/") + source.deckName);
 }
 
 QByteArray MeaningText::lookup(const Source &source)
@@ -49,8 +75,10 @@ QByteArray MeaningText::lookup(const Source &source)
 
 QString MeaningText::defaultTarget(const Source &source)
 {
-    const QString languageFile = languagePath(source);
-    return QFileInfo::exists(languageFile) ? languageFile : englishPath(source);
+    const QString language =
+        QFileInfo::exists(languagePath(source)) ? source.language : QStringLiteral("English");
+    return target(source.roots, languageFile(source, language),
+                  QStringLiteral("Langs/") + language);
 }
 
 bool MeaningText::save(const Source &source, const QByteArray &text, bool withDeck, bool asDefault,
@@ -60,7 +88,7 @@ bool MeaningText::save(const Source &source, const QByteArray &text, bool withDe
     if (asDefault)
         targets << defaultTarget(source);
     if (withDeck)
-        targets << deckPath(source);
+        targets << deckTarget(source);
 
     QStringList failures;
     for (const QString &target : targets) {

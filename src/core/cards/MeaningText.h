@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,7 +13,7 @@ namespace MeaningText {
 // One card's meaning, and where the program's data lies.
 struct Source
 {
-    QString appDir;
+    DataRoots roots;
     QString deckName;
     QString language;
     int number = 0;
@@ -21,9 +23,14 @@ struct Source
 // "7.txt" for the upright meaning of card 7, "7r.txt" for the reversed one.
 QString fileName(int number, bool reversed);
 
+// The files a meaning is read from, each the user's when they have one,
+// else the bundled one (where it would be when neither exists).
 QString deckPath(const Source &source);
 QString languagePath(const Source &source);
 QString englishPath(const Source &source);
+
+// Where the deck's meaning is written: among the user's files.
+QString deckTarget(const Source &source);
 
 // The deck's text unless it is missing or empty; otherwise the language's
 // text when that file exists, else the English one. When neither default
@@ -32,8 +39,8 @@ QString englishPath(const Source &source);
 // reversed texts.
 QByteArray lookup(const Source &source);
 
-// Where a default meaning is saved: the language's own file when it exists,
-// otherwise the English file.
+// Where a default meaning is saved, among the user's files: the language's
+// own file when the language has one, otherwise the English file.
 QString defaultTarget(const Source &source);
 
 // Writes `text` as the default meaning when `asDefault` and as the deck's

@@ -50,7 +50,7 @@ void CardTitles::applyCardList(const QByteArray &text, const Numbering &numberin
         titles[card] = tail;
 }
 
-void CardTitles::load(Table &titles, const QString &appDir, const QString &language, bool deck79,
+void CardTitles::load(Table &titles, const DataRoots &roots, const QString &language, bool deck79,
                       const Numbering &numbering)
 {
     if (deck79) {
@@ -59,7 +59,7 @@ void CardTitles::load(Table &titles, const QString &appDir, const QString &langu
         return;
     }
     const QString path =
-        LanguageFiles::fileWithFallback(appDir, language, QStringLiteral("Cards.lng"));
+        LanguageFiles::fileWithFallback(roots, language, QStringLiteral("Cards.lng"));
     QByteArray text;
     if (!path.isEmpty())
         WholeFile::read(path, text); // a read error keeps what was read before it

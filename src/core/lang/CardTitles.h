@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,7 +29,7 @@ void applyCardList(const QByteArray &text, const Numbering &numbering, Table &ti
 // Rebuilds `titles` for the current deck and language: the fixed titles of a
 // 79-card deck, otherwise the language's card list with the English one as
 // fallback. Without a readable list the titles stay as they are.
-void load(Table &titles, const QString &appDir, const QString &language, bool deck79,
+void load(Table &titles, const DataRoots &roots, const QString &language, bool deck79,
           const Numbering &numbering);
 
 } // namespace CardTitles

@@ -6,41 +6,48 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString LanguageFiles::folder(const QString &appDir, const QString &language)
+namespace {
+
+QString relativeFile(const QString &language, const QString &fileName)
 {
-    return appDir + QStringLiteral("/Langs/") + language;
+    return QStringLiteral("Langs/") + language + QLatin1Char('/') + fileName;
 }
 
-QString LanguageFiles::fileWithFallback(const QString &appDir, const QString &language,
+} // namespace
+
+QString LanguageFiles::ownFile(const DataRoots &roots, const QString &language,
+                               const QString &fileName)
+{
+    return roots.find(relativeFile(language, fileName));
+}
+
+QString LanguageFiles::fileWithFallback(const DataRoots &roots, const QString &language,
                                         const QString &fileName)
 {
-    const QString own = folder(appDir, language) + QLatin1Char('/') + fileName;
-    if (QFileInfo::exists(own))
-        return own;
-    const QString english = folder(appDir, QStringLiteral("English")) + QLatin1Char('/') + fileName;
-    return QFileInfo::exists(english) ? english : QString();
+    const QString own = ownFile(roots, language, fileName);
+    return own.isEmpty() ? ownFile(roots, QStringLiteral("English"), fileName) : own;
 }
 
-QList<QByteArray> LanguageFiles::readUiTexts(const QString &appDir, const QString &language)
+QList<QByteArray> LanguageFiles::readUiTexts(const DataRoots &roots, const QString &language)
 {
-    const QString path = fileWithFallback(appDir, language, QStringLiteral("List.lng"));
+    const QString path = fileWithFallback(roots, language, QStringLiteral("List.lng"));
     QByteArray text;
     if (!path.isEmpty())
         WholeFile::read(path, text); // a read error keeps what was read before it
     return TextLines::split(text);
 }
 
-QString LanguageFiles::helpGuide(const QString &appDir, const QString &language)
+QString LanguageFiles::helpGuide(const DataRoots &roots, const QString &language)
 {
-    return fileWithFallback(appDir, language, QStringLiteral("Doded.htm"));
+    return fileWithFallback(roots, language, QStringLiteral("Doded.htm"));
 }
 
-QStringList LanguageFiles::languageEntries(const QString &appDir)
+QStringList LanguageFiles::languageEntries(const DataRoots &roots)
 {
-    const QDir langs(appDir + QStringLiteral("/Langs"));
     QStringList entries;
-    const QStringList all = langs.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QStringList all =
+        roots.entries(QStringLiteral("Langs"), {},
+                      QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : all) {
         if (!entry.startsWith(QLatin1Char('.')))
             entries.append(entry);

@@ -160,32 +160,40 @@ enum Index : int
     PrintPdf = 160,
     PrintOnPrinter = 161,
 
+    // Music: the settings dialog's folder and loudness, the piece playing,
+    // and the spread music that could not be written.
+    MusicFolder = 162,
+    ChooseMusicFolder = 163,
+    MusicVolume = 164,
+    NowPlaying = 165,
+    SpreadMusicNotSaved = 166,
+
     // Texts that every language gives: the about box's version line, the
     // reading files' filter of the file chooser, and the failures of reading
     // and writing files.
-    AboutVersion = 162,
-    ReadingFilesFilter = 163,
-    ReadingNotWritten = 164,
-    NoSuchFile = 165,
-    ReadingNotRead = 166,
-    WordNotCreated = 167,
-    OpenDocumentNotCreated = 168,
-    PdfNotCreated = 169,
-    HtmlNotCreated = 170,
-    ReadingNotPrinted = 171,
-    FolderMissing = 172,
-    MeaningNotSaved = 173,
+    AboutVersion = 167,
+    ReadingFilesFilter = 168,
+    ReadingNotWritten = 169,
+    NoSuchFile = 170,
+    ReadingNotRead = 171,
+    WordNotCreated = 172,
+    OpenDocumentNotCreated = 173,
+    PdfNotCreated = 174,
+    HtmlNotCreated = 175,
+    ReadingNotPrinted = 176,
+    FolderMissing = 177,
+    MeaningNotSaved = 178,
     // The prompt panel while significators are chosen, and once every
     // position holds its card.
-    PromptChooseSignificator = 174,
-    PromptSpreadFilled = 175,
+    PromptChooseSignificator = 179,
+    PromptSpreadFilled = 180,
 
     // The help window: its navigation buttons and the notice shown when no
     // guide is installed.
-    HelpBack = 176,
-    HelpForward = 177,
-    HelpHome = 178,
-    HelpMissing = 179,
+    HelpBack = 181,
+    HelpForward = 182,
+    HelpHome = 183,
+    HelpMissing = 184,
 };
 
 } // namespace UiText

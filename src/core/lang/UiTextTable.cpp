@@ -4,6 +4,7 @@
 #include "core/util/TextLines.h"
 
 #include <QFile>
+#include <QStringList>
 
 #include <utility>
 
@@ -43,6 +44,14 @@ QString UiTextTable::buttonString(int index) const
 QString UiTextTable::decoded(const QByteArray &bytes) const
 {
     return TextCodec::decode(bytes, m_language);
+}
+
+QString UiTextTable::decodedLines(const QByteArray &bytes) const
+{
+    QStringList lines;
+    for (const QByteArray &line : TextLines::split(bytes))
+        lines << decoded(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void UiTextTable::replace(QList<QByteArray> lines)

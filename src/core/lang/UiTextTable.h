@@ -29,6 +29,10 @@ public:
     // Other text of the current language, such as a spread's name in a
     // reading file, decoded the same way.
     QString decoded(const QByteArray &bytes) const;
+    // Lines from different files, such as an interface line followed by a
+    // spread's explanation, each decoded on its own (one may be UTF-8 and the
+    // other in the code page) and joined by '\n'.
+    QString decodedLines(const QByteArray &bytes) const;
     // The number of lines the language's list gave.
     int count() const { return int(m_lines.size()); }
     // Whether the language's list reaches every built-in line.

@@ -94,7 +94,7 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
     // The spread list was made at start-up; the file may have gone or been
     // damaged since, and without it the positions cannot be laid.
     plan.spreadLoad =
-        plan.spread.load(Spread::filePath(context.appDir, plan.spreadName), &plan.spreadFault);
+        plan.spread.load(Spread::filePath(context.roots, plan.spreadName), &plan.spreadFault);
     if (plan.spreadLoad != Spread::LoadResult::Loaded) {
         plan.result = plan.spreadLoad == Spread::LoadResult::Missing ? Outcome::SpreadMissing
                                                                      : Outcome::SpreadUnreadable;

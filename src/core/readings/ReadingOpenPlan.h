@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include "core/engine/Deck.h"
 #include "core/readings/ReadingFile.h"
 #include "core/spreads/Spread.h"
@@ -40,7 +42,7 @@ public:
     // option now.
     struct Context
     {
-        QString appDir;
+        DataRoots roots;
         QStringList spreadNames;
         bool deck79 = false;
         bool majorOnly = false;

@@ -26,10 +26,10 @@ ReportModel::Options ReportModel::optionsFrom(const Preferences &preferences)
     return options;
 }
 
-QByteArray ReportModel::meaningBytes(const QString &appDir, const QString &deckName,
+QByteArray ReportModel::meaningBytes(const DataRoots &roots, const QString &deckName,
                                      const QString &language, int card, bool reversed)
 {
-    const MeaningText::Source source{appDir, deckName, language, card, reversed};
+    const MeaningText::Source source{roots, deckName, language, card, reversed};
     // A file that cannot be read leaves what was read of it.
     QByteArray text;
     const QString deckFile = MeaningText::deckPath(source);
@@ -51,7 +51,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
                                      const Preferences &preferences)
 {
     ReportModel model;
-    model.appDir = data.appDir();
+    model.roots = data.roots();
     model.deckName = preferences.deckName;
     model.spreadName = spreadName;
     model.comments = comments;
@@ -69,7 +69,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
         position.cardTitle = data.cardTitle(position.card);
         if (!position.significator)
             position.meaning =
-                data.decoded(meaningBytes(model.appDir, model.deckName, preferences.language,
+                data.decoded(meaningBytes(model.roots, model.deckName, preferences.language,
                                           position.card, position.reversed));
         model.positions.append(position);
     }
@@ -81,7 +81,7 @@ bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData 
                                   QString *errorString)
 {
     const ReadingOpenPlan plan =
-        ReadingOpenPlan::fromFile(readingPath, {data.appDir(), data.spreadNames(), data.deck79(),
+        ReadingOpenPlan::fromFile(readingPath, {data.roots(), data.spreadNames(), data.deck79(),
                                                 preferences.majorOnly, preferences.language});
     if (plan.result != ReadingOpenPlan::Outcome::Ready) {
         if (errorString) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QList>
 #include <QPoint>
 #include <QSize>
@@ -43,7 +45,7 @@ struct ReportModel
         QString meaning;
     };
 
-    QString appDir;
+    DataRoots roots;
     QString deckName;
     QString spreadName;
     QString comments;
@@ -72,7 +74,7 @@ struct ReportModel
 
     // The meaning text of a card for a report: the deck's own text, else the
     // language's, else the English one; empty when none of them exists.
-    static QByteArray meaningBytes(const QString &appDir, const QString &deckName,
+    static QByteArray meaningBytes(const DataRoots &roots, const QString &deckName,
                                    const QString &language, int card, bool reversed);
 
     // The bottom-right corner of the spread on the table.

@@ -23,7 +23,7 @@ std::vector<QImage> loadCards(const ReportModel &model)
     cards.reserve(std::size_t(model.positions.size()));
     for (const ReportModel::Position &position : model.positions)
         cards.push_back(
-            CardPicture::load(model.appDir, model.deckName, position.card, position.reversed));
+            CardPicture::load(model.roots, model.deckName, position.card, position.reversed));
     return cards;
 }
 

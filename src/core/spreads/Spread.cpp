@@ -29,10 +29,9 @@ Spread::Spread()
     reset();
 }
 
-QString Spread::filePath(const QString &appDir, const QString &name)
+QString Spread::fileIn(const QString &folder, const QString &name)
 {
-    const QString folder = appDir + QStringLiteral("/Spreads/");
-    const QString path = folder + name + QStringLiteral(".spread");
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".spread");
     if (QFileInfo::exists(path))
         return path;
     // The spread list takes the extension in any letter case ("NAME.SPREAD"),
@@ -41,9 +40,27 @@ QString Spread::filePath(const QString &appDir, const QString &name)
         QDir(folder).entryList({QStringLiteral("*.spread")}, QDir::Files | QDir::Hidden);
     for (const QString &file : files) {
         if (file.chopped(7) == name)
-            return folder + file;
+            return folder + QLatin1Char('/') + file;
     }
-    return path;
+    return {};
+}
+
+QString Spread::filePath(const DataRoots &roots, const QString &name)
+{
+    for (const QString &folder : roots.folders(QStringLiteral("Spreads"))) {
+        const QString found = fileIn(folder, name);
+        if (!found.isEmpty())
+            return found;
+    }
+    return roots.findOrBundled(QStringLiteral("Spreads/") + name + QStringLiteral(".spread"));
+}
+
+QString Spread::writePath(const DataRoots &roots, const QString &name)
+{
+    const QString path =
+        roots.writePath(QStringLiteral("Spreads/") + name + QStringLiteral(".spread"));
+    const QString existing = fileIn(roots.spreadsWriteDir(), name);
+    return existing.isEmpty() ? path : existing;
 }
 
 void Spread::reset()

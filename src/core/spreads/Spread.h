@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -44,9 +46,15 @@ public:
 
     Spread();
 
-    // Path of the spread file called `name`: the file whose extension
-    // differs only in letter case when that is the one there.
-    static QString filePath(const QString &appDir, const QString &name);
+    // The spread file called `name` in `folder`, also one whose extension
+    // differs only in letter case; empty when there is none.
+    static QString fileIn(const QString &folder, const QString &name);
+    // Path of the spread file called `name` to read: the user's when they
+    // have one, else the bundled one (where it would be when neither exists).
+    static QString filePath(const DataRoots &roots, const QString &name);
+    // Where the spread called `name` is saved: among the user's spreads,
+    // replacing the user's file of that name in whatever letter case.
+    static QString writePath(const DataRoots &roots, const QString &name);
 
     // Empties the record for a new reading, explanations included, so no
     // text of an earlier spread can stand for a position of the next one.

@@ -64,7 +64,7 @@ bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *er
             *errorString = QStringLiteral("no spread was chosen");
         return false;
     }
-    const QString path = Spread::filePath(m_data.appDir(), name);
+    const QString path = Spread::filePath(m_data.roots(), name);
     QString fault;
     if (spread.load(path, &fault) == Spread::LoadResult::Loaded)
         return true;
@@ -75,11 +75,26 @@ bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *er
 
 bool ReadingSession::startReading(const QString &name, QString *errorString)
 {
+    if (name.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("no spread was chosen");
+        return false;
+    }
+    return startReadingFrom(name, Spread::filePath(m_data.roots(), name), errorString);
+}
+
+bool ReadingSession::startReadingFrom(const QString &name, const QString &path,
+                                      QString *errorString)
+{
     // The spread is read aside first, so a refused file leaves the reading
     // in progress untouched.
     Spread spread;
-    if (!readSpread(name, spread, errorString))
+    QString fault;
+    if (spread.load(path, &fault) != Spread::LoadResult::Loaded) {
+        if (errorString)
+            *errorString = QDir::toNativeSeparators(path) + QStringLiteral(": ") + fault;
         return false;
+    }
     beginReading(name, Kind::Drawn);
     laySpread(spread);
     m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());

@@ -109,6 +109,8 @@ public:
     // can lay is refused: the reading in progress stays as it was, and
     // `errorString` names the file and its fault.
     bool startReading(const QString &name, QString *errorString = nullptr);
+    // The same with the spread called `name` read from the file at `path`.
+    bool startReadingFrom(const QString &name, const QString &path, QString *errorString = nullptr);
     // The same for a reading typed in from a physical deck: the deck is
     // fanned at once and every position is chosen by hand.
     bool startTypingIn(const QString &name, QString *errorString = nullptr);

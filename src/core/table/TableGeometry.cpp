@@ -38,9 +38,21 @@ QPoint TableGeometry::stackedBackTopLeft(int copy) const
 
 QPoint TableGeometry::shuffleBackTopLeft(double angle) const
 {
-    const QPoint centre(m_window.width() / 2 - 55, m_window.height() / 2 - 135);
-    return centre +
-           QPoint(roundHalfEven(std::cos(angle) * 65), roundHalfEven(std::sin(angle) * 55));
+    return shuffleCentre() + QPoint(roundHalfEven(std::cos(angle) * ShuffleRadii.width()),
+                                    roundHalfEven(std::sin(angle) * ShuffleRadii.height()));
+}
+
+QRect TableGeometry::shuffleArea() const
+{
+    const QPoint radii(ShuffleRadii.width(), ShuffleRadii.height());
+    return QRect(shuffleCentre() - radii,
+                 shuffleCentre() + radii +
+                     QPoint(LargeBackSize.width() - 1, LargeBackSize.height() - 1));
+}
+
+QPoint TableGeometry::shuffleCentre() const
+{
+    return QPoint(m_window.width() / 2 - 55, m_window.height() / 2 - 135);
 }
 
 QRect TableGeometry::spreadAreaRect() const

@@ -39,6 +39,8 @@ public:
     QPoint stackedBackTopLeft(int copy) const;
     // Where the shuffle paints a back for the ellipse angle `angle`.
     QPoint shuffleBackTopLeft(double angle) const;
+    // The area every back the shuffle paints lies in.
+    QRect shuffleArea() const;
     // The x of a cut that the Cut deck button stands for: the deck's middle.
     QPoint deckCentre() const;
 
@@ -55,6 +57,10 @@ public:
     QRect extraCardRect() const;
 
 private:
+    // The half axes of the ellipse the shuffle paints its backs along.
+    static constexpr QSize ShuffleRadii{65, 55};
+    QPoint shuffleCentre() const;
+
     QSize m_window;
     QSize m_surface;
 };

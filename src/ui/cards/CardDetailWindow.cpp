@@ -143,7 +143,7 @@ void CardDetailWindow::showPicture()
 
 MeaningText::Source CardDetailWindow::meaningSource() const
 {
-    return {m_data.appDir(), m_preferences.deckName, m_preferences.language, m_number, m_reversed};
+    return {m_data.roots(), m_preferences.deckName, m_preferences.language, m_number, m_reversed};
 }
 
 void CardDetailWindow::meaningEdited()

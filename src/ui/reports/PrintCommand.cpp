@@ -63,7 +63,7 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
         session.spread(), session.spreadName(), preferences.reportComments, data, preferences);
     QString path;
     QString reason;
-    const QString folder = QDir(data.appDir()).filePath(QStringLiteral("Temp"));
+    const QString folder = data.roots().tempDir();
     const auto format = ReportWriter::Format(preferences.printType);
     if (format == ReportWriter::Format::Printer) {
         printReport(window, interaction, model, folder, data.uiTexts());

@@ -89,7 +89,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     , redoAction(new QAction(this))
     , m_texts(texts)
     , m_interaction(interaction)
-    , m_appDir(setup.appDir)
+    , m_roots(setup.roots)
     , m_name(setup.spreadName)
     , m_background(setup.background)
     , m_areaSize(setup.areaSize)
@@ -170,7 +170,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
         Spread spread;
         spread.reset();
         QString error;
-        if (spread.load(Spread::filePath(m_appDir, m_name), &error) != Spread::LoadResult::Loaded) {
+        if (spread.load(Spread::filePath(m_roots, m_name), &error) != Spread::LoadResult::Loaded) {
             m_loadFault = error;
         }
         design = SpreadDesign::fromSpread(spread);
@@ -361,7 +361,7 @@ void SpreadEditor::save()
     const QString name = m_name.isEmpty() ? askName() : m_name;
     if (name.isEmpty())
         return;
-    const QString path = Spread::filePath(m_appDir, name);
+    const QString path = Spread::writePath(m_roots, name);
     QString error;
     if (!design.toSpread().save(path, m_random, &error)) {
         // Nothing is lost: the editor stays open with the design as it was.
@@ -396,7 +396,7 @@ QString SpreadEditor::askName()
         case SpreadDesign::NameProblem::None:
             break;
         }
-        const bool taken = QFileInfo::exists(Spread::filePath(m_appDir, name));
+        const bool taken = QFileInfo::exists(Spread::filePath(m_roots, name));
         if (!taken ||
             m_interaction.askOkCancel(this,
                                       m_texts.string(UiText::SpreadNameTaken) + QLatin1Char(' ') +

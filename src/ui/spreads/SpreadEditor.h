@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/DataRoots.h"
 #include "core/spreads/SpreadDesign.h"
 #include "core/util/RandomGenerator.h"
 
@@ -29,7 +30,7 @@ class SpreadEditor : public QDialog
 public:
     struct Setup
     {
-        QString appDir;
+        DataRoots roots;
         // The spread to edit; empty for a new spread, named when first saved.
         QString spreadName;
         // The table's spread area, whose size the editing area takes.
@@ -90,7 +91,7 @@ private:
 
     const UiTextTable &m_texts;
     Interaction &m_interaction;
-    QString m_appDir;
+    DataRoots m_roots;
     QString m_name;
     QString m_savedName;
     QString m_loadFault;

@@ -1,9 +1,8 @@
 #include "ui/table/CutAnimation.h"
 
-#include "ui/table/DeckView.h"
-
 #include <QPainter>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -17,11 +16,10 @@ constexpr int BackOffset = 4;
 
 } // namespace
 
-CutAnimation::CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack,
-                           QPoint deckTopLeft, bool threePiles, QObject *parent)
+CutAnimation::CutAnimation(QWidget *table, const QImage &cardBack, QPoint deckTopLeft,
+                           bool threePiles, QObject *parent)
     : QObject(parent)
-    , m_canvas(canvas)
-    , m_background(background)
+    , m_table(table)
     , m_cardBack(cardBack)
     , m_timer(new QTimer(this))
 {
@@ -29,7 +27,7 @@ CutAnimation::CutAnimation(DeckView *canvas, const QColor &background, const QIm
     connect(m_timer, &QTimer::timeout, this, [this] {
         showFrame(m_next++);
         if (m_next < m_frames.size())
-            m_timer->start(m_frames[m_next - 1].pause);
+            m_timer->start(m_pauses ? m_frames[m_next - 1].pause : 0);
         else
             emit finished();
     });
@@ -79,14 +77,9 @@ QImage CutAnimation::pileImage(int backs) const
 
 void CutAnimation::planSlideAside(QPoint deckTopLeft)
 {
-    m_table = m_canvas->image().copy();
-    QPainter painter(&m_table);
-    const QImage deck = pileImage(BacksInDeck);
-    painter.fillRect(QRect(deckTopLeft, deck.size()), m_background);
-    painter.end();
-    m_piles = {{deck, deckTopLeft}};
+    m_piles = {{pileImage(BacksInDeck), deckTopLeft}};
 
-    const int width = m_canvas->width();
+    const int width = m_table->width();
     move(
         0, {SlideStep, 0}, [&] { return m_piles[0].place.x() - 40 < width - 263; },
         FirstSlidePause);
@@ -188,15 +181,20 @@ void CutAnimation::showFrame(std::size_t index)
 {
     if (index >= m_frames.size())
         return;
-    const std::vector<Pile> &piles = m_frames[index].piles;
-    // Only where piles were in the frame before and are now changes.
-    QRect changed = area(piles);
-    changed |= index > 0 ? area(m_frames[index - 1].piles) : QRect(QPoint(), m_table.size());
-    QPainter painter(&m_canvas->image());
-    painter.setClipRect(changed);
-    painter.drawImage(changed.topLeft(), m_table, changed);
-    for (const Pile &pile : piles)
+    // Only where piles were in the frame before and are now changes; the
+    // first frame takes the stacked deck away.
+    if (m_shown)
+        m_table->update(area(m_frames[*m_shown].piles) | area(m_frames[index].piles));
+    else
+        m_table->update();
+    m_shown = index;
+}
+
+bool CutAnimation::paintFrame(QPainter &painter) const
+{
+    if (!m_shown)
+        return false;
+    for (const Pile &pile : m_frames[*m_shown].piles)
         painter.drawImage(pile.place, pile.image);
-    painter.end();
-    m_canvas->update(changed);
+    return true;
 }

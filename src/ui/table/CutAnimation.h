@@ -1,30 +1,33 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-class DeckView;
+class QPainter;
 class QTimer;
+class QWidget;
 
 // The cut shown on the table: the stacked deck slides aside, splits into two
 // or three piles that are stacked again and rise to the top of the table.
 // The whole movement is worked out when it starts and then played frame by
-// frame on a timer, so the window stays responsive; each frame repaints only
-// where piles were and are. finish() jumps to the end at once.
+// frame on a timer, so the window stays responsive; each frame asks the table
+// to repaint only where piles were and are, and the table's paint draws the
+// piles of the frame shown. finish() jumps to the end at once.
 class CutAnimation : public QObject
 {
     Q_OBJECT
 
 public:
-    // `deckTopLeft` is the top left of the stacked deck's first card back.
-    CutAnimation(DeckView *canvas, const QColor &background, const QImage &cardBack,
-                 QPoint deckTopLeft, bool threePiles, QObject *parent = nullptr);
+    // `deckTopLeft` is the top left of the stacked deck's first card back on
+    // `table`, the widget the piles are painted on.
+    CutAnimation(QWidget *table, const QImage &cardBack, QPoint deckTopLeft, bool threePiles,
+                 QObject *parent = nullptr);
 
     void start();
     // Shows the last frame and reports the end now.
@@ -32,6 +35,12 @@ public:
     // Stops without reporting the end, for a table that is closing.
     void stop();
     bool isRunning() const;
+    // Without pauses every frame follows the one before at the next turn of
+    // the event loop.
+    void setPauses(bool pauses) { m_pauses = pauses; }
+    // Paints the piles of the frame shown over the bare table; false before
+    // the first frame, while the table still shows its stacked deck.
+    bool paintFrame(QPainter &painter) const;
 
 signals:
     void finished();
@@ -61,14 +70,14 @@ private:
     void showFrame(std::size_t index);
     static QRect area(const std::vector<Pile> &piles);
 
-    DeckView *m_canvas;
-    QColor m_background;
+    QWidget *m_table;
     QImage m_cardBack;
-    // The table without its deck: the backdrop every frame is drawn on.
-    QImage m_table;
     // The piles as the plan moves them, and the frames it records.
     std::vector<Pile> m_piles;
     std::vector<Frame> m_frames;
     std::size_t m_next = 0;
+    // The frame the table shows, or none yet.
+    std::optional<std::size_t> m_shown;
     QTimer *m_timer;
+    bool m_pauses = true;
 };

@@ -41,24 +41,7 @@ void DeckView::setBackColor(TColor color)
 
 void DeckView::paintTable()
 {
-    if (m_image.isNull())
-        return;
-    m_image.fill(m_backColor);
-    QPainter painter(&m_image);
-    if (m_session.isFanned()) {
-        // Drawn when the deck is first fanned, not before the table first shows.
-        if (m_fanBack.isNull())
-            m_fanBack = CardBack::render(TableGeometry::FanBackSize);
-        for (int slot = 0; slot < m_session.deckSize(); ++slot) {
-            const Card &card = m_session.cards()[slot];
-            if (card.isPainted())
-                painter.drawImage(card.x, card.y, m_fanBack);
-        }
-    } else {
-        for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
-            painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
-    }
-    painter.end();
+    m_shufflePile = QImage();
     update();
 }
 
@@ -66,8 +49,9 @@ void DeckView::playCut(bool threePiles)
 {
     if (isCutting())
         return;
-    m_cut = new CutAnimation(this, m_backColor, m_largeBack, m_geometry.stackedDeckRect().topLeft(),
-                             threePiles, this);
+    m_cut = new CutAnimation(this, m_largeBack, m_geometry.stackedDeckRect().topLeft(), threePiles,
+                             this);
+    m_cut->setPauses(m_cutPauses);
     connect(m_cut, &CutAnimation::finished, this, [this] {
         m_cut->deleteLater();
         m_cut = nullptr;
@@ -114,8 +98,17 @@ void DeckView::paintShuffleFrame()
         m_shuffleTimer->stop();
         return;
     }
+    const QRect area = m_geometry.shuffleArea();
+    const bool firstBack = m_shufflePile.isNull();
+    if (firstBack) {
+        m_shufflePile = QImage(area.size(), QImage::Format_RGB32);
+        m_shufflePile.fill(m_backColor);
+    }
+    QPainter painter(&m_shufflePile);
+    painter.translate(-area.topLeft());
+    if (firstBack)
+        paintStackedDeck(painter);
     const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
-    QPainter painter(&m_image);
     painter.drawImage(place, m_largeBack);
     painter.end();
     update(QRect(place, m_largeBack.size()));
@@ -125,16 +118,34 @@ void DeckView::paintShuffleFrame()
 void DeckView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.fillRect(event->rect(), m_backColor);
+    if (m_cut && m_cut->paintFrame(painter))
+        return;
+    if (m_session.isFanned()) {
+        paintFan(painter);
+        return;
+    }
+    paintStackedDeck(painter);
+    if (!m_shufflePile.isNull())
+        painter.drawImage(m_geometry.shuffleArea().topLeft(), m_shufflePile);
 }
 
-void DeckView::resizeEvent(QResizeEvent *event)
+void DeckView::paintFan(QPainter &painter)
 {
-    if (m_image.size() != event->size()) {
-        m_image = QImage(event->size(), QImage::Format_RGB32);
-        m_image.fill(m_backColor);
+    // Drawn when the deck is first fanned, not before the table first shows.
+    if (m_fanBack.isNull())
+        m_fanBack = CardBack::render(TableGeometry::FanBackSize);
+    for (int slot = 0; slot < m_session.deckSize(); ++slot) {
+        const Card &card = m_session.cards()[slot];
+        if (card.isPainted())
+            painter.drawImage(card.x, card.y, m_fanBack);
     }
-    QWidget::resizeEvent(event);
+}
+
+void DeckView::paintStackedDeck(QPainter &painter) const
+{
+    for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
+        painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
 }
 
 void DeckView::mousePressEvent(QMouseEvent *event)

@@ -11,17 +11,16 @@ class QTimer;
 class ReadingSession;
 
 // The table's drawing surface with the deck on it: stacked, shuffled along an
-// ellipse, cut, or laid out as a fan. Painting goes into a persistent image,
-// so the backs the shuffle paints pile up until the table is painted afresh.
+// ellipse, cut, or laid out as a fan. Each paint draws the part asked for
+// from the session's state, so the table keeps no picture of itself; only the
+// backs the shuffle paints, which pile up until the table is painted afresh,
+// are kept in a picture of the shuffle's area.
 class DeckView : public QWidget
 {
     Q_OBJECT
 
 public:
     DeckView(ReadingSession &session, QWidget *parent = nullptr);
-
-    QImage &image() { return m_image; }
-    const QImage &largeBack() const { return m_largeBack; }
 
     // The geometry the deck is laid out by; the window sets it on resize.
     const TableGeometry &geometry() const { return m_geometry; }
@@ -39,6 +38,9 @@ public:
     void finishCut();
     // Paints no more shuffle or cut frames, for a table that is closing.
     void stopAnimations();
+    // Without pauses the cut still runs frame by frame through the event
+    // loop, only without waiting between frames; for tests.
+    void setCutPauses(bool pauses) { m_cutPauses = pauses; }
 
 signals:
     // A click on the table; a click during the cut only ends the cut.
@@ -48,23 +50,27 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
     void onPhaseChanged();
     void paintShuffleFrame();
+    void paintFan(QPainter &painter);
+    void paintStackedDeck(QPainter &painter) const;
 
     ReadingSession &m_session;
     TableGeometry m_geometry;
     QColor m_backColor;
-    QImage m_image;
     // Drawn once: large for the stacked deck, small for the fan.
     QImage m_largeBack;
     QImage m_fanBack;
+    // The shuffle's area as the shuffle has painted it: the stacked deck and
+    // the backs piled on it. Null when the table was painted afresh since.
+    QImage m_shufflePile;
     QTimer *m_shuffleTimer;
     CutAnimation *m_cut = nullptr;
+    bool m_cutPauses = true;
     // Angle of the next back painted along the shuffle's ellipse.
     double m_shuffleAngle = 0.8;
 };

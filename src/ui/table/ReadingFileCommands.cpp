@@ -19,15 +19,13 @@
 
 ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interaction,
                                          const ProgramData &data, Preferences &preferences,
-                                         ReadingSession &session, CommentsWindow &comments,
-                                         QObject *parent)
+                                         ReadingSession &session, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_interaction(interaction)
     , m_data(data)
     , m_preferences(preferences)
     , m_session(session)
-    , m_comments(comments)
 {
     // Comments kept from a failed save belong to the reading they were typed for.
     connect(&m_session, &ReadingSession::spreadLaid, this, [this] { m_unsavedComments.clear(); });
@@ -88,10 +86,13 @@ void ReadingFileCommands::save()
 bool ReadingFileCommands::open()
 {
     const QString path = chooseFile(false, QString());
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && openFile(path);
+}
+
+bool ReadingFileCommands::openFile(const QString &path)
+{
     const ReadingOpenPlan plan =
-        ReadingOpenPlan::fromFile(path, {m_data.appDir(), m_data.spreadNames(), m_data.deck79(),
+        ReadingOpenPlan::fromFile(path, {m_data.roots(), m_data.spreadNames(), m_data.deck79(),
                                          m_preferences.majorOnly, m_preferences.language});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
@@ -109,13 +110,40 @@ bool ReadingFileCommands::open()
     }
 
     m_session.openReading(plan);
-    m_comments.commentsEdit->setPlainText(
-        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
     if (plan.reading.comments.isEmpty()) {
-        m_comments.hide();
-    } else {
-        m_comments.show();
-        m_window->activateWindow();
+        hideComments();
+        return true;
     }
+    CommentsWindow &comments = openedComments();
+    comments.commentsEdit->setPlainText(
+        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
+    // At the top right of the table, where it hides the least of the spread.
+    comments.move(m_window->width() - comments.width(), 0);
+    comments.show();
+    m_window->activateWindow();
     return true;
+}
+
+void ReadingFileCommands::hideComments()
+{
+    if (m_openedComments)
+        m_openedComments->hide();
+}
+
+void ReadingFileCommands::retranslate(const UiTextTable &texts)
+{
+    if (m_openedComments)
+        m_openedComments->retranslate(texts);
+}
+
+CommentsWindow &ReadingFileCommands::openedComments()
+{
+    if (!m_openedComments) {
+        m_openedComments = new CommentsWindow(m_data.uiTexts(), m_window);
+        m_openedComments->setObjectName(QStringLiteral("openedCommentsWindow"));
+        m_openedComments->setWindowFlag(Qt::WindowStaysOnTopHint);
+        m_openedComments->noCommentsButton->hide();
+        m_openedComments->centreOkButton();
+    }
+    return *m_openedComments;
 }

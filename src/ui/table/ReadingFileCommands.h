@@ -7,6 +7,7 @@ class CommentsWindow;
 class Interaction;
 class ProgramData;
 class QWidget;
+class UiTextTable;
 class ReadingSession;
 struct Preferences;
 
@@ -17,19 +18,30 @@ class ReadingFileCommands : public QObject
     Q_OBJECT
 
 public:
-    // `window` parents the dialogs; `comments` shows an opened reading's
-    // comments. All must outlive this object.
+    // `window` parents the dialogs and the window that shows an opened
+    // reading's comments. All must outlive this object.
     ReadingFileCommands(QWidget *window, Interaction &interaction, const ProgramData &data,
-                        Preferences &preferences, ReadingSession &session, CommentsWindow &comments,
+                        Preferences &preferences, ReadingSession &session,
                         QObject *parent = nullptr);
 
     void save();
-    // True when a reading was laid on the table.
+    // Asks for a reading file and opens it; true when a reading was laid on
+    // the table.
     bool open();
+    // Opens the reading file at `path`, e.g. one named on the command line;
+    // a file that cannot be opened is reported as Open reports it.
+    bool openFile(const QString &path);
+    // Puts an opened reading's comments away.
+    void hideComments();
+    // Gives the comments window of an opened reading a new language's texts.
+    void retranslate(const UiTextTable &texts);
 
 private:
     // Runs a file dialog for reading files; the chosen path, empty on cancel.
     QString chooseFile(bool saving, const QString &proposedName);
+    // The window beside the table for an opened reading's comments, made when
+    // a reading first brings comments: most sessions never need it.
+    CommentsWindow &openedComments();
 
     QWidget *m_window;
     Interaction &m_interaction;
@@ -37,7 +49,7 @@ private:
     // The report comments follow the comments of the reading saved last.
     Preferences &m_preferences;
     ReadingSession &m_session;
-    CommentsWindow &m_comments;
+    CommentsWindow *m_openedComments = nullptr;
     // The comments of the last save attempt that did not succeed.
     QString m_unsavedComments;
 };

@@ -1,10 +1,11 @@
 #include "ui/table/TableWindow.h"
 
-#include "core/app/DataFolders.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
+#include "core/music/MusicController.h"
+#include "core/spreads/SpreadImport.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
@@ -13,7 +14,8 @@
 #include "ui/common/Interaction.h"
 #include "ui/help/HelpWindow.h"
 #include "ui/lang/LanguageDialog.h"
-#include "ui/readings/CommentsWindow.h"
+#include "ui/music/MusicSettingsDialog.h"
+#include "ui/music/SpreadMusicDialog.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/spreads/SpreadEditor.h"
@@ -28,10 +30,12 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -72,25 +76,27 @@ QSize screenSize()
 
 } // namespace
 
-TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction &interaction,
+TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interaction &interaction,
                          CardFaceCache &faces, QWidget *parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_interaction(interaction)
     , m_faces(faces)
-    , m_data(appDir)
+    , m_data(roots)
     , m_session(new ReadingSession(m_data, m_preferences, this))
+    , m_music(new MusicController(roots, m_preferences, this))
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
-    SettingsStore::read(m_settings, appDir, screenSize(), m_preferences);
+    SettingsStore::read(m_settings, roots, screenSize(), m_preferences);
     m_storedSettings = SettingsStore::values(m_preferences);
     // A desktop session that ends asks first; what was chosen is kept then.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this] { storePreferences(Store::AlwaysQuietly); });
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     m_data.scan(m_preferences);
-    m_data.loadCardTitles(m_preferences);
+    // Titles are decoded only when a missing picture's face is drawn.
+    m_faces.setTitles([this](int number) { return m_data.cardTitle(number); });
 
     createMenu();
     createControls();
@@ -109,8 +115,10 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     if (!languageNotice.isEmpty())
         notices << languageNotice;
     showOptionNotice();
-    onPhaseChanged();
+    // Placed before they are shown: a widget shown without a size of its own
+    // is first fitted to its contents, which lays out its text for nothing.
     layOutControls();
+    onPhaseChanged();
     // Said once, over the table rather than before it appears.
     if (!notices.isEmpty()) {
         QTimer::singleShot(0, this, [this, notices] {
@@ -119,7 +127,18 @@ TableWindow::TableWindow(const QString &appDir, QSettings &settings, Interaction
     }
 }
 
-TableWindow::~TableWindow() = default;
+TableWindow::~TableWindow()
+{
+    // The faces outlive the table; they must not ask it for titles.
+    m_faces.setTitles({});
+    m_music->setPlayer(nullptr);
+}
+
+void TableWindow::setMusicPlayer(std::unique_ptr<MusicPlayer> player)
+{
+    m_music->setPlayer(player.get());
+    m_musicPlayer = std::move(player);
+}
 
 void TableWindow::createMenu()
 {
@@ -208,8 +227,13 @@ void TableWindow::createMenu()
          Qt::CTRL | Qt::Key_I, call(&TableWindow::openImageSettings)},
         {Kind::Separator},
         {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
-         Qt::CTRL | Qt::Key_M},
-        {Kind::CheckItem, "playMusicAction", UiText::MenuPlayMusic, "Play music"},
+         Qt::CTRL | Qt::Key_M, call(&TableWindow::openMusicSettings)},
+        {Kind::CheckItem,
+         "playMusicAction",
+         UiText::MenuPlayMusic,
+         "Play music",
+         {},
+         call(&TableWindow::togglePlayMusic)},
         {Kind::Separator},
         {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L,
          call(&TableWindow::chooseLanguage)},
@@ -225,6 +249,9 @@ void TableWindow::createMenu()
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
+    // "Play music" names the piece playing when the pointer rests on it.
+    if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
+        options->setToolTipsVisible(true);
 }
 
 void TableWindow::createControls()
@@ -270,15 +297,8 @@ void TableWindow::createControls()
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
     m_extraCardImage->hide();
 
-    m_commentsWindow = new CommentsWindow(m_data.uiTexts(), this);
-    m_commentsWindow->setObjectName(QStringLiteral("openedCommentsWindow"));
-    m_commentsWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
-    m_commentsWindow->noCommentsButton->hide();
-    m_commentsWindow->centreOkButton();
-    m_commentsWindow->hide();
-
-    m_readingFiles = new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session,
-                                             *m_commentsWindow, this);
+    m_readingFiles =
+        new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
@@ -299,6 +319,7 @@ void TableWindow::createControls()
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
     connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
+    connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -321,7 +342,6 @@ void TableWindow::layOutControls()
     m_stopButton->move(geometry.stopButtonPos());
     m_cutButton->move(geometry.cutButtonPos());
     m_extraCardImage->setGeometry(geometry.extraCardRect());
-    m_commentsWindow->move(width() - m_commentsWindow->width(), 0);
     m_deckView->setTableGeometry(geometry);
 }
 
@@ -331,31 +351,21 @@ QString TableWindow::loadLanguage()
     m_data.loadLanguage(m_preferences);
     m_toolkitTranslation.apply(m_preferences.language);
     m_session->retranslatePrompt(previous);
-    passTitlesToFaces();
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
     m_stopButton->setText(m_data.uiText(UiText::Stop));
     m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
-    m_commentsWindow->retranslate(texts);
+    m_readingFiles->retranslate(texts);
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);
     showPrompt(m_session->prompt());
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
 }
 
-void TableWindow::passTitlesToFaces()
-{
-    QStringList titles;
-    for (int number = 0; number < int(m_data.cardTitles().size()); ++number)
-        titles << m_data.cardTitle(number);
-    m_faces.setTitles(titles);
-}
-
 void TableWindow::showPrompt(const QByteArray &prompt)
 {
-    QString text = m_data.decoded(prompt);
-    m_promptLabel->setText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 
 void TableWindow::applyMenuChecks()
@@ -413,7 +423,7 @@ void TableWindow::onPhaseChanged()
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
     if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
-        m_commentsWindow->hide();
+        m_readingFiles->hideComments();
         m_extraCardImage->hide();
     }
     if (fanned)
@@ -500,6 +510,7 @@ void TableWindow::startReading()
         showSpreadRefused(error);
         return;
     }
+    m_music->spreadStarted(m_session->spreadName());
     m_handChoice->chooseSignificators();
 }
 
@@ -515,7 +526,7 @@ void TableWindow::designSpread(const QString &name)
 {
     // The editing area is the spread area, so boxes stand where cards will lie.
     const TableGeometry geometry(size(), m_deckView->size());
-    SpreadEditor editor({m_data.appDir(), name, geometry.spreadAreaRect().size(),
+    SpreadEditor editor({m_data.roots(), name, geometry.spreadAreaRect().size(),
                          TableColor::toQColor(m_preferences.backColor)},
                         m_data.uiTexts(), m_interaction, this);
     if (!editor.loadFault().isEmpty())
@@ -538,16 +549,48 @@ void TableWindow::typeInReading()
     if (!name || name->isEmpty())
         return;
     QString error;
-    if (!m_session->startTypingIn(*name, &error))
+    if (!m_session->startTypingIn(*name, &error)) {
         showSpreadRefused(error);
+        return;
+    }
+    m_music->spreadStarted(m_session->spreadName());
 }
 
 void TableWindow::openReading()
 {
     if (!m_readingFiles->open())
         return;
+    m_music->readingOpened(m_session->spreadName());
     applyMenuChecks();
     showOptionNotice();
+}
+
+void TableWindow::openFile(const QString &path)
+{
+    if (path.endsWith(QStringLiteral(".spread"), Qt::CaseInsensitive)) {
+        startReadingFromFile(path);
+        return;
+    }
+    if (!m_readingFiles->openFile(path))
+        return;
+    applyMenuChecks();
+    showOptionNotice();
+}
+
+void TableWindow::startReadingFromFile(const QString &path)
+{
+    QString error;
+    const auto spread = SpreadImport::offer(m_data.roots(), m_data.spreadNames(), path, &error);
+    if (!spread) {
+        showSpreadRefused(error);
+        return;
+    }
+    m_data.rescanSpreads();
+    if (!m_session->startReadingFrom(spread->name, spread->path, &error)) {
+        showSpreadRefused(error);
+        return;
+    }
+    m_handChoice->chooseSignificators();
 }
 
 void TableWindow::saveReading()
@@ -665,10 +708,47 @@ void TableWindow::openImageSettings()
     m_interaction.execDialog(dialog);
 }
 
+void TableWindow::togglePlayMusic()
+{
+    m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
+    applyMenuChecks();
+}
+
+void TableWindow::openMusicSettings()
+{
+    MusicSettingsDialog dialog(
+        m_preferences, m_data.roots().musicDir(), m_data.uiTexts(), m_interaction,
+        [this] { editSpreadMusic(); }, this);
+    if (m_interaction.execDialog(dialog) == QDialog::Accepted)
+        m_music->applySettings(dialog.choice());
+}
+
+void TableWindow::editSpreadMusic()
+{
+    const DataRoots &roots = m_data.roots();
+    SpreadMusicDialog dialog(m_data.spreadNames(),
+                             {roots.associationFile(), roots.associationWritePath(),
+                              roots.musicDir(), m_preferences.language},
+                             m_data.uiTexts(), m_interaction, this);
+    m_interaction.execDialog(dialog);
+}
+
+void TableWindow::showNowPlaying(const QString &path)
+{
+    const QString piece = QFileInfo(path).completeBaseName();
+    const QString nowPlaying =
+        piece.isEmpty() ? QString() : m_data.uiText(UiText::NowPlaying).arg(piece);
+    setWindowTitle(piece.isEmpty() ? QStringLiteral("Quillmoor")
+                                   : QStringLiteral("Quillmoor - ") + nowPlaying);
+    QAction *playMusic = m_menu->action("playMusicAction");
+    playMusic->setStatusTip(nowPlaying);
+    playMusic->setToolTip(nowPlaying);
+}
+
 void TableWindow::chooseDeck()
 {
     DeckChooser dialog(
-        DeckList::scan(m_data.appDir()),
+        DeckList::scan(m_data.roots()),
         {m_preferences.deckName, m_preferences.ardenvaleStyle, m_preferences.strengthEleven},
         m_faces, m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
@@ -682,12 +762,11 @@ void TableWindow::chooseDeck()
     m_data.scan(m_preferences);
     m_data.loadCardTitles(m_preferences);
     m_faces.clear();
-    passTitlesToFaces();
 }
 
 void TableWindow::chooseLanguage()
 {
-    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.appDir()), m_preferences.language,
+    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.roots()), m_preferences.language,
                           m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
@@ -745,11 +824,12 @@ void TableWindow::finish(bool quietly)
     m_closed = true;
     m_autoDrawTimer->stop();
     m_deckView->stopAnimations();
-    m_commentsWindow->hide();
+    m_readingFiles->hideComments();
+    m_music->stop();
     if (m_helpWindow)
         m_helpWindow->hide();
     storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
-    DataFolders::emptyTemp(m_data.appDir());
+    m_data.roots().emptyTemp();
 }
 
 void TableWindow::storePreferences(Store when)

@@ -8,13 +8,16 @@
 #include <QMainWindow>
 #include <QVariantMap>
 
+#include <memory>
+
 class CardFaceCache;
 class CardImage;
-class CommentsWindow;
 class DeckView;
 class HandChoice;
 class HelpWindow;
 class Interaction;
+class MusicController;
+class MusicPlayer;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -33,19 +36,27 @@ class TableWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // `appDir` is the folder holding the program's data. The preferences are
+    // `roots` say where the program's data lies. The preferences are
     // read from `settings` now and written back when the window closes;
     // `interaction` answers message boxes and modal dialogs; `faces` provides
     // card pictures. All three must outlive the window.
-    TableWindow(const QString &appDir, QSettings &settings, Interaction &interaction,
+    TableWindow(const DataRoots &roots, QSettings &settings, Interaction &interaction,
                 CardFaceCache &faces, QWidget *parent = nullptr);
     ~TableWindow() override;
+
+    // Opens a file given on the command line: a reading file as Readings >
+    // Open does, or a spread file, which starts a reading with that spread.
+    void openFile(const QString &path);
 
     // Stores the settings and empties Temp without asking or telling the
     // user anything, for a program ended from outside; the window stays.
     void endFromOutside();
 
+    // The music plays through `player`; until one is given it stays silent.
+    void setMusicPlayer(std::unique_ptr<MusicPlayer> player);
+
     ReadingSession &session() { return *m_session; }
+    MusicController &music() { return *m_music; }
     const Preferences &preferences() const { return m_preferences; }
     const ProgramData &programData() const { return m_data; }
 
@@ -74,8 +85,6 @@ private:
     // Loads the language and returns what the person should hear about it:
     // that its files are incomplete, or nothing.
     QString loadLanguage();
-    // Hands the card titles to the face cache for the faces of missing pictures.
-    void passTitlesToFaces();
     void showPrompt(const QByteArray &prompt);
     void applyMenuChecks();
     void applyBackColor();
@@ -89,6 +98,7 @@ private:
 
     // Readings
     void startReading();
+    void startReadingFromFile(const QString &path);
     void typeInReading();
     void openReading();
     void saveReading();
@@ -118,6 +128,11 @@ private:
     void toggleThreePiles();
     void toggleSpreadTips();
     void openImageSettings();
+    void togglePlayMusic();
+    void openMusicSettings();
+    void editSpreadMusic();
+    // Names the piece playing in the window title and on "Play music".
+    void showNowPlaying(const QString &path);
     void chooseDeck();
     void chooseLanguage();
     void showHelp();
@@ -130,6 +145,8 @@ private:
     ProgramData m_data;
     ToolkitTranslation m_toolkitTranslation;
     ReadingSession *m_session;
+    std::unique_ptr<MusicPlayer> m_musicPlayer;
+    MusicController *m_music;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
@@ -144,7 +161,6 @@ private:
     QPushButton *m_stopButton = nullptr;
     QPushButton *m_cutButton = nullptr;
     CardImage *m_extraCardImage = nullptr;
-    CommentsWindow *m_commentsWindow = nullptr;
     // Made when help is first asked for, and kept, with its place, until the table closes.
     HelpWindow *m_helpWindow = nullptr;
     ReadingFileCommands *m_readingFiles = nullptr;

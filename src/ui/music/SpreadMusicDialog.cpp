@@ -1,0 +1,186 @@
+#include "ui/music/SpreadMusicDialog.h"
+
+#include "core/lang/UiText.h"
+#include "core/lang/UiTextTable.h"
+#include "ui/common/Interaction.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// A name or file wider than this is cut with an ellipsis; the tip shows it whole.
+constexpr int LabelWidth = 210;
+
+void setElidedText(QLabel *label, const QString &text)
+{
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, LabelWidth));
+    label->setToolTip(label->text() == text ? QString() : text);
+}
+
+} // namespace
+
+SpreadMusicDialog::SpreadMusicDialog(const QStringList &spreadNames, const Places &places,
+                                     const UiTextTable &texts, Interaction &interaction,
+                                     QWidget *parent)
+    : QDialog(parent)
+    , m_places(places)
+    , m_texts(texts)
+    , m_interaction(interaction)
+{
+    setObjectName(QStringLiteral("SpreadMusicDialog"));
+    setWindowTitle(texts.string(UiText::AssociateSpreadsWithMusic));
+
+    auto *rowsWidget = new QWidget;
+    rowsWidget->setObjectName(QStringLiteral("rowsWidget"));
+    QPalette white = rowsWidget->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    rowsWidget->setPalette(white);
+    rowsWidget->setAutoFillBackground(true);
+    auto *grid = new QGridLayout(rowsWidget);
+    grid->setColumnMinimumWidth(0, LabelWidth);
+    grid->setColumnMinimumWidth(2, LabelWidth);
+    grid->setHorizontalSpacing(12);
+
+    const QString text = SpreadMusic::readText(places.associationFile, places.language);
+    for (const QString &name : spreadNames) {
+        const int row = int(m_rows.size());
+        Row entry;
+        entry.association = {name, SpreadMusic::lookup(text, name)};
+        entry.spreadLabel = new QLabel(rowsWidget);
+        entry.spreadLabel->setObjectName(QStringLiteral("spreadLabel%1").arg(row));
+        QPalette blue = entry.spreadLabel->palette();
+        blue.setColor(QPalette::WindowText, Qt::blue);
+        entry.spreadLabel->setPalette(blue);
+        QFont underlined = entry.spreadLabel->font();
+        underlined.setUnderline(true);
+        entry.spreadLabel->setFont(underlined);
+        entry.spreadLabel->setCursor(Qt::PointingHandCursor);
+        setElidedText(entry.spreadLabel, name);
+        entry.fileLabel = new QLabel(rowsWidget);
+        entry.fileLabel->setObjectName(QStringLiteral("fileLabel%1").arg(row));
+        for (QLabel *label : {entry.spreadLabel, entry.fileLabel})
+            label->installEventFilter(this);
+        grid->addWidget(entry.spreadLabel, row, 0);
+        grid->addWidget(entry.fileLabel, row, 2);
+        m_rows << entry;
+        showMusicName(row);
+    }
+    auto *separator = new QFrame(rowsWidget);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setLineWidth(3);
+    grid->addWidget(separator, 0, 1, std::max(1, rowCount()), 1);
+    grid->setRowStretch(rowCount(), 1);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("rowsScroll"));
+    scroll->setWidget(rowsWidget);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumSize(2 * LabelWidth + 60, 324);
+
+    okButton = new QPushButton(texts.string(UiText::Ok), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttons);
+
+    connect(okButton, &QPushButton::clicked, this, &SpreadMusicDialog::writeAndClose);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SpreadMusicDialog::setMusicFile(int row, const QString &path)
+{
+    m_rows[row].association.musicName = SpreadMusic::musicNameFor(path, m_places.musicFolder);
+    showMusicName(row);
+}
+
+void SpreadMusicDialog::clearMusic(int row)
+{
+    m_rows[row].association.musicName.clear();
+    showMusicName(row);
+}
+
+QList<SpreadMusic::Association> SpreadMusicDialog::associations() const
+{
+    QList<SpreadMusic::Association> associations;
+    for (const Row &row : m_rows)
+        associations << row.association;
+    return associations;
+}
+
+bool SpreadMusicDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (int row = 0; row < rowCount(); ++row) {
+            if (watched == m_rows.at(row).spreadLabel) {
+                chooseFileFor(row);
+                return true;
+            }
+            if (watched == m_rows.at(row).fileLabel) {
+                clearMusic(row);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SpreadMusicDialog::chooseFileFor(int row)
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("spreadMusicFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Starts beside the file the spread has, else in the music folder.
+    const QString current = SpreadMusic::resolve(musicName(row), m_places.musicFolder);
+    if (current.isEmpty()) {
+        dialog.setDirectory(m_places.musicFolder);
+    } else {
+        dialog.setDirectory(QFileInfo(current).absolutePath());
+        dialog.selectFile(QFileInfo(current).fileName());
+    }
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    setMusicFile(row, dialog.selectedFiles().first());
+}
+
+void SpreadMusicDialog::showMusicName(int row)
+{
+    QLabel *label = m_rows.at(row).fileLabel;
+    const QString &name = m_rows.at(row).association.musicName;
+    setElidedText(label, QDir::toNativeSeparators(name));
+    // A click on a file takes it away.
+    if (name.isEmpty())
+        label->unsetCursor();
+    else
+        label->setCursor(Qt::ForbiddenCursor);
+}
+
+void SpreadMusicDialog::writeAndClose()
+{
+    QString error;
+    if (!SpreadMusic::write(m_places.associationWriteFile, associations(), &error)) {
+        m_interaction.showMessage(this, m_texts.string(UiText::SpreadMusicNotSaved) +
+                                            QStringLiteral("\n\n") + error);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,31 @@
+// The spread music association file: the music a spread finds is one line's
+// quoted name, written back it is found again, and a relative name always
+// lands under the music folder.
+
+#include "FuzzSupport.h"
+
+#include "core/music/SpreadMusic.h"
+#include "core/util/TextCodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = TextCodec::decode(fuzzBytes(data, size), QStringLiteral("English"));
+    const QString musicFolder = QStringLiteral("/app/Music");
+    for (const QString &spread : {QStringLiteral("Cross"), QStringLiteral("Celtic Cross"),
+                                  text.section(QLatin1Char(' '), 0, 0)}) {
+        const QString music = SpreadMusic::lookup(text, spread);
+        FUZZ_CHECK(!music.contains(QLatin1Char('\r')) && !music.contains(QLatin1Char('\n')));
+        if (music.isEmpty() || spread.isEmpty() || spread.contains(QLatin1Char('\r')) ||
+            spread.contains(QLatin1Char('\n')))
+            continue;
+        const QByteArray written = SpreadMusic::compose({{spread, music}});
+        FUZZ_CHECK(SpreadMusic::lookup(QString::fromUtf8(written), spread) == music);
+        const QString path = SpreadMusic::resolve(music, musicFolder);
+        FUZZ_CHECK(!path.isEmpty());
+        const QString slashed = QString(music).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (!slashed.startsWith(QLatin1Char('/')) &&
+            !slashed.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+            FUZZ_CHECK(path.startsWith(musicFolder + QLatin1Char('/')) || path == musicFolder);
+    }
+    return 0;
+}

@@ -1,0 +1,366 @@
+// Checks what music plays when: the pieces a folder offers, the in-order and
+// random choices and how they give up, the spreads' own music, and what the
+// settings dialog's OK starts.
+#include "FakeMusicPlayer.h"
+#include "TinyDisk.h"
+#include "core/app/DataRoots.h"
+#include "core/app/Preferences.h"
+#include "core/music/MusicController.h"
+#include "core/music/MusicFolder.h"
+#include "core/music/SpreadMusic.h"
+#include "core/util/WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestMusicController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void folderOffersFilesButNotPlaylistsOrFolders();
+    void inOrderWrapsAndMovesOnAtTheEnd();
+    void inOrderStartsFromTheSelectedFile();
+    void inOrderTriesEachFileOnceWhenNothingPlays();
+    void laterFailureMovesOnToTheNextFile();
+    void randomWithOneOrTwoFiles();
+    void randomGivesUpAfterHundredTriesWithTheCurrentFile();
+    void deviceFailureEndsTheTrying();
+    void staleNotificationsStartNothing();
+    void lookupMatchesWholeNamesAtLineStart();
+    void musicNamesResolveUnderTheMusicFolder();
+    void spreadPlaysItsOwnMusic();
+    void spreadWithoutUsableMusicFallsBack();
+    void associationFileIsFoundInAnyLetterCase();
+    void failedWriteKeepsTheOldFile();
+    void settingsOkRules();
+
+private:
+    QString music(const QString &name) const { return m_music + QLatin1Char('/') + name; }
+    void writeFile(const QString &path, const QByteArray &bytes = "MThd");
+    void associate(const QByteArray &text);
+    void makeController(int playType, const QString &current);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_music;
+    Preferences m_preferences;
+    std::unique_ptr<MusicController> m_controller;
+    std::unique_ptr<FakeMusicPlayer> m_player;
+};
+
+void TestMusicController::init()
+{
+    m_controller.reset();
+    m_player.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_music = m_dir->path() + QStringLiteral("/Music");
+    QVERIFY(QDir().mkpath(m_music + QStringLiteral("/sub")));
+    for (const char *name : {"a.mid", "B.mid", "c.m3u", "sub/d.mid"})
+        writeFile(music(QLatin1String(name)));
+}
+
+void TestMusicController::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void TestMusicController::associate(const QByteArray &text)
+{
+    writeFile(DataRoots(m_dir->path()).associationWritePath(), text);
+}
+
+void TestMusicController::makeController(int playType, const QString &current)
+{
+    m_preferences = Preferences();
+    m_preferences.playType = playType;
+    m_preferences.musicDir = m_music;
+    m_preferences.musicFile = m_preferences.lastMusicFile = current;
+    m_player = std::make_unique<FakeMusicPlayer>();
+    m_controller = std::make_unique<MusicController>(m_dir->path(), m_preferences);
+    m_controller->setPlayer(m_player.get());
+    m_controller->random().setSeedSource([seed = quint32(1)]() mutable { return seed++; });
+}
+
+void TestMusicController::folderOffersFilesButNotPlaylistsOrFolders()
+{
+    // Sorted without regard to case: "a" before "B".
+    QCOMPARE(MusicFolder::candidates(m_music), QStringList({music("a.mid"), music("B.mid")}));
+    QCOMPARE(MusicFolder::indexOf(MusicFolder::candidates(m_music), music("b.MID")), 1);
+    QVERIFY(MusicFolder::candidates(m_dir->filePath(QStringLiteral("missing"))).isEmpty());
+}
+
+void TestMusicController::inOrderWrapsAndMovesOnAtTheEnd()
+{
+    makeController(MusicController::InOrder, music("B.mid"));
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays, QStringList{music("a.mid")});
+    QCOMPARE(m_controller->nowPlaying(), music("a.mid"));
+    QCOMPARE(m_preferences.lastMusicFile, music("a.mid"));
+    m_player->finishCurrent();
+    m_player->finishCurrent();
+    QCOMPARE(m_player->plays, QStringList({music("a.mid"), music("B.mid"), music("a.mid")}));
+    // Switched off, nothing plays and nothing starts.
+    m_controller->togglePlayMusic(false, QString());
+    QVERIFY(!m_preferences.playMusic);
+    QVERIFY(m_controller->nowPlaying().isEmpty());
+    m_controller->playFromFolder();
+    QCOMPARE(m_player->plays.size(), 3);
+}
+
+void TestMusicController::inOrderStartsFromTheSelectedFile()
+{
+    makeController(MusicController::InOrder, music("B.mid"));
+    m_controller->togglePlayMusic(false, QString());
+    MusicSettingsChoice choice;
+    choice.playType = MusicController::InOrder;
+    choice.folder = m_music;
+    choice.selectedFile = music("B.mid");
+    m_controller->applySettings(choice);
+    // The file picked plays first, not the one after it.
+    QCOMPARE(m_player->plays, QStringList({music("a.mid"), music("B.mid")}));
+    m_player->finishCurrent();
+    QCOMPARE(m_player->plays.last(), music("a.mid"));
+}
+
+void TestMusicController::inOrderTriesEachFileOnceWhenNothingPlays()
+{
+    makeController(MusicController::InOrder, music("a.mid"));
+    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays, QStringList({music("B.mid"), music("a.mid")}));
+    QVERIFY(m_controller->nowPlaying().isEmpty());
+}
+
+void TestMusicController::laterFailureMovesOnToTheNextFile()
+{
+    makeController(MusicController::InOrder, music("a.mid"));
+    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Wait; };
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays, QStringList{music("B.mid")});
+    m_player->failCurrent();
+    QCOMPARE(m_player->plays, QStringList({music("B.mid"), music("a.mid")}));
+    // Every file failed once: the pass is over.
+    m_player->failCurrent();
+    QCOMPARE(m_player->plays.size(), 2);
+}
+
+void TestMusicController::randomWithOneOrTwoFiles()
+{
+    makeController(MusicController::Random, music("a.mid"));
+    m_controller->togglePlayMusic(false, QString());
+    for (int i = 0; i < 20; ++i)
+        m_player->finishCurrent();
+    QCOMPARE(m_player->plays.size(), 21);
+    for (int i = 0; i < m_player->plays.size(); ++i) {
+        const QString before = i == 0 ? music("a.mid") : m_player->plays.at(i - 1);
+        QVERIFY2(m_player->plays.at(i) != before, qPrintable(m_player->plays.join(' ')));
+    }
+
+    QVERIFY(QFile::remove(music("B.mid")));
+    m_controller->playFromFolder();
+    m_controller->playFromFolder();
+    QCOMPARE(m_player->plays.mid(21), QStringList({music("a.mid"), music("a.mid")}));
+}
+
+void TestMusicController::randomGivesUpAfterHundredTriesWithTheCurrentFile()
+{
+    makeController(MusicController::Random, music("B.mid"));
+    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
+    // Never the current file while choosing at random, then the current file.
+    QCOMPARE(m_player->plays.count(music("B.mid")), 1);
+    QCOMPARE(m_player->plays.last(), music("B.mid"));
+
+    // A current file outside the folder gives way to the first one.
+    makeController(MusicController::Random, m_dir->filePath(QStringLiteral("elsewhere.mid")));
+    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
+    QCOMPARE(m_player->plays.last(), music("a.mid"));
+}
+
+void TestMusicController::deviceFailureEndsTheTrying()
+{
+    makeController(MusicController::Random, music("a.mid"));
+    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::FailDevice; };
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays.size(), 1);
+    QVERIFY(m_controller->nowPlaying().isEmpty());
+}
+
+void TestMusicController::staleNotificationsStartNothing()
+{
+    makeController(MusicController::SelectedFile, music("a.mid"));
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays.size(), 1);
+    // The end of a file that was replaced by another.
+    emit m_player->finished(music("B.mid"));
+    QCOMPARE(m_player->plays.size(), 1);
+    // The end of a file that was stopped.
+    m_controller->togglePlayMusic(false, QString());
+    emit m_player->finished(music("a.mid"));
+    emit m_player->failed(music("a.mid"), MusicPlayer::Failure::File);
+    QCOMPARE(m_player->plays.size(), 1);
+    // A file that really ends repeats in this mode.
+    m_controller->togglePlayMusic(false, QString());
+    m_player->finishCurrent();
+    QCOMPARE(m_player->plays, QStringList(3, music("a.mid")));
+}
+
+void TestMusicController::lookupMatchesWholeNamesAtLineStart()
+{
+    const QString text = QStringLiteral("Celtic Cross \"celtic.mid\"\r\n"
+                                        "Cross \"cross.mid\"\r\n"
+                                        "Odd \"say \"hi\".mid\"\r\n"
+                                        "Broken \"no end\r\n");
+    QCOMPARE(SpreadMusic::lookup(text, QStringLiteral("Cross")), QStringLiteral("cross.mid"));
+    QCOMPARE(SpreadMusic::lookup(text, QStringLiteral("celtic CROSS")),
+             QStringLiteral("celtic.mid"));
+    QCOMPARE(SpreadMusic::lookup(text, QStringLiteral("Celtic")), QString());
+    QCOMPARE(SpreadMusic::lookup(text, QStringLiteral("Odd")), QStringLiteral("say \"hi\".mid"));
+    QCOMPARE(SpreadMusic::lookup(text, QStringLiteral("Broken")), QString());
+    QCOMPARE(SpreadMusic::lookup(text, QString()), QString());
+
+    // What compose() writes, lookup() reads back.
+    const QByteArray written =
+        SpreadMusic::compose({{QStringLiteral("Cross"), QStringLiteral("sub/d.mid")},
+                              {QStringLiteral("Empty"), QString()},
+                              {QStringLiteral("Celtic Cross"), QStringLiteral("a.mid")}});
+    QCOMPARE(written, QByteArray("Cross \"sub/d.mid\"\r\nCeltic Cross \"a.mid\"\r\n"));
+    QCOMPARE(SpreadMusic::lookup(QString::fromUtf8(written), QStringLiteral("Cross")),
+             QStringLiteral("sub/d.mid"));
+}
+
+void TestMusicController::musicNamesResolveUnderTheMusicFolder()
+{
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral("a.mid"), m_music), music("a.mid"));
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral("sub\\d.mid"), m_music), music("sub/d.mid"));
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral("sub/d.mid"), m_music), music("sub/d.mid"));
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral("/srv/tunes/x.mid"), m_music),
+             QStringLiteral("/srv/tunes/x.mid"));
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral(":x.mid"), m_music), music(":x.mid"));
+    QCOMPARE(SpreadMusic::musicNameFor(music("sub/d.mid"), m_music), QStringLiteral("sub/d.mid"));
+    QCOMPARE(SpreadMusic::musicNameFor(music("a.mid"), m_music), QStringLiteral("a.mid"));
+    // A folder whose name merely begins like the music folder's is outside it.
+    QCOMPARE(SpreadMusic::musicNameFor(m_music + QStringLiteral("2/x.mid"), m_music),
+             m_music + QStringLiteral("2/x.mid"));
+}
+
+void TestMusicController::spreadPlaysItsOwnMusic()
+{
+    associate("Celtic Cross \"a.mid\"\r\nCross \"sub\\d.mid\"\r\n");
+    makeController(MusicController::Random, music("B.mid"));
+    m_preferences.playMusic = true;
+    m_controller->spreadStarted(QStringLiteral("Cross"));
+    QCOMPARE(m_player->plays, QStringList{music("sub/d.mid")});
+    QVERIFY(m_controller->spreadMusicActive());
+    QVERIFY(m_controller->musicStarted());
+    // The same music for the next spread keeps playing.
+    m_controller->spreadStarted(QStringLiteral("cross"));
+    QCOMPARE(m_player->plays.size(), 1);
+    // At its end the spread's music starts again.
+    m_player->finishCurrent();
+    QCOMPARE(m_player->plays, QStringList(2, music("sub/d.mid")));
+    m_controller->readingOpened(QStringLiteral("Celtic Cross"));
+    QCOMPARE(m_player->plays.last(), music("a.mid"));
+    // The selected file stays what the user chose.
+    QCOMPARE(m_preferences.lastMusicFile, music("B.mid"));
+
+    // Ignored associations leave the folder music to play.
+    m_preferences.ignoreSpreadMusic = true;
+    m_controller->spreadStarted(QStringLiteral("Cross"));
+    QCOMPARE(m_player->plays.last(), music("a.mid"));
+    QCOMPARE(m_player->plays.size(), 4);
+}
+
+void TestMusicController::spreadWithoutUsableMusicFallsBack()
+{
+    associate("Gone \"missing.mid\"\r\n");
+    makeController(MusicController::SelectedFile, music("B.mid"));
+    m_preferences.playMusic = true;
+    m_controller->spreadStarted(QStringLiteral("Gone"));
+    QCOMPARE(m_player->plays, QStringList{music("B.mid")});
+    QVERIFY(!m_controller->spreadMusicActive());
+    // Music switched off: a spread starts nothing.
+    m_controller->togglePlayMusic(false, QString());
+    m_controller->spreadStarted(QStringLiteral("Other"));
+    QCOMPARE(m_player->plays.size(), 1);
+}
+
+void TestMusicController::associationFileIsFoundInAnyLetterCase()
+{
+    const QString appDir = m_dir->path();
+    QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/Associat.txt"));
+    writeFile(appDir + QStringLiteral("/ASSOCIAT.TXT"), "Cross \"a.mid\"\r\n");
+    QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
+    QCOMPARE(DataRoots(appDir).associationWritePath(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
+    makeController(MusicController::SelectedFile, music("B.mid"));
+    m_preferences.playMusic = true;
+    m_controller->spreadStarted(QStringLiteral("Cross"));
+    QCOMPARE(m_player->plays, QStringList{music("a.mid")});
+}
+
+void TestMusicController::failedWriteKeepsTheOldFile()
+{
+    TinyDisk disk;
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    const QString path = disk.filePath(QStringLiteral("Associat.txt"));
+    writeFile(path, "Cross \"a.mid\"\r\n");
+    QVERIFY(disk.fill());
+    const QString longName = QString(4000, QLatin1Char('x')) + QStringLiteral(".mid");
+    QString error;
+    QVERIFY(!SpreadMusic::write(path, {{QStringLiteral("Cross"), longName}}, &error));
+    QVERIFY(!error.isEmpty());
+    QByteArray kept;
+    QVERIFY(WholeFile::read(path, kept));
+    QCOMPARE(kept, QByteArray("Cross \"a.mid\"\r\n"));
+}
+
+void TestMusicController::settingsOkRules()
+{
+    makeController(MusicController::Random, music("a.mid"));
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(m_player->plays.size(), 1);
+    // The dialog offers what the preferences hold now.
+    MusicSettingsChoice unchanged;
+    unchanged.playType = m_preferences.playType;
+    unchanged.resetMusic = m_preferences.resetMusic;
+    unchanged.ignoreSpreadMusic = m_preferences.ignoreSpreadMusic;
+    unchanged.folder = m_preferences.musicDir;
+    unchanged.selectedFile = m_preferences.lastMusicFile;
+    unchanged.volume = 40;
+    m_controller->applySettings(unchanged);
+    QCOMPARE(m_player->plays.size(), 1);
+    QCOMPARE(m_player->volume, 40);
+    QCOMPARE(m_preferences.musicVolume, 40);
+
+    // Only the folder changes, no file selected: a piece of the new folder starts.
+    MusicSettingsChoice newFolder = unchanged;
+    newFolder.folder = m_music + QStringLiteral("/sub");
+    newFolder.selectedFile.clear();
+    m_controller->applySettings(newFolder);
+    QCOMPARE(m_player->plays.last(), music("sub/d.mid"));
+
+    // Another file picked while a spread's own music plays: kept for later.
+    associate("Cross \"B.mid\"\r\n");
+    m_controller->spreadStarted(QStringLiteral("Cross"));
+    QCOMPARE(m_player->plays.last(), music("B.mid"));
+    const int played = int(m_player->plays.size());
+    MusicSettingsChoice otherFile = newFolder;
+    otherFile.selectedFile = music("sub/d.mid");
+    m_controller->applySettings(otherFile);
+    QCOMPARE(m_player->plays.size(), played);
+    QCOMPARE(m_preferences.lastMusicFile, music("sub/d.mid"));
+}
+
+QTEST_GUILESS_MAIN(TestMusicController)
+#include "test_MusicController.moc"
