@@ -153,9 +153,9 @@ class ReadingScriptPlugin : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "ReadingScript.json")
 
 public:
-    QObject *create(const QString &, const QString &specification) override
+    QObject *create(const QString &, const QString &script) override
     {
-        return new ReadingScript(specification);
+        return new ReadingScript(script);
     }
 };
 
