@@ -13,12 +13,15 @@
 
 #include <cstdio>
 
+#include <dirent.h>
+
 class TestDataFolders : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
     void extensionInAnyCaseIsListedAndOpens();
     void undecodableNamesAreReported();
     void russianFrontSpreadNamesOnDisk();
@@ -33,6 +36,21 @@ void TestDataFolders::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
+}
+
+// Files whose names are not UTF-8 are beyond QDir, so the temporary folder
+// could not go: they are removed by their bytes.
+void TestDataFolders::cleanup()
+{
+    const QByteArray folder = QFile::encodeName(spreadsDir());
+    if (DIR *dir = opendir(folder.constData())) {
+        while (const dirent *entry = readdir(dir)) {
+            if (entry->d_type == DT_REG)
+                std::remove((folder + '/' + entry->d_name).constData());
+        }
+        closedir(dir);
+    }
+    m_dir.reset();
 }
 
 void TestDataFolders::extensionInAnyCaseIsListedAndOpens()
