@@ -2,6 +2,7 @@
 
 #include "ScriptedInteraction.h"
 #include "core/table/ReadingSession.h"
+#include "ui/lang/LanguageDialog.h"
 #include "ui/spreads/SpreadChooser.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
@@ -29,6 +30,19 @@ template <typename Widget> Widget *part(TableWindow &table, const QString &name)
 inline CardImage *positionImage(TableWindow &table, int position)
 {
     return table.findChild<CardImage *>(QStringLiteral("positionImage%1").arg(position));
+}
+
+// The next Language dialog picks `language` and accepts it.
+inline void expectLanguageChosen(ScriptedInteraction &interaction, const QString &language)
+{
+    interaction.expectDialog<LanguageDialog>([language](LanguageDialog &dialog) {
+        const auto items = dialog.languageList->findItems(language, Qt::MatchExactly);
+        if (items.isEmpty())
+            return int(QDialog::Rejected);
+        dialog.languageList->setCurrentItem(items.first());
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+        return dialog.result();
+    });
 }
 
 // The next spread chooser picks `spread` and accepts it.

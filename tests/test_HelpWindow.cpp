@@ -3,9 +3,9 @@
 // change of language while open, navigates within the guide, and keeps its
 // place when closed and opened again.
 #include "TableFixture.h"
+#include "TableSteps.h"
 #include "core/lang/UiText.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/lang/LanguageDialog.h"
 #include "ui/table/TableWindow.h"
 
 #include <QAction>
@@ -87,14 +87,7 @@ HelpWindow *TestHelpWindow::pressF1(TableWindow &table)
 
 void TestHelpWindow::switchLanguage(TableWindow &table, const QString &language)
 {
-    m_fixture.interaction.expectDialog<LanguageDialog>([&](LanguageDialog &dialog) {
-        const auto items = dialog.languageList->findItems(language, Qt::MatchExactly);
-        if (items.isEmpty())
-            return int(QDialog::Rejected);
-        dialog.languageList->setCurrentItem(items.first());
-        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
-        return dialog.result();
-    });
+    TableSteps::expectLanguageChosen(m_fixture.interaction, language);
     table.findChild<QAction *>(QStringLiteral("languageAction"))->trigger();
     QCOMPARE(table.preferences().language, language);
 }

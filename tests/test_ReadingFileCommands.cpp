@@ -7,7 +7,6 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/Misc.h"
 #include "core/util/WholeFile.h"
-#include "ui/lang/LanguageDialog.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
 
@@ -163,12 +162,7 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     for (int i = 0; i < 139; ++i)
         list += "T" + QByteArray::number(i) + "\r";
     m_fixture.writeFile(QStringLiteral("Langs/Testish/List.lng"), list);
-    m_fixture.interaction.expectDialog<LanguageDialog>([](LanguageDialog &languages) {
-        languages.languageList->setCurrentItem(
-            languages.languageList->findItems(QStringLiteral("Testish"), Qt::MatchExactly)[0]);
-        QTest::mouseClick(languages.okButton, Qt::LeftButton);
-        return languages.result();
-    });
+    expectLanguageChosen(m_fixture.interaction, QStringLiteral("Testish"));
     action(*table, "languageAction")->trigger();
     QCOMPARE(shown->windowTitle(), QStringLiteral("T112"));
     QCOMPARE(shown->okButton->text(), QStringLiteral("T0"));

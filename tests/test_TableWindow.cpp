@@ -2,6 +2,7 @@
 // and checks from the language and the settings, the option commands, the
 // language and about dialogs, and what shutdown writes and clears.
 #include "TableFixture.h"
+#include "TableSteps.h"
 #include "core/app/TableColor.h"
 #include "core/lang/UiText.h"
 #include "ui/about/AboutBox.h"
@@ -395,12 +396,7 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
     QVERIFY(latinCaptions(*table).size() > 20);
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
 
-    m_interaction.expectDialog<LanguageDialog>([&](LanguageDialog &languages) {
-        languages.languageList->setCurrentItem(
-            languages.languageList->findItems(QStringLiteral("Russian"), Qt::MatchExactly)[0]);
-        QTest::mouseClick(languages.okButton, Qt::LeftButton);
-        return languages.result();
-    });
+    TableSteps::expectLanguageChosen(m_interaction, QStringLiteral("Russian"));
     action(*table, "languageAction")->trigger();
     QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
     // Every menu, command and button of the table and of the Comments window
