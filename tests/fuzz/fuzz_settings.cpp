@@ -1,6 +1,7 @@
 // The settings as the program reads them at start, from a settings file made
 // of the input. Whatever the file holds, sizes stay within the screen and
-// numbers within their ranges.
+// numbers within their ranges, and what is read is written back and read
+// again the same.
 
 #include "FuzzSupport.h"
 
@@ -11,36 +12,46 @@
 #include <QSettings>
 #include <QSize>
 
+namespace {
+
+// Reads the preferences for a screen of `screen` (empty when the screen's
+// size is unknown) and checks every size and number against its range.
+Preferences readChecked(QSettings &settings, const QSize &screen)
+{
+    Preferences preferences;
+    SettingsStore::read(settings, fuzzScratchFolder(), screen, preferences);
+    const Preferences defaults;
+    const int width = screen.width() > 0 ? screen.width() : defaults.detailWidth;
+    const int height = screen.height() > 0 ? screen.height() : defaults.detailHeight;
+    FUZZ_CHECK(preferences.cardWidth >= 1 && preferences.cardWidth <= width);
+    FUZZ_CHECK(preferences.cardHeight >= 1 && preferences.cardHeight <= height);
+    FUZZ_CHECK(preferences.detailWidth >= 1 && preferences.detailWidth <= width);
+    FUZZ_CHECK(preferences.detailHeight >= 1 && preferences.detailHeight <= height);
+    FUZZ_CHECK(preferences.memoWidth >= 1 && preferences.memoWidth <= preferences.detailWidth);
+    FUZZ_CHECK(preferences.memoHeight >= 1 && preferences.memoHeight <= preferences.detailHeight);
+    FUZZ_CHECK(preferences.playType >= 0 && preferences.playType <= 2);
+    FUZZ_CHECK(preferences.querentCard >= -1 && preferences.querentCard <= 78);
+    return preferences;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString path = fuzzScratchFolder() + QStringLiteral("/Doded.conf");
     if (!WholeFile::write(path, fuzzBytes(data, size)))
         return 0;
-    for (const QSize screen : {QSize(1920, 1080), QSize(0, 0)}) {
-        QSettings settings(path, QSettings::IniFormat);
-        Preferences preferences;
-        SettingsStore::read(settings, fuzzScratchFolder(), screen, preferences);
-        const Preferences defaults;
-        const int width = screen.width() > 0 ? screen.width() : defaults.detailWidth;
-        const int height = screen.height() > 0 ? screen.height() : defaults.detailHeight;
-        FUZZ_CHECK(preferences.cardWidth >= 1 && preferences.cardWidth <= width);
-        FUZZ_CHECK(preferences.cardHeight >= 1 && preferences.cardHeight <= height);
-        FUZZ_CHECK(preferences.detailWidth >= 1 && preferences.detailWidth <= width);
-        FUZZ_CHECK(preferences.detailHeight >= 1 && preferences.detailHeight <= height);
-        FUZZ_CHECK(preferences.memoWidth >= 1 && preferences.memoWidth <= preferences.detailWidth);
-        FUZZ_CHECK(preferences.memoHeight >= 1 &&
-                   preferences.memoHeight <= preferences.detailHeight);
-        FUZZ_CHECK(preferences.playType >= 0 && preferences.playType <= 2);
-        FUZZ_CHECK(preferences.querentCard >= -1 && preferences.querentCard <= 78);
-        // What is read is written back and read again the same.
-        const QString copyPath = fuzzScratchFolder() + QStringLiteral("/Copy.conf");
-        QFile::remove(copyPath);
-        QSettings copy(copyPath, QSettings::IniFormat);
-        SettingsStore::write(copy, preferences);
-        copy.sync();
-        Preferences again;
-        SettingsStore::read(copy, fuzzScratchFolder(), screen, again);
-        FUZZ_CHECK(SettingsStore::values(again) == SettingsStore::values(preferences));
-    }
+    QSettings settings(path, QSettings::IniFormat);
+    readChecked(settings, QSize(0, 0));
+    const QSize screen(1920, 1080);
+    const Preferences preferences = readChecked(settings, screen);
+
+    const QString copyPath = fuzzScratchFolder() + QStringLiteral("/Copy.conf");
+    QFile::remove(copyPath);
+    QSettings copy(copyPath, QSettings::IniFormat);
+    SettingsStore::write(copy, preferences);
+    copy.sync();
+    FUZZ_CHECK(SettingsStore::values(readChecked(copy, screen)) ==
+               SettingsStore::values(preferences));
     return 0;
 }
