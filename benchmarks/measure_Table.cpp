@@ -5,6 +5,7 @@
 #include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/table/ReadingSession.h"
+#include "ui/app/FontPreload.h"
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -69,8 +71,13 @@ int main(int argc, char **argv)
         return 2;
     }
     const bool reading = std::strcmp(argv[1], "reading") == 0;
+    const bool bare = std::strcmp(argv[1], "bare") == 0;
+    // The table starts as the program does: fonts loaded beside the rest.
+    std::optional<FontPreload> fonts;
+    if (!bare)
+        fonts.emplace();
     QApplication app(argc, argv);
-    if (std::strcmp(argv[1], "bare") == 0) {
+    if (bare) {
         QMainWindow window;
         window.setCentralWidget(new QWidget);
         QuitAtFirstPaint quit(window.centralWidget());
@@ -83,6 +90,7 @@ int main(int argc, char **argv)
     SilentInteraction interaction;
     CardFaceCache faces(QStringLiteral(QUILLMOOR_APP_DIR));
     TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), settings, interaction, faces);
+    fonts->wait();
     if (!reading) {
         QuitAtFirstPaint quit(table.centralWidget());
         table.showFullScreen();

@@ -10,7 +10,7 @@ QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 # through Qt Multimedia's GStreamer backend; MIDI needs FluidSynth (in plugins-bad) and a
 # General MIDI sound font.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
-    fonts-dejavu-extra libzip-dev qt6-translations-l10n qt6-multimedia-dev
+    fonts-dejavu-extra libzip-dev libfontconfig-dev qt6-translations-l10n qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     timgm6mb-soundfont)
 

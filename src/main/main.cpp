@@ -3,6 +3,7 @@
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/util/Misc.h"
+#include "ui/app/FontPreload.h"
 #include "ui/common/Interaction.h"
 #include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
@@ -123,6 +124,7 @@ int main(int argc, char *argv[])
     // cannot play it. A backend the user chose is left alone.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    FontPreload fonts;
     qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
@@ -143,6 +145,7 @@ int main(int argc, char *argv[])
         table.endFromOutside();
         QApplication::exit(0);
     });
+    fonts.wait();
     table.showFullScreen();
     // Opened over the shown table, where its messages belong.
     if (!file.isEmpty())
