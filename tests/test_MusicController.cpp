@@ -238,6 +238,16 @@ void TestMusicController::lookupMatchesWholeNamesAtLineStart()
     QCOMPARE(written, QByteArray("Cross \"sub/d.mid\"\r\nCeltic Cross \"a.mid\"\r\n"));
     QCOMPARE(SpreadMusic::lookup(QString::fromUtf8(written), QStringLiteral("Cross")),
              QStringLiteral("sub/d.mid"));
+
+    // Byte-order marks before a name are invisible, and reading the file
+    // drops the first: a name written with them is still found.
+    const QString marked = QStringLiteral("\uFEFF\uFEFFCross");
+    const QString path = m_dir->filePath(QStringLiteral("associat.txt"));
+    QVERIFY(SpreadMusic::write(path, {{marked, QStringLiteral("b.mid")}}));
+    const QString read = SpreadMusic::readText(path, QStringLiteral("English"));
+    QCOMPARE(SpreadMusic::lookup(read, marked), QStringLiteral("b.mid"));
+    QCOMPARE(SpreadMusic::lookup(read, QStringLiteral("Cross")), QStringLiteral("b.mid"));
+    QCOMPARE(SpreadMusic::lookup(read, QStringLiteral("\uFEFF")), QString());
 }
 
 void TestMusicController::musicNamesResolveUnderTheMusicFolder()

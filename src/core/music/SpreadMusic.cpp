@@ -14,13 +14,29 @@ QString SpreadMusic::readText(const QString &path, const QString &language)
     return TextCodec::decode(bytes, language);
 }
 
+namespace {
+
+// `text` without the zero-width no-break spaces (byte-order marks) it begins
+// with. They are invisible, and reading a file drops the first of them, so
+// names are matched without them.
+QStringView withoutLeadingMarks(QStringView text)
+{
+    while (text.startsWith(QChar(0xFEFF)))
+        text = text.mid(1);
+    return text;
+}
+
+} // namespace
+
 QString SpreadMusic::lookup(const QString &text, const QString &spreadName)
 {
-    if (spreadName.isEmpty())
+    const QStringView name = withoutLeadingMarks(spreadName);
+    if (name.isEmpty())
         return QString();
-    const QString head = spreadName + QStringLiteral(" \"");
+    const QString head = name.toString() + QStringLiteral(" \"");
     const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    for (const QString &line : lines) {
+    for (const QString &fileLine : lines) {
+        const QStringView line = withoutLeadingMarks(fileLine);
         if (!line.startsWith(head, Qt::CaseInsensitive))
             continue;
         // The name ends at the line's last quote, so a quote inside a file
@@ -28,7 +44,7 @@ QString SpreadMusic::lookup(const QString &text, const QString &spreadName)
         const qsizetype close = line.lastIndexOf(QLatin1Char('"'));
         if (close < head.size())
             return QString();
-        return line.mid(head.size(), close - head.size());
+        return line.mid(head.size(), close - head.size()).toString();
     }
     return QString();
 }
