@@ -32,30 +32,31 @@ inline CardImage *positionImage(TableWindow &table, int position)
     return table.findChild<CardImage *>(QStringLiteral("positionImage%1").arg(position));
 }
 
-// The next Language dialog picks `language` and accepts it.
-inline void expectLanguageChosen(ScriptedInteraction &interaction, const QString &language)
+// The next `Dialog` picks `text` in its `list` and accepts it; it is
+// cancelled when the list lacks the text.
+template <typename Dialog>
+void expectPicked(ScriptedInteraction &interaction, QListWidget *Dialog::*list, const QString &text)
 {
-    interaction.expectDialog<LanguageDialog>([language](LanguageDialog &dialog) {
-        const auto items = dialog.languageList->findItems(language, Qt::MatchExactly);
+    interaction.expectDialog<Dialog>([list, text](Dialog &dialog) {
+        const auto items = (dialog.*list)->findItems(text, Qt::MatchExactly);
         if (items.isEmpty())
             return int(QDialog::Rejected);
-        dialog.languageList->setCurrentItem(items.first());
+        (dialog.*list)->setCurrentItem(items.first());
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         return dialog.result();
     });
 }
 
+// The next Language dialog picks `language` and accepts it.
+inline void expectLanguageChosen(ScriptedInteraction &interaction, const QString &language)
+{
+    expectPicked(interaction, &LanguageDialog::languageList, language);
+}
+
 // The next spread chooser picks `spread` and accepts it.
 inline void expectSpreadChosen(ScriptedInteraction &interaction, const QString &spread)
 {
-    interaction.expectDialog<SpreadChooser>([spread](SpreadChooser &chooser) {
-        const auto items = chooser.spreadList->findItems(spread, Qt::MatchExactly);
-        if (items.isEmpty())
-            return int(QDialog::Rejected);
-        chooser.spreadList->setCurrentItem(items.first());
-        QTest::mouseClick(chooser.okButton, Qt::LeftButton);
-        return chooser.result();
-    });
+    expectPicked(interaction, &SpreadChooser::spreadList, spread);
 }
 
 // Starts a reading of `spread` from the Readings menu.
