@@ -1,7 +1,11 @@
-// Runs to a state and quits, for measurements from outside (wall time, peak
-// resident size): "bare" quits at the first paint of a bare full-screen main
-// window, "table" at the first paint of the table, and "reading" after laying
-// a whole Year Ahead reading (13 cards, every one face up) on the table.
+// Runs to a state and quits, for measurements from outside (start-up time,
+// peak resident size): "bare" quits after the first paint of a bare
+// full-screen main window, "table" after the first paint of the table, and
+// "reading" after laying a whole Year Ahead reading (13 cards, every one face
+// up) on the table. When the launcher gives the time it started the program in
+// QUILLMOOR_LAUNCHED_NS (nanoseconds since the epoch, as `date +%s%N`
+// prints), "bare" and "table" print how many microseconds later the first
+// paint was done.
 #include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/table/ReadingSession.h"
@@ -15,25 +19,47 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 
 namespace {
 
-// Quits the application at the first paint of the widget it watches.
-class QuitAtFirstPaint : public QObject
+void printTimeSinceLaunch()
+{
+    bool given = false;
+    const qint64 launched = qgetenv("QUILLMOOR_LAUNCHED_NS").toLongLong(&given);
+    if (!given)
+        return;
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    std::printf("%lld\n", static_cast<long long>((now.count() - launched) / 1000));
+}
+
+// Quits the application once the first paint of the widget it watches is
+// done: the paint and the flush to the screen come in one pass of the event
+// loop, and a zero timer set in it runs after.
+class QuitAfterFirstPaint : public QObject
 {
 public:
-    explicit QuitAtFirstPaint(QWidget *widget) { widget->installEventFilter(this); }
+    explicit QuitAfterFirstPaint(QWidget *widget) { widget->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            QTimer::singleShot(0, qApp, [] {
+                printTimeSinceLaunch();
+                QApplication::quit();
+            });
+        }
         return false;
     }
+
+private:
+    bool m_painted = false;
 };
 
 bool isMode(const char *arg)
@@ -77,10 +103,12 @@ int main(int argc, char **argv)
     if (!bare)
         fonts.emplace();
     QApplication app(argc, argv);
+    if (fonts)
+        fonts->applicationMade();
     if (bare) {
         QMainWindow window;
         window.setCentralWidget(new QWidget);
-        QuitAtFirstPaint quit(window.centralWidget());
+        QuitAfterFirstPaint quit(window.centralWidget());
         window.showFullScreen();
         return app.exec();
     }
@@ -92,7 +120,7 @@ int main(int argc, char **argv)
     TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), settings, interaction, faces);
     fonts->wait();
     if (!reading) {
-        QuitAtFirstPaint quit(table.centralWidget());
+        QuitAfterFirstPaint quit(table.centralWidget());
         table.showFullScreen();
         return app.exec();
     }

@@ -1,6 +1,6 @@
 // Checks that the card back fills the size asked for, is drawn the same every
-// time, cannot be told apart when turned upside down, and shows the gold
-// pattern on the table's green rather than a plain fill.
+// time and on any thread, cannot be told apart when turned upside down, and
+// shows the gold pattern on the table's green rather than a plain fill.
 #include "core/cards/CardBack.h"
 
 #include <QtTest>
@@ -34,6 +34,10 @@ void TestCardBack::drawsTheBack()
     QVERIFY(!back.hasAlphaChannel());
 
     QCOMPARE(CardBack::render(size), back);
+    // Drawn on a thread of its own, it is the same back, and stays at hand.
+    CardBack::Pending pending(size);
+    QCOMPARE(pending.image(), back);
+    QCOMPARE(pending.image(), back);
     QVERIFY(back == back.mirrored(true, true));
 
     int green = 0;

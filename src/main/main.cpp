@@ -128,6 +128,7 @@ int main(int argc, char *argv[])
     qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
+    fonts.applicationMade();
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(

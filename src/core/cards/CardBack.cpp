@@ -156,3 +156,14 @@ QImage CardBack::render(const QSize &size)
     makeHalfTurnSymmetric(image);
     return image;
 }
+
+CardBack::Pending::Pending(const QSize &size)
+    : m_drawing(std::async(std::launch::async, render, size))
+{}
+
+const QImage &CardBack::Pending::image()
+{
+    if (m_drawing.valid())
+        m_image = m_drawing.get();
+    return m_image;
+}

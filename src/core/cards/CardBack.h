@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QSize>
 
+#include <future>
+
 // The back every card shows face down: the table's dark green with a gold
 // lattice, a rounded gold frame and a medallion, drawn at any size.
 namespace CardBack {
@@ -28,5 +30,18 @@ struct EmblemLayer
 // is the width of the back's thinnest lines. The application icon is drawn
 // from it too.
 QList<EmblemLayer> emblem(const QPointF &centre, qreal radius, qreal line);
+
+// A back drawn on a thread of its own from the moment this is made, so that
+// a window can be built meanwhile; image() waits for it the first time.
+class Pending
+{
+public:
+    explicit Pending(const QSize &size);
+    const QImage &image();
+
+private:
+    std::future<QImage> m_drawing;
+    QImage m_image;
+};
 
 } // namespace CardBack

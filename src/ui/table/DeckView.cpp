@@ -12,7 +12,7 @@ DeckView::DeckView(ReadingSession &session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
     , m_backColor(TableColor::toQColor(TableColor::DefaultBackColor))
-    , m_largeBack(CardBack::render(TableGeometry::LargeBackSize))
+    , m_largeBack(TableGeometry::LargeBackSize)
     , m_shuffleTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,8 +49,8 @@ void DeckView::playCut(bool threePiles)
 {
     if (isCutting())
         return;
-    m_cut = new CutAnimation(this, m_largeBack, m_geometry.stackedDeckRect().topLeft(), threePiles,
-                             this);
+    m_cut = new CutAnimation(this, m_largeBack.image(), m_geometry.stackedDeckRect().topLeft(),
+                             threePiles, this);
     m_cut->setPauses(m_cutPauses);
     connect(m_cut, &CutAnimation::finished, this, [this] {
         m_cut->deleteLater();
@@ -109,9 +109,9 @@ void DeckView::paintShuffleFrame()
     if (firstBack)
         paintStackedDeck(painter);
     const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
-    painter.drawImage(place, m_largeBack);
+    painter.drawImage(place, m_largeBack.image());
     painter.end();
-    update(QRect(place, m_largeBack.size()));
+    update(QRect(place, m_largeBack.image().size()));
     m_shuffleAngle += 0.1;
 }
 
@@ -142,10 +142,10 @@ void DeckView::paintFan(QPainter &painter)
     }
 }
 
-void DeckView::paintStackedDeck(QPainter &painter) const
+void DeckView::paintStackedDeck(QPainter &painter)
 {
     for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
-        painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack);
+        painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack.image());
 }
 
 void DeckView::mousePressEvent(QMouseEvent *event)

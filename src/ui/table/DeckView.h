@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/TableColor.h"
+#include "core/cards/CardBack.h"
 #include "core/table/TableGeometry.h"
 
 #include <QImage>
@@ -57,13 +58,14 @@ private:
     void onPhaseChanged();
     void paintShuffleFrame();
     void paintFan(QPainter &painter);
-    void paintStackedDeck(QPainter &painter) const;
+    void paintStackedDeck(QPainter &painter);
 
     ReadingSession &m_session;
     TableGeometry m_geometry;
     QColor m_backColor;
-    // Drawn once: large for the stacked deck, small for the fan.
-    QImage m_largeBack;
+    // Drawn once: large for the stacked deck, beside the building of the
+    // window, small for the fan when it is first shown.
+    CardBack::Pending m_largeBack;
     QImage m_fanBack;
     // The shuffle's area as the shuffle has painted it: the stacked deck and
     // the backs piled on it. Null when the table was painted afresh since.
