@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -50,6 +51,8 @@ void bareWindowAnchor(benchmark::State &state)
         QMainWindow window;
         auto *central = new QWidget;
         window.setCentralWidget(central);
+        // Full-screen from its first paint, as the table is.
+        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
         showAndWait(window, central);
     }
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -108,6 +109,11 @@ int main(int argc, char **argv)
     if (bare) {
         QMainWindow window;
         window.setCentralWidget(new QWidget);
+        // Given the screen's size before it is shown, as the table takes it:
+        // without a window manager (under Xvfb) a full-screen request alone
+        // leaves the window at the 200 by 100 it was made with.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            window.setGeometry(screen->geometry());
         QuitAfterFirstPaint quit(window.centralWidget());
         window.showFullScreen();
         return app.exec();
