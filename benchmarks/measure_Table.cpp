@@ -9,6 +9,7 @@
 #include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/table/ReadingSession.h"
+#include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
 #include "ui/table/TableWindow.h"
 
@@ -99,13 +100,16 @@ int main(int argc, char **argv)
     }
     const bool reading = std::strcmp(argv[1], "reading") == 0;
     const bool bare = std::strcmp(argv[1], "bare") == 0;
-    // The table starts as the program does: fonts loaded beside the rest.
+    // The table starts as the program does: fonts loaded beside the rest,
+    // its own style.
     std::optional<FontPreload> fonts;
     if (!bare)
         fonts.emplace();
     QApplication app(argc, argv);
-    if (fonts)
+    if (fonts) {
         fonts->applicationMade();
+        QApplication::setStyle(new ApplicationStyle);
+    }
     if (bare) {
         QMainWindow window;
         window.setCentralWidget(new QWidget);

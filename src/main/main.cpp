@@ -3,6 +3,7 @@
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/util/Misc.h"
+#include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
 #include "ui/common/Interaction.h"
 #include "ui/music/MediaMusicPlayer.h"
@@ -129,6 +130,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
     fonts.applicationMade();
+    QApplication::setStyle(new ApplicationStyle);
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(
