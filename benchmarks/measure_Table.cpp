@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -108,7 +109,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (fonts) {
         fonts->applicationMade();
-        QApplication::setStyle(new ApplicationStyle);
+        QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
     }
     if (bare) {
         QMainWindow window;

@@ -1,5 +1,6 @@
-// Checks that the application's style draws the extension arrows it defers
-// exactly as the platform's style does, and leaves every other icon alone.
+// Checks that the application's style keeps the style it is made over, draws
+// the extension arrows it defers exactly as that style does, and leaves every
+// other icon alone.
 #include "ui/app/ApplicationStyle.h"
 
 #include <QIcon>
@@ -13,6 +14,7 @@ class TestApplicationStyle : public QObject
 private slots:
     void deferredArrowsMatchTheBaseStyle_data();
     void deferredArrowsMatchTheBaseStyle();
+    void keepsTheStyleAskedFor();
 };
 
 void TestApplicationStyle::deferredArrowsMatchTheBaseStyle_data()
@@ -27,7 +29,7 @@ void TestApplicationStyle::deferredArrowsMatchTheBaseStyle()
 {
     QFETCH(int, which);
     const auto pixmap = QStyle::StandardPixmap(which);
-    ApplicationStyle style;
+    ApplicationStyle style(QStringLiteral("Fusion"));
     const QIcon icon = style.standardIcon(pixmap);
     const QIcon base = style.baseStyle()->standardIcon(pixmap);
     QVERIFY(!base.isNull());
@@ -47,6 +49,14 @@ void TestApplicationStyle::deferredArrowsMatchTheBaseStyle()
         copy = first;
     }
     QCOMPARE(copy.pixmap(16).toImage(), base.pixmap(16).toImage());
+}
+
+void TestApplicationStyle::keepsTheStyleAskedFor()
+{
+    for (const QString &key : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
+        const ApplicationStyle style(key);
+        QCOMPARE(style.baseStyle()->name(), key.toLower());
+    }
 }
 
 QTEST_MAIN(TestApplicationStyle)

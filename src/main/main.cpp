@@ -13,6 +13,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -130,7 +131,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
     fonts.applicationMade();
-    QApplication::setStyle(new ApplicationStyle);
+    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(

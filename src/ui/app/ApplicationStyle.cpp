@@ -60,6 +60,10 @@ private:
 
 } // namespace
 
+ApplicationStyle::ApplicationStyle(const QString &baseKey)
+    : QProxyStyle(baseKey)
+{}
+
 QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                      const QWidget *widget) const
 {

@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-// The platform's style, except that the arrows of a toolbar or menu bar
+// The application's style, except that the arrows of a toolbar or menu bar
 // extension button are read from their files only when first drawn. Every
 // menu bar makes such a button, hidden until its menus no longer fit; and Qt,
 // to read the first picture file of a format it has built in, loads every
@@ -14,7 +14,9 @@ class ApplicationStyle : public QProxyStyle
     Q_OBJECT
 
 public:
-    ApplicationStyle() = default;
+    // Over the style named `baseKey`: the one the application would use,
+    // which the user may have chosen (-style, QT_STYLE_OVERRIDE).
+    explicit ApplicationStyle(const QString &baseKey);
 
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
