@@ -18,7 +18,6 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -109,7 +108,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (fonts) {
         fonts->applicationMade();
-        QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
+        ApplicationStyle::install();
     }
     if (bare) {
         QMainWindow window;

@@ -13,7 +13,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -131,7 +130,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
     fonts.applicationMade();
-    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
+    ApplicationStyle::install();
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(

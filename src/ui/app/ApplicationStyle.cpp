@@ -1,5 +1,6 @@
 #include "ui/app/ApplicationStyle.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -63,6 +64,11 @@ private:
 ApplicationStyle::ApplicationStyle(const QString &baseKey)
     : QProxyStyle(baseKey)
 {}
+
+void ApplicationStyle::install()
+{
+    QApplication::setStyle(new ApplicationStyle(QApplication::style()->name()));
+}
 
 QIcon ApplicationStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                      const QWidget *widget) const

@@ -14,9 +14,12 @@ class ApplicationStyle : public QProxyStyle
     Q_OBJECT
 
 public:
-    // Over the style named `baseKey`: the one the application would use,
-    // which the user may have chosen (-style, QT_STYLE_OVERRIDE).
+    // Over the style named `baseKey`.
     explicit ApplicationStyle(const QString &baseKey);
+
+    // Makes this the application's style, over the one the application would
+    // use, which the user may have chosen (-style, QT_STYLE_OVERRIDE).
+    static void install();
 
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
