@@ -14,6 +14,10 @@ TableFixture::~TableFixture() = default;
 
 bool TableFixture::setUp()
 {
+    // The old settings go before their folder: dropping them writes them out,
+    // which would make the folder again.
+    m_faces.reset();
+    m_settings.reset();
     m_appDir = std::make_unique<QTemporaryDir>();
     m_configDir = std::make_unique<QTemporaryDir>();
     if (!m_appDir->isValid() || !m_configDir->isValid())

@@ -588,10 +588,13 @@ void TestTableWindow::undecodableSpreadFilesAreReportedOnce()
 {
     // Such a file cannot be offered, but it must not vanish without a word.
     QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Spreads")));
-    std::FILE *file = std::fopen(
-        QFile::encodeName(appDir() + QStringLiteral("/Spreads/")).append("Caf\xe9.spread"), "w");
+    const QByteArray undecodable =
+        QFile::encodeName(appDir() + QStringLiteral("/Spreads/")).append("Caf\xe9.spread");
+    std::FILE *file = std::fopen(undecodable, "w");
     QVERIFY(file);
     std::fclose(file);
+    // The temporary folder cannot remove a name it cannot decode.
+    const auto removeFile = qScopeGuard([&] { std::remove(undecodable); });
     auto table = startTable();
     QVERIFY(table);
     for (int attempt = 0; attempt < 2; ++attempt) {
