@@ -124,7 +124,11 @@ int main(int argc, char **argv)
     }
     QTemporaryDir settingsDir;
     QSettings settings(settingsDir.filePath(QStringLiteral("Doded.conf")), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
+    // Only the reading changes a setting: the program writes none on its way
+    // to the first paint, and a change here would be written (with a lock
+    // file and two syncs) before the table's first paint.
+    if (reading)
+        settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
     SilentInteraction interaction;
     CardFaceCache faces(QStringLiteral(QUILLMOOR_APP_DIR));
     TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), settings, interaction, faces);
