@@ -43,6 +43,12 @@ QAction *action(TableWindow &table, const char *name)
     return part<QAction>(table, name);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool hasLatinLetter(const QString &text)
 {
     for (const QChar c : text) {
@@ -175,6 +181,11 @@ void TestTableWindow::firstStartShowsTheTable()
     // The canvas shows the table's dark green.
     const QImage canvas = part<DeckView>(*table, "deckView")->grab().toImage();
     QCOMPARE(canvas.pixelColor(5, 5), QColor(0x11, 0x55, 0x11));
+    // Starting stores nothing: a write, with its lock file and syncs, would
+    // come before the first paint.
+    QCoreApplication::processEvents();
+    QCOMPARE(storedSettings().allKeys(), QStringList());
+    QVERIFY(!QFileInfo::exists(m_fixture.settingsFile()));
 }
 
 void TestTableWindow::menuCarriesCaptionsShortcutsAndChecks()
@@ -255,9 +266,14 @@ void TestTableWindow::storedSettingsSetChecksAndNotice()
         settings.setValue(QStringLiteral("Strength11"), QStringLiteral("8"));
         settings.setValue(QStringLiteral("ArdenvaleStyle"), QStringLiteral("no"));
         settings.setValue(QStringLiteral("backcolor"), 0x804040); // blue above green and red
+        settings.sync();
     }
+    const QByteArray stored = fileBytes(m_fixture.settingsFile());
     auto table = startTable();
     QVERIFY(table);
+    // Read as they are, not written back on the way to the first paint.
+    QCoreApplication::processEvents();
+    QCOMPARE(fileBytes(m_fixture.settingsFile()), stored);
     QVERIFY(!action(*table, "cutDeckAction")->isChecked());
     QVERIFY(!action(*table, "threePilesAction")->isEnabled());
     QVERIFY(action(*table, "threePilesAction")->isChecked());
