@@ -16,7 +16,6 @@ bool TableFixture::setUp()
 {
     // The old settings go before their folder: dropping them writes them out,
     // which would make the folder again.
-    m_faces.reset();
     m_settings.reset();
     m_appDir = std::make_unique<QTemporaryDir>();
     m_configDir = std::make_unique<QTemporaryDir>();
