@@ -8,6 +8,7 @@
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
 #include "core/reports/ReportPictures.h"
+#include "core/spreads/Placements.h"
 #include "core/spreads/Spread.h"
 
 #include <QDir>
@@ -31,11 +32,10 @@ ReportModel yearAhead()
     Spread spread;
     spread.load(Spread::filePath(data.roots(), SpreadName));
     // Every position holds a card, every other one reversed.
-    for (int i = 0; i < spread.positionCount; ++i) {
-        spread.cardAt[i] = i + 1;
-        spread.positionReversed[i] = i % 2 == 1;
-    }
-    return ReportModel::fromReading(spread, SpreadName, QString(), data, preferences);
+    Placements placements(spread.positionCount());
+    for (int i = 0; i < spread.positionCount(); ++i)
+        placements.place(i, i + 1, i % 2 == 1);
+    return ReportModel::fromReading(spread, placements, SpreadName, QString(), data, preferences);
 }
 
 template <typename Writer> void document(benchmark::State &state)

@@ -22,7 +22,7 @@ void laySpread(benchmark::State &state)
     table.show();
     for (auto _ : state)
         table.session().startReading(QStringLiteral("Year Ahead"));
-    state.counters["positions"] = table.session().spread().positionCount;
+    state.counters["positions"] = table.session().spread().positionCount();
 }
 
 } // namespace

@@ -86,7 +86,7 @@ void layYearAhead(ReadingSession &session)
         if (card.isPainted())
             session.drawAt(QPoint(card.x + 1, card.y + 1));
     }
-    for (int position = 0; position < session.spread().positionCount; ++position)
+    for (int position = 0; position < session.spread().positionCount(); ++position)
         session.activatePosition(position);
 }
 

@@ -113,13 +113,13 @@ void TestCardsChosenByHand::oneSignificatorBeforeTheShuffle()
     QCOMPARE(offer.preselectedRow, 26);
     QCOMPARE(offer.titles.at(26), cardTitle(*table, 46));
 
-    QCOMPARE(table->session().spread().cardAt[0], 60);
+    QCOMPARE(table->session().placements().at(0).card, 60);
     QVERIFY(part<QPushButton>(*table, QStringLiteral("shuffleButton"))->isVisible());
     shuffleAndStop(*table);
     // The prompt asks for the first position after the significator.
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().explanation[1]));
+                 QString::fromLocal8Bit(table->session().spread().explanation(1)));
 
     // The new querent's card is kept for the next start.
     table->close();
@@ -144,8 +144,8 @@ void TestCardsChosenByHand::twoSignificatorsAskedInTurn()
     QCOMPARE(second.caption, uiText(*table, UiText::SignificatorCaption) + QStringLiteral(" 2"));
     QCOMPARE(m_fixture.interaction.messages,
              QStringList{uiText(*table, UiText::CardAlreadyInSpread)});
-    QCOMPARE(table->session().spread().cardAt[0], 3);
-    QCOMPARE(table->session().spread().cardAt[1], 48);
+    QCOMPARE(table->session().placements().at(0).card, 3);
+    QCOMPARE(table->session().placements().at(1).card, 48);
     QCOMPARE(table->session().phase(), Phase::ReadyToShuffle);
 
     // Both significators lie face up when the spread appears.
@@ -155,7 +155,7 @@ void TestCardsChosenByHand::twoSignificatorsAskedInTurn()
     shuffleAndStop(*table);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().explanation[2]));
+                 QString::fromLocal8Bit(table->session().spread().explanation(2)));
 }
 
 void TestCardsChosenByHand::cancelledSignificatorEndsTheReading()
@@ -207,11 +207,11 @@ void TestCardsChosenByHand::typedInReading()
     clickPosition(*table, 0);
     QCOMPARE(offer.caption, uiText(*table, UiText::OrdinaryPositionCaption) +
                                 QStringLiteral(" 1: ") +
-                                QString::fromLocal8Bit(spread.explanation[0]));
+                                QString::fromLocal8Bit(spread.explanation(0)));
     QCOMPARE(offer.titles.size(), 78);
     QVERIFY(offer.orientationShown);
-    QCOMPARE(spread.cardAt[0], 5);
-    QVERIFY(spread.positionReversed[0]);
+    QCOMPARE(table->session().placements().at(0).card, 5);
+    QVERIFY(table->session().placements().at(0).reversed);
     QVERIFY(positionImage(*table, 0)->pixmap().toImage() != unfilled);
 
     // A card already in the spread is refused and asked for again.
@@ -220,7 +220,7 @@ void TestCardsChosenByHand::typedInReading()
     clickPosition(*table, 2);
     QCOMPARE(m_fixture.interaction.messages,
              QStringList{uiText(*table, UiText::CardAlreadyInSpread)});
-    QCOMPARE(spread.cardAt[2], 77);
+    QCOMPARE(table->session().placements().at(2).card, 77);
     QCOMPARE(promptLabel->text(), uiText(*table, UiText::ManualInputPrompt));
 
     // A cancelled dialog leaves the position empty.
@@ -229,7 +229,7 @@ void TestCardsChosenByHand::typedInReading()
         return dialog.result();
     });
     clickPosition(*table, 1);
-    QVERIFY(!spread.filled[1]);
+    QVERIFY(!table->session().placements().isFilled(1));
 
     m_fixture.interaction.expectDialog<SelectCardDialog>(pick(0));
     clickPosition(*table, 1);
@@ -243,7 +243,7 @@ void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
     QVERIFY(table);
     expectSpreadChosen(m_fixture.interaction, QStringLiteral("Question"));
     action(*table, "inputAction")->trigger();
-    QCOMPARE(table->session().spread().significatorCount, 1);
+    QCOMPARE(table->session().spread().significatorCount(), 1);
 
     // The significator of a physical deck's reading may be any card in play;
     // it still lies upright.
@@ -253,7 +253,7 @@ void TestCardsChosenByHand::typedInSignificatorOffersEveryCard()
     QCOMPARE(offer.caption, uiText(*table, UiText::SignificatorCaption));
     QCOMPARE(offer.titles.size(), 78);
     QVERIFY(!offer.orientationShown);
-    QCOMPARE(table->session().spread().cardAt[0], 30);
+    QCOMPARE(table->session().placements().at(0).card, 30);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(),
              uiText(*table, UiText::ManualInputPrompt));
 }
@@ -287,7 +287,7 @@ void TestCardsChosenByHand::okWaitsForARealChoice()
     clickPosition(*table, 0);
     QVERIFY(!okOnFocus);
     QCOMPARE(chosenOnEnter, -1);
-    QCOMPARE(table->session().spread().cardAt[0], 3);
+    QCOMPARE(table->session().placements().at(0).card, 3);
 }
 
 void TestCardsChosenByHand::dialogNamesAndMarksThePositionItFills()
@@ -318,7 +318,7 @@ void TestCardsChosenByHand::dialogNamesAndMarksThePositionItFills()
     });
     clickPosition(*table, 7);
     // The position's label and its whole explanation, not only the elided title.
-    QCOMPARE(shown, QStringLiteral("8. ") + QString::fromLocal8Bit(spread.explanation[7]));
+    QCOMPARE(shown, QStringLiteral("8. ") + QString::fromLocal8Bit(spread.explanation(7)));
     QVERIFY(wrapped);
     QVERIFY(fits);
     // The position being filled stands out on the table while the dialog is open.

@@ -56,7 +56,7 @@ void TestDataFolders::cleanup()
 void TestDataFolders::extensionInAnyCaseIsListedAndOpens()
 {
     Spread spread;
-    spread.positionCount = 2;
+    spread.positions.resize(2);
     RandomGenerator random;
     for (const QString &file : {QStringLiteral("Loud.SPREAD"), QStringLiteral("Mixed.Spread"),
                                 QStringLiteral("quiet.spread")})
@@ -71,7 +71,7 @@ void TestDataFolders::extensionInAnyCaseIsListedAndOpens()
     for (const QString &name : names) {
         Spread loaded;
         QCOMPARE(loaded.load(Spread::filePath(m_dir->path(), name)), Spread::LoadResult::Loaded);
-        QCOMPARE(loaded.positionCount, 2);
+        QCOMPARE(loaded.positionCount(), 2);
     }
     // A name that is not there still gives the path a new spread is saved to.
     QCOMPARE(Spread::filePath(m_dir->path(), QStringLiteral("New")),

@@ -157,7 +157,7 @@ void TestDataRoots::readsPreferTheUsersFiles()
     Spread shared;
     QCOMPARE(shared.load(Spread::filePath(roots, QStringLiteral("Shared"))),
              Spread::LoadResult::Loaded);
-    QCOMPARE(shared.positionCount, 5);
+    QCOMPARE(shared.positionCount(), 5);
     QCOMPARE(Spread::filePath(roots, QStringLiteral("Bundled")),
              bundled(QStringLiteral("Spreads/Bundled.spread")));
 

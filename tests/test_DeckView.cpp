@@ -106,7 +106,7 @@ void TestDeckView::buttonsFollowThePhase()
              QStringLiteral("Three Cards"));
     QCOMPARE(promptLabel->text(),
              QStringLiteral("First card:\n") +
-                 QString::fromLocal8Bit(table->session().spread().explanation[0]));
+                 QString::fromLocal8Bit(table->session().spread().explanation(0)));
 }
 
 void TestDeckView::shuffledBacksStayUntilTheShuffleStops()
@@ -227,9 +227,9 @@ void TestDeckView::fanClicksFillThePositions()
     const QPoint overlap(topCard.x + 2, topCard.y + 60);
     QVERIFY(table->session().cards()[top - 1].hitTest(overlap.x(), overlap.y()));
     clickTable(*table, overlap);
-    QCOMPARE(spread.cardAt[0], int(topCard.number));
+    QCOMPARE(table->session().placements().at(0).card, int(topCard.number));
     QCOMPARE(promptLabel->text(),
-             QStringLiteral("Second card:\n") + QString::fromLocal8Bit(spread.explanation[1]));
+             QStringLiteral("Second card:\n") + QString::fromLocal8Bit(spread.explanation(1)));
     // The position shows the card face down, and the fan no longer shows it.
     QVERIFY(positionImage(*table, 0)->pixmap().toImage() != label);
     const QRect drawnRect(topCard.x, topCard.y, TableGeometry::FanBackSize.width(),
@@ -261,7 +261,7 @@ void TestDeckView::automaticDrawFillsTheSpread()
     QCOMPARE(notice->text(), table->programData().uiText(UiText::MajorArcanaOnlyNotice));
 
     startReading(*table, m_fixture.interaction, QStringLiteral("Year Ahead"));
-    const int positions = table->session().spread().positionCount;
+    const int positions = table->session().spread().positionCount();
     QCOMPARE(positions, 13);
     QList<QImage> labels;
     for (int i = 0; i < positions; ++i)
@@ -324,14 +324,14 @@ void TestDeckView::closingStopsTheShuffleAndTheDraw()
     startReading(*table, m_fixture.interaction, QStringLiteral("Year Ahead"));
     ReadingSession &session = table->session();
     connect(&session, &ReadingSession::positionChanged, table.get(), [&] {
-        if (session.drawnCount() == 2)
+        if (session.placements().firstEmpty() == 2)
             table->close();
     });
     shuffleAndStop(*table);
     QTRY_VERIFY(!table->isVisible());
     QTest::qWait(30);
-    QCOMPARE(session.drawnCount(), 2);
-    QCOMPARE(session.phase(), Phase::Drawing);
+    QCOMPARE(session.placements().firstEmpty(), 2);
+    QCOMPARE(session.phase(), Phase::DrawingAutomatically);
 }
 
 QTEST_MAIN(TestDeckView)

@@ -1,25 +1,33 @@
-// Checks drawing cards into a spread: where a card goes, what the left panel
-// says next, which cards leave the fan and which the automatic draw picks.
+// Checks drawing cards into a spread: what a reading's placements record, what
+// the left panel says next, which cards leave the fan and which the automatic
+// draw picks.
+#include "core/engine/Card.h"
 #include "core/engine/Drawing.h"
+#include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "core/spreads/Placements.h"
 #include "core/spreads/Spread.h"
+#include "core/table/Prompt.h"
 #include "core/util/RandomGenerator.h"
 
 #include "SpreadBuilder.h"
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Prompt)
+
 namespace {
 
 UiTextTable promptTexts()
 {
-    QList<QByteArray> lines(139);
+    QList<QByteArray> lines(UiText::PromptCut + 1);
     lines[65] = "Complete";
     lines[66] = "First:";
     lines[67] = "Second:";
     lines[68] = "Third:";
     lines[69] = "Card ";
     lines[70] = ":";
+    lines[UiText::PromptCut] = "Cut now";
     UiTextTable table;
     table.replace(lines);
     return table;
@@ -32,8 +40,7 @@ class TestDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void cardGoesToNextPosition();
-    void fullSpreadTakesNoMore();
+    void placementsRecordEachPosition();
     void promptsCountOrdinaryPositions_data();
     void promptsCountOrdinaryPositions();
     void hitTestEdges();
@@ -43,56 +50,45 @@ private slots:
     void automaticDrawWithExtraCard();
 };
 
-void TestDrawing::cardGoesToNextPosition()
+void TestDrawing::placementsRecordEachPosition()
 {
-    Spread spread = spreadWith(3, 0);
-    Card card;
-    card.number = 17;
-    card.reversed = 1;
-    int drawn = 1;
-    QVERIFY(Drawing::placeInNextPosition(card, spread, drawn));
-    QCOMPARE(drawn, 2);
-    QCOMPARE(card.position, 1);
-    QCOMPARE(spread.cardAt[1], 17);
-    QVERIFY(spread.filled[1]);
-    QVERIFY(spread.positionReversed[1]);
-    QVERIFY(!spread.filled[0]);
-}
-
-void TestDrawing::fullSpreadTakesNoMore()
-{
-    Spread spread = spreadWith(2, 0);
-    Card card;
-    card.number = 5;
-    int drawn = 2;
-    QVERIFY(!Drawing::placeInNextPosition(card, spread, drawn));
-    QCOMPARE(drawn, 2);
-    QCOMPARE(spread.cardAt[0], -1);
-    QCOMPARE(card.position, -1);
+    Placements placements(3);
+    QCOMPARE(placements.firstEmpty(), 0);
+    placements.place(1, 17, true);
+    QCOMPARE(placements.firstEmpty(), 0);
+    QVERIFY(placements.isFilled(1) && !placements.isRevealed(1) && placements.at(1).reversed);
+    QVERIFY(placements.contains(17) && !placements.contains(5));
+    placements.place(0, 5, false);
+    placements.place(2, 78, false);
+    QVERIFY(placements.allFilled());
+    QCOMPARE(placements.firstEmpty(), 3);
+    QVERIFY(!placements.allRevealed());
+    for (int position = 0; position < 3; ++position)
+        placements.reveal(position);
+    QVERIFY(placements.allRevealed());
+    QCOMPARE(placements.cards(), (QList<int>{5, 17, 78}));
+    // Beyond the spread there is no card.
+    QVERIFY(!placements.isFilled(3) && !placements.isFilled(-1));
 }
 
 void TestDrawing::promptsCountOrdinaryPositions_data()
 {
-    QTest::addColumn<int>("drawn");
-    QTest::addColumn<QByteArray>("prompt");
+    QTest::addColumn<Prompt>("prompt");
+    QTest::addColumn<QByteArray>("text");
     // Two significators first: position 2 is the first ordinary one.
-    QTest::newRow("after first significator") << 1 << QByteArray();
-    QTest::newRow("first ordinary") << 2 << QByteArray("First:\r\nplace 2");
-    QTest::newRow("second ordinary") << 3 << QByteArray("Second:\r\nplace 3");
-    QTest::newRow("third ordinary") << 4 << QByteArray("Third:\r\nplace 4");
-    QTest::newRow("fifth ordinary") << 6 << QByteArray("Card 5:\r\nplace 6");
-    QTest::newRow("complete") << 8 << QByteArray("Complete");
+    QTest::newRow("first ordinary") << Prompt::forPosition(2) << QByteArray("First:\r\nplace 2");
+    QTest::newRow("second ordinary") << Prompt::forPosition(3) << QByteArray("Second:\r\nplace 3");
+    QTest::newRow("third ordinary") << Prompt::forPosition(4) << QByteArray("Third:\r\nplace 4");
+    QTest::newRow("fifth ordinary") << Prompt::forPosition(6) << QByteArray("Card 5:\r\nplace 6");
+    QTest::newRow("complete") << Prompt{Prompt::Step::SpreadCompleted} << QByteArray("Complete");
+    QTest::newRow("a step") << Prompt{Prompt::Step::Cut} << QByteArray("Cut now");
 }
 
 void TestDrawing::promptsCountOrdinaryPositions()
 {
-    QFETCH(int, drawn);
-    QFETCH(QByteArray, prompt);
-    const UiTextTable texts = promptTexts();
-    const auto result = Drawing::promptAfterDraw(texts, spreadWith(8, 2, "place "), drawn);
-    QCOMPARE(result.has_value(), !prompt.isEmpty());
-    if (result)
-        QCOMPARE(*result, prompt);
+    QFETCH(Prompt, prompt);
+    QFETCH(QByteArray, text);
+    QCOMPARE(prompt.text(promptTexts(), spreadWith(8, 2, "place ")), text);
 }
 
 void TestDrawing::hitTestEdges()
@@ -126,12 +122,13 @@ void TestDrawing::significatorsLeaveTheFan()
     Deck::Slots cards;
     for (int slot = 0; slot < 78; ++slot)
         cards[slot].number = quint32(77 - slot);
-    Spread spread = spreadWith(5, significators);
+    const Spread spread = spreadWith(5, significators);
+    Placements placements(5);
     const int chosen[] = {40, 3, 60};
     for (int i = 0; i < significators; ++i)
-        spread.cardAt[i] = chosen[i];
+        placements.place(i, chosen[i], false);
 
-    QCOMPARE(Drawing::moveSignificatorsAside(cards, 78, spread), expectedSlots);
+    QCOMPARE(Drawing::moveSignificatorsAside(cards, 78, spread, placements), expectedSlots);
     for (int i = 0; i < significators; ++i)
         QCOMPARE(cards[expectedSlots[i]].number, quint32(chosen[i]));
     QSet<quint32> all;
@@ -144,30 +141,29 @@ void TestDrawing::automaticDrawNeverRepeats()
 {
     RandomGenerator random;
     random.seed(5);
-    Spread spread = spreadWith(22, 0);
+    Placements placements(22);
     for (int i = 0; i < 22; ++i) {
-        const int number = Drawing::chooseAutomaticCard(spread, 22, random);
+        const int number = Drawing::chooseAutomaticCard(placements, 22, random);
         QVERIFY(number >= 0 && number < 22);
-        for (int j = 0; j < i; ++j)
-            QVERIFY(spread.cardAt[j] != number);
-        spread.cardAt[i] = number;
+        QVERIFY(!placements.contains(number));
+        placements.place(i, number, false);
     }
-    QCOMPARE(Drawing::chooseAutomaticCard(spread, 22, random), -1);
+    QCOMPARE(Drawing::chooseAutomaticCard(placements, 22, random), -1);
 }
 
 void TestDrawing::automaticDrawWithExtraCard()
 {
     RandomGenerator random;
     random.seed(9);
-    Spread spread = spreadWith(23, 0);
+    Placements placements(23);
     QSet<int> seen;
     for (int i = 0; i < 23; ++i) {
-        const int number = Drawing::chooseAutomaticCard(spread, 23, random);
+        const int number = Drawing::chooseAutomaticCard(placements, 23, random);
         QVERIFY2((number >= 0 && number <= 21) || number == 78,
                  qPrintable(QString::number(number)));
         QVERIFY(!seen.contains(number));
         seen.insert(number);
-        spread.cardAt[i] = number;
+        placements.place(i, number, false);
     }
     QVERIFY(seen.contains(78));
 }

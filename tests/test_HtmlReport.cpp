@@ -6,6 +6,7 @@
 #include "core/reports/HtmlReport.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
+#include "core/spreads/Placements.h"
 #include "core/util/WholeFile.h"
 
 #include "SpreadBuilder.h"
@@ -188,13 +189,13 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     ProgramData data(appDir.path());
     data.loadLanguage(preferences);
     Spread spread = spreadWith(2, 0, "Stelle ");
-    spread.explanation[0] = "Gr\xfc\xdf"
-                            "e";
-    spread.cardAt[0] = 2;
-    spread.positionReversed[0] = true;
-    spread.cardAt[1] = 4;
-    const ReportModel model =
-        ReportModel::fromReading(spread, QStringLiteral("Kreuz"), QString(), data, preferences);
+    spread.positions[0].explanation = "Gr\xfc\xdf"
+                                      "e";
+    Placements placements(2);
+    placements.place(0, 2, true);
+    placements.place(1, 4, false);
+    const ReportModel model = ReportModel::fromReading(spread, placements, QStringLiteral("Kreuz"),
+                                                       QString(), data, preferences);
     QCOMPARE(model.positions[0].meaning, QStringLiteral("K\u00e4se\r\nzwei"));
     QCOMPARE(model.positions[1].meaning, QString());
     const QByteArray page = HtmlReport::page(model);

@@ -123,8 +123,9 @@ void TestPrintCommand::pageIsWrittenAndOpened()
     QVERIFY(html.contains("<PRE>&lt;b&gt;asked &amp; answered&lt;/b&gt;</PRE>"));
     QVERIFY(html.contains("<img src=2.bmp"));
     const Spread &spread = table->session().spread();
-    for (int i = 0; i < spread.positionCount; ++i)
-        QVERIFY(html.contains(table->programData().cardTitle(spread.cardAt[i]).toUtf8()));
+    for (int i = 0; i < spread.positionCount(); ++i)
+        QVERIFY(html.contains(
+            table->programData().cardTitle(table->session().placements().at(i).card).toUtf8()));
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printbigcards")).toString(),
              QStringLiteral("yes"));
 

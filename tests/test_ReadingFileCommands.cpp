@@ -109,13 +109,13 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     const QString path = savedPath(QStringLiteral("evening.reading"));
     const QString comments = QStringLiteral("3 cards tonight\nThe second line\nand a third");
     Deck::Slots deck;
-    Spread laid;
+    Placements laid;
     {
         auto table = m_fixture.startTable();
         QVERIFY(table);
         layReading(*table, QStringLiteral("Celtic Cross"));
         deck = table->session().cards();
-        laid = table->session().spread();
+        laid = table->session().placements();
         expectComments(comments);
         QString proposed;
         expectFile(QStringLiteral("saveReadingDialog"), path, &proposed);
@@ -141,9 +141,9 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
     QCOMPARE(session.spreadName(), QStringLiteral("Celtic Cross"));
     QCOMPARE(session.phase(), ReadingSession::Phase::Complete);
     for (int i = 0; i < 10; ++i) {
-        QCOMPARE(session.spread().cardAt[i], laid.cardAt[i]);
-        QCOMPARE(session.spread().positionReversed[i], laid.positionReversed[i]);
-        QVERIFY(session.spread().revealed[i]);
+        QCOMPARE(session.placements().at(i).card, laid.at(i).card);
+        QCOMPARE(session.placements().at(i).reversed, laid.at(i).reversed);
+        QVERIFY(session.placements().isRevealed(i));
     }
     for (int slot = 0; slot < 78; ++slot) {
         QCOMPARE(session.cards()[slot].number, deck[slot].number);

@@ -82,7 +82,7 @@ void TestReadingOpenPlan::init()
 void TestReadingOpenPlan::saveSpread(const QString &name, int positions)
 {
     Spread spread;
-    spread.positionCount = positions;
+    spread.positions.resize(positions);
     RandomGenerator random;
     QVERIFY(spread.save(Spread::filePath(m_dir->path(), name), random));
 }

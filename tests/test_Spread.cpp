@@ -1,6 +1,7 @@
 // Checks the spread file: a golden file reads to its written-down spread and
 // that spread writes the same bytes apart from the random line prefixes, what
 // is saved reads back, and a damaged or foreign file is refused without harm.
+#include "SpreadBuilder.h"
 #include "core/spreads/Spread.h"
 #include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
@@ -17,15 +18,13 @@ namespace {
 Spread twoSignificators()
 {
     Spread spread;
-    spread.positionCount = 4;
-    spread.significatorCount = 2;
-    spread.isSignificator[0] = true;
-    spread.isSignificator[1] = true;
-    spread.posX = {-15, 300, 120, 205};
-    spread.posY = {7, 0, -40, 310};
-    spread.explanation[0] = "You, as you are now";
-    spread.explanation[1] = "The other";
-    spread.explanation[3] = "What lies between you";
+    spread.positions.resize(4);
+    spread.positions[0].significator = true;
+    spread.positions[1].significator = true;
+    placeAt(spread, {{-15, 7}, {300, 0}, {120, -40}, {205, 310}});
+    spread.positions[0].explanation = "You, as you are now";
+    spread.positions[1].explanation = "The other";
+    spread.positions[3].explanation = "What lies between you";
     return spread;
 }
 
@@ -48,7 +47,7 @@ private slots:
     void significatorsCountOnlyThisFilesPositions();
     void refusesSpreadsTheTableCannotLay_data();
     void refusesSpreadsTheTableCannotLay();
-    void resetForgetsTheExplanations();
+    void loadForgetsTheEarlierSpread();
     void refusesForeignFiles_data();
     void refusesForeignFiles();
     void neverStoresMoreThanItHolds();
@@ -81,35 +80,35 @@ void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 void TestSpread::roundTripKeepsPositions()
 {
     Spread spread;
-    spread.positionCount = 3;
-    spread.posX = {10, 110, 210};
-    spread.posY = {20, 20, -5};
-    spread.explanation[0] = "Past";
-    spread.explanation[1] = "";
-    spread.explanation[2] = "Future, near or far";
+    spread.positions.resize(3);
+    placeAt(spread, {{10, 20}, {110, 20}, {210, -5}});
+    spread.positions[0].explanation = "Past";
+    spread.positions[1].explanation = "";
+    spread.positions[2].explanation = "Future, near or far";
     QVERIFY(spread.save(path(QStringLiteral("Three")), m_random));
 
     Spread loaded;
     QCOMPARE(loaded.load(path(QStringLiteral("Three"))), Spread::LoadResult::Loaded);
-    QCOMPARE(loaded.positionCount, 3);
-    QCOMPARE(loaded.significatorCount, 0);
+    QCOMPARE(loaded.positionCount(), 3);
+    QCOMPARE(loaded.significatorCount(), 0);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(loaded.posX[i], spread.posX[i]);
-        QCOMPARE(loaded.posY[i], spread.posY[i]);
-        QCOMPARE(loaded.explanation[i], spread.explanation[i]);
+        QCOMPARE(loaded.positions.at(i).place.x(), spread.positions.at(i).place.x());
+        QCOMPARE(loaded.positions.at(i).place.y(), spread.positions.at(i).place.y());
+        QCOMPARE(loaded.explanation(i), spread.explanation(i));
     }
 }
 
 void TestSpread::savesDifferButLoadTheSame()
 {
     Spread spread;
-    spread.positionCount = 2;
-    spread.posX[0] = 1;
-    spread.posX[1] = 2;
-    spread.explanation[0] = "One";
-    spread.explanation[1] = "Two";
-    quint32 seed = 1;
-    m_random.setSeedSource([&seed] { return seed++; });
+    spread.positions.resize(2);
+    spread.positions[0].place.setX(1);
+    spread.positions[1].place.setX(2);
+    spread.positions[0].explanation = "One";
+    spread.positions[1].explanation = "Two";
+    // Each save reseeds: a counter held by the source itself, which outlives
+    // this test with the generator, gives each save its own prefixes.
+    m_random.setSeedSource([seed = quint32(1)]() mutable { return seed++; });
     QVERIFY(spread.save(path(QStringLiteral("a")), m_random));
     QVERIFY(spread.save(path(QStringLiteral("b")), m_random));
     QByteArray first;
@@ -122,8 +121,8 @@ void TestSpread::savesDifferButLoadTheSame()
     Spread b;
     QCOMPARE(a.load(path(QStringLiteral("a"))), Spread::LoadResult::Loaded);
     QCOMPARE(b.load(path(QStringLiteral("b"))), Spread::LoadResult::Loaded);
-    QCOMPARE(a.explanation[1], b.explanation[1]);
-    QCOMPARE(a.posX[1], b.posX[1]);
+    QCOMPARE(a.explanation(1), b.explanation(1));
+    QCOMPARE(a.positions.at(1).place.x(), b.positions.at(1).place.x());
 }
 
 void TestSpread::readsTheGoldenFile()
@@ -131,16 +130,13 @@ void TestSpread::readsTheGoldenFile()
     Spread spread;
     QCOMPARE(spread.load(QFINDTESTDATA("data/two-significators.spread")),
              Spread::LoadResult::Loaded);
-    QCOMPARE(spread.positionCount, 4);
-    QCOMPARE(spread.significatorCount, 2);
+    QCOMPARE(spread.positionCount(), 4);
+    QCOMPARE(spread.significatorCount(), 2);
     const Spread expected = twoSignificators();
-    for (int i = 0; i < Spread::Capacity; ++i) {
-        QCOMPARE(spread.isSignificator[i], expected.isSignificator[i]);
-        QCOMPARE(spread.explanation[i], expected.explanation[i]);
-        if (i < 4) {
-            QCOMPARE(spread.posX[i], expected.posX[i]);
-            QCOMPARE(spread.posY[i], expected.posY[i]);
-        }
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(spread.positions.at(i).significator, expected.positions.at(i).significator);
+        QCOMPARE(spread.explanation(i), expected.explanation(i));
+        QCOMPARE(spread.positions.at(i).place, expected.positions.at(i).place);
     }
 }
 
@@ -173,15 +169,15 @@ void TestSpread::readsHandMadeFile()
                                                             "SSSSSS500,20,\r\n"));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("hand"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.positionCount, 2);
+    QCOMPARE(spread.positionCount(), 2);
     // An "S" inside the prefix does not make a significator.
-    QCOMPARE(spread.significatorCount, 1);
-    QVERIFY(spread.isSignificator[0]);
-    QVERIFY(!spread.isSignificator[1]);
-    QCOMPARE(spread.posX[0], 40);
-    QCOMPARE(spread.explanation[0], QByteArray("Me, myself"));
-    QCOMPARE(spread.posX[1], 500);
-    QCOMPARE(spread.explanation[1], QByteArray());
+    QCOMPARE(spread.significatorCount(), 1);
+    QVERIFY(spread.positions.at(0).significator);
+    QVERIFY(!spread.positions.at(1).significator);
+    QCOMPARE(spread.positions.at(0).place.x(), 40);
+    QCOMPARE(spread.explanation(0), QByteArray("Me, myself"));
+    QCOMPARE(spread.positions.at(1).place.x(), 500);
+    QCOMPARE(spread.explanation(1), QByteArray());
 }
 
 void TestSpread::readsFilesWithAnyLineEnd_data()
@@ -199,11 +195,11 @@ void TestSpread::readsFilesWithAnyLineEnd()
                                                      lineEnd + "pppppp30,40,The way" + lineEnd);
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("ends"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.positionCount, 2);
-    QCOMPARE(spread.significatorCount, 1);
-    QCOMPARE(spread.explanation[0], QByteArray("You"));
-    QCOMPARE(spread.posY[1], 40);
-    QCOMPARE(spread.explanation[1], QByteArray("The way"));
+    QCOMPARE(spread.positionCount(), 2);
+    QCOMPARE(spread.significatorCount(), 1);
+    QCOMPARE(spread.explanation(0), QByteArray("You"));
+    QCOMPARE(spread.positions.at(1).place.y(), 40);
+    QCOMPARE(spread.explanation(1), QByteArray("The way"));
 }
 
 void TestSpread::significatorsAreCounted()
@@ -214,9 +210,9 @@ void TestSpread::significatorsAreCounted()
                                                 "pppppp100,200,Between you\r\n");
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.significatorCount, 2);
-    QVERIFY(spread.isSignificator[0] && spread.isSignificator[1]);
-    QVERIFY(!spread.isSignificator[2]);
+    QCOMPARE(spread.significatorCount(), 2);
+    QVERIFY(spread.positions.at(0).significator && spread.positions.at(1).significator);
+    QVERIFY(!spread.positions.at(2).significator);
 }
 
 void TestSpread::significatorsCountOnlyThisFilesPositions()
@@ -235,12 +231,12 @@ void TestSpread::significatorsCountOnlyThisFilesPositions()
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.load(path(QStringLiteral("one"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.significatorCount, 0);
-    QVERIFY(!spread.isSignificator[0] && !spread.isSignificator[1]);
+    QCOMPARE(spread.significatorCount(), 0);
+    QVERIFY(!spread.positions.at(0).significator && !spread.positions.at(1).significator);
 
     QCOMPARE(spread.load(path(QStringLiteral("extra"))), Spread::LoadResult::Unreadable);
-    QVERIFY(spread.significatorCount <= spread.positionCount);
-    QCOMPARE(spread.significatorCount, 1);
+    QVERIFY(spread.significatorCount() <= spread.positionCount());
+    QCOMPARE(spread.significatorCount(), 1);
 }
 
 void TestSpread::refusesSpreadsTheTableCannotLay_data()
@@ -282,17 +278,17 @@ void TestSpread::refusesSpreadsTheTableCannotLay()
     QVERIFY2(error.contains(fault), qPrintable(error));
 }
 
-void TestSpread::resetForgetsTheExplanations()
+void TestSpread::loadForgetsTheEarlierSpread()
 {
     writeScrambled(path(QStringLiteral("two")),
                    "pppppp2\r\npppppp1,1,Past\r\npppppp2,2,Future\r\n");
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
-    QCOMPARE(spread.explanation[1], QByteArray("Future"));
-    spread.reset();
-    QCOMPARE(spread.positionCount, 0);
-    QVERIFY(spread.explanation[0].isEmpty());
-    QVERIFY(spread.explanation[1].isEmpty());
+    QCOMPARE(spread.explanation(1), QByteArray("Future"));
+    QCOMPARE(spread.load(path(QStringLiteral("gone"))), Spread::LoadResult::Missing);
+    QCOMPARE(spread.positionCount(), 0);
+    QVERIFY(spread.explanation(0).isEmpty());
+    QVERIFY(spread.explanation(1).isEmpty());
 }
 
 void TestSpread::refusesForeignFiles_data()
@@ -302,9 +298,9 @@ void TestSpread::refusesForeignFiles_data()
     QTest::newRow("plain text, not scrambled") << QByteArray("pppppp1\r\npppppp1,1,a\r\n") << 0;
     QTest::newRow("count not a number") << Misc::scramble("ppppppthree\r\npppppp1,1,a\r\n") << 0;
     QTest::newRow("line without commas")
-        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 2;
+        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 1;
     QTest::newRow("coordinate not a number")
-        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 2;
+        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 1;
     QTest::newRow("no line end at all") << Misc::scramble("pppppp1") << 0;
     QTest::newRow("empty file") << QByteArray() << 0;
 }
@@ -316,9 +312,9 @@ void TestSpread::refusesForeignFiles()
     QVERIFY(WholeFile::write(path(QStringLiteral("bad")), bytes));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("bad"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(spread.positionCount, positionsKept);
+    QCOMPARE(spread.positionCount(), positionsKept);
     if (positionsKept > 0)
-        QCOMPARE(spread.posX[0], 1);
+        QCOMPARE(spread.positions.at(0).place.x(), 1);
 
     QString error;
     QCOMPARE(spread.load(path(QStringLiteral("missing")), &error), Spread::LoadResult::Missing);
@@ -333,26 +329,26 @@ void TestSpread::neverStoresMoreThanItHolds()
     writeScrambled(path(QStringLiteral("big")), plain);
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("big"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(spread.positionCount, Spread::Capacity);
-    QCOMPARE(spread.posX[78], 78);
+    QCOMPARE(spread.positionCount(), Spread::Capacity);
+    QCOMPARE(spread.positions.at(78).place.x(), 78);
 
     writeScrambled(path(QStringLiteral("huge")), "pppppp2147483647\r\npppppp5,5,a\r\n");
     Spread huge;
     QCOMPARE(huge.load(path(QStringLiteral("huge"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(huge.positionCount, Spread::Capacity);
-    QCOMPARE(huge.posX[0], 5);
+    QCOMPARE(huge.positionCount(), 1);
+    QCOMPARE(huge.positions.at(0).place.x(), 5);
 
     writeScrambled(path(QStringLiteral("negative")), "pppppp-4\r\npppppp5,5,a\r\n");
     Spread negative;
     QCOMPARE(negative.load(path(QStringLiteral("negative"))), Spread::LoadResult::Unreadable);
-    QCOMPARE(negative.positionCount, 0);
+    QCOMPARE(negative.positionCount(), 0);
 }
 
 void TestSpread::failedSaveIsReportedAndKeepsOldFile()
 {
     Spread spread;
-    spread.positionCount = 1;
-    spread.explanation[0] = "Kept";
+    spread.positions.resize(1);
+    spread.positions[0].explanation = "Kept";
     QVERIFY(spread.save(path(QStringLiteral("keep")), m_random));
     QByteArray before;
     QVERIFY(WholeFile::read(path(QStringLiteral("keep")), before));
@@ -366,7 +362,7 @@ void TestSpread::failedSaveIsReportedAndKeepsOldFile()
     // A name too long for a temporary file beside it: the old file survives.
     const QString longName = m_dir->filePath(QString(250, QLatin1Char('k')));
     QVERIFY(QFile::copy(path(QStringLiteral("keep")), longName));
-    spread.explanation[0] = "Replaced";
+    spread.positions[0].explanation = "Replaced";
     QVERIFY(!spread.save(longName, m_random, &error));
     QByteArray after;
     QVERIFY(WholeFile::read(longName, after));

@@ -48,8 +48,7 @@ private slots:
 void TestSpreadDesign::significatorsAfterOrdinaryPositionsMoveUp()
 {
     Spread spread = spreadWith(3, 0);
-    spread.isSignificator[2] = true;
-    spread.significatorCount = 1;
+    spread.positions[2].significator = true;
     const SpreadDesign design = SpreadDesign::fromSpread(spread);
     QCOMPARE(explanations(design), (QList<QByteArray>{"E2", "E0", "E1"}));
     QCOMPARE(design.significatorCount(), 1);

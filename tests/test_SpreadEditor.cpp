@@ -172,8 +172,7 @@ void TestSpreadEditor::labelsAndTitles()
 {
     Spread spread = spreadWith(4, 1);
     for (int i = 0; i < 4; ++i) {
-        spread.posX[i] = 20 + 100 * i;
-        spread.posY[i] = 30;
+        spread.positions[i].place = QPoint(20 + 100 * i, 30);
     }
     writeSpread(QStringLiteral("Four"), spread);
     auto editor = openEditor(QStringLiteral("Four"));
@@ -221,8 +220,7 @@ void TestSpreadEditor::labelsAndTitles()
 void TestSpreadEditor::dragsFollowTheGrabPoint()
 {
     Spread spread = spreadWith(2, 0);
-    spread.posX[0] = 40;
-    spread.posY[0] = 50;
+    spread.positions[0].place = QPoint(40, 50);
     writeSpread(QStringLiteral("Two"), spread);
     auto editor = openEditor(QStringLiteral("Two"));
     QVERIFY(editor);
@@ -247,8 +245,7 @@ void TestSpreadEditor::dragsFollowTheGrabPoint()
 void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
 {
     Spread spread = spreadWith(2, 0);
-    spread.posX = {{10, 1400}};
-    spread.posY = {{10, 700}};
+    placeAt(spread, {{10, 10}, {1400, 700}});
     writeSpread(QStringLiteral("Wide"), spread);
     auto editor = openEditor(QStringLiteral("Wide"), QSize(600, 400));
     QVERIFY(editor);
@@ -344,9 +341,9 @@ void TestSpreadEditor::significatorBoxMovesThePosition()
     QCOMPARE(editor->result(), int(QDialog::Accepted));
     Spread saved;
     QCOMPARE(saved.load(spreadPath(QStringLiteral("Four"))), Spread::LoadResult::Loaded);
-    QCOMPARE(saved.significatorCount, 1);
-    QVERIFY(saved.isSignificator[0]);
-    QCOMPARE(saved.explanation[1], QByteArray("Querent's hope"));
+    QCOMPARE(saved.significatorCount(), 1);
+    QVERIFY(saved.positions.at(0).significator);
+    QCOMPARE(saved.explanation(1), QByteArray("Querent's hope"));
 }
 
 void TestSpreadEditor::undoAndRedoEveryChange()
@@ -388,8 +385,8 @@ void TestSpreadEditor::saveRefusesIncompleteSpreads()
     QVERIFY(editor->isVisible());
 
     Spread spread = spreadWith(6, 1);
-    spread.explanation[2].clear();
-    spread.explanation[5].clear();
+    spread.positions[2].explanation.clear();
+    spread.positions[5].explanation.clear();
     writeSpread(QStringLiteral("Gaps"), spread);
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Gaps")), before));
@@ -407,9 +404,8 @@ void TestSpreadEditor::saveRefusesIncompleteSpreads()
 void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
 {
     Spread spread = spreadWith(3, 1);
-    spread.posX = {{10, 110, 210}};
-    spread.posY = {{20, 20, -5}};
-    spread.explanation[2] = "Outcome, in time";
+    placeAt(spread, {{10, 20}, {110, 20}, {210, -5}});
+    spread.positions[2].explanation = "Outcome, in time";
     writeSpread(QStringLiteral("Same"), spread);
     const QList<QByteArray> before = plainLines(spreadPath(QStringLiteral("Same")));
     QCOMPARE(before.size(), 5);
@@ -593,7 +589,7 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
     // And it is laid on the table like any other.
     TableSteps::startReading(*table, interaction, QStringLiteral("Aardvark"));
     QCOMPARE(table->session().spreadName(), QStringLiteral("Aardvark"));
-    QCOMPARE(table->session().spread().positionCount, 1);
+    QCOMPARE(table->session().spread().positionCount(), 1);
     QVERIFY(TableSteps::positionImage(*table, 0));
     QCOMPARE(interaction.problems(), QStringList());
     QCOMPARE(interaction.messages, QStringList());

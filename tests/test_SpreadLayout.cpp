@@ -14,8 +14,8 @@ Spread row(int positions, int gap)
 {
     Spread spread = spreadWith(positions, 0);
     for (int i = 0; i < positions; ++i) {
-        spread.posX[i] = 20 + i * (TableGeometry::PositionSize.width() + gap);
-        spread.posY[i] = 20;
+        spread.positions[i].place =
+            QPoint(20 + i * (TableGeometry::PositionSize.width() + gap), 20);
     }
     return spread;
 }
@@ -90,14 +90,11 @@ void TestSpreadLayout::tooLargeSpreadScrolls()
 void TestSpreadLayout::crossingCardLiesAcross()
 {
     Spread spread = spreadWith(3, 0);
-    spread.posX[0] = 300;
-    spread.posY[0] = 200;
+    spread.positions[0].place = QPoint(300, 200);
     // Offset a little: it covers most of the first card.
-    spread.posX[1] = 330;
-    spread.posY[1] = 216;
+    spread.positions[1].place = QPoint(330, 216);
     // Beside it, touching only an edge.
-    spread.posX[2] = 380;
-    spread.posY[2] = 200;
+    spread.positions[2].place = QPoint(380, 200);
     const SpreadLayout layout(spread, QSize(800, 600));
     QVERIFY(!layout.isAcross(0));
     QVERIFY(layout.isAcross(1));

@@ -21,12 +21,12 @@ void TestSpreadText::textRoundTrip()
     Spread spread;
     QString error;
     QVERIFY2(SpreadText::parse(text, spread, &error), qPrintable(error));
-    QCOMPARE(spread.positionCount, 3);
-    QCOMPARE(spread.significatorCount, 1);
-    QCOMPARE(spread.explanation[0], QByteArray("You, the one asking"));
-    QCOMPARE(spread.posX[1], -5);
-    QCOMPARE(spread.explanation[1], QByteArray());
-    QCOMPARE(spread.posY[2], -20);
+    QCOMPARE(spread.positionCount(), 3);
+    QCOMPARE(spread.significatorCount(), 1);
+    QCOMPARE(spread.explanation(0), QByteArray("You, the one asking"));
+    QCOMPARE(spread.positions.at(1).place.x(), -5);
+    QCOMPARE(spread.explanation(1), QByteArray());
+    QCOMPARE(spread.positions.at(2).place.y(), -20);
     QCOMPARE(SpreadText::format(spread),
              QByteArray("3\nS440,20,You, the one asking\n-5,0,\n100,-20,Where it leads\n"));
 }

@@ -80,7 +80,7 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
     QVERIFY(table);
     const Spread &spread = table->session().spread();
     QCOMPARE(table->session().spreadName(), QStringLiteral("Celtic Cross"));
-    QCOMPARE(spread.positionCount, 10);
+    QCOMPARE(spread.positionCount(), 10);
     auto *surface = part<QWidget>(*table, QStringLiteral("spreadSurface"));
     auto *area = part<SpreadView>(*table, QStringLiteral("spreadView"));
     QVERIFY(surface && area);
@@ -92,7 +92,7 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
         QCOMPARE(image->geometry(), layout.positionRect(i));
         laid |= image->geometry();
         QCOMPARE(image->toolTip(),
-                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
+                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation(i)));
         // The surface reaches every picture, so the area can scroll to it.
         QVERIFY(surface->rect().contains(image->geometry()));
     }
@@ -113,12 +113,12 @@ void TestSpreadView::chosenSpreadLaysItsPositions()
     action(*table, "spreadTipsAction")->trigger();
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(positionImage(*table, i)->toolTip(),
-                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation[i]));
+                 QStringLiteral("%1. ").arg(i + 1) + QString::fromLocal8Bit(spread.explanation(i)));
     }
 
     // Choosing again lays a fresh spread.
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
-    QCOMPARE(table->session().spread().positionCount, 3);
+    QCOMPARE(table->session().spread().positionCount(), 3);
     QVERIFY(positionImage(*table, 2));
     QVERIFY(!positionImage(*table, 3));
 }
@@ -150,7 +150,7 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
     QVERIFY(okAtOnce);
     // Cancel leaves the spread laid.
     QCOMPARE(table->session().spreadName(), QStringLiteral("Horseshoe"));
-    QCOMPARE(table->session().spread().positionCount, 7);
+    QCOMPARE(table->session().spread().positionCount(), 7);
     QVERIFY(positionImage(*table, 6));
 }
 
@@ -178,7 +178,7 @@ void TestSpreadView::unreadableSpreadIsReported()
     QCOMPARE(positionImage(*table, 0)->pixmap().toImage(), first);
     QCOMPARE(part<QLabel>(*table, QStringLiteral("promptLabel"))->text(), prompt);
     drawTopCard(*table);
-    QVERIFY(table->session().spread().filled[1]);
+    QVERIFY(table->session().placements().isFilled(1));
 }
 
 void TestSpreadView::positionClicksTurnAndOpenTheCard()
@@ -204,10 +204,10 @@ void TestSpreadView::positionClicksTurnAndOpenTheCard()
     expectDetail(title, subtitle);
     clickPosition(*table, 0);
     const Spread &spread = table->session().spread();
-    const QString cardTitle =
-        QString::fromLocal8Bit(table->programData().cardTitles()[spread.cardAt[0]]);
+    const QString cardTitle = QString::fromLocal8Bit(
+        table->programData().cardTitles()[table->session().placements().at(0).card]);
     QVERIFY2(title.startsWith(cardTitle), qPrintable(title + QStringLiteral(" / ") + cardTitle));
-    QCOMPARE(subtitle, QString::fromLocal8Bit(spread.explanation[0]));
+    QCOMPARE(subtitle, QString::fromLocal8Bit(spread.explanation(0)));
 }
 
 void TestSpreadView::extraCardShowsOnceACardIsTurned()
@@ -246,11 +246,9 @@ void TestSpreadView::enlargingAndScrolling()
     // A spread reaching so far below the area that even at the smallest
     // scale the area scrolls.
     Spread tall;
-    tall.positionCount = 2;
-    tall.posX[0] = 10;
-    tall.posY[0] = 10;
-    tall.posX[1] = 600;
-    tall.posY[1] = 2400;
+    tall.positions.resize(2);
+    tall.positions[0].place = QPoint(10, 10);
+    tall.positions[1].place = QPoint(600, 2400);
     RandomGenerator random;
     QVERIFY(tall.save(Spread::filePath(m_fixture.appDir(), QStringLiteral("Tall")), random));
     auto table = startWithSpread(QStringLiteral("Tall"));

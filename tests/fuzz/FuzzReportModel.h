@@ -23,17 +23,17 @@ inline ReportModel fuzzReportModel(const QByteArray &input)
     };
     Spread spread;
     if (!SpreadText::parse(part(0), spread, nullptr))
-        spread.reset();
+        spread.positions.clear();
     const QString language = QStringLiteral("English");
 
     ReportModel model;
     model.comments = TextCodec::decode(part(1), language);
     model.spreadName = TextCodec::decode(part(2), language);
     model.slotSize = TableGeometry::PositionSize;
-    for (int i = 0; i < spread.positionCount; ++i) {
+    for (int i = 0; i < spread.positionCount(); ++i) {
         ReportModel::Position position;
-        position.place = QPoint(spread.posX[i], spread.posY[i]);
-        position.significator = spread.isSignificator[i];
+        position.place = spread.positions.at(i).place;
+        position.significator = spread.positions.at(i).significator;
         position.card = i;
         position.reversed = i % 2 == 1;
         position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));

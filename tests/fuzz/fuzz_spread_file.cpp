@@ -21,20 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // A record that held another spread before, as the table's does.
     Spread spread;
-    spread.positionCount = 2;
-    spread.significatorCount = 2;
-    spread.isSignificator[0] = spread.isSignificator[1] = true;
+    spread.positions = {{QPoint(), "S1", true}, {QPoint(), "S2", true}};
     if (spread.load(path) != Spread::LoadResult::Loaded)
         return 0;
 
-    FUZZ_CHECK(spread.positionCount >= 1 && spread.positionCount <= Spread::Capacity);
+    FUZZ_CHECK(spread.positionCount() >= 1 && spread.positionCount() <= Spread::Capacity);
     int significators = 0;
-    for (int i = 0; i < spread.positionCount; ++i)
-        significators += spread.isSignificator[i] ? 1 : 0;
-    FUZZ_CHECK(spread.significatorCount == significators);
+    for (int i = 0; i < spread.positionCount(); ++i)
+        significators += spread.positions.at(i).significator ? 1 : 0;
+    FUZZ_CHECK(spread.significatorCount() == significators);
 
     const SpreadLayout layout(spread, QSize(800, 600));
-    for (int i = 0; i < spread.positionCount; ++i)
+    for (int i = 0; i < spread.positionCount(); ++i)
         FUZZ_CHECK(!layout.positionRect(i).isEmpty());
 
     // What `qmfile spread unpack` prints, it must read back; what it cannot

@@ -13,7 +13,6 @@ public:
     quint32 number = 0;
     qint32 x = OffTable;
     qint32 y = OffTable;
-    qint32 position = -1;
     quint8 reversed = 0;
 
     // Size of a card lying in the fan, face down.

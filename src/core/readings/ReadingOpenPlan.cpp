@@ -100,7 +100,7 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
                                                                      : Outcome::SpreadUnreadable;
         return plan;
     }
-    plan.positionCount = plan.spread.positionCount;
+    plan.positionCount = plan.spread.positionCount();
     if (plan.reading.parse(fileBytes, plan.positionCount) != ReadingFile::ParseResult::Ok)
         return plan;
 

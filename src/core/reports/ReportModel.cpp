@@ -46,9 +46,9 @@ QByteArray ReportModel::meaningBytes(const DataRoots &roots, const QString &deck
     return text;
 }
 
-ReportModel ReportModel::fromReading(const Spread &spread, const QString &spreadName,
-                                     const QString &comments, const ProgramData &data,
-                                     const Preferences &preferences)
+ReportModel ReportModel::fromReading(const Spread &spread, const Placements &placements,
+                                     const QString &spreadName, const QString &comments,
+                                     const ProgramData &data, const Preferences &preferences)
 {
     ReportModel model;
     model.roots = data.roots();
@@ -58,12 +58,12 @@ ReportModel ReportModel::fromReading(const Spread &spread, const QString &spread
     model.reversedWord = data.uiText(UiText::ReversedWord);
     model.options = optionsFrom(preferences);
     model.slotSize = TableGeometry::PositionSize;
-    for (int i = 0; i < spread.positionCount; ++i) {
+    for (int i = 0; i < spread.positionCount(); ++i) {
         Position position;
-        position.place = QPoint(spread.posX[i], spread.posY[i]);
-        position.significator = spread.isSignificator[i];
-        position.card = spread.cardAt[i];
-        position.reversed = spread.positionReversed[i];
+        position.place = spread.positions.at(i).place;
+        position.significator = spread.positions.at(i).significator;
+        position.card = placements.at(i).card;
+        position.reversed = placements.at(i).reversed;
         position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));
         position.heading = data.decoded(PositionLabels::hint(spread, i));
         position.cardTitle = data.cardTitle(position.card);
@@ -93,7 +93,7 @@ bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData 
     }
     ReadingSession session(data, preferences);
     session.openReading(plan);
-    model = fromReading(session.spread(), session.spreadName(),
+    model = fromReading(session.spread(), session.placements(), session.spreadName(),
                         ReadingFile::commentsForMemo(plan.reading.comments, preferences.language),
                         data, preferences);
     return true;

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 
+class Placements;
 class ProgramData;
 class Spread;
 struct Preferences;
@@ -60,10 +61,11 @@ struct ReportModel
     static Options optionsFrom(const Preferences &preferences);
 
     // The model of the reading laid with `spread`, every position of which
-    // has its card; texts from files are decoded for the current language.
-    static ReportModel fromReading(const Spread &spread, const QString &spreadName,
-                                   const QString &comments, const ProgramData &data,
-                                   const Preferences &preferences);
+    // has its card in `placements`; texts from files are decoded for the
+    // current language.
+    static ReportModel fromReading(const Spread &spread, const Placements &placements,
+                                   const QString &spreadName, const QString &comments,
+                                   const ProgramData &data, const Preferences &preferences);
 
     // The model of the reading saved at `readingPath`, laid as the table
     // would open it, with the file's comments. False, with what is wrong in

@@ -6,42 +6,42 @@ namespace {
 
 QByteArray ordinaryNumber(const Spread &spread, int position)
 {
-    return QByteArray::number(position + 1 - spread.significatorCount);
+    return QByteArray::number(position + 1 - spread.significatorCount());
 }
 
 } // namespace
 
 QByteArray PositionLabels::tableLabel(const Spread &spread, int position)
 {
-    if (!spread.isSignificator[position])
+    if (!spread.positions.at(position).significator)
         return ordinaryNumber(spread, position) + ". ";
-    if (spread.significatorCount == 1)
+    if (spread.significatorCount() == 1)
         return "S. ";
     return "S" + QByteArray::number(position + 1) + ". ";
 }
 
 QByteArray PositionLabels::editorLabel(const Spread &spread, int position)
 {
-    if (spread.isSignificator[position])
+    if (spread.positions.at(position).significator)
         return "S" + QByteArray::number(position + 1) + ". ";
     return ordinaryNumber(spread, position) + ". ";
 }
 
 QByteArray PositionLabels::reportLabel(const Spread &spread, int position)
 {
-    if (!spread.isSignificator[position])
+    if (!spread.positions.at(position).significator)
         return ordinaryNumber(spread, position);
-    if (spread.significatorCount == 1)
+    if (spread.significatorCount() == 1)
         return "S";
     return "S" + QByteArray::number(position + 1);
 }
 
 QByteArray PositionLabels::hint(const Spread &spread, int position)
 {
-    const QByteArray &explanation = spread.explanation[position];
-    if (!spread.isSignificator[position])
+    const QByteArray &explanation = spread.positions.at(position).explanation;
+    if (!spread.positions.at(position).significator)
         return ordinaryNumber(spread, position) + ". " + explanation;
-    if (spread.significatorCount == 1)
+    if (spread.significatorCount() == 1)
         return explanation;
     return explanation + " " + QByteArray::number(position + 1);
 }

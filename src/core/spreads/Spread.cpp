@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -23,11 +24,6 @@ bool fail(QString *errorString, const QString &fault)
 }
 
 } // namespace
-
-Spread::Spread()
-{
-    reset();
-}
 
 QString Spread::fileIn(const QString &folder, const QString &name)
 {
@@ -63,32 +59,20 @@ QString Spread::writePath(const DataRoots &roots, const QString &name)
     return existing.isEmpty() ? path : existing;
 }
 
-void Spread::reset()
+int Spread::significatorCount() const
 {
-    positionCount = 0;
-    significatorCount = 0;
-    cardAt.fill(-1);
-    posX.fill(-200);
-    posY.fill(-200);
-    filled.fill(false);
-    revealed.fill(false);
-    positionReversed.fill(false);
-    isSignificator.fill(false);
-    explanation.fill(QByteArray());
+    return int(std::count_if(positions.cbegin(), positions.cend(),
+                             [](const SpreadPosition &position) { return position.significator; }));
 }
 
-void Spread::resetForDesign()
+QByteArray Spread::explanation(int index) const
 {
-    positionCount = 0;
-    significatorCount = 0;
-    posX.fill(100);
-    posY.fill(20);
-    isSignificator.fill(false);
-    explanation.fill(QByteArray());
+    return index >= 0 && index < positions.size() ? positions.at(index).explanation : QByteArray();
 }
 
 Spread::LoadResult Spread::load(const QString &path, QString *errorString)
 {
+    positions.clear();
     if (!QFileInfo(path).isFile()) {
         fail(errorString, QStringLiteral("no such file"));
         return LoadResult::Missing;
@@ -106,6 +90,7 @@ Spread::LoadResult Spread::load(const QString &path, QString *errorString)
 
 bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
 {
+    positions.clear();
     // Text after the last line end is not a line.
     TextLines::Cursor lines(plain);
     const std::optional<QByteArray> countLine = lines.next();
@@ -116,54 +101,47 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
         return fail(errorString,
                     QStringLiteral("it is not a spread file (line 1 holds no position count)"));
     }
-    // The record holds at most Capacity positions, whatever the file claims.
-    positionCount = qBound(0, *count, Capacity);
-    // A record that held another spread keeps none of its significators.
-    significatorCount = 0;
-    isSignificator.fill(false);
-
-    int read = 0;
-    for (; lines.hasLineEnd(); ++read) {
-        const int i = read;
-        if (i == Capacity) {
+    while (lines.hasLineEnd()) {
+        const int lineNumber = positionCount() + 2;
+        if (positionCount() == Capacity) {
             return fail(errorString,
                         QStringLiteral("it holds more than %1 position lines").arg(Capacity));
         }
         const QByteArray line = *lines.next();
-        const QString bad = QStringLiteral("line %1 is not \"[S]x,y,explanation\"").arg(i + 2);
+        const QString bad = QStringLiteral("line %1 is not \"[S]x,y,explanation\"").arg(lineNumber);
         const qsizetype firstComma = line.indexOf(',', PrefixLength);
         const qsizetype secondComma = line.indexOf(',', firstComma + 1);
         if (line.size() < PrefixLength || firstComma < 0 || secondComma < 0)
             return fail(errorString, bad);
+        SpreadPosition position;
         QByteArray x = line.mid(PrefixLength, firstComma - PrefixLength);
         if (x.startsWith('S')) {
             x.remove(0, 1);
-            isSignificator[i] = true;
-            // Lines beyond the announced count are not positions.
-            if (i < positionCount)
-                ++significatorCount;
+            position.significator = true;
         }
         const std::optional<qint32> left = Misc::decimal(x);
-        if (!left)
-            return fail(errorString, bad);
-        posX[i] = *left;
         const std::optional<qint32> top =
-            Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
+            left ? Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1))
+                 : std::nullopt;
         if (!top)
             return fail(errorString, bad);
-        posY[i] = *top;
-        explanation[i] = line.mid(secondComma + 1);
+        position.place = QPoint(*left, *top);
+        position.explanation = line.mid(secondComma + 1);
+        positions.append(position);
     }
-    if (positionCount != *count) {
+    // Lines beyond the announced count are no positions of the spread.
+    const int read = positionCount();
+    positions.resize(std::min(read, std::clamp(*count, 0, int(Capacity))));
+    if (*count < 0 || *count > Capacity) {
         return fail(errorString, QStringLiteral("it announces %1 positions; a spread holds 1 to %2")
                                      .arg(*count)
                                      .arg(Capacity));
     }
-    if (read != positionCount) {
+    if (read != *count) {
         // A last line without its line end is not read, so it counts as missing.
         return fail(errorString,
                     QStringLiteral("it announces %1 positions but holds %2 complete position lines")
-                        .arg(positionCount)
+                        .arg(*count)
                         .arg(read));
     }
     const QString fault = layoutFault();
@@ -172,17 +150,18 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
 
 QString Spread::layoutFault() const
 {
-    if (positionCount <= 0)
+    if (positions.isEmpty())
         return QStringLiteral("the spread has no positions");
     bool ordinarySeen = false;
-    for (int i = 0; i < positionCount; ++i) {
-        if (std::abs(qint64(posX[i])) > CoordinateLimit ||
-            std::abs(qint64(posY[i])) > CoordinateLimit) {
+    for (int i = 0; i < positionCount(); ++i) {
+        const QPoint place = positions.at(i).place;
+        if (std::abs(qint64(place.x())) > CoordinateLimit ||
+            std::abs(qint64(place.y())) > CoordinateLimit) {
             return QStringLiteral("position %1 lies more than %2 pixels from the origin")
                 .arg(i + 1)
                 .arg(CoordinateLimit);
         }
-        if (!isSignificator[i]) {
+        if (!positions.at(i).significator) {
             ordinarySeen = true;
         } else if (ordinarySeen) {
             return QStringLiteral(
@@ -196,13 +175,13 @@ QString Spread::layoutFault() const
 
 QByteArray Spread::plainText(RandomGenerator &random) const
 {
-    QByteArray text = Misc::randomLinePrefix(random) + QByteArray::number(positionCount) + "\r\n";
-    for (int i = 0; i < positionCount; ++i) {
+    QByteArray text = Misc::randomLinePrefix(random) + QByteArray::number(positionCount()) + "\r\n";
+    for (const SpreadPosition &position : positions) {
         text += Misc::randomLinePrefix(random);
-        if (isSignificator[i])
+        if (position.significator)
             text += 'S';
-        text += QByteArray::number(posX[i]) + ',' + QByteArray::number(posY[i]) + ',' +
-                explanation[i] + "\r\n";
+        text += QByteArray::number(position.place.x()) + ',' +
+                QByteArray::number(position.place.y()) + ',' + position.explanation + "\r\n";
     }
     return text;
 }

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "core/app/DataRoots.h"
+#include "core/spreads/SpreadPosition.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-
-#include <array>
 
 class RandomGenerator;
 
-// A spread: up to 79 card positions with their places and explanations, and,
-// while a reading is laid with it, which card lies at each position and how.
-// On disk a spread is a scrambled text: a count line, then one line per
-// position "[S]x,y,explanation", each line behind six random bytes.
+// A spread's design: up to 79 card positions with their places and
+// explanations, the significators first. Which card lies where in a reading is
+// the reading's own (see Placements). On disk a spread is a scrambled text: a count line, then one
+// line per position "[S]x,y,explanation", each line behind six random bytes.
 class Spread
 {
 public:
@@ -31,20 +31,12 @@ public:
         Unreadable,
     };
 
-    template <typename T> using PerPosition = std::array<T, Capacity>;
+    QList<SpreadPosition> positions;
 
-    PerPosition<qint32> posX{};
-    PerPosition<qint32> posY{};
-    PerPosition<QByteArray> explanation;
-    PerPosition<qint32> cardAt{};
-    PerPosition<bool> positionReversed{};
-    PerPosition<bool> isSignificator{};
-    qint32 positionCount = 0;
-    qint32 significatorCount = 0;
-    PerPosition<bool> filled{};
-    PerPosition<bool> revealed{};
-
-    Spread();
+    int positionCount() const { return int(positions.size()); }
+    int significatorCount() const;
+    // Position `index`'s explanation; empty for an index beyond the spread.
+    QByteArray explanation(int index) const;
 
     // The spread file called `name` in `folder`, also one whose extension
     // differs only in letter case; empty when there is none.
@@ -56,15 +48,9 @@ public:
     // replacing the user's file of that name in whatever letter case.
     static QString writePath(const DataRoots &roots, const QString &name);
 
-    // Empties the record for a new reading, explanations included, so no
-    // text of an earlier spread can stand for a position of the next one.
-    void reset();
-    // Empties the record for a spread being designed: every position waits at
-    // (100, 20) without an explanation.
-    void resetForDesign();
-
-    // Fills the reset record from the spread file at `path`. Anything but
-    // Loaded sets `errorString` to what is wrong with the file.
+    // Replaces the positions with those of the spread file at `path`; what
+    // was read before a fault stays. Anything but Loaded sets `errorString`
+    // to what is wrong with the file.
     LoadResult load(const QString &path, QString *errorString = nullptr);
     // Reads the unscrambled text of a spread file; false, with the fault in
     // `errorString`, when it is not one or the table could not lay it.
@@ -75,7 +61,7 @@ public:
     // the spread can be laid.
     QString layoutFault() const;
 
-    // Writes the first positionCount positions to `path`, replacing any file
+    // Writes the positions to `path`, replacing any file
     // there only once the new one is complete. Reseeds `random` from the clock.
     bool save(const QString &path, RandomGenerator &random, QString *errorString = nullptr) const;
     // The unscrambled text of the spread file, with fresh random line prefixes.

@@ -17,11 +17,8 @@ SpreadDesign SpreadDesign::fromSpread(const Spread &spread)
 {
     SpreadDesign design;
     QList<Position> ordinary;
-    for (int i = 0; i < spread.positionCount; ++i) {
-        const Position position{QPoint(spread.posX[i], spread.posY[i]), spread.explanation[i],
-                                spread.isSignificator[i]};
+    for (const Position &position : spread.positions)
         (position.significator ? design.m_positions : ordinary).append(position);
-    }
     design.m_positions.append(ordinary);
     return design;
 }
@@ -29,17 +26,7 @@ SpreadDesign SpreadDesign::fromSpread(const Spread &spread)
 Spread SpreadDesign::toSpread() const
 {
     Spread spread;
-    spread.resetForDesign();
-    spread.positionCount = count();
-    for (int i = 0; i < count(); ++i) {
-        const Position &position = m_positions.at(i);
-        spread.posX[i] = position.place.x();
-        spread.posY[i] = position.place.y();
-        spread.explanation[i] = position.explanation;
-        spread.isSignificator[i] = position.significator;
-        if (position.significator)
-            ++spread.significatorCount;
-    }
+    spread.positions = m_positions;
     return spread;
 }
 

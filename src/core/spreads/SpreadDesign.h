@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/spreads/SpreadPosition.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPoint>
@@ -16,18 +18,7 @@ class Spread;
 class SpreadDesign
 {
 public:
-    struct Position
-    {
-        QPoint place;
-        QByteArray explanation;
-        bool significator = false;
-
-        friend bool operator==(const Position &a, const Position &b)
-        {
-            return a.place == b.place && a.explanation == b.explanation &&
-                   a.significator == b.significator;
-        }
-    };
+    using Position = SpreadPosition;
 
     // Why a design cannot be saved yet.
     enum class SaveProblem

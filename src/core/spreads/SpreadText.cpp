@@ -26,20 +26,20 @@ bool toInt(const QByteArray &field, qint32 &value)
 
 QByteArray SpreadText::format(const Spread &spread)
 {
-    QByteArray text = QByteArray::number(spread.positionCount) + '\n';
-    for (int i = 0; i < spread.positionCount; ++i) {
-        if (spread.isSignificator[i])
+    QByteArray text = QByteArray::number(spread.positionCount()) + '\n';
+    for (const SpreadPosition &position : spread.positions) {
+        if (position.significator)
             text += 'S';
-        text += QByteArray::number(spread.posX[i]) + ',' + QByteArray::number(spread.posY[i]) +
-                ',' + spread.explanation[i] + '\n';
+        text += QByteArray::number(position.place.x()) + ',' +
+                QByteArray::number(position.place.y()) + ',' + position.explanation + '\n';
     }
     return text;
 }
 
 QString SpreadText::formatFault(const Spread &spread)
 {
-    for (int i = 0; i < spread.positionCount; ++i) {
-        const QByteArray &explanation = spread.explanation[i];
+    for (int i = 0; i < spread.positionCount(); ++i) {
+        const QByteArray &explanation = spread.positions.at(i).explanation;
         if (explanation.contains('\n') || explanation.contains('\r') || explanation.contains('\0'))
             return QStringLiteral("the explanation of position %1 holds a line end or a NUL byte")
                 .arg(i + 1);
@@ -69,7 +69,7 @@ bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorStr
         return fail(errorString, QStringLiteral("line 1 announces %1 positions but %2 follow")
                                      .arg(count)
                                      .arg(lines.size() - 1));
-    spread.positionCount = count;
+    spread.positions.clear();
     for (int i = 0; i < count; ++i) {
         const QByteArray &line = lines.at(i + 1);
         const QString where = QStringLiteral("line %1: ").arg(i + 2);
@@ -77,16 +77,19 @@ bool SpreadText::parse(const QByteArray &text, Spread &spread, QString *errorStr
         const qsizetype secondComma = line.indexOf(',', firstComma + 1);
         if (firstComma < 0 || secondComma < 0)
             return fail(errorString, where + QStringLiteral("expected [S]x,y,explanation"));
+        SpreadPosition position;
         QByteArray x = line.left(firstComma);
         if (x.startsWith('S')) {
             x.remove(0, 1);
-            spread.isSignificator[i] = true;
-            ++spread.significatorCount;
+            position.significator = true;
         }
-        if (!toInt(x, spread.posX[i]) ||
-            !toInt(line.mid(firstComma + 1, secondComma - firstComma - 1), spread.posY[i]))
+        qint32 left = 0;
+        qint32 top = 0;
+        if (!toInt(x, left) || !toInt(line.mid(firstComma + 1, secondComma - firstComma - 1), top))
             return fail(errorString, where + QStringLiteral("x and y must be whole numbers"));
-        spread.explanation[i] = line.mid(secondComma + 1);
+        position.place = QPoint(left, top);
+        position.explanation = line.mid(secondComma + 1);
+        spread.positions.append(position);
     }
     // The table could not lay it, so it is no spread to pack.
     const QString fault = spread.layoutFault();

@@ -16,7 +16,7 @@ QByteArray format(const Spread &spread);
 // when it would.
 QString formatFault(const Spread &spread);
 
-// Fills the reset `spread` from `text`; on failure returns false and says
+// Replaces `spread`'s positions with those of `text`; on failure returns false and says
 // which line is wrong in `errorString`.
 bool parse(const QByteArray &text, Spread &spread, QString *errorString);
 

@@ -6,20 +6,34 @@
 #include "core/engine/DeckCut.h"
 #include "core/engine/Drawing.h"
 #include "core/engine/Shuffle.h"
-#include "core/lang/UiText.h"
-#include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingOpenPlan.h"
 
 #include <QDir>
-
-#include <algorithm>
 
 ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
     : QObject(parent)
     , m_data(data)
     , m_preferences(preferences)
 {}
+
+bool ReadingSession::isFanned() const
+{
+    switch (m_phase) {
+    case Phase::Drawing:
+    case Phase::DrawingAutomatically:
+    case Phase::TypingIn:
+    case Phase::Complete:
+        return true;
+    case Phase::NoSpread:
+    case Phase::ChoosingSignificators:
+    case Phase::ReadyToShuffle:
+    case Phase::Shuffling:
+    case Phase::ReadyToCut:
+        break;
+    }
+    return false;
+}
 
 bool ReadingSession::isBeforeDrawing() const
 {
@@ -29,42 +43,25 @@ bool ReadingSession::isBeforeDrawing() const
 
 bool ReadingSession::canDrawFromFan() const
 {
-    return isFanned() && !isTypingIn() && !m_autoDrawPending &&
-           (m_drawnCount < m_spread.positionCount || m_extraDrawAllowed);
+    return m_phase == Phase::Drawing || (m_phase == Phase::Complete && isExtraDrawAllowed());
 }
 
-bool ReadingSession::isComplete() const
+bool ReadingSession::isAutomaticDrawPending() const
 {
-    // Typed-in cards fill the positions in any order, so the count of drawn
-    // cards alone cannot tell.
-    return isFanned() && allPositionsFilled();
+    return m_phase == Phase::DrawingAutomatically || (m_drawsAutomatically && isBeforeDrawing());
 }
 
-bool ReadingSession::isTypingIn() const
+bool ReadingSession::isExtraDrawAllowed() const
 {
-    return m_kind == Kind::TypedIn && m_phase == Phase::Drawing;
-}
-
-QByteArray ReadingSession::prompt() const
-{
-    if (m_phase == Phase::NoSpread && m_prompt.isEmpty())
-        return uiText(UiText::PromptStartReading);
-    return m_prompt;
-}
-
-QByteArray ReadingSession::uiText(int index) const
-{
-    return m_data.uiTexts().text(index);
-}
-
-bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *errorString) const
-{
-    if (name.isEmpty()) {
-        if (errorString)
-            *errorString = QStringLiteral("no spread was chosen");
-        return false;
+    for (int position = 0; position < m_spread.positionCount(); ++position) {
+        if (!m_spread.positions.at(position).significator && m_placements.isRevealed(position))
+            return true;
     }
-    const QString path = Spread::filePath(m_data.roots(), name);
+    return false;
+}
+
+bool ReadingSession::loadSpread(const QString &path, Spread &spread, QString *errorString)
+{
     QString fault;
     if (spread.load(path, &fault) == Spread::LoadResult::Loaded)
         return true;
@@ -73,102 +70,104 @@ bool ReadingSession::readSpread(const QString &name, Spread &spread, QString *er
     return false;
 }
 
+bool ReadingSession::loadNamedSpread(const QString &name, Spread &spread,
+                                     QString *errorString) const
+{
+    if (!name.isEmpty())
+        return loadSpread(Spread::filePath(m_data.roots(), name), spread, errorString);
+    if (errorString)
+        *errorString = QStringLiteral("no spread was chosen");
+    return false;
+}
+
 bool ReadingSession::startReading(const QString &name, QString *errorString)
 {
-    if (name.isEmpty()) {
-        if (errorString)
-            *errorString = QStringLiteral("no spread was chosen");
+    // The spread is read aside first, so a refused file leaves the reading
+    // in progress untouched.
+    Spread spread;
+    if (!loadNamedSpread(name, spread, errorString))
         return false;
-    }
-    return startReadingFrom(name, Spread::filePath(m_data.roots(), name), errorString);
+    beginDrawnReading(name, spread);
+    return true;
 }
 
 bool ReadingSession::startReadingFrom(const QString &name, const QString &path,
                                       QString *errorString)
 {
-    // The spread is read aside first, so a refused file leaves the reading
-    // in progress untouched.
     Spread spread;
-    QString fault;
-    if (spread.load(path, &fault) != Spread::LoadResult::Loaded) {
-        if (errorString)
-            *errorString = QDir::toNativeSeparators(path) + QStringLiteral(": ") + fault;
+    if (!loadSpread(path, spread, errorString))
         return false;
-    }
-    beginReading(name, Kind::Drawn);
-    laySpread(spread);
-    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
-    if (nextSignificator() >= 0) {
-        setPrompt(uiText(UiText::PromptChooseSignificator));
-        setPhase(Phase::ChoosingSignificators);
-    } else {
-        m_autoDrawPending = m_preferences.drawAuto;
-        setPrompt(uiText(UiText::PromptShuffle));
-        setPhase(Phase::ReadyToShuffle);
-    }
+    beginDrawnReading(name, spread);
     return true;
 }
 
 bool ReadingSession::startTypingIn(const QString &name, QString *errorString)
 {
     Spread spread;
-    if (!readSpread(name, spread, errorString))
+    if (!loadNamedSpread(name, spread, errorString))
         return false;
-    beginReading(name, Kind::TypedIn);
-    laySpread(spread);
-    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    laySpread(name, spread);
     deal();
-    fan();
-    setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
+    fan(Phase::TypingIn);
     return true;
+}
+
+void ReadingSession::beginDrawnReading(const QString &name, const Spread &spread)
+{
+    laySpread(name, spread);
+    if (nextSignificator() >= 0) {
+        setPrompt({Prompt::Step::ChooseSignificator});
+        setPhase(Phase::ChoosingSignificators);
+    } else {
+        waitForShuffle();
+    }
+}
+
+void ReadingSession::waitForShuffle()
+{
+    // The draw's mode is fixed here: changing the option later applies to
+    // the next reading.
+    m_drawsAutomatically = m_preferences.drawAuto;
+    setPrompt({Prompt::Step::Shuffle});
+    setPhase(Phase::ReadyToShuffle);
 }
 
 void ReadingSession::openReading(const ReadingOpenPlan &plan)
 {
-    beginReading(plan.spreadName, Kind::Opened);
-    m_spread = plan.spread;
-    m_pendingSignificators = m_spread.significatorCount;
-    emit spreadLaid();
-
+    laySpread(plan.spreadName, plan.spread);
     // The reading decides whether only the Major Arcana are in play.
     m_deckSize = plan.deckSize;
     m_preferences.majorOnly = plan.majorOnly;
     deal();
-    fan();
+    Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements);
     plan.applyDeck(m_cards);
     for (int position = 0; position < plan.positionSlots.size(); ++position) {
-        drawCard(plan.prepareSlot(m_cards, position));
-        reveal(position);
+        const int slot = plan.prepareSlot(m_cards, position);
+        takeFromFan(slot);
+        m_placements.place(position, int(m_cards[slot].number), m_cards[slot].reversed != 0);
+        m_placements.reveal(position);
+        emit positionChanged(position);
     }
-    m_pendingSignificators = 0;
+    setPrompt({Prompt::Step::ReadingOpened});
     setPhase(Phase::Complete);
-    setPrompt(m_data.uiTexts().text(UiText::ReadingOpenedPrompt));
     emit fanChanged();
 }
 
-void ReadingSession::beginReading(const QString &name, Kind kind)
+void ReadingSession::laySpread(const QString &name, const Spread &spread)
 {
-    m_autoDrawPending = false;
-    m_kind = kind;
+    m_drawsAutomatically = false;
     m_spreadName = name;
-    m_spread.reset();
-    m_extraDrawAllowed = false;
-    m_extraCard.reset();
-    m_drawnCount = 0;
-    setPhase(Phase::NoSpread);
-}
-
-void ReadingSession::laySpread(const Spread &spread)
-{
     m_spread = spread;
-    m_pendingSignificators = m_spread.significatorCount;
+    m_placements = Placements(m_spread.positionCount());
+    m_extraCard.reset();
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     emit spreadLaid();
 }
 
 int ReadingSession::nextSignificator() const
 {
-    for (int i = 0; i < m_spread.positionCount; ++i) {
-        if (m_spread.isSignificator[i] && !m_spread.filled[i])
+    for (int i = 0; i < m_spread.positionCount(); ++i) {
+        if (m_spread.positions.at(i).significator && !m_placements.isFilled(i))
             return i;
     }
     return -1;
@@ -178,7 +177,7 @@ void ReadingSession::abandonSignificators()
 {
     if (m_phase != Phase::ChoosingSignificators)
         return;
-    setPrompt(uiText(UiText::PromptSignificatorCancelled));
+    setPrompt({Prompt::Step::SignificatorCancelled});
     setPhase(Phase::NoSpread);
 }
 
@@ -186,11 +185,11 @@ void ReadingSession::startShuffle()
 {
     if (m_phase != Phase::ReadyToShuffle)
         return;
-    if (m_spread.significatorCount == 0)
+    if (m_spread.significatorCount() == 0)
         m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
     deal();
     m_random.seedFromClock();
-    setPrompt(uiText(UiText::PromptShuffling));
+    setPrompt({Prompt::Step::Shuffling});
     setPhase(Phase::Shuffling);
 }
 
@@ -207,10 +206,10 @@ void ReadingSession::stopShuffle()
     if (m_phase != Phase::Shuffling)
         return;
     if (m_preferences.cutDeck) {
-        setPrompt(uiText(UiText::PromptCut));
+        setPrompt({Prompt::Step::Cut});
         setPhase(Phase::ReadyToCut);
     } else {
-        fan();
+        fan(m_drawsAutomatically ? Phase::DrawingAutomatically : Phase::Drawing);
     }
 }
 
@@ -223,7 +222,7 @@ void ReadingSession::cutAt(int x)
         DeckCut::threePiles(m_cards, m_deckSize, point);
     else
         DeckCut::plain(m_cards, m_deckSize, point);
-    fan();
+    fan(m_drawsAutomatically ? Phase::DrawingAutomatically : Phase::Drawing);
 }
 
 void ReadingSession::deal()
@@ -233,27 +232,27 @@ void ReadingSession::deal()
     emit fanChanged();
 }
 
-void ReadingSession::fan()
+void ReadingSession::fan(Phase drawing)
 {
-    setPhase(allPositionsFilled() && m_spread.positionCount > 0 ? Phase::Complete : Phase::Drawing);
-    setPrompt(firstPositionPrompt());
-    if (m_kind != Kind::TypedIn) {
-        for (int slot : Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread)) {
-            m_cards[slot].x = Card::OffTable;
-            m_cards[slot].y = Card::OffTable;
-        }
+    // Cards typed in from a physical deck may be any of the fan's, the
+    // significators too.
+    if (drawing != Phase::TypingIn) {
+        for (int slot :
+             Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements))
+            takeFromFan(slot);
     }
-    if (m_autoDrawPending)
+    if (drawing == Phase::DrawingAutomatically)
         m_random.seedFromClock();
-    promptIfAllFaceUp();
+    // A spread of significators only is complete once they are chosen.
+    const bool complete = m_placements.allFilled();
+    if (drawing == Phase::TypingIn)
+        setPrompt({Prompt::Step::TypeIn});
+    else if (complete && m_placements.allRevealed())
+        setPrompt({Prompt::Step::AllFaceUp});
+    else
+        setPrompt(Prompt::forPosition(m_spread.significatorCount()));
+    setPhase(complete ? Phase::Complete : drawing);
     emit fanChanged();
-}
-
-QByteArray ReadingSession::firstPositionPrompt() const
-{
-    const int first = qBound(0, m_spread.significatorCount, Spread::Capacity - 1);
-    return m_data.uiTexts().text(UiText::PromptFirstPosition) + "\r\n" +
-           m_spread.explanation[first];
 }
 
 bool ReadingSession::drawAt(const QPoint &point)
@@ -271,145 +270,130 @@ bool ReadingSession::drawAt(const QPoint &point)
 
 bool ReadingSession::drawAutomatically()
 {
-    if (!m_autoDrawPending || m_phase != Phase::Drawing)
+    if (m_phase != Phase::DrawingAutomatically)
         return false;
-    const int number = Drawing::chooseAutomaticCard(m_spread, m_deckSize, m_random);
+    const int number = Drawing::chooseAutomaticCard(m_placements, m_deckSize, m_random);
     for (int slot = 0; number >= 0 && slot < m_deckSize; ++slot) {
         if (m_cards[slot].number == quint32(number)) {
             // The program draws for the user, so it turns each card face up too.
-            const int position = m_drawnCount;
+            const int position = m_placements.firstEmpty();
             drawCard(slot);
-            if (position < m_spread.positionCount)
-                reveal(position);
+            reveal(position);
             break;
         }
     }
-    if (number < 0 || m_drawnCount >= m_spread.positionCount)
-        m_autoDrawPending = false;
-    return m_autoDrawPending;
+    // Once no card is left to draw, the user may draw what the fan still holds.
+    if (m_phase == Phase::DrawingAutomatically && number < 0)
+        setPhase(Phase::Drawing);
+    return m_phase == Phase::DrawingAutomatically;
+}
+
+void ReadingSession::takeFromFan(int slot)
+{
+    m_cards[slot].x = Card::OffTable;
+    m_cards[slot].y = Card::OffTable;
 }
 
 void ReadingSession::drawCard(int slot)
 {
-    Card &card = m_cards[slot];
-    card.x = Card::OffTable;
-    card.y = Card::OffTable;
+    takeFromFan(slot);
     emit fanChanged();
-    if (Drawing::placeInNextPosition(card, m_spread, m_drawnCount)) {
-        emit positionChanged(card.position);
-        if (const auto prompt = Drawing::promptAfterDraw(m_data.uiTexts(), m_spread, m_drawnCount))
-            setPrompt(*prompt);
-        if (m_phase == Phase::Drawing && allPositionsFilled())
-            setPhase(Phase::Complete);
+    const Card &card = m_cards[slot];
+    const int position = m_placements.firstEmpty();
+    if (position == m_placements.size()) {
+        m_extraCard = ExtraCard{int(card.number), card.reversed != 0};
+        emit extraCardDrawn(*m_extraCard);
         return;
     }
-    m_extraCard = ExtraCard{int(card.number), card.reversed != 0};
-    emit extraCardDrawn(*m_extraCard);
+    m_placements.place(position, int(card.number), card.reversed != 0);
+    emit positionChanged(position);
+    promptNextStep();
+}
+
+void ReadingSession::promptNextStep()
+{
+    if (m_phase == Phase::TypingIn)
+        setPrompt({Prompt::Step::TypeIn});
+    else if (m_placements.allFilled())
+        setPrompt({Prompt::Step::SpreadCompleted});
+    else
+        setPrompt(Prompt::forPosition(m_placements.firstEmpty()));
+    if (isFanned() && m_placements.allFilled())
+        setPhase(Phase::Complete);
 }
 
 ReadingSession::PositionAction ReadingSession::activatePosition(int position)
 {
-    if (position < 0 || position >= m_spread.positionCount)
+    if (position < 0 || position >= m_spread.positionCount())
         return PositionAction::Nothing;
-    if (m_spread.filled[position]) {
-        if (m_spread.revealed[position])
+    if (m_placements.isFilled(position)) {
+        if (m_placements.isRevealed(position))
             return PositionAction::ShowDetail;
         reveal(position);
         return PositionAction::Revealed;
     }
-    if (m_spread.isSignificator[position] || isTypingIn())
+    if (m_spread.positions.at(position).significator || m_phase == Phase::TypingIn)
         return PositionAction::ChooseCard;
     return PositionAction::Nothing;
 }
 
 void ReadingSession::reveal(int position)
 {
-    m_spread.revealed[position] = true;
-    if (!m_spread.isSignificator[position])
-        m_extraDrawAllowed = true;
+    m_placements.reveal(position);
     emit positionChanged(position);
-    promptIfAllFaceUp();
-}
-
-void ReadingSession::promptIfAllFaceUp()
-{
-    if (!isComplete())
-        return;
-    const auto laid = m_spread.revealed.begin() + m_spread.positionCount;
-    if (std::all_of(m_spread.revealed.begin(), laid, [](bool revealed) { return revealed; }))
-        setPrompt(uiText(UiText::PromptAllFaceUp));
+    // Once every card lies face up, the next step is reading them.
+    if (isComplete() && m_placements.allRevealed())
+        setPrompt({Prompt::Step::AllFaceUp});
 }
 
 QList<int> ReadingSession::cardChoicesFor(int position) const
 {
     // A reading typed in from a physical deck may hold any card in play, at
     // its significators too.
-    const bool significator = !isTypingIn() && position >= 0 && position < m_spread.positionCount &&
-                              m_spread.isSignificator[position];
+    const bool significator = m_phase != Phase::TypingIn && position >= 0 &&
+                              position < m_spread.positionCount() &&
+                              m_spread.positions.at(position).significator;
     return significator ? CardChoice::significatorCards(m_deckSize)
                         : CardChoice::manualCards(m_deckSize);
+}
+
+int ReadingSession::slotForChosenCard(int number)
+{
+    for (int slot = 0; slot < m_deckSize; ++slot) {
+        if (m_cards[slot].number == quint32(number))
+            return slot;
+    }
+    // A court card as significator while only the Major Arcana are in play:
+    // the last card in play gives way to it for this reading.
+    const int slot = m_deckSize - 1;
+    m_cards[slot].number = quint32(number);
+    return slot;
 }
 
 bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
 {
     if (activatePosition(position) != PositionAction::ChooseCard || isInSpread(number))
         return false;
-
-    int slot = 0;
-    while (slot < m_deckSize && m_cards[slot].number != quint32(number))
-        ++slot;
-    if (slot == m_deckSize) {
-        // A court card as significator while only the Major Arcana are in
-        // play: the last card in play gives way to it for this reading.
-        slot = m_deckSize - 1;
-        m_cards[slot].number = quint32(number);
-    }
+    const int slot = slotForChosenCard(number);
     m_cards[slot].reversed = reversed ? 1 : 0;
-    const bool typingIn = isTypingIn();
-    m_drawnCount = position;
-    drawCard(slot);
+    takeFromFan(slot);
+    emit fanChanged();
+    m_placements.place(position, number, reversed);
+    emit positionChanged(position);
 
-    if (m_spread.isSignificator[position]) {
-        m_extraDrawAllowed = false;
-        --m_pendingSignificators;
-        if (m_pendingSignificators > 0) {
-            setPrompt(uiText(UiText::PromptChooseSignificator));
-        } else {
-            m_drawnCount = m_spread.significatorCount;
-            setPrompt(firstPositionPrompt());
-        }
-        if (m_phase == Phase::ChoosingSignificators && position == 0)
+    if (m_phase == Phase::ChoosingSignificators) {
+        if (position == 0)
             m_preferences.querentCard = number;
+        reveal(position);
+        if (nextSignificator() >= 0)
+            setPrompt({Prompt::Step::ChooseSignificator});
+        else
+            waitForShuffle();
+        return true;
     }
-    if (typingIn)
-        setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
+    promptNextStep();
     reveal(position);
-
-    if (allPositionsFilled()) {
-        setPrompt(uiText(UiText::PromptSpreadFilled));
-        m_drawnCount = m_spread.positionCount;
-        if (isFanned())
-            setPhase(Phase::Complete);
-        promptIfAllFaceUp();
-    }
-    if (m_phase == Phase::ChoosingSignificators && nextSignificator() < 0) {
-        m_autoDrawPending = m_preferences.drawAuto;
-        setPrompt(uiText(UiText::PromptShuffle));
-        setPhase(Phase::ReadyToShuffle);
-    }
     return true;
-}
-
-bool ReadingSession::isInSpread(int number) const
-{
-    const auto laid = m_spread.cardAt.begin() + m_spread.positionCount;
-    return std::find(m_spread.cardAt.begin(), laid, number) != laid;
-}
-
-bool ReadingSession::allPositionsFilled() const
-{
-    return std::all_of(m_spread.filled.begin(), m_spread.filled.begin() + m_spread.positionCount,
-                       [](bool filled) { return filled; });
 }
 
 ReadingFile ReadingSession::toReadingFile(const QByteArray &comments) const
@@ -418,8 +402,8 @@ ReadingFile ReadingSession::toReadingFile(const QByteArray &comments) const
     reading.spreadName = m_spreadName.toLocal8Bit();
     for (int slot = 0; slot < m_deckSize; ++slot)
         reading.cards.append({m_cards[slot].number, m_cards[slot].reversed != 0});
-    for (int position = 0; position < m_spread.positionCount; ++position)
-        reading.positions.append(quint32(m_spread.cardAt[position]));
+    for (const int card : m_placements.cards())
+        reading.positions.append(quint32(card));
     reading.comments = comments;
     return reading;
 }
@@ -432,49 +416,10 @@ void ReadingSession::setPhase(Phase phase)
     emit phaseChanged(phase);
 }
 
-void ReadingSession::retranslatePrompt(const UiTextTable &previous)
+void ReadingSession::setPrompt(const Prompt &prompt)
 {
-    static const int PromptLines[] = {UiText::SpreadCompleted,
-                                      UiText::PromptFirstPosition,
-                                      UiText::PromptSecondPosition,
-                                      UiText::PromptThirdPosition,
-                                      UiText::ManualInputPrompt,
-                                      UiText::ReadingOpenedPrompt,
-                                      UiText::PromptStartReading,
-                                      UiText::PromptShuffle,
-                                      UiText::PromptShuffling,
-                                      UiText::PromptCut,
-                                      UiText::PromptSignificatorCancelled,
-                                      UiText::PromptAllFaceUp,
-                                      UiText::PromptChooseSignificator,
-                                      UiText::PromptSpreadFilled};
-    if (m_prompt.isEmpty())
+    if (m_prompt == prompt)
         return;
-    const qsizetype lineEnd = m_prompt.indexOf("\r\n");
-    const QByteArray head = lineEnd < 0 ? m_prompt : m_prompt.left(lineEnd);
-    const QByteArray rest = lineEnd < 0 ? QByteArray() : m_prompt.mid(lineEnd);
-    for (const int index : PromptLines) {
-        if (head == previous.text(index)) {
-            setPrompt(uiText(index) + rest);
-            return;
-        }
-    }
-    // The fourth and later positions: a number between two lines.
-    const QByteArray start = previous.text(UiText::PromptNthPositionStart);
-    const QByteArray end = previous.text(UiText::PromptNthPositionEnd);
-    if (head.size() > start.size() + end.size() && head.startsWith(start) && head.endsWith(end)) {
-        bool isNumber = false;
-        const int number =
-            head.mid(start.size(), head.size() - start.size() - end.size()).toInt(&isNumber);
-        if (isNumber) {
-            setPrompt(uiText(UiText::PromptNthPositionStart) + QByteArray::number(number) +
-                      uiText(UiText::PromptNthPositionEnd) + rest);
-        }
-    }
-}
-
-void ReadingSession::setPrompt(const QByteArray &prompt)
-{
     m_prompt = prompt;
     emit promptChanged(prompt);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/engine/Deck.h"
+#include "core/spreads/Placements.h"
 #include "core/spreads/Spread.h"
+#include "core/table/Prompt.h"
 #include "core/util/RandomGenerator.h"
 
 #include <QByteArray>
@@ -15,13 +17,13 @@
 class ProgramData;
 class ReadingFile;
 class ReadingOpenPlan;
-class UiTextTable;
 struct Preferences;
 
-// The reading on the table: the deck, the spread with the cards at its
-// positions, the phase the reading has reached and the prompt that tells the
-// user what to do next. Every step of a reading is an operation here that
-// checks the phase; windows call them and redraw from the signals.
+// The reading on the table: the deck, the spread's design and the cards the
+// reading placed at its positions, the phase the reading has reached and the
+// prompt that tells the user what to do next. Every step of a reading is an
+// operation here that checks the phase; windows call them and redraw from the
+// signals.
 class ReadingSession : public QObject
 {
     Q_OBJECT
@@ -37,24 +39,17 @@ public:
         Shuffling,
         // The deck lies stacked, waiting for the user to cut it.
         ReadyToCut,
-        // The deck lies fanned and positions are still empty.
+        // The deck lies fanned and the user draws cards into the positions.
         Drawing,
+        // The deck lies fanned and the program draws for the user.
+        DrawingAutomatically,
+        // The deck lies fanned and the user chooses each position's card by
+        // hand, from a physical deck.
+        TypingIn,
         // Every position has its card.
         Complete,
     };
     Q_ENUM(Phase)
-
-    // How the cards reach their positions.
-    enum class Kind
-    {
-        // Drawn from the fan, by the user or automatically.
-        Drawn,
-        // Typed in from a physical deck, each chosen by hand.
-        TypedIn,
-        // Read from a reading file.
-        Opened,
-    };
-    Q_ENUM(Kind)
 
     // What a click on a position does.
     enum class PositionAction
@@ -77,29 +72,27 @@ public:
     ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent = nullptr);
 
     Phase phase() const { return m_phase; }
-    Kind kind() const { return m_kind; }
     const Spread &spread() const { return m_spread; }
+    const Placements &placements() const { return m_placements; }
     QString spreadName() const { return m_spreadName; }
     const Deck::Slots &cards() const { return m_cards; }
     int deckSize() const { return m_deckSize; }
-    int drawnCount() const { return m_drawnCount; }
-    // The prompt panel's text, in the language file's bytes: the next step
-    // the user can take, in every phase.
-    QByteArray prompt() const;
+    // What the prompt panel asks of the user next, in every phase.
+    Prompt prompt() const { return m_prompt; }
     std::optional<ExtraCard> extraCard() const { return m_extraCard; }
     RandomGenerator &random() { return m_random; }
 
     // The deck lies fanned: the spread and the fan are on the table.
-    bool isFanned() const { return m_phase == Phase::Drawing || m_phase == Phase::Complete; }
+    bool isFanned() const;
     // The reading has not reached its drawing yet: options changed now
     // apply to the next reading.
     bool isBeforeDrawing() const;
     // A click on the fan would draw a card.
     bool canDrawFromFan() const;
-    // The automatic draw waits to place the cards.
-    bool isAutomaticDrawPending() const { return m_autoDrawPending; }
+    // The program draws this reading's cards, now or once the deck is fanned.
+    bool isAutomaticDrawPending() const;
     // Every position has its card and the deck is fanned: worth saving.
-    bool isComplete() const;
+    bool isComplete() const { return m_phase == Phase::Complete; }
 
     // The fan is laid out over a table this wide.
     void setTableWidth(int width) { m_tableWidth = width; }
@@ -126,7 +119,7 @@ public:
     // One frame of the shuffle; false when the shuffle has ended.
     bool shuffleFrame();
     // Ends the shuffle. The deck waits to be cut, or is fanned at once when
-    // no cut is wanted (or the cards come from a file or by hand).
+    // no cut is wanted.
     void stopShuffle();
     // Cuts the stacked deck where table x `x` points into it, then fans it.
     void cutAt(int x);
@@ -141,21 +134,17 @@ public:
     // The cards offered for position `position`, in list order.
     QList<int> cardChoicesFor(int position) const;
     // Whether card `number` already lies in a position.
-    bool isInSpread(int number) const;
+    bool isInSpread(int number) const { return m_placements.contains(number); }
     // Places a card chosen by hand; false when the position takes no card
     // chosen by hand now, or the card already lies in the spread.
     bool placeChosenCard(int position, int number, bool reversed);
-    // Says the prompt again in the language just loaded: its first line was
-    // one of `previous`'s prompt lines, which becomes the same line of the
-    // current language; what follows it (a position's explanation) stays.
-    void retranslatePrompt(const UiTextTable &previous);
 
     // The reading as a file would keep it, with `comments`.
     ReadingFile toReadingFile(const QByteArray &comments) const;
 
 signals:
     void phaseChanged(ReadingSession::Phase phase);
-    void promptChanged(const QByteArray &prompt);
+    void promptChanged(const Prompt &prompt);
     // A new spread was laid: every position is empty.
     void spreadLaid();
     // The card at `position` was placed or turned face up.
@@ -166,26 +155,35 @@ signals:
     void extraCardDrawn(const ReadingSession::ExtraCard &card);
 
 private:
-    // Reads spread `name` into `spread`; false, with the file and its fault
-    // in `errorString`, when the table cannot lay it.
-    bool readSpread(const QString &name, Spread &spread, QString *errorString) const;
-    void beginReading(const QString &name, Kind kind);
-    void laySpread(const Spread &spread);
-    // The text of interface line `index`; a line the language lacks comes
-    // in English.
-    QByteArray uiText(int index) const;
-    // Once every position's card lies face up, the next step is reading them.
-    void promptIfAllFaceUp();
+    // Reads the spread file at `path`; false, with the file and its fault in
+    // `errorString`, when the table cannot lay it.
+    static bool loadSpread(const QString &path, Spread &spread, QString *errorString);
+    // The same for the spread called `name` among the data folders' spreads.
+    bool loadNamedSpread(const QString &name, Spread &spread, QString *errorString) const;
+    // Lays `spread` for a reading drawn from the fan: its significators are
+    // chosen first, then the deck waits to be shuffled.
+    void beginDrawnReading(const QString &name, const Spread &spread);
+    void waitForShuffle();
+    // Lays `spread` for a new reading with every position empty.
+    void laySpread(const QString &name, const Spread &spread);
     void setPhase(Phase phase);
-    void setPrompt(const QByteArray &prompt);
+    void setPrompt(const Prompt &prompt);
     void deal();
-    void fan();
+    // Fans the deck and enters `drawing`, the way the positions are filled.
+    void fan(Phase drawing);
+    // Takes the card in `slot` out of the fan into the first empty position,
+    // or beyond the spread when every position has its card.
     void drawCard(int slot);
+    void takeFromFan(int slot);
     void reveal(int position);
-    QByteArray firstPositionPrompt() const;
-    bool allPositionsFilled() const;
-    // The user types the cards in and has not finished yet.
-    bool isTypingIn() const;
+    // The prompt once a card was drawn or typed in: the next position, or
+    // the end of the reading.
+    void promptNextStep();
+    // The slot holding card `number`; a card not in play takes the last slot.
+    int slotForChosenCard(int number);
+    // An ordinary card lies face up: more cards may be drawn beyond the full
+    // spread, one at a time, for a closer look.
+    bool isExtraDrawAllowed() const;
 
     const ProgramData &m_data;
     Preferences &m_preferences;
@@ -194,15 +192,12 @@ private:
     int m_deckSize = 78;
     int m_tableWidth = 0;
     Spread m_spread;
+    Placements m_placements;
     QString m_spreadName;
     Phase m_phase = Phase::NoSpread;
-    Kind m_kind = Kind::Drawn;
-    int m_drawnCount = 0;
-    int m_pendingSignificators = 0;
-    bool m_autoDrawPending = false;
-    // Once an ordinary card lies face up, more cards may be drawn beyond
-    // the full spread, one at a time, for a closer look.
-    bool m_extraDrawAllowed = false;
+    // The reading's cards are drawn by the program, as the options said when
+    // it reached the shuffle.
+    bool m_drawsAutomatically = false;
     std::optional<ExtraCard> m_extraCard;
-    QByteArray m_prompt;
+    Prompt m_prompt;
 };

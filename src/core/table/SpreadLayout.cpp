@@ -21,14 +21,15 @@ qint64 area(const QRect &rect)
 SpreadLayout::SpreadLayout(const Spread &spread, const QSize &area)
 {
     const QSize card = TableGeometry::PositionSize;
-    const int count = std::clamp(spread.positionCount, 0, int(Spread::Capacity));
+    const int count = std::min(spread.positionCount(), int(Spread::Capacity));
     QRect bounds;
     for (int i = 0; i < count; ++i) {
         // A record not checked by a reader may hold any coordinates; within
         // the limit, the rectangle arithmetic below cannot overflow.
+        const QPoint design = spread.positions.at(i).place;
         const QPoint place(
-            std::clamp(spread.posX[i], -Spread::CoordinateLimit, Spread::CoordinateLimit),
-            std::clamp(spread.posY[i], -Spread::CoordinateLimit, Spread::CoordinateLimit));
+            std::clamp(design.x(), -Spread::CoordinateLimit, Spread::CoordinateLimit),
+            std::clamp(design.y(), -Spread::CoordinateLimit, Spread::CoordinateLimit));
         QRect rect(place, card);
         bool across = false;
         for (int j = 0; j < i && !across; ++j) {

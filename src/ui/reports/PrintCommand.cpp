@@ -59,8 +59,9 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
         return;
     dialog.save(preferences);
 
-    const ReportModel model = ReportModel::fromReading(
-        session.spread(), session.spreadName(), preferences.reportComments, data, preferences);
+    const ReportModel model =
+        ReportModel::fromReading(session.spread(), session.placements(), session.spreadName(),
+                                 preferences.reportComments, data, preferences);
     QString path;
     QString reason;
     const QString folder = data.roots().tempDir();

@@ -168,7 +168,6 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     SpreadDesign design;
     if (!m_name.isEmpty()) {
         Spread spread;
-        spread.reset();
         QString error;
         if (spread.load(Spread::filePath(m_roots, m_name), &error) != Spread::LoadResult::Loaded) {
             m_loadFault = error;

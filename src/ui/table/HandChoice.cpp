@@ -35,12 +35,12 @@ void HandChoice::chooseSignificators()
 QString HandChoice::captionFor(int position) const
 {
     const Spread &spread = m_session.spread();
-    if (!spread.isSignificator[position]) {
+    if (!spread.positions.at(position).significator) {
         return m_data.uiText(UiText::OrdinaryPositionCaption) +
-               QStringLiteral(" %1: ").arg(position - spread.significatorCount + 1) +
-               m_data.decoded(spread.explanation[position]);
+               QStringLiteral(" %1: ").arg(position - spread.significatorCount() + 1) +
+               m_data.decoded(spread.explanation(position));
     }
-    if (spread.significatorCount == 1)
+    if (spread.significatorCount() == 1)
         return m_data.uiText(UiText::SignificatorCaption);
     return m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
 }
@@ -48,7 +48,7 @@ QString HandChoice::captionFor(int position) const
 bool HandChoice::choose(int position)
 {
     const Spread &spread = m_session.spread();
-    const bool significator = spread.isSignificator[position];
+    const bool significator = spread.positions.at(position).significator;
     const QList<int> cards = m_session.cardChoicesFor(position);
     QStringList titles;
     for (int number : cards)
@@ -58,7 +58,7 @@ bool HandChoice::choose(int position)
                             m_data.uiTexts(), m_window);
     dialog.setOrientationShown(!significator);
     dialog.setPosition(m_data.decoded(PositionLabels::tableLabel(spread, position)),
-                       m_data.decoded(spread.explanation[position]));
+                       m_data.decoded(spread.explanation(position)));
     if (significator && m_preferences.querentCard >= 0)
         dialog.selectCard(m_preferences.querentCard);
 

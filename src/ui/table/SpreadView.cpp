@@ -40,7 +40,7 @@ SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
 
 CardImage *SpreadView::positionImage(int position) const
 {
-    if (position < 0 || position >= m_session.spread().positionCount)
+    if (position < 0 || position >= m_session.spread().positionCount())
         return nullptr;
     return m_images[position];
 }
@@ -74,10 +74,10 @@ void SpreadView::applyPreferences()
         area->setAutoFillBackground(true);
     }
     const Spread &spread = m_session.spread();
-    for (int i = 0; i < spread.positionCount; ++i) {
+    for (int i = 0; i < spread.positionCount(); ++i) {
         if (!m_images[i])
             continue;
-        if (!spread.filled[i])
+        if (!m_session.placements().isFilled(i))
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
         m_images[i]->setToolTip(
             m_preferences.useTips
@@ -106,7 +106,7 @@ void SpreadView::layPositions()
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     const Spread &spread = m_session.spread();
-    for (int i = 0; i < spread.positionCount; ++i) {
+    for (int i = 0; i < spread.positionCount(); ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
         connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
@@ -128,7 +128,7 @@ void SpreadView::layOutPositions()
     if (m_back.size() != card)
         m_back = QImage();
     m_backSize = card;
-    for (int i = 0; i < spread.positionCount; ++i) {
+    for (int i = 0; i < spread.positionCount(); ++i) {
         if (!m_images[i])
             continue;
         m_images[i]->setGeometry(layout.positionRect(i));
@@ -140,20 +140,20 @@ void SpreadView::layOutPositions()
 void SpreadView::showPosition(int position)
 {
     const Spread &spread = m_session.spread();
-    if (position < 0 || position >= spread.positionCount || !m_images[position])
+    if (position < 0 || position >= spread.positionCount() || !m_images[position])
         return;
     CardImage *image = m_images[position];
-    if (!spread.filled[position]) {
+    const Placements::Placement placement = m_session.placements().at(position);
+    if (!placement.isFilled()) {
         image->setPixmap(QPixmap::fromImage(labelPicture(position)));
         return;
     }
     // A card laid across is drawn upright at the transposed size, then turned.
     // A missing or damaged picture gives a face with the card's title.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
-    QImage picture = spread.revealed[position]
-                         ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
-                                        spread.positionReversed[position], upright)
-                         : back();
+    QImage picture = placement.revealed ? m_faces.face(m_preferences.deckName, placement.card,
+                                                       placement.reversed, upright)
+                                        : back();
     if (picture.isNull())
         return;
     if (m_across[position])

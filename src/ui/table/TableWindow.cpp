@@ -318,6 +318,7 @@ void TableWindow::createControls()
     connect(m_autoDrawTimer, &QTimer::timeout, this, &TableWindow::drawAutomatically);
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
     connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
+    connect(m_session, &ReadingSession::spreadLaid, this, &TableWindow::onSpreadLaid);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
     connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
 }
@@ -347,10 +348,8 @@ void TableWindow::layOutControls()
 
 QString TableWindow::loadLanguage()
 {
-    const UiTextTable previous = m_data.uiTexts();
     m_data.loadLanguage(m_preferences);
     m_toolkitTranslation.apply(m_preferences.language);
-    m_session->retranslatePrompt(previous);
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
     m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
@@ -359,12 +358,13 @@ QString TableWindow::loadLanguage()
     m_readingFiles->retranslate(texts);
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);
-    showPrompt(m_session->prompt());
+    showPrompt();
     return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
 }
 
-void TableWindow::showPrompt(const QByteArray &prompt)
+void TableWindow::showPrompt()
 {
+    const QByteArray prompt = m_session->prompt().text(m_data.uiTexts(), m_session->spread());
     m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 
@@ -422,14 +422,16 @@ void TableWindow::onPhaseChanged()
     m_cutButton->setVisible(phase == Phase::ReadyToCut);
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
-    if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
-        m_readingFiles->hideComments();
-        m_extraCardImage->hide();
-    }
-    if (fanned)
-        m_spreadNameLabel->setText(m_session->spreadName());
-    if (phase == Phase::Drawing && m_session->isAutomaticDrawPending())
+    if (phase == Phase::DrawingAutomatically)
         m_autoDrawTimer->start();
+}
+
+void TableWindow::onSpreadLaid()
+{
+    // What belonged to the reading before goes with it.
+    m_readingFiles->hideComments();
+    m_extraCardImage->hide();
+    m_spreadNameLabel->setText(m_session->spreadName());
 }
 
 void TableWindow::onTablePressed(const QPoint &point)
@@ -459,9 +461,9 @@ void TableWindow::onPositionClicked(int position)
 {
     switch (m_session->activatePosition(position)) {
     case ReadingSession::PositionAction::ShowDetail: {
-        const Spread &spread = m_session->spread();
-        showCardDetail(spread.cardAt[position], spread.positionReversed[position],
-                       spread.explanation[position]);
+        const Placements::Placement placement = m_session->placements().at(position);
+        showCardDetail(placement.card, placement.reversed,
+                       m_session->spread().explanation(position));
         break;
     }
     case ReadingSession::PositionAction::ChooseCard:

@@ -85,13 +85,15 @@ private:
     // Loads the language and returns what the person should hear about it:
     // that its files are incomplete, or nothing.
     QString loadLanguage();
-    void showPrompt(const QByteArray &prompt);
+    // Says the session's prompt in the language loaded now.
+    void showPrompt();
     void applyMenuChecks();
     void applyBackColor();
     void showOptionNotice();
 
     // Shows what the phase of the reading calls for.
     void onPhaseChanged();
+    void onSpreadLaid();
     void onTablePressed(const QPoint &point);
     void onPositionClicked(int position);
     void showExtraCard(const ReadingSession::ExtraCard &card);
