@@ -3,11 +3,11 @@
 // reads look at before the installed data.
 #include "ReadOnlyFolder.h"
 #include "SpreadBuilder.h"
-#include "core/app/DataFolders.h"
-#include "core/app/DataRoots.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/MeaningText.h"
+#include "core/data/DataFolders.h"
+#include "core/data/DataRoots.h"
 #include "core/spreads/SpreadImport.h"
 #include "core/util/RandomGenerator.h"
 #include "core/util/WholeFile.h"

@@ -3,8 +3,8 @@
 // settings dialog's OK starts.
 #include "FakeMusicPlayer.h"
 #include "TinyDisk.h"
-#include "core/app/DataRoots.h"
 #include "core/app/Preferences.h"
+#include "core/data/DataRoots.h"
 #include "core/music/MusicController.h"
 #include "core/music/MusicFolder.h"
 #include "core/music/SpreadMusic.h"

@@ -1,7 +1,7 @@
-#include "core/app/DataRoots.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
+#include "core/data/DataRoots.h"
 #include "core/util/Misc.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
