@@ -8,6 +8,7 @@
 #include "ui/common/Interaction.h"
 #include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
