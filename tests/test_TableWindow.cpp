@@ -284,7 +284,7 @@ void TestTableWindow::storedSettingsSetChecksAndNotice()
     const QColor notice =
         part<QLabel>(*table, "optionNotice")->palette().color(QPalette::WindowText);
     QVERIFY(notice != QColor(0x77, 0x77, 0x77));
-    QVERIFY(TableColor::contrastRatio(TableColor::fromQColor(notice), 0x804040) >= 4.5);
+    QVERIFY(TableColor::contrastRatio(BgrColor::fromQColor(notice), BgrColor(0x804040)) >= 4.5);
     QCOMPARE(table->programData().cardTitles()[8], QByteArray("VIII. Strength"));
     QCOMPARE(table->programData().cardTitles()[32], QByteArray("Princess of Wands"));
     QCOMPARE(part<DeckView>(*table, "deckView")->grab().toImage().pixelColor(5, 5),

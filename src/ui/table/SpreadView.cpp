@@ -68,7 +68,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
 void SpreadView::applyPreferences()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, TableColor::toQColor(m_preferences.backColor));
+    colours.setColor(QPalette::Window, m_preferences.backColor.toQColor());
     for (QWidget *area : {static_cast<QWidget *>(this), widget()}) {
         area->setPalette(colours);
         area->setAutoFillBackground(true);
@@ -173,10 +173,10 @@ QImage SpreadView::labelPicture(int position) const
     const QSize size =
         m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(TableColor::toQColor(m_preferences.backColor));
+    picture.fill(m_preferences.backColor.toQColor());
     QPainter painter(&picture);
     // Frame and label in black where that stands out from the table, else white.
-    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor));
+    const QColor ink = TableColor::labelColorFor(m_preferences.backColor).toQColor();
     painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     if (position == m_highlighted) {
