@@ -5,7 +5,7 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingFile.h"
-#include "core/util/Misc.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
@@ -225,7 +225,7 @@ void TestReadingFileCommands::failedSaveIsReported()
     QCOMPARE(m_fixture.interaction.messages.size(), 1);
     QByteArray bytes;
     QVERIFY(WholeFile::read(goodPath, bytes));
-    QVERIFY(bytes.endsWith(Misc::scramble(ReadingFile::commentsFromMemo(typed))));
+    QVERIFY(bytes.endsWith(ScrambledText::scramble(ReadingFile::commentsFromMemo(typed))));
 
     // Once saved, the next save starts with an empty box.
     m_fixture.interaction.expectDialog<CommentsWindow>(takeOffered);
@@ -284,7 +284,7 @@ void TestReadingFileCommands::refusedFiles()
     const QString open = QStringLiteral("openReadingDialog");
     const auto writeReading = [&](const QString &name, const QByteArray &body) {
         m_fixture.writeFile(QStringLiteral("Saved/") + name,
-                            ReadingFile::Header + Misc::scramble(body));
+                            ReadingFile::Header + ScrambledText::scramble(body));
         return savedPath(name);
     };
     QByteArray deck79 = "79\r\nThree Cards\r\n";

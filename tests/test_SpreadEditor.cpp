@@ -6,8 +6,8 @@
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadList.h"
-#include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 #include "ui/spreads/PositionBox.h"
 #include "ui/spreads/PositionExplanationDialog.h"
@@ -38,7 +38,7 @@ QList<QByteArray> plainLines(const QString &path)
     QByteArray bytes;
     if (!WholeFile::read(path, bytes))
         return {};
-    QList<QByteArray> lines = Misc::scramble(bytes).split('\n');
+    QList<QByteArray> lines = ScrambledText::scramble(bytes).split('\n');
     for (QByteArray &line : lines)
         line = line.mid(6);
     return lines;

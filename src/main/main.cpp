@@ -2,7 +2,7 @@
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/data/DataRoots.h"
-#include "core/util/Misc.h"
+#include "core/util/FileNames.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
 #include "ui/common/Interaction.h"
@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(
-        DataRoots::dataFolderOf(Misc::folderOf(QApplication::applicationFilePath())));
+        DataRoots::dataFolderOf(FileNames::folderOf(QApplication::applicationFilePath())));
     QSettings settings{QLatin1String(SettingsStore::Organization),
                        QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;

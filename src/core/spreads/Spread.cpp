@@ -1,7 +1,8 @@
 #include "core/spreads/Spread.h"
 
-#include "core/util/Misc.h"
+#include "core/util/Decimal.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
@@ -97,11 +98,11 @@ Spread::LoadResult Spread::load(const QString &path, QString *errorString)
     if (!WholeFile::read(path, bytes)) {
         fail(errorString, QStringLiteral("the file cannot be read to its end"));
         // What could be read is still parsed, for what it is worth.
-        readPlainText(Misc::scramble(bytes));
+        readPlainText(ScrambledText::scramble(bytes));
         return LoadResult::Unreadable;
     }
-    return readPlainText(Misc::scramble(bytes), errorString) ? LoadResult::Loaded
-                                                             : LoadResult::Unreadable;
+    return readPlainText(ScrambledText::scramble(bytes), errorString) ? LoadResult::Loaded
+                                                                      : LoadResult::Unreadable;
 }
 
 bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
@@ -111,7 +112,7 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
     const std::optional<QByteArray> countLine = lines.next();
     if (!countLine)
         return fail(errorString, QStringLiteral("it is not a spread file (no line end)"));
-    const std::optional<qint32> count = Misc::decimal(countLine->mid(PrefixLength));
+    const std::optional<qint32> count = Decimal::parse(countLine->mid(PrefixLength));
     if (!count) {
         return fail(errorString,
                     QStringLiteral("it is not a spread file (line 1 holds no position count)"));
@@ -143,12 +144,12 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
             if (i < positionCount)
                 ++significatorCount;
         }
-        const std::optional<qint32> left = Misc::decimal(x);
+        const std::optional<qint32> left = Decimal::parse(x);
         if (!left)
             return fail(errorString, bad);
         posX[i] = *left;
         const std::optional<qint32> top =
-            Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1));
+            Decimal::parse(line.mid(firstComma + 1, secondComma - firstComma - 1));
         if (!top)
             return fail(errorString, bad);
         posY[i] = *top;
@@ -196,9 +197,10 @@ QString Spread::layoutFault() const
 
 QByteArray Spread::plainText(RandomGenerator &random) const
 {
-    QByteArray text = Misc::randomLinePrefix(random) + QByteArray::number(positionCount) + "\r\n";
+    QByteArray text =
+        ScrambledText::randomLinePrefix(random) + QByteArray::number(positionCount) + "\r\n";
     for (int i = 0; i < positionCount; ++i) {
-        text += Misc::randomLinePrefix(random);
+        text += ScrambledText::randomLinePrefix(random);
         if (isSignificator[i])
             text += 'S';
         text += QByteArray::number(posX[i]) + ',' + QByteArray::number(posY[i]) + ',' +
@@ -210,5 +212,5 @@ QByteArray Spread::plainText(RandomGenerator &random) const
 bool Spread::save(const QString &path, RandomGenerator &random, QString *errorString) const
 {
     random.seedFromClock();
-    return WholeFile::write(path, Misc::scramble(plainText(random)), errorString);
+    return WholeFile::write(path, ScrambledText::scramble(plainText(random)), errorString);
 }
