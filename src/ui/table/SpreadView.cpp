@@ -7,7 +7,6 @@
 #include "core/table/ReadingSession.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
-#include "core/util/TextCodec.h"
 #include "ui/table/CardImage.h"
 
 #include <QPainter>
@@ -79,10 +78,9 @@ void SpreadView::applyPreferences()
             continue;
         if (!spread.filled[i])
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
-        m_images[i]->setToolTip(
-            m_preferences.useTips
-                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language)
-                : QString());
+        m_images[i]->setToolTip(m_preferences.useTips
+                                    ? PositionLabels::hintText(spread, i, m_preferences.language)
+                                    : QString());
     }
 }
 
@@ -191,10 +189,9 @@ QImage SpreadView::labelPicture(int position) const
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(5, 5, size.width() - 10, size.height() - 10),
-                     Qt::AlignLeft | Qt::AlignTop,
-                     TextCodec::decode(PositionLabels::tableLabel(m_session.spread(), position),
-                                       m_preferences.language));
+    painter.drawText(
+        QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
+        PositionLabels::tableLabelText(m_session.spread(), position, m_preferences.language));
     return picture;
 }
 
