@@ -2,8 +2,7 @@
 // required parts, then each paragraph's text, weight, size and colour and each picture's size, in
 // the OpenDocument and the Office Open XML forms, for every print option on and off, significators,
 // reversed cards, empty meanings, markup characters in names and missing pictures.
-#include "core/app/Preferences.h"
-#include "core/app/ProgramData.h"
+#include "ReportFixture.h"
 #include "core/reports/DocumentBlocks.h"
 #include "core/reports/DocxReport.h"
 #include "core/reports/OdtReport.h"
@@ -244,33 +243,6 @@ void checkDocxContainer(const ZipPackage &package)
     QVERIFY(package.contains(QStringLiteral("word/_rels/document.xml.rels")));
 }
 
-// A model with a significator, a reversed card whose meaning has two lines and a card without
-// a meaning; the pictures it needs lie in `folder`.
-ReportModel sampleModel(const QString &folder)
-{
-    ReportModel model;
-    model.spreadName = QStringLiteral("Plain");
-    ReportModel::Position significator;
-    significator.significator = true;
-    significator.heading = QStringLiteral("The querent");
-    significator.cardTitle = QStringLiteral("The Seeker");
-    significator.meaning = QStringLiteral("never shown for a significator");
-    ReportModel::Position reversed;
-    reversed.heading = QStringLiteral("1. Now");
-    reversed.cardTitle = QStringLiteral("Dawn");
-    reversed.reversed = true;
-    reversed.meaning = QStringLiteral("first line\r\nsecond  line");
-    ReportModel::Position silent;
-    silent.heading = QStringLiteral("2. Later");
-    silent.cardTitle = QStringLiteral("Dusk");
-    model.positions = {significator, reversed, silent};
-    QImage(480, 350, QImage::Format_RGB32).save(QDir(folder).filePath(QStringLiteral("1000.bmp")));
-    for (int i = 0; i < 3; ++i)
-        QImage(100 + i, 200, QImage::Format_RGB32)
-            .save(QDir(folder).filePath(QStringLiteral("%1.bmp").arg(i)));
-    return model;
-}
-
 } // namespace
 
 class TestDocumentReports : public QObject
@@ -351,7 +323,8 @@ void TestDocumentReports::documents()
     QFETCH(bool, on);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options.spreadView = on;
     model.options.bigCards = on;
     model.options.explanations = on;
@@ -414,7 +387,8 @@ void TestDocumentReports::markupCharactersStayText()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {false, false, false, true};
     model.spreadName = QStringLiteral("A&B <c> \"d\"");
     model.positions[1].meaning = QStringLiteral("x < y & \"z\"\tend");
@@ -435,7 +409,8 @@ void TestDocumentReports::missingPictures()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {true, false, true, false};
     // A card picture that is missing is left out, as on the spread picture.
     QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.bmp"))));
@@ -460,7 +435,8 @@ void TestDocumentReports::pdfDocument()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {true, false, true, true};
     const std::unique_ptr<QTextDocument> text = PdfReport::document(model, ReportDate, dir.path());
     QVERIFY(text);
@@ -516,20 +492,12 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     // name, with a picture for the spread and one for each of the ten positions.
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
-    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
-    for (const char *folder : {"Pics", "Langs", "Spreads"})
-        QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
-                            QDir(appDir.path()).filePath(QLatin1String(folder))));
     Preferences preferences;
     preferences.deckName = QStringLiteral("Veldmere");
     preferences.printView = preferences.printBigCards = preferences.printExpl = true;
-    ProgramData data(appDir.path());
-    data.scan(preferences);
-    data.loadLanguage(preferences);
     ReportModel model;
     QString error;
-    QVERIFY2(ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
-                                          preferences, model, &error),
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
              qPrintable(error));
     const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
     QVERIFY(QDir().mkpath(temp));
