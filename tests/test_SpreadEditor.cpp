@@ -126,7 +126,7 @@ private slots:
 
 private:
     // Writes `spread` as Spreads/<name>.spread in the test's folder.
-    void writeSpread(const QString &name, const Spread &spread);
+    [[nodiscard]] bool writeSpread(const QString &name, const Spread &spread);
     std::unique_ptr<SpreadEditor> openEditor(const QString &name, const QSize &area = Area);
     QString spreadPath(const QString &name) const
     {
@@ -151,10 +151,10 @@ void TestSpreadEditor::cleanup()
     QCOMPARE(m_interaction.problems(), QStringList());
 }
 
-void TestSpreadEditor::writeSpread(const QString &name, const Spread &spread)
+bool TestSpreadEditor::writeSpread(const QString &name, const Spread &spread)
 {
     RandomGenerator random;
-    QVERIFY(spread.save(spreadPath(name), random));
+    return spread.save(spreadPath(name), random);
 }
 
 std::unique_ptr<SpreadEditor> TestSpreadEditor::openEditor(const QString &name, const QSize &area)
@@ -175,7 +175,7 @@ void TestSpreadEditor::labelsAndTitles()
         spread.posX[i] = 20 + 100 * i;
         spread.posY[i] = 30;
     }
-    writeSpread(QStringLiteral("Four"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Four"), spread));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     QCOMPARE(editor->loadFault(), QString());
@@ -223,7 +223,7 @@ void TestSpreadEditor::dragsFollowTheGrabPoint()
     Spread spread = spreadWith(2, 0);
     spread.posX[0] = 40;
     spread.posY[0] = 50;
-    writeSpread(QStringLiteral("Two"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Two"), spread));
     auto editor = openEditor(QStringLiteral("Two"));
     QVERIFY(editor);
     PositionBox *box = editor->box(0);
@@ -249,7 +249,7 @@ void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
     Spread spread = spreadWith(2, 0);
     spread.posX = {{10, 1400}};
     spread.posY = {{10, 700}};
-    writeSpread(QStringLiteral("Wide"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Wide"), spread));
     auto editor = openEditor(QStringLiteral("Wide"), QSize(600, 400));
     QVERIFY(editor);
     QScrollBar *horizontal = editor->editingArea->horizontalScrollBar();
@@ -267,7 +267,7 @@ void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
 
 void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     auto editor = openEditor(QStringLiteral("Three"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -289,7 +289,7 @@ void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 
 void TestSpreadEditor::addAndDeleteRenumber()
 {
-    writeSpread(QStringLiteral("Four"), spreadWith(4, 1));
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -323,7 +323,7 @@ void TestSpreadEditor::addAndDeleteRenumber()
 
 void TestSpreadEditor::significatorBoxMovesThePosition()
 {
-    writeSpread(QStringLiteral("Four"), spreadWith(4, 1));
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     expectExplanation(m_interaction, {}, true);
@@ -351,7 +351,7 @@ void TestSpreadEditor::significatorBoxMovesThePosition()
 
 void TestSpreadEditor::undoAndRedoEveryChange()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     auto editor = openEditor(QStringLiteral("Three"));
     QVERIFY(editor);
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
@@ -390,7 +390,7 @@ void TestSpreadEditor::saveRefusesIncompleteSpreads()
     Spread spread = spreadWith(6, 1);
     spread.explanation[2].clear();
     spread.explanation[5].clear();
-    writeSpread(QStringLiteral("Gaps"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Gaps"), spread));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Gaps")), before));
     auto gaps = openEditor(QStringLiteral("Gaps"));
@@ -410,7 +410,7 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
     spread.posX = {{10, 110, 210}};
     spread.posY = {{20, 20, -5}};
     spread.explanation[2] = "Outcome, in time";
-    writeSpread(QStringLiteral("Same"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Same"), spread));
     const QList<QByteArray> before = plainLines(spreadPath(QStringLiteral("Same")));
     QCOMPARE(before.size(), 5);
     for (int round = 0; round < 2; ++round) {
@@ -425,7 +425,7 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
 
 void TestSpreadEditor::cancelAndEscapeWriteNothing()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Three")), before));
     for (const bool escape : {false, true}) {
@@ -472,7 +472,7 @@ void TestSpreadEditor::newSpreadNameIsChecked()
 
 void TestSpreadEditor::replacingAskedAndFailedWriteKeepsEditorOpen()
 {
-    writeSpread(QStringLiteral("Taken"), spreadWith(2, 0));
+    QVERIFY(writeSpread(QStringLiteral("Taken"), spreadWith(2, 0)));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Taken")), before));
     auto editor = openEditor(QString());
@@ -534,8 +534,8 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
 {
     TableFixture fixture;
     QVERIFY(fixture.setUp());
-    fixture.copyLanguage(QStringLiteral("English"));
-    fixture.copySpreads();
+    QVERIFY(fixture.copyLanguage(QStringLiteral("English")));
+    QVERIFY(fixture.copySpreads());
     auto table = fixture.startTable();
     QVERIFY(table);
     ScriptedInteraction &interaction = fixture.interaction;

@@ -45,8 +45,8 @@ private:
 void TestSpreadView::init()
 {
     QVERIFY(m_fixture.setUp());
-    m_fixture.copySpreads();
-    m_fixture.linkDecks();
+    QVERIFY(m_fixture.copySpreads());
+    QVERIFY(m_fixture.linkDecks());
 }
 
 void TestSpreadView::cleanup()
@@ -156,7 +156,7 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
 
 void TestSpreadView::unreadableSpreadIsReported()
 {
-    m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all");
+    QVERIFY(m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all"));
     auto table = startWithSpread(QStringLiteral("Three Cards"));
     QVERIFY(table);
     shuffleAndStop(*table);

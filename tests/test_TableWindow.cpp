@@ -119,9 +119,9 @@ private slots:
 
 private:
     std::unique_ptr<TableWindow> startTable() { return m_fixture.startTable(); }
-    void writeFile(const QString &relativePath, const QByteArray &bytes)
+    [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes)
     {
-        m_fixture.writeFile(relativePath, bytes);
+        return m_fixture.writeFile(relativePath, bytes);
     }
     QSettings &storedSettings() { return m_fixture.storedSettings(); }
     QString appDir() const { return m_fixture.appDir(); }
@@ -263,10 +263,10 @@ void TestTableWindow::closingWritesSettingsAndEmptiesTemp()
 {
     auto table = startTable();
     QVERIFY(table);
-    writeFile(QStringLiteral("Temp/report1.htm"), "<html/>");
-    writeFile(QStringLiteral("Temp/1.bmp"), "BM");
+    QVERIFY(writeFile(QStringLiteral("Temp/report1.htm"), "<html/>"));
+    QVERIFY(writeFile(QStringLiteral("Temp/1.bmp"), "BM"));
     QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Temp/inner")));
-    writeFile(QStringLiteral("Temp/inner/kept.txt"), "kept");
+    QVERIFY(writeFile(QStringLiteral("Temp/inner/kept.txt"), "kept"));
 
     action(*table, "reversedPositionsAction")->trigger();
     action(*table, "exitAction")->trigger();
@@ -321,7 +321,7 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     QVERIFY(m_interaction.messages.isEmpty());
 
     // A reading waits for its shuffle: it keeps the mode it started with.
-    m_fixture.copySpreads();
+    QVERIFY(m_fixture.copySpreads());
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QVERIFY(table->session().isAutomaticDrawPending());
     action(*table, "automaticDrawAction")->trigger();
@@ -338,7 +338,7 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     QByteArray list;
     for (int i = 0; i < 139; ++i)
         list += "T" + QByteArray::number(i) + "\r";
-    writeFile(QStringLiteral("Langs/Testish/List.lng"), list);
+    QVERIFY(writeFile(QStringLiteral("Langs/Testish/List.lng"), list));
     auto table = startTable();
     QVERIFY(table);
 
@@ -373,8 +373,8 @@ void TestTableWindow::languageDialogSwitchesCaptions()
 
 void TestTableWindow::russianReplacesEveryCaptionAndStays()
 {
-    m_fixture.copyLanguage(QStringLiteral("Russian"));
-    m_fixture.copySpreads();
+    QVERIFY(m_fixture.copyLanguage(QStringLiteral("Russian")));
+    QVERIFY(m_fixture.copySpreads());
     auto table = startTable();
     QVERIFY(table);
     QVERIFY(latinCaptions(*table).size() > 20);
@@ -429,8 +429,8 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
 void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()
 {
     // A list that stops after three lines, written by an editor using LF.
-    writeFile(QStringLiteral("Langs/English/List.lng"), "Fine\nCancel\nReadings\n");
-    m_fixture.linkDecks();
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), "Fine\nCancel\nReadings\n"));
+    QVERIFY(m_fixture.linkDecks());
     storedSettings().setValue(QStringLiteral("DeckName"), QStringLiteral("Gone"));
     auto table = startTable();
     QVERIFY(table);
@@ -458,7 +458,7 @@ void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()
 
 void TestTableWindow::languageDialogCancelChangesNothing()
 {
-    writeFile(QStringLiteral("Langs/Testish/List.lng"), "T0\rT1\rT2\r");
+    QVERIFY(writeFile(QStringLiteral("Langs/Testish/List.lng"), "T0\rT1\rT2\r"));
     auto table = startTable();
     QVERIFY(table);
     m_interaction.expectDialog([](QDialog &dialog) {
@@ -472,7 +472,7 @@ void TestTableWindow::languageDialogCancelChangesNothing()
 
 void TestTableWindow::deckWithExtraCardUsesFixedTitles()
 {
-    writeFile(QStringLiteral("Pics/Veldmere/78.jpg"), "not really a picture");
+    QVERIFY(writeFile(QStringLiteral("Pics/Veldmere/78.jpg"), "not really a picture"));
     {
         QSettings &settings = storedSettings();
         settings.setValue(QStringLiteral("DeskName"), QStringLiteral("Veldmere"));
@@ -481,7 +481,7 @@ void TestTableWindow::deckWithExtraCardUsesFixedTitles()
     QVERIFY(table);
     QVERIFY(table->programData().deck79());
     QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
-    m_fixture.copySpreads();
+    QVERIFY(m_fixture.copySpreads());
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QCOMPARE(table->session().deckSize(), 79);
     QCOMPARE(table->programData().cardTitles()[1], QByteArray("I. Existence"));
@@ -552,7 +552,7 @@ void TestTableWindow::optionChangesAreStoredAtOnce()
 void TestTableWindow::unwritableSettingsAreReportedOnce()
 {
     // A plain file where the settings' folder should be: no one can write there, not even root.
-    writeFile(QStringLiteral("blocker"), "x");
+    QVERIFY(writeFile(QStringLiteral("blocker"), "x"));
     const QString path = appDir() + QStringLiteral("/blocker/Doded.conf");
     m_fixture.useSettingsFile(path);
     auto table = startTable();
