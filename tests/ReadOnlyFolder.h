@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QString>
 
-#include "core/app/DataRoots.h"
+#include "core/data/DataRoots.h"
 
 // Makes a folder tree read-only for the duration of a test: its permission
 // bits are taken away, and where they do not stop this process (root ignores

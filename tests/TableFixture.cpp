@@ -1,5 +1,6 @@
 #include "TableFixture.h"
 
+#include "TestFiles.h"
 #include "core/cards/CardFaceCache.h"
 #include "ui/table/DeckView.h"
 #include "ui/table/TableWindow.h"
@@ -25,8 +26,7 @@ bool TableFixture::setUp()
                                              QSettings::IniFormat);
     m_faces = std::make_unique<CardFaceCache>(m_appDir->path());
     interaction = ScriptedInteraction();
-    copyLanguage(QStringLiteral("English"));
-    return true;
+    return copyLanguage(QStringLiteral("English"));
 }
 
 void TableFixture::useSettingsFile(const QString &path)
@@ -39,39 +39,40 @@ QString TableFixture::bundledDataDir()
     return QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
 }
 
-void TableFixture::copyLanguage(const QString &name)
+bool TableFixture::copyLanguage(const QString &name)
 {
     const QString source = bundledDataDir() + QStringLiteral("/Langs/") + name;
     for (const QString &file : {QStringLiteral("List.lng"), QStringLiteral("Cards.lng")}) {
         QFile in(source + QLatin1Char('/') + file);
-        QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-        writeFile(QStringLiteral("Langs/") + name + QLatin1Char('/') + file, in.readAll());
+        if (!in.open(QIODevice::ReadOnly) ||
+            !writeFile(QStringLiteral("Langs/") + name + QLatin1Char('/') + file, in.readAll()))
+            return false;
     }
+    return true;
 }
 
-void TableFixture::copySpreads()
+bool TableFixture::copySpreads()
 {
     const QDir spreads(bundledDataDir() + QStringLiteral("/Spreads"));
     const QStringList files = spreads.entryList({QStringLiteral("*.spread")}, QDir::Files);
-    QVERIFY(!files.isEmpty());
-    QVERIFY(QDir(appDir()).mkpath(QStringLiteral("Spreads")));
-    for (const QString &file : files)
-        QVERIFY(QFile::copy(spreads.filePath(file), appDir() + QStringLiteral("/Spreads/") + file));
+    if (files.isEmpty() || !QDir(appDir()).mkpath(QStringLiteral("Spreads")))
+        return false;
+    for (const QString &file : files) {
+        if (!QFile::copy(spreads.filePath(file), appDir() + QStringLiteral("/Spreads/") + file))
+            return false;
+    }
+    return true;
 }
 
-void TableFixture::linkDecks()
+bool TableFixture::linkDecks()
 {
-    QVERIFY(QFile::link(bundledDataDir() + QStringLiteral("/Pics"),
-                        appDir() + QStringLiteral("/Pics")));
+    return QFile::link(bundledDataDir() + QStringLiteral("/Pics"),
+                       appDir() + QStringLiteral("/Pics"));
 }
 
-void TableFixture::writeFile(const QString &relativePath, const QByteArray &bytes)
+bool TableFixture::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString path = m_appDir->filePath(relativePath);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return writeTestFile(m_appDir->filePath(relativePath), bytes);
 }
 
 std::unique_ptr<TableWindow> TableFixture::startTable()

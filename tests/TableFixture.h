@@ -21,12 +21,14 @@ public:
     ~TableFixture();
 
     // Fresh folders; false when they cannot be made.
-    bool setUp();
-    void copyLanguage(const QString &name);
-    void copySpreads();
+    [[nodiscard]] bool setUp();
+    // Each of these returns false when it could not set the folder up, so a
+    // test wraps it in QVERIFY and stops there.
+    [[nodiscard]] bool copyLanguage(const QString &name);
+    [[nodiscard]] bool copySpreads();
     // Links the bundled decks into the program folder.
-    void linkDecks();
-    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    [[nodiscard]] bool linkDecks();
+    [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
     // The table's preferences as stored, for a test to look at or set up.
     QSettings &storedSettings() { return *m_settings; }
     // The file the table's preferences are kept in.

@@ -2,6 +2,7 @@
 // text, the rule that an edit counts until saved, the close question, and
 // where Save writes, including a write that fails.
 #include "ScriptedInteraction.h"
+#include "TestFiles.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/CardFaceCache.h"
@@ -35,7 +36,7 @@ private slots:
 
 private:
     std::unique_ptr<CardDetailWindow> openWindow(int number, bool reversed);
-    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
     QString path(const QString &relativePath) const { return m_appDir->filePath(relativePath); }
     void expectSaveChoice(bool withDeck, bool asDefault);
 
@@ -58,18 +59,19 @@ void TestCardDetailWindow::init()
     QByteArray texts;
     for (int i = 0; i < 139; ++i)
         texts += "T" + QByteArray::number(i) + "\r\n";
-    writeFile(QStringLiteral("Langs/Testish/List.lng"), texts);
+    QVERIFY(writeFile(QStringLiteral("Langs/Testish/List.lng"), texts));
     // The card list has two lines each for cards 8 and 11, so card 12 is on line 14.
     QByteArray titles;
     for (int line = 0; line < 90; ++line)
         titles +=
             (line == 14 ? QByteArray("Card twelve") : "C" + QByteArray::number(line)) + "\r\n";
-    writeFile(QStringLiteral("Langs/Testish/Cards.lng"), titles);
+    QVERIFY(writeFile(QStringLiteral("Langs/Testish/Cards.lng"), titles));
     m_data = std::make_unique<ProgramData>(m_appDir->path());
     m_data->loadLanguage(m_preferences);
     m_faces = std::make_unique<CardFaceCache>(m_appDir->path());
-    writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "line one\r\nline two");
-    writeFile(QStringLiteral("Langs/English/Texts/12r.txt"), "reversed one\r\nreversed two");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "line one\r\nline two"));
+    QVERIFY(
+        writeFile(QStringLiteral("Langs/English/Texts/12r.txt"), "reversed one\r\nreversed two"));
 }
 
 void TestCardDetailWindow::cleanup()
@@ -78,12 +80,9 @@ void TestCardDetailWindow::cleanup()
              qPrintable(m_interaction.problems().join(QLatin1Char('\n'))));
 }
 
-void TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArray &bytes)
+bool TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    QVERIFY(QDir().mkpath(QFileInfo(path(relativePath)).path()));
-    QFile file(path(relativePath));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return writeTestFile(path(relativePath), bytes);
 }
 
 std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
@@ -264,7 +263,8 @@ void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
 void TestCardDetailWindow::codePageMeaningIsShownAndSavedInItsCodePage()
 {
     // A meaning written on an older Western system, in Windows-1252.
-    writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "Caf\xe9 cr\xe8me\r\nline two");
+    QVERIFY(
+        writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "Caf\xe9 cr\xe8me\r\nline two"));
     auto window = openWindow(12, false);
     QVERIFY(window);
     QCOMPARE(window->meaningEdit->toPlainText(), QStringLiteral("Caf\u00e9 cr\u00e8me\nline two"));

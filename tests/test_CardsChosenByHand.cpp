@@ -81,8 +81,8 @@ private:
 void TestCardsChosenByHand::init()
 {
     QVERIFY(m_fixture.setUp());
-    m_fixture.copySpreads();
-    m_fixture.linkDecks();
+    QVERIFY(m_fixture.copySpreads());
+    QVERIFY(m_fixture.linkDecks());
     m_fixture.storedSettings().setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
 }
 

@@ -1,7 +1,7 @@
 // Checks which spread files the program offers: every file whose extension
 // reads ".spread" in any letter case is listed and opens, and a file whose
 // name cannot be decoded is reported instead of dropped.
-#include "core/app/DataFolders.h"
+#include "core/data/DataFolders.h"
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadList.h"
 #include "core/util/RandomGenerator.h"

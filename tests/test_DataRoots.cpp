@@ -3,11 +3,12 @@
 // reads look at before the installed data.
 #include "ReadOnlyFolder.h"
 #include "SpreadBuilder.h"
-#include "core/app/DataFolders.h"
-#include "core/app/DataRoots.h"
+#include "TestFiles.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/MeaningText.h"
+#include "core/data/DataFolders.h"
+#include "core/data/DataRoots.h"
 #include "core/spreads/SpreadImport.h"
 #include "core/util/RandomGenerator.h"
 #include "core/util/WholeFile.h"
@@ -40,10 +41,9 @@ private:
     {
         return DataRoots::forDataFolder(m_bundled->path(), [](const QString &) { return false; });
     }
-    static void writeFile(const QString &path, const QByteArray &bytes)
+    [[nodiscard]] static bool writeFile(const QString &path, const QByteArray &bytes)
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QVERIFY(WholeFile::write(path, bytes));
+        return writeTestFile(path, bytes);
     }
     static QByteArray readFile(const QString &path)
     {
@@ -51,10 +51,10 @@ private:
         WholeFile::read(path, bytes);
         return bytes;
     }
-    void saveSpread(const QString &path, int positions)
+    [[nodiscard]] bool saveSpread(const QString &path, int positions)
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QVERIFY(spreadWith(positions, 0).save(path, m_random));
+        return QDir().mkpath(QFileInfo(path).absolutePath()) &&
+               spreadWith(positions, 0).save(path, m_random);
     }
 
     std::unique_ptr<QTemporaryDir> m_bundled;
@@ -81,7 +81,7 @@ void TestDataRoots::realCheckTellsReadOnlyFolders()
     QCOMPARE(QDir(bundled()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 
-    writeFile(bundled(QStringLiteral("Langs/English/List.lng")), "texts");
+    QVERIFY(writeFile(bundled(QStringLiteral("Langs/English/List.lng")), "texts"));
     ReadOnlyFolder readOnly(bundled());
     QUILLMOOR_REQUIRE_READ_ONLY(readOnly);
     QVERIFY(!DataRoots::isWritable(bundled()));
@@ -92,7 +92,7 @@ void TestDataRoots::realCheckTellsReadOnlyFolders()
 
 void TestDataRoots::readOnlyProgramFolderWritesToUserFolders()
 {
-    writeFile(bundled(QStringLiteral("Pics/Ardenvale/0.jpg")), "picture");
+    QVERIFY(writeFile(bundled(QStringLiteral("Pics/Ardenvale/0.jpg")), "picture"));
     ReadOnlyFolder readOnly(bundled());
     QUILLMOOR_REQUIRE_READ_ONLY(readOnly);
     const DataRoots roots = DataRoots::forDataFolder(bundled());
@@ -116,10 +116,10 @@ void TestDataRoots::readOnlyProgramFolderWritesToUserFolders()
     // A write lands in the user's folder, its folder made on the way.
     const QString spread = Spread::writePath(roots, QStringLiteral("Mine"));
     QCOMPARE(spread, m_userDir + QStringLiteral("/Spreads/Mine.spread"));
-    saveSpread(spread, 2);
+    QVERIFY(saveSpread(spread, 2));
     QCOMPARE(DataFolders::spreadNames(roots), QStringList{QStringLiteral("Mine")});
 
-    writeFile(roots.tempDir() + QStringLiteral("/report.htm"), "scratch");
+    QVERIFY(writeFile(roots.tempDir() + QStringLiteral("/report.htm"), "scratch"));
     roots.emptyTemp();
     QVERIFY(QDir(roots.tempDir()).isEmpty());
 }
@@ -144,12 +144,12 @@ void TestDataRoots::writableProgramFolderStaysPortable()
 void TestDataRoots::readsPreferTheUsersFiles()
 {
     const DataRoots roots = installed();
-    saveSpread(bundled(QStringLiteral("Spreads/Shared.spread")), 3);
-    saveSpread(bundled(QStringLiteral("Spreads/Bundled.spread")), 3);
-    saveSpread(m_userDir + QStringLiteral("/Spreads/Shared.spread"), 5);
-    writeFile(bundled(QStringLiteral("Langs/English/List.lng")), "bundled");
-    writeFile(bundled(QStringLiteral("Langs/Testish/List.lng")), "bundled");
-    writeFile(m_userDir + QStringLiteral("/Langs/Testish/List.lng"), "edited");
+    QVERIFY(saveSpread(bundled(QStringLiteral("Spreads/Shared.spread")), 3));
+    QVERIFY(saveSpread(bundled(QStringLiteral("Spreads/Bundled.spread")), 3));
+    QVERIFY(saveSpread(m_userDir + QStringLiteral("/Spreads/Shared.spread"), 5));
+    QVERIFY(writeFile(bundled(QStringLiteral("Langs/English/List.lng")), "bundled"));
+    QVERIFY(writeFile(bundled(QStringLiteral("Langs/Testish/List.lng")), "bundled"));
+    QVERIFY(writeFile(m_userDir + QStringLiteral("/Langs/Testish/List.lng"), "edited"));
 
     QStringList names = DataFolders::spreadNames(roots);
     names.sort();
@@ -171,7 +171,7 @@ void TestDataRoots::readsPreferTheUsersFiles()
 void TestDataRoots::editedMeaningGoesToTheUsersFolder()
 {
     const DataRoots roots = installed();
-    writeFile(bundled(QStringLiteral("Langs/English/Texts/12.txt")), "bundled meaning");
+    QVERIFY(writeFile(bundled(QStringLiteral("Langs/English/Texts/12.txt")), "bundled meaning"));
     QVERIFY(QDir().mkpath(bundled(QStringLiteral("Pics/Deck"))));
     const MeaningText::Source source{roots, QStringLiteral("Deck"), QStringLiteral("English"), 12,
                                      false};
@@ -201,8 +201,8 @@ void TestDataRoots::editedMeaningGoesToTheUsersFolder()
 void TestDataRoots::musicAndAssociationsLookInBothRoots()
 {
     const DataRoots roots = installed();
-    writeFile(bundled(QStringLiteral("Music/Tune.mid")), "bundled tune");
-    writeFile(bundled(QStringLiteral("Associat.txt")), "bundled");
+    QVERIFY(writeFile(bundled(QStringLiteral("Music/Tune.mid")), "bundled tune"));
+    QVERIFY(writeFile(bundled(QStringLiteral("Associat.txt")), "bundled"));
     QCOMPARE(roots.musicFolders(), QStringList{bundled(QStringLiteral("Music"))});
     QCOMPARE(roots.findMusic(QStringLiteral("Tune.mid")),
              bundled(QStringLiteral("Music/Tune.mid")));
@@ -210,8 +210,8 @@ void TestDataRoots::musicAndAssociationsLookInBothRoots()
 
     const QString written = roots.associationWritePath();
     QCOMPARE(written, m_userDir + QStringLiteral("/Associat.txt"));
-    writeFile(written, "user's");
-    writeFile(m_userDir + QStringLiteral("/Music/Tune.mid"), "user's tune");
+    QVERIFY(writeFile(written, "user's"));
+    QVERIFY(writeFile(m_userDir + QStringLiteral("/Music/Tune.mid"), "user's tune"));
     QCOMPARE(roots.associationFile(), written);
     QCOMPARE(roots.findMusic(QStringLiteral("Tune.mid")),
              m_userDir + QStringLiteral("/Music/Tune.mid"));
@@ -234,9 +234,9 @@ void TestDataRoots::dataFolderIsFoundBesideOrBelowTheExecutable()
 void TestDataRoots::spreadFileFromOutsideJoinsTheUsersSpreads()
 {
     const DataRoots roots = installed();
-    saveSpread(bundled(QStringLiteral("Spreads/Bundled.spread")), 3);
+    QVERIFY(saveSpread(bundled(QStringLiteral("Spreads/Bundled.spread")), 3));
     const QString outside = m_home->filePath(QStringLiteral("Downloads/Friend's.spread"));
-    saveSpread(outside, 4);
+    QVERIFY(saveSpread(outside, 4));
 
     // A bundled spread is laid where it lies.
     auto offered = SpreadImport::offer(roots, {QStringLiteral("Bundled")},
@@ -253,7 +253,7 @@ void TestDataRoots::spreadFileFromOutsideJoinsTheUsersSpreads()
 
     // A file that is no spread is refused, named in the message, and not copied.
     const QString damaged = m_home->filePath(QStringLiteral("Downloads/Damaged.spread"));
-    writeFile(damaged, "not a spread");
+    QVERIFY(writeFile(damaged, "not a spread"));
     QString error;
     QVERIFY(!SpreadImport::offer(roots, {}, damaged, &error));
     QVERIFY2(error.contains(QStringLiteral("Damaged.spread")), qPrintable(error));

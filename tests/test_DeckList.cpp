@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace DeckList {
@@ -49,7 +50,7 @@ private slots:
 private:
     // Makes Pics/`deck` holding the files `names` (empty files will do: the
     // list looks at names only).
-    void makeDeck(const QString &deck, const QStringList &names);
+    [[nodiscard]] bool makeDeck(const QString &deck, const QStringList &names);
     QString picsDir() const { return m_dir->path() + QStringLiteral("/Pics"); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -60,12 +61,13 @@ void TestDeckList::init()
     QVERIFY(m_dir->isValid());
 }
 
-void TestDeckList::makeDeck(const QString &deck, const QStringList &names)
+bool TestDeckList::makeDeck(const QString &deck, const QStringList &names)
 {
     const QString folder = picsDir() + QLatin1Char('/') + deck;
-    QVERIFY(QDir().mkpath(folder));
-    for (const QString &name : names)
-        QVERIFY(QFile(folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly));
+    return QDir().mkpath(folder) &&
+           std::all_of(names.begin(), names.end(), [&](const QString &name) {
+               return QFile(folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly);
+           });
 }
 
 void TestDeckList::decksAreSortedIgnoringCase()
@@ -74,14 +76,14 @@ void TestDeckList::decksAreSortedIgnoringCase()
     // folders were made in; names that differ only in case keep one order.
     for (const QString &deck :
          {QStringLiteral("Doded B"), QStringLiteral("tarot a"), QStringLiteral("Classic")})
-        makeDeck(deck, {QStringLiteral("0.jpg")});
+        QVERIFY(makeDeck(deck, {QStringLiteral("0.jpg")}));
     QCOMPARE(namesOf(DeckList::scan(m_dir->path())),
              (QStringList{QStringLiteral("Classic"), QStringLiteral("Doded B"),
                           QStringLiteral("tarot a")}));
 
-    makeDeck(QStringLiteral("classic"), {QStringLiteral("1.jpg")});
-    makeDeck(QStringLiteral("Zodiac"), {QStringLiteral("1.jpg")});
-    makeDeck(QStringLiteral("alpha"), {QStringLiteral("1.jpg")});
+    QVERIFY(makeDeck(QStringLiteral("classic"), {QStringLiteral("1.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral("Zodiac"), {QStringLiteral("1.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral("alpha"), {QStringLiteral("1.jpg")}));
     QCOMPARE(namesOf(DeckList::scan(m_dir->path())),
              (QStringList{QStringLiteral("alpha"), QStringLiteral("Classic"),
                           QStringLiteral("classic"), QStringLiteral("Doded B"),
@@ -92,13 +94,15 @@ void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
 {
     // A plain file, a hidden folder and folders without a single card picture
     // would show no pictures, so they are not offered.
-    makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")});
-    makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")});
-    makeDeck(QStringLiteral("Empty"), {});
-    makeDeck(QStringLiteral("Texts only"), {QStringLiteral("0.txt"), QStringLiteral("0r.txt")});
-    makeDeck(QStringLiteral("Odd names"),
-             {QStringLiteral("79.jpg"), QStringLiteral("007.jpg"), QStringLiteral("back.jpg"),
-              QStringLiteral("-1.jpg"), QStringLiteral("5.png")});
+    QVERIFY(makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral("Empty"), {}));
+    QVERIFY(makeDeck(QStringLiteral("Texts only"),
+                     {QStringLiteral("0.txt"), QStringLiteral("0r.txt")}));
+    QVERIFY(
+        makeDeck(QStringLiteral("Odd names"),
+                 {QStringLiteral("79.jpg"), QStringLiteral("007.jpg"), QStringLiteral("back.jpg"),
+                  QStringLiteral("-1.jpg"), QStringLiteral("5.png")}));
     QVERIFY(QFile(picsDir() + QStringLiteral("/Loose.jpg")).open(QIODevice::WriteOnly));
     QVERIFY(QFile(picsDir() + QStringLiteral("/readme")).open(QIODevice::WriteOnly));
 
@@ -127,7 +131,7 @@ void TestDeckList::cardsAreCountedFromTheirPictures()
     QFETCH(QStringList, files);
     QFETCH(int, cardCount);
     QFETCH(int, firstCard);
-    makeDeck(QStringLiteral("Deck"), files);
+    QVERIFY(makeDeck(QStringLiteral("Deck"), files));
     QCOMPARE(DeckList::scan(m_dir->path()),
              (QList<Deck>{{QStringLiteral("Deck"), cardCount, firstCard}}));
 }

@@ -37,8 +37,8 @@ private:
 void TestDeckView::init()
 {
     QVERIFY(m_fixture.setUp());
-    m_fixture.copySpreads();
-    m_fixture.linkDecks();
+    QVERIFY(m_fixture.copySpreads());
+    QVERIFY(m_fixture.linkDecks());
 }
 
 void TestDeckView::cleanup()

@@ -2,8 +2,7 @@
 // required parts, then each paragraph's text, weight, size and colour and each picture's size, in
 // the OpenDocument and the Office Open XML forms, for every print option on and off, significators,
 // reversed cards, empty meanings, markup characters in names and missing pictures.
-#include "core/app/Preferences.h"
-#include "core/app/ProgramData.h"
+#include "ReportFixture.h"
 #include "core/reports/DocumentBlocks.h"
 #include "core/reports/DocxReport.h"
 #include "core/reports/OdtReport.h"
@@ -25,6 +24,14 @@
 namespace {
 
 const QDate ReportDate(2026, 3, 14);
+
+// The writer of the zip format a test row names.
+const ZipReport &zipReport(bool odt)
+{
+    static const OdtReport openDocument;
+    static const DocxReport word;
+    return odt ? static_cast<const ZipReport &>(openDocument) : word;
+}
 
 // A paragraph as read back: its text and format as one line, e.g. "b12 #000000 Dawn", or
 // "picture 12694x9256 <part>" with the size in hundredths of a millimetre.
@@ -236,33 +243,6 @@ void checkDocxContainer(const ZipPackage &package)
     QVERIFY(package.contains(QStringLiteral("word/_rels/document.xml.rels")));
 }
 
-// A model with a significator, a reversed card whose meaning has two lines and a card without
-// a meaning; the pictures it needs lie in `folder`.
-ReportModel sampleModel(const QString &folder)
-{
-    ReportModel model;
-    model.spreadName = QStringLiteral("Plain");
-    ReportModel::Position significator;
-    significator.significator = true;
-    significator.heading = QStringLiteral("The querent");
-    significator.cardTitle = QStringLiteral("The Seeker");
-    significator.meaning = QStringLiteral("never shown for a significator");
-    ReportModel::Position reversed;
-    reversed.heading = QStringLiteral("1. Now");
-    reversed.cardTitle = QStringLiteral("Dawn");
-    reversed.reversed = true;
-    reversed.meaning = QStringLiteral("first line\r\nsecond  line");
-    ReportModel::Position silent;
-    silent.heading = QStringLiteral("2. Later");
-    silent.cardTitle = QStringLiteral("Dusk");
-    model.positions = {significator, reversed, silent};
-    QImage(480, 350, QImage::Format_RGB32).save(QDir(folder).filePath(QStringLiteral("1000.bmp")));
-    for (int i = 0; i < 3; ++i)
-        QImage(100 + i, 200, QImage::Format_RGB32)
-            .save(QDir(folder).filePath(QStringLiteral("%1.bmp").arg(i)));
-    return model;
-}
-
 } // namespace
 
 class TestDocumentReports : public QObject
@@ -343,15 +323,15 @@ void TestDocumentReports::documents()
     QFETCH(bool, on);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options.spreadView = on;
     model.options.bigCards = on;
     model.options.explanations = on;
 
     ZipPackage package;
     QString error;
-    QVERIFY2(odt ? OdtReport::package(model, ReportDate, dir.path(), package, &error)
-                 : DocxReport::package(model, ReportDate, dir.path(), package, &error),
+    QVERIFY2(zipReport(odt).package(model, ReportDate, dir.path(), package, &error),
              qPrintable(error));
     if (odt)
         checkOdtContainer(package);
@@ -407,14 +387,14 @@ void TestDocumentReports::markupCharactersStayText()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {false, false, false, true};
     model.spreadName = QStringLiteral("A&B <c> \"d\"");
     model.positions[1].meaning = QStringLiteral("x < y & \"z\"\tend");
     for (const bool odt : {true, false}) {
         ZipPackage package;
-        QVERIFY(odt ? OdtReport::package(model, ReportDate, dir.path(), package)
-                    : DocxReport::package(model, ReportDate, dir.path(), package));
+        QVERIFY(zipReport(odt).package(model, ReportDate, dir.path(), package));
         QStringList problems;
         const ReadBack lines = odt ? readOdt(package, &problems) : readDocx(package, &problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
@@ -429,14 +409,14 @@ void TestDocumentReports::missingPictures()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {true, false, true, false};
     // A card picture that is missing is left out, as on the spread picture.
     QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.bmp"))));
     for (const bool odt : {true, false}) {
         ZipPackage package;
-        QVERIFY(odt ? OdtReport::package(model, ReportDate, dir.path(), package)
-                    : DocxReport::package(model, ReportDate, dir.path(), package));
+        QVERIFY(zipReport(odt).package(model, ReportDate, dir.path(), package));
         QStringList problems;
         const ReadBack lines = odt ? readOdt(package, &problems) : readDocx(package, &problems);
         QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 3);
@@ -446,8 +426,7 @@ void TestDocumentReports::missingPictures()
     for (const bool odt : {true, false}) {
         ZipPackage package;
         QString error;
-        QVERIFY(!(odt ? OdtReport::package(model, ReportDate, dir.path(), package, &error)
-                      : DocxReport::package(model, ReportDate, dir.path(), package, &error)));
+        QVERIFY(!zipReport(odt).package(model, ReportDate, dir.path(), package, &error));
         QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
     }
 }
@@ -456,7 +435,8 @@ void TestDocumentReports::pdfDocument()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    ReportModel model = sampleModel(dir.path());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
     model.options = {true, false, true, true};
     const std::unique_ptr<QTextDocument> text = PdfReport::document(model, ReportDate, dir.path());
     QVERIFY(text);
@@ -512,20 +492,12 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     // name, with a picture for the spread and one for each of the ten positions.
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
-    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
-    for (const char *folder : {"Pics", "Langs", "Spreads"})
-        QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
-                            QDir(appDir.path()).filePath(QLatin1String(folder))));
     Preferences preferences;
     preferences.deckName = QStringLiteral("Veldmere");
     preferences.printView = preferences.printBigCards = preferences.printExpl = true;
-    ProgramData data(appDir.path());
-    data.scan(preferences);
-    data.loadLanguage(preferences);
     ReportModel model;
     QString error;
-    QVERIFY2(ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
-                                          preferences, model, &error),
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
              qPrintable(error));
     const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
     QVERIFY(QDir().mkpath(temp));

@@ -9,7 +9,9 @@
 #include "core/spreads/Placements.h"
 #include "core/util/WholeFile.h"
 
+#include "ReportFixture.h"
 #include "SpreadBuilder.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,24 +20,12 @@
 
 namespace {
 
-// A model of one ordinary position and one significator, written without any files.
-ReportModel handMadeModel()
+// The shared hand-made model without the spread picture, which a page made
+// without any files cannot show.
+ReportModel pageModel()
 {
-    ReportModel model;
-    model.spreadName = QStringLiteral("Plain");
-    model.comments = QStringLiteral("Asked at noon");
+    ReportModel model = ReportFixture::handMade();
     model.options.spreadView = false;
-    ReportModel::Position significator;
-    significator.significator = true;
-    significator.heading = QStringLiteral("The querent");
-    significator.cardTitle = QStringLiteral("The Seeker");
-    significator.meaning = QStringLiteral("never shown for a significator");
-    ReportModel::Position ordinary;
-    ordinary.heading = QStringLiteral("1. Now");
-    ordinary.cardTitle = QStringLiteral("Dawn");
-    ordinary.reversed = true;
-    ordinary.meaning = QStringLiteral("first line\r\nsecond line");
-    model.positions = {significator, ordinary};
     return model;
 }
 
@@ -67,27 +57,17 @@ void TestHtmlReport::savedReadingPage()
 {
     QFETCH(bool, on);
     QFETCH(QString, golden);
-    // The bundled program folder, seen through links so nothing is written into it.
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
-    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
-    for (const char *folder : {"Pics", "Langs", "Spreads"})
-        QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
-                            QDir(appDir.path()).filePath(QLatin1String(folder))));
     Preferences preferences;
     preferences.deckName = QStringLiteral("Veldmere");
     preferences.printView = on;
     preferences.printSchema = on;
     preferences.printBigCards = on;
     preferences.printExpl = on;
-    ProgramData data(appDir.path());
-    data.scan(preferences);
-    data.loadLanguage(preferences);
-
     ReportModel model;
     QString error;
-    QVERIFY2(ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
-                                          preferences, model, &error),
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
              qPrintable(error));
     const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
     QString page;
@@ -108,7 +88,7 @@ void TestHtmlReport::savedReadingPage()
 
 void TestHtmlReport::pageParts()
 {
-    ReportModel model = handMadeModel();
+    ReportModel model = pageModel();
     model.comments.clear();
     const QByteArray page = HtmlReport::page(model);
     QVERIFY(page.startsWith("<HTML><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE></head>\r\n"));
@@ -118,7 +98,7 @@ void TestHtmlReport::pageParts()
     QVERIFY(page.contains("<b>The querent</b><br><b>The Seeker</b><br></td>"));
     QVERIFY(!page.contains("never shown"));
     // A meaning's CR LF becomes "<br>" and one space.
-    QVERIFY(page.contains("<b>1. Now</b><br><b>Dawn (reversed) </b><br>first line<br> second "
+    QVERIFY(page.contains("<b>1. Now</b><br><b>Dawn (reversed) </b><br>first line<br> second  "
                           "line</td></tr></table>"));
     QVERIFY(!page.contains("<img"));
 
@@ -134,7 +114,7 @@ void TestHtmlReport::pageParts()
 
 void TestHtmlReport::userTextIsEscaped()
 {
-    ReportModel model = handMadeModel();
+    ReportModel model = pageModel();
     model.spreadName = QStringLiteral("<script>alert(1)</script>");
     model.comments = QStringLiteral("<img src=x onerror=alert(2)>\nand \"more\"");
     model.positions[0].heading = QStringLiteral("Love & luck");
@@ -158,19 +138,18 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     QVERIFY(appDir.isValid());
     const QDir dir(appDir.path());
     const auto put = [&](const QString &path, const QByteArray &bytes) {
-        QVERIFY(dir.mkpath(QFileInfo(dir.filePath(path)).path()));
-        QVERIFY(WholeFile::write(dir.filePath(path), bytes));
+        return writeTestFile(dir.filePath(path), bytes);
     };
     // Card 1: the deck's own text wins. Card 2: the deck's text is empty, the language's is
     // used. Card 3: only English has it. Card 4: found nowhere. Card 5: the language's file is
     // there but empty, so English is not consulted.
-    put(QStringLiteral("Pics/Deck/1.txt"), "deck one");
-    put(QStringLiteral("Langs/Deutsch/Texts/1.txt"), "language one");
-    put(QStringLiteral("Pics/Deck/2r.txt"), "");
-    put(QStringLiteral("Langs/Deutsch/Texts/2r.txt"), "K\xe4se\r\nzwei");
-    put(QStringLiteral("Langs/English/Texts/3.txt"), "english three");
-    put(QStringLiteral("Langs/Deutsch/Texts/5.txt"), "");
-    put(QStringLiteral("Langs/English/Texts/5.txt"), "english five");
+    QVERIFY(put(QStringLiteral("Pics/Deck/1.txt"), "deck one"));
+    QVERIFY(put(QStringLiteral("Langs/Deutsch/Texts/1.txt"), "language one"));
+    QVERIFY(put(QStringLiteral("Pics/Deck/2r.txt"), ""));
+    QVERIFY(put(QStringLiteral("Langs/Deutsch/Texts/2r.txt"), "K\xe4se\r\nzwei"));
+    QVERIFY(put(QStringLiteral("Langs/English/Texts/3.txt"), "english three"));
+    QVERIFY(put(QStringLiteral("Langs/Deutsch/Texts/5.txt"), ""));
+    QVERIFY(put(QStringLiteral("Langs/English/Texts/5.txt"), "english five"));
     const auto meaning = [&](int card, bool reversed) {
         return ReportModel::meaningBytes(appDir.path(), QStringLiteral("Deck"),
                                          QStringLiteral("Deutsch"), card, reversed);
@@ -208,7 +187,7 @@ void TestHtmlReport::reportsGetNamesOfTheirOwn()
 {
     QTemporaryDir temp;
     QVERIFY(temp.isValid());
-    const ReportModel model = handMadeModel();
+    const ReportModel model = pageModel();
     QStringList pages;
     // Made within one millisecond or not, every report keeps its own page.
     for (int i = 0; i < 3; ++i) {
@@ -229,7 +208,7 @@ void TestHtmlReport::failuresWriteNoPage()
 {
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
-    const ReportModel model = handMadeModel();
+    const ReportModel model = pageModel();
     QString page;
     QString error;
     // No Temp folder.

@@ -6,6 +6,7 @@
 #include "ReadOnlyFolder.h"
 #include "core/readings/ReadingFile.h"
 #include "core/util/WholeFile.h"
+#include "version.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

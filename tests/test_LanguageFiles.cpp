@@ -2,6 +2,8 @@
 // how the language list is found, and that the bundled guides hold together.
 #include "core/lang/LanguageFiles.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QImage>
 #include <QRegularExpression>
@@ -21,7 +23,7 @@ private slots:
     void languageEntriesSkipDotNames();
 
 private:
-    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -31,19 +33,15 @@ void TestLanguageFiles::init()
     QVERIFY(m_dir->isValid());
 }
 
-void TestLanguageFiles::writeFile(const QString &relativePath, const QByteArray &bytes)
+bool TestLanguageFiles::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString path = m_dir->filePath(relativePath);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return writeTestFile(m_dir->filePath(relativePath), bytes);
 }
 
 void TestLanguageFiles::uiTextsFallBackToEnglish()
 {
-    writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\nCancel\r\n");
-    writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "OK\r\nAbbrechen\r\n");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\nCancel\r\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "OK\r\nAbbrechen\r\n"));
     QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Empty"));
     const QString appDir = m_dir->path();
     QCOMPARE(LanguageFiles::readUiTexts(appDir, QStringLiteral("Deutsch")).value(1),
@@ -135,10 +133,10 @@ void TestLanguageFiles::bundledGuidesLinkOnlyWhatExists()
 
 void TestLanguageFiles::languageEntriesSkipDotNames()
 {
-    writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\n");
-    writeFile(QStringLiteral("Langs/.hidden/List.lng"), "OK\r\n");
-    writeFile(QStringLiteral("Langs/readme.txt"), "plain file");
-    writeFile(QStringLiteral("Langs/.keep"), "");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), "OK\r\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/.hidden/List.lng"), "OK\r\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/readme.txt"), "plain file"));
+    QVERIFY(writeFile(QStringLiteral("Langs/.keep"), ""));
     QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Deutsch"));
     QStringList entries = LanguageFiles::languageEntries(m_dir->path());
     entries.sort();

@@ -2,6 +2,7 @@
 // order, with reversed cards kept to their own files) and where they are saved.
 #include "core/cards/MeaningText.h"
 
+#include "TestFiles.h"
 #include "TinyDisk.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@ private slots:
 
 private:
     MeaningText::Source source(bool reversed = false) const;
-    void writeFile(const QString &path, const QByteArray &bytes);
+    [[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes);
     QByteArray readFile(const QString &path);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -45,11 +46,9 @@ MeaningText::Source TestMeaningText::source(bool reversed) const
     return {m_dir->path(), QStringLiteral("Deck"), QStringLiteral("Testish"), 12, reversed};
 }
 
-void TestMeaningText::writeFile(const QString &path, const QByteArray &bytes)
+bool TestMeaningText::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return writeTestFile(path, bytes);
 }
 
 QByteArray TestMeaningText::readFile(const QString &path)
@@ -86,12 +85,11 @@ void TestMeaningText::lookupOrder()
     QFETCH(QByteArray, english);
     QFETCH(QByteArray, expected);
     const auto place = [this](const QByteArray &bytes, const QString &path) {
-        if (!bytes.isNull())
-            writeFile(path, bytes);
+        return bytes.isNull() || writeFile(path, bytes);
     };
-    place(deck, MeaningText::deckPath(source()));
-    place(language, MeaningText::languagePath(source()));
-    place(english, MeaningText::englishPath(source()));
+    QVERIFY(place(deck, MeaningText::deckPath(source())));
+    QVERIFY(place(language, MeaningText::languagePath(source())));
+    QVERIFY(place(english, MeaningText::englishPath(source())));
     QCOMPARE(MeaningText::lookup(source()), expected);
 }
 
@@ -101,16 +99,16 @@ void TestMeaningText::reversedUsesOnlyReversedFiles()
     QCOMPARE(MeaningText::deckPath(source(true)), dir + QStringLiteral("/Pics/Deck/12r.txt"));
     QCOMPARE(MeaningText::languagePath(source()),
              dir + QStringLiteral("/Langs/Testish/Texts/12.txt"));
-    writeFile(MeaningText::deckPath(source()), "upright deck");
-    writeFile(MeaningText::languagePath(source()), "upright language");
-    writeFile(MeaningText::englishPath(source()), "upright english");
+    QVERIFY(writeFile(MeaningText::deckPath(source()), "upright deck"));
+    QVERIFY(writeFile(MeaningText::languagePath(source()), "upright language"));
+    QVERIFY(writeFile(MeaningText::englishPath(source()), "upright english"));
 
     // No reversed file anywhere: the text names the English file looked for.
     const QString englishReversed = dir + QStringLiteral("/Langs/English/Texts/12r.txt");
     QCOMPARE(MeaningText::lookup(source(true)),
              QDir::toNativeSeparators(englishReversed).toLocal8Bit());
 
-    writeFile(englishReversed, "reversed english");
+    QVERIFY(writeFile(englishReversed, "reversed english"));
     QCOMPARE(MeaningText::lookup(source(true)), QByteArray("reversed english"));
 }
 
@@ -141,7 +139,7 @@ void TestMeaningText::saveTargets()
     QFETCH(bool, asDefault);
     QFETCH(bool, languageHasFile);
     if (languageHasFile)
-        writeFile(MeaningText::languagePath(source()), "old");
+        QVERIFY(writeFile(MeaningText::languagePath(source()), "old"));
 
     QString error = QStringLiteral("stale");
     QVERIFY(MeaningText::save(source(), "new", withDeck, asDefault, &error));
@@ -172,7 +170,7 @@ void TestMeaningText::fullDiskKeepsTheDefaultText()
     QVERIFY(QDir(disk.filePath(QString())).mkpath(QStringLiteral("Langs/English/Texts")));
     const MeaningText::Source onDisk{disk.filePath(QString()), QStringLiteral("Deck"),
                                      QStringLiteral("English"), 12, false};
-    writeFile(MeaningText::englishPath(onDisk), "The old meaning.");
+    QVERIFY(writeFile(MeaningText::englishPath(onDisk), "The old meaning."));
     QVERIFY(disk.fill());
 
     QString error;

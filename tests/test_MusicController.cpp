@@ -2,9 +2,10 @@
 // random choices and how they give up, the spreads' own music, and what the
 // settings dialog's OK starts.
 #include "FakeMusicPlayer.h"
+#include "TestFiles.h"
 #include "TinyDisk.h"
-#include "core/app/DataRoots.h"
 #include "core/app/Preferences.h"
+#include "core/data/DataRoots.h"
 #include "core/music/MusicController.h"
 #include "core/music/MusicFolder.h"
 #include "core/music/SpreadMusic.h"
@@ -42,7 +43,7 @@ private slots:
 
 private:
     QString music(const QString &name) const { return m_music + QLatin1Char('/') + name; }
-    void writeFile(const QString &path, const QByteArray &bytes = "MThd");
+    [[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes = "MThd");
     void associate(const QByteArray &text);
     void makeController(int playType, const QString &current);
 
@@ -62,19 +63,17 @@ void TestMusicController::init()
     m_music = m_dir->path() + QStringLiteral("/Music");
     QVERIFY(QDir().mkpath(m_music + QStringLiteral("/sub")));
     for (const char *name : {"a.mid", "B.mid", "c.m3u", "sub/d.mid"})
-        writeFile(music(QLatin1String(name)));
+        QVERIFY(writeFile(music(QLatin1String(name))));
 }
 
-void TestMusicController::writeFile(const QString &path, const QByteArray &bytes)
+bool TestMusicController::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return writeTestFile(path, bytes);
 }
 
 void TestMusicController::associate(const QByteArray &text)
 {
-    writeFile(DataRoots(m_dir->path()).associationWritePath(), text);
+    QVERIFY(writeFile(DataRoots(m_dir->path()).associationWritePath(), text));
 }
 
 void TestMusicController::makeController(int playType, const QString &current)
@@ -310,7 +309,7 @@ void TestMusicController::associationFileIsFoundInAnyLetterCase()
 {
     const QString appDir = m_dir->path();
     QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/Associat.txt"));
-    writeFile(appDir + QStringLiteral("/ASSOCIAT.TXT"), "Cross \"a.mid\"\r\n");
+    QVERIFY(writeFile(appDir + QStringLiteral("/ASSOCIAT.TXT"), "Cross \"a.mid\"\r\n"));
     QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
     QCOMPARE(DataRoots(appDir).associationWritePath(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
     makeController(MusicController::SelectedFile, music("B.mid"));
@@ -324,7 +323,7 @@ void TestMusicController::failedWriteKeepsTheOldFile()
     TinyDisk disk;
     QUILLMOOR_REQUIRE_TINY_DISK(disk);
     const QString path = disk.filePath(QStringLiteral("Associat.txt"));
-    writeFile(path, "Cross \"a.mid\"\r\n");
+    QVERIFY(writeFile(path, "Cross \"a.mid\"\r\n"));
     QVERIFY(disk.fill());
     const QString longName = QString(4000, QLatin1Char('x')) + QStringLiteral(".mid");
     QString error;

@@ -34,7 +34,8 @@ private slots:
     void failuresAreReported();
 
 private:
-    void layReading(TableWindow &table);
+    // Lays a whole reading; false when it does not end complete.
+    [[nodiscard]] bool layReading(TableWindow &table);
     // Answers the print settings dialog: `choose` sets its controls, then OK.
     void expectSettings(std::function<void(PrintSettingsDialog &)> choose);
     QStringList pagesInTemp() const;
@@ -45,8 +46,8 @@ private:
 void TestPrintCommand::init()
 {
     QVERIFY(m_fixture.setUp());
-    m_fixture.copySpreads();
-    m_fixture.linkDecks();
+    QVERIFY(m_fixture.copySpreads());
+    QVERIFY(m_fixture.linkDecks());
     m_fixture.storedSettings().setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
     m_fixture.storedSettings().setValue(QStringLiteral("printtype"), QStringLiteral("html"));
 }
@@ -57,13 +58,13 @@ void TestPrintCommand::cleanup()
              qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
 }
 
-void TestPrintCommand::layReading(TableWindow &table)
+bool TestPrintCommand::layReading(TableWindow &table)
 {
     startReading(table, m_fixture.interaction, QStringLiteral("Three Cards"));
     shuffleAndStop(table);
     while (table.session().phase() == ReadingSession::Phase::Drawing && topFanSlot(table) >= 0)
         drawTopCard(table);
-    QCOMPARE(table.session().phase(), ReadingSession::Phase::Complete);
+    return table.session().phase() == ReadingSession::Phase::Complete;
 }
 
 void TestPrintCommand::expectSettings(std::function<void(PrintSettingsDialog &)> choose)
@@ -102,7 +103,7 @@ void TestPrintCommand::pageIsWrittenAndOpened()
 {
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    layReading(*table);
+    QVERIFY(layReading(*table));
     const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     QString shownComments;
     expectSettings([&](PrintSettingsDialog &dialog) {
@@ -142,7 +143,7 @@ void TestPrintCommand::documentsAreWrittenAndOpened()
 {
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    layReading(*table);
+    QVERIFY(layReading(*table));
     ScriptedInteraction &interaction = m_fixture.interaction;
     const QDir temp(m_fixture.appDir() + QStringLiteral("/Temp"));
     const struct
@@ -191,7 +192,7 @@ void TestPrintCommand::printerPrintsTheDocument()
 {
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    layReading(*table);
+    QVERIFY(layReading(*table));
     ScriptedInteraction &interaction = m_fixture.interaction;
     QTemporaryDir printed;
     QVERIFY(printed.isValid());
@@ -237,7 +238,7 @@ void TestPrintCommand::cancelChangesNothing()
 {
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    layReading(*table);
+    QVERIFY(layReading(*table));
     m_fixture.interaction.expectDialog<PrintSettingsDialog>([](PrintSettingsDialog &dialog) {
         QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
         QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
@@ -253,7 +254,7 @@ void TestPrintCommand::failuresAreReported()
 {
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    layReading(*table);
+    QVERIFY(layReading(*table));
     ScriptedInteraction &interaction = m_fixture.interaction;
 
     // The desktop has nothing to open the page with: the user learns where it is.

@@ -2,6 +2,7 @@
 // texts that fall back to English line by line and say when the language is
 // incomplete, texts and titles decoded for their language, and a deck name
 // that names no deck folder replaced by a bundled deck that exists.
+#include "TestFiles.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/lang/UiText.h"
@@ -26,7 +27,7 @@ private slots:
     void missingDeckFallsBackToABundledOne();
 
 private:
-    void writeFile(const QString &relativePath, const QByteArray &bytes);
+    [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
     QByteArray englishList() const;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -37,13 +38,9 @@ void TestProgramData::init()
     QVERIFY(m_dir->isValid());
 }
 
-void TestProgramData::writeFile(const QString &relativePath, const QByteArray &bytes)
+bool TestProgramData::writeFile(const QString &relativePath, const QByteArray &bytes)
 {
-    const QString path = m_dir->filePath(relativePath);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return writeTestFile(m_dir->filePath(relativePath), bytes);
 }
 
 QByteArray TestProgramData::englishList() const
@@ -54,8 +51,8 @@ QByteArray TestProgramData::englishList() const
 
 void TestProgramData::shortListFallsBackToEnglishLineByLine()
 {
-    writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "Gut\nAbbrechen\nDeutungen\n");
-    writeFile(QStringLiteral("Langs/Deutsch/Cards.lng"), "Der Narr\n");
+    QVERIFY(writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "Gut\nAbbrechen\nDeutungen\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/Deutsch/Cards.lng"), "Der Narr\n"));
     Preferences preferences;
     preferences.language = QStringLiteral("Deutsch");
     ProgramData data(m_dir->path());
@@ -84,8 +81,8 @@ void TestProgramData::missingLangsFolderShowsBuiltinEnglish()
     // still incomplete.
     const QByteArray english = englishList();
     QVERIFY(!english.isEmpty());
-    writeFile(QStringLiteral("Langs/English/List.lng"), english);
-    writeFile(QStringLiteral("Langs/English/Cards.lng"), "The Fool\r\n");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), english));
+    QVERIFY(writeFile(QStringLiteral("Langs/English/Cards.lng"), "The Fool\r\n"));
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Deutsch")));
     preferences.language = QStringLiteral("Deutsch");
     data.loadLanguage(preferences);
@@ -94,8 +91,8 @@ void TestProgramData::missingLangsFolderShowsBuiltinEnglish()
 
 void TestProgramData::completeLanguageIsNotReported()
 {
-    writeFile(QStringLiteral("Langs/English/List.lng"), englishList());
-    writeFile(QStringLiteral("Langs/English/Cards.lng"), "The Fool\r\n");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), englishList()));
+    QVERIFY(writeFile(QStringLiteral("Langs/English/Cards.lng"), "The Fool\r\n"));
     Preferences preferences;
     ProgramData data(m_dir->path());
     data.loadLanguage(preferences);
@@ -105,7 +102,7 @@ void TestProgramData::completeLanguageIsNotReported()
     // The same list with LF line ends is just as complete.
     QByteArray lf = englishList();
     lf.replace("\r\n", "\n");
-    writeFile(QStringLiteral("Langs/English/List.lng"), lf);
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), lf));
     data.loadLanguage(preferences);
     QVERIFY(data.languageComplete());
     QCOMPARE(data.uiText(UiText::Ok), QStringLiteral("OK"));
@@ -115,8 +112,9 @@ void TestProgramData::completeLanguageIsNotReported()
 void TestProgramData::eightBitTextsAreDecodedForTheLanguage()
 {
     // "Отмена" and "Шут" in Windows-1251.
-    writeFile(QStringLiteral("Langs/Russian/List.lng"), "OK\r\n\xce\xf2\xec\xe5\xed\xe0\r\n");
-    writeFile(QStringLiteral("Langs/Russian/Cards.lng"), "\xd8\xf3\xf2\r\n");
+    QVERIFY(
+        writeFile(QStringLiteral("Langs/Russian/List.lng"), "OK\r\n\xce\xf2\xec\xe5\xed\xe0\r\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/Russian/Cards.lng"), "\xd8\xf3\xf2\r\n"));
     Preferences preferences;
     preferences.language = QStringLiteral("Russian");
     ProgramData data(m_dir->path());
@@ -134,9 +132,9 @@ void TestProgramData::helpGuideFollowsTheLanguage()
     QVERIFY(data.helpGuide().isEmpty());
 
     const QString langs = m_dir->path() + QStringLiteral("/Langs/");
-    writeFile(QStringLiteral("Langs/English/Doded.htm"), "<title>Guide</title>");
-    writeFile(QStringLiteral("Langs/Russian/Doded.htm"), "<title>Guide</title>");
-    writeFile(QStringLiteral("Langs/russian/List.lng"), "OK\r\n");
+    QVERIFY(writeFile(QStringLiteral("Langs/English/Doded.htm"), "<title>Guide</title>"));
+    QVERIFY(writeFile(QStringLiteral("Langs/Russian/Doded.htm"), "<title>Guide</title>"));
+    QVERIFY(writeFile(QStringLiteral("Langs/russian/List.lng"), "OK\r\n"));
     data.loadLanguage(preferences);
     QCOMPARE(data.helpGuide(), langs + QStringLiteral("English/Doded.htm"));
     preferences.language = QStringLiteral("Russian");
@@ -180,7 +178,7 @@ void TestProgramData::missingDeckFallsBackToABundledOne()
     for (const QString &deck : decks)
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Pics/") + deck));
     // A plain file does not make a deck.
-    writeFile(QStringLiteral("Pics/Gone"), "not a folder");
+    QVERIFY(writeFile(QStringLiteral("Pics/Gone"), "not a folder"));
     Preferences preferences;
     preferences.deckName = stored;
     ProgramData data(m_dir->path());

@@ -3,7 +3,7 @@
 // content, a saved reading's report page matches the hand-checked pages, and
 // bad input fails with a message and exit code 1.
 #include "core/readings/ReadingFile.h"
-#include "core/util/Misc.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 #include "core/util/ZipPackage.h"
 
@@ -119,7 +119,7 @@ void TestQmfile::badSpreadInputFails()
     }
     QVERIFY(errors.contains("position 2 is a significator after an ordinary position"));
     QVERIFY(WholeFile::write(path(QStringLiteral("long.spread")),
-                             Misc::scramble("pppppp1\r\npppppp1,1,a\r\npppppp2,2,b\r\n")));
+                             ScrambledText::scramble("pppppp1\r\npppppp1,1,a\r\npppppp2,2,b\r\n")));
     QByteArray output;
     QCOMPARE(qmfile({QStringLiteral("spread"), QStringLiteral("unpack"),
                      path(QStringLiteral("long.spread"))},

@@ -3,8 +3,8 @@
 // come back, and damaged files are refused whole.
 #include "core/engine/Deck.h"
 #include "core/readings/ReadingFile.h"
-#include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -190,7 +190,7 @@ void TestReadingFile::olderFileSavesAsTheCurrentFormat()
     reading.cards = deckFromLayout(ThreeCardsDeck);
     reading.positions = {0, 13, 40};
     reading.comments = "Written before the count line.\r\n";
-    QCOMPARE(reading.write(), "!updatedformat!" + Misc::scramble("78\r\n") +
+    QCOMPARE(reading.write(), "!updatedformat!" + ScrambledText::scramble("78\r\n") +
                                   goldenFile(QStringLiteral("three-cards-older.reading")));
 }
 
@@ -205,7 +205,7 @@ void TestReadingFile::emptyFileIsNotAnError()
 void TestReadingFile::refusesDamagedFiles_data()
 {
     const auto file = [](const QByteArray &plain) {
-        return "!updatedformat!" + Misc::scramble(plain);
+        return "!updatedformat!" + ScrambledText::scramble(plain);
     };
     QByteArray deck22;
     for (int number = 0; number < 22; ++number)
@@ -280,12 +280,12 @@ void TestReadingFile::readsBodiesWithAnyLineEnd()
     // A body whose line ends were rewritten reads as the CR LF original.
     QFETCH(QByteArray, lineEnd);
     const ReadingFile original = finishedReading(22, 3, "Kept\r\nas is").file;
-    QByteArray plain = Misc::scramble(original.write().mid(ReadingFile::HeaderLength));
+    QByteArray plain = ScrambledText::scramble(original.write().mid(ReadingFile::HeaderLength));
     const qsizetype commentsStart = plain.size() - original.comments.size();
     plain = plain.left(commentsStart).replace("\r\n", lineEnd) + original.comments;
     ReadingFile reading;
     QString error;
-    QCOMPARE(reading.parse(ReadingFile::Header + Misc::scramble(plain), 3, &error),
+    QCOMPARE(reading.parse(ReadingFile::Header + ScrambledText::scramble(plain), 3, &error),
              ReadingFile::ParseResult::Ok);
     QCOMPARE(reading.spreadName, original.spreadName);
     QCOMPARE(reading.cards, original.cards);

@@ -5,8 +5,8 @@
 #include "core/lang/UiTextTable.h"
 #include "core/readings/ReadingOpenPlan.h"
 #include "core/spreads/Spread.h"
-#include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
 #include <QRandomGenerator>
@@ -236,7 +236,7 @@ void TestReadingOpenPlan::refusesWhatCannotBeLaid_data()
     twice.positions = {5, 1, 2};
     QTest::newRow("card in two slots") << twice.write();
     QTest::newRow("bad deck line count")
-        << QByteArray("!updatedformat!" + Misc::scramble("77\r\nQuestion\r\n"));
+        << QByteArray("!updatedformat!" + ScrambledText::scramble("77\r\nQuestion\r\n"));
 }
 
 void TestReadingOpenPlan::refusesWhatCannotBeLaid()
@@ -350,7 +350,7 @@ void TestReadingOpenPlan::spreadFileThatCannotBeLoadedIsRefused()
     QCOMPARE(gone.message(texts), QStringLiteral("This spread is not installed: 'Celtic'."));
 
     QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), QStringLiteral("Celtic")),
-                             Misc::scramble("xxxxxx3\r\n1,1,a\r\n")));
+                             ScrambledText::scramble("xxxxxx3\r\n1,1,a\r\n")));
     const ReadingOpenPlan damaged =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, "", "Celtic"), m_table);
     QCOMPARE(damaged.result, ReadingOpenPlan::Outcome::SpreadUnreadable);
@@ -368,7 +368,7 @@ void TestReadingOpenPlan::fileThatIsNoReadingSaysSo_data()
     QTest::newRow("text with line ends")
         << QByteArray("Dear diary,\r\ntoday I drew\r\nthe Tower.\r\n");
     QTest::newRow("text without line ends") << QByteArray("just a few words");
-    QTest::newRow("older reading cut short") << Misc::scramble("Question\r\n1\r\n2\r\n");
+    QTest::newRow("older reading cut short") << ScrambledText::scramble("Question\r\n1\r\n2\r\n");
 }
 
 void TestReadingOpenPlan::fileThatIsNoReadingSaysSo()

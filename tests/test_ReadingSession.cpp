@@ -7,7 +7,7 @@
 #include "core/lang/UiText.h"
 #include "core/readings/ReadingFile.h"
 #include "core/table/ReadingSession.h"
-#include "core/util/Misc.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
 #include <QDir>
@@ -345,7 +345,8 @@ void TestReadingSession::extraCardsOnlyAfterAnOrdinaryCardIsTurned()
 void TestReadingSession::refusedSpreadLeavesTheTableAsItWas()
 {
     const auto writeRaw = [this](const QString &name, const QByteArray &plain) {
-        QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), name), Misc::scramble(plain)));
+        QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), name),
+                                 ScrambledText::scramble(plain)));
     };
     writeRaw(QStringLiteral("Empty"), "pppppp0\r\n");
     writeRaw(QStringLiteral("Short"), "pppppp3\r\npppppp1,1,X0\r\n");

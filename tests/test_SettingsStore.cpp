@@ -62,7 +62,7 @@ void TestSettingsStore::firstStartGivesDefaults()
     const Preferences state = readState();
     QCOMPARE(state.deckName, QStringLiteral("Ardenvale"));
     QCOMPARE(state.language, QStringLiteral("English"));
-    QCOMPARE(state.backColor, TColor(1135889));
+    QCOMPARE(state.backColor, BgrColor(1135889));
     QVERIFY(state.cutDeck);
     QVERIFY(!state.cutThreePiles);
     QVERIFY(!state.useReverse);
@@ -165,7 +165,7 @@ void TestSettingsStore::missingIntegerKeepsRestOfGroup()
     QCOMPARE(state.cardHeight, 290);
     QCOMPARE(state.detailWidth, 532);
     QCOMPARE(state.detailHeight, 479);
-    QCOMPARE(state.backColor, TColor(0x804040));
+    QCOMPARE(state.backColor, BgrColor(0x804040));
 }
 
 void TestSettingsStore::strengthAndPrintType()
@@ -242,7 +242,7 @@ void TestSettingsStore::writesEveryValueInItsForm()
     state.printType = 2;
     state.drawAuto = false;
     state.playMusic = true;
-    state.backColor = 0x123456;
+    state.backColor = BgrColor(0x123456);
     state.querentCard = 74;
     auto store = settings();
     SettingsStore::write(*store, state);

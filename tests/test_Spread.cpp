@@ -3,8 +3,8 @@
 // is saved reads back, and a damaged or foreign file is refused without harm.
 #include "SpreadBuilder.h"
 #include "core/spreads/Spread.h"
-#include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
 #include <QDir>
@@ -74,7 +74,7 @@ QString TestSpread::path(const QString &name) const
 
 void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 {
-    QVERIFY(WholeFile::write(file, Misc::scramble(plain)));
+    QVERIFY(WholeFile::write(file, ScrambledText::scramble(plain)));
 }
 
 void TestSpread::roundTripKeepsPositions()
@@ -149,8 +149,8 @@ void TestSpread::writesTheGoldenBytesButTheLinePrefixes()
     QVERIFY(WholeFile::read(QFINDTESTDATA("data/two-significators.spread"), golden));
     QVERIFY(!saved.contains("You")); // nothing readable on disk
     // Every line starts with six random bytes; the rest is fixed.
-    const QList<QByteArray> savedLines = Misc::scramble(saved).split('\n');
-    const QList<QByteArray> goldenLines = Misc::scramble(golden).split('\n');
+    const QList<QByteArray> savedLines = ScrambledText::scramble(saved).split('\n');
+    const QList<QByteArray> goldenLines = ScrambledText::scramble(golden).split('\n');
     QCOMPARE(savedLines.size(), 6); // five lines, each ended by CR LF
     QCOMPARE(savedLines.size(), goldenLines.size());
     for (int i = 0; i < savedLines.size(); ++i)
@@ -296,12 +296,13 @@ void TestSpread::refusesForeignFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("positionsKept");
     QTest::newRow("plain text, not scrambled") << QByteArray("pppppp1\r\npppppp1,1,a\r\n") << 0;
-    QTest::newRow("count not a number") << Misc::scramble("ppppppthree\r\npppppp1,1,a\r\n") << 0;
+    QTest::newRow("count not a number")
+        << ScrambledText::scramble("ppppppthree\r\npppppp1,1,a\r\n") << 0;
     QTest::newRow("line without commas")
-        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 1;
+        << ScrambledText::scramble("pppppp2\r\npppppp1,1,a\r\npppppp22\r\n") << 1;
     QTest::newRow("coordinate not a number")
-        << Misc::scramble("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 1;
-    QTest::newRow("no line end at all") << Misc::scramble("pppppp1") << 0;
+        << ScrambledText::scramble("pppppp2\r\npppppp1,1,a\r\npppppp2,y,b\r\n") << 1;
+    QTest::newRow("no line end at all") << ScrambledText::scramble("pppppp1") << 0;
     QTest::newRow("empty file") << QByteArray() << 0;
 }
 

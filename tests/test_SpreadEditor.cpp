@@ -6,8 +6,8 @@
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadList.h"
-#include "core/util/Misc.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 #include "ui/spreads/PositionBox.h"
 #include "ui/spreads/PositionExplanationDialog.h"
@@ -38,7 +38,7 @@ QList<QByteArray> plainLines(const QString &path)
     QByteArray bytes;
     if (!WholeFile::read(path, bytes))
         return {};
-    QList<QByteArray> lines = Misc::scramble(bytes).split('\n');
+    QList<QByteArray> lines = ScrambledText::scramble(bytes).split('\n');
     for (QByteArray &line : lines)
         line = line.mid(6);
     return lines;
@@ -126,7 +126,7 @@ private slots:
 
 private:
     // Writes `spread` as Spreads/<name>.spread in the test's folder.
-    void writeSpread(const QString &name, const Spread &spread);
+    [[nodiscard]] bool writeSpread(const QString &name, const Spread &spread);
     std::unique_ptr<SpreadEditor> openEditor(const QString &name, const QSize &area = Area);
     QString spreadPath(const QString &name) const
     {
@@ -151,10 +151,10 @@ void TestSpreadEditor::cleanup()
     QCOMPARE(m_interaction.problems(), QStringList());
 }
 
-void TestSpreadEditor::writeSpread(const QString &name, const Spread &spread)
+bool TestSpreadEditor::writeSpread(const QString &name, const Spread &spread)
 {
     RandomGenerator random;
-    QVERIFY(spread.save(spreadPath(name), random));
+    return spread.save(spreadPath(name), random);
 }
 
 std::unique_ptr<SpreadEditor> TestSpreadEditor::openEditor(const QString &name, const QSize &area)
@@ -174,7 +174,7 @@ void TestSpreadEditor::labelsAndTitles()
     for (int i = 0; i < 4; ++i) {
         spread.positions[i].place = QPoint(20 + 100 * i, 30);
     }
-    writeSpread(QStringLiteral("Four"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Four"), spread));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     QCOMPARE(editor->loadFault(), QString());
@@ -221,7 +221,7 @@ void TestSpreadEditor::dragsFollowTheGrabPoint()
 {
     Spread spread = spreadWith(2, 0);
     spread.positions[0].place = QPoint(40, 50);
-    writeSpread(QStringLiteral("Two"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Two"), spread));
     auto editor = openEditor(QStringLiteral("Two"));
     QVERIFY(editor);
     PositionBox *box = editor->box(0);
@@ -246,7 +246,7 @@ void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
 {
     Spread spread = spreadWith(2, 0);
     placeAt(spread, {{10, 10}, {1400, 700}});
-    writeSpread(QStringLiteral("Wide"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Wide"), spread));
     auto editor = openEditor(QStringLiteral("Wide"), QSize(600, 400));
     QVERIFY(editor);
     QScrollBar *horizontal = editor->editingArea->horizontalScrollBar();
@@ -264,7 +264,7 @@ void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
 
 void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     auto editor = openEditor(QStringLiteral("Three"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -286,7 +286,7 @@ void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 
 void TestSpreadEditor::addAndDeleteRenumber()
 {
-    writeSpread(QStringLiteral("Four"), spreadWith(4, 1));
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -320,7 +320,7 @@ void TestSpreadEditor::addAndDeleteRenumber()
 
 void TestSpreadEditor::significatorBoxMovesThePosition()
 {
-    writeSpread(QStringLiteral("Four"), spreadWith(4, 1));
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     expectExplanation(m_interaction, {}, true);
@@ -348,7 +348,7 @@ void TestSpreadEditor::significatorBoxMovesThePosition()
 
 void TestSpreadEditor::undoAndRedoEveryChange()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     auto editor = openEditor(QStringLiteral("Three"));
     QVERIFY(editor);
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
@@ -387,7 +387,7 @@ void TestSpreadEditor::saveRefusesIncompleteSpreads()
     Spread spread = spreadWith(6, 1);
     spread.positions[2].explanation.clear();
     spread.positions[5].explanation.clear();
-    writeSpread(QStringLiteral("Gaps"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Gaps"), spread));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Gaps")), before));
     auto gaps = openEditor(QStringLiteral("Gaps"));
@@ -406,7 +406,7 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
     Spread spread = spreadWith(3, 1);
     placeAt(spread, {{10, 20}, {110, 20}, {210, -5}});
     spread.positions[2].explanation = "Outcome, in time";
-    writeSpread(QStringLiteral("Same"), spread);
+    QVERIFY(writeSpread(QStringLiteral("Same"), spread));
     const QList<QByteArray> before = plainLines(spreadPath(QStringLiteral("Same")));
     QCOMPARE(before.size(), 5);
     for (int round = 0; round < 2; ++round) {
@@ -421,7 +421,7 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
 
 void TestSpreadEditor::cancelAndEscapeWriteNothing()
 {
-    writeSpread(QStringLiteral("Three"), spreadWith(3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Three")), before));
     for (const bool escape : {false, true}) {
@@ -468,7 +468,7 @@ void TestSpreadEditor::newSpreadNameIsChecked()
 
 void TestSpreadEditor::replacingAskedAndFailedWriteKeepsEditorOpen()
 {
-    writeSpread(QStringLiteral("Taken"), spreadWith(2, 0));
+    QVERIFY(writeSpread(QStringLiteral("Taken"), spreadWith(2, 0)));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Taken")), before));
     auto editor = openEditor(QString());
@@ -530,8 +530,8 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
 {
     TableFixture fixture;
     QVERIFY(fixture.setUp());
-    fixture.copyLanguage(QStringLiteral("English"));
-    fixture.copySpreads();
+    QVERIFY(fixture.copyLanguage(QStringLiteral("English")));
+    QVERIFY(fixture.copySpreads());
     auto table = fixture.startTable();
     QVERIFY(table);
     ScriptedInteraction &interaction = fixture.interaction;

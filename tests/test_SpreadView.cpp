@@ -45,8 +45,8 @@ private:
 void TestSpreadView::init()
 {
     QVERIFY(m_fixture.setUp());
-    m_fixture.copySpreads();
-    m_fixture.linkDecks();
+    QVERIFY(m_fixture.copySpreads());
+    QVERIFY(m_fixture.linkDecks());
 }
 
 void TestSpreadView::cleanup()
@@ -156,7 +156,7 @@ void TestSpreadView::chooserOffersTheCurrentSpread()
 
 void TestSpreadView::unreadableSpreadIsReported()
 {
-    m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all");
+    QVERIFY(m_fixture.writeFile(QStringLiteral("Spreads/Broken.spread"), "not a spread at all"));
     auto table = startWithSpread(QStringLiteral("Three Cards"));
     QVERIFY(table);
     shuffleAndStop(*table);
@@ -295,20 +295,20 @@ void TestSpreadView::backgroundColourCommands()
         return colours.result();
     });
     // Labels, their frames, the notice and the prompt panel stand out from any table colour.
-    const auto legible = [&](TColor back) {
+    const auto legible = [&](BgrColor back) {
         const QImage label = positionImage(*table, 1)->pixmap().toImage();
         const QColor prompt = part<QLabel>(*table, QStringLiteral("promptLabel"))
                                   ->palette()
                                   .color(QPalette::WindowText);
         for (const QColor &text :
              {notice->palette().color(QPalette::WindowText), label.pixelColor(0, 0), prompt}) {
-            if (TableColor::contrastRatio(TableColor::fromQColor(text), back) < 4.5)
+            if (TableColor::contrastRatio(BgrColor::fromQColor(text), back) < 4.5)
                 return false;
         }
         return true;
     };
     action(*table, "backgroundColorAction")->trigger();
-    QVERIFY(legible(TableColor::fromQColor(QColor(50, 100, 200))));
+    QVERIFY(legible(BgrColor::fromQColor(QColor(50, 100, 200))));
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage().pixelColor(40, 100),
              QColor(50, 100, 200));
 

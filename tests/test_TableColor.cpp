@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr TColor Black = 0x000000;
-constexpr TColor White = 0xFFFFFF;
+constexpr BgrColor Black(0x000000);
+constexpr BgrColor White(0xFFFFFF);
 // The prompt panel's cream, 0xf3ead2 as red, green, blue.
-constexpr TColor Cream = 0xD2EAF3;
+constexpr BgrColor Cream(0xD2EAF3);
 
-TColor rgb(int red, int green, int blue)
+constexpr BgrColor rgb(int red, int green, int blue)
 {
-    return TColor(red) | TColor(green) << 8 | TColor(blue) << 16;
+    return BgrColor::fromRgb(red, green, blue);
 }
 
 } // namespace
@@ -33,8 +33,8 @@ private slots:
 
 void TestTableColor::contrastRatio_data()
 {
-    QTest::addColumn<TColor>("first");
-    QTest::addColumn<TColor>("second");
+    QTest::addColumn<BgrColor>("first");
+    QTest::addColumn<BgrColor>("second");
     QTest::addColumn<double>("ratio");
     // Reference values of the WCAG formula.
     QTest::newRow("black on white") << Black << White << 21.0;
@@ -48,8 +48,8 @@ void TestTableColor::contrastRatio_data()
 
 void TestTableColor::contrastRatio()
 {
-    QFETCH(TColor, first);
-    QFETCH(TColor, second);
+    QFETCH(BgrColor, first);
+    QFETCH(BgrColor, second);
     QFETCH(double, ratio);
     QVERIFY2(qAbs(TableColor::contrastRatio(first, second) - ratio) < 0.01,
              qPrintable(QString::number(TableColor::contrastRatio(first, second))));
@@ -63,11 +63,11 @@ void TestTableColor::textIsLegibleOnEveryTable()
     for (int red = 0; red <= 255; red += 15) {
         for (int green = 0; green <= 255; green += 15) {
             for (int blue = 0; blue <= 255; blue += 15) {
-                const TColor table = rgb(red, green, blue);
-                const auto legible = [table](TColor text) {
+                const BgrColor table = rgb(red, green, blue);
+                const auto legible = [table](BgrColor text) {
                     return TableColor::contrastRatio(text, table) >= TableColor::MinimumContrast;
                 };
-                const QByteArray where = QByteArray::number(table, 16);
+                const QByteArray where = QByteArray::number(table.bgr(), 16);
                 QVERIFY2(legible(TableColor::labelColorFor(table)), where);
                 QVERIFY2(legible(TableColor::noticeColorFor(table, TableColor::Navy)), where);
                 QVERIFY2(legible(TableColor::legibleOn(table, Cream)), where);
@@ -79,7 +79,7 @@ void TestTableColor::textIsLegibleOnEveryTable()
 void TestTableColor::designedColoursStayWhereLegible()
 {
     // Black labels and a navy notice on a pale table, as designed.
-    const TColor pale = rgb(240, 230, 200);
+    const BgrColor pale = rgb(240, 230, 200);
     QCOMPARE(TableColor::labelColorFor(pale), Black);
     QCOMPARE(TableColor::noticeColorFor(pale, TableColor::Navy), TableColor::Navy);
     QCOMPARE(TableColor::legibleOn(TableColor::DefaultBackColor, Cream), Cream);

@@ -59,6 +59,7 @@ void TestWholeFile::readsBlocksCutAtZero_data()
 
     QByteArray tail = QByteArray(2048, 'c') + QByteArray("de\0fg", 5);
     QTest::newRow("zero in last block") << tail << QByteArray(2048, 'c') + "de";
+    QTest::newRow("zero first") << QByteArray("\0ab", 3) << QByteArray();
 }
 
 void TestWholeFile::readsBlocksCutAtZero()

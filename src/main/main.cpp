@@ -1,13 +1,14 @@
-#include "core/app/DataRoots.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
-#include "core/util/Misc.h"
+#include "core/data/DataRoots.h"
+#include "core/util/FileNames.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
 #include "ui/common/Interaction.h"
 #include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -134,7 +135,7 @@ int main(int argc, char *argv[])
     const QString file = commandLine.fileToOpen(app);
 
     const DataRoots roots = DataRoots::forDataFolder(
-        DataRoots::dataFolderOf(Misc::folderOf(QApplication::applicationFilePath())));
+        DataRoots::dataFolderOf(FileNames::folderOf(QApplication::applicationFilePath())));
     QSettings settings{QLatin1String(SettingsStore::Organization),
                        QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;

@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QDate date(2026, 12, 8);
 
     ZipPackage word;
-    FUZZ_CHECK(DocxReport::package(model, date, pictureFolder(), word));
+    FUZZ_CHECK(DocxReport().package(model, date, pictureFolder(), word));
     checkWellFormed(word);
     ZipPackage openDocument;
-    FUZZ_CHECK(OdtReport::package(model, date, pictureFolder(), openDocument));
+    FUZZ_CHECK(OdtReport().package(model, date, pictureFolder(), openDocument));
     checkWellFormed(openDocument);
     return 0;
 }

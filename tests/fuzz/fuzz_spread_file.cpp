@@ -8,7 +8,7 @@
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadText.h"
 #include "core/table/SpreadLayout.h"
-#include "core/util/Misc.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
 #include <QSize>
@@ -16,7 +16,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString path = fuzzScratchFolder() + QStringLiteral("/fuzz.spread");
-    if (!WholeFile::write(path, Misc::scramble(fuzzBytes(data, size))))
+    if (!WholeFile::write(path, ScrambledText::scramble(fuzzBytes(data, size))))
         return 0;
 
     // A record that held another spread before, as the table's does.

@@ -5,7 +5,7 @@
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingText.h"
 #include "core/spreads/Spread.h"
-#include "core/util/Misc.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
 namespace {
@@ -86,7 +86,7 @@ bool save(const ReadingFile &reading, const QString &path, QString *error)
         return false;
     }
     const QByteArray current = reading.write();
-    const QByteArray lineEnd = Misc::scramble("\r\n");
+    const QByteArray lineEnd = ScrambledText::scramble("\r\n");
     const qsizetype body = current.indexOf(lineEnd, ReadingFile::HeaderLength) + lineEnd.size();
     return WholeFile::write(path, current.mid(body), error);
 }

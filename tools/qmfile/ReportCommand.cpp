@@ -1,9 +1,9 @@
 #include "ReportCommand.h"
 
 #include "CommandOutput.h"
-#include "core/app/DataFolders.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/data/DataFolders.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"

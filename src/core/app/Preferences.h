@@ -15,7 +15,7 @@ struct Preferences
     QString language = QStringLiteral("English");
 
     // Appearance of the table and the card detail window
-    TColor backColor = TableColor::DefaultBackColor;
+    BgrColor backColor = TableColor::DefaultBackColor;
     int cardWidth = 200;
     int cardHeight = 290;
     int detailWidth = 532;

@@ -1,7 +1,7 @@
 #include "core/app/ProgramData.h"
 
-#include "core/app/DataFolders.h"
 #include "core/app/Preferences.h"
+#include "core/data/DataFolders.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
 #include "core/spreads/SpreadList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/DataRoots.h"
+#include "core/data/DataRoots.h"
 #include "core/lang/CardTitles.h"
 #include "core/lang/UiTextTable.h"
 

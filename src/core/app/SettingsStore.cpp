@@ -194,7 +194,7 @@ void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSiz
     bool ok = false;
     const int backColor = text(settings, BackColorKey).toInt(&ok);
     if (ok)
-        preferences.backColor = TColor(backColor);
+        preferences.backColor = BgrColor(quint32(backColor));
     readIntegers(settings, preferences);
     fitToScreen(screen, preferences);
     checkRanges(preferences);
@@ -215,7 +215,7 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     put(StrengthKey, preferences.strengthEleven ? QStringLiteral("11") : QStringLiteral("8"));
     const bool knownType = preferences.printType > 0 && preferences.printType < PrintTypeCount;
     put(PrintTypeKey, PrintTypeWords[knownType ? preferences.printType : 0]);
-    put(BackColorKey, int(preferences.backColor));
+    put(BackColorKey, int(preferences.backColor.bgr()));
     for (const IntegerKey &entry : Integers)
         put(entry.key, preferences.*entry.field);
     return values;

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr TColor Black = 0x000000;
-constexpr TColor White = 0xFFFFFF;
+constexpr BgrColor Black(0x000000);
+constexpr BgrColor White(0xFFFFFF);
 
 // One sRGB channel made linear, as the WCAG formula asks.
 double linear(int channel)
@@ -15,35 +15,34 @@ double linear(int channel)
     return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
 }
 
-double relativeLuminance(TColor c)
+double relativeLuminance(BgrColor c)
 {
-    using namespace TableColor;
-    return 0.2126 * linear(red(c)) + 0.7152 * linear(green(c)) + 0.0722 * linear(blue(c));
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
 }
 
 } // namespace
 
-double TableColor::contrastRatio(TColor first, TColor second)
+double TableColor::contrastRatio(BgrColor first, BgrColor second)
 {
     const double a = relativeLuminance(first);
     const double b = relativeLuminance(second);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-TColor TableColor::legibleOn(TColor backColor, TColor preferred)
+BgrColor TableColor::legibleOn(BgrColor backColor, BgrColor preferred)
 {
     if (contrastRatio(preferred, backColor) >= MinimumContrast)
         return preferred;
     return contrastRatio(Black, backColor) >= contrastRatio(White, backColor) ? Black : White;
 }
 
-TColor TableColor::labelColorFor(TColor backColor)
+BgrColor TableColor::labelColorFor(BgrColor backColor)
 {
     return legibleOn(backColor, Black);
 }
 
-TColor TableColor::noticeColorFor(TColor backColor, TColor tipColor)
+BgrColor TableColor::noticeColorFor(BgrColor backColor, BgrColor tipColor)
 {
-    const bool bluish = blue(backColor) > green(backColor) && blue(backColor) > red(backColor);
+    const bool bluish = backColor.blue() > backColor.green() && backColor.blue() > backColor.red();
     return legibleOn(backColor, bluish ? NoticeGrey : tipColor);
 }

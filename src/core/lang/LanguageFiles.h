@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/DataRoots.h"
+#include "core/data/DataRoots.h"
 
 #include <QByteArray>
 #include <QList>

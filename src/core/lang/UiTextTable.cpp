@@ -46,6 +46,11 @@ QString UiTextTable::decoded(const QByteArray &bytes) const
     return TextCodec::decode(bytes, m_language);
 }
 
+QByteArray UiTextTable::encoded(const QString &edited, const QByteArray &original) const
+{
+    return edited == decoded(original) ? original : edited.toUtf8();
+}
+
 QString UiTextTable::decodedLines(const QByteArray &bytes) const
 {
     QStringList lines;

@@ -29,6 +29,9 @@ public:
     // Other text of the current language, such as a spread's name in a
     // reading file, decoded the same way.
     QString decoded(const QByteArray &bytes) const;
+    // The bytes to store for `edited`, a text first shown as decoded(original):
+    // `original` itself while unchanged, whatever its code page; else UTF-8.
+    QByteArray encoded(const QString &edited, const QByteArray &original) const;
     // Lines from different files, such as an interface line followed by a
     // spread's explanation, each decoded on its own (one may be UTF-8 and the
     // other in the code page) and joined by '\n'.

@@ -1,7 +1,9 @@
 #include "core/readings/ReadingFile.h"
 
 #include "core/engine/Deck.h"
-#include "core/util/Misc.h"
+#include "core/util/Decimal.h"
+#include "core/util/FileNames.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/TextCodec.h"
 #include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
@@ -23,7 +25,7 @@ ReadingFile::ParseResult unreadable(QString *errorString, const QString &message
 
 std::optional<quint32> cardNumber(const QByteArray &field)
 {
-    const std::optional<qint32> value = Misc::decimal(field);
+    const std::optional<qint32> value = Decimal::parse(field);
     if (!value || *value < 0 || *value > Deck::ExtraCard)
         return std::nullopt;
     return quint32(*value);
@@ -52,8 +54,8 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
         return ReadingFile::ParseResult::EmptyFile;
     const bool current = fileBytes.startsWith(ReadingFile::Header);
     heading.format = current ? ReadingFile::Format::Current : ReadingFile::Format::Older;
-    reader =
-        BodyReader(Misc::scramble(current ? fileBytes.mid(ReadingFile::HeaderLength) : fileBytes));
+    reader = BodyReader(
+        ScrambledText::scramble(current ? fileBytes.mid(ReadingFile::HeaderLength) : fileBytes));
 
     heading.deckLineCount = ReadingFile::OlderDeckLineCount;
     if (current) {
@@ -61,7 +63,7 @@ ReadingFile::ParseResult readHeadingFrom(const QByteArray &fileBytes, ReadingFil
         if (!countLine)
             return unreadable(errorString,
                               missingLineEnd(reader, QStringLiteral("the deck line count")));
-        const std::optional<qint32> count = Misc::decimal(*countLine);
+        const std::optional<qint32> count = Decimal::parse(*countLine);
         if (!count || !ReadingFile::isDeckLineCount(*count))
             return unreadable(errorString,
                               lineError(reader, QStringLiteral("the deck line count must be "
@@ -96,7 +98,7 @@ QByteArray ReadingFile::write() const
     for (quint32 number : positions)
         body += QByteArray::number(number) + "\r\n";
     body += comments;
-    return QByteArray(Header) + Misc::scramble(body);
+    return QByteArray(Header) + ScrambledText::scramble(body);
 }
 
 bool ReadingFile::save(const QString &path, QString *errorString) const
@@ -180,5 +182,5 @@ QString ReadingFile::proposedFileName(const QDate &date, const QLocale &locale, 
 {
     const QByteArray shortDate = locale.toString(date, QLocale::ShortFormat).toLocal8Bit();
     const QString separator = deck79 ? QStringLiteral(" -Veldmere- ") : QStringLiteral(" - ");
-    return QString::fromLocal8Bit(Misc::dotsForSlashes(shortDate)) + separator + spreadName;
+    return QString::fromLocal8Bit(FileNames::dotsForSlashes(shortDate)) + separator + spreadName;
 }

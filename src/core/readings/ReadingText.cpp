@@ -1,6 +1,6 @@
 #include "core/readings/ReadingText.h"
 
-#include "core/util/Misc.h"
+#include "core/util/Decimal.h"
 
 #include "core/engine/Deck.h"
 #include "core/readings/ReadingFile.h"
@@ -19,7 +19,7 @@ bool fail(QString *errorString, const QString &message)
 
 std::optional<int> wholeNumber(const QByteArray &field, int lowest, int highest)
 {
-    const std::optional<qint32> value = Misc::decimal(field);
+    const std::optional<qint32> value = Decimal::parse(field);
     if (!value || *value < lowest || *value > highest)
         return std::nullopt;
     return *value;

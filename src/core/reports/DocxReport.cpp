@@ -202,7 +202,7 @@ QString DocxReport::extension() const
 }
 
 bool DocxReport::package(const ReportModel &model, const QDate &date, const QString &pictureFolder,
-                         ZipPackage &package, QString *errorString)
+                         ZipPackage &package, QString *errorString) const
 {
     QList<Paragraph> paragraphs;
     if (!DocumentBlocks::build(model, date, pictureFolder, QColor(0x00, 0x80, 0x00), paragraphs,
@@ -222,11 +222,4 @@ bool DocxReport::package(const ReportModel &model, const QDate &date, const QStr
         // PNG is compressed already; deflating it again gains nothing.
         package.add(QStringLiteral("word/") + picture.path, picture.png, true);
     return true;
-}
-
-bool DocxReport::write(const ReportModel &model, const QString &path, QString *errorString) const
-{
-    ZipPackage zip;
-    return package(model, QDate::currentDate(), QFileInfo(path).absolutePath(), zip, errorString) &&
-           zip.write(path, errorString);
 }

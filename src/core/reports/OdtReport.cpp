@@ -198,7 +198,7 @@ QString OdtReport::extension() const
 }
 
 bool OdtReport::package(const ReportModel &model, const QDate &date, const QString &pictureFolder,
-                        ZipPackage &package, QString *errorString)
+                        ZipPackage &package, QString *errorString) const
 {
     QList<Paragraph> paragraphs;
     if (!DocumentBlocks::build(model, date, pictureFolder, QColor(0x00, 0x78, 0x00), paragraphs,
@@ -219,11 +219,4 @@ bool OdtReport::package(const ReportModel &model, const QDate &date, const QStri
     }
     package.add(QStringLiteral("META-INF/manifest.xml"), manifest(pictures));
     return true;
-}
-
-bool OdtReport::write(const ReportModel &model, const QString &path, QString *errorString) const
-{
-    ZipPackage zip;
-    return package(model, QDate::currentDate(), QFileInfo(path).absolutePath(), zip, errorString) &&
-           zip.write(path, errorString);
 }

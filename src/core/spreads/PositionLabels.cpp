@@ -1,6 +1,7 @@
 #include "core/spreads/PositionLabels.h"
 
 #include "core/spreads/Spread.h"
+#include "core/util/TextCodec.h"
 
 namespace {
 
@@ -44,4 +45,14 @@ QByteArray PositionLabels::hint(const Spread &spread, int position)
     if (spread.significatorCount() == 1)
         return explanation;
     return explanation + " " + QByteArray::number(position + 1);
+}
+
+QString PositionLabels::tableLabelText(const Spread &spread, int position, const QString &language)
+{
+    return TextCodec::decode(tableLabel(spread, position), language);
+}
+
+QString PositionLabels::hintText(const Spread &spread, int position, const QString &language)
+{
+    return TextCodec::decode(hint(spread, position), language);
 }

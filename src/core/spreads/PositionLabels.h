@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class Spread;
 
@@ -17,5 +18,9 @@ QByteArray editorLabel(const Spread &spread, int position);
 QByteArray reportLabel(const Spread &spread, int position);
 // The hint shown when the pointer rests on the position.
 QByteArray hint(const Spread &spread, int position);
+
+// The table label and the hint as the table shows them, decoded for `language`.
+QString tableLabelText(const Spread &spread, int position, const QString &language);
+QString hintText(const Spread &spread, int position, const QString &language);
 
 } // namespace PositionLabels

@@ -1,7 +1,8 @@
 #include "core/spreads/Spread.h"
 
-#include "core/util/Misc.h"
+#include "core/util/Decimal.h"
 #include "core/util/RandomGenerator.h"
+#include "core/util/ScrambledText.h"
 #include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
@@ -81,11 +82,11 @@ Spread::LoadResult Spread::load(const QString &path, QString *errorString)
     if (!WholeFile::read(path, bytes)) {
         fail(errorString, QStringLiteral("the file cannot be read to its end"));
         // What could be read is still parsed, for what it is worth.
-        readPlainText(Misc::scramble(bytes));
+        readPlainText(ScrambledText::scramble(bytes));
         return LoadResult::Unreadable;
     }
-    return readPlainText(Misc::scramble(bytes), errorString) ? LoadResult::Loaded
-                                                             : LoadResult::Unreadable;
+    return readPlainText(ScrambledText::scramble(bytes), errorString) ? LoadResult::Loaded
+                                                                      : LoadResult::Unreadable;
 }
 
 bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
@@ -96,7 +97,7 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
     const std::optional<QByteArray> countLine = lines.next();
     if (!countLine)
         return fail(errorString, QStringLiteral("it is not a spread file (no line end)"));
-    const std::optional<qint32> count = Misc::decimal(countLine->mid(PrefixLength));
+    const std::optional<qint32> count = Decimal::parse(countLine->mid(PrefixLength));
     if (!count) {
         return fail(errorString,
                     QStringLiteral("it is not a spread file (line 1 holds no position count)"));
@@ -119,9 +120,9 @@ bool Spread::readPlainText(const QByteArray &plain, QString *errorString)
             x.remove(0, 1);
             position.significator = true;
         }
-        const std::optional<qint32> left = Misc::decimal(x);
+        const std::optional<qint32> left = Decimal::parse(x);
         const std::optional<qint32> top =
-            left ? Misc::decimal(line.mid(firstComma + 1, secondComma - firstComma - 1))
+            left ? Decimal::parse(line.mid(firstComma + 1, secondComma - firstComma - 1))
                  : std::nullopt;
         if (!top)
             return fail(errorString, bad);
@@ -175,9 +176,10 @@ QString Spread::layoutFault() const
 
 QByteArray Spread::plainText(RandomGenerator &random) const
 {
-    QByteArray text = Misc::randomLinePrefix(random) + QByteArray::number(positionCount()) + "\r\n";
+    QByteArray text =
+        ScrambledText::randomLinePrefix(random) + QByteArray::number(positionCount()) + "\r\n";
     for (const SpreadPosition &position : positions) {
-        text += Misc::randomLinePrefix(random);
+        text += ScrambledText::randomLinePrefix(random);
         if (position.significator)
             text += 'S';
         text += QByteArray::number(position.place.x()) + ',' +
@@ -189,5 +191,5 @@ QByteArray Spread::plainText(RandomGenerator &random) const
 bool Spread::save(const QString &path, RandomGenerator &random, QString *errorString) const
 {
     random.seedFromClock();
-    return WholeFile::write(path, Misc::scramble(plainText(random)), errorString);
+    return WholeFile::write(path, ScrambledText::scramble(plainText(random)), errorString);
 }

@@ -1,7 +1,7 @@
 #include "core/spreads/SpreadText.h"
 
 #include "core/spreads/Spread.h"
-#include "core/util/Misc.h"
+#include "core/util/Decimal.h"
 
 #include <QList>
 
@@ -16,7 +16,7 @@ bool fail(QString *errorString, const QString &message)
 
 bool toInt(const QByteArray &field, qint32 &value)
 {
-    const std::optional<qint32> decimal = Misc::decimal(field);
+    const std::optional<qint32> decimal = Decimal::parse(field);
     if (decimal)
         value = *decimal;
     return decimal.has_value();

@@ -1,13 +1,20 @@
 #include "core/util/WholeFile.h"
 
-#include "core/util/Misc.h"
-
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
+
 constexpr qint64 BlockSize = 2048;
+
+// The bytes of `block` before its first zero byte (all of it when it has none).
+QByteArray untilFirstNul(const QByteArray &block)
+{
+    const qsizetype zero = block.indexOf('\0');
+    return zero < 0 ? block : block.left(zero);
 }
+
+} // namespace
 
 bool WholeFile::read(const QString &path, QByteArray &text, QString *errorString)
 {
@@ -28,7 +35,7 @@ bool WholeFile::read(const QString &path, QByteArray &text, QString *errorString
             }
             return true;
         }
-        text.append(Misc::untilFirstNul(block));
+        text.append(untilFirstNul(block));
     }
 }
 

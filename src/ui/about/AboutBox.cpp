@@ -2,6 +2,7 @@
 
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "version.h"
 
 #include <QLabel>
 #include <QLinearGradient>

@@ -4,11 +4,10 @@
 #include "core/app/ProgramData.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/cards/DetailLayout.h"
-#include "core/cards/MeaningText.h"
+#include "core/cards/MeaningDocument.h"
 #include "core/cards/PictureBox.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
-#include "core/util/TextCodec.h"
 #include "ui/cards/MeaningSaveDialog.h"
 #include "ui/common/Interaction.h"
 
@@ -20,23 +19,6 @@
 
 namespace {
 const QColor CaptionBlue(0, 0, 255);
-
-// Meaning files keep the line breaks of the files the program ships; the
-// text field works with bare line feeds.
-QString withFileBreaks(const QString &text)
-{
-    QString withBreaks = text;
-    withBreaks.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return withBreaks;
-}
-
-QString withFieldBreaks(const QString &text)
-{
-    QString withBreaks = text;
-    withBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    withBreaks.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return withBreaks;
-}
 
 void makeBlue(QLabel *label, bool bold, int pixelSize)
 {
@@ -64,6 +46,7 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
     , m_texts(data.uiTexts())
     , m_number(number)
     , m_reversed(reversed)
+    , m_meaning({data.roots(), preferences.deckName, preferences.language, number, reversed})
 {
     titleLabel = new QLabel(m_panel);
     subtitleLabel = new QLabel(m_panel);
@@ -93,8 +76,7 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
     makeBlue(subtitleLabel, false, 14);
 
     meaningEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_meaningBytes = MeaningText::lookup(meaningSource());
-    meaningEdit->setPlainText(withFieldBreaks(m_data.decoded(m_meaningBytes)));
+    meaningEdit->setPlainText(m_meaning.text());
     m_savedText = meaningEdit->toPlainText();
     meaningEdit->setFocus();
 
@@ -141,11 +123,6 @@ void CardDetailWindow::showPicture()
     pictureLabel->setPixmap(QPixmap::fromImage(picture));
 }
 
-MeaningText::Source CardDetailWindow::meaningSource() const
-{
-    return {m_data.roots(), m_preferences.deckName, m_preferences.language, m_number, m_reversed};
-}
-
 void CardDetailWindow::meaningEdited()
 {
     if (m_modified || meaningEdit->toPlainText() == m_savedText)
@@ -166,10 +143,7 @@ bool CardDetailWindow::saveMeaning()
 
     const QString text = meaningEdit->toPlainText();
     QString error;
-    if (!MeaningText::save(
-            meaningSource(),
-            TextCodec::encodeLike(withFileBreaks(text), m_meaningBytes, m_preferences.language),
-            m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
+    if (!m_meaning.save(text, m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
         m_interaction.showMessage(this, m_texts.string(UiText::MeaningNotSaved) +
                                             QLatin1Char('\n') + error);
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cards/MeaningDocument.h"
+
 #include <QDialog>
 
 class Interaction;
@@ -11,10 +13,6 @@ class UiTextTable;
 class CardFaceCache;
 class ProgramData;
 struct Preferences;
-
-namespace MeaningText {
-struct Source;
-}
 
 // The card detail window: a card's title, a subtitle, the enlarged picture
 // and the card's meaning text, which the user can edit and save for the
@@ -56,7 +54,6 @@ private:
     // message shown and the text still counted as edited, when a file could
     // not be written.
     bool saveMeaning();
-    MeaningText::Source meaningSource() const;
 
     QFrame *m_panel;
     const ProgramData &m_data;
@@ -66,8 +63,7 @@ private:
     const UiTextTable &m_texts;
     const int m_number;
     const bool m_reversed;
+    const MeaningDocument m_meaning;
     QString m_savedText;
-    // The meaning text's bytes as read, so an unchanged text is saved as it was.
-    QByteArray m_meaningBytes;
     bool m_modified = false;
 };

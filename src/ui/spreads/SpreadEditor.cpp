@@ -317,14 +317,13 @@ void SpreadEditor::editExplanation()
     if (m_active < 0)
         return;
     const SpreadDesign::Position &position = m_design.at(m_active);
-    const QString shown = m_texts.decoded(position.explanation);
     PositionExplanationDialog dialog(m_texts, this);
-    dialog.editPosition(withoutDot(m_design.label(m_active)), {shown, position.significator});
+    dialog.editPosition(withoutDot(m_design.label(m_active)),
+                        {m_texts.decoded(position.explanation), position.significator});
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
     const PositionExplanationDialog::Content content = dialog.content();
-    // An explanation shown unchanged keeps its bytes, whatever their code page.
-    const QByteArray bytes = content.text == shown ? position.explanation : content.text.toUtf8();
+    const QByteArray bytes = m_texts.encoded(content.text, position.explanation);
     SpreadDesign design = m_design;
     const int index = design.setSignificator(m_active, content.significator);
     design.setExplanation(index, bytes);

@@ -11,7 +11,7 @@
 DeckView::DeckView(ReadingSession &session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
-    , m_backColor(TableColor::toQColor(TableColor::DefaultBackColor))
+    , m_backColor(TableColor::DefaultBackColor.toQColor())
     , m_largeBack(TableGeometry::LargeBackSize)
     , m_shuffleTimer(new QTimer(this))
 {
@@ -33,9 +33,9 @@ void DeckView::setTableGeometry(const TableGeometry &geometry)
     paintTable();
 }
 
-void DeckView::setBackColor(TColor color)
+void DeckView::setBackColor(BgrColor color)
 {
-    m_backColor = TableColor::toQColor(color);
+    m_backColor = color.toQColor();
     paintTable();
 }
 

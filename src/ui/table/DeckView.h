@@ -26,7 +26,7 @@ public:
     // The geometry the deck is laid out by; the window sets it on resize.
     const TableGeometry &geometry() const { return m_geometry; }
     void setTableGeometry(const TableGeometry &geometry);
-    void setBackColor(TColor color);
+    void setBackColor(BgrColor color);
 
     // Paints the table afresh: the fan when the deck is fanned, else the
     // stacked deck.

@@ -7,7 +7,6 @@
 #include "core/table/ReadingSession.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
-#include "core/util/TextCodec.h"
 #include "ui/table/CardImage.h"
 
 #include <QPainter>
@@ -68,7 +67,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
 void SpreadView::applyPreferences()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, TableColor::toQColor(m_preferences.backColor));
+    colours.setColor(QPalette::Window, m_preferences.backColor.toQColor());
     for (QWidget *area : {static_cast<QWidget *>(this), widget()}) {
         area->setPalette(colours);
         area->setAutoFillBackground(true);
@@ -79,10 +78,9 @@ void SpreadView::applyPreferences()
             continue;
         if (!m_session.placements().isFilled(i))
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
-        m_images[i]->setToolTip(
-            m_preferences.useTips
-                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language)
-                : QString());
+        m_images[i]->setToolTip(m_preferences.useTips
+                                    ? PositionLabels::hintText(spread, i, m_preferences.language)
+                                    : QString());
     }
 }
 
@@ -173,10 +171,10 @@ QImage SpreadView::labelPicture(int position) const
     const QSize size =
         m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(TableColor::toQColor(m_preferences.backColor));
+    picture.fill(m_preferences.backColor.toQColor());
     QPainter painter(&picture);
     // Frame and label in black where that stands out from the table, else white.
-    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor));
+    const QColor ink = TableColor::labelColorFor(m_preferences.backColor).toQColor();
     painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     if (position == m_highlighted) {
@@ -191,10 +189,9 @@ QImage SpreadView::labelPicture(int position) const
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(5, 5, size.width() - 10, size.height() - 10),
-                     Qt::AlignLeft | Qt::AlignTop,
-                     TextCodec::decode(PositionLabels::tableLabel(m_session.spread(), position),
-                                       m_preferences.language));
+    painter.drawText(
+        QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
+        PositionLabels::tableLabelText(m_session.spread(), position, m_preferences.language));
     return picture;
 }
 

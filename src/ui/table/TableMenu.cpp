@@ -9,6 +9,7 @@
 TableMenu::TableMenu(QMenuBar *bar, const QList<Entry> &entries, QObject *parent)
     : QObject(parent)
     , m_bar(bar)
+    , m_entries(entries)
 {
     QMenu *menu = nullptr;
     for (const Entry &entry : entries) {

@@ -46,10 +46,13 @@ public:
 
     // The action called `name`; null when there is none.
     QAction *action(const char *name) const;
+    // The entries the menu was built from.
+    const QList<Entry> &entries() const { return m_entries; }
     // Captions every menu and command in the loaded language.
     void retranslate(const UiTextTable &texts);
 
 private:
     QMenuBar *m_bar;
+    const QList<Entry> m_entries;
     QList<std::pair<QAction *, int>> m_captioned;
 };

@@ -47,7 +47,7 @@
 namespace {
 
 // The prompt panel's designed text colour on the table, cream (0xf3ead2).
-constexpr TColor PanelTextColor = 0xD2EAF3;
+constexpr BgrColor PanelTextColor(0xD2EAF3);
 // The automatic draw places one card at a time, this many milliseconds apart.
 constexpr int AutoDrawPause = 2;
 
@@ -58,10 +58,10 @@ void setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
-void setBackground(QWidget *widget, TColor color)
+void setBackground(QWidget *widget, BgrColor color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, TableColor::toQColor(color));
+    palette.setColor(QPalette::Window, color.toQColor());
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -389,11 +389,11 @@ void TableWindow::applyBackColor()
     for (QWidget *rule : {m_horizontalRule, m_verticalRule})
         setBackground(rule, m_preferences.backColor);
     // Text keeps its designed colour only where it stands out from the table.
-    setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
-                                     m_preferences.backColor, TableColor::Navy)));
+    setTextColor(m_optionNotice,
+                 TableColor::noticeColorFor(m_preferences.backColor, TableColor::Navy).toQColor());
     for (QLabel *label : {m_spreadNameLabel, m_promptLabel})
-        setTextColor(label, TableColor::toQColor(
-                                TableColor::legibleOn(m_preferences.backColor, PanelTextColor)));
+        setTextColor(label,
+                     TableColor::legibleOn(m_preferences.backColor, PanelTextColor).toQColor());
     m_spreadView->applyPreferences();
     m_deckView->setBackColor(m_preferences.backColor);
 }
@@ -529,7 +529,7 @@ void TableWindow::designSpread(const QString &name)
     // The editing area is the spread area, so boxes stand where cards will lie.
     const TableGeometry geometry(size(), m_deckView->size());
     SpreadEditor editor({m_data.roots(), name, geometry.spreadAreaRect().size(),
-                         TableColor::toQColor(m_preferences.backColor)},
+                         m_preferences.backColor.toQColor()},
                         m_data.uiTexts(), m_interaction, this);
     if (!editor.loadFault().isEmpty())
         showSpreadRefused(editor.loadFault());
@@ -643,10 +643,10 @@ void TableWindow::toggleSpreadView()
 
 void TableWindow::chooseBackgroundColor()
 {
-    QColorDialog dialog(TableColor::toQColor(m_preferences.backColor), this);
+    QColorDialog dialog(m_preferences.backColor.toQColor(), this);
     dialog.setObjectName(QStringLiteral("backgroundColorDialog"));
     if (m_interaction.execDialog(dialog) == QDialog::Accepted)
-        setBackColor(TableColor::fromQColor(dialog.selectedColor()));
+        setBackColor(BgrColor::fromQColor(dialog.selectedColor()));
 }
 
 void TableWindow::useDefaultBackground()
@@ -654,7 +654,7 @@ void TableWindow::useDefaultBackground()
     setBackColor(TableColor::DefaultBackColor);
 }
 
-void TableWindow::setBackColor(TColor color)
+void TableWindow::setBackColor(BgrColor color)
 {
     m_preferences.backColor = color;
     applyBackColor();

@@ -122,7 +122,7 @@ private:
     void toggleSpreadView();
     void chooseBackgroundColor();
     void useDefaultBackground();
-    void setBackColor(TColor color);
+    void setBackColor(BgrColor color);
     void toggleMajorArcanaOnly();
     void toggleReversedPositions();
     void toggleAutomaticDraw();

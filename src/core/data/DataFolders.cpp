@@ -1,4 +1,4 @@
-#include "core/app/DataFolders.h"
+#include "core/data/DataFolders.h"
 
 #include <QDir>
 #include <QFile>

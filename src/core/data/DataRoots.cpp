@@ -1,4 +1,4 @@
-#include "core/app/DataRoots.h"
+#include "core/data/DataRoots.h"
 
 #include <QFile>
 #include <QFileInfo>
