@@ -64,7 +64,7 @@ private slots:
     void fileThatIsNoReadingSaysSo();
 
 private:
-    void saveSpread(const QString &name, int positions);
+    [[nodiscard]] bool saveSpread(const QString &name, int positions);
     std::unique_ptr<QTemporaryDir> m_dir;
     ReadingOpenPlan::Context m_table;
 };
@@ -76,15 +76,15 @@ void TestReadingOpenPlan::init()
     m_table = ReadingOpenPlan::Context();
     m_table.roots = m_dir->path();
     m_table.spreadNames = {QStringLiteral("Celtic"), QStringLiteral("Question")};
-    saveSpread(QStringLiteral("Question"), 3);
+    QVERIFY(saveSpread(QStringLiteral("Question"), 3));
 }
 
-void TestReadingOpenPlan::saveSpread(const QString &name, int positions)
+bool TestReadingOpenPlan::saveSpread(const QString &name, int positions)
 {
     Spread spread;
     spread.positions.resize(positions);
     RandomGenerator random;
-    QVERIFY(spread.save(Spread::filePath(m_dir->path(), name), random));
+    return spread.save(Spread::filePath(m_dir->path(), name), random);
 }
 
 void TestReadingOpenPlan::deckFollowsTheReading_data()
@@ -213,7 +213,7 @@ void TestReadingOpenPlan::positionLinesAreCountedByTheSpread()
     QFETCH(QByteArray, comments);
     QFETCH(bool, ready);
     QFETCH(QByteArray, commentsRead);
-    saveSpread(QStringLiteral("Question"), spreadPositions);
+    QVERIFY(saveSpread(QStringLiteral("Question"), spreadPositions));
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, comments), m_table);
     QCOMPARE(plan.result,
@@ -263,7 +263,7 @@ void TestReadingOpenPlan::opensTheGoldenFiles()
 {
     QVERIFY(QFile::copy(QFINDTESTDATA("data/celtic-cross.spread"),
                         Spread::filePath(m_dir->path(), QStringLiteral("Celtic Cross"))));
-    saveSpread(QStringLiteral("Three Cards"), 3);
+    QVERIFY(saveSpread(QStringLiteral("Three Cards"), 3));
     m_table.spreadNames = {QStringLiteral("Celtic Cross"), QStringLiteral("Three Cards")};
 
     // The Celtic Cross reading was made with the 79th card and drew its ten
@@ -297,7 +297,7 @@ void TestReadingOpenPlan::damagedFilesNeverPassWithBadSlots()
     QRandomGenerator random(1958);
     QByteArray older;
     QVERIFY(WholeFile::read(QFINDTESTDATA("data/three-cards-older.reading"), older));
-    saveSpread(QStringLiteral("Three Cards"), 3);
+    QVERIFY(saveSpread(QStringLiteral("Three Cards"), 3));
     m_table.spreadNames.append(QStringLiteral("Three Cards"));
     const QList<QByteArray> valid = {readingBytes(22, {3, 40, 21}, "a\r\nb"),
                                      readingBytes(79, {78, 0, 1}, "7"), older};

@@ -40,7 +40,7 @@ private slots:
     void promptFollowsALanguageChange();
 
 private:
-    void writeSpread(const QString &name, int positions, int significators);
+    [[nodiscard]] bool writeSpread(const QString &name, int positions, int significators);
     void startSession();
     // Shuffles a few frames and cuts in the middle of the deck.
     void shuffleAndCut();
@@ -67,20 +67,19 @@ void TestReadingSession::init()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(list);
     file.close();
-    writeSpread(QStringLiteral("Three"), 3, 0);
-    writeSpread(QStringLiteral("Querent"), 3, 1);
+    QVERIFY(writeSpread(QStringLiteral("Three"), 3, 0));
+    QVERIFY(writeSpread(QStringLiteral("Querent"), 3, 1));
     m_preferences = Preferences();
 }
 
-void TestReadingSession::writeSpread(const QString &name, int positions, int significators)
+bool TestReadingSession::writeSpread(const QString &name, int positions, int significators)
 {
     Spread spread = spreadWith(positions, significators);
-    for (int i = 0; i < positions; ++i) {
+    for (int i = 0; i < positions; ++i)
         spread.positions[i].place = QPoint(100 * i, 10);
-    }
-    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")));
     RandomGenerator random;
-    QVERIFY(spread.save(Spread::filePath(m_dir->path(), name), random));
+    return QDir(m_dir->path()).mkpath(QStringLiteral("Spreads")) &&
+           spread.save(Spread::filePath(m_dir->path(), name), random);
 }
 
 void TestReadingSession::startSession()
@@ -345,13 +344,13 @@ void TestReadingSession::extraCardsOnlyAfterAnOrdinaryCardIsTurned()
 void TestReadingSession::refusedSpreadLeavesTheTableAsItWas()
 {
     const auto writeRaw = [this](const QString &name, const QByteArray &plain) {
-        QVERIFY(WholeFile::write(Spread::filePath(m_dir->path(), name),
-                                 ScrambledText::scramble(plain)));
+        return WholeFile::write(Spread::filePath(m_dir->path(), name),
+                                ScrambledText::scramble(plain));
     };
-    writeRaw(QStringLiteral("Empty"), "pppppp0\r\n");
-    writeRaw(QStringLiteral("Short"), "pppppp3\r\npppppp1,1,X0\r\n");
-    writeRaw(QStringLiteral("Long"), "pppppp1\r\npppppp1,1,X0\r\npppppp2,2,X1\r\n");
-    writeRaw(QStringLiteral("Late"), "pppppp2\r\npppppp1,1,X0\r\nppppppS2,2,X1\r\n");
+    QVERIFY(writeRaw(QStringLiteral("Empty"), "pppppp0\r\n"));
+    QVERIFY(writeRaw(QStringLiteral("Short"), "pppppp3\r\npppppp1,1,X0\r\n"));
+    QVERIFY(writeRaw(QStringLiteral("Long"), "pppppp1\r\npppppp1,1,X0\r\npppppp2,2,X1\r\n"));
+    QVERIFY(writeRaw(QStringLiteral("Late"), "pppppp2\r\npppppp1,1,X0\r\nppppppS2,2,X1\r\n"));
     startSession();
     QVERIFY(m_session->startReading(QStringLiteral("Three")));
     shuffleAndCut();
@@ -433,7 +432,7 @@ void TestReadingSession::promptFollowsALanguageChange()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(list);
     file.close();
-    writeSpread(QStringLiteral("Six"), 6, 0);
+    QVERIFY(writeSpread(QStringLiteral("Six"), 6, 0));
     startSession();
     const auto switchTo = [this](const QString &language) {
         m_preferences.language = language;

@@ -55,7 +55,7 @@ private slots:
 
 private:
     QString path(const QString &name) const;
-    void writeScrambled(const QString &file, const QByteArray &plain);
+    [[nodiscard]] bool writeScrambled(const QString &file, const QByteArray &plain);
     std::unique_ptr<QTemporaryDir> m_dir;
     RandomGenerator m_random;
 };
@@ -72,9 +72,9 @@ QString TestSpread::path(const QString &name) const
     return Spread::filePath(m_dir->path(), name);
 }
 
-void TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
+bool TestSpread::writeScrambled(const QString &file, const QByteArray &plain)
 {
-    QVERIFY(WholeFile::write(file, ScrambledText::scramble(plain)));
+    return WholeFile::write(file, ScrambledText::scramble(plain));
 }
 
 void TestSpread::roundTripKeepsPositions()
@@ -162,11 +162,11 @@ void TestSpread::writesTheGoldenBytesButTheLinePrefixes()
 void TestSpread::readsHandMadeFile()
 {
     // Prefixes may hold any byte but NUL, CR, LF and comma: 0xFF and "S" too.
-    writeScrambled(path(QStringLiteral("hand")), QByteArray("\xff"
-                                                            "S9x\x01y"
-                                                            "2\r\n"
-                                                            "abcdefS40,206,Me, myself\r\n"
-                                                            "SSSSSS500,20,\r\n"));
+    QVERIFY(writeScrambled(path(QStringLiteral("hand")), QByteArray("\xff"
+                                                                    "S9x\x01y"
+                                                                    "2\r\n"
+                                                                    "abcdefS40,206,Me, myself\r\n"
+                                                                    "SSSSSS500,20,\r\n")));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("hand"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.positionCount(), 2);
@@ -191,8 +191,9 @@ void TestSpread::readsFilesWithAnyLineEnd_data()
 void TestSpread::readsFilesWithAnyLineEnd()
 {
     QFETCH(QByteArray, lineEnd);
-    writeScrambled(path(QStringLiteral("ends")), "pppppp2" + lineEnd + "ppppppS10,20,You" +
-                                                     lineEnd + "pppppp30,40,The way" + lineEnd);
+    QVERIFY(writeScrambled(path(QStringLiteral("ends")), "pppppp2" + lineEnd + "ppppppS10,20,You" +
+                                                             lineEnd + "pppppp30,40,The way" +
+                                                             lineEnd));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("ends"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.positionCount(), 2);
@@ -204,10 +205,10 @@ void TestSpread::readsFilesWithAnyLineEnd()
 
 void TestSpread::significatorsAreCounted()
 {
-    writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
-                                                "ppppppS10,10,You\r\n"
-                                                "ppppppS200,10,The other\r\n"
-                                                "pppppp100,200,Between you\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
+                                                        "ppppppS10,10,You\r\n"
+                                                        "ppppppS200,10,The other\r\n"
+                                                        "pppppp100,200,Between you\r\n"));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.significatorCount(), 2);
@@ -217,17 +218,17 @@ void TestSpread::significatorsAreCounted()
 
 void TestSpread::significatorsCountOnlyThisFilesPositions()
 {
-    writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
-                                                "ppppppS10,10,You\r\n"
-                                                "ppppppS200,10,The other\r\n"
-                                                "pppppp100,200,Between you\r\n");
-    writeScrambled(path(QStringLiteral("one")), "pppppp2\r\n"
-                                                "pppppp10,10,Past\r\n"
-                                                "pppppp200,10,Future\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("two")), "pppppp3\r\n"
+                                                        "ppppppS10,10,You\r\n"
+                                                        "ppppppS200,10,The other\r\n"
+                                                        "pppppp100,200,Between you\r\n"));
+    QVERIFY(writeScrambled(path(QStringLiteral("one")), "pppppp2\r\n"
+                                                        "pppppp10,10,Past\r\n"
+                                                        "pppppp200,10,Future\r\n"));
     // An "S" line beyond the announced count is no position of the spread.
-    writeScrambled(path(QStringLiteral("extra")), "pppppp1\r\n"
-                                                  "ppppppS10,10,You\r\n"
-                                                  "ppppppS200,10,Beyond\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("extra")), "pppppp1\r\n"
+                                                          "ppppppS10,10,You\r\n"
+                                                          "ppppppS200,10,Beyond\r\n"));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.load(path(QStringLiteral("one"))), Spread::LoadResult::Loaded);
@@ -271,7 +272,7 @@ void TestSpread::refusesSpreadsTheTableCannotLay()
 {
     QFETCH(QByteArray, plain);
     QFETCH(QString, fault);
-    writeScrambled(path(QStringLiteral("odd")), plain);
+    QVERIFY(writeScrambled(path(QStringLiteral("odd")), plain));
     Spread spread;
     QString error;
     QCOMPARE(spread.load(path(QStringLiteral("odd")), &error), Spread::LoadResult::Unreadable);
@@ -280,8 +281,8 @@ void TestSpread::refusesSpreadsTheTableCannotLay()
 
 void TestSpread::loadForgetsTheEarlierSpread()
 {
-    writeScrambled(path(QStringLiteral("two")),
-                   "pppppp2\r\npppppp1,1,Past\r\npppppp2,2,Future\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("two")),
+                           "pppppp2\r\npppppp1,1,Past\r\npppppp2,2,Future\r\n"));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("two"))), Spread::LoadResult::Loaded);
     QCOMPARE(spread.explanation(1), QByteArray("Future"));
@@ -327,19 +328,19 @@ void TestSpread::neverStoresMoreThanItHolds()
     QByteArray plain = "pppppp100\r\n";
     for (int i = 0; i < 100; ++i)
         plain += "pppppp" + QByteArray::number(i) + ",0,x\r\n";
-    writeScrambled(path(QStringLiteral("big")), plain);
+    QVERIFY(writeScrambled(path(QStringLiteral("big")), plain));
     Spread spread;
     QCOMPARE(spread.load(path(QStringLiteral("big"))), Spread::LoadResult::Unreadable);
     QCOMPARE(spread.positionCount(), Spread::Capacity);
     QCOMPARE(spread.positions.at(78).place.x(), 78);
 
-    writeScrambled(path(QStringLiteral("huge")), "pppppp2147483647\r\npppppp5,5,a\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("huge")), "pppppp2147483647\r\npppppp5,5,a\r\n"));
     Spread huge;
     QCOMPARE(huge.load(path(QStringLiteral("huge"))), Spread::LoadResult::Unreadable);
     QCOMPARE(huge.positionCount(), 1);
     QCOMPARE(huge.positions.at(0).place.x(), 5);
 
-    writeScrambled(path(QStringLiteral("negative")), "pppppp-4\r\npppppp5,5,a\r\n");
+    QVERIFY(writeScrambled(path(QStringLiteral("negative")), "pppppp-4\r\npppppp5,5,a\r\n"));
     Spread negative;
     QCOMPARE(negative.load(path(QStringLiteral("negative"))), Spread::LoadResult::Unreadable);
     QCOMPARE(negative.positionCount(), 0);
