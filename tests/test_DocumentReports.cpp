@@ -517,8 +517,10 @@ void TestDocumentReports::writtenThroughTheReportMaker()
         QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
                             QDir(appDir.path()).filePath(QLatin1String(folder))));
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Veldmere");
-    preferences.printView = preferences.printBigCards = preferences.printExpl = true;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintView(true);
+    preferences.setPrintBigCards(true);
+    preferences.setPrintExplanations(true);
     ProgramData data(appDir.path());
     data.scan(preferences);
     data.loadLanguage(preferences);

@@ -89,7 +89,7 @@ void TestHelpWindow::switchLanguage(TableWindow &table, const QString &language)
 {
     TableSteps::expectLanguageChosen(m_fixture.interaction, language);
     table.findChild<QAction *>(QStringLiteral("languageAction"))->trigger();
-    QCOMPARE(table.preferences().language, language);
+    QCOMPARE(table.preferences().language(), language);
 }
 
 void TestHelpWindow::f1ShowsTheGuideOfTheLanguage()

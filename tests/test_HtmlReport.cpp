@@ -74,11 +74,11 @@ void TestHtmlReport::savedReadingPage()
         QVERIFY(QFile::link(bundled.filePath(QLatin1String(folder)),
                             QDir(appDir.path()).filePath(QLatin1String(folder))));
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Veldmere");
-    preferences.printView = on;
-    preferences.printSchema = on;
-    preferences.printBigCards = on;
-    preferences.printExpl = on;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintView(on);
+    preferences.setPrintSchema(on);
+    preferences.setPrintBigCards(on);
+    preferences.setPrintExplanations(on);
     ProgramData data(appDir.path());
     data.scan(preferences);
     data.loadLanguage(preferences);
@@ -183,8 +183,8 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
 
     // Text from an 8-bit file reaches the page as UTF-8.
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Deck");
-    preferences.language = QStringLiteral("Deutsch");
+    preferences.setDeckName(QStringLiteral("Deck"));
+    preferences.setLanguage(QStringLiteral("Deutsch"));
     ProgramData data(appDir.path());
     data.loadLanguage(preferences);
     Spread spread = spreadWith(2, 0, "Stelle ");

@@ -324,23 +324,23 @@ void TestTableWindow::optionCommandsToggle()
     auto table = startTable();
     QVERIFY(table);
     action(*table, "majorArcanaOnlyAction")->trigger();
-    QVERIFY(table->preferences().majorOnly);
+    QVERIFY(table->preferences().majorOnly());
     QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
     action(*table, "majorArcanaOnlyAction")->trigger();
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
 
     action(*table, "cutDeckAction")->trigger();
-    QVERIFY(!table->preferences().cutDeck);
+    QVERIFY(!table->preferences().cutDeck());
     QVERIFY(!action(*table, "threePilesAction")->isEnabled());
     action(*table, "cutDeckAction")->trigger();
     QVERIFY(action(*table, "threePilesAction")->isEnabled());
     action(*table, "threePilesAction")->trigger();
-    QVERIFY(table->preferences().cutThreePiles);
+    QVERIFY(table->preferences().cutThreePiles());
     QVERIFY(action(*table, "threePilesAction")->isChecked());
 
     action(*table, "spreadTipsAction")->trigger();
-    QVERIFY(!table->preferences().useTips);
+    QVERIFY(!table->preferences().useTips());
     QVERIFY(!action(*table, "spreadTipsAction")->isChecked());
 }
 
@@ -349,7 +349,7 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     auto table = startTable();
     QVERIFY(table);
     action(*table, "automaticDrawAction")->trigger();
-    QVERIFY(table->preferences().drawAuto);
+    QVERIFY(table->preferences().drawAuto());
     QVERIFY(m_interaction.messages.isEmpty());
 
     // A reading waits for its shuffle: it keeps the mode it started with.
@@ -357,7 +357,7 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QVERIFY(table->session().isAutomaticDrawPending());
     action(*table, "automaticDrawAction")->trigger();
-    QVERIFY(!table->preferences().drawAuto);
+    QVERIFY(!table->preferences().drawAuto());
     action(*table, "automaticDrawAction")->trigger();
     QCOMPARE(m_interaction.messages.size(), 2);
     QCOMPARE(m_interaction.messages.at(0), table->programData().uiText(44));
@@ -390,7 +390,7 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     action(*table, "languageAction")->trigger();
     listed.sort();
     QCOMPARE(listed, (QStringList{QStringLiteral("English"), QStringLiteral("Testish")}));
-    QCOMPARE(table->preferences().language, QStringLiteral("Testish"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Testish"));
     QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("T2"));
     QCOMPARE(action(*table, "languageAction")->text(), QStringLiteral("T130"));
     QCOMPARE(action(*table, "cutDeckAction")->text(), QStringLiteral("T137"));
@@ -414,7 +414,7 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
 
     TableSteps::expectLanguageChosen(m_interaction, QStringLiteral("Russian"));
     action(*table, "languageAction")->trigger();
-    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Russian"));
     // Every menu, command and button of the table and of the Comments window
     // changed at once.
     QCOMPARE(latinCaptions(*table), QStringList());
@@ -453,7 +453,7 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
     table.reset();
     table = startTable();
     QVERIFY(table);
-    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Russian"));
     QCOMPARE(latinCaptions(*table), QStringList());
     QCOMPARE(table->programData().cardTitle(0), QStringLiteral("0. Шут"));
 }
@@ -471,7 +471,7 @@ void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()
     QVERIFY2(message.contains(QStringLiteral("\"Gone\"")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("\"Ardenvale\"")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("incomplete")), qPrintable(message));
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Ardenvale"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Ardenvale"));
 
     // The lines the list has are its own; the others are English, so Help
     // and Language stay reachable.
@@ -498,7 +498,7 @@ void TestTableWindow::languageDialogCancelChangesNothing()
         return dialog.result();
     });
     action(*table, "languageAction")->trigger();
-    QCOMPARE(table->preferences().language, QStringLiteral("English"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("English"));
     QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Readings"));
 }
 
@@ -512,7 +512,7 @@ void TestTableWindow::deckWithExtraCardUsesFixedTitles()
     auto table = startTable();
     QVERIFY(table);
     QVERIFY(table->programData().deck79());
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Veldmere"));
     m_fixture.copySpreads();
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QCOMPARE(table->session().deckSize(), 79);

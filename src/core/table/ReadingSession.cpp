@@ -15,7 +15,8 @@
 
 #include <algorithm>
 
-ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
+ReadingSession::ReadingSession(const ProgramData &data, const Preferences &preferences,
+                               QObject *parent)
     : QObject(parent)
     , m_data(data)
     , m_preferences(preferences)
@@ -97,12 +98,12 @@ bool ReadingSession::startReadingFrom(const QString &name, const QString &path,
     }
     beginReading(name, Kind::Drawn);
     laySpread(spread);
-    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly(), m_data.deck79());
     if (nextSignificator() >= 0) {
         setPrompt(uiText(UiText::PromptChooseSignificator));
         setPhase(Phase::ChoosingSignificators);
     } else {
-        m_autoDrawPending = m_preferences.drawAuto;
+        m_autoDrawPending = m_preferences.drawAuto();
         setPrompt(uiText(UiText::PromptShuffle));
         setPhase(Phase::ReadyToShuffle);
     }
@@ -116,7 +117,7 @@ bool ReadingSession::startTypingIn(const QString &name, QString *errorString)
         return false;
     beginReading(name, Kind::TypedIn);
     laySpread(spread);
-    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly(), m_data.deck79());
     deal();
     fan();
     setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
@@ -132,7 +133,7 @@ void ReadingSession::openReading(const ReadingOpenPlan &plan)
 
     // The reading decides whether only the Major Arcana are in play.
     m_deckSize = plan.deckSize;
-    m_preferences.majorOnly = plan.majorOnly;
+    emit majorArcanaOnlyDecided(plan.majorOnly);
     deal();
     fan();
     plan.applyDeck(m_cards);
@@ -187,7 +188,7 @@ void ReadingSession::startShuffle()
     if (m_phase != Phase::ReadyToShuffle)
         return;
     if (m_spread.significatorCount == 0)
-        m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+        m_deckSize = Deck::sizeFor(m_preferences.majorOnly(), m_data.deck79());
     deal();
     m_random.seedFromClock();
     setPrompt(uiText(UiText::PromptShuffling));
@@ -198,7 +199,7 @@ bool ReadingSession::shuffleFrame()
 {
     if (m_phase != Phase::Shuffling)
         return false;
-    Shuffle::frame(m_cards, m_deckSize, m_preferences.useReverse, m_random);
+    Shuffle::frame(m_cards, m_deckSize, m_preferences.useReverse(), m_random);
     return true;
 }
 
@@ -206,7 +207,7 @@ void ReadingSession::stopShuffle()
 {
     if (m_phase != Phase::Shuffling)
         return;
-    if (m_preferences.cutDeck) {
+    if (m_preferences.cutDeck()) {
         setPrompt(uiText(UiText::PromptCut));
         setPhase(Phase::ReadyToCut);
     } else {
@@ -219,7 +220,7 @@ void ReadingSession::cutAt(int x)
     if (m_phase != Phase::ReadyToCut)
         return;
     const int point = DeckCut::cutPoint(x, m_tableWidth, m_deckSize);
-    if (m_preferences.cutThreePiles)
+    if (m_preferences.cutThreePiles())
         DeckCut::threePiles(m_cards, m_deckSize, point);
     else
         DeckCut::plain(m_cards, m_deckSize, point);
@@ -228,7 +229,7 @@ void ReadingSession::cutAt(int x)
 
 void ReadingSession::deal()
 {
-    Deck::deal(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse, m_tableWidth,
+    Deck::deal(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse(), m_tableWidth,
                m_random);
     emit fanChanged();
 }
@@ -379,7 +380,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
             setPrompt(firstPositionPrompt());
         }
         if (m_phase == Phase::ChoosingSignificators && position == 0)
-            m_preferences.querentCard = number;
+            emit querentChosen(number);
     }
     if (typingIn)
         setPrompt(m_data.uiTexts().text(UiText::ManualInputPrompt));
@@ -393,7 +394,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
         promptIfAllFaceUp();
     }
     if (m_phase == Phase::ChoosingSignificators && nextSignificator() < 0) {
-        m_autoDrawPending = m_preferences.drawAuto;
+        m_autoDrawPending = m_preferences.drawAuto();
         setPrompt(uiText(UiText::PromptShuffle));
         setPhase(Phase::ReadyToShuffle);
     }

@@ -108,9 +108,10 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
 
 void CardDetailWindow::layOut()
 {
-    const QSize window(m_preferences.detailWidth, m_preferences.detailHeight);
-    const DetailLayout layout(window, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
-                              QSize(m_preferences.memoWidth, m_preferences.memoHeight));
+    const QSize window(m_preferences.detailWidth(), m_preferences.detailHeight());
+    const DetailLayout layout(
+        window, QSize(m_preferences.cardWidth(), m_preferences.cardHeight()),
+        QSize(m_preferences.meaningPanelWidth(), m_preferences.meaningPanelHeight()));
     // The stored size is the window's own, without the frame the desktop
     // adds, so it matches what the image settings dialog measures.
     setFixedSize(window);
@@ -125,13 +126,13 @@ void CardDetailWindow::layOut()
 
 void CardDetailWindow::showPicture()
 {
-    const QSize natural = m_faces.naturalSize(m_preferences.deckName, m_number);
+    const QSize natural = m_faces.naturalSize(m_preferences.deckName(), m_number);
     const PictureBox::Fit fit =
-        PictureBox::fit(natural, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
-                        m_preferences.keepActual, m_preferences.keepStraight, m_reversed);
+        PictureBox::fit(natural, QSize(m_preferences.cardWidth(), m_preferences.cardHeight()),
+                        m_preferences.keepActual(), m_preferences.keepStraight(), m_reversed);
     // A stretched picture is decoded at the box's size, not decoded whole and
     // scaled afterwards.
-    const QImage picture = m_faces.face(m_preferences.deckName, m_number, fit.turned,
+    const QImage picture = m_faces.face(m_preferences.deckName(), m_number, fit.turned,
                                         fit.stretched ? fit.box : QSize());
     if (picture.isNull())
         return;
@@ -143,7 +144,8 @@ void CardDetailWindow::showPicture()
 
 MeaningText::Source CardDetailWindow::meaningSource() const
 {
-    return {m_data.roots(), m_preferences.deckName, m_preferences.language, m_number, m_reversed};
+    return {m_data.roots(), m_preferences.deckName(), m_preferences.language(), m_number,
+            m_reversed};
 }
 
 void CardDetailWindow::meaningEdited()
@@ -157,19 +159,19 @@ void CardDetailWindow::meaningEdited()
 bool CardDetailWindow::saveMeaning()
 {
     MeaningSaveDialog choice(m_texts, this);
-    choice.load({m_preferences.saveWithDeck, m_preferences.saveAsDefault});
+    choice.load({m_preferences.saveWithDeck(), m_preferences.saveAsDefault()});
     if (m_interaction.execDialog(choice) == QDialog::Accepted) {
         const MeaningSaveDialog::Choice chosen = choice.save();
-        m_preferences.saveWithDeck = chosen.withDeck;
-        m_preferences.saveAsDefault = chosen.asDefault;
+        m_preferences.setSaveWithDeck(chosen.withDeck);
+        m_preferences.setSaveAsDefault(chosen.asDefault);
     }
 
     const QString text = meaningEdit->toPlainText();
     QString error;
     if (!MeaningText::save(
             meaningSource(),
-            TextCodec::encodeLike(withFileBreaks(text), m_meaningBytes, m_preferences.language),
-            m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
+            TextCodec::encodeLike(withFileBreaks(text), m_meaningBytes, m_preferences.language()),
+            m_preferences.saveWithDeck(), m_preferences.saveAsDefault(), &error)) {
         m_interaction.showMessage(this, m_texts.string(UiText::MeaningNotSaved) +
                                             QLatin1Char('\n') + error);
         return false;

@@ -10,7 +10,7 @@ class QPushButton;
 class UiTextTable;
 class CardFaceCache;
 class ProgramData;
-struct Preferences;
+class Preferences;
 
 namespace MeaningText {
 struct Source;

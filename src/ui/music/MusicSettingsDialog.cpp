@@ -68,9 +68,9 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     randomRadio = new QRadioButton(texts.string(UiText::PlayRandom), modeBox);
     randomRadio->setObjectName(QStringLiteral("randomRadio"));
     m_playModes = new QButtonGroup(this);
-    m_playModes->addButton(selectedFileRadio, MusicController::SelectedFile);
-    m_playModes->addButton(inOrderRadio, MusicController::InOrder);
-    m_playModes->addButton(randomRadio, MusicController::Random);
+    m_playModes->addButton(selectedFileRadio, int(PlayMode::SelectedFile));
+    m_playModes->addButton(inOrderRadio, int(PlayMode::InOrder));
+    m_playModes->addButton(randomRadio, int(PlayMode::Random));
     auto *modeLayout = new QVBoxLayout(modeBox);
     for (QRadioButton *radio : {selectedFileRadio, inOrderRadio, randomRadio})
         modeLayout->addWidget(radio);
@@ -122,14 +122,13 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     layout->addLayout(buttons);
 
     // A folder that cannot be shown gives way to the program's folder.
-    setFolder(QFileInfo(preferences.musicDir).isDir() ? preferences.musicDir : fallbackFolder);
-    selectFile(preferences.lastMusicFile);
-    const int playType = qBound(0, preferences.playType, int(MusicController::Random));
-    m_playModes->button(playType)->setChecked(true);
-    resetCheck->setChecked(preferences.resetMusic);
-    ignoreCheck->setChecked(preferences.ignoreSpreadMusic);
-    volumeSlider->setValue(preferences.musicVolume);
-    volumeValue->setText(QStringLiteral("%1 %").arg(preferences.musicVolume));
+    setFolder(QFileInfo(preferences.musicDir()).isDir() ? preferences.musicDir() : fallbackFolder);
+    selectFile(preferences.lastMusicFile());
+    m_playModes->button(int(preferences.playMode()))->setChecked(true);
+    resetCheck->setChecked(preferences.resetMusic());
+    ignoreCheck->setChecked(preferences.ignoreSpreadMusic());
+    volumeSlider->setValue(preferences.musicVolume());
+    volumeValue->setText(QStringLiteral("%1 %").arg(preferences.musicVolume()));
     onPlayModeChanged();
     fileList->setFocus();
 
@@ -148,7 +147,7 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
 MusicSettingsChoice MusicSettingsDialog::choice() const
 {
     MusicSettingsChoice choice;
-    choice.playType = m_playModes->checkedId();
+    choice.playMode = PlayMode(m_playModes->checkedId());
     choice.resetMusic = resetCheck->isChecked();
     choice.ignoreSpreadMusic = ignoreCheck->isChecked();
     choice.folder = m_folder;
@@ -195,5 +194,5 @@ void MusicSettingsDialog::chooseFolder()
 
 void MusicSettingsDialog::onPlayModeChanged()
 {
-    resetCheck->setEnabled(m_playModes->checkedId() != MusicController::SelectedFile);
+    resetCheck->setEnabled(m_playModes->checkedId() != int(PlayMode::SelectedFile));
 }

@@ -60,11 +60,11 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     dialog.save(preferences);
 
     const ReportModel model = ReportModel::fromReading(
-        session.spread(), session.spreadName(), preferences.reportComments, data, preferences);
+        session.spread(), session.spreadName(), preferences.reportComments(), data, preferences);
     QString path;
     QString reason;
     const QString folder = data.roots().tempDir();
-    const auto format = ReportWriter::Format(preferences.printType);
+    const ReportFormat format = preferences.reportFormat();
     if (format == ReportWriter::Format::Printer) {
         printReport(window, interaction, model, folder, data.uiTexts());
         return;

@@ -4,7 +4,7 @@ class Interaction;
 class ProgramData;
 class QWidget;
 class ReadingSession;
-struct Preferences;
+class Preferences;
 
 // The "Print..." command: asks for the print settings, stores them, makes
 // the report of the reading on the table in Temp and hands it to the desktop,

@@ -110,24 +110,24 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
 
 void PrintSettingsDialog::load(const Preferences &preferences)
 {
-    QAbstractButton *format = m_formats->button(preferences.printType);
+    QAbstractButton *format = m_formats->button(int(preferences.reportFormat()));
     (format ? format : wordButton)->setChecked(true);
-    spreadViewCheck->setChecked(preferences.printView);
-    (preferences.printSchema ? schematicButton : miniaturesButton)->setChecked(true);
-    bigCardsCheck->setChecked(preferences.printBigCards);
-    explanationsCheck->setChecked(preferences.printExpl);
-    commentsEdit->setPlainText(preferences.reportComments);
+    spreadViewCheck->setChecked(preferences.printView());
+    (preferences.printSchema() ? schematicButton : miniaturesButton)->setChecked(true);
+    bigCardsCheck->setChecked(preferences.printBigCards());
+    explanationsCheck->setChecked(preferences.printExplanations());
+    commentsEdit->setPlainText(preferences.reportComments());
     applyEnableRules();
 }
 
 void PrintSettingsDialog::save(Preferences &preferences) const
 {
-    preferences.printType = selectedFormat();
-    preferences.printView = spreadViewCheck->isChecked();
-    preferences.printSchema = schematicButton->isChecked();
-    preferences.printBigCards = bigCardsCheck->isChecked();
-    preferences.printExpl = explanationsCheck->isChecked();
-    preferences.reportComments = commentsEdit->toPlainText();
+    preferences.setReportFormat(ReportFormat(selectedFormat()));
+    preferences.setPrintView(spreadViewCheck->isChecked());
+    preferences.setPrintSchema(schematicButton->isChecked());
+    preferences.setPrintBigCards(bigCardsCheck->isChecked());
+    preferences.setPrintExplanations(explanationsCheck->isChecked());
+    preferences.setReportComments(commentsEdit->toPlainText());
 }
 
 int PrintSettingsDialog::selectedFormat() const

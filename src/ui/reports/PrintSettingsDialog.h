@@ -10,7 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class UiTextTable;
-struct Preferences;
+class Preferences;
 
 // The print settings: the report's format, which pictures and texts it
 // holds, and the comments shown at its top. The choices are read from and

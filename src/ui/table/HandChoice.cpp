@@ -54,13 +54,13 @@ bool HandChoice::choose(int position)
     for (int number : cards)
         titles.append(m_data.cardTitle(number));
 
-    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, captionFor(position),
+    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName(), captionFor(position),
                             m_data.uiTexts(), m_window);
     dialog.setOrientationShown(!significator);
     dialog.setPosition(m_data.decoded(PositionLabels::tableLabel(spread, position)),
                        m_data.decoded(spread.explanation[position]));
-    if (significator && m_preferences.querentCard >= 0)
-        dialog.selectCard(m_preferences.querentCard);
+    if (significator && m_preferences.querentCard() >= 0)
+        dialog.selectCard(m_preferences.querentCard());
 
     // The table shows which position the card is for while the dialog asks.
     m_spreadView.setHighlightedPosition(position);

@@ -8,7 +8,7 @@ class ProgramData;
 class QWidget;
 class ReadingSession;
 class SpreadView;
-struct Preferences;
+class Preferences;
 
 // Cards chosen by hand with the Select card dialog: the significators before
 // the shuffle, and every card of a reading typed in from a physical deck.

@@ -65,7 +65,7 @@ void ReadingFileCommands::save()
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
     // What was typed waits for the next attempt until a save succeeds.
     m_unsavedComments = commented ? comments.commentsEdit->toPlainText() : QString();
-    m_preferences.reportComments = m_unsavedComments;
+    m_preferences.setReportComments(m_unsavedComments);
     const QByteArray text = ReadingFile::commentsFromMemo(m_unsavedComments);
 
     const QString path =
@@ -93,7 +93,7 @@ bool ReadingFileCommands::openFile(const QString &path)
 {
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromFile(path, {m_data.roots(), m_data.spreadNames(), m_data.deck79(),
-                                         m_preferences.majorOnly, m_preferences.language});
+                                         m_preferences.majorOnly(), m_preferences.language()});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;
@@ -116,7 +116,7 @@ bool ReadingFileCommands::openFile(const QString &path)
     }
     CommentsWindow &comments = openedComments();
     comments.commentsEdit->setPlainText(
-        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
+        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language()));
     // At the top right of the table, where it hides the least of the spread.
     comments.move(m_window->width() - comments.width(), 0);
     comments.show();

@@ -9,7 +9,7 @@ class ProgramData;
 class QWidget;
 class UiTextTable;
 class ReadingSession;
-struct Preferences;
+class Preferences;
 
 // Saving the reading on the table to a file, with the user's comments, and
 // laying a saved reading again with its comments beside the table.

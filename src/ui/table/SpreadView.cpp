@@ -68,7 +68,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
 void SpreadView::applyPreferences()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, TableColor::toQColor(m_preferences.backColor));
+    colours.setColor(QPalette::Window, TableColor::toQColor(m_preferences.backColor()));
     for (QWidget *area : {static_cast<QWidget *>(this), widget()}) {
         area->setPalette(colours);
         area->setAutoFillBackground(true);
@@ -80,8 +80,8 @@ void SpreadView::applyPreferences()
         if (!spread.filled[i])
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
         m_images[i]->setToolTip(
-            m_preferences.useTips
-                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language)
+            m_preferences.useTips()
+                ? TextCodec::decode(PositionLabels::hint(spread, i), m_preferences.language())
                 : QString());
     }
 }
@@ -151,7 +151,7 @@ void SpreadView::showPosition(int position)
     // A missing or damaged picture gives a face with the card's title.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
     QImage picture = spread.revealed[position]
-                         ? m_faces.face(m_preferences.deckName, spread.cardAt[position],
+                         ? m_faces.face(m_preferences.deckName(), spread.cardAt[position],
                                         spread.positionReversed[position], upright)
                          : back();
     if (picture.isNull())
@@ -173,10 +173,10 @@ QImage SpreadView::labelPicture(int position) const
     const QSize size =
         m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(TableColor::toQColor(m_preferences.backColor));
+    picture.fill(TableColor::toQColor(m_preferences.backColor()));
     QPainter painter(&picture);
     // Frame and label in black where that stands out from the table, else white.
-    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor));
+    const QColor ink = TableColor::toQColor(TableColor::labelColorFor(m_preferences.backColor()));
     painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     if (position == m_highlighted) {
@@ -194,7 +194,7 @@ QImage SpreadView::labelPicture(int position) const
     painter.drawText(QRect(5, 5, size.width() - 10, size.height() - 10),
                      Qt::AlignLeft | Qt::AlignTop,
                      TextCodec::decode(PositionLabels::tableLabel(m_session.spread(), position),
-                                       m_preferences.language));
+                                       m_preferences.language()));
     return picture;
 }
 

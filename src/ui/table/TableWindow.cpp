@@ -1,5 +1,7 @@
 #include "ui/table/TableWindow.h"
 
+#include "core/app/LanguageLoader.h"
+#include "core/app/PreferenceSaver.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/LanguageFiles.h"
@@ -22,13 +24,13 @@
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
 #include "ui/table/HandChoice.h"
+#include "ui/table/OptionToggles.h"
 #include "ui/table/ReadingFileCommands.h"
 #include "ui/table/SpreadView.h"
 #include "ui/table/TableMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -85,16 +87,21 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     , m_data(roots)
     , m_session(new ReadingSession(m_data, m_preferences, this))
     , m_music(new MusicController(roots, m_preferences, this))
+    , m_language(new LanguageLoader(m_data, m_preferences, this))
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
     SettingsStore::read(m_settings, roots, screenSize(), m_preferences);
-    m_storedSettings = SettingsStore::values(m_preferences);
-    // A desktop session that ends asks first; what was chosen is kept then.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this] { storePreferences(Store::AlwaysQuietly); });
-    connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     m_data.scan(m_preferences);
+    // From here on each change is stored as it is made.
+    m_saver = new PreferenceSaver(m_settings, m_preferences, this);
+    connect(m_saver, &PreferenceSaver::writeFailed, this, &TableWindow::showSettingsNotWritten);
+    // A desktop session that ends asks first; what was chosen is kept then.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
+        m_endingQuietly = true;
+        m_saver->saveAll();
+    });
+    connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     // Titles are decoded only when a missing picture's face is drawn.
     m_faces.setTitles([this](int number) { return m_data.cardTitle(number); });
 
@@ -105,13 +112,12 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
         setGeometry(screen->geometry());
         setFixedSize(screen->geometry().size());
     }
-    applyMenuChecks();
     applyBackColor();
     QStringList notices;
     if (!m_data.replacedDeck().isEmpty())
         notices << m_data.uiText(UiText::DeckReplaced)
-                       .arg(m_data.replacedDeck(), m_preferences.deckName);
-    const QString languageNotice = loadLanguage();
+                       .arg(m_data.replacedDeck(), m_preferences.deckName());
+    const QString languageNotice = m_language->load();
     if (!languageNotice.isEmpty())
         notices << languageNotice;
     showOptionNotice();
@@ -145,12 +151,15 @@ void TableWindow::createMenu()
     using Kind = TableMenu::Entry::Kind;
     // A command given while the cut is shown lets the cut end first.
     const auto call = [this](void (TableWindow::*handler)()) {
-        // A command may change an option; it is stored at once, so it
-        // survives a program ended from outside.
         return [this, handler] {
             m_deckView->finishCut();
             (this->*handler)();
-            storePreferences();
+        };
+    };
+    const auto option = [this](void (OptionToggles::*handler)()) {
+        return [this, handler] {
+            m_deckView->finishCut();
+            (m_options->*handler)();
         };
     };
     // Commands without a handler are greyed out: this build lacks their windows.
@@ -187,41 +196,41 @@ void TableWindow::createMenu()
          Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
         {Kind::Separator},
         {Kind::Item, "backgroundColorAction", UiText::MenuBackgroundColor, "Background color...",
-         Qt::CTRL | Qt::Key_B, call(&TableWindow::chooseBackgroundColor)},
+         Qt::CTRL | Qt::Key_B, option(&OptionToggles::chooseBackgroundColor)},
         {Kind::Item,
          "defaultBackgroundAction",
          UiText::MenuDefaultBackground,
          "Default background",
          {},
-         call(&TableWindow::useDefaultBackground)},
+         option(&OptionToggles::useDefaultBackground)},
         {Kind::Separator},
         {Kind::CheckItem, "spreadTipsAction", UiText::MenuShowSpreadTips, "Show spread tips",
-         Qt::CTRL | Qt::Key_T, call(&TableWindow::toggleSpreadTips)},
+         Qt::CTRL | Qt::Key_T, option(&OptionToggles::toggleSpreadTips)},
         {Kind::Menu, "optionsMenu", UiText::MenuOptions, "Options"},
         {Kind::Item, "selectDeckAction", UiText::MenuSelectDeck, "Select deck...",
          Qt::CTRL | Qt::Key_D, call(&TableWindow::chooseDeck)},
         {Kind::Separator},
         {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly, "Major Arcana only",
-         Qt::CTRL | Qt::Key_A, call(&TableWindow::toggleMajorArcanaOnly)},
+         Qt::CTRL | Qt::Key_A, option(&OptionToggles::toggleMajorArcanaOnly)},
         {Kind::CheckItem, "reversedPositionsAction", UiText::MenuUseReversed,
          "Use reverse positions", Qt::CTRL | Qt::Key_R,
-         call(&TableWindow::toggleReversedPositions)},
+         option(&OptionToggles::toggleReversedPositions)},
         {Kind::CheckItem, "automaticDrawAction", UiText::MenuDrawAutomatically,
          "Draw cards automatically", Qt::CTRL | Qt::Key_F9,
-         call(&TableWindow::toggleAutomaticDraw)},
+         option(&OptionToggles::toggleAutomaticDraw)},
         {Kind::Separator},
         {Kind::CheckItem,
          "cutDeckAction",
          UiText::MenuCutDeck,
          "Cut deck",
          {},
-         call(&TableWindow::toggleCutDeck)},
+         option(&OptionToggles::toggleCutDeck)},
         {Kind::CheckItem,
          "threePilesAction",
          UiText::MenuCutThreePiles,
          "Cut deck in 3 piles",
          {},
-         call(&TableWindow::toggleThreePiles)},
+         option(&OptionToggles::toggleThreePiles)},
         {Kind::Separator},
         {Kind::Item, "imageSettingsAction", UiText::MenuImageSettings, "Enlarged image settings...",
          Qt::CTRL | Qt::Key_I, call(&TableWindow::openImageSettings)},
@@ -249,6 +258,7 @@ void TableWindow::createMenu()
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
+    m_options = new OptionToggles(this, *m_menu, m_preferences, m_data, m_interaction, *m_session);
     // "Play music" names the piece playing when the pointer rests on it.
     if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
         options->setToolTipsVisible(true);
@@ -320,6 +330,15 @@ void TableWindow::createControls()
     connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
     connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
+    // The reading reports the options it decides; they last beyond it.
+    connect(m_session, &ReadingSession::majorArcanaOnlyDecided, &m_preferences,
+            &Preferences::setMajorOnly);
+    connect(m_session, &ReadingSession::querentChosen, &m_preferences,
+            &Preferences::setQuerentCard);
+    connect(&m_preferences, &Preferences::changed, this, &TableWindow::onPreferenceChanged);
+    connect(m_language, &LanguageLoader::loaded, this, &TableWindow::retranslate);
+    connect(m_language, &LanguageLoader::incomplete, this,
+            [this](const QString &notice) { m_interaction.showMessage(this, notice); });
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -345,63 +364,29 @@ void TableWindow::layOutControls()
     m_deckView->setTableGeometry(geometry);
 }
 
-QString TableWindow::loadLanguage()
-{
-    const UiTextTable previous = m_data.uiTexts();
-    m_data.loadLanguage(m_preferences);
-    m_toolkitTranslation.apply(m_preferences.language);
-    m_session->retranslatePrompt(previous);
-    const UiTextTable &texts = m_data.uiTexts();
-    m_menu->retranslate(texts);
-    m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
-    m_stopButton->setText(m_data.uiText(UiText::Stop));
-    m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
-    m_readingFiles->retranslate(texts);
-    if (m_helpWindow)
-        m_helpWindow->showGuide(m_data.helpGuide(), texts);
-    showPrompt(m_session->prompt());
-    return m_data.languageComplete() ? QString() : m_data.uiText(UiText::LanguageIncomplete);
-}
-
 void TableWindow::showPrompt(const QByteArray &prompt)
 {
     m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 
-void TableWindow::applyMenuChecks()
-{
-    const std::pair<const char *, bool> checks[] = {
-        {"cutDeckAction", m_preferences.cutDeck},
-        {"threePilesAction", m_preferences.cutThreePiles},
-        {"majorArcanaOnlyAction", m_preferences.majorOnly},
-        {"playMusicAction", m_preferences.playMusic},
-        {"spreadTipsAction", m_preferences.useTips},
-        {"automaticDrawAction", m_preferences.drawAuto},
-        {"reversedPositionsAction", m_preferences.useReverse},
-    };
-    for (const auto &[name, checked] : checks)
-        m_menu->action(name)->setChecked(checked);
-    m_menu->action("threePilesAction")->setEnabled(m_preferences.cutDeck);
-}
-
 void TableWindow::applyBackColor()
 {
     for (QWidget *rule : {m_horizontalRule, m_verticalRule})
-        setBackground(rule, m_preferences.backColor);
+        setBackground(rule, m_preferences.backColor());
     // Text keeps its designed colour only where it stands out from the table.
     setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
-                                     m_preferences.backColor, TableColor::Navy)));
+                                     m_preferences.backColor(), TableColor::Navy)));
     for (QLabel *label : {m_spreadNameLabel, m_promptLabel})
         setTextColor(label, TableColor::toQColor(
-                                TableColor::legibleOn(m_preferences.backColor, PanelTextColor)));
+                                TableColor::legibleOn(m_preferences.backColor(), PanelTextColor)));
     m_spreadView->applyPreferences();
-    m_deckView->setBackColor(m_preferences.backColor);
+    m_deckView->setBackColor(m_preferences.backColor());
 }
 
 void TableWindow::showOptionNotice()
 {
-    m_optionNotice->setText(m_preferences.majorOnly ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
-                                                    : QString());
+    m_optionNotice->setText(m_preferences.majorOnly() ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
+                                                      : QString());
 }
 
 void TableWindow::onPhaseChanged()
@@ -475,8 +460,8 @@ void TableWindow::onPositionClicked(int position)
 
 void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
 {
-    const QImage face =
-        m_faces.face(m_preferences.deckName, card.number, card.reversed, m_extraCardImage->size());
+    const QImage face = m_faces.face(m_preferences.deckName(), card.number, card.reversed,
+                                     m_extraCardImage->size());
     if (face.isNull())
         return;
     m_extraCardImage->setTag(card.number);
@@ -527,7 +512,7 @@ void TableWindow::designSpread(const QString &name)
     // The editing area is the spread area, so boxes stand where cards will lie.
     const TableGeometry geometry(size(), m_deckView->size());
     SpreadEditor editor({m_data.roots(), name, geometry.spreadAreaRect().size(),
-                         TableColor::toQColor(m_preferences.backColor)},
+                         TableColor::toQColor(m_preferences.backColor())},
                         m_data.uiTexts(), m_interaction, this);
     if (!editor.loadFault().isEmpty())
         showSpreadRefused(editor.loadFault());
@@ -561,8 +546,6 @@ void TableWindow::openReading()
     if (!m_readingFiles->open())
         return;
     m_music->readingOpened(m_session->spreadName());
-    applyMenuChecks();
-    showOptionNotice();
 }
 
 void TableWindow::openFile(const QString &path)
@@ -571,10 +554,7 @@ void TableWindow::openFile(const QString &path)
         startReadingFromFile(path);
         return;
     }
-    if (!m_readingFiles->openFile(path))
-        return;
-    applyMenuChecks();
-    showOptionNotice();
+    m_readingFiles->openFile(path);
 }
 
 void TableWindow::startReadingFromFile(const QString &path)
@@ -615,7 +595,7 @@ void TableWindow::cutDeck(const QPoint &point)
         return;
     m_cutButton->hide();
     m_cutX = point.x();
-    m_deckView->playCut(m_preferences.cutThreePiles);
+    m_deckView->playCut(m_preferences.cutThreePiles());
 }
 
 void TableWindow::drawAutomatically()
@@ -629,7 +609,6 @@ void TableWindow::showCardDetail(int number, bool reversed, const QByteArray &su
     CardDetailWindow window(m_data, m_preferences, m_faces, m_interaction, number, reversed,
                             subtitle, this);
     m_interaction.execDialog(window);
-    storePreferences();
 }
 
 void TableWindow::toggleSpreadView()
@@ -637,69 +616,6 @@ void TableWindow::toggleSpreadView()
     if (!m_session->isFanned())
         return;
     m_spreadView->setEnlarged(!m_spreadView->isEnlarged(), m_deckView->rect());
-}
-
-void TableWindow::chooseBackgroundColor()
-{
-    QColorDialog dialog(TableColor::toQColor(m_preferences.backColor), this);
-    dialog.setObjectName(QStringLiteral("backgroundColorDialog"));
-    if (m_interaction.execDialog(dialog) == QDialog::Accepted)
-        setBackColor(TableColor::fromQColor(dialog.selectedColor()));
-}
-
-void TableWindow::useDefaultBackground()
-{
-    setBackColor(TableColor::DefaultBackColor);
-}
-
-void TableWindow::setBackColor(TColor color)
-{
-    m_preferences.backColor = color;
-    applyBackColor();
-}
-
-void TableWindow::toggleMajorArcanaOnly()
-{
-    m_preferences.majorOnly = !m_preferences.majorOnly;
-    applyMenuChecks();
-    showOptionNotice();
-}
-
-void TableWindow::toggleReversedPositions()
-{
-    m_preferences.useReverse = !m_preferences.useReverse;
-    applyMenuChecks();
-}
-
-void TableWindow::toggleAutomaticDraw()
-{
-    m_preferences.drawAuto = !m_preferences.drawAuto;
-    applyMenuChecks();
-    // The reading in progress keeps the mode it started with; say so while it
-    // has not reached the drawing yet.
-    if (m_session->isBeforeDrawing())
-        m_interaction.showMessage(this, m_data.uiText(m_preferences.drawAuto
-                                                          ? UiText::AutoDrawTurnedOn
-                                                          : UiText::AutoDrawTurnedOff));
-}
-
-void TableWindow::toggleCutDeck()
-{
-    m_preferences.cutDeck = !m_preferences.cutDeck;
-    applyMenuChecks();
-}
-
-void TableWindow::toggleThreePiles()
-{
-    m_preferences.cutThreePiles = !m_preferences.cutThreePiles;
-    applyMenuChecks();
-}
-
-void TableWindow::toggleSpreadTips()
-{
-    m_preferences.useTips = !m_preferences.useTips;
-    applyMenuChecks();
-    m_spreadView->applyPreferences();
 }
 
 void TableWindow::openImageSettings()
@@ -711,7 +627,6 @@ void TableWindow::openImageSettings()
 void TableWindow::togglePlayMusic()
 {
     m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
-    applyMenuChecks();
 }
 
 void TableWindow::openMusicSettings()
@@ -728,7 +643,7 @@ void TableWindow::editSpreadMusic()
     const DataRoots &roots = m_data.roots();
     SpreadMusicDialog dialog(m_data.spreadNames(),
                              {roots.associationFile(), roots.associationWritePath(),
-                              roots.musicDir(), m_preferences.language},
+                              roots.musicDir(), m_preferences.language()},
                              m_data.uiTexts(), m_interaction, this);
     m_interaction.execDialog(dialog);
 }
@@ -749,14 +664,14 @@ void TableWindow::chooseDeck()
 {
     DeckChooser dialog(
         DeckList::scan(m_data.roots()),
-        {m_preferences.deckName, m_preferences.ardenvaleStyle, m_preferences.strengthEleven},
+        {m_preferences.deckName(), m_preferences.ardenvaleStyle(), m_preferences.strengthEleven()},
         m_faces, m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
     const DeckChooser::Choice choice = dialog.choice();
-    m_preferences.deckName = choice.deckName;
-    m_preferences.ardenvaleStyle = choice.ardenvaleStyle;
-    m_preferences.strengthEleven = choice.strengthEleven;
+    m_preferences.setDeckName(choice.deckName);
+    m_preferences.setArdenvaleStyle(choice.ardenvaleStyle);
+    m_preferences.setStrengthEleven(choice.strengthEleven);
     // The next reading deals the new deck's cards under the new titles; cards
     // already on the table keep their pictures until they are drawn again.
     m_data.scan(m_preferences);
@@ -766,15 +681,11 @@ void TableWindow::chooseDeck()
 
 void TableWindow::chooseLanguage()
 {
-    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.roots()), m_preferences.language,
+    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.roots()), m_preferences.language(),
                           m_data.uiTexts(), this);
     if (m_interaction.execDialog(dialog) != QDialog::Accepted)
         return;
-    m_preferences.language = dialog.selectedLanguage();
-    const QString notice = loadLanguage();
-    showOptionNotice();
-    if (!notice.isEmpty())
-        m_interaction.showMessage(this, notice);
+    m_preferences.setLanguage(dialog.selectedLanguage());
 }
 
 void TableWindow::printReading()
@@ -828,23 +739,50 @@ void TableWindow::finish(bool quietly)
     m_music->stop();
     if (m_helpWindow)
         m_helpWindow->hide();
-    storePreferences(quietly ? Store::AlwaysQuietly : Store::Always);
+    m_endingQuietly = quietly;
+    m_saver->saveAll();
     m_data.roots().emptyTemp();
 }
 
-void TableWindow::storePreferences(Store when)
+void TableWindow::showSettingsNotWritten()
 {
-    const QVariantMap values = SettingsStore::values(m_preferences);
-    if (when == Store::IfChanged && values == m_storedSettings)
-        return;
-    m_storedSettings = values;
-    if (SettingsStore::write(m_settings, m_preferences) || m_settingsFailureReported)
-        return;
-    m_settingsFailureReported = true;
     const QString message = m_data.uiText(UiText::SettingsNotWritten) + QLatin1Char(' ') +
-                            QDir::toNativeSeparators(m_settings.fileName());
-    if (when == Store::AlwaysQuietly)
+                            QDir::toNativeSeparators(m_saver->fileName());
+    if (m_endingQuietly)
         std::fprintf(stderr, "Quillmoor: %s\n", qPrintable(message));
     else
         m_interaction.showMessage(this, message);
+}
+
+void TableWindow::onPreferenceChanged(Preferences::Setting setting)
+{
+    using Setting = Preferences::Setting;
+    switch (setting) {
+    case Setting::MajorOnly:
+        showOptionNotice();
+        break;
+    case Setting::BackColor:
+        applyBackColor();
+        break;
+    case Setting::UseTips:
+        m_spreadView->applyPreferences();
+        break;
+    default:
+        break;
+    }
+}
+
+void TableWindow::retranslate(const UiTextTable &previous)
+{
+    m_session->retranslatePrompt(previous);
+    const UiTextTable &texts = m_data.uiTexts();
+    m_menu->retranslate(texts);
+    m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
+    m_stopButton->setText(m_data.uiText(UiText::Stop));
+    m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
+    m_readingFiles->retranslate(texts);
+    if (m_helpWindow)
+        m_helpWindow->showGuide(m_data.helpGuide(), texts);
+    showPrompt(m_session->prompt());
+    showOptionNotice();
 }

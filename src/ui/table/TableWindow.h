@@ -2,11 +2,9 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
-#include "core/lang/ToolkitTranslation.h"
 #include "core/table/ReadingSession.h"
 
 #include <QMainWindow>
-#include <QVariantMap>
 
 #include <memory>
 
@@ -16,8 +14,11 @@ class DeckView;
 class HandChoice;
 class HelpWindow;
 class Interaction;
+class LanguageLoader;
 class MusicController;
 class MusicPlayer;
+class OptionToggles;
+class PreferenceSaver;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -26,6 +27,7 @@ class QTimer;
 class ReadingFileCommands;
 class SpreadView;
 class TableMenu;
+class UiTextTable;
 
 // The table: the program's one full-screen window, where spreads are laid
 // and cards drawn. It holds the reading session and shows its phase: the
@@ -66,27 +68,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    enum class Store
-    {
-        IfChanged,
-        Always,
-        // Always, and a failure goes to standard error instead of a message box.
-        AlwaysQuietly,
-    };
-    // Writes the preferences to the settings store; a store that cannot be
-    // written is reported once.
-    void storePreferences(Store when = Store::IfChanged);
+    // Says once that the settings file cannot be written: in a message box,
+    // or on standard error for a program ended from outside.
+    void showSettingsNotWritten();
+    // Shows what follows a changed preference on the table itself.
+    void onPreferenceChanged(Preferences::Setting setting);
+    // Says every text of the table again in the language just loaded.
+    void retranslate(const UiTextTable &previous);
     // The chores of closing, done once: stop what moves, store, empty Temp.
     void finish(bool quietly);
 
     void createMenu();
     void createControls();
     void layOutControls();
-    // Loads the language and returns what the person should hear about it:
-    // that its files are incomplete, or nothing.
-    QString loadLanguage();
     void showPrompt(const QByteArray &prompt);
-    void applyMenuChecks();
     void applyBackColor();
     void showOptionNotice();
 
@@ -118,15 +113,6 @@ private:
 
     // View and options
     void toggleSpreadView();
-    void chooseBackgroundColor();
-    void useDefaultBackground();
-    void setBackColor(TColor color);
-    void toggleMajorArcanaOnly();
-    void toggleReversedPositions();
-    void toggleAutomaticDraw();
-    void toggleCutDeck();
-    void toggleThreePiles();
-    void toggleSpreadTips();
     void openImageSettings();
     void togglePlayMusic();
     void openMusicSettings();
@@ -143,10 +129,12 @@ private:
     CardFaceCache &m_faces;
     Preferences m_preferences;
     ProgramData m_data;
-    ToolkitTranslation m_toolkitTranslation;
     ReadingSession *m_session;
     std::unique_ptr<MusicPlayer> m_musicPlayer;
     MusicController *m_music;
+    LanguageLoader *m_language;
+    PreferenceSaver *m_saver = nullptr;
+    OptionToggles *m_options = nullptr;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
@@ -168,8 +156,7 @@ private:
     // Where the user clicked the deck to cut it, while the cut is shown.
     int m_cutX = 0;
     bool m_closed = false;
-    // The settings as last written, to write only what changed.
-    QVariantMap m_storedSettings;
-    bool m_settingsFailureReported = false;
+    // The program is being ended from outside: nobody is there to read a message box.
+    bool m_endingQuietly = false;
     bool m_unusableSpreadsReported = false;
 };
