@@ -88,9 +88,9 @@ void TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArr
 
 std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
 {
-    auto window =
-        std::make_unique<CardDetailWindow>(*m_data, *m_preferences, *m_faces, m_interaction, number,
-                                           reversed, QByteArray("The outcome"));
+    auto window = std::make_unique<CardDetailWindow>(
+        DialogContext{*m_data, *m_preferences, *m_faces, m_interaction}, number, reversed,
+        QByteArray("The outcome"));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;

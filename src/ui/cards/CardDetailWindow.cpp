@@ -52,16 +52,15 @@ void makeBlue(QLabel *label, bool bold, int pixelSize)
 }
 } // namespace
 
-CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &preferences,
-                                   CardFaceCache &faces, Interaction &interaction, int number,
-                                   bool reversed, const QByteArray &subtitle, QWidget *parent)
+CardDetailWindow::CardDetailWindow(const DialogContext &context, int number, bool reversed,
+                                   const QByteArray &subtitle, QWidget *parent)
     : QDialog(parent)
     , m_panel(new QFrame(this))
-    , m_data(data)
-    , m_preferences(preferences)
-    , m_faces(faces)
-    , m_interaction(interaction)
-    , m_texts(data.uiTexts())
+    , m_data(context.data)
+    , m_preferences(context.preferences)
+    , m_faces(context.faces)
+    , m_interaction(context.interaction)
+    , m_texts(m_data.uiTexts())
     , m_number(number)
     , m_reversed(reversed)
 {

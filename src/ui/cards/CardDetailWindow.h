@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 #include <QDialog>
 
 class Interaction;
@@ -25,10 +27,8 @@ class CardDetailWindow : public QDialog
 
 public:
     // `number` must be a card number (0 to 78). The layout, the display
-    // options and the save choices come from `preferences`; the parts passed
-    // in must outlive the window.
-    CardDetailWindow(const ProgramData &data, Preferences &preferences, CardFaceCache &faces,
-                     Interaction &interaction, int number, bool reversed,
+    // options and the save choices come from the context's preferences.
+    CardDetailWindow(const DialogContext &context, int number, bool reversed,
                      const QByteArray &subtitle, QWidget *parent = nullptr);
 
     // The meaning text was edited since it was loaded or saved. It stays

@@ -47,9 +47,11 @@ void printReport(QWidget *window, Interaction &interaction, const ReportModel &m
 
 } // namespace
 
-void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramData &data,
-                       Preferences &preferences, const ReadingSession &session)
+void PrintCommand::run(QWidget *window, const DialogContext &context, const ReadingSession &session)
 {
+    Interaction &interaction = context.interaction;
+    const ProgramData &data = context.data;
+    Preferences &preferences = context.preferences;
     if (!session.isComplete()) {
         interaction.showMessage(window, data.uiText(UiText::ReadingIncomplete));
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 class Interaction;
 class ProgramData;
 class QWidget;
@@ -12,8 +14,7 @@ class Preferences;
 namespace PrintCommand {
 
 // `window` parents the dialog and the messages. The settings chosen are
-// kept in `preferences` even when the report then fails.
-void run(QWidget *window, Interaction &interaction, const ProgramData &data,
-         Preferences &preferences, const ReadingSession &session);
+// kept in the context's preferences even when the report then fails.
+void run(QWidget *window, const DialogContext &context, const ReadingSession &session);
 
 } // namespace PrintCommand

@@ -9,15 +9,14 @@
 #include "ui/common/Interaction.h"
 #include "ui/table/SpreadView.h"
 
-HandChoice::HandChoice(QWidget *window, Interaction &interaction, const ProgramData &data,
-                       const Preferences &preferences, CardFaceCache &faces,
-                       ReadingSession &session, SpreadView &spreadView, QObject *parent)
+HandChoice::HandChoice(QWidget *window, const DialogContext &context, ReadingSession &session,
+                       SpreadView &spreadView, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_interaction(interaction)
-    , m_data(data)
-    , m_preferences(preferences)
-    , m_faces(faces)
+    , m_interaction(context.interaction)
+    , m_data(context.data)
+    , m_preferences(context.preferences)
+    , m_faces(context.faces)
     , m_session(session)
     , m_spreadView(spreadView)
 {}

@@ -17,14 +17,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interaction,
-                                         const ProgramData &data, Preferences &preferences,
+ReadingFileCommands::ReadingFileCommands(QWidget *window, const DialogContext &context,
                                          ReadingSession &session, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_interaction(interaction)
-    , m_data(data)
-    , m_preferences(preferences)
+    , m_interaction(context.interaction)
+    , m_data(context.data)
+    , m_preferences(context.preferences)
     , m_session(session)
 {
     // Comments kept from a failed save belong to the reading they were typed for.

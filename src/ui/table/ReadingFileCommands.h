@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,8 +22,7 @@ class ReadingFileCommands : public QObject
 public:
     // `window` parents the dialogs and the window that shows an opened
     // reading's comments. All must outlive this object.
-    ReadingFileCommands(QWidget *window, Interaction &interaction, const ProgramData &data,
-                        Preferences &preferences, ReadingSession &session,
+    ReadingFileCommands(QWidget *window, const DialogContext &context, ReadingSession &session,
                         QObject *parent = nullptr);
 
     void save();

@@ -4,28 +4,21 @@
 #include "core/app/PreferenceSaver.h"
 #include "core/app/SettingsStore.h"
 #include "core/cards/CardFaceCache.h"
-#include "core/lang/LanguageFiles.h"
 #include "core/lang/UiText.h"
 #include "core/music/MusicController.h"
-#include "core/spreads/SpreadImport.h"
 #include "core/table/TableGeometry.h"
 #include "ui/about/AboutBox.h"
 #include "ui/cards/CardDetailWindow.h"
-#include "ui/cards/DeckChooser.h"
-#include "ui/cards/ImageSettingsDialog.h"
 #include "ui/common/Interaction.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/lang/LanguageDialog.h"
-#include "ui/music/MusicSettingsDialog.h"
-#include "ui/music/SpreadMusicDialog.h"
 #include "ui/reports/PrintCommand.h"
-#include "ui/spreads/SpreadChooser.h"
-#include "ui/spreads/SpreadEditor.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
 #include "ui/table/HandChoice.h"
+#include "ui/table/OptionDialogs.h"
 #include "ui/table/OptionToggles.h"
 #include "ui/table/ReadingFileCommands.h"
+#include "ui/table/SpreadCommands.h"
 #include "ui/table/SpreadView.h"
 #include "ui/table/TableMenu.h"
 
@@ -88,6 +81,7 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     , m_session(new ReadingSession(m_data, m_preferences, this))
     , m_music(new MusicController(roots, m_preferences, this))
     , m_language(new LanguageLoader(m_data, m_preferences, this))
+    , m_context{m_data, m_preferences, m_faces, m_interaction}
 {
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
@@ -148,116 +142,43 @@ void TableWindow::setMusicPlayer(std::unique_ptr<MusicPlayer> player)
 
 void TableWindow::createMenu()
 {
-    using Kind = TableMenu::Entry::Kind;
     // A command given while the cut is shown lets the cut end first.
-    const auto call = [this](void (TableWindow::*handler)()) {
-        return [this, handler] {
+    const auto command = [this](std::function<void()> run) {
+        return [this, run] {
             m_deckView->finishCut();
-            (this->*handler)();
+            run();
         };
     };
-    const auto option = [this](void (OptionToggles::*handler)()) {
-        return [this, handler] {
-            m_deckView->finishCut();
-            (m_options->*handler)();
-        };
+    const TableMenu::Handlers handlers = {
+        {"startAction", command([this] { m_spreads->startReading(); })},
+        {"openAction", command([this] { openReading(); })},
+        {"saveAction", command([this] { m_readingFiles->save(); })},
+        {"inputAction", command([this] { m_spreads->typeInReading(); })},
+        {"printAction", command([this] { printReading(); })},
+        {"exitAction", [this] { close(); }},
+        {"startReadingAction", command([this] { m_spreads->startReading(); })},
+        {"createSpreadAction", command([this] { m_spreads->designSpread(QString()); })},
+        {"editSpreadAction", command([this] { m_spreads->editSpread(); })},
+        {"toggleSpreadViewAction", command([this] { toggleSpreadView(); })},
+        {"backgroundColorAction", command([this] { m_options->chooseBackgroundColor(); })},
+        {"defaultBackgroundAction", command([this] { m_options->useDefaultBackground(); })},
+        {"spreadTipsAction", command([this] { m_options->toggleSpreadTips(); })},
+        {"selectDeckAction", command([this] { m_optionDialogs->chooseDeck(); })},
+        {"majorArcanaOnlyAction", command([this] { m_options->toggleMajorArcanaOnly(); })},
+        {"reversedPositionsAction", command([this] { m_options->toggleReversedPositions(); })},
+        {"automaticDrawAction", command([this] { m_options->toggleAutomaticDraw(); })},
+        {"cutDeckAction", command([this] { m_options->toggleCutDeck(); })},
+        {"threePilesAction", command([this] { m_options->toggleThreePiles(); })},
+        {"imageSettingsAction", command([this] { m_optionDialogs->openImageSettings(); })},
+        {"musicSettingsAction", command([this] { m_optionDialogs->openMusicSettings(); })},
+        {"playMusicAction", command([this] {
+             m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
+         })},
+        {"languageAction", command([this] { m_optionDialogs->chooseLanguage(); })},
+        {"contentsAction", command([this] { showHelp(); })},
+        {"aboutAction", command([this] { showAbout(); })},
     };
-    // Commands without a handler are greyed out: this build lacks their windows.
-    const QList<TableMenu::Entry> entries = {
-        {Kind::Menu, "readingsMenu", UiText::MenuReadings, "Readings"},
-        {Kind::Item, "startAction", UiText::MenuStart, "Start...", Qt::Key_F9,
-         call(&TableWindow::startReading)},
-        {Kind::Item, "openAction", UiText::MenuOpen, "Open...", QKeySequence::Open,
-         call(&TableWindow::openReading)},
-        {Kind::Item, "saveAction", UiText::MenuSave, "Save...", QKeySequence::Save,
-         call(&TableWindow::saveReading)},
-        {Kind::Item, "inputAction", UiText::MenuInput, "Input...", Qt::Key_F8,
-         call(&TableWindow::typeInReading)},
-        {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print,
-         call(&TableWindow::printReading)},
-        {Kind::Separator},
-        {Kind::Item, "exitAction", UiText::MenuExit, "Exit", {}, [this] { close(); }},
-        {Kind::BarItem,
-         "startReadingAction",
-         UiText::MenuStartReading,
-         "Start reading...",
-         {},
-         call(&TableWindow::startReading)},
-        {Kind::Menu, "spreadsMenu", UiText::MenuSpreads, "Spreads"},
-        {Kind::Item, "createSpreadAction", UiText::MenuCreateSpread, "Create new...", Qt::Key_F3,
-         [this] {
-             m_deckView->finishCut();
-             designSpread(QString());
-         }},
-        {Kind::Item, "editSpreadAction", UiText::MenuEditSpread, "Edit...", Qt::Key_F4,
-         call(&TableWindow::editSpread)},
-        {Kind::Menu, "viewMenu", UiText::MenuView, "View"},
-        {Kind::Item, "toggleSpreadViewAction", UiText::MenuToggleSpreadView, "Toggle spread view",
-         Qt::Key_Delete, call(&TableWindow::toggleSpreadView)},
-        {Kind::Separator},
-        {Kind::Item, "backgroundColorAction", UiText::MenuBackgroundColor, "Background color...",
-         Qt::CTRL | Qt::Key_B, option(&OptionToggles::chooseBackgroundColor)},
-        {Kind::Item,
-         "defaultBackgroundAction",
-         UiText::MenuDefaultBackground,
-         "Default background",
-         {},
-         option(&OptionToggles::useDefaultBackground)},
-        {Kind::Separator},
-        {Kind::CheckItem, "spreadTipsAction", UiText::MenuShowSpreadTips, "Show spread tips",
-         Qt::CTRL | Qt::Key_T, option(&OptionToggles::toggleSpreadTips)},
-        {Kind::Menu, "optionsMenu", UiText::MenuOptions, "Options"},
-        {Kind::Item, "selectDeckAction", UiText::MenuSelectDeck, "Select deck...",
-         Qt::CTRL | Qt::Key_D, call(&TableWindow::chooseDeck)},
-        {Kind::Separator},
-        {Kind::CheckItem, "majorArcanaOnlyAction", UiText::MenuMajorArcanaOnly, "Major Arcana only",
-         Qt::CTRL | Qt::Key_A, option(&OptionToggles::toggleMajorArcanaOnly)},
-        {Kind::CheckItem, "reversedPositionsAction", UiText::MenuUseReversed,
-         "Use reverse positions", Qt::CTRL | Qt::Key_R,
-         option(&OptionToggles::toggleReversedPositions)},
-        {Kind::CheckItem, "automaticDrawAction", UiText::MenuDrawAutomatically,
-         "Draw cards automatically", Qt::CTRL | Qt::Key_F9,
-         option(&OptionToggles::toggleAutomaticDraw)},
-        {Kind::Separator},
-        {Kind::CheckItem,
-         "cutDeckAction",
-         UiText::MenuCutDeck,
-         "Cut deck",
-         {},
-         option(&OptionToggles::toggleCutDeck)},
-        {Kind::CheckItem,
-         "threePilesAction",
-         UiText::MenuCutThreePiles,
-         "Cut deck in 3 piles",
-         {},
-         option(&OptionToggles::toggleThreePiles)},
-        {Kind::Separator},
-        {Kind::Item, "imageSettingsAction", UiText::MenuImageSettings, "Enlarged image settings...",
-         Qt::CTRL | Qt::Key_I, call(&TableWindow::openImageSettings)},
-        {Kind::Separator},
-        {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
-         Qt::CTRL | Qt::Key_M, call(&TableWindow::openMusicSettings)},
-        {Kind::CheckItem,
-         "playMusicAction",
-         UiText::MenuPlayMusic,
-         "Play music",
-         {},
-         call(&TableWindow::togglePlayMusic)},
-        {Kind::Separator},
-        {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L,
-         call(&TableWindow::chooseLanguage)},
-        {Kind::Menu, "helpMenu", UiText::MenuHelp, "Help"},
-        {Kind::Item, "contentsAction", UiText::MenuContents, "Contents", Qt::Key_F1,
-         call(&TableWindow::showHelp)},
-        {Kind::Separator},
-        {Kind::Item,
-         "aboutAction",
-         UiText::MenuAbout,
-         "About...",
-         {},
-         call(&TableWindow::showAbout)},
-    };
-    m_menu = new TableMenu(menuBar(), entries, this);
+    m_menu = new TableMenu(menuBar(), handlers, this);
     m_options = new OptionToggles(this, *m_menu, m_preferences, m_data, m_interaction, *m_session);
     // "Play music" names the piece playing when the pointer rests on it.
     if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
@@ -272,8 +193,9 @@ void TableWindow::createControls()
 
     m_spreadView = new SpreadView(*m_session, m_preferences, m_faces, m_deckView);
     m_spreadView->setObjectName(QStringLiteral("spreadView"));
-    m_handChoice = new HandChoice(this, m_interaction, m_data, m_preferences, m_faces, *m_session,
-                                  *m_spreadView, this);
+    m_handChoice = new HandChoice(this, m_context, *m_session, *m_spreadView, this);
+    m_spreads = new SpreadCommands(this, m_context, *m_session, *m_music, *m_handChoice);
+    m_optionDialogs = new OptionDialogs(this, m_context, *m_music);
     m_horizontalRule = new QFrame(m_deckView);
     m_horizontalRule->setObjectName(QStringLiteral("horizontalRule"));
     m_verticalRule = new QFrame(m_deckView);
@@ -307,8 +229,7 @@ void TableWindow::createControls()
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
     m_extraCardImage->hide();
 
-    m_readingFiles =
-        new ReadingFileCommands(this, m_interaction, m_data, m_preferences, *m_session, this);
+    m_readingFiles = new ReadingFileCommands(this, m_context, *m_session, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
 
@@ -352,6 +273,7 @@ void TableWindow::layOutControls()
     const TableGeometry geometry(size(), m_deckView->size());
     m_session->setTableWidth(width());
     m_spreadView->setNormalGeometry(geometry.spreadAreaRect());
+    m_spreads->setSpreadAreaSize(geometry.spreadAreaRect().size());
     m_horizontalRule->setGeometry(geometry.horizontalRuleRect());
     m_verticalRule->setGeometry(geometry.verticalRuleRect());
     m_spreadNameLabel->setGeometry(geometry.spreadNameRect());
@@ -435,7 +357,7 @@ void TableWindow::onTablePressed(const QPoint &point)
         cutDeck(point);
         break;
     default:
-        startReading();
+        m_spreads->startReading();
         break;
     }
 }
@@ -469,78 +391,6 @@ void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
     m_extraCardImage->show();
 }
 
-std::optional<QString> TableWindow::chooseSpread(const QString &caption)
-{
-    const QString notice = m_data.unusableSpreadFilesNotice();
-    if (!notice.isEmpty() && !m_unusableSpreadsReported) {
-        m_unusableSpreadsReported = true;
-        m_interaction.showMessage(this, notice);
-    }
-    SpreadChooser chooser(m_data.spreadNames(), m_session->spreadName(), caption, m_data.uiTexts(),
-                          this);
-    if (m_interaction.execDialog(chooser) != QDialog::Accepted)
-        return std::nullopt;
-    // With nothing to choose from, OK keeps the spread of the last reading.
-    return chooser.chosenName().isEmpty() ? m_session->spreadName() : chooser.chosenName();
-}
-
-void TableWindow::startReading()
-{
-    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption));
-    // Without any spread to choose from there is nothing to lay.
-    if (!name || name->isEmpty())
-        return;
-    QString error;
-    if (!m_session->startReading(*name, &error)) {
-        showSpreadRefused(error);
-        return;
-    }
-    m_music->spreadStarted(m_session->spreadName());
-    m_handChoice->chooseSignificators();
-}
-
-void TableWindow::editSpread()
-{
-    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
-                                   m_data.uiText(UiText::SelectSpreadToEdit));
-    if (name && !name->isEmpty())
-        designSpread(*name);
-}
-
-void TableWindow::designSpread(const QString &name)
-{
-    // The editing area is the spread area, so boxes stand where cards will lie.
-    const TableGeometry geometry(size(), m_deckView->size());
-    SpreadEditor editor({m_data.roots(), name, geometry.spreadAreaRect().size(),
-                         TableColor::toQColor(m_preferences.backColor())},
-                        m_data.uiTexts(), m_interaction, this);
-    if (!editor.loadFault().isEmpty())
-        showSpreadRefused(editor.loadFault());
-    // The reading on the table is left alone; a saved spread is offered at once.
-    if (m_interaction.execDialog(editor) == QDialog::Accepted)
-        m_data.rescanSpreads();
-}
-
-void TableWindow::showSpreadRefused(const QString &fault)
-{
-    m_interaction.showMessage(this, m_data.uiText(UiText::SpreadUnreadable) +
-                                        QStringLiteral("\n\n") + fault);
-}
-
-void TableWindow::typeInReading()
-{
-    const auto name = chooseSpread(m_data.uiText(UiText::SelectSpreadCaption) +
-                                   m_data.uiText(UiText::SelectSpreadForInput));
-    if (!name || name->isEmpty())
-        return;
-    QString error;
-    if (!m_session->startTypingIn(*name, &error)) {
-        showSpreadRefused(error);
-        return;
-    }
-    m_music->spreadStarted(m_session->spreadName());
-}
-
 void TableWindow::openReading()
 {
     if (!m_readingFiles->open())
@@ -551,31 +401,10 @@ void TableWindow::openReading()
 void TableWindow::openFile(const QString &path)
 {
     if (path.endsWith(QStringLiteral(".spread"), Qt::CaseInsensitive)) {
-        startReadingFromFile(path);
+        m_spreads->startReadingFromFile(path);
         return;
     }
     m_readingFiles->openFile(path);
-}
-
-void TableWindow::startReadingFromFile(const QString &path)
-{
-    QString error;
-    const auto spread = SpreadImport::offer(m_data.roots(), m_data.spreadNames(), path, &error);
-    if (!spread) {
-        showSpreadRefused(error);
-        return;
-    }
-    m_data.rescanSpreads();
-    if (!m_session->startReadingFrom(spread->name, spread->path, &error)) {
-        showSpreadRefused(error);
-        return;
-    }
-    m_handChoice->chooseSignificators();
-}
-
-void TableWindow::saveReading()
-{
-    m_readingFiles->save();
 }
 
 void TableWindow::shuffle()
@@ -606,8 +435,7 @@ void TableWindow::drawAutomatically()
 
 void TableWindow::showCardDetail(int number, bool reversed, const QByteArray &subtitle)
 {
-    CardDetailWindow window(m_data, m_preferences, m_faces, m_interaction, number, reversed,
-                            subtitle, this);
+    CardDetailWindow window(m_context, number, reversed, subtitle, this);
     m_interaction.execDialog(window);
 }
 
@@ -616,36 +444,6 @@ void TableWindow::toggleSpreadView()
     if (!m_session->isFanned())
         return;
     m_spreadView->setEnlarged(!m_spreadView->isEnlarged(), m_deckView->rect());
-}
-
-void TableWindow::openImageSettings()
-{
-    ImageSettingsDialog dialog(m_preferences, m_interaction, m_data.uiTexts(), this);
-    m_interaction.execDialog(dialog);
-}
-
-void TableWindow::togglePlayMusic()
-{
-    m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
-}
-
-void TableWindow::openMusicSettings()
-{
-    MusicSettingsDialog dialog(
-        m_preferences, m_data.roots().musicDir(), m_data.uiTexts(), m_interaction,
-        [this] { editSpreadMusic(); }, this);
-    if (m_interaction.execDialog(dialog) == QDialog::Accepted)
-        m_music->applySettings(dialog.choice());
-}
-
-void TableWindow::editSpreadMusic()
-{
-    const DataRoots &roots = m_data.roots();
-    SpreadMusicDialog dialog(m_data.spreadNames(),
-                             {roots.associationFile(), roots.associationWritePath(),
-                              roots.musicDir(), m_preferences.language()},
-                             m_data.uiTexts(), m_interaction, this);
-    m_interaction.execDialog(dialog);
 }
 
 void TableWindow::showNowPlaying(const QString &path)
@@ -660,37 +458,9 @@ void TableWindow::showNowPlaying(const QString &path)
     playMusic->setToolTip(nowPlaying);
 }
 
-void TableWindow::chooseDeck()
-{
-    DeckChooser dialog(
-        DeckList::scan(m_data.roots()),
-        {m_preferences.deckName(), m_preferences.ardenvaleStyle(), m_preferences.strengthEleven()},
-        m_faces, m_data.uiTexts(), this);
-    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
-        return;
-    const DeckChooser::Choice choice = dialog.choice();
-    m_preferences.setDeckName(choice.deckName);
-    m_preferences.setArdenvaleStyle(choice.ardenvaleStyle);
-    m_preferences.setStrengthEleven(choice.strengthEleven);
-    // The next reading deals the new deck's cards under the new titles; cards
-    // already on the table keep their pictures until they are drawn again.
-    m_data.scan(m_preferences);
-    m_data.loadCardTitles(m_preferences);
-    m_faces.clear();
-}
-
-void TableWindow::chooseLanguage()
-{
-    LanguageDialog dialog(LanguageFiles::languageEntries(m_data.roots()), m_preferences.language(),
-                          m_data.uiTexts(), this);
-    if (m_interaction.execDialog(dialog) != QDialog::Accepted)
-        return;
-    m_preferences.setLanguage(dialog.selectedLanguage());
-}
-
 void TableWindow::printReading()
 {
-    PrintCommand::run(this, m_interaction, m_data, m_preferences, *m_session);
+    PrintCommand::run(this, m_context, *m_session);
 }
 
 void TableWindow::showHelp()

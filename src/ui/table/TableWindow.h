@@ -3,6 +3,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/table/ReadingSession.h"
+#include "ui/common/DialogContext.h"
 
 #include <QMainWindow>
 
@@ -17,6 +18,7 @@ class Interaction;
 class LanguageLoader;
 class MusicController;
 class MusicPlayer;
+class OptionDialogs;
 class OptionToggles;
 class PreferenceSaver;
 class QFrame;
@@ -25,6 +27,7 @@ class QPushButton;
 class QSettings;
 class QTimer;
 class ReadingFileCommands;
+class SpreadCommands;
 class SpreadView;
 class TableMenu;
 class UiTextTable;
@@ -91,36 +94,16 @@ private:
     void onPositionClicked(int position);
     void showExtraCard(const ReadingSession::ExtraCard &card);
 
-    // Readings
-    void startReading();
-    void startReadingFromFile(const QString &path);
-    void typeInReading();
     void openReading();
-    void saveReading();
     void printReading();
-    // Runs the spread chooser; the spread picked, or nothing on Cancel.
-    std::optional<QString> chooseSpread(const QString &caption);
-    // Tells the user the spread chosen was refused, naming the file and its fault.
-    void showSpreadRefused(const QString &fault);
-    // Spreads: the editor for `name`, or for a new spread when it is empty.
-    void designSpread(const QString &name);
-    void editSpread();
     void shuffle();
     void stopShuffle();
     void cutDeck(const QPoint &point);
     void drawAutomatically();
     void showCardDetail(int number, bool reversed, const QByteArray &subtitle);
-
-    // View and options
     void toggleSpreadView();
-    void openImageSettings();
-    void togglePlayMusic();
-    void openMusicSettings();
-    void editSpreadMusic();
     // Names the piece playing in the window title and on "Play music".
     void showNowPlaying(const QString &path);
-    void chooseDeck();
-    void chooseLanguage();
     void showHelp();
     void showAbout();
 
@@ -134,7 +117,10 @@ private:
     MusicController *m_music;
     LanguageLoader *m_language;
     PreferenceSaver *m_saver = nullptr;
+    DialogContext m_context;
     OptionToggles *m_options = nullptr;
+    OptionDialogs *m_optionDialogs = nullptr;
+    SpreadCommands *m_spreads = nullptr;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
@@ -158,5 +144,4 @@ private:
     bool m_closed = false;
     // The program is being ended from outside: nobody is there to read a message box.
     bool m_endingQuietly = false;
-    bool m_unusableSpreadsReported = false;
 };
