@@ -17,6 +17,7 @@
 #include "ui/table/HandChoice.h"
 #include "ui/table/OptionDialogs.h"
 #include "ui/table/OptionToggles.h"
+#include "ui/table/PromptPanel.h"
 #include "ui/table/ReadingFileCommands.h"
 #include "ui/table/SpreadCommands.h"
 #include "ui/table/SpreadView.h"
@@ -26,10 +27,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,25 +40,8 @@
 
 namespace {
 
-// The prompt panel's designed text colour on the table, cream (0xf3ead2).
-constexpr TColor PanelTextColor = 0xD2EAF3;
 // The automatic draw places one card at a time, this many milliseconds apart.
 constexpr int AutoDrawPause = 2;
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget *widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, TableColor::toQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // The available size of the screen the table covers, which windows and
 // pictures the settings size must fit.
@@ -106,7 +88,7 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
         setGeometry(screen->geometry());
         setFixedSize(screen->geometry().size());
     }
-    applyBackColor();
+    m_deckView->setBackColor(m_preferences.backColor());
     QStringList notices;
     if (!m_data.replacedDeck().isEmpty())
         notices << m_data.uiText(UiText::DeckReplaced)
@@ -114,7 +96,7 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     const QString languageNotice = m_language->load();
     if (!languageNotice.isEmpty())
         notices << languageNotice;
-    showOptionNotice();
+    m_promptPanel->showOptionNotice();
     // Placed before they are shown: a widget shown without a size of its own
     // is first fitted to its contents, which lays out its text for nothing.
     layOutControls();
@@ -196,25 +178,7 @@ void TableWindow::createControls()
     m_handChoice = new HandChoice(this, m_context, *m_session, *m_spreadView, this);
     m_spreads = new SpreadCommands(this, m_context, *m_session, *m_music, *m_handChoice);
     m_optionDialogs = new OptionDialogs(this, m_context, *m_music);
-    m_horizontalRule = new QFrame(m_deckView);
-    m_horizontalRule->setObjectName(QStringLiteral("horizontalRule"));
-    m_verticalRule = new QFrame(m_deckView);
-    m_verticalRule->setObjectName(QStringLiteral("verticalRule"));
-
-    m_spreadNameLabel = new QLabel(m_deckView);
-    m_spreadNameLabel->setObjectName(QStringLiteral("spreadNameLabel"));
-    QFont nameFont = m_spreadNameLabel->font();
-    nameFont.setBold(true);
-    m_spreadNameLabel->setFont(nameFont);
-    m_promptLabel = new QLabel(m_deckView);
-    m_promptLabel->setObjectName(QStringLiteral("promptLabel"));
-    for (QLabel *label : {m_spreadNameLabel, m_promptLabel}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    m_optionNotice = new QLabel(m_deckView);
-    m_optionNotice->setObjectName(QStringLiteral("optionNotice"));
-    m_optionNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_promptPanel = new PromptPanel(m_deckView, m_data, m_preferences);
 
     m_shuffleButton = new QPushButton(QStringLiteral("Shuffle"), m_deckView);
     m_shuffleButton->setObjectName(QStringLiteral("shuffleButton"));
@@ -248,7 +212,7 @@ void TableWindow::createControls()
     });
     connect(m_autoDrawTimer, &QTimer::timeout, this, &TableWindow::drawAutomatically);
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
-    connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
+    connect(m_session, &ReadingSession::promptChanged, m_promptPanel, &PromptPanel::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
     connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
     // The reading reports the options it decides; they last beyond it.
@@ -274,11 +238,7 @@ void TableWindow::layOutControls()
     m_session->setTableWidth(width());
     m_spreadView->setNormalGeometry(geometry.spreadAreaRect());
     m_spreads->setSpreadAreaSize(geometry.spreadAreaRect().size());
-    m_horizontalRule->setGeometry(geometry.horizontalRuleRect());
-    m_verticalRule->setGeometry(geometry.verticalRuleRect());
-    m_spreadNameLabel->setGeometry(geometry.spreadNameRect());
-    m_promptLabel->setGeometry(geometry.promptRect());
-    m_optionNotice->setGeometry(geometry.optionNoticeRect());
+    m_promptPanel->setGeometry(geometry);
     m_shuffleButton->move(geometry.shuffleButtonPos());
     m_stopButton->move(geometry.stopButtonPos());
     m_cutButton->move(geometry.cutButtonPos());
@@ -286,42 +246,13 @@ void TableWindow::layOutControls()
     m_deckView->setTableGeometry(geometry);
 }
 
-void TableWindow::showPrompt(const QByteArray &prompt)
-{
-    m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
-}
-
-void TableWindow::applyBackColor()
-{
-    for (QWidget *rule : {m_horizontalRule, m_verticalRule})
-        setBackground(rule, m_preferences.backColor());
-    // Text keeps its designed colour only where it stands out from the table.
-    setTextColor(m_optionNotice, TableColor::toQColor(TableColor::noticeColorFor(
-                                     m_preferences.backColor(), TableColor::Navy)));
-    for (QLabel *label : {m_spreadNameLabel, m_promptLabel})
-        setTextColor(label, TableColor::toQColor(
-                                TableColor::legibleOn(m_preferences.backColor(), PanelTextColor)));
-    m_spreadView->applyPreferences();
-    m_deckView->setBackColor(m_preferences.backColor());
-}
-
-void TableWindow::showOptionNotice()
-{
-    m_optionNotice->setText(m_preferences.majorOnly() ? m_data.uiText(UiText::MajorArcanaOnlyNotice)
-                                                      : QString());
-}
-
 void TableWindow::onPhaseChanged()
 {
     using Phase = ReadingSession::Phase;
     const Phase phase = m_session->phase();
     const bool fanned = m_session->isFanned();
-    for (QWidget *part : std::initializer_list<QWidget *>{m_spreadView, m_horizontalRule,
-                                                          m_verticalRule, m_spreadNameLabel})
-        part->setVisible(fanned);
-    // The prompt names the next step in every phase, before the fan too.
-    m_promptLabel->setVisible(true);
-    m_optionNotice->setVisible(!fanned);
+    m_spreadView->setVisible(fanned);
+    m_promptPanel->showFanned(fanned, m_session->spreadName());
     const bool shuffleTime = phase == Phase::ReadyToShuffle || phase == Phase::Shuffling;
     m_shuffleButton->setVisible(shuffleTime);
     m_stopButton->setVisible(shuffleTime);
@@ -333,8 +264,6 @@ void TableWindow::onPhaseChanged()
         m_readingFiles->hideComments();
         m_extraCardImage->hide();
     }
-    if (fanned)
-        m_spreadNameLabel->setText(m_session->spreadName());
     if (phase == Phase::Drawing && m_session->isAutomaticDrawPending())
         m_autoDrawTimer->start();
 }
@@ -528,11 +457,9 @@ void TableWindow::onPreferenceChanged(Preferences::Setting setting)
 {
     using Setting = Preferences::Setting;
     switch (setting) {
-    case Setting::MajorOnly:
-        showOptionNotice();
-        break;
     case Setting::BackColor:
-        applyBackColor();
+        m_spreadView->applyPreferences();
+        m_deckView->setBackColor(m_preferences.backColor());
         break;
     case Setting::UseTips:
         m_spreadView->applyPreferences();
@@ -553,6 +480,6 @@ void TableWindow::retranslate(const UiTextTable &previous)
     m_readingFiles->retranslate(texts);
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);
-    showPrompt(m_session->prompt());
-    showOptionNotice();
+    m_promptPanel->showPrompt(m_session->prompt());
+    m_promptPanel->showOptionNotice();
 }

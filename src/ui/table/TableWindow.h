@@ -21,8 +21,7 @@ class MusicPlayer;
 class OptionDialogs;
 class OptionToggles;
 class PreferenceSaver;
-class QFrame;
-class QLabel;
+class PromptPanel;
 class QPushButton;
 class QSettings;
 class QTimer;
@@ -84,9 +83,6 @@ private:
     void createMenu();
     void createControls();
     void layOutControls();
-    void showPrompt(const QByteArray &prompt);
-    void applyBackColor();
-    void showOptionNotice();
 
     // Shows what the phase of the reading calls for.
     void onPhaseChanged();
@@ -126,11 +122,7 @@ private:
     DeckView *m_deckView = nullptr;
     SpreadView *m_spreadView = nullptr;
     HandChoice *m_handChoice = nullptr;
-    QFrame *m_horizontalRule = nullptr;
-    QFrame *m_verticalRule = nullptr;
-    QLabel *m_spreadNameLabel = nullptr;
-    QLabel *m_promptLabel = nullptr;
-    QLabel *m_optionNotice = nullptr;
+    PromptPanel *m_promptPanel = nullptr;
     QPushButton *m_shuffleButton = nullptr;
     QPushButton *m_stopButton = nullptr;
     QPushButton *m_cutButton = nullptr;
