@@ -21,6 +21,7 @@
 #include "ui/table/ReadingFileCommands.h"
 #include "ui/table/SpreadCommands.h"
 #include "ui/table/SpreadView.h"
+#include "ui/table/StepButtons.h"
 #include "ui/table/TableMenu.h"
 
 #include <QAction>
@@ -31,7 +32,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -136,7 +136,7 @@ void TableWindow::createMenu()
         {"openAction", command([this] { openReading(); })},
         {"saveAction", command([this] { m_readingFiles->save(); })},
         {"inputAction", command([this] { m_spreads->typeInReading(); })},
-        {"printAction", command([this] { printReading(); })},
+        {"printAction", command([this] { PrintCommand::run(this, m_context, *m_session); })},
         {"exitAction", [this] { close(); }},
         {"startReadingAction", command([this] { m_spreads->startReading(); })},
         {"createSpreadAction", command([this] { m_spreads->designSpread(QString()); })},
@@ -158,7 +158,10 @@ void TableWindow::createMenu()
          })},
         {"languageAction", command([this] { m_optionDialogs->chooseLanguage(); })},
         {"contentsAction", command([this] { showHelp(); })},
-        {"aboutAction", command([this] { showAbout(); })},
+        {"aboutAction", command([this] {
+             AboutBox about(m_data.uiTexts(), this);
+             m_interaction.execDialog(about);
+         })},
     };
     m_menu = new TableMenu(menuBar(), handlers, this);
     m_options = new OptionToggles(this, *m_menu, m_preferences, m_data, m_interaction, *m_session);
@@ -180,14 +183,7 @@ void TableWindow::createControls()
     m_optionDialogs = new OptionDialogs(this, m_context, *m_music);
     m_promptPanel = new PromptPanel(m_deckView, m_data, m_preferences);
 
-    m_shuffleButton = new QPushButton(QStringLiteral("Shuffle"), m_deckView);
-    m_shuffleButton->setObjectName(QStringLiteral("shuffleButton"));
-    m_stopButton = new QPushButton(QStringLiteral("Stop"), m_deckView);
-    m_stopButton->setObjectName(QStringLiteral("stopButton"));
-    m_cutButton = new QPushButton(QStringLiteral("Cut deck"), m_deckView);
-    m_cutButton->setObjectName(QStringLiteral("cutButton"));
-    for (QPushButton *button : {m_shuffleButton, m_stopButton, m_cutButton})
-        button->resize(TableGeometry::ButtonSize);
+    m_stepButtons = new StepButtons(m_deckView, *m_session);
 
     m_extraCardImage = new CardImage(-1, m_deckView);
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
@@ -201,9 +197,7 @@ void TableWindow::createControls()
     connect(m_deckView, &DeckView::cutShown, this, [this] { m_session->cutAt(m_cutX); });
     connect(m_deckView, &DeckView::wheelTurned, m_spreadView, &SpreadView::scrollByWheel);
     connect(m_spreadView, &SpreadView::positionClicked, this, &TableWindow::onPositionClicked);
-    connect(m_shuffleButton, &QPushButton::clicked, this, &TableWindow::shuffle);
-    connect(m_stopButton, &QPushButton::clicked, this, &TableWindow::stopShuffle);
-    connect(m_cutButton, &QPushButton::clicked, this,
+    connect(m_stepButtons, &StepButtons::cutClicked, this,
             [this] { cutDeck(m_deckView->geometry().deckCentre()); });
     connect(m_extraCardImage, &CardImage::clicked, this, [this] {
         if (const auto card = m_session->extraCard())
@@ -239,9 +233,7 @@ void TableWindow::layOutControls()
     m_spreadView->setNormalGeometry(geometry.spreadAreaRect());
     m_spreads->setSpreadAreaSize(geometry.spreadAreaRect().size());
     m_promptPanel->setGeometry(geometry);
-    m_shuffleButton->move(geometry.shuffleButtonPos());
-    m_stopButton->move(geometry.stopButtonPos());
-    m_cutButton->move(geometry.cutButtonPos());
+    m_stepButtons->setGeometry(geometry);
     m_extraCardImage->setGeometry(geometry.extraCardRect());
     m_deckView->setTableGeometry(geometry);
 }
@@ -253,11 +245,7 @@ void TableWindow::onPhaseChanged()
     const bool fanned = m_session->isFanned();
     m_spreadView->setVisible(fanned);
     m_promptPanel->showFanned(fanned, m_session->spreadName());
-    const bool shuffleTime = phase == Phase::ReadyToShuffle || phase == Phase::Shuffling;
-    m_shuffleButton->setVisible(shuffleTime);
-    m_stopButton->setVisible(shuffleTime);
-    m_stopButton->setEnabled(phase == Phase::Shuffling);
-    m_cutButton->setVisible(phase == Phase::ReadyToCut);
+    m_stepButtons->showPhase(phase);
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
     if (phase == Phase::NoSpread || phase == Phase::Shuffling) {
@@ -277,10 +265,10 @@ void TableWindow::onTablePressed(const QPoint &point)
     }
     switch (m_session->phase()) {
     case Phase::Shuffling:
-        stopShuffle();
+        m_session->stopShuffle();
         break;
     case Phase::ReadyToShuffle:
-        shuffle();
+        m_session->startShuffle();
         break;
     case Phase::ReadyToCut:
         cutDeck(point);
@@ -336,22 +324,12 @@ void TableWindow::openFile(const QString &path)
     m_readingFiles->openFile(path);
 }
 
-void TableWindow::shuffle()
-{
-    m_session->startShuffle();
-}
-
-void TableWindow::stopShuffle()
-{
-    m_session->stopShuffle();
-}
-
 void TableWindow::cutDeck(const QPoint &point)
 {
     if (m_session->phase() != ReadingSession::Phase::ReadyToCut ||
         !m_deckView->geometry().stackedDeckRect().contains(point))
         return;
-    m_cutButton->hide();
+    m_stepButtons->hideCut();
     m_cutX = point.x();
     m_deckView->playCut(m_preferences.cutThreePiles());
 }
@@ -387,23 +365,12 @@ void TableWindow::showNowPlaying(const QString &path)
     playMusic->setToolTip(nowPlaying);
 }
 
-void TableWindow::printReading()
-{
-    PrintCommand::run(this, m_context, *m_session);
-}
-
 void TableWindow::showHelp()
 {
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(this);
     m_helpWindow->showGuide(m_data.helpGuide(), m_data.uiTexts());
     m_helpWindow->open();
-}
-
-void TableWindow::showAbout()
-{
-    AboutBox about(m_data.uiTexts(), this);
-    m_interaction.execDialog(about);
 }
 
 void TableWindow::keyPressEvent(QKeyEvent *event)
@@ -456,17 +423,10 @@ void TableWindow::showSettingsNotWritten()
 void TableWindow::onPreferenceChanged(Preferences::Setting setting)
 {
     using Setting = Preferences::Setting;
-    switch (setting) {
-    case Setting::BackColor:
-        m_spreadView->applyPreferences();
+    if (setting == Setting::BackColor)
         m_deckView->setBackColor(m_preferences.backColor());
-        break;
-    case Setting::UseTips:
+    if (setting == Setting::BackColor || setting == Setting::UseTips)
         m_spreadView->applyPreferences();
-        break;
-    default:
-        break;
-    }
 }
 
 void TableWindow::retranslate(const UiTextTable &previous)
@@ -474,9 +434,7 @@ void TableWindow::retranslate(const UiTextTable &previous)
     m_session->retranslatePrompt(previous);
     const UiTextTable &texts = m_data.uiTexts();
     m_menu->retranslate(texts);
-    m_shuffleButton->setText(m_data.uiText(UiText::Shuffle));
-    m_stopButton->setText(m_data.uiText(UiText::Stop));
-    m_cutButton->setText(m_data.uiText(UiText::CutDeckButton));
+    m_stepButtons->retranslate(texts);
     m_readingFiles->retranslate(texts);
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);

@@ -22,12 +22,12 @@ class OptionDialogs;
 class OptionToggles;
 class PreferenceSaver;
 class PromptPanel;
-class QPushButton;
 class QSettings;
 class QTimer;
 class ReadingFileCommands;
 class SpreadCommands;
 class SpreadView;
+class StepButtons;
 class TableMenu;
 class UiTextTable;
 
@@ -91,9 +91,6 @@ private:
     void showExtraCard(const ReadingSession::ExtraCard &card);
 
     void openReading();
-    void printReading();
-    void shuffle();
-    void stopShuffle();
     void cutDeck(const QPoint &point);
     void drawAutomatically();
     void showCardDetail(int number, bool reversed, const QByteArray &subtitle);
@@ -101,7 +98,6 @@ private:
     // Names the piece playing in the window title and on "Play music".
     void showNowPlaying(const QString &path);
     void showHelp();
-    void showAbout();
 
     QSettings &m_settings;
     Interaction &m_interaction;
@@ -123,9 +119,7 @@ private:
     SpreadView *m_spreadView = nullptr;
     HandChoice *m_handChoice = nullptr;
     PromptPanel *m_promptPanel = nullptr;
-    QPushButton *m_shuffleButton = nullptr;
-    QPushButton *m_stopButton = nullptr;
-    QPushButton *m_cutButton = nullptr;
+    StepButtons *m_stepButtons = nullptr;
     CardImage *m_extraCardImage = nullptr;
     // Made when help is first asked for, and kept, with its place, until the table closes.
     HelpWindow *m_helpWindow = nullptr;
