@@ -4,9 +4,11 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "ui/common/Interaction.h"
+#include "ui/common/OkCancelButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -88,12 +90,9 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     volumeValue->setObjectName(QStringLiteral("volumeValue"));
     volumeValue->setMinimumWidth(40);
 
-    okButton = new QPushButton(texts.string(UiText::Ok), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
 
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(folderEdit, 1);
@@ -110,16 +109,12 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     auto *middle = new QHBoxLayout;
     middle->addWidget(fileList, 1);
     middle->addLayout(side);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(folderLabel);
     layout->addLayout(folderRow);
     layout->addLayout(middle, 1);
     layout->addLayout(volumeRow);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     // A folder that cannot be shown gives way to the program's folder.
     setFolder(QFileInfo(preferences.musicDir()).isDir() ? preferences.musicDir() : fallbackFolder);
@@ -140,8 +135,7 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
             [this](int value) { volumeValue->setText(QStringLiteral("%1 %").arg(value)); });
     connect(associateButton, &QPushButton::clicked, this,
             [editAssociations = std::move(editAssociations)] { editAssociations(); });
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 MusicSettingsChoice MusicSettingsDialog::choice() const
