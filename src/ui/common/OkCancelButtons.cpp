@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QIcon>
 #include <QPushButton>
 
 QDialogButtonBox *OkCancelButtons::create(QDialog *dialog, const UiTextTable &texts)
@@ -19,6 +20,9 @@ QDialogButtonBox *OkCancelButtons::create(QDialog *dialog, const UiTextTable &te
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setText(texts.string(UiText::Cancel));
     cancel->setAutoDefault(false);
+    // Text only, as every other button of the program.
+    for (QPushButton *button : {ok, cancel})
+        button->setIcon(QIcon());
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;
 }
