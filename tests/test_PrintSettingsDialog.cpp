@@ -120,7 +120,7 @@ void TestPrintSettingsDialog::okStoresWhatIsShown()
 
     Preferences stored;
     stored.setReportComments(QStringLiteral("to be replaced"));
-    dialog.save(stored);
+    dialog.store(stored);
     QCOMPARE(stored.reportFormat(), ReportFormat::Word);
     QCOMPARE(stored.printView(), false);
     // The greyed-out choice still counts.

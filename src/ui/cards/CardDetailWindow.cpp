@@ -160,7 +160,8 @@ bool CardDetailWindow::saveMeaning()
     MeaningSaveDialog choice(m_texts, this);
     choice.load({m_preferences.saveWithDeck(), m_preferences.saveAsDefault()});
     if (m_interaction.execDialog(choice) == QDialog::Accepted) {
-        const MeaningSaveDialog::Choice chosen = choice.save();
+        MeaningSaveDialog::Choice chosen;
+        choice.store(chosen);
         m_preferences.setSaveWithDeck(chosen.withDeck);
         m_preferences.setSaveAsDefault(chosen.asDefault);
     }

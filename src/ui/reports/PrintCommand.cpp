@@ -59,7 +59,7 @@ void PrintCommand::run(QWidget *window, const DialogContext &context, const Read
     PrintSettingsDialog dialog(preferences, data.uiTexts(), window);
     if (interaction.execDialog(dialog) != QDialog::Accepted)
         return;
-    dialog.save(preferences);
+    dialog.store(preferences);
 
     const ReportModel model = ReportModel::fromReading(
         session.spread(), session.spreadName(), preferences.reportComments(), data, preferences);

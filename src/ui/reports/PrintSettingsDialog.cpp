@@ -115,7 +115,7 @@ void PrintSettingsDialog::load(const Preferences &preferences)
     applyEnableRules();
 }
 
-void PrintSettingsDialog::save(Preferences &preferences) const
+void PrintSettingsDialog::store(Preferences &preferences) const
 {
     preferences.setReportFormat(ReportFormat(selectedFormat()));
     preferences.setPrintView(spreadViewCheck->isChecked());

@@ -27,7 +27,7 @@ public:
     void load(const Preferences &preferences);
     // Stores the choices shown in `preferences`, the comments even when
     // their field is greyed out.
-    void save(Preferences &preferences) const;
+    void store(Preferences &preferences) const;
 
     QGroupBox *formatGroup;
     QRadioButton *wordButton;
