@@ -76,6 +76,8 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
         m_endingQuietly = true;
         m_saver->saveAll();
+        // The desktop may yet cancel its ending; the person is there again.
+        m_endingQuietly = false;
     });
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, &TableWindow::endFromOutside);
     // Titles are decoded only when a missing picture's face is drawn.
