@@ -24,8 +24,10 @@ const QString SpreadName = QStringLiteral("Year Ahead");
 ReportModel yearAhead()
 {
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Veldmere");
-    preferences.printView = preferences.printBigCards = preferences.printExpl = true;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintView(true);
+    preferences.setPrintBigCards(true);
+    preferences.setPrintExplanations(true);
     ProgramData data(QStringLiteral(QUILLMOOR_APP_DIR));
     data.scan(preferences);
     data.loadLanguage(preferences);

@@ -41,7 +41,7 @@ private:
     void expectSaveChoice(bool withDeck, bool asDefault);
 
     std::unique_ptr<QTemporaryDir> m_appDir;
-    Preferences m_preferences;
+    std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<ProgramData> m_data;
     std::unique_ptr<CardFaceCache> m_faces;
     ScriptedInteraction m_interaction;
@@ -53,9 +53,9 @@ void TestCardDetailWindow::init()
     QVERIFY(m_appDir->isValid());
     QVERIFY(QDir(m_appDir->path()).mkpath(QStringLiteral("Pics/Deck")));
     m_interaction = ScriptedInteraction();
-    m_preferences = Preferences();
-    m_preferences.deckName = QStringLiteral("Deck");
-    m_preferences.language = QStringLiteral("Testish");
+    m_preferences = std::make_unique<Preferences>();
+    m_preferences->setDeckName(QStringLiteral("Deck"));
+    m_preferences->setLanguage(QStringLiteral("Testish"));
     QByteArray texts;
     for (int i = 0; i < 139; ++i)
         texts += "T" + QByteArray::number(i) + "\r\n";
@@ -67,7 +67,7 @@ void TestCardDetailWindow::init()
             (line == 14 ? QByteArray("Card twelve") : "C" + QByteArray::number(line)) + "\r\n";
     QVERIFY(writeFile(QStringLiteral("Langs/Testish/Cards.lng"), titles));
     m_data = std::make_unique<ProgramData>(m_appDir->path());
-    m_data->loadLanguage(m_preferences);
+    m_data->loadLanguage(*m_preferences);
     m_faces = std::make_unique<CardFaceCache>(m_appDir->path());
     QVERIFY(writeFile(QStringLiteral("Langs/English/Texts/12.txt"), "line one\r\nline two"));
     QVERIFY(
@@ -87,9 +87,9 @@ bool TestCardDetailWindow::writeFile(const QString &relativePath, const QByteArr
 
 std::unique_ptr<CardDetailWindow> TestCardDetailWindow::openWindow(int number, bool reversed)
 {
-    auto window =
-        std::make_unique<CardDetailWindow>(*m_data, m_preferences, *m_faces, m_interaction, number,
-                                           reversed, QByteArray("The outcome"));
+    auto window = std::make_unique<CardDetailWindow>(
+        DialogContext{*m_data, *m_preferences, *m_faces, m_interaction}, number, reversed,
+        QByteArray("The outcome"));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         return nullptr;
@@ -111,10 +111,10 @@ void TestCardDetailWindow::opensWithLayoutTitlePictureAndText()
     picture.fill(Qt::white);
     QPainter(&picture).fillRect(0, 0, 100, 100, Qt::black);
     QVERIFY(picture.save(path(QStringLiteral("Pics/Deck/12.jpg")), "JPG", 95));
-    m_preferences.detailWidth = 600;
-    m_preferences.detailHeight = 500;
-    m_preferences.keepActual = false;
-    m_preferences.keepStraight = true;
+    m_preferences->setDetailWidth(600);
+    m_preferences->setDetailHeight(500);
+    m_preferences->setKeepActual(false);
+    m_preferences->setKeepStraight(true);
 
     auto window = openWindow(12, true);
     QVERIFY(window);
@@ -185,8 +185,8 @@ void TestCardDetailWindow::saveWithNothingCheckedWritesNothing()
     QTest::mouseClick(window->saveButton, Qt::LeftButton);
 
     QVERIFY(offeredDeck);
-    QVERIFY(!m_preferences.saveWithDeck);
-    QVERIFY(!m_preferences.saveAsDefault);
+    QVERIFY(!m_preferences->saveWithDeck());
+    QVERIFY(!m_preferences->saveAsDefault());
     QVERIFY(!window->isModified());
     QVERIFY(!window->saveButton->isEnabled());
     QCOMPARE(window->savedText(), window->meaningEdit->toPlainText());
@@ -202,8 +202,8 @@ void TestCardDetailWindow::saveWithNothingCheckedWritesNothing()
 
 void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
 {
-    m_preferences.saveWithDeck = false;
-    m_preferences.saveAsDefault = true;
+    m_preferences->setSaveWithDeck(false);
+    m_preferences->setSaveAsDefault(true);
     auto window = openWindow(12, true);
     QVERIFY(window);
     QTest::keyClick(window->meaningEdit, Qt::Key_Home);
@@ -219,7 +219,7 @@ void TestCardDetailWindow::defaultMeaningWithoutLanguageFileGoesToEnglish()
     window->close();
     QVERIFY(!window->isVisible());
     QCOMPARE(m_interaction.questions.size(), 1);
-    QVERIFY(!m_preferences.saveWithDeck);
+    QVERIFY(!m_preferences->saveWithDeck());
     QFile english(path(QStringLiteral("Langs/English/Texts/12r.txt")));
     QVERIFY(english.open(QIODevice::ReadOnly));
     QCOMPARE(english.readAll(), QByteArray("new reversed one\r\nreversed two"));
@@ -231,7 +231,7 @@ void TestCardDetailWindow::failedWriteKeepsTextUnsaved()
 {
     // The deck has no folder, so neither its picture nor its text can be found
     // or written; a drawn face stands in for the picture.
-    m_preferences.deckName = QStringLiteral("Gone");
+    m_preferences->setDeckName(QStringLiteral("Gone"));
     auto window = openWindow(12, false);
     QVERIFY(window);
     QCOMPARE(window->pictureLabel->pixmap().size(), CardPicture::PlaceholderSize);

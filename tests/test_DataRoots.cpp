@@ -103,13 +103,13 @@ void TestDataRoots::readOnlyProgramFolderWritesToUserFolders()
     // reading dialogs start in the user's Saved.
     ProgramData data(roots);
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Ardenvale");
+    preferences.setDeckName(QStringLiteral("Ardenvale"));
     data.scan(preferences);
     for (const QString &folder : {QStringLiteral("Music"), QStringLiteral("Saved")})
         QVERIFY2(QFileInfo(m_userDir + QLatin1Char('/') + folder).isDir(), qPrintable(folder));
     QVERIFY(QFileInfo(roots.tempDir()).isDir());
     QCOMPARE(data.readingsDir(), m_userDir + QStringLiteral("/Saved/"));
-    QCOMPARE(preferences.deckName, QStringLiteral("Ardenvale"));
+    QCOMPARE(preferences.deckName(), QStringLiteral("Ardenvale"));
     QCOMPARE(QDir(bundled()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Pics")});
 

@@ -266,7 +266,7 @@ void TestDeckChooser::extraCardDeckDealsItsCardAndBack()
     // 78-card deck again takes both away.
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Ardenvale"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Ardenvale"));
     QVERIFY(action(*table, "selectDeckAction")->isEnabled());
 
     QStringList offered;
@@ -283,7 +283,7 @@ void TestDeckChooser::extraCardDeckDealsItsCardAndBack()
     choose(QStringLiteral("Veldmere"));
     QTest::keyClick(table.get(), Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(offered, (QStringList{QStringLiteral("Ardenvale"), QStringLiteral("Veldmere")}));
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Veldmere"));
     QVERIFY(table->programData().deck79());
     QCOMPARE(title(*table, 78), QStringLiteral("The Master"));
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("DeckName")).toString(),
@@ -312,7 +312,9 @@ void TestDeckChooser::cancelKeepsEverything()
     // Clicks in the dialog change nothing until OK.
     auto table = m_fixture.startTable();
     QVERIFY(table);
-    const Preferences before = table->preferences();
+    const Preferences &preferences = table->preferences();
+    const std::tuple before{preferences.deckName(), preferences.ardenvaleStyle(),
+                            preferences.strengthEleven()};
     const auto titlesBefore = table->programData().cardTitles();
     bool clicked = false;
     m_fixture.interaction.expectDialog<DeckChooser>([&clicked](DeckChooser &chooser) {
@@ -324,9 +326,8 @@ void TestDeckChooser::cancelKeepsEverything()
     });
     action(*table, "selectDeckAction")->trigger();
     QVERIFY(clicked);
-    QCOMPARE(table->preferences().deckName, before.deckName);
-    QCOMPARE(table->preferences().ardenvaleStyle, before.ardenvaleStyle);
-    QCOMPARE(table->preferences().strengthEleven, before.strengthEleven);
+    QVERIFY(std::tuple(preferences.deckName(), preferences.ardenvaleStyle(),
+                       preferences.strengthEleven()) == before);
     QVERIFY(!table->programData().deck79());
     QVERIFY(table->programData().cardTitles() == titlesBefore);
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));

@@ -493,8 +493,10 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Veldmere");
-    preferences.printView = preferences.printBigCards = preferences.printExpl = true;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintView(true);
+    preferences.setPrintBigCards(true);
+    preferences.setPrintExplanations(true);
     ReportModel model;
     QString error;
     QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),

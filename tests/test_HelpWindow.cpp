@@ -89,7 +89,7 @@ bool TestHelpWindow::switchLanguage(TableWindow &table, const QString &language)
 {
     TableSteps::expectLanguageChosen(m_fixture.interaction, language);
     table.findChild<QAction *>(QStringLiteral("languageAction"))->trigger();
-    return table.preferences().language == language;
+    return table.preferences().language() == language;
 }
 
 void TestHelpWindow::f1ShowsTheGuideOfTheLanguage()

@@ -60,11 +60,11 @@ void TestHtmlReport::savedReadingPage()
     QTemporaryDir appDir;
     QVERIFY(appDir.isValid());
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Veldmere");
-    preferences.printView = on;
-    preferences.printSchema = on;
-    preferences.printBigCards = on;
-    preferences.printExpl = on;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintView(on);
+    preferences.setPrintSchema(on);
+    preferences.setPrintBigCards(on);
+    preferences.setPrintExplanations(on);
     ReportModel model;
     QString error;
     QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
@@ -163,8 +163,8 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
 
     // Text from an 8-bit file reaches the page as UTF-8.
     Preferences preferences;
-    preferences.deckName = QStringLiteral("Deck");
-    preferences.language = QStringLiteral("Deutsch");
+    preferences.setDeckName(QStringLiteral("Deck"));
+    preferences.setLanguage(QStringLiteral("Deutsch"));
     ProgramData data(appDir.path());
     data.loadLanguage(preferences);
     Spread spread = spreadWith(2, 0, "Stelle ");

@@ -27,7 +27,7 @@ private slots:
 private:
     std::unique_ptr<ImageSettingsDialog> openDialog();
 
-    Preferences m_preferences;
+    std::unique_ptr<Preferences> m_preferences;
     UiTextTable m_texts;
     ScriptedInteraction m_interaction;
 };
@@ -35,7 +35,7 @@ private:
 void TestImageSettingsDialog::init()
 {
     m_interaction = ScriptedInteraction();
-    m_preferences = Preferences();
+    m_preferences = std::make_unique<Preferences>();
     QList<QByteArray> texts;
     for (int i = 0; i < 139; ++i)
         texts << "T" + QByteArray::number(i);
@@ -50,7 +50,7 @@ void TestImageSettingsDialog::cleanup()
 
 std::unique_ptr<ImageSettingsDialog> TestImageSettingsDialog::openDialog()
 {
-    auto dialog = std::make_unique<ImageSettingsDialog>(m_preferences, m_interaction, m_texts);
+    auto dialog = std::make_unique<ImageSettingsDialog>(*m_preferences, m_interaction, m_texts);
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
         return nullptr;
@@ -59,8 +59,8 @@ std::unique_ptr<ImageSettingsDialog> TestImageSettingsDialog::openDialog()
 
 void TestImageSettingsDialog::opensWithStateAndFollowsResizing()
 {
-    m_preferences.keepStraight = true;
-    m_preferences.keepActual = false;
+    m_preferences->setKeepStraight(true);
+    m_preferences->setKeepActual(false);
     auto dialog = openDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("T46"));
@@ -131,20 +131,23 @@ void TestImageSettingsDialog::saveCopiesEverythingBack()
     QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
 
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(QSize(m_preferences.cardWidth, m_preferences.cardHeight), QSize(150, 220));
-    QCOMPARE(QSize(m_preferences.detailWidth, m_preferences.detailHeight), QSize(610, 505));
-    QCOMPARE(QSize(m_preferences.memoWidth, m_preferences.memoHeight), QSize(180, 200));
-    QVERIFY(m_preferences.keepStraight);
-    QVERIFY(!m_preferences.keepActual);
+    QCOMPARE(QSize(m_preferences->cardWidth(), m_preferences->cardHeight()), QSize(150, 220));
+    QCOMPARE(QSize(m_preferences->detailWidth(), m_preferences->detailHeight()), QSize(610, 505));
+    QCOMPARE(QSize(m_preferences->meaningPanelWidth(), m_preferences->meaningPanelHeight()),
+             QSize(180, 200));
+    QVERIFY(m_preferences->keepStraight());
+    QVERIFY(!m_preferences->keepActual());
 }
 
 void TestImageSettingsDialog::cancelChangesNothing()
 {
-    const Preferences before = m_preferences;
     const auto sizes = [](const Preferences &state) {
-        return QList<int>{state.cardWidth, state.cardHeight, state.detailWidth,  state.detailHeight,
-                          state.memoWidth, state.memoHeight, state.keepStraight, state.keepActual};
+        return QList<int>{state.cardWidth(),         state.cardHeight(),
+                          state.detailWidth(),       state.detailHeight(),
+                          state.meaningPanelWidth(), state.meaningPanelHeight(),
+                          state.keepStraight(),      state.keepActual()};
     };
+    const QList<int> before = sizes(*m_preferences);
     const auto changeEverything = [](ImageSettingsDialog &dialog) {
         dialog.widthEdit->setText(QStringLiteral("120"));
         QTest::mouseClick(dialog.applyButton, Qt::LeftButton);
@@ -160,14 +163,14 @@ void TestImageSettingsDialog::cancelChangesNothing()
     QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QCOMPARE(sizes(m_preferences), sizes(before));
+    QCOMPARE(sizes(*m_preferences), before);
 
     dialog = openDialog();
     QVERIFY(dialog);
     changeEverything(*dialog);
     QTest::keyClick(dialog->heightEdit, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(sizes(m_preferences), sizes(before));
+    QCOMPARE(sizes(*m_preferences), before);
 }
 
 QTEST_MAIN(TestImageSettingsDialog)

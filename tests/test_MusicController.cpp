@@ -45,11 +45,11 @@ private:
     QString music(const QString &name) const { return m_music + QLatin1Char('/') + name; }
     [[nodiscard]] bool writeFile(const QString &path, const QByteArray &bytes = "MThd");
     void associate(const QByteArray &text);
-    void makeController(int playType, const QString &current);
+    void makeController(PlayMode playMode, const QString &current);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_music;
-    Preferences m_preferences;
+    std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<MusicController> m_controller;
     std::unique_ptr<FakeMusicPlayer> m_player;
 };
@@ -76,14 +76,15 @@ void TestMusicController::associate(const QByteArray &text)
     QVERIFY(writeFile(DataRoots(m_dir->path()).associationWritePath(), text));
 }
 
-void TestMusicController::makeController(int playType, const QString &current)
+void TestMusicController::makeController(PlayMode playMode, const QString &current)
 {
-    m_preferences = Preferences();
-    m_preferences.playType = playType;
-    m_preferences.musicDir = m_music;
-    m_preferences.musicFile = m_preferences.lastMusicFile = current;
+    m_preferences = std::make_unique<Preferences>();
+    m_preferences->setPlayMode(playMode);
+    m_preferences->setMusicDir(m_music);
+    m_preferences->setMusicFile(current);
+    m_preferences->setLastMusicFile(current);
     m_player = std::make_unique<FakeMusicPlayer>();
-    m_controller = std::make_unique<MusicController>(m_dir->path(), m_preferences);
+    m_controller = std::make_unique<MusicController>(m_dir->path(), *m_preferences);
     m_controller->setPlayer(m_player.get());
     m_controller->random().setSeedSource([seed = quint32(1)]() mutable { return seed++; });
 }
@@ -98,17 +99,17 @@ void TestMusicController::folderOffersFilesButNotPlaylistsOrFolders()
 
 void TestMusicController::inOrderWrapsAndMovesOnAtTheEnd()
 {
-    makeController(MusicController::InOrder, music("B.mid"));
+    makeController(PlayMode::InOrder, music("B.mid"));
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays, QStringList{music("a.mid")});
     QCOMPARE(m_controller->nowPlaying(), music("a.mid"));
-    QCOMPARE(m_preferences.lastMusicFile, music("a.mid"));
+    QCOMPARE(m_preferences->lastMusicFile(), music("a.mid"));
     m_player->finishCurrent();
     m_player->finishCurrent();
     QCOMPARE(m_player->plays, QStringList({music("a.mid"), music("B.mid"), music("a.mid")}));
     // Switched off, nothing plays and nothing starts.
     m_controller->togglePlayMusic(false, QString());
-    QVERIFY(!m_preferences.playMusic);
+    QVERIFY(!m_preferences->playMusic());
     QVERIFY(m_controller->nowPlaying().isEmpty());
     m_controller->playFromFolder();
     QCOMPARE(m_player->plays.size(), 3);
@@ -116,10 +117,10 @@ void TestMusicController::inOrderWrapsAndMovesOnAtTheEnd()
 
 void TestMusicController::inOrderStartsFromTheSelectedFile()
 {
-    makeController(MusicController::InOrder, music("B.mid"));
+    makeController(PlayMode::InOrder, music("B.mid"));
     m_controller->togglePlayMusic(false, QString());
     MusicSettingsChoice choice;
-    choice.playType = MusicController::InOrder;
+    choice.playMode = PlayMode::InOrder;
     choice.folder = m_music;
     choice.selectedFile = music("B.mid");
     m_controller->applySettings(choice);
@@ -131,7 +132,7 @@ void TestMusicController::inOrderStartsFromTheSelectedFile()
 
 void TestMusicController::inOrderTriesEachFileOnceWhenNothingPlays()
 {
-    makeController(MusicController::InOrder, music("a.mid"));
+    makeController(PlayMode::InOrder, music("a.mid"));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays, QStringList({music("B.mid"), music("a.mid")}));
@@ -140,7 +141,7 @@ void TestMusicController::inOrderTriesEachFileOnceWhenNothingPlays()
 
 void TestMusicController::laterFailureMovesOnToTheNextFile()
 {
-    makeController(MusicController::InOrder, music("a.mid"));
+    makeController(PlayMode::InOrder, music("a.mid"));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Wait; };
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays, QStringList{music("B.mid")});
@@ -153,7 +154,7 @@ void TestMusicController::laterFailureMovesOnToTheNextFile()
 
 void TestMusicController::randomWithOneOrTwoFiles()
 {
-    makeController(MusicController::Random, music("a.mid"));
+    makeController(PlayMode::Random, music("a.mid"));
     m_controller->togglePlayMusic(false, QString());
     for (int i = 0; i < 20; ++i)
         m_player->finishCurrent();
@@ -171,7 +172,7 @@ void TestMusicController::randomWithOneOrTwoFiles()
 
 void TestMusicController::randomGivesUpAfterHundredTriesWithTheCurrentFile()
 {
-    makeController(MusicController::Random, music("B.mid"));
+    makeController(PlayMode::Random, music("B.mid"));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
@@ -180,7 +181,7 @@ void TestMusicController::randomGivesUpAfterHundredTriesWithTheCurrentFile()
     QCOMPARE(m_player->plays.last(), music("B.mid"));
 
     // A current file outside the folder gives way to the first one.
-    makeController(MusicController::Random, m_dir->filePath(QStringLiteral("elsewhere.mid")));
+    makeController(PlayMode::Random, m_dir->filePath(QStringLiteral("elsewhere.mid")));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
@@ -189,7 +190,7 @@ void TestMusicController::randomGivesUpAfterHundredTriesWithTheCurrentFile()
 
 void TestMusicController::deviceFailureEndsTheTrying()
 {
-    makeController(MusicController::Random, music("a.mid"));
+    makeController(PlayMode::Random, music("a.mid"));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::FailDevice; };
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), 1);
@@ -198,7 +199,7 @@ void TestMusicController::deviceFailureEndsTheTrying()
 
 void TestMusicController::staleNotificationsStartNothing()
 {
-    makeController(MusicController::SelectedFile, music("a.mid"));
+    makeController(PlayMode::SelectedFile, music("a.mid"));
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), 1);
     // The end of a file that was replaced by another.
@@ -267,8 +268,8 @@ void TestMusicController::musicNamesResolveUnderTheMusicFolder()
 void TestMusicController::spreadPlaysItsOwnMusic()
 {
     associate("Celtic Cross \"a.mid\"\r\nCross \"sub\\d.mid\"\r\n");
-    makeController(MusicController::Random, music("B.mid"));
-    m_preferences.playMusic = true;
+    makeController(PlayMode::Random, music("B.mid"));
+    m_preferences->setPlayMusic(true);
     m_controller->spreadStarted(QStringLiteral("Cross"));
     QCOMPARE(m_player->plays, QStringList{music("sub/d.mid")});
     QVERIFY(m_controller->spreadMusicActive());
@@ -282,10 +283,10 @@ void TestMusicController::spreadPlaysItsOwnMusic()
     m_controller->readingOpened(QStringLiteral("Celtic Cross"));
     QCOMPARE(m_player->plays.last(), music("a.mid"));
     // The selected file stays what the user chose.
-    QCOMPARE(m_preferences.lastMusicFile, music("B.mid"));
+    QCOMPARE(m_preferences->lastMusicFile(), music("B.mid"));
 
     // Ignored associations leave the folder music to play.
-    m_preferences.ignoreSpreadMusic = true;
+    m_preferences->setIgnoreSpreadMusic(true);
     m_controller->spreadStarted(QStringLiteral("Cross"));
     QCOMPARE(m_player->plays.last(), music("a.mid"));
     QCOMPARE(m_player->plays.size(), 4);
@@ -294,8 +295,8 @@ void TestMusicController::spreadPlaysItsOwnMusic()
 void TestMusicController::spreadWithoutUsableMusicFallsBack()
 {
     associate("Gone \"missing.mid\"\r\n");
-    makeController(MusicController::SelectedFile, music("B.mid"));
-    m_preferences.playMusic = true;
+    makeController(PlayMode::SelectedFile, music("B.mid"));
+    m_preferences->setPlayMusic(true);
     m_controller->spreadStarted(QStringLiteral("Gone"));
     QCOMPARE(m_player->plays, QStringList{music("B.mid")});
     QVERIFY(!m_controller->spreadMusicActive());
@@ -312,8 +313,8 @@ void TestMusicController::associationFileIsFoundInAnyLetterCase()
     QVERIFY(writeFile(appDir + QStringLiteral("/ASSOCIAT.TXT"), "Cross \"a.mid\"\r\n"));
     QCOMPARE(DataRoots(appDir).associationFile(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
     QCOMPARE(DataRoots(appDir).associationWritePath(), appDir + QStringLiteral("/ASSOCIAT.TXT"));
-    makeController(MusicController::SelectedFile, music("B.mid"));
-    m_preferences.playMusic = true;
+    makeController(PlayMode::SelectedFile, music("B.mid"));
+    m_preferences->setPlayMusic(true);
     m_controller->spreadStarted(QStringLiteral("Cross"));
     QCOMPARE(m_player->plays, QStringList{music("a.mid")});
 }
@@ -336,21 +337,21 @@ void TestMusicController::failedWriteKeepsTheOldFile()
 
 void TestMusicController::settingsOkRules()
 {
-    makeController(MusicController::Random, music("a.mid"));
+    makeController(PlayMode::Random, music("a.mid"));
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), 1);
     // The dialog offers what the preferences hold now.
     MusicSettingsChoice unchanged;
-    unchanged.playType = m_preferences.playType;
-    unchanged.resetMusic = m_preferences.resetMusic;
-    unchanged.ignoreSpreadMusic = m_preferences.ignoreSpreadMusic;
-    unchanged.folder = m_preferences.musicDir;
-    unchanged.selectedFile = m_preferences.lastMusicFile;
+    unchanged.playMode = m_preferences->playMode();
+    unchanged.resetMusic = m_preferences->resetMusic();
+    unchanged.ignoreSpreadMusic = m_preferences->ignoreSpreadMusic();
+    unchanged.folder = m_preferences->musicDir();
+    unchanged.selectedFile = m_preferences->lastMusicFile();
     unchanged.volume = 40;
     m_controller->applySettings(unchanged);
     QCOMPARE(m_player->plays.size(), 1);
     QCOMPARE(m_player->volume, 40);
-    QCOMPARE(m_preferences.musicVolume, 40);
+    QCOMPARE(m_preferences->musicVolume(), 40);
 
     // Only the folder changes, no file selected: a piece of the new folder starts.
     MusicSettingsChoice newFolder = unchanged;
@@ -368,7 +369,7 @@ void TestMusicController::settingsOkRules()
     otherFile.selectedFile = music("sub/d.mid");
     m_controller->applySettings(otherFile);
     QCOMPARE(m_player->plays.size(), played);
-    QCOMPARE(m_preferences.lastMusicFile, music("sub/d.mid"));
+    QCOMPARE(m_preferences->lastMusicFile(), music("sub/d.mid"));
 }
 
 QTEST_GUILESS_MAIN(TestMusicController)

@@ -44,7 +44,7 @@ private:
     {
         return m_fixture.appDir() + QStringLiteral("/Music/") + name;
     }
-    Preferences preferences() const;
+    std::unique_ptr<Preferences> preferences() const;
     // Starts the table with a fake player and music switched on; the player
     // is owned by the table. Null when the table or its spreads fail.
     std::unique_ptr<TableWindow> startTable(FakeMusicPlayer *&player);
@@ -68,14 +68,15 @@ void TestMusicDialogs::cleanup()
              qPrintable(m_fixture.interaction.problems().join(QLatin1Char('\n'))));
 }
 
-Preferences TestMusicDialogs::preferences() const
+std::unique_ptr<Preferences> TestMusicDialogs::preferences() const
 {
-    Preferences preferences;
-    preferences.musicDir = m_fixture.appDir() + QStringLiteral("/Music");
-    preferences.musicFile = preferences.lastMusicFile = music(QStringLiteral("B.mid"));
-    preferences.playType = MusicController::InOrder;
-    preferences.ignoreSpreadMusic = true;
-    preferences.musicVolume = 55;
+    auto preferences = std::make_unique<Preferences>();
+    preferences->setMusicDir(m_fixture.appDir() + QStringLiteral("/Music"));
+    preferences->setMusicFile(music(QStringLiteral("B.mid")));
+    preferences->setLastMusicFile(music(QStringLiteral("B.mid")));
+    preferences->setPlayMode(PlayMode::InOrder);
+    preferences->setIgnoreSpreadMusic(true);
+    preferences->setMusicVolume(55);
     return preferences;
 }
 
@@ -86,7 +87,7 @@ std::unique_ptr<TableWindow> TestMusicDialogs::startTable(FakeMusicPlayer *&play
     QSettings &settings = m_fixture.storedSettings();
     settings.setValue(QStringLiteral("curmusdir"), m_fixture.appDir() + QStringLiteral("/Music"));
     settings.setValue(QStringLiteral("curmusfile"), music(QStringLiteral("B.mid")));
-    settings.setValue(QStringLiteral("playtype"), int(MusicController::Random));
+    settings.setValue(QStringLiteral("playtype"), int(PlayMode::Random));
     settings.sync();
     auto table = m_fixture.startTable();
     if (!table)
@@ -116,8 +117,8 @@ void TestMusicDialogs::expectFileChoice(const QString &path)
 
 void TestMusicDialogs::settingsDialogShowsThePreferences()
 {
-    const Preferences shown = preferences();
-    MusicSettingsDialog dialog(shown, m_fixture.appDir(), m_texts, m_fixture.interaction, [] {});
+    const auto shown = preferences();
+    MusicSettingsDialog dialog(*shown, m_fixture.appDir(), m_texts, m_fixture.interaction, [] {});
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Music settings"));
     // Every file of the folder, none of its folders.
     QStringList names;
@@ -135,16 +136,16 @@ void TestMusicDialogs::settingsDialogShowsThePreferences()
     QVERIFY(!dialog.resetCheck->isEnabled());
 
     // A music folder that is gone gives way to the program's folder.
-    Preferences gone = shown;
-    gone.musicDir = m_fixture.appDir() + QStringLiteral("/gone");
-    MusicSettingsDialog fallback(gone, m_fixture.appDir(), m_texts, m_fixture.interaction, [] {});
+    const auto gone = preferences();
+    gone->setMusicDir(m_fixture.appDir() + QStringLiteral("/gone"));
+    MusicSettingsDialog fallback(*gone, m_fixture.appDir(), m_texts, m_fixture.interaction, [] {});
     QCOMPARE(fallback.folder(), m_fixture.appDir());
     QVERIFY(!fallback.fileList->currentItem());
 }
 
 void TestMusicDialogs::settingsDialogHandsBackTheChoice()
 {
-    MusicSettingsDialog dialog(preferences(), m_fixture.appDir(), m_texts, m_fixture.interaction,
+    MusicSettingsDialog dialog(*preferences(), m_fixture.appDir(), m_texts, m_fixture.interaction,
                                [] {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -154,7 +155,7 @@ void TestMusicDialogs::settingsDialogHandsBackTheChoice()
     QTest::mouseClick(dialog.fileList->viewport(), Qt::LeftButton, {},
                       dialog.fileList->visualItemRect(dialog.fileList->item(0)).center());
     MusicSettingsChoice choice = dialog.choice();
-    QCOMPARE(choice.playType, int(MusicController::Random));
+    QCOMPARE(choice.playMode, PlayMode::Random);
     QVERIFY(!choice.ignoreSpreadMusic);
     QCOMPARE(choice.volume, 20);
     QCOMPARE(choice.folder, m_fixture.appDir() + QStringLiteral("/Music"));
@@ -194,7 +195,7 @@ void TestMusicDialogs::confirmingUnchangedSettingsStartsNothing()
     // Switched off, the title no longer names a piece.
     table->findChild<QAction *>(QStringLiteral("playMusicAction"))->trigger();
     QCOMPARE(table->windowTitle(), QStringLiteral("Quillmoor"));
-    QVERIFY(!table->preferences().playMusic);
+    QVERIFY(!table->preferences().playMusic());
 }
 
 void TestMusicDialogs::newFolderStartsItsMusic()
@@ -212,7 +213,7 @@ void TestMusicDialogs::newFolderStartsItsMusic()
     QTest::keyClick(table.get(), Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(player->plays.last(), music(QStringLiteral("sub/d.mid")));
     QCOMPARE(player->volume, 30);
-    QCOMPARE(table->preferences().musicDir, music(QStringLiteral("sub")));
+    QCOMPARE(table->preferences().musicDir(), music(QStringLiteral("sub")));
     // Cancel changes nothing.
     m_fixture.interaction.expectDialog<MusicSettingsDialog>([](MusicSettingsDialog &dialog) {
         dialog.volumeSlider->setValue(90);
@@ -220,7 +221,7 @@ void TestMusicDialogs::newFolderStartsItsMusic()
         return dialog.result();
     });
     QTest::keyClick(table.get(), Qt::Key_M, Qt::ControlModifier);
-    QCOMPARE(table->preferences().musicVolume, 30);
+    QCOMPARE(table->preferences().musicVolume(), 30);
 }
 
 void TestMusicDialogs::associationsAreEditedAndPlayWithTheirSpread()

@@ -43,12 +43,12 @@ void TestPrintSettingsDialog::showsTheSettings()
     QFETCH(int, printType);
     QFETCH(bool, flags);
     Preferences preferences;
-    preferences.printType = printType;
-    preferences.printView = flags;
-    preferences.printSchema = flags;
-    preferences.printBigCards = flags;
-    preferences.printExpl = flags;
-    preferences.reportComments = QStringLiteral("before the move");
+    preferences.setReportFormat(ReportFormat(printType));
+    preferences.setPrintView(flags);
+    preferences.setPrintSchema(flags);
+    preferences.setPrintBigCards(flags);
+    preferences.setPrintExplanations(flags);
+    preferences.setReportComments(QStringLiteral("before the move"));
     const PrintSettingsDialog dialog(preferences, m_texts);
 
     QCOMPARE(dialog.wordButton->isChecked(), printType == 0);
@@ -76,7 +76,7 @@ void TestPrintSettingsDialog::showsTheSettings()
 void TestPrintSettingsDialog::enableRulesFollowTheChoices()
 {
     Preferences preferences;
-    preferences.printType = 1;
+    preferences.setReportFormat(ReportFormat::Html);
     PrintSettingsDialog dialog(preferences, m_texts);
     dialog.show();
     QVERIFY(dialog.commentsEdit->isEnabled());
@@ -106,8 +106,8 @@ void TestPrintSettingsDialog::enableRulesFollowTheChoices()
 void TestPrintSettingsDialog::okStoresWhatIsShown()
 {
     Preferences preferences;
-    preferences.printType = 1;
-    preferences.reportComments = QStringLiteral("kept as typed");
+    preferences.setReportFormat(ReportFormat::Html);
+    preferences.setReportComments(QStringLiteral("kept as typed"));
     PrintSettingsDialog dialog(preferences, m_texts);
     dialog.show();
     QTest::mouseClick(dialog.schematicButton, Qt::LeftButton);
@@ -119,16 +119,16 @@ void TestPrintSettingsDialog::okStoresWhatIsShown()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     Preferences stored;
-    stored.reportComments = QStringLiteral("to be replaced");
-    dialog.save(stored);
-    QCOMPARE(stored.printType, 0);
-    QCOMPARE(stored.printView, false);
+    stored.setReportComments(QStringLiteral("to be replaced"));
+    dialog.store(stored);
+    QCOMPARE(stored.reportFormat(), ReportFormat::Word);
+    QCOMPARE(stored.printView(), false);
     // The greyed-out choice still counts.
-    QCOMPARE(stored.printSchema, true);
-    QCOMPARE(stored.printBigCards, true);
-    QCOMPARE(stored.printExpl, false);
+    QCOMPARE(stored.printSchema(), true);
+    QCOMPARE(stored.printBigCards(), true);
+    QCOMPARE(stored.printExplanations(), false);
     // The comments are kept even while their field is greyed out.
-    QCOMPARE(stored.reportComments, QStringLiteral("kept as typed"));
+    QCOMPARE(stored.reportComments(), QStringLiteral("kept as typed"));
 
     PrintSettingsDialog escaped(preferences, m_texts);
     escaped.show();

@@ -54,7 +54,7 @@ void TestProgramData::shortListFallsBackToEnglishLineByLine()
     QVERIFY(writeFile(QStringLiteral("Langs/Deutsch/List.lng"), "Gut\nAbbrechen\nDeutungen\n"));
     QVERIFY(writeFile(QStringLiteral("Langs/Deutsch/Cards.lng"), "Der Narr\n"));
     Preferences preferences;
-    preferences.language = QStringLiteral("Deutsch");
+    preferences.setLanguage(QStringLiteral("Deutsch"));
     ProgramData data(m_dir->path());
     data.loadLanguage(preferences);
     QCOMPARE(data.uiText(UiText::Ok), QStringLiteral("Gut"));
@@ -84,7 +84,7 @@ void TestProgramData::missingLangsFolderShowsBuiltinEnglish()
     QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), english));
     QVERIFY(writeFile(QStringLiteral("Langs/English/Cards.lng"), "The Fool\r\n"));
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Langs/Deutsch")));
-    preferences.language = QStringLiteral("Deutsch");
+    preferences.setLanguage(QStringLiteral("Deutsch"));
     data.loadLanguage(preferences);
     QVERIFY(!data.languageComplete());
 }
@@ -116,7 +116,7 @@ void TestProgramData::eightBitTextsAreDecodedForTheLanguage()
         writeFile(QStringLiteral("Langs/Russian/List.lng"), "OK\r\n\xce\xf2\xec\xe5\xed\xe0\r\n"));
     QVERIFY(writeFile(QStringLiteral("Langs/Russian/Cards.lng"), "\xd8\xf3\xf2\r\n"));
     Preferences preferences;
-    preferences.language = QStringLiteral("Russian");
+    preferences.setLanguage(QStringLiteral("Russian"));
     ProgramData data(m_dir->path());
     data.loadLanguage(preferences);
     QCOMPARE(data.uiText(UiText::Cancel), QStringLiteral("\u041e\u0442\u043c\u0435\u043d\u0430"));
@@ -137,12 +137,12 @@ void TestProgramData::helpGuideFollowsTheLanguage()
     QVERIFY(writeFile(QStringLiteral("Langs/russian/List.lng"), "OK\r\n"));
     data.loadLanguage(preferences);
     QCOMPARE(data.helpGuide(), langs + QStringLiteral("English/Doded.htm"));
-    preferences.language = QStringLiteral("Russian");
+    preferences.setLanguage(QStringLiteral("Russian"));
     data.loadLanguage(preferences);
     QCOMPARE(data.helpGuide(), langs + QStringLiteral("Russian/Doded.htm"));
     // A language without a guide of its own shows the English one; a folder
     // name differing only in case is another language.
-    preferences.language = QStringLiteral("russian");
+    preferences.setLanguage(QStringLiteral("russian"));
     data.loadLanguage(preferences);
     QCOMPARE(data.helpGuide(), langs + QStringLiteral("English/Doded.htm"));
 }
@@ -180,10 +180,10 @@ void TestProgramData::missingDeckFallsBackToABundledOne()
     // A plain file does not make a deck.
     QVERIFY(writeFile(QStringLiteral("Pics/Gone"), "not a folder"));
     Preferences preferences;
-    preferences.deckName = stored;
+    preferences.setDeckName(stored);
     ProgramData data(m_dir->path());
     data.scan(preferences);
-    QCOMPARE(preferences.deckName, used);
+    QCOMPARE(preferences.deckName(), used);
     QCOMPARE(data.replacedDeck(), replaced);
 }
 

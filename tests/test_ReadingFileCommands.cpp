@@ -127,7 +127,7 @@ void TestReadingFileCommands::savedReadingOpensAfterRestart()
         QVERIFY(proposed.contains(QStringLiteral(" - Celtic Cross")));
         QVERIFY(m_fixture.interaction.messages.isEmpty());
         // The comments saved with the reading are what a report prints.
-        QCOMPARE(table->preferences().reportComments, comments);
+        QCOMPARE(table->preferences().reportComments(), comments);
         table->close();
     }
     QByteArray bytes;
@@ -269,7 +269,7 @@ void TestReadingFileCommands::majorArcanaReadingSwitchesTheDeck()
     expectFile(QStringLiteral("openReadingDialog"), path);
     action(*table, "openAction")->trigger();
     QCOMPARE(table->session().deckSize(), 22);
-    QVERIFY(table->preferences().majorOnly);
+    QVERIFY(table->preferences().majorOnly());
     QVERIFY(majorOnly->isChecked());
     QCOMPARE(part<QLabel>(*table, QStringLiteral("optionNotice"))->text(),
              table->programData().uiText(UiText::MajorArcanaOnlyNotice));

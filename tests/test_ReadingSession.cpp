@@ -50,7 +50,7 @@ private:
     QByteArray promptText() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    Preferences m_preferences;
+    std::unique_ptr<Preferences> m_preferences;
     std::unique_ptr<ProgramData> m_data;
     std::unique_ptr<ReadingSession> m_session;
 };
@@ -69,7 +69,7 @@ void TestReadingSession::init()
     file.close();
     QVERIFY(writeSpread(QStringLiteral("Three"), 3, 0));
     QVERIFY(writeSpread(QStringLiteral("Querent"), 3, 1));
-    m_preferences = Preferences();
+    m_preferences = std::make_unique<Preferences>();
 }
 
 bool TestReadingSession::writeSpread(const QString &name, int positions, int significators)
@@ -85,9 +85,9 @@ bool TestReadingSession::writeSpread(const QString &name, int positions, int sig
 void TestReadingSession::startSession()
 {
     m_data = std::make_unique<ProgramData>(m_dir->path());
-    m_data->scan(m_preferences);
-    m_data->loadLanguage(m_preferences);
-    m_session = std::make_unique<ReadingSession>(*m_data, m_preferences);
+    m_data->scan(*m_preferences);
+    m_data->loadLanguage(*m_preferences);
+    m_session = std::make_unique<ReadingSession>(*m_data, *m_preferences);
     m_session->setTableWidth(1280);
     m_session->random().setSeedSource([] { return 7u; });
 }
@@ -175,7 +175,7 @@ void TestReadingSession::drawnReadingRunsThroughItsPhases()
 
 void TestReadingSession::withoutCutTheStopFansTheDeck()
 {
-    m_preferences.cutDeck = false;
+    m_preferences->setCutDeck(false);
     startSession();
     m_session->startReading(QStringLiteral("Three"));
     m_session->startShuffle();
@@ -210,7 +210,7 @@ void TestReadingSession::stepsOutOfTurnChangeNothing()
 
 void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
 {
-    m_preferences.drawAuto = true;
+    m_preferences->setDrawAuto(true);
     startSession();
     m_session->startReading(QStringLiteral("Querent"));
     QCOMPARE(m_session->phase(), Phase::ChoosingSignificators);
@@ -219,11 +219,14 @@ void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
     const QList<int> offered = m_session->cardChoicesFor(0);
     QVERIFY(offered.contains(46) && offered.contains(21) && !offered.contains(30));
 
+    // The session reports the querent's card; it leaves the preferences to its owner.
+    QSignalSpy querent(m_session.get(), &ReadingSession::querentChosen);
     QVERIFY(m_session->placeChosenCard(0, 46, true));
     QCOMPARE(m_session->nextSignificator(), -1);
     QCOMPARE(m_session->phase(), Phase::ReadyToShuffle);
     QVERIFY(m_session->isAutomaticDrawPending());
-    QCOMPARE(m_preferences.querentCard, 46);
+    QCOMPARE(querent, QList<QVariantList>{{46}});
+    QCOMPARE(m_preferences->querentCard(), -1);
     // The significator lies face up at once.
     QVERIFY(m_session->placements().isFilled(0) && m_session->placements().isRevealed(0));
     QCOMPARE(promptText(), QByteArray("T") + QByteArray::number(UiText::PromptShuffle));
@@ -240,7 +243,7 @@ void TestReadingSession::significatorsAreChosenBeforeTheShuffle()
 
 void TestReadingSession::courtSignificatorWithMajorArcanaOnly()
 {
-    m_preferences.majorOnly = true;
+    m_preferences->setMajorOnly(true);
     startSession();
     m_session->startReading(QStringLiteral("Querent"));
     QCOMPARE(m_session->deckSize(), 22);
@@ -295,7 +298,7 @@ void TestReadingSession::typedInReadingIsChosenPositionByPosition()
 
 void TestReadingSession::automaticDrawFillsTheSpread()
 {
-    m_preferences.drawAuto = true;
+    m_preferences->setDrawAuto(true);
     startSession();
     m_session->startReading(QStringLiteral("Three"));
     QVERIFY(m_session->isAutomaticDrawPending());
@@ -393,7 +396,7 @@ void TestReadingSession::refusedSpreadLeavesTheTableAsItWas()
 void TestReadingSession::promptNamesTheNextStepInEveryPhase()
 {
     const auto text = [](int index) { return QByteArray("T") + QByteArray::number(index); };
-    m_preferences.cutDeck = true;
+    m_preferences->setCutDeck(true);
     startSession();
     QCOMPARE(promptText(), text(UiText::PromptStartReading));
 
@@ -435,8 +438,8 @@ void TestReadingSession::promptFollowsALanguageChange()
     QVERIFY(writeSpread(QStringLiteral("Six"), 6, 0));
     startSession();
     const auto switchTo = [this](const QString &language) {
-        m_preferences.language = language;
-        m_data->loadLanguage(m_preferences);
+        m_preferences->setLanguage(language);
+        m_data->loadLanguage(*m_preferences);
     };
 
     QVERIFY(m_session->startReading(QStringLiteral("Six")));

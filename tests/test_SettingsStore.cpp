@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <utility>
 
 class TestSettingsStore : public QObject
@@ -32,7 +33,7 @@ private slots:
 
 private:
     std::unique_ptr<QSettings> settings();
-    Preferences readState(const QSize &screen = Screen);
+    std::unique_ptr<Preferences> readState(const QSize &screen = Screen);
     static constexpr QSize Screen{1280, 800};
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -49,40 +50,40 @@ std::unique_ptr<QSettings> TestSettingsStore::settings()
                                        QSettings::IniFormat);
 }
 
-Preferences TestSettingsStore::readState(const QSize &screen)
+std::unique_ptr<Preferences> TestSettingsStore::readState(const QSize &screen)
 {
-    Preferences state;
+    auto state = std::make_unique<Preferences>();
     auto store = settings();
-    SettingsStore::read(*store, m_dir->path(), screen, state);
+    SettingsStore::read(*store, m_dir->path(), screen, *state);
     return state;
 }
 
 void TestSettingsStore::firstStartGivesDefaults()
 {
-    const Preferences state = readState();
-    QCOMPARE(state.deckName, QStringLiteral("Ardenvale"));
-    QCOMPARE(state.language, QStringLiteral("English"));
-    QCOMPARE(state.backColor, BgrColor(1135889));
-    QVERIFY(state.cutDeck);
-    QVERIFY(!state.cutThreePiles);
-    QVERIFY(!state.useReverse);
-    QVERIFY(!state.majorOnly);
-    QVERIFY(!state.drawAuto);
-    QVERIFY(state.useTips);
-    QVERIFY(state.strengthEleven);
-    QVERIFY(state.ardenvaleStyle);
-    QVERIFY(state.keepActual);
-    QVERIFY(!state.keepStraight);
-    QCOMPARE(state.printType, 0);
-    QVERIFY(state.printView);
-    QVERIFY(state.printExpl);
-    QCOMPARE(state.querentCard, -1);
-    QCOMPARE(state.playType, 2);
-    QCOMPARE(state.cardWidth, 200);
-    QCOMPARE(state.detailHeight, 479);
-    QCOMPARE(state.memoWidth, 229);
-    QCOMPARE(state.memoHeight, 248);
-    QCOMPARE(state.musicVolume, 70);
+    const auto state = readState();
+    QCOMPARE(state->deckName(), QStringLiteral("Ardenvale"));
+    QCOMPARE(state->language(), QStringLiteral("English"));
+    QCOMPARE(state->backColor(), BgrColor(1135889));
+    QVERIFY(state->cutDeck());
+    QVERIFY(!state->cutThreePiles());
+    QVERIFY(!state->useReverse());
+    QVERIFY(!state->majorOnly());
+    QVERIFY(!state->drawAuto());
+    QVERIFY(state->useTips());
+    QVERIFY(state->strengthEleven());
+    QVERIFY(state->ardenvaleStyle());
+    QVERIFY(state->keepActual());
+    QVERIFY(!state->keepStraight());
+    QCOMPARE(int(state->reportFormat()), 0);
+    QVERIFY(state->printView());
+    QVERIFY(state->printExplanations());
+    QCOMPARE(state->querentCard(), -1);
+    QCOMPARE(int(state->playMode()), 2);
+    QCOMPARE(state->cardWidth(), 200);
+    QCOMPARE(state->detailHeight(), 479);
+    QCOMPARE(state->meaningPanelWidth(), 229);
+    QCOMPARE(state->meaningPanelHeight(), 248);
+    QCOMPARE(state->musicVolume(), 70);
 }
 
 void TestSettingsStore::flagsCompareWordsInUpperCase_data()
@@ -109,9 +110,9 @@ void TestSettingsStore::flagsCompareWordsInUpperCase()
         store->setValue(QStringLiteral("cutdeck"), stored);
         store->setValue(QStringLiteral("UseReverse"), stored);
     }
-    const Preferences state = readState();
-    QCOMPARE(state.cutDeck, cutDeck);
-    QCOMPARE(state.useReverse, useReverse);
+    const auto state = readState();
+    QCOMPARE(state->cutDeck(), cutDeck);
+    QCOMPARE(state->useReverse(), useReverse);
 }
 
 void TestSettingsStore::olderDeckNameIsUsedAndWrittenAsNew()
@@ -121,10 +122,10 @@ void TestSettingsStore::olderDeckNameIsUsedAndWrittenAsNew()
         store->setValue(QStringLiteral("DeckName"), QString());
         store->setValue(QStringLiteral("DeskName"), QStringLiteral("Veldmere"));
     }
-    const Preferences state = readState();
-    QCOMPARE(state.deckName, QStringLiteral("Veldmere"));
+    const auto state = readState();
+    QCOMPARE(state->deckName(), QStringLiteral("Veldmere"));
     auto store = settings();
-    SettingsStore::write(*store, state);
+    SettingsStore::write(*store, *state);
     QCOMPARE(store->value(QStringLiteral("DeckName")).toString(), QStringLiteral("Veldmere"));
 }
 
@@ -140,15 +141,15 @@ void TestSettingsStore::badIntegerKeepsRestOfGroup()
         store->setValue(QStringLiteral("memoheight"), QStringLiteral("12.5"));
         store->setValue(QStringLiteral("curquer"), 17);
     }
-    const Preferences state = readState();
-    QCOMPARE(state.cardWidth, 200);
-    QCOMPARE(state.cardHeight, 290);
-    QCOMPARE(state.detailWidth, 532);
-    QCOMPARE(state.detailHeight, 479);
+    const auto state = readState();
+    QCOMPARE(state->cardWidth(), 200);
+    QCOMPARE(state->cardHeight(), 290);
+    QCOMPARE(state->detailWidth(), 532);
+    QCOMPARE(state->detailHeight(), 479);
     // Values before the bad one in its group are kept; other groups are unaffected.
-    QCOMPARE(state.memoWidth, 300);
-    QCOMPARE(state.memoHeight, 248);
-    QCOMPARE(state.querentCard, 17);
+    QCOMPARE(state->meaningPanelWidth(), 300);
+    QCOMPARE(state->meaningPanelHeight(), 248);
+    QCOMPARE(state->querentCard(), 17);
 }
 
 void TestSettingsStore::missingIntegerKeepsRestOfGroup()
@@ -160,12 +161,12 @@ void TestSettingsStore::missingIntegerKeepsRestOfGroup()
         store->setValue(QStringLiteral("fmheight"), 600);
         store->setValue(QStringLiteral("backcolor"), 0x804040);
     }
-    const Preferences state = readState();
-    QCOMPARE(state.cardWidth, 250);
-    QCOMPARE(state.cardHeight, 290);
-    QCOMPARE(state.detailWidth, 532);
-    QCOMPARE(state.detailHeight, 479);
-    QCOMPARE(state.backColor, BgrColor(0x804040));
+    const auto state = readState();
+    QCOMPARE(state->cardWidth(), 250);
+    QCOMPARE(state->cardHeight(), 290);
+    QCOMPARE(state->detailWidth(), 532);
+    QCOMPARE(state->detailHeight(), 479);
+    QCOMPARE(state->backColor(), BgrColor(0x804040));
 }
 
 void TestSettingsStore::strengthAndPrintType()
@@ -185,18 +186,18 @@ void TestSettingsStore::strengthAndPrintType()
             store->setValue(QStringLiteral("Strength11"), QLatin1String(c.strength));
             store->setValue(QStringLiteral("printtype"), QLatin1String(c.printType));
         }
-        const Preferences state = readState();
-        QCOMPARE(state.strengthEleven, c.eleven);
-        QCOMPARE(state.printType, c.type);
+        const auto state = readState();
+        QCOMPARE(state->strengthEleven(), c.eleven);
+        QCOMPARE(int(state->reportFormat()), c.type);
     }
     // The PDF and printer choices are written as words of their own; a number no format has
     // falls back to Word.
     for (const auto &[type, word] :
          {std::pair{3, "PDF"}, std::pair{4, "PRINTER"}, std::pair{7, "RTF"}}) {
-        Preferences state;
-        state.printType = type;
+        auto state = std::make_unique<Preferences>();
+        state->setReportFormat(ReportFormat(type));
         auto store = settings();
-        SettingsStore::write(*store, state);
+        SettingsStore::write(*store, *state);
         QCOMPARE(store->value(QStringLiteral("printtype")).toString(), QLatin1String(word));
     }
 }
@@ -209,10 +210,10 @@ void TestSettingsStore::musicFallsBackToBundledFolder()
         store->setValue(QStringLiteral("curmusdir"), appDir + QStringLiteral("/gone"));
         store->setValue(QStringLiteral("curmusfile"), appDir + QStringLiteral("/gone.mid"));
     }
-    Preferences state = readState();
-    QCOMPARE(state.musicDir, appDir);
-    QCOMPARE(state.musicFile, appDir + QStringLiteral("/Music/Stormsinafrica.mid"));
-    QCOMPARE(state.lastMusicFile, state.musicFile);
+    auto state = readState();
+    QCOMPARE(state->musicDir(), appDir);
+    QCOMPARE(state->musicFile(), appDir + QStringLiteral("/Music/Stormsinafrica.mid"));
+    QCOMPARE(state->lastMusicFile(), state->musicFile());
 
     QVERIFY(QDir(appDir).mkpath(QStringLiteral("Music/Own")));
     QFile tune(appDir + QStringLiteral("/Music/Own/tune.mid"));
@@ -224,28 +225,28 @@ void TestSettingsStore::musicFallsBackToBundledFolder()
         store->setValue(QStringLiteral("curmusfile"), tune.fileName());
     }
     state = readState();
-    QCOMPARE(state.musicDir, appDir + QStringLiteral("/Music/Own"));
-    QCOMPARE(state.musicFile, tune.fileName());
+    QCOMPARE(state->musicDir(), appDir + QStringLiteral("/Music/Own"));
+    QCOMPARE(state->musicFile(), tune.fileName());
 
     // A vanished file resets the folder too, now to the existing Music folder.
     QVERIFY(tune.remove());
     state = readState();
-    QCOMPARE(state.musicDir, appDir + QStringLiteral("/Music"));
+    QCOMPARE(state->musicDir(), appDir + QStringLiteral("/Music"));
 }
 
 void TestSettingsStore::writesEveryValueInItsForm()
 {
-    Preferences state;
-    state.majorOnly = true;
-    state.cutDeck = false;
-    state.strengthEleven = false;
-    state.printType = 2;
-    state.drawAuto = false;
-    state.playMusic = true;
-    state.backColor = BgrColor(0x123456);
-    state.querentCard = 74;
+    auto state = std::make_unique<Preferences>();
+    state->setMajorOnly(true);
+    state->setCutDeck(false);
+    state->setStrengthEleven(false);
+    state->setReportFormat(ReportFormat::OpenDocument);
+    state->setDrawAuto(false);
+    state->setPlayMusic(true);
+    state->setBackColor(BgrColor(0x123456));
+    state->setQuerentCard(74);
     auto store = settings();
-    SettingsStore::write(*store, state);
+    SettingsStore::write(*store, *state);
 
     const auto text = [&](const char *key) { return store->value(QLatin1String(key)).toString(); };
     QCOMPARE(text("MajorOnly"), QStringLiteral("YES"));
@@ -269,40 +270,40 @@ void TestSettingsStore::writesEveryValueInItsForm()
 
 void TestSettingsStore::roundTrip()
 {
-    Preferences written;
-    written.deckName = QStringLiteral("Veldmere");
-    written.language = QStringLiteral("Deutsch");
-    written.useReverse = true;
-    written.cutThreePiles = true;
-    written.ardenvaleStyle = false;
-    written.keepStraight = true;
-    written.printType = 1;
-    written.cardWidth = 321;
-    written.memoHeight = 99;
-    written.playType = 0;
-    written.musicVolume = 35;
+    auto written = std::make_unique<Preferences>();
+    written->setDeckName(QStringLiteral("Veldmere"));
+    written->setLanguage(QStringLiteral("Deutsch"));
+    written->setUseReverse(true);
+    written->setCutThreePiles(true);
+    written->setArdenvaleStyle(false);
+    written->setKeepStraight(true);
+    written->setReportFormat(ReportFormat::Html);
+    written->setCardWidth(321);
+    written->setMeaningPanelHeight(99);
+    written->setPlayMode(PlayMode::SelectedFile);
+    written->setMusicVolume(35);
     {
         auto store = settings();
-        SettingsStore::write(*store, written);
+        SettingsStore::write(*store, *written);
     }
-    const Preferences read = readState();
-    QCOMPARE(read.deckName, written.deckName);
-    QCOMPARE(read.language, written.language);
-    QCOMPARE(read.useReverse, true);
-    QCOMPARE(read.cutThreePiles, true);
-    QCOMPARE(read.ardenvaleStyle, false);
-    QCOMPARE(read.keepStraight, true);
-    QCOMPARE(read.printType, 1);
-    QCOMPARE(read.cardWidth, 321);
-    QCOMPARE(read.memoHeight, 99);
-    QCOMPARE(read.playType, 0);
-    QCOMPARE(read.musicVolume, 35);
+    const auto read = readState();
+    QCOMPARE(read->deckName(), written->deckName());
+    QCOMPARE(read->language(), written->language());
+    QCOMPARE(read->useReverse(), true);
+    QCOMPARE(read->cutThreePiles(), true);
+    QCOMPARE(read->ardenvaleStyle(), false);
+    QCOMPARE(read->keepStraight(), true);
+    QCOMPARE(int(read->reportFormat()), 1);
+    QCOMPARE(read->cardWidth(), 321);
+    QCOMPARE(read->meaningPanelHeight(), 99);
+    QCOMPARE(int(read->playMode()), 0);
+    QCOMPARE(read->musicVolume(), 35);
     // A loudness beyond full gives the default.
     {
         auto store = settings();
         store->setValue(QStringLiteral("musicvolume"), 250);
     }
-    QCOMPARE(readState().musicVolume, 70);
+    QCOMPARE(readState()->musicVolume(), 70);
 }
 
 void TestSettingsStore::sizesFitTheScreen_data()
@@ -338,11 +339,16 @@ void TestSettingsStore::sizesFitTheScreen()
     QFETCH(QString, key);
     QFETCH(int, stored);
     QFETCH(int, read);
-    const std::pair<const char *, int Preferences::*> fields[] = {
-        {"cdwidth", &Preferences::cardWidth},   {"cdheight", &Preferences::cardHeight},
-        {"fmwidth", &Preferences::detailWidth}, {"fmheight", &Preferences::detailHeight},
-        {"memowidth", &Preferences::memoWidth}, {"memoheight", &Preferences::memoHeight},
-        {"playtype", &Preferences::playType},   {"curquer", &Preferences::querentCard}};
+    const auto playMode = [](const Preferences &p) { return int(p.playMode()); };
+    const std::pair<const char *, std::function<int(const Preferences &)>> fields[] = {
+        {"cdwidth", &Preferences::cardWidth},
+        {"cdheight", &Preferences::cardHeight},
+        {"fmwidth", &Preferences::detailWidth},
+        {"fmheight", &Preferences::detailHeight},
+        {"memowidth", &Preferences::meaningPanelWidth},
+        {"memoheight", &Preferences::meaningPanelHeight},
+        {"playtype", playMode},
+        {"curquer", &Preferences::querentCard}};
     {
         auto store = settings();
         const int sound[] = {150, 250, 640, 480, 200, 240, 1, 5};
@@ -350,30 +356,30 @@ void TestSettingsStore::sizesFitTheScreen()
             store->setValue(QLatin1String(fields[i].first), sound[i]);
         store->setValue(key, stored);
     }
-    const Preferences state = readState();
-    int Preferences::*field = nullptr;
+    const auto state = readState();
+    std::function<int(const Preferences &)> field;
     for (const auto &[name, member] : fields) {
         if (key == QLatin1String(name))
             field = member;
     }
     QVERIFY(field);
-    QCOMPARE(state.*field, read);
+    QCOMPARE(field(*state), read);
 
     // What was read is what is written back.
     auto store = settings();
-    SettingsStore::write(*store, state);
+    SettingsStore::write(*store, *state);
     QCOMPARE(store->value(key).toInt(), read);
 }
 
 void TestSettingsStore::defaultsShrinkToASmallScreen()
 {
-    const Preferences state = readState(QSize(400, 240));
-    QCOMPARE(state.detailWidth, 400);
-    QCOMPARE(state.detailHeight, 240);
-    QCOMPARE(state.cardWidth, 200);
-    QCOMPARE(state.cardHeight, 240);
-    QCOMPARE(state.memoWidth, 229);
-    QCOMPARE(state.memoHeight, 240);
+    const auto state = readState(QSize(400, 240));
+    QCOMPARE(state->detailWidth(), 400);
+    QCOMPARE(state->detailHeight(), 240);
+    QCOMPARE(state->cardWidth(), 200);
+    QCOMPARE(state->cardHeight(), 240);
+    QCOMPARE(state->meaningPanelWidth(), 229);
+    QCOMPARE(state->meaningPanelHeight(), 240);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

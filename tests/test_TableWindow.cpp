@@ -196,8 +196,8 @@ void TestTableWindow::menuCarriesCaptionsShortcutsAndChecks()
     // Every entry of the menu table stands in the menu with its shortcut and,
     // the English texts being loaded, its default caption.
     const auto *menu = table->findChild<TableMenu *>();
-    QVERIFY(menu && !menu->entries().isEmpty());
-    for (const TableMenu::Entry &entry : menu->entries()) {
+    QVERIFY(menu && !TableMenu::entries().isEmpty());
+    for (const TableMenu::Entry &entry : TableMenu::entries()) {
         if (entry.kind == TableMenu::Entry::Kind::Separator)
             continue;
         const QAction *item = menu->action(entry.name);
@@ -292,23 +292,23 @@ void TestTableWindow::optionCommandsToggle()
     auto table = startTable();
     QVERIFY(table);
     action(*table, "majorArcanaOnlyAction")->trigger();
-    QVERIFY(table->preferences().majorOnly);
+    QVERIFY(table->preferences().majorOnly());
     QVERIFY(action(*table, "majorArcanaOnlyAction")->isChecked());
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QStringLiteral("Major Arcana only"));
     action(*table, "majorArcanaOnlyAction")->trigger();
     QCOMPARE(part<QLabel>(*table, "optionNotice")->text(), QString());
 
     action(*table, "cutDeckAction")->trigger();
-    QVERIFY(!table->preferences().cutDeck);
+    QVERIFY(!table->preferences().cutDeck());
     QVERIFY(!action(*table, "threePilesAction")->isEnabled());
     action(*table, "cutDeckAction")->trigger();
     QVERIFY(action(*table, "threePilesAction")->isEnabled());
     action(*table, "threePilesAction")->trigger();
-    QVERIFY(table->preferences().cutThreePiles);
+    QVERIFY(table->preferences().cutThreePiles());
     QVERIFY(action(*table, "threePilesAction")->isChecked());
 
     action(*table, "spreadTipsAction")->trigger();
-    QVERIFY(!table->preferences().useTips);
+    QVERIFY(!table->preferences().useTips());
     QVERIFY(!action(*table, "spreadTipsAction")->isChecked());
 }
 
@@ -317,7 +317,7 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     auto table = startTable();
     QVERIFY(table);
     action(*table, "automaticDrawAction")->trigger();
-    QVERIFY(table->preferences().drawAuto);
+    QVERIFY(table->preferences().drawAuto());
     QVERIFY(m_interaction.messages.isEmpty());
 
     // A reading waits for its shuffle: it keeps the mode it started with.
@@ -325,7 +325,7 @@ void TestTableWindow::autoDrawMessageOnlyBeforeDrawing()
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QVERIFY(table->session().isAutomaticDrawPending());
     action(*table, "automaticDrawAction")->trigger();
-    QVERIFY(!table->preferences().drawAuto);
+    QVERIFY(!table->preferences().drawAuto());
     action(*table, "automaticDrawAction")->trigger();
     QCOMPARE(m_interaction.messages.size(), 2);
     QCOMPARE(m_interaction.messages.at(0), table->programData().uiText(44));
@@ -358,7 +358,7 @@ void TestTableWindow::languageDialogSwitchesCaptions()
     action(*table, "languageAction")->trigger();
     listed.sort();
     QCOMPARE(listed, (QStringList{QStringLiteral("English"), QStringLiteral("Testish")}));
-    QCOMPARE(table->preferences().language, QStringLiteral("Testish"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Testish"));
     QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("T2"));
     QCOMPARE(action(*table, "languageAction")->text(), QStringLiteral("T130"));
     QCOMPARE(action(*table, "cutDeckAction")->text(), QStringLiteral("T137"));
@@ -382,7 +382,7 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
 
     TableSteps::expectLanguageChosen(m_interaction, QStringLiteral("Russian"));
     action(*table, "languageAction")->trigger();
-    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Russian"));
     // Every menu, command and button of the table and of the Comments window
     // changed at once.
     QCOMPARE(latinCaptions(*table), QStringList());
@@ -421,7 +421,7 @@ void TestTableWindow::russianReplacesEveryCaptionAndStays()
     table.reset();
     table = startTable();
     QVERIFY(table);
-    QCOMPARE(table->preferences().language, QStringLiteral("Russian"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("Russian"));
     QCOMPARE(latinCaptions(*table), QStringList());
     QCOMPARE(table->programData().cardTitle(0), QStringLiteral("0. Шут"));
 }
@@ -439,7 +439,7 @@ void TestTableWindow::incompleteLanguageAndMissingDeckAreSaidOnce()
     QVERIFY2(message.contains(QStringLiteral("\"Gone\"")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("\"Ardenvale\"")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("incomplete")), qPrintable(message));
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Ardenvale"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Ardenvale"));
 
     // The lines the list has are its own; the others are English, so Help
     // and Language stay reachable.
@@ -466,7 +466,7 @@ void TestTableWindow::languageDialogCancelChangesNothing()
         return dialog.result();
     });
     action(*table, "languageAction")->trigger();
-    QCOMPARE(table->preferences().language, QStringLiteral("English"));
+    QCOMPARE(table->preferences().language(), QStringLiteral("English"));
     QCOMPARE(part<QMenu>(*table, "readingsMenu")->title(), QStringLiteral("Readings"));
 }
 
@@ -480,7 +480,7 @@ void TestTableWindow::deckWithExtraCardUsesFixedTitles()
     auto table = startTable();
     QVERIFY(table);
     QVERIFY(table->programData().deck79());
-    QCOMPARE(table->preferences().deckName, QStringLiteral("Veldmere"));
+    QCOMPARE(table->preferences().deckName(), QStringLiteral("Veldmere"));
     QVERIFY(m_fixture.copySpreads());
     QVERIFY(table->session().startReading(QStringLiteral("Three Cards")));
     QCOMPARE(table->session().deckSize(), 79);

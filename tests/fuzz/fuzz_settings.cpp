@@ -10,28 +10,33 @@
 #include "core/util/WholeFile.h"
 
 #include <QSettings>
+
 #include <QSize>
+#include <memory>
 
 namespace {
 
 // Reads the preferences for a screen of `screen` (empty when the screen's
 // size is unknown) and checks every size and number against its range.
-Preferences readChecked(QSettings &settings, const QSize &screen)
+std::unique_ptr<Preferences> readChecked(QSettings &settings, const QSize &screen)
 {
-    Preferences preferences;
-    SettingsStore::read(settings, fuzzScratchFolder(), screen, preferences);
+    auto read = std::make_unique<Preferences>();
+    const Preferences &preferences = *read;
+    SettingsStore::read(settings, fuzzScratchFolder(), screen, *read);
     const Preferences defaults;
-    const int width = screen.width() > 0 ? screen.width() : defaults.detailWidth;
-    const int height = screen.height() > 0 ? screen.height() : defaults.detailHeight;
-    FUZZ_CHECK(preferences.cardWidth >= 1 && preferences.cardWidth <= width);
-    FUZZ_CHECK(preferences.cardHeight >= 1 && preferences.cardHeight <= height);
-    FUZZ_CHECK(preferences.detailWidth >= 1 && preferences.detailWidth <= width);
-    FUZZ_CHECK(preferences.detailHeight >= 1 && preferences.detailHeight <= height);
-    FUZZ_CHECK(preferences.memoWidth >= 1 && preferences.memoWidth <= preferences.detailWidth);
-    FUZZ_CHECK(preferences.memoHeight >= 1 && preferences.memoHeight <= preferences.detailHeight);
-    FUZZ_CHECK(preferences.playType >= 0 && preferences.playType <= 2);
-    FUZZ_CHECK(preferences.querentCard >= -1 && preferences.querentCard <= 78);
-    return preferences;
+    const int width = screen.width() > 0 ? screen.width() : defaults.detailWidth();
+    const int height = screen.height() > 0 ? screen.height() : defaults.detailHeight();
+    FUZZ_CHECK(preferences.cardWidth() >= 1 && preferences.cardWidth() <= width);
+    FUZZ_CHECK(preferences.cardHeight() >= 1 && preferences.cardHeight() <= height);
+    FUZZ_CHECK(preferences.detailWidth() >= 1 && preferences.detailWidth() <= width);
+    FUZZ_CHECK(preferences.detailHeight() >= 1 && preferences.detailHeight() <= height);
+    FUZZ_CHECK(preferences.meaningPanelWidth() >= 1 &&
+               preferences.meaningPanelWidth() <= preferences.detailWidth());
+    FUZZ_CHECK(preferences.meaningPanelHeight() >= 1 &&
+               preferences.meaningPanelHeight() <= preferences.detailHeight());
+    FUZZ_CHECK(int(preferences.playMode()) >= 0 && int(preferences.playMode()) <= 2);
+    FUZZ_CHECK(preferences.querentCard() >= -1 && preferences.querentCard() <= 78);
+    return read;
 }
 
 } // namespace
@@ -44,14 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QSettings settings(path, QSettings::IniFormat);
     readChecked(settings, QSize(0, 0));
     const QSize screen(1920, 1080);
-    const Preferences preferences = readChecked(settings, screen);
+    const std::unique_ptr<Preferences> preferences = readChecked(settings, screen);
 
     const QString copyPath = fuzzScratchFolder() + QStringLiteral("/Copy.conf");
     QFile::remove(copyPath);
     QSettings copy(copyPath, QSettings::IniFormat);
-    SettingsStore::write(copy, preferences);
+    SettingsStore::write(copy, *preferences);
     copy.sync();
-    FUZZ_CHECK(SettingsStore::values(readChecked(copy, screen)) ==
-               SettingsStore::values(preferences));
+    FUZZ_CHECK(SettingsStore::values(*readChecked(copy, screen)) ==
+               SettingsStore::values(*preferences));
     return 0;
 }

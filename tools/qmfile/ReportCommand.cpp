@@ -50,11 +50,11 @@ int ReportCommand::run(const QStringList &arguments)
     // The options start as the program's own defaults.
     Preferences preferences;
     QString dataDir;
-    const std::map<QString, bool *> switches = {
-        {QStringLiteral("spread-view"), &preferences.printView},
-        {QStringLiteral("schematic"), &preferences.printSchema},
-        {QStringLiteral("big-cards"), &preferences.printBigCards},
-        {QStringLiteral("explanations"), &preferences.printExpl},
+    const std::map<QString, void (Preferences::*)(bool)> switches = {
+        {QStringLiteral("spread-view"), &Preferences::setPrintView},
+        {QStringLiteral("schematic"), &Preferences::setPrintSchema},
+        {QStringLiteral("big-cards"), &Preferences::setPrintBigCards},
+        {QStringLiteral("explanations"), &Preferences::setPrintExplanations},
     };
     bool deckGiven = false;
     for (int i = 3; i < arguments.size(); ++i) {
@@ -69,10 +69,10 @@ int ReportCommand::run(const QStringList &arguments)
             if (argument == QLatin1String("--data")) {
                 dataDir = value;
             } else if (argument == QLatin1String("--deck")) {
-                preferences.deckName = value;
+                preferences.setDeckName(value);
                 deckGiven = true;
             } else {
-                preferences.language = value;
+                preferences.setLanguage(value);
             }
             continue;
         }
@@ -85,7 +85,7 @@ int ReportCommand::run(const QStringList &arguments)
         const auto found = switches.find(name);
         if (found == switches.end())
             return failure(QStringLiteral("unknown option %1").arg(argument));
-        *found->second = on;
+        (preferences.*found->second)(on);
     }
     if (dataDir.isEmpty())
         return failure(QStringLiteral("--data DIR names the program folder; it is required"));
@@ -93,12 +93,12 @@ int ReportCommand::run(const QStringList &arguments)
         return failure(QStringLiteral("%1: no such folder").arg(dataDir));
     // An installed folder is read with the user's own files, as the program reads it.
     const DataRoots roots = DataRoots::forDataFolder(dataDir);
-    if (deckGiven && !DataFolders::deckExists(roots, preferences.deckName))
+    if (deckGiven && !DataFolders::deckExists(roots, preferences.deckName()))
         return failure(QStringLiteral("%1: no deck of that name in %2/Pics")
-                           .arg(preferences.deckName, dataDir));
-    if (roots.folders(QStringLiteral("Langs/") + preferences.language).isEmpty())
+                           .arg(preferences.deckName(), dataDir));
+    if (roots.folders(QStringLiteral("Langs/") + preferences.language()).isEmpty())
         return failure(QStringLiteral("%1: no language of that name in %2/Langs")
-                           .arg(preferences.language, dataDir));
+                           .arg(preferences.language(), dataDir));
 
     ProgramData data(roots);
     data.scan(preferences);

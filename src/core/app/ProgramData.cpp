@@ -70,17 +70,17 @@ void ProgramData::scan(Preferences &preferences)
 {
     m_roots.createFolders();
     m_replacedDeck.clear();
-    if (!DataFolders::deckExists(m_roots, preferences.deckName)) {
+    if (!DataFolders::deckExists(m_roots, preferences.deckName())) {
         const QStringList bundled = DataFolders::bundledDecks();
         for (const QString &deck : bundled) {
             if (DataFolders::deckExists(m_roots, deck)) {
-                m_replacedDeck = preferences.deckName;
-                preferences.deckName = deck;
+                m_replacedDeck = preferences.deckName();
+                preferences.setDeckName(deck);
                 break;
             }
         }
     }
-    m_deck79 = DataFolders::hasExtraCard(m_roots, preferences.deckName);
+    m_deck79 = DataFolders::hasExtraCard(m_roots, preferences.deckName());
     m_readingsDir = DataFolders::readingsDir(m_roots);
     rescanSpreads();
 }
@@ -92,7 +92,7 @@ void ProgramData::rescanSpreads()
 
 void ProgramData::loadLanguage(const Preferences &preferences)
 {
-    m_language = preferences.language;
+    m_language = preferences.language();
     m_uiTexts.setLanguage(m_language);
     m_uiTexts.replace(LanguageFiles::readUiTexts(m_roots, m_language));
     m_languageComplete =
@@ -105,6 +105,6 @@ void ProgramData::loadLanguage(const Preferences &preferences)
 
 void ProgramData::loadCardTitles(const Preferences &preferences)
 {
-    m_titleSource = {preferences.language, m_deck79, preferences.numbering()};
+    m_titleSource = {preferences.language(), m_deck79, preferences.numbering()};
     m_cardTitles.reset();
 }

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-struct Preferences;
+class Preferences;
 
 // The program's data roots and what is loaded from them for the current deck
 // and language: the interface texts, the card titles, the user's guide and the

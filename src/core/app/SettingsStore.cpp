@@ -7,56 +7,87 @@
 #include <QSize>
 
 #include <iterator>
+#include <limits>
+#include <utility>
 
 namespace {
 
 const QString DefaultMusicFile = QStringLiteral("Stormsinafrica.mid");
+
+using Setting = Preferences::Setting;
 
 // A yes/no flag. It keeps its default unless the stored word, in any letter
 // case, is the other one; older versions wrote some flags in capitals.
 struct FlagKey
 {
     const char *key;
-    bool Preferences::*field;
+    Setting setting;
+    bool (Preferences::*get)() const;
+    void (Preferences::*set)(bool);
     bool defaultOn;
     bool writtenInCapitals;
 };
 
 constexpr FlagKey Flags[] = {
-    {"ArdenvaleStyle", &Preferences::ardenvaleStyle, true, false},
-    {"keepactual", &Preferences::keepActual, true, false},
-    {"cutdeck", &Preferences::cutDeck, true, false},
-    {"cut3piles", &Preferences::cutThreePiles, false, false},
-    {"keepstraight", &Preferences::keepStraight, false, false},
-    {"MajorOnly", &Preferences::majorOnly, false, true},
-    {"resetmusic", &Preferences::resetMusic, true, false},
-    {"ignspas", &Preferences::ignoreSpreadMusic, false, false},
-    {"PlayMusic", &Preferences::playMusic, false, true},
-    {"UseTips", &Preferences::useTips, true, false},
-    {"drawauto", &Preferences::drawAuto, false, true},
-    {"printview", &Preferences::printView, true, false},
-    {"printschema", &Preferences::printSchema, false, false},
-    {"printbigcards", &Preferences::printBigCards, false, false},
-    {"printexpl", &Preferences::printExpl, true, false},
-    {"UseReverse", &Preferences::useReverse, false, false},
+    {"ArdenvaleStyle", Setting::ArdenvaleStyle, &Preferences::ardenvaleStyle,
+     &Preferences::setArdenvaleStyle, true, false},
+    {"keepactual", Setting::KeepActual, &Preferences::keepActual, &Preferences::setKeepActual, true,
+     false},
+    {"cutdeck", Setting::CutDeck, &Preferences::cutDeck, &Preferences::setCutDeck, true, false},
+    {"cut3piles", Setting::CutThreePiles, &Preferences::cutThreePiles,
+     &Preferences::setCutThreePiles, false, false},
+    {"keepstraight", Setting::KeepStraight, &Preferences::keepStraight,
+     &Preferences::setKeepStraight, false, false},
+    {"MajorOnly", Setting::MajorOnly, &Preferences::majorOnly, &Preferences::setMajorOnly, false,
+     true},
+    {"resetmusic", Setting::ResetMusic, &Preferences::resetMusic, &Preferences::setResetMusic, true,
+     false},
+    {"ignspas", Setting::IgnoreSpreadMusic, &Preferences::ignoreSpreadMusic,
+     &Preferences::setIgnoreSpreadMusic, false, false},
+    {"PlayMusic", Setting::PlayMusic, &Preferences::playMusic, &Preferences::setPlayMusic, false,
+     true},
+    {"UseTips", Setting::UseTips, &Preferences::useTips, &Preferences::setUseTips, true, false},
+    {"drawauto", Setting::DrawAuto, &Preferences::drawAuto, &Preferences::setDrawAuto, false, true},
+    {"printview", Setting::PrintView, &Preferences::printView, &Preferences::setPrintView, true,
+     false},
+    {"printschema", Setting::PrintSchema, &Preferences::printSchema, &Preferences::setPrintSchema,
+     false, false},
+    {"printbigcards", Setting::PrintBigCards, &Preferences::printBigCards,
+     &Preferences::setPrintBigCards, false, false},
+    {"printexpl", Setting::PrintExplanations, &Preferences::printExplanations,
+     &Preferences::setPrintExplanations, true, false},
+    {"UseReverse", Setting::UseReverse, &Preferences::useReverse, &Preferences::setUseReverse,
+     false, false},
 };
 
 // An integer. Integers are read in groups: the first missing or non-integer
 // value of a group leaves it and every later value of the group at their
-// defaults.
+// defaults. A value outside [lowest, highest] gives the default too.
 struct IntegerKey
 {
     const char *key;
-    int Preferences::*field;
+    Setting setting;
+    int (Preferences::*get)() const;
+    void (Preferences::*set)(int);
     int group;
+    int lowest = std::numeric_limits<int>::min();
+    int highest = std::numeric_limits<int>::max();
 };
 
 constexpr IntegerKey Integers[] = {
-    {"playtype", &Preferences::playType, 1},       {"cdwidth", &Preferences::cardWidth, 2},
-    {"cdheight", &Preferences::cardHeight, 2},     {"fmwidth", &Preferences::detailWidth, 2},
-    {"fmheight", &Preferences::detailHeight, 2},   {"memowidth", &Preferences::memoWidth, 3},
-    {"memoheight", &Preferences::memoHeight, 3},   {"curquer", &Preferences::querentCard, 4},
-    {"musicvolume", &Preferences::musicVolume, 5},
+    {"cdwidth", Setting::CardWidth, &Preferences::cardWidth, &Preferences::setCardWidth, 2},
+    {"cdheight", Setting::CardHeight, &Preferences::cardHeight, &Preferences::setCardHeight, 2},
+    {"fmwidth", Setting::DetailWidth, &Preferences::detailWidth, &Preferences::setDetailWidth, 2},
+    {"fmheight", Setting::DetailHeight, &Preferences::detailHeight, &Preferences::setDetailHeight,
+     2},
+    {"memowidth", Setting::MeaningPanelWidth, &Preferences::meaningPanelWidth,
+     &Preferences::setMeaningPanelWidth, 3},
+    {"memoheight", Setting::MeaningPanelHeight, &Preferences::meaningPanelHeight,
+     &Preferences::setMeaningPanelHeight, 3},
+    {"curquer", Setting::QuerentCard, &Preferences::querentCard, &Preferences::setQuerentCard, 4,
+     -1, 78},
+    {"musicvolume", Setting::MusicVolume, &Preferences::musicVolume, &Preferences::setMusicVolume,
+     5, 0, 100},
 };
 
 constexpr char DeckNameKey[] = "DeckName";
@@ -68,13 +99,23 @@ constexpr char MusicFileKey[] = "curmusfile";
 constexpr char BackColorKey[] = "backcolor";
 constexpr char StrengthKey[] = "Strength11";
 constexpr char PrintTypeKey[] = "printtype";
+// Read on its own, before the integer groups.
+constexpr char PlayTypeKey[] = "playtype";
 
-// The print types as stored, by their number.
+// The report formats as stored, by their number.
 // Readers that know no "PDF" take it for the Word document, their default.
 const QString PrintTypeWords[] = {QStringLiteral("RTF"), QStringLiteral("HTML"),
                                   QStringLiteral("OO"), QStringLiteral("PDF"),
                                   QStringLiteral("PRINTER")};
 constexpr int PrintTypeCount = int(std::size(PrintTypeWords));
+
+// The keys of the settings stored outside the two tables.
+const std::pair<Setting, const char *> OtherKeys[] = {
+    {Setting::DeckName, DeckNameKey},      {Setting::Language, LanguageKey},
+    {Setting::MusicDir, MusicDirKey},      {Setting::LastMusicFile, MusicFileKey},
+    {Setting::BackColor, BackColorKey},    {Setting::StrengthEleven, StrengthKey},
+    {Setting::ReportFormat, PrintTypeKey}, {Setting::PlayMode, PlayTypeKey},
+};
 
 QString text(const QSettings &settings, const char *key)
 {
@@ -106,21 +147,41 @@ void readIntegers(const QSettings &settings, Preferences &preferences)
             failedGroup = entry.group;
             continue;
         }
-        preferences.*entry.field = value;
+        if (value >= entry.lowest && value <= entry.highest)
+            (preferences.*entry.set)(value);
+    }
+}
+
+void readPlayMode(const QSettings &settings, Preferences &preferences)
+{
+    bool ok = false;
+    const int mode = text(settings, PlayTypeKey).toInt(&ok);
+    if (ok && mode >= int(PlayMode::SelectedFile) && mode <= int(PlayMode::Random))
+        preferences.setPlayMode(PlayMode(mode));
+}
+
+void readReportFormat(const QSettings &settings, Preferences &preferences)
+{
+    const QString word = text(settings, PrintTypeKey).toUpper();
+    for (int format = 1; format < PrintTypeCount; ++format) {
+        if (word == PrintTypeWords[format])
+            preferences.setReportFormat(ReportFormat(format));
     }
 }
 
 void readMusicPlaces(const QSettings &settings, const DataRoots &roots, Preferences &preferences)
 {
-    preferences.musicDir = text(settings, MusicDirKey);
-    if (!QFileInfo(preferences.musicDir).isDir())
-        preferences.musicDir = roots.musicDir();
-    preferences.musicFile = text(settings, MusicFileKey);
-    if (!QFileInfo(preferences.musicFile).isFile()) {
-        preferences.musicFile = roots.findMusic(DefaultMusicFile);
-        preferences.musicDir = roots.musicDir();
+    QString musicDir = text(settings, MusicDirKey);
+    if (!QFileInfo(musicDir).isDir())
+        musicDir = roots.musicDir();
+    QString musicFile = text(settings, MusicFileKey);
+    if (!QFileInfo(musicFile).isFile()) {
+        musicFile = roots.findMusic(DefaultMusicFile);
+        musicDir = roots.musicDir();
     }
-    preferences.lastMusicFile = preferences.musicFile;
+    preferences.setMusicDir(musicDir);
+    preferences.setMusicFile(musicFile);
+    preferences.setLastMusicFile(musicFile);
 }
 
 // Below this many pixels a window or picture side shows nothing useful.
@@ -138,32 +199,29 @@ int fitted(int value, int smallest, int largest, int fallback)
 void fitToScreen(const QSize &screen, Preferences &preferences)
 {
     const Preferences defaults;
-    const int screenWidth = screen.width() > 0 ? screen.width() : defaults.detailWidth;
-    const int screenHeight = screen.height() > 0 ? screen.height() : defaults.detailHeight;
-    preferences.detailWidth =
-        fitted(preferences.detailWidth, SmallestWindowSide, screenWidth, defaults.detailWidth);
-    preferences.detailHeight =
-        fitted(preferences.detailHeight, SmallestWindowSide, screenHeight, defaults.detailHeight);
-    preferences.cardWidth =
-        fitted(preferences.cardWidth, SmallestPictureSide, screenWidth, defaults.cardWidth);
-    preferences.cardHeight =
-        fitted(preferences.cardHeight, SmallestPictureSide, screenHeight, defaults.cardHeight);
-    // The text field lies inside the detail window.
-    preferences.memoWidth = fitted(preferences.memoWidth, SmallestPictureSide,
-                                   preferences.detailWidth, defaults.memoWidth);
-    preferences.memoHeight = fitted(preferences.memoHeight, SmallestPictureSide,
-                                    preferences.detailHeight, defaults.memoHeight);
+    const int screenWidth = screen.width() > 0 ? screen.width() : defaults.detailWidth();
+    const int screenHeight = screen.height() > 0 ? screen.height() : defaults.detailHeight();
+    preferences.setDetailWidth(
+        fitted(preferences.detailWidth(), SmallestWindowSide, screenWidth, defaults.detailWidth()));
+    preferences.setDetailHeight(fitted(preferences.detailHeight(), SmallestWindowSide, screenHeight,
+                                       defaults.detailHeight()));
+    preferences.setCardWidth(
+        fitted(preferences.cardWidth(), SmallestPictureSide, screenWidth, defaults.cardWidth()));
+    preferences.setCardHeight(
+        fitted(preferences.cardHeight(), SmallestPictureSide, screenHeight, defaults.cardHeight()));
+    // The meaning panel lies inside the detail window.
+    preferences.setMeaningPanelWidth(fitted(preferences.meaningPanelWidth(), SmallestPictureSide,
+                                            preferences.detailWidth(),
+                                            defaults.meaningPanelWidth()));
+    preferences.setMeaningPanelHeight(fitted(preferences.meaningPanelHeight(), SmallestPictureSide,
+                                             preferences.detailHeight(),
+                                             defaults.meaningPanelHeight()));
 }
 
-void checkRanges(Preferences &preferences)
+bool synced(QSettings &settings)
 {
-    const Preferences defaults;
-    if (preferences.playType < 0 || preferences.playType > 2)
-        preferences.playType = defaults.playType;
-    if (preferences.querentCard < -1 || preferences.querentCard > 78)
-        preferences.querentCard = defaults.querentCard;
-    if (preferences.musicVolume < 0 || preferences.musicVolume > 100)
-        preferences.musicVolume = defaults.musicVolume;
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 } // namespace
@@ -171,33 +229,28 @@ void checkRanges(Preferences &preferences)
 void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSize &screen,
                          Preferences &preferences)
 {
-    preferences.deckName = text(settings, DeckNameKey);
-    if (preferences.deckName.isEmpty())
-        preferences.deckName = text(settings, OlderDeckNameKey);
-    if (preferences.deckName.isEmpty())
-        preferences.deckName = Preferences().deckName;
-    preferences.language = text(settings, LanguageKey);
-    if (preferences.language.isEmpty())
-        preferences.language = Preferences().language;
+    QString deckName = text(settings, DeckNameKey);
+    if (deckName.isEmpty())
+        deckName = text(settings, OlderDeckNameKey);
+    if (!deckName.isEmpty())
+        preferences.setDeckName(deckName);
+    const QString language = text(settings, LanguageKey);
+    if (!language.isEmpty())
+        preferences.setLanguage(language);
     readMusicPlaces(settings, roots, preferences);
 
     for (const FlagKey &flag : Flags)
-        preferences.*flag.field = readFlag(settings, flag);
-    preferences.strengthEleven = text(settings, StrengthKey) != QLatin1String("8");
-    const QString printType = text(settings, PrintTypeKey).toUpper();
-    preferences.printType = 0;
-    for (int type = 1; type < PrintTypeCount; ++type) {
-        if (printType == PrintTypeWords[type])
-            preferences.printType = type;
-    }
+        (preferences.*flag.set)(readFlag(settings, flag));
+    preferences.setStrengthEleven(text(settings, StrengthKey) != QLatin1String("8"));
+    readReportFormat(settings, preferences);
 
     bool ok = false;
     const int backColor = text(settings, BackColorKey).toInt(&ok);
     if (ok)
-        preferences.backColor = BgrColor(quint32(backColor));
+        preferences.setBackColor(BgrColor(quint32(backColor)));
+    readPlayMode(settings, preferences);
     readIntegers(settings, preferences);
     fitToScreen(screen, preferences);
-    checkRanges(preferences);
 }
 
 QVariantMap SettingsStore::values(const Preferences &preferences)
@@ -206,19 +259,37 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     const auto put = [&values](const char *key, const QVariant &value) {
         values.insert(QLatin1String(key), value);
     };
-    put(DeckNameKey, preferences.deckName);
-    put(LanguageKey, preferences.language);
-    put(MusicDirKey, preferences.musicDir);
-    put(MusicFileKey, preferences.lastMusicFile);
+    put(DeckNameKey, preferences.deckName());
+    put(LanguageKey, preferences.language());
+    put(MusicDirKey, preferences.musicDir());
+    put(MusicFileKey, preferences.lastMusicFile());
     for (const FlagKey &flag : Flags)
-        put(flag.key, flagWord(flag, preferences.*flag.field));
-    put(StrengthKey, preferences.strengthEleven ? QStringLiteral("11") : QStringLiteral("8"));
-    const bool knownType = preferences.printType > 0 && preferences.printType < PrintTypeCount;
-    put(PrintTypeKey, PrintTypeWords[knownType ? preferences.printType : 0]);
-    put(BackColorKey, int(preferences.backColor.bgr()));
+        put(flag.key, flagWord(flag, (preferences.*flag.get)()));
+    put(StrengthKey, preferences.strengthEleven() ? QStringLiteral("11") : QStringLiteral("8"));
+    const int format = int(preferences.reportFormat());
+    put(PrintTypeKey, PrintTypeWords[format > 0 && format < PrintTypeCount ? format : 0]);
+    put(BackColorKey, int(preferences.backColor().bgr()));
+    put(PlayTypeKey, int(preferences.playMode()));
     for (const IntegerKey &entry : Integers)
-        put(entry.key, preferences.*entry.field);
+        put(entry.key, (preferences.*entry.get)());
     return values;
+}
+
+QString SettingsStore::key(Preferences::Setting setting)
+{
+    for (const FlagKey &flag : Flags) {
+        if (flag.setting == setting)
+            return QLatin1String(flag.key);
+    }
+    for (const IntegerKey &entry : Integers) {
+        if (entry.setting == setting)
+            return QLatin1String(entry.key);
+    }
+    for (const auto &[other, key] : OtherKeys) {
+        if (other == setting)
+            return QLatin1String(key);
+    }
+    return QString();
 }
 
 bool SettingsStore::write(QSettings &settings, const Preferences &preferences)
@@ -226,6 +297,15 @@ bool SettingsStore::write(QSettings &settings, const Preferences &preferences)
     const QVariantMap all = values(preferences);
     for (auto it = all.cbegin(); it != all.cend(); ++it)
         settings.setValue(it.key(), it.value());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return synced(settings);
+}
+
+bool SettingsStore::write(QSettings &settings, const Preferences &preferences,
+                          Preferences::Setting setting)
+{
+    const QString name = key(setting);
+    if (name.isEmpty())
+        return true;
+    settings.setValue(name, values(preferences).value(name));
+    return synced(settings);
 }

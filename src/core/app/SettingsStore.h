@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/Preferences.h"
 #include "core/data/DataRoots.h"
 
 #include <QVariantMap>
@@ -7,13 +8,11 @@
 class QSettings;
 class QSize;
 class QString;
-struct Preferences;
 
-// Reads the user's preferences at start-up and writes them back when they
-// change and at close.
+// Reads the user's preferences at start-up and writes them back.
 // Flags are stored as words ("yes"/"no"), numbers as integers; a missing or
 // unreadable value gives its default. One table lists every key with its
-// field and form, and drives both directions.
+// setting and form, and drives both directions.
 namespace SettingsStore {
 
 // Organisation and application under which the preferences are kept.
@@ -28,7 +27,14 @@ void read(QSettings &settings, const DataRoots &roots, const QSize &screen,
           Preferences &preferences);
 // Every key with its value as write() stores it.
 QVariantMap values(const Preferences &preferences);
+// The key `setting` is stored under; empty for a setting kept only while the
+// program runs.
+QString key(Preferences::Setting setting);
 // Stores every key and writes the file; false when it could not be written.
 bool write(QSettings &settings, const Preferences &preferences);
+// Stores the key of `setting` alone, merged with what the file holds now,
+// so that another running copy's changes to other keys stay; false when the
+// file could not be written.
+bool write(QSettings &settings, const Preferences &preferences, Preferences::Setting setting);
 
 } // namespace SettingsStore

@@ -26,7 +26,7 @@ void MusicController::setPlayer(MusicPlayer *player)
     m_player = player;
     if (!m_player)
         return;
-    m_player->setVolume(m_preferences.musicVolume);
+    m_player->setVolume(m_preferences.musicVolume());
     connect(m_player, &MusicPlayer::started, this, &MusicController::onStarted);
     connect(m_player, &MusicPlayer::failed, this, &MusicController::onFailed);
     connect(m_player, &MusicPlayer::finished, this, &MusicController::onFinished);
@@ -34,13 +34,13 @@ void MusicController::setPlayer(MusicPlayer *player)
 
 void MusicController::togglePlayMusic(bool deckFanned, const QString &spreadName)
 {
-    if (m_preferences.playMusic) {
-        m_preferences.playMusic = false;
+    if (m_preferences.playMusic()) {
+        m_preferences.setPlayMusic(false);
         stop();
         return;
     }
-    m_preferences.playMusic = true;
-    if (deckFanned && !m_preferences.ignoreSpreadMusic)
+    m_preferences.setPlayMusic(true);
+    if (deckFanned && !m_preferences.ignoreSpreadMusic())
         playForSpread(spreadName);
     else
         playForMode();
@@ -50,27 +50,27 @@ void MusicController::togglePlayMusic(bool deckFanned, const QString &spreadName
 void MusicController::spreadStarted(const QString &spreadName)
 {
     m_spreadName = spreadName;
-    const bool ignore = m_preferences.ignoreSpreadMusic;
-    const bool folderMode = m_preferences.playType > SelectedFile;
+    const bool ignore = m_preferences.ignoreSpreadMusic();
+    const bool folderMode = m_preferences.playMode() != PlayMode::SelectedFile;
     if (!ignore) {
         m_pieceEnded = false;
         playForSpread(spreadName);
-    } else if (m_preferences.resetMusic && folderMode) {
+    } else if (m_preferences.resetMusic() && folderMode) {
         // A spread start moves the folder music on to another piece.
-        m_preferences.musicFile = m_preferences.lastMusicFile;
+        m_preferences.setMusicFile(m_preferences.lastMusicFile());
         playFromFolder();
     } else if (!m_musicStarted) {
-        m_preferences.musicFile = m_preferences.lastMusicFile;
+        m_preferences.setMusicFile(m_preferences.lastMusicFile());
         playForMode();
     }
-    if (m_preferences.playMusic)
+    if (m_preferences.playMusic())
         m_musicStarted = true;
 }
 
 void MusicController::readingOpened(const QString &spreadName)
 {
     m_spreadName = spreadName;
-    if (!m_preferences.ignoreSpreadMusic) {
+    if (!m_preferences.ignoreSpreadMusic()) {
         m_pieceEnded = false;
         playForSpread(spreadName);
     } else if (!m_musicStarted) {
@@ -81,22 +81,23 @@ void MusicController::readingOpened(const QString &spreadName)
 
 void MusicController::applySettings(const MusicSettingsChoice &choice)
 {
-    m_preferences.playType = choice.playType;
-    m_preferences.resetMusic = choice.resetMusic;
-    m_preferences.ignoreSpreadMusic = choice.ignoreSpreadMusic;
-    m_preferences.musicVolume = choice.volume;
+    m_preferences.setPlayMode(choice.playMode);
+    m_preferences.setResetMusic(choice.resetMusic);
+    m_preferences.setIgnoreSpreadMusic(choice.ignoreSpreadMusic);
+    m_preferences.setMusicVolume(choice.volume);
     if (m_player)
         m_player->setVolume(choice.volume);
-    if (choice.folder != m_preferences.musicDir) {
-        m_preferences.musicDir = choice.folder;
-        if (m_preferences.playType > SelectedFile && choice.selectedFile.isEmpty() &&
+    if (choice.folder != m_preferences.musicDir()) {
+        m_preferences.setMusicDir(choice.folder);
+        if (m_preferences.playMode() != PlayMode::SelectedFile && choice.selectedFile.isEmpty() &&
             m_musicStarted)
             playFromFolder();
     }
-    if (!choice.selectedFile.isEmpty() && choice.selectedFile != m_preferences.musicFile) {
-        m_preferences.musicFile = m_preferences.lastMusicFile = choice.selectedFile;
+    if (!choice.selectedFile.isEmpty() && choice.selectedFile != m_preferences.musicFile()) {
+        m_preferences.setMusicFile(choice.selectedFile);
+        m_preferences.setLastMusicFile(choice.selectedFile);
         // The spread's own music keeps playing; the file waits its turn.
-        if (m_preferences.ignoreSpreadMusic || !m_spreadMusicActive) {
+        if (m_preferences.ignoreSpreadMusic() || !m_spreadMusicActive) {
             m_startFromSelected = true;
             if (m_musicStarted)
                 playForMode();
@@ -107,21 +108,21 @@ void MusicController::applySettings(const MusicSettingsChoice &choice)
 void MusicController::playFile()
 {
     m_chooser = nullptr;
-    startPlayer(m_preferences.musicFile);
+    startPlayer(m_preferences.musicFile());
 }
 
 void MusicController::playFromFolder()
 {
-    if (!m_preferences.playMusic)
+    if (!m_preferences.playMusic())
         return;
-    const QStringList candidates = MusicFolder::candidates(m_preferences.musicDir);
+    const QStringList candidates = MusicFolder::candidates(m_preferences.musicDir());
     if (candidates.isEmpty())
         return;
     const int count = int(candidates.size());
-    const int current = MusicFolder::indexOf(candidates, m_preferences.musicFile);
+    const int current = MusicFolder::indexOf(candidates, m_preferences.musicFile());
     const bool fromSelected = std::exchange(m_startFromSelected, false);
 
-    if (m_preferences.playType == InOrder) {
+    if (m_preferences.playMode() == PlayMode::InOrder) {
         // A file outside the list counts as the last, so the pass begins at the first.
         const int k = current < 0 ? count - 1 : current;
         int next = fromSelected ? k : (k + 1) % count;
@@ -161,26 +162,26 @@ void MusicController::playFromFolder()
 void MusicController::playForSpread(const QString &spreadName)
 {
     m_spreadName = spreadName;
-    const QString text = SpreadMusic::readText(m_roots.associationFile(), m_preferences.language);
+    const QString text = SpreadMusic::readText(m_roots.associationFile(), m_preferences.language());
     const QString path = musicPath(SpreadMusic::lookup(text, spreadName));
     bool usable = false;
     if (!path.isEmpty()) {
-        if (path == m_preferences.musicFile && !m_pieceEnded && path == m_requested) {
+        if (path == m_preferences.musicFile() && !m_pieceEnded && path == m_requested) {
             // The spread's music plays already and goes on.
             usable = true;
         } else if (QFileInfo(path).isFile()) {
-            m_preferences.musicFile = path;
+            m_preferences.setMusicFile(path);
             playFile();
             usable = true;
         }
     }
     if (!usable) {
-        m_preferences.musicFile = m_preferences.lastMusicFile;
-        const bool folderMode = m_preferences.playType > SelectedFile;
+        m_preferences.setMusicFile(m_preferences.lastMusicFile());
+        const bool folderMode = m_preferences.playMode() != PlayMode::SelectedFile;
         if (m_pieceEnded) {
             // The folder modes move on to another piece, the selected file repeats.
             playForMode();
-        } else if (m_preferences.resetMusic && folderMode) {
+        } else if (m_preferences.resetMusic() && folderMode) {
             playFromFolder();
         } else if (!m_musicStarted || m_spreadMusicActive) {
             playForMode();
@@ -200,7 +201,7 @@ void MusicController::stop()
 
 void MusicController::playForMode()
 {
-    if (m_preferences.playType == SelectedFile)
+    if (m_preferences.playMode() == PlayMode::SelectedFile)
         playFile();
     else
         playFromFolder();
@@ -214,7 +215,8 @@ void MusicController::tryCandidates(Chooser chooser)
         const std::optional<QString> candidate = m_chooser();
         if (!candidate)
             break;
-        m_preferences.musicFile = m_preferences.lastMusicFile = *candidate;
+        m_preferences.setMusicFile(*candidate);
+        m_preferences.setLastMusicFile(*candidate);
         m_candidateFailed = false;
         m_tryingCandidate = true;
         startPlayer(*candidate);
@@ -228,7 +230,7 @@ void MusicController::tryCandidates(Chooser chooser)
 
 void MusicController::startPlayer(const QString &path)
 {
-    if (!m_preferences.playMusic || !m_player)
+    if (!m_preferences.playMusic() || !m_player)
         return;
     setNowPlaying(QString());
     m_requested = path;

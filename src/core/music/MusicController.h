@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/Preferences.h"
 #include "core/data/DataRoots.h"
 #include "core/music/MusicPlayer.h"
 #include "core/util/RandomGenerator.h"
@@ -11,12 +12,10 @@
 #include <functional>
 #include <optional>
 
-struct Preferences;
-
 // What the music settings dialog hands back on OK.
 struct MusicSettingsChoice
 {
-    int playType = 2;
+    PlayMode playMode = PlayMode::Random;
     bool resetMusic = true;
     bool ignoreSpreadMusic = false;
     QString folder;
@@ -36,14 +35,6 @@ class MusicController : public QObject
     Q_OBJECT
 
 public:
-    // The play modes of Preferences::playType; any value above InOrder
-    // plays at random.
-    enum PlayType
-    {
-        SelectedFile = 0,
-        InOrder = 1,
-        Random = 2,
-    };
     // Random choices that keep failing give up after this many.
     static constexpr int RandomTries = 100;
 

@@ -19,10 +19,10 @@
 ReportModel::Options ReportModel::optionsFrom(const Preferences &preferences)
 {
     Options options;
-    options.spreadView = preferences.printView;
-    options.schematic = preferences.printSchema;
-    options.bigCards = preferences.printBigCards;
-    options.explanations = preferences.printExpl;
+    options.spreadView = preferences.printView();
+    options.schematic = preferences.printSchema();
+    options.bigCards = preferences.printBigCards();
+    options.explanations = preferences.printExplanations();
     return options;
 }
 
@@ -52,7 +52,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
 {
     ReportModel model;
     model.roots = data.roots();
-    model.deckName = preferences.deckName;
+    model.deckName = preferences.deckName();
     model.spreadName = spreadName;
     model.comments = comments;
     model.reversedWord = data.uiText(UiText::ReversedWord);
@@ -69,7 +69,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
         position.cardTitle = data.cardTitle(position.card);
         if (!position.significator)
             position.meaning =
-                data.decoded(meaningBytes(model.roots, model.deckName, preferences.language,
+                data.decoded(meaningBytes(model.roots, model.deckName, preferences.language(),
                                           position.card, position.reversed));
         model.positions.append(position);
     }
@@ -77,12 +77,12 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
 }
 
 bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData &data,
-                                  Preferences &preferences, ReportModel &model,
+                                  const Preferences &preferences, ReportModel &model,
                                   QString *errorString)
 {
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromFile(readingPath, {data.roots(), data.spreadNames(), data.deck79(),
-                                                preferences.majorOnly, preferences.language});
+                                                preferences.majorOnly(), preferences.language()});
     if (plan.result != ReadingOpenPlan::Outcome::Ready) {
         if (errorString) {
             *errorString = plan.message(data.uiTexts());
@@ -94,7 +94,7 @@ bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData 
     ReadingSession session(data, preferences);
     session.openReading(plan);
     model = fromReading(session.spread(), session.placements(), session.spreadName(),
-                        ReadingFile::commentsForMemo(plan.reading.comments, preferences.language),
+                        ReadingFile::commentsForMemo(plan.reading.comments, preferences.language()),
                         data, preferences);
     return true;
 }

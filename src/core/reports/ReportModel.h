@@ -10,7 +10,7 @@
 class Placements;
 class ProgramData;
 class Spread;
-struct Preferences;
+class Preferences;
 
 // What every report shows of a finished reading, whatever its format: the
 // spread with its positions, the card in each with its title and meaning, the
@@ -71,7 +71,7 @@ struct ReportModel
     // would open it, with the file's comments. False, with what is wrong in
     // `errorString`, when the table would refuse the file.
     static bool fromReadingFile(const QString &readingPath, const ProgramData &data,
-                                Preferences &preferences, ReportModel &model,
+                                const Preferences &preferences, ReportModel &model,
                                 QString *errorString = nullptr);
 
     // The meaning text of a card for a report: the deck's own text, else the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/Preferences.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,17 +14,8 @@ class UiTextTable;
 class ReportWriter
 {
 public:
-    // The formats the print settings offer, numbered as the settings store them.
-    enum class Format
-    {
-        Word = 0,
-        Html = 1,
-        OpenDocument = 2,
-        Pdf = 3,
-        // No file: the PDF document's pages sent to a printer the user
-        // chooses. It has no writer.
-        Printer = 4,
-    };
+    // The formats the print settings offer; the printer has no writer.
+    using Format = ReportFormat;
 
     virtual ~ReportWriter() = default;
 

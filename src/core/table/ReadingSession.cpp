@@ -11,7 +11,8 @@
 
 #include <QDir>
 
-ReadingSession::ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent)
+ReadingSession::ReadingSession(const ProgramData &data, const Preferences &preferences,
+                               QObject *parent)
     : QObject(parent)
     , m_data(data)
     , m_preferences(preferences)
@@ -127,7 +128,7 @@ void ReadingSession::waitForShuffle()
 {
     // The draw's mode is fixed here: changing the option later applies to
     // the next reading.
-    m_drawsAutomatically = m_preferences.drawAuto;
+    m_drawsAutomatically = m_preferences.drawAuto();
     setPrompt({Prompt::Step::Shuffle});
     setPhase(Phase::ReadyToShuffle);
 }
@@ -137,7 +138,7 @@ void ReadingSession::openReading(const ReadingOpenPlan &plan)
     laySpread(plan.spreadName, plan.spread);
     // The reading decides whether only the Major Arcana are in play.
     m_deckSize = plan.deckSize;
-    m_preferences.majorOnly = plan.majorOnly;
+    emit majorArcanaOnlyDecided(plan.majorOnly);
     deal();
     Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements);
     plan.applyDeck(m_cards);
@@ -160,7 +161,7 @@ void ReadingSession::laySpread(const QString &name, const Spread &spread)
     m_spread = spread;
     m_placements = Placements(m_spread.positionCount());
     m_extraCard.reset();
-    m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+    m_deckSize = Deck::sizeFor(m_preferences.majorOnly(), m_data.deck79());
     emit spreadLaid();
 }
 
@@ -186,7 +187,7 @@ void ReadingSession::startShuffle()
     if (m_phase != Phase::ReadyToShuffle)
         return;
     if (m_spread.significatorCount() == 0)
-        m_deckSize = Deck::sizeFor(m_preferences.majorOnly, m_data.deck79());
+        m_deckSize = Deck::sizeFor(m_preferences.majorOnly(), m_data.deck79());
     deal();
     m_random.seedFromClock();
     setPrompt({Prompt::Step::Shuffling});
@@ -197,7 +198,7 @@ bool ReadingSession::shuffleFrame()
 {
     if (m_phase != Phase::Shuffling)
         return false;
-    Shuffle::frame(m_cards, m_deckSize, m_preferences.useReverse, m_random);
+    Shuffle::frame(m_cards, m_deckSize, m_preferences.useReverse(), m_random);
     return true;
 }
 
@@ -205,7 +206,7 @@ void ReadingSession::stopShuffle()
 {
     if (m_phase != Phase::Shuffling)
         return;
-    if (m_preferences.cutDeck) {
+    if (m_preferences.cutDeck()) {
         setPrompt({Prompt::Step::Cut});
         setPhase(Phase::ReadyToCut);
     } else {
@@ -218,7 +219,7 @@ void ReadingSession::cutAt(int x)
     if (m_phase != Phase::ReadyToCut)
         return;
     const int point = DeckCut::cutPoint(x, m_tableWidth, m_deckSize);
-    if (m_preferences.cutThreePiles)
+    if (m_preferences.cutThreePiles())
         DeckCut::threePiles(m_cards, m_deckSize, point);
     else
         DeckCut::plain(m_cards, m_deckSize, point);
@@ -227,7 +228,7 @@ void ReadingSession::cutAt(int x)
 
 void ReadingSession::deal()
 {
-    Deck::deal(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse, m_tableWidth,
+    Deck::deal(m_cards, m_deckSize, m_data.deck79(), m_preferences.useReverse(), m_tableWidth,
                m_random);
     emit fanChanged();
 }
@@ -383,7 +384,7 @@ bool ReadingSession::placeChosenCard(int position, int number, bool reversed)
 
     if (m_phase == Phase::ChoosingSignificators) {
         if (position == 0)
-            m_preferences.querentCard = number;
+            emit querentChosen(number);
         reveal(position);
         if (nextSignificator() >= 0)
             setPrompt({Prompt::Step::ChooseSignificator});

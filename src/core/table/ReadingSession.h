@@ -17,7 +17,7 @@
 class ProgramData;
 class ReadingFile;
 class ReadingOpenPlan;
-struct Preferences;
+class Preferences;
 
 // The reading on the table: the deck, the spread's design and the cards the
 // reading placed at its positions, the phase the reading has reached and the
@@ -69,7 +69,10 @@ public:
         bool reversed = false;
     };
 
-    ReadingSession(const ProgramData &data, Preferences &preferences, QObject *parent = nullptr);
+    // The session reads the preferences; the changes a reading makes to them
+    // it reports with majorArcanaOnlyDecided() and querentChosen().
+    ReadingSession(const ProgramData &data, const Preferences &preferences,
+                   QObject *parent = nullptr);
 
     Phase phase() const { return m_phase; }
     const Spread &spread() const { return m_spread; }
@@ -153,6 +156,12 @@ signals:
     void fanChanged();
     // A card was drawn beyond the full spread.
     void extraCardDrawn(const ReadingSession::ExtraCard &card);
+    // An opened reading decided whether only the Major Arcana are in play;
+    // the next readings keep that choice.
+    void majorArcanaOnlyDecided(bool majorOnly);
+    // Card `number` was chosen as the first significator, to be offered
+    // first next time.
+    void querentChosen(int number);
 
 private:
     // Reads the spread file at `path`; false, with the file and its fault in
@@ -186,7 +195,7 @@ private:
     bool isExtraDrawAllowed() const;
 
     const ProgramData &m_data;
-    Preferences &m_preferences;
+    const Preferences &m_preferences;
     RandomGenerator m_random;
     Deck::Slots m_cards;
     int m_deckSize = 78;

@@ -34,19 +34,19 @@ void makeBlue(QLabel *label, bool bold, int pixelSize)
 }
 } // namespace
 
-CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &preferences,
-                                   CardFaceCache &faces, Interaction &interaction, int number,
-                                   bool reversed, const QByteArray &subtitle, QWidget *parent)
+CardDetailWindow::CardDetailWindow(const DialogContext &context, int number, bool reversed,
+                                   const QByteArray &subtitle, QWidget *parent)
     : QDialog(parent)
     , m_panel(new QFrame(this))
-    , m_data(data)
-    , m_preferences(preferences)
-    , m_faces(faces)
-    , m_interaction(interaction)
-    , m_texts(data.uiTexts())
+    , m_data(context.data)
+    , m_preferences(context.preferences)
+    , m_faces(context.faces)
+    , m_interaction(context.interaction)
+    , m_texts(m_data.uiTexts())
     , m_number(number)
     , m_reversed(reversed)
-    , m_meaning({data.roots(), preferences.deckName, preferences.language, number, reversed})
+    , m_meaning(
+          {m_data.roots(), m_preferences.deckName(), m_preferences.language(), number, reversed})
 {
     titleLabel = new QLabel(m_panel);
     subtitleLabel = new QLabel(m_panel);
@@ -90,9 +90,10 @@ CardDetailWindow::CardDetailWindow(const ProgramData &data, Preferences &prefere
 
 void CardDetailWindow::layOut()
 {
-    const QSize window(m_preferences.detailWidth, m_preferences.detailHeight);
-    const DetailLayout layout(window, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
-                              QSize(m_preferences.memoWidth, m_preferences.memoHeight));
+    const QSize window(m_preferences.detailWidth(), m_preferences.detailHeight());
+    const DetailLayout layout(
+        window, QSize(m_preferences.cardWidth(), m_preferences.cardHeight()),
+        QSize(m_preferences.meaningPanelWidth(), m_preferences.meaningPanelHeight()));
     // The stored size is the window's own, without the frame the desktop
     // adds, so it matches what the image settings dialog measures.
     setFixedSize(window);
@@ -107,13 +108,13 @@ void CardDetailWindow::layOut()
 
 void CardDetailWindow::showPicture()
 {
-    const QSize natural = m_faces.naturalSize(m_preferences.deckName, m_number);
+    const QSize natural = m_faces.naturalSize(m_preferences.deckName(), m_number);
     const PictureBox::Fit fit =
-        PictureBox::fit(natural, QSize(m_preferences.cardWidth, m_preferences.cardHeight),
-                        m_preferences.keepActual, m_preferences.keepStraight, m_reversed);
+        PictureBox::fit(natural, QSize(m_preferences.cardWidth(), m_preferences.cardHeight()),
+                        m_preferences.keepActual(), m_preferences.keepStraight(), m_reversed);
     // A stretched picture is decoded at the box's size, not decoded whole and
     // scaled afterwards.
-    const QImage picture = m_faces.face(m_preferences.deckName, m_number, fit.turned,
+    const QImage picture = m_faces.face(m_preferences.deckName(), m_number, fit.turned,
                                         fit.stretched ? fit.box : QSize());
     if (picture.isNull())
         return;
@@ -134,16 +135,18 @@ void CardDetailWindow::meaningEdited()
 bool CardDetailWindow::saveMeaning()
 {
     MeaningSaveDialog choice(m_texts, this);
-    choice.load({m_preferences.saveWithDeck, m_preferences.saveAsDefault});
+    choice.load({m_preferences.saveWithDeck(), m_preferences.saveAsDefault()});
     if (m_interaction.execDialog(choice) == QDialog::Accepted) {
-        const MeaningSaveDialog::Choice chosen = choice.save();
-        m_preferences.saveWithDeck = chosen.withDeck;
-        m_preferences.saveAsDefault = chosen.asDefault;
+        MeaningSaveDialog::Choice chosen;
+        choice.store(chosen);
+        m_preferences.setSaveWithDeck(chosen.withDeck);
+        m_preferences.setSaveAsDefault(chosen.asDefault);
     }
 
     const QString text = meaningEdit->toPlainText();
     QString error;
-    if (!m_meaning.save(text, m_preferences.saveWithDeck, m_preferences.saveAsDefault, &error)) {
+    if (!m_meaning.save(text, m_preferences.saveWithDeck(), m_preferences.saveAsDefault(),
+                        &error)) {
         m_interaction.showMessage(this, m_texts.string(UiText::MeaningNotSaved) +
                                             QLatin1Char('\n') + error);
         return false;

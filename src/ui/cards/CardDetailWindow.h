@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cards/MeaningDocument.h"
+#include "ui/common/DialogContext.h"
 
 #include <QDialog>
 
@@ -12,7 +13,7 @@ class QPushButton;
 class UiTextTable;
 class CardFaceCache;
 class ProgramData;
-struct Preferences;
+class Preferences;
 
 // The card detail window: a card's title, a subtitle, the enlarged picture
 // and the card's meaning text, which the user can edit and save for the
@@ -23,10 +24,8 @@ class CardDetailWindow : public QDialog
 
 public:
     // `number` must be a card number (0 to 78). The layout, the display
-    // options and the save choices come from `preferences`; the parts passed
-    // in must outlive the window.
-    CardDetailWindow(const ProgramData &data, Preferences &preferences, CardFaceCache &faces,
-                     Interaction &interaction, int number, bool reversed,
+    // options and the save choices come from the context's preferences.
+    CardDetailWindow(const DialogContext &context, int number, bool reversed,
                      const QByteArray &subtitle, QWidget *parent = nullptr);
 
     // The meaning text was edited since it was loaded or saved. It stays

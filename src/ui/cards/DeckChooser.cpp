@@ -3,7 +3,9 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/OkCancelButtons.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -42,8 +44,6 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     , newAgeButton(new QRadioButton(texts.string(UiText::NewAgeSequence)))
     , strengthEightButton(new QRadioButton(QStringLiteral("VIII")))
     , strengthElevenButton(new QRadioButton(QStringLiteral("XI")))
-    , okButton(new QPushButton(texts.string(UiText::Ok), this))
-    , cancelButton(new QPushButton(texts.string(UiText::Cancel), this))
     , noDecksLabel(new QLabel(texts.string(UiText::DecksNotFound) + QLatin1Char('\n') +
                                   texts.string(UiText::DecksNotFoundHint),
                               this))
@@ -52,6 +52,9 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     , m_texts(texts)
     , m_choice(current)
 {
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
     courtGroup =
         radioGroup(texts.string(UiText::CourtArcanaGroup), traditionalButton, newAgeButton, this);
     strengthGroup = radioGroup(texts.string(UiText::StrengthArcanaGroup), strengthEightButton,
@@ -66,8 +69,6 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     strengthGroup->setObjectName(QStringLiteral("strengthGroup"));
     strengthEightButton->setObjectName(QStringLiteral("strengthEightButton"));
     strengthElevenButton->setObjectName(QStringLiteral("strengthElevenButton"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     noDecksLabel->setObjectName(QStringLiteral("noDecksLabel"));
     setWindowTitle(texts.buttonString(UiText::MenuSelectDeck));
     setFixedSize(DialogWidth, DialogHeight);
@@ -80,21 +81,22 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     cardCountLabel->setAlignment(Qt::AlignCenter);
     courtGroup->setGeometry(369, 16, 185, 80);
     strengthGroup->setGeometry(369, 106, 185, 80);
-    okButton->setGeometry(DialogWidth - 16 - 2 * ButtonWidth - 8, ButtonTop, ButtonWidth,
-                          ButtonHeight);
-    cancelButton->setGeometry(DialogWidth - 16 - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight);
+    buttons->setGeometry(DialogWidth - 16 - 2 * ButtonWidth - 8, ButtonTop, 2 * ButtonWidth + 8,
+                         ButtonHeight);
     noDecksLabel->setGeometry(16, 24, DialogWidth - 32, 113);
     noDecksLabel->setWordWrap(true);
     noDecksLabel->hide();
-    okButton->setDefault(true);
 
     if (decks.isEmpty()) {
+        // OK alone (set before Cancel hides: the box shows its buttons when it lays them out), in
+        // the middle, a little left of centre as the dialog was designed.
+        buttons->setCenterButtons(true);
+        buttons->setGeometry(0, ButtonTop, DialogWidth - 12, ButtonHeight);
         const QList<QWidget *> choosing = {cancelButton,   deckList,   previewImage,
                                            cardCountLabel, courtGroup, strengthGroup};
         for (QWidget *part : choosing)
             part->hide();
         noDecksLabel->show();
-        okButton->move((DialogWidth - ButtonWidth) / 2 - 6, ButtonTop);
         okButton->setEnabled(true);
     } else {
         for (const DeckList::Deck &deck : decks) {
@@ -114,8 +116,7 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
         showPreview();
     });
     connect(deckList, &QListWidget::itemDoubleClicked, this, &DeckChooser::acceptChoice);
-    connect(okButton, &QPushButton::clicked, this, &DeckChooser::acceptChoice);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DeckChooser::acceptChoice);
 }
 
 void DeckChooser::showPreview()

@@ -55,13 +55,13 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     setWindowTitle(texts.string(UiText::ImageSettingsCaption));
 
-    keepStraightCheck->setChecked(m_preferences.keepStraight);
-    keepActualSizeCheck->setChecked(m_preferences.keepActual);
-    widthEdit->setText(QString::number(m_preferences.cardWidth));
-    heightEdit->setText(QString::number(m_preferences.cardHeight));
+    keepStraightCheck->setChecked(m_preferences.keepStraight());
+    keepActualSizeCheck->setChecked(m_preferences.keepActual());
+    widthEdit->setText(QString::number(m_preferences.cardWidth()));
+    heightEdit->setText(QString::number(m_preferences.cardHeight()));
 
     m_instructionLabel->setWordWrap(true);
-    m_instructionLabel->setGeometry(24, 6, m_preferences.detailWidth - 48, 36);
+    m_instructionLabel->setGeometry(24, 6, m_preferences.detailWidth() - 48, 36);
     widthLabel->setGeometry(24, EditTop, 50, EditHeight);
     widthEdit->setGeometry(76, EditTop, EditWidth, EditHeight);
     heightLabel->setGeometry(140, EditTop, 50, EditHeight);
@@ -78,16 +78,17 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     previewFrame->setPalette(previewColours);
     previewFrame->setAutoFillBackground(true);
     previewFrame->setGeometry(DetailLayout::PictureLeft, DetailLayout::ContentTop,
-                              m_preferences.cardWidth, m_preferences.cardHeight);
+                              m_preferences.cardWidth(), m_preferences.cardHeight());
 
     textFieldPanel->setMinimumDragSize(QSize(0, 0));
-    textFieldPanel->setGeometry(m_preferences.detailWidth - m_preferences.memoWidth -
+    textFieldPanel->setGeometry(m_preferences.detailWidth() - m_preferences.meaningPanelWidth() -
                                     DetailLayout::MeaningRightGap,
-                                PanelTop, m_preferences.memoWidth, m_preferences.memoHeight);
+                                PanelTop, m_preferences.meaningPanelWidth(),
+                                m_preferences.meaningPanelHeight());
     for (QCheckBox *box : {keepStraightCheck, keepActualSizeCheck})
         box->resize(200, 20);
 
-    resize(m_preferences.detailWidth, m_preferences.detailHeight);
+    resize(m_preferences.detailWidth(), m_preferences.detailHeight());
     layOutControls();
 
     connect(applyButton, &QPushButton::clicked, this, &ImageSettingsDialog::applyPictureSize);
@@ -138,13 +139,13 @@ void ImageSettingsDialog::applyPictureSize()
 
 void ImageSettingsDialog::saveSettings()
 {
-    m_preferences.cardWidth = previewFrame->width();
-    m_preferences.cardHeight = previewFrame->height();
-    m_preferences.detailWidth = width();
-    m_preferences.detailHeight = height();
-    m_preferences.keepStraight = keepStraightCheck->isChecked();
-    m_preferences.keepActual = keepActualSizeCheck->isChecked();
-    m_preferences.memoWidth = textFieldPanel->width();
-    m_preferences.memoHeight = textFieldPanel->height();
+    m_preferences.setCardWidth(previewFrame->width());
+    m_preferences.setCardHeight(previewFrame->height());
+    m_preferences.setDetailWidth(width());
+    m_preferences.setDetailHeight(height());
+    m_preferences.setKeepStraight(keepStraightCheck->isChecked());
+    m_preferences.setKeepActual(keepActualSizeCheck->isChecked());
+    m_preferences.setMeaningPanelWidth(textFieldPanel->width());
+    m_preferences.setMeaningPanelHeight(textFieldPanel->height());
     accept();
 }

@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class ResizablePanel;
 class UiTextTable;
-struct Preferences;
+class Preferences;
 
 // The image settings dialog: a mock-up of the card detail window in which
 // the user sets the picture size by number, the window size by resizing the

@@ -41,7 +41,8 @@ void MeaningSaveDialog::load(const Choice &choice)
     asDefaultCheck->setChecked(choice.asDefault);
 }
 
-MeaningSaveDialog::Choice MeaningSaveDialog::save() const
+void MeaningSaveDialog::store(Choice &choice) const
 {
-    return {withDeckCheck->isChecked(), asDefaultCheck->isChecked()};
+    choice.withDeck = withDeckCheck->isChecked();
+    choice.asDefault = asDefaultCheck->isChecked();
 }

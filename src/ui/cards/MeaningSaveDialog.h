@@ -22,7 +22,7 @@ public:
     explicit MeaningSaveDialog(const UiTextTable &texts, QWidget *parent = nullptr);
 
     void load(const Choice &choice);
-    Choice save() const;
+    void store(Choice &choice) const;
 
     QCheckBox *withDeckCheck;
     QCheckBox *asDefaultCheck;

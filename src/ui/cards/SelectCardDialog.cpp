@@ -3,7 +3,9 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/OkCancelButtons.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -31,8 +33,8 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     orientationGroup = new QGroupBox(texts.string(UiText::PositionGroup), this);
     auto *straightButton = new QRadioButton(texts.string(UiText::Straight), orientationGroup);
     reversedButton = new QRadioButton(texts.string(UiText::Reversed), orientationGroup);
-    okButton = new QPushButton(texts.string(UiText::Ok), this);
-    auto *cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
     positionLabel = new QLabel(this);
     setObjectName(QStringLiteral("SelectCardDialog"));
     cardList->setObjectName(QStringLiteral("cardList"));
@@ -40,8 +42,6 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     orientationGroup->setObjectName(QStringLiteral("orientationGroup"));
     straightButton->setObjectName(QStringLiteral("straightButton"));
     reversedButton->setObjectName(QStringLiteral("reversedButton"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     positionLabel->setObjectName(QStringLiteral("positionLabel"));
     setWindowTitle(caption);
     setFixedSize(DesignedSize);
@@ -54,9 +54,7 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     orientation->addWidget(straightButton);
     orientation->addWidget(reversedButton);
     straightButton->setChecked(true);
-    okButton->setGeometry(200, 291, 75, 25);
-    cancelButton->setGeometry(286, 291, 75, 25);
-    okButton->setDefault(true);
+    buttons->setGeometry(200, 291, 161, 25);
     okButton->setEnabled(false);
     positionLabel->setWordWrap(true);
     positionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -68,8 +66,7 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     // selecting it, and must not let OK or Enter record that card.
     connect(cardList, &QListWidget::itemSelectionChanged, this, &SelectCardDialog::showPreview);
     connect(cardList, &QListWidget::itemDoubleClicked, this, &SelectCardDialog::acceptChoice);
-    connect(okButton, &QPushButton::clicked, this, &SelectCardDialog::acceptChoice);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SelectCardDialog::acceptChoice);
 }
 
 void SelectCardDialog::setOrientationShown(bool shown)

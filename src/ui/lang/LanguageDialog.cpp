@@ -2,8 +2,9 @@
 
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/OkCancelButtons.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,13 +13,11 @@ LanguageDialog::LanguageDialog(const QStringList &entries, const QString &curren
                                const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
     , languageList(new QListWidget(this))
-    , okButton(new QPushButton(texts.string(UiText::Ok), this))
 {
-    auto *cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
     setObjectName(QStringLiteral("LanguageDialog"));
     languageList->setObjectName(QStringLiteral("languageList"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     setWindowTitle(texts.string(UiText::MenuLanguage));
 
     languageList->addItems(entries);
@@ -26,22 +25,16 @@ LanguageDialog::LanguageDialog(const QStringList &entries, const QString &curren
         languageList->findItems(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!matches.isEmpty())
         languageList->setCurrentItem(matches.first());
-    okButton->setDefault(true);
     okButton->setEnabled(languageList->currentItem() != nullptr);
 
     connect(languageList, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem *item) { okButton->setEnabled(item != nullptr); });
     connect(languageList, &QListWidget::itemDoubleClicked, this, &LanguageDialog::acceptChoice);
-    connect(okButton, &QPushButton::clicked, this, &LanguageDialog::acceptChoice);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LanguageDialog::acceptChoice);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(languageList);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     resize(260, 300);
 }
 

@@ -4,9 +4,11 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "ui/common/Interaction.h"
+#include "ui/common/OkCancelButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -68,9 +70,9 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     randomRadio = new QRadioButton(texts.string(UiText::PlayRandom), modeBox);
     randomRadio->setObjectName(QStringLiteral("randomRadio"));
     m_playModes = new QButtonGroup(this);
-    m_playModes->addButton(selectedFileRadio, MusicController::SelectedFile);
-    m_playModes->addButton(inOrderRadio, MusicController::InOrder);
-    m_playModes->addButton(randomRadio, MusicController::Random);
+    m_playModes->addButton(selectedFileRadio, int(PlayMode::SelectedFile));
+    m_playModes->addButton(inOrderRadio, int(PlayMode::InOrder));
+    m_playModes->addButton(randomRadio, int(PlayMode::Random));
     auto *modeLayout = new QVBoxLayout(modeBox);
     for (QRadioButton *radio : {selectedFileRadio, inOrderRadio, randomRadio})
         modeLayout->addWidget(radio);
@@ -88,12 +90,9 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     volumeValue->setObjectName(QStringLiteral("volumeValue"));
     volumeValue->setMinimumWidth(40);
 
-    okButton = new QPushButton(texts.string(UiText::Ok), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
 
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(folderEdit, 1);
@@ -110,26 +109,21 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
     auto *middle = new QHBoxLayout;
     middle->addWidget(fileList, 1);
     middle->addLayout(side);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(folderLabel);
     layout->addLayout(folderRow);
     layout->addLayout(middle, 1);
     layout->addLayout(volumeRow);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     // A folder that cannot be shown gives way to the program's folder.
-    setFolder(QFileInfo(preferences.musicDir).isDir() ? preferences.musicDir : fallbackFolder);
-    selectFile(preferences.lastMusicFile);
-    const int playType = qBound(0, preferences.playType, int(MusicController::Random));
-    m_playModes->button(playType)->setChecked(true);
-    resetCheck->setChecked(preferences.resetMusic);
-    ignoreCheck->setChecked(preferences.ignoreSpreadMusic);
-    volumeSlider->setValue(preferences.musicVolume);
-    volumeValue->setText(QStringLiteral("%1 %").arg(preferences.musicVolume));
+    setFolder(QFileInfo(preferences.musicDir()).isDir() ? preferences.musicDir() : fallbackFolder);
+    selectFile(preferences.lastMusicFile());
+    m_playModes->button(int(preferences.playMode()))->setChecked(true);
+    resetCheck->setChecked(preferences.resetMusic());
+    ignoreCheck->setChecked(preferences.ignoreSpreadMusic());
+    volumeSlider->setValue(preferences.musicVolume());
+    volumeValue->setText(QStringLiteral("%1 %").arg(preferences.musicVolume()));
     onPlayModeChanged();
     fileList->setFocus();
 
@@ -141,14 +135,13 @@ MusicSettingsDialog::MusicSettingsDialog(const Preferences &preferences,
             [this](int value) { volumeValue->setText(QStringLiteral("%1 %").arg(value)); });
     connect(associateButton, &QPushButton::clicked, this,
             [editAssociations = std::move(editAssociations)] { editAssociations(); });
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 MusicSettingsChoice MusicSettingsDialog::choice() const
 {
     MusicSettingsChoice choice;
-    choice.playType = m_playModes->checkedId();
+    choice.playMode = PlayMode(m_playModes->checkedId());
     choice.resetMusic = resetCheck->isChecked();
     choice.ignoreSpreadMusic = ignoreCheck->isChecked();
     choice.folder = m_folder;
@@ -195,5 +188,5 @@ void MusicSettingsDialog::chooseFolder()
 
 void MusicSettingsDialog::onPlayModeChanged()
 {
-    resetCheck->setEnabled(m_playModes->checkedId() != MusicController::SelectedFile);
+    resetCheck->setEnabled(m_playModes->checkedId() != int(PlayMode::SelectedFile));
 }

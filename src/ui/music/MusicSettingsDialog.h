@@ -16,7 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class UiTextTable;
-struct Preferences;
+class Preferences;
 
 // The music settings: the music folder and a file of it, the play mode,
 // whether spreads' own music is ignored, and the loudness. OK hands the

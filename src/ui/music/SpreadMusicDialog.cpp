@@ -3,7 +3,9 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "ui/common/Interaction.h"
+#include "ui/common/OkCancelButtons.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,22 +89,14 @@ SpreadMusicDialog::SpreadMusicDialog(const QStringList &spreadNames, const Place
     scroll->setWidgetResizable(true);
     scroll->setMinimumSize(2 * LabelWidth + 60, 324);
 
-    okButton = new QPushButton(texts.string(UiText::Ok), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
-    connect(okButton, &QPushButton::clicked, this, &SpreadMusicDialog::writeAndClose);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SpreadMusicDialog::writeAndClose);
 }
 
 void SpreadMusicDialog::setMusicFile(int row, const QString &path)

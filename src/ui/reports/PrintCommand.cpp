@@ -47,9 +47,11 @@ void printReport(QWidget *window, Interaction &interaction, const ReportModel &m
 
 } // namespace
 
-void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramData &data,
-                       Preferences &preferences, const ReadingSession &session)
+void PrintCommand::run(QWidget *window, const DialogContext &context, const ReadingSession &session)
 {
+    Interaction &interaction = context.interaction;
+    const ProgramData &data = context.data;
+    Preferences &preferences = context.preferences;
     if (!session.isComplete()) {
         interaction.showMessage(window, data.uiText(UiText::ReadingIncomplete));
         return;
@@ -57,15 +59,15 @@ void PrintCommand::run(QWidget *window, Interaction &interaction, const ProgramD
     PrintSettingsDialog dialog(preferences, data.uiTexts(), window);
     if (interaction.execDialog(dialog) != QDialog::Accepted)
         return;
-    dialog.save(preferences);
+    dialog.store(preferences);
 
     const ReportModel model =
         ReportModel::fromReading(session.spread(), session.placements(), session.spreadName(),
-                                 preferences.reportComments, data, preferences);
+                                 preferences.reportComments(), data, preferences);
     QString path;
     QString reason;
     const QString folder = data.roots().tempDir();
-    const auto format = ReportWriter::Format(preferences.printType);
+    const ReportFormat format = preferences.reportFormat();
     if (format == ReportWriter::Format::Printer) {
         printReport(window, interaction, model, folder, data.uiTexts());
         return;

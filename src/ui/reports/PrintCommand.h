@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 class Interaction;
 class ProgramData;
 class QWidget;
 class ReadingSession;
-struct Preferences;
+class Preferences;
 
 // The "Print..." command: asks for the print settings, stores them, makes
 // the report of the reading on the table in Temp and hands it to the desktop,
@@ -12,8 +14,7 @@ struct Preferences;
 namespace PrintCommand {
 
 // `window` parents the dialog and the messages. The settings chosen are
-// kept in `preferences` even when the report then fails.
-void run(QWidget *window, Interaction &interaction, const ProgramData &data,
-         Preferences &preferences, const ReadingSession &session);
+// kept in the context's preferences even when the report then fails.
+void run(QWidget *window, const DialogContext &context, const ReadingSession &session);
 
 } // namespace PrintCommand

@@ -4,9 +4,11 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/reports/ReportWriter.h"
+#include "ui/common/OkCancelButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,9 +60,9 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     explanationsCheck = new QCheckBox(texts.string(UiText::PrintExplanations), this);
     commentsLabel = new QLabel(texts.string(UiText::HtmlComments), this);
     commentsEdit = new QPlainTextEdit(this);
-    okButton = new QPushButton(texts.string(UiText::Ok), this);
-    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
-    okButton->setDefault(true);
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
 
     formatGroup->setObjectName(QStringLiteral("formatGroup"));
     wordButton->setObjectName(QStringLiteral("wordButton"));
@@ -77,8 +79,6 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     explanationsCheck->setObjectName(QStringLiteral("explanationsCheck"));
     commentsLabel->setObjectName(QStringLiteral("commentsLabel"));
     commentsEdit->setObjectName(QStringLiteral("commentsEdit"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto *optionsLayout = new QVBoxLayout;
     optionsLayout->addWidget(spreadViewCheck);
@@ -89,19 +89,14 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     auto *topLayout = new QHBoxLayout;
     topLayout->addWidget(formatGroup, 1);
     topLayout->addLayout(optionsLayout, 1);
-    auto *buttonLayout = new QHBoxLayout;
-    buttonLayout->addStretch();
-    buttonLayout->addWidget(okButton);
-    buttonLayout->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(topLayout);
     layout->addWidget(commentsLabel);
     layout->addWidget(commentsEdit, 1);
-    layout->addLayout(buttonLayout);
+    layout->addWidget(buttons);
     resize(ClientSize);
 
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_formats, &QButtonGroup::idToggled, this, [this] { applyEnableRules(); });
     connect(spreadViewCheck, &QCheckBox::toggled, this, [this] { applyEnableRules(); });
 
@@ -110,24 +105,24 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
 
 void PrintSettingsDialog::load(const Preferences &preferences)
 {
-    QAbstractButton *format = m_formats->button(preferences.printType);
+    QAbstractButton *format = m_formats->button(int(preferences.reportFormat()));
     (format ? format : wordButton)->setChecked(true);
-    spreadViewCheck->setChecked(preferences.printView);
-    (preferences.printSchema ? schematicButton : miniaturesButton)->setChecked(true);
-    bigCardsCheck->setChecked(preferences.printBigCards);
-    explanationsCheck->setChecked(preferences.printExpl);
-    commentsEdit->setPlainText(preferences.reportComments);
+    spreadViewCheck->setChecked(preferences.printView());
+    (preferences.printSchema() ? schematicButton : miniaturesButton)->setChecked(true);
+    bigCardsCheck->setChecked(preferences.printBigCards());
+    explanationsCheck->setChecked(preferences.printExplanations());
+    commentsEdit->setPlainText(preferences.reportComments());
     applyEnableRules();
 }
 
-void PrintSettingsDialog::save(Preferences &preferences) const
+void PrintSettingsDialog::store(Preferences &preferences) const
 {
-    preferences.printType = selectedFormat();
-    preferences.printView = spreadViewCheck->isChecked();
-    preferences.printSchema = schematicButton->isChecked();
-    preferences.printBigCards = bigCardsCheck->isChecked();
-    preferences.printExpl = explanationsCheck->isChecked();
-    preferences.reportComments = commentsEdit->toPlainText();
+    preferences.setReportFormat(ReportFormat(selectedFormat()));
+    preferences.setPrintView(spreadViewCheck->isChecked());
+    preferences.setPrintSchema(schematicButton->isChecked());
+    preferences.setPrintBigCards(bigCardsCheck->isChecked());
+    preferences.setPrintExplanations(explanationsCheck->isChecked());
+    preferences.setReportComments(commentsEdit->toPlainText());
 }
 
 int PrintSettingsDialog::selectedFormat() const

@@ -10,7 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class UiTextTable;
-struct Preferences;
+class Preferences;
 
 // The print settings: the report's format, which pictures and texts it
 // holds, and the comments shown at its top. The choices are read from and
@@ -27,7 +27,7 @@ public:
     void load(const Preferences &preferences);
     // Stores the choices shown in `preferences`, the comments even when
     // their field is greyed out.
-    void save(Preferences &preferences) const;
+    void store(Preferences &preferences) const;
 
     QGroupBox *formatGroup;
     QRadioButton *wordButton;

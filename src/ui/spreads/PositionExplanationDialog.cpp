@@ -2,8 +2,10 @@
 
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/OkCancelButtons.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,33 +24,29 @@ PositionExplanationDialog::PositionExplanationDialog(const UiTextTable &texts, Q
     , textEdit(new QLineEdit(this))
     , significatorBox(new QCheckBox(texts.string(UiText::SignificatorPosition), this))
     , nameLabel(new QLabel(texts.string(UiText::NewSpreadName), this))
-    , okButton(new QPushButton(texts.string(UiText::Ok), this))
-    , cancelButton(new QPushButton(texts.string(UiText::Cancel), this))
     , m_significatorText(texts.string(UiText::ExplanationDefault))
     , m_explanationTitle(texts.string(UiText::ExplanationCaption))
     , m_newSpreadTitle(texts.string(UiText::NewSpreadCaption))
 {
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
     setObjectName(QStringLiteral("PositionExplanationDialog"));
     textEdit->setObjectName(QStringLiteral("textEdit"));
     significatorBox->setObjectName(QStringLiteral("significatorBox"));
     nameLabel->setObjectName(QStringLiteral("nameLabel"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     setFixedSize(DialogWidth, DialogHeight);
 
     textEdit->setGeometry(8, FieldTop, 249, 21);
     significatorBox->setGeometry(8, 46, 249, 20);
     nameLabel->setGeometry(8, 8, 249, 18);
     nameLabel->hide();
-    okButton->setGeometry(48, ButtonTop, 75, 25);
-    cancelButton->setGeometry(142, ButtonTop, 75, 25);
-    okButton->setDefault(true);
+    buttons->setGeometry(48, ButtonTop, 169, 25);
 
     connect(significatorBox, &QCheckBox::toggled, this,
             &PositionExplanationDialog::onSignificatorToggled);
     // Enter in the field presses the default button, OK; Esc rejects.
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
 void PositionExplanationDialog::editPosition(const QString &label, const Content &content)

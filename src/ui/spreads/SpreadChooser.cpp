@@ -2,7 +2,9 @@
 
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/OkCancelButtons.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,36 +21,36 @@ SpreadChooser::SpreadChooser(const QStringList &names, const QString &current,
                              const QString &caption, const UiTextTable &texts, QWidget *parent)
     : QDialog(parent)
     , spreadList(new QListWidget(this))
-    , okButton(new QPushButton(texts.string(UiText::Ok), this))
-    , cancelButton(new QPushButton(texts.string(UiText::Cancel), this))
     , noSpreadsLabel(new QLabel(texts.string(UiText::NoSpreadsFound) + QLatin1Char('\n') +
                                     texts.string(UiText::NoSpreadsFoundHint),
                                 this))
 {
+    auto *buttons = OkCancelButtons::create(this, texts);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    cancelButton = buttons->button(QDialogButtonBox::Cancel);
     setObjectName(QStringLiteral("SpreadChooser"));
     spreadList->setObjectName(QStringLiteral("spreadList"));
-    okButton->setObjectName(QStringLiteral("okButton"));
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     noSpreadsLabel->setObjectName(QStringLiteral("noSpreadsLabel"));
     setWindowTitle(caption);
     setFixedSize(DialogWidth, DialogHeight);
 
     spreadList->setGeometry(16, 16, 249, 289);
-    okButton->setGeometry(56, ButtonTop, ButtonWidth, ButtonHeight);
-    cancelButton->setGeometry(150, ButtonTop, ButtonWidth, ButtonHeight);
+    buttons->setGeometry(56, ButtonTop, 150 + ButtonWidth - 56, ButtonHeight);
     noSpreadsLabel->setGeometry(16, 24, 200, 121);
     noSpreadsLabel->setWordWrap(true);
     QFont noticeFont = noSpreadsLabel->font();
     noticeFont.setPixelSize(16);
     noSpreadsLabel->setFont(noticeFont);
     noSpreadsLabel->hide();
-    okButton->setDefault(true);
 
     if (names.isEmpty()) {
+        // OK alone (set before Cancel hides: the box shows its buttons when it lays them out), in
+        // the middle, a little left of centre as the dialog was designed.
+        buttons->setCenterButtons(true);
+        buttons->setGeometry(0, ButtonTop, DialogWidth - 12, ButtonHeight);
         cancelButton->hide();
         spreadList->hide();
         noSpreadsLabel->show();
-        okButton->move((DialogWidth - ButtonWidth) / 2 - 6, ButtonTop);
         okButton->setEnabled(true);
     } else {
         spreadList->addItems(names);
@@ -62,8 +64,7 @@ SpreadChooser::SpreadChooser(const QStringList &names, const QString &current,
     connect(spreadList, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem *item) { okButton->setEnabled(item != nullptr); });
     connect(spreadList, &QListWidget::itemDoubleClicked, this, &SpreadChooser::acceptChoice);
-    connect(okButton, &QPushButton::clicked, this, &SpreadChooser::acceptChoice);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SpreadChooser::acceptChoice);
 }
 
 void SpreadChooser::acceptChoice()

@@ -9,15 +9,14 @@
 #include "ui/common/Interaction.h"
 #include "ui/table/SpreadView.h"
 
-HandChoice::HandChoice(QWidget *window, Interaction &interaction, const ProgramData &data,
-                       const Preferences &preferences, CardFaceCache &faces,
-                       ReadingSession &session, SpreadView &spreadView, QObject *parent)
+HandChoice::HandChoice(QWidget *window, const DialogContext &context, ReadingSession &session,
+                       SpreadView &spreadView, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_interaction(interaction)
-    , m_data(data)
-    , m_preferences(preferences)
-    , m_faces(faces)
+    , m_interaction(context.interaction)
+    , m_data(context.data)
+    , m_preferences(context.preferences)
+    , m_faces(context.faces)
     , m_session(session)
     , m_spreadView(spreadView)
 {}
@@ -54,13 +53,13 @@ bool HandChoice::choose(int position)
     for (int number : cards)
         titles.append(m_data.cardTitle(number));
 
-    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName, captionFor(position),
+    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName(), captionFor(position),
                             m_data.uiTexts(), m_window);
     dialog.setOrientationShown(!significator);
     dialog.setPosition(m_data.decoded(PositionLabels::tableLabel(spread, position)),
                        m_data.decoded(spread.explanation(position)));
-    if (significator && m_preferences.querentCard >= 0)
-        dialog.selectCard(m_preferences.querentCard);
+    if (significator && m_preferences.querentCard() >= 0)
+        dialog.selectCard(m_preferences.querentCard());
 
     // The table shows which position the card is for while the dialog asks.
     m_spreadView.setHighlightedPosition(position);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 #include <QObject>
 
 class CardFaceCache;
@@ -8,7 +10,7 @@ class ProgramData;
 class QWidget;
 class ReadingSession;
 class SpreadView;
-struct Preferences;
+class Preferences;
 
 // Cards chosen by hand with the Select card dialog: the significators before
 // the shuffle, and every card of a reading typed in from a physical deck.
@@ -19,8 +21,7 @@ class HandChoice : public QObject
 
 public:
     // `window` parents the dialogs; the other parts must outlive this object.
-    HandChoice(QWidget *window, Interaction &interaction, const ProgramData &data,
-               const Preferences &preferences, CardFaceCache &faces, ReadingSession &session,
+    HandChoice(QWidget *window, const DialogContext &context, ReadingSession &session,
                SpreadView &spreadView, QObject *parent = nullptr);
 
     // Asks for the card of `position` until the user picks one that is not

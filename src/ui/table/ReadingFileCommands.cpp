@@ -17,14 +17,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ReadingFileCommands::ReadingFileCommands(QWidget *window, Interaction &interaction,
-                                         const ProgramData &data, Preferences &preferences,
+ReadingFileCommands::ReadingFileCommands(QWidget *window, const DialogContext &context,
                                          ReadingSession &session, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_interaction(interaction)
-    , m_data(data)
-    , m_preferences(preferences)
+    , m_interaction(context.interaction)
+    , m_data(context.data)
+    , m_preferences(context.preferences)
     , m_session(session)
 {
     // Comments kept from a failed save belong to the reading they were typed for.
@@ -65,7 +64,7 @@ void ReadingFileCommands::save()
     const bool commented = m_interaction.execDialog(comments) == QDialog::Accepted;
     // What was typed waits for the next attempt until a save succeeds.
     m_unsavedComments = commented ? comments.commentsEdit->toPlainText() : QString();
-    m_preferences.reportComments = m_unsavedComments;
+    m_preferences.setReportComments(m_unsavedComments);
     const QByteArray text = ReadingFile::commentsFromMemo(m_unsavedComments);
 
     const QString path =
@@ -93,7 +92,7 @@ bool ReadingFileCommands::openFile(const QString &path)
 {
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromFile(path, {m_data.roots(), m_data.spreadNames(), m_data.deck79(),
-                                         m_preferences.majorOnly, m_preferences.language});
+                                         m_preferences.majorOnly(), m_preferences.language()});
     switch (plan.result) {
     case ReadingOpenPlan::Outcome::Ready:
         break;
@@ -116,7 +115,7 @@ bool ReadingFileCommands::openFile(const QString &path)
     }
     CommentsWindow &comments = openedComments();
     comments.commentsEdit->setPlainText(
-        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language));
+        ReadingFile::commentsForMemo(plan.reading.comments, m_preferences.language()));
     // At the top right of the table, where it hides the least of the spread.
     comments.move(m_window->width() - comments.width(), 0);
     comments.show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/DialogContext.h"
+
 #include <QObject>
 #include <QString>
 
@@ -9,7 +11,7 @@ class ProgramData;
 class QWidget;
 class UiTextTable;
 class ReadingSession;
-struct Preferences;
+class Preferences;
 
 // Saving the reading on the table to a file, with the user's comments, and
 // laying a saved reading again with its comments beside the table.
@@ -20,8 +22,7 @@ class ReadingFileCommands : public QObject
 public:
     // `window` parents the dialogs and the window that shows an opened
     // reading's comments. All must outlive this object.
-    ReadingFileCommands(QWidget *window, Interaction &interaction, const ProgramData &data,
-                        Preferences &preferences, ReadingSession &session,
+    ReadingFileCommands(QWidget *window, const DialogContext &context, ReadingSession &session,
                         QObject *parent = nullptr);
 
     void save();

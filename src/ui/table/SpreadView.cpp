@@ -67,7 +67,7 @@ void SpreadView::setEnlarged(bool enlarged, const QRect &table)
 void SpreadView::applyPreferences()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, m_preferences.backColor.toQColor());
+    colours.setColor(QPalette::Window, m_preferences.backColor().toQColor());
     for (QWidget *area : {static_cast<QWidget *>(this), widget()}) {
         area->setPalette(colours);
         area->setAutoFillBackground(true);
@@ -78,8 +78,8 @@ void SpreadView::applyPreferences()
             continue;
         if (!m_session.placements().isFilled(i))
             m_images[i]->setPixmap(QPixmap::fromImage(labelPicture(i)));
-        m_images[i]->setToolTip(m_preferences.useTips
-                                    ? PositionLabels::hintText(spread, i, m_preferences.language)
+        m_images[i]->setToolTip(m_preferences.useTips()
+                                    ? PositionLabels::hintText(spread, i, m_preferences.language())
                                     : QString());
     }
 }
@@ -149,7 +149,7 @@ void SpreadView::showPosition(int position)
     // A card laid across is drawn upright at the transposed size, then turned.
     // A missing or damaged picture gives a face with the card's title.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
-    QImage picture = placement.revealed ? m_faces.face(m_preferences.deckName, placement.card,
+    QImage picture = placement.revealed ? m_faces.face(m_preferences.deckName(), placement.card,
                                                        placement.reversed, upright)
                                         : back();
     if (picture.isNull())
@@ -171,10 +171,10 @@ QImage SpreadView::labelPicture(int position) const
     const QSize size =
         m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(m_preferences.backColor.toQColor());
+    picture.fill(m_preferences.backColor().toQColor());
     QPainter painter(&picture);
     // Frame and label in black where that stands out from the table, else white.
-    const QColor ink = TableColor::labelColorFor(m_preferences.backColor).toQColor();
+    const QColor ink = TableColor::labelColorFor(m_preferences.backColor()).toQColor();
     painter.setPen(ink);
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     if (position == m_highlighted) {
@@ -191,7 +191,7 @@ QImage SpreadView::labelPicture(int position) const
     painter.setFont(font);
     painter.drawText(
         QRect(5, 5, size.width() - 10, size.height() - 10), Qt::AlignLeft | Qt::AlignTop,
-        PositionLabels::tableLabelText(m_session.spread(), position, m_preferences.language));
+        PositionLabels::tableLabelText(m_session.spread(), position, m_preferences.language()));
     return picture;
 }
 

@@ -12,7 +12,7 @@
 class CardFaceCache;
 class CardImage;
 class ReadingSession;
-struct Preferences;
+class Preferences;
 
 // The spread area of the table: one picture per position of the spread, an
 // empty frame with the position's label until a card lies there, then the

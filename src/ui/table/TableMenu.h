@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -12,7 +14,7 @@ class QMenuBar;
 class UiTextTable;
 
 // The table's main menu, built from one list of entries that gives each
-// command its name, interface text, default caption, shortcut and handler.
+// command its name, interface text, default caption and shortcut.
 class TableMenu : public QObject
 {
     Q_OBJECT
@@ -39,20 +41,23 @@ public:
         int textIndex = -1;
         const char *caption = "";
         QKeySequence shortcut = {};
-        std::function<void()> handler = {};
     };
+    // What each command does, by its action's name.
+    using Handlers = QHash<QByteArray, std::function<void()>>;
 
-    TableMenu(QMenuBar *bar, const QList<Entry> &entries, QObject *parent = nullptr);
+    // Builds every entry on `bar`. A command without a handler is greyed out:
+    // this build lacks its window.
+    TableMenu(QMenuBar *bar, const Handlers &handlers, QObject *parent = nullptr);
+
+    // The menus and their commands, in the order they are shown.
+    static const QList<Entry> &entries();
 
     // The action called `name`; null when there is none.
     QAction *action(const char *name) const;
-    // The entries the menu was built from.
-    const QList<Entry> &entries() const { return m_entries; }
     // Captions every menu and command in the loaded language.
     void retranslate(const UiTextTable &texts);
 
 private:
     QMenuBar *m_bar;
-    const QList<Entry> m_entries;
     QList<std::pair<QAction *, int>> m_captioned;
 };

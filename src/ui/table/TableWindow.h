@@ -2,11 +2,10 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
-#include "core/lang/ToolkitTranslation.h"
 #include "core/table/ReadingSession.h"
+#include "ui/common/DialogContext.h"
 
 #include <QMainWindow>
-#include <QVariantMap>
 
 #include <memory>
 
@@ -16,16 +15,21 @@ class DeckView;
 class HandChoice;
 class HelpWindow;
 class Interaction;
+class LanguageLoader;
 class MusicController;
 class MusicPlayer;
-class QFrame;
-class QLabel;
-class QPushButton;
+class OptionDialogs;
+class OptionToggles;
+class PreferenceSaver;
+class PromptPanel;
 class QSettings;
 class QTimer;
 class ReadingFileCommands;
+class SpreadCommands;
 class SpreadView;
+class StepButtons;
 class TableMenu;
+class UiTextTable;
 
 // The table: the program's one full-screen window, where spreads are laid
 // and cards drawn. It holds the reading session and shows its phase: the
@@ -66,30 +70,21 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    enum class Store
-    {
-        IfChanged,
-        Always,
-        // Always, and a failure goes to standard error instead of a message box.
-        AlwaysQuietly,
-    };
-    // Writes the preferences to the settings store; a store that cannot be
-    // written is reported once.
-    void storePreferences(Store when = Store::IfChanged);
+    // Says once that the settings file cannot be written: in a message box,
+    // or on standard error for a program ended from outside.
+    void showSettingsNotWritten();
+    // Shows what follows a changed preference on the table itself.
+    void onPreferenceChanged(Preferences::Setting setting);
+    // Says every text of the table again in the language just loaded.
+    void retranslate();
+    // Says the session's prompt in the language loaded now.
+    void showPrompt();
     // The chores of closing, done once: stop what moves, store, empty Temp.
     void finish(bool quietly);
 
     void createMenu();
     void createControls();
     void layOutControls();
-    // Loads the language and returns what the person should hear about it:
-    // that its files are incomplete, or nothing.
-    QString loadLanguage();
-    // Says the session's prompt in the language loaded now.
-    void showPrompt();
-    void applyMenuChecks();
-    void applyBackColor();
-    void showOptionNotice();
 
     // Shows what the phase of the reading calls for.
     void onPhaseChanged();
@@ -98,70 +93,36 @@ private:
     void onPositionClicked(int position);
     void showExtraCard(const ReadingSession::ExtraCard &card);
 
-    // Readings
-    void startReading();
-    void startReadingFromFile(const QString &path);
-    void typeInReading();
     void openReading();
-    void saveReading();
-    void printReading();
-    // Runs the spread chooser; the spread picked, or nothing on Cancel.
-    std::optional<QString> chooseSpread(const QString &caption);
-    // Tells the user the spread chosen was refused, naming the file and its fault.
-    void showSpreadRefused(const QString &fault);
-    // Spreads: the editor for `name`, or for a new spread when it is empty.
-    void designSpread(const QString &name);
-    void editSpread();
-    void shuffle();
-    void stopShuffle();
     void cutDeck(const QPoint &point);
     void drawAutomatically();
     void showCardDetail(int number, bool reversed, const QByteArray &subtitle);
-
-    // View and options
     void toggleSpreadView();
-    void chooseBackgroundColor();
-    void useDefaultBackground();
-    void setBackColor(BgrColor color);
-    void toggleMajorArcanaOnly();
-    void toggleReversedPositions();
-    void toggleAutomaticDraw();
-    void toggleCutDeck();
-    void toggleThreePiles();
-    void toggleSpreadTips();
-    void openImageSettings();
-    void togglePlayMusic();
-    void openMusicSettings();
-    void editSpreadMusic();
     // Names the piece playing in the window title and on "Play music".
     void showNowPlaying(const QString &path);
-    void chooseDeck();
-    void chooseLanguage();
     void showHelp();
-    void showAbout();
 
     QSettings &m_settings;
     Interaction &m_interaction;
     CardFaceCache &m_faces;
     Preferences m_preferences;
     ProgramData m_data;
-    ToolkitTranslation m_toolkitTranslation;
     ReadingSession *m_session;
     std::unique_ptr<MusicPlayer> m_musicPlayer;
     MusicController *m_music;
+    LanguageLoader *m_language;
+    PreferenceSaver *m_saver = nullptr;
+    DialogContext m_context;
+    OptionToggles *m_options = nullptr;
+    OptionDialogs *m_optionDialogs = nullptr;
+    SpreadCommands *m_spreads = nullptr;
 
     TableMenu *m_menu = nullptr;
     DeckView *m_deckView = nullptr;
     SpreadView *m_spreadView = nullptr;
     HandChoice *m_handChoice = nullptr;
-    QFrame *m_horizontalRule = nullptr;
-    QFrame *m_verticalRule = nullptr;
-    QLabel *m_spreadNameLabel = nullptr;
-    QLabel *m_promptLabel = nullptr;
-    QLabel *m_optionNotice = nullptr;
-    QPushButton *m_shuffleButton = nullptr;
-    QPushButton *m_stopButton = nullptr;
-    QPushButton *m_cutButton = nullptr;
+    PromptPanel *m_promptPanel = nullptr;
+    StepButtons *m_stepButtons = nullptr;
     CardImage *m_extraCardImage = nullptr;
     // Made when help is first asked for, and kept, with its place, until the table closes.
     HelpWindow *m_helpWindow = nullptr;
@@ -170,8 +131,6 @@ private:
     // Where the user clicked the deck to cut it, while the cut is shown.
     int m_cutX = 0;
     bool m_closed = false;
-    // The settings as last written, to write only what changed.
-    QVariantMap m_storedSettings;
-    bool m_settingsFailureReported = false;
-    bool m_unusableSpreadsReported = false;
+    // The program is being ended from outside: nobody is there to read a message box.
+    bool m_endingQuietly = false;
 };
