@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSlider>
 #include <QTimer>
 
 #include <cstdio>
@@ -234,6 +235,12 @@ void TableWindow::createMenu()
          "Play music",
          {},
          call(&TableWindow::togglePlayMusic)},
+        {Kind::Item,
+         "nextPieceAction",
+         UiText::MenuNextPiece,
+         "Next piece",
+         {},
+         [this] { m_music->nextPiece(); }},
         {Kind::Separator},
         {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L,
          call(&TableWindow::chooseLanguage)},
@@ -249,6 +256,8 @@ void TableWindow::createMenu()
          call(&TableWindow::showAbout)},
     };
     m_menu = new TableMenu(menuBar(), entries, this);
+    // Offered while a piece plays.
+    m_menu->action("nextPieceAction")->setEnabled(false);
     // "Play music" names the piece playing when the pointer rests on it.
     if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
         options->setToolTipsVisible(true);
@@ -320,6 +329,8 @@ void TableWindow::createControls()
     connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
     connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
+    connect(m_music, &MusicController::soundUnavailable, this,
+            [this] { m_interaction.showMessage(this, m_data.uiText(UiText::NoSoundOutput)); });
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -719,8 +730,12 @@ void TableWindow::openMusicSettings()
     MusicSettingsDialog dialog(
         m_preferences, m_data.roots().musicDir(), m_data.uiTexts(), m_interaction,
         [this] { editSpreadMusic(); }, this);
+    // The music follows the slider at once, and goes back to the kept loudness on Cancel.
+    connect(dialog.volumeSlider, &QSlider::valueChanged, m_music, &MusicController::previewVolume);
     if (m_interaction.execDialog(dialog) == QDialog::Accepted)
         m_music->applySettings(dialog.choice());
+    else
+        m_music->previewVolume(m_preferences.musicVolume);
 }
 
 void TableWindow::editSpreadMusic()
@@ -728,7 +743,7 @@ void TableWindow::editSpreadMusic()
     const DataRoots &roots = m_data.roots();
     SpreadMusicDialog dialog(m_data.spreadNames(),
                              {roots.associationFile(), roots.associationWritePath(),
-                              roots.musicDir(), m_preferences.language},
+                              roots.musicDir(), m_preferences.language, roots.musicFolders()},
                              m_data.uiTexts(), m_interaction, this);
     m_interaction.execDialog(dialog);
 }
@@ -743,6 +758,7 @@ void TableWindow::showNowPlaying(const QString &path)
     QAction *playMusic = m_menu->action("playMusicAction");
     playMusic->setStatusTip(nowPlaying);
     playMusic->setToolTip(nowPlaying);
+    m_menu->action("nextPieceAction")->setEnabled(!piece.isEmpty());
 }
 
 void TableWindow::chooseDeck()
