@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,8 +32,11 @@ private slots:
     void inOrderTriesEachFileOnceWhenNothingPlays();
     void laterFailureMovesOnToTheNextFile();
     void randomWithOneOrTwoFiles();
-    void randomGivesUpAfterHundredTriesWithTheCurrentFile();
+    void randomPassEnds_data();
+    void randomPassEnds();
+    void lateFailuresAreNotDrawnAgain();
     void deviceFailureEndsTheTrying();
+    void nextPieceMovesOn();
     void staleNotificationsStartNothing();
     void lookupMatchesWholeNamesAtLineStart();
     void musicNamesResolveUnderTheMusicFolder();
@@ -91,8 +96,12 @@ void TestMusicController::makeController(PlayMode playMode, const QString &curre
 
 void TestMusicController::folderOffersFilesButNotPlaylistsOrFolders()
 {
+    for (const char *name :
+         {".directory", ".hidden.mid", "cover.jpg", "notes.txt", "e.OGG", "f.midi"})
+        QVERIFY(writeFile(music(QLatin1String(name))));
     // Sorted without regard to case: "a" before "B".
-    QCOMPARE(MusicFolder::candidates(m_music), QStringList({music("a.mid"), music("B.mid")}));
+    QCOMPARE(MusicFolder::candidates(m_music),
+             QStringList({music("a.mid"), music("B.mid"), music("e.OGG"), music("f.midi")}));
     QCOMPARE(MusicFolder::indexOf(MusicFolder::candidates(m_music), music("b.MID")), 1);
     QVERIFY(MusicFolder::candidates(m_dir->filePath(QStringLiteral("missing"))).isEmpty());
 }
@@ -170,31 +179,93 @@ void TestMusicController::randomWithOneOrTwoFiles()
     QCOMPARE(m_player->plays.mid(21), QStringList({music("a.mid"), music("a.mid")}));
 }
 
-void TestMusicController::randomGivesUpAfterHundredTriesWithTheCurrentFile()
+void TestMusicController::randomPassEnds_data()
 {
-    makeController(PlayMode::Random, music("B.mid"));
-    m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
-    m_controller->togglePlayMusic(false, QString());
-    QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
-    // Never the current file while choosing at random, then the current file.
-    QCOMPARE(m_player->plays.count(music("B.mid")), 1);
-    QCOMPARE(m_player->plays.last(), music("B.mid"));
+    QTest::addColumn<int>("extraFiles");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("plays");
+    QTest::addColumn<QString>("last");
+    // The other file fails once and is not drawn again: the current one has the last try.
+    QTest::newRow("two files") << 0 << QStringLiteral("B.mid") << 2 << QStringLiteral("B.mid");
+    // Never more than the hundred draws, each a file not failed yet.
+    QTest::newRow("many files") << 150 << QStringLiteral("B.mid")
+                                << MusicController::RandomTries + 1 << QStringLiteral("B.mid");
+    // Outside the folder: the first file has the last try, but it failed already.
+    QTest::newRow("current elsewhere") << 0 << QStringLiteral("../elsewhere.mid") << 2 << QString();
+}
 
-    // A current file outside the folder gives way to the first one.
-    makeController(PlayMode::Random, m_dir->filePath(QStringLiteral("elsewhere.mid")));
+void TestMusicController::randomPassEnds()
+{
+    QFETCH(int, extraFiles);
+    QFETCH(QString, current);
+    QFETCH(int, plays);
+    QFETCH(QString, last);
+    for (int i = 0; i < extraFiles; ++i)
+        QVERIFY(writeFile(music(QStringLiteral("x%1.mid").arg(i))));
+    makeController(PlayMode::Random, music(current));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::Fail; };
     m_controller->togglePlayMusic(false, QString());
-    QCOMPARE(m_player->plays.size(), MusicController::RandomTries + 1);
-    QCOMPARE(m_player->plays.last(), music("a.mid"));
+    QCOMPARE(m_player->plays.size(), plays);
+    QCOMPARE(QSet<QString>(m_player->plays.begin(), m_player->plays.end()).size(), plays);
+    if (!last.isEmpty())
+        QCOMPARE(m_player->plays.last(), music(last));
+}
+
+void TestMusicController::lateFailuresAreNotDrawnAgain()
+{
+    // A piece beside an unplayable file: the file's late failure is charged
+    // to it alone, and the piece plays.
+    makeController(PlayMode::Random, music("B.mid"));
+    m_player->answer = [this](const QString &path) {
+        return path == music("a.mid") ? FakeMusicPlayer::Answer::Wait
+                                      : FakeMusicPlayer::Answer::Start;
+    };
+    m_controller->togglePlayMusic(false, QString());
+    m_player->failCurrent();
+    QCOMPARE(m_player->plays, QStringList({music("a.mid"), music("B.mid")}));
+    QCOMPARE(m_controller->nowPlaying(), music("B.mid"));
+    // At its end the next pass tries the unplayable file again, then the piece.
+    m_player->finishCurrent();
+    m_player->failCurrent();
+    QCOMPARE(m_player->plays.mid(2), QStringList({music("a.mid"), music("B.mid")}));
 }
 
 void TestMusicController::deviceFailureEndsTheTrying()
 {
     makeController(PlayMode::Random, music("a.mid"));
     m_player->answer = [](const QString &) { return FakeMusicPlayer::Answer::FailDevice; };
+    QSignalSpy told(m_controller.get(), &MusicController::soundUnavailable);
     m_controller->togglePlayMusic(false, QString());
     QCOMPARE(m_player->plays.size(), 1);
     QVERIFY(m_controller->nowPlaying().isEmpty());
+    // Told once, though every later try fails the same way; the tick stays.
+    m_controller->spreadStarted(QStringLiteral("Any"));
+    QCOMPARE(m_player->plays.size(), 2);
+    QCOMPARE(told.size(), 1);
+    QVERIFY(m_preferences->playMusic());
+    // Switched off and on: told again.
+    m_controller->togglePlayMusic(false, QString());
+    m_controller->togglePlayMusic(false, QString());
+    QCOMPARE(told.size(), 2);
+}
+
+void TestMusicController::nextPieceMovesOn()
+{
+    // In order, and with one selected file, the next file of the folder; the
+    // spread's own music gives way to the folder's.
+    associate("Cross \"sub\\d.mid\"\r\n");
+    makeController(PlayMode::SelectedFile, music("a.mid"));
+    m_preferences->setPlayMusic(true);
+    m_controller->spreadStarted(QStringLiteral("Cross"));
+    m_controller->nextPiece();
+    QCOMPARE(m_player->plays, QStringList({music("sub/d.mid"), music("B.mid")}));
+    QCOMPARE(m_preferences->lastMusicFile(), music("B.mid"));
+    // The new selected file is what repeats.
+    m_controller->spreadStarted(QStringLiteral("Other"));
+    m_player->finishCurrent();
+    QCOMPARE(m_player->plays.last(), music("B.mid"));
+    m_controller->nextPiece();
+    QCOMPARE(m_player->plays.last(), music("a.mid"));
 }
 
 void TestMusicController::staleNotificationsStartNothing()

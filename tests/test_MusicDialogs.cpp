@@ -192,10 +192,25 @@ void TestMusicDialogs::confirmingUnchangedSettingsStartsNothing()
     QAction *playMusic = table->findChild<QAction *>(QStringLiteral("playMusicAction"));
     QCOMPARE(playMusic->statusTip(), QStringLiteral("Now playing: a"));
     QCOMPARE(playMusic->toolTip(), QStringLiteral("Now playing: a"));
-    // Switched off, the title no longer names a piece.
+    // "Next piece" moves on at once while a piece plays.
+    QAction *nextPiece = table->findChild<QAction *>(QStringLiteral("nextPieceAction"));
+    QVERIFY(nextPiece->isEnabled());
+    nextPiece->trigger();
+    QCOMPARE(player->plays,
+             QStringList({music(QStringLiteral("a.mid")), music(QStringLiteral("B.mid"))}));
+    // Switched off, the title no longer names a piece and there is no next one.
     table->findChild<QAction *>(QStringLiteral("playMusicAction"))->trigger();
     QCOMPARE(table->windowTitle(), QStringLiteral("Quillmoor"));
     QVERIFY(!table->preferences().playMusic());
+    QVERIFY(!nextPiece->isEnabled());
+
+    // Nothing can sound: said once, in the interface's language, and the tick stays.
+    player->answer = [](const QString &) { return FakeMusicPlayer::Answer::FailDevice; };
+    playMusic->trigger();
+    table->music().nextPiece();
+    QCOMPARE(m_fixture.interaction.messages,
+             QStringList{table->programData().uiText(UiText::NoSoundOutput)});
+    QVERIFY(playMusic->isChecked());
 }
 
 void TestMusicDialogs::newFolderStartsItsMusic()
@@ -203,38 +218,47 @@ void TestMusicDialogs::newFolderStartsItsMusic()
     FakeMusicPlayer *player = nullptr;
     auto table = startTable(player);
     QVERIFY(table);
-    m_fixture.interaction.expectDialog<MusicSettingsDialog>([this](MusicSettingsDialog &dialog) {
+    // The music follows the slider while it moves.
+    int heard = 0;
+    m_fixture.interaction.expectDialog<MusicSettingsDialog>([&](MusicSettingsDialog &dialog) {
         expectFolderChoice(music(QStringLiteral("sub")));
         QTest::mouseClick(dialog.chooseFolderButton, Qt::LeftButton);
         dialog.volumeSlider->setValue(30);
+        heard = player->volume;
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         return dialog.result();
     });
     QTest::keyClick(table.get(), Qt::Key_M, Qt::ControlModifier);
     QCOMPARE(player->plays.last(), music(QStringLiteral("sub/d.mid")));
+    QCOMPARE(heard, 30);
     QCOMPARE(player->volume, 30);
     QCOMPARE(table->preferences().musicDir(), music(QStringLiteral("sub")));
-    // Cancel changes nothing.
-    m_fixture.interaction.expectDialog<MusicSettingsDialog>([](MusicSettingsDialog &dialog) {
+    // Cancel changes nothing: the music goes back to the loudness kept.
+    m_fixture.interaction.expectDialog<MusicSettingsDialog>([&](MusicSettingsDialog &dialog) {
         dialog.volumeSlider->setValue(90);
+        heard = player->volume;
         QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
         return dialog.result();
     });
     QTest::keyClick(table.get(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(heard, 90);
     QCOMPARE(table->preferences().musicVolume(), 30);
+    QCOMPARE(player->volume, 30);
 }
 
 void TestMusicDialogs::associationsAreEditedAndPlayWithTheirSpread()
 {
     QVERIFY(m_fixture.writeFile(QStringLiteral("Associat.txt"),
-                                "Celtic Cross \"a.mid\"\r\nGone Spread \"B.mid\"\r\n"));
+                                "Celtic Cross \"a.mid\"\r\nGone Spread "
+                                "\"B.mid\"\r\nThree Cards \"gone.mid\"\r\n"));
     FakeMusicPlayer *player = nullptr;
     auto table = startTable(player);
     QVERIFY(table);
     const QStringList spreads = table->programData().spreadNames();
     const int celtic = int(spreads.indexOf(QStringLiteral("Celtic Cross")));
     const int simple = int(spreads.indexOf(QStringLiteral("Simple Cross")));
-    QVERIFY(celtic >= 0 && simple >= 0);
+    const int three = int(spreads.indexOf(QStringLiteral("Three Cards")));
+    QVERIFY(celtic >= 0 && simple >= 0 && three >= 0);
 
     m_fixture.interaction.expectDialog<MusicSettingsDialog>([&](MusicSettingsDialog &settings) {
         m_fixture.interaction.expectDialog<SpreadMusicDialog>([&](SpreadMusicDialog &dialog) {
@@ -243,6 +267,12 @@ void TestMusicDialogs::associationsAreEditedAndPlayWithTheirSpread()
                 QCOMPARE(dialog.spreadLabel(simple)->text(), QStringLiteral("Simple Cross"));
                 QCOMPARE(dialog.fileLabel(celtic)->text(), QStringLiteral("a.mid"));
                 QVERIFY(dialog.fileLabel(simple)->text().isEmpty());
+                // A file that is gone is marked so, and the dialog says what clicks do.
+                QCOMPARE(dialog.fileLabel(three)->text(), QStringLiteral("gone.mid (missing)"));
+                QCOMPARE(dialog.hintLabel->text(),
+                         table->programData().uiText(UiText::SpreadMusicHint));
+                QTest::mouseClick(dialog.fileLabel(three), Qt::LeftButton);
+                QVERIFY(dialog.fileLabel(three)->text().isEmpty());
                 // A click on the spread chooses a file; one in a sub-folder of
                 // the music folder is kept relative to it.
                 expectFileChoice(music(QStringLiteral("sub/d.mid")));

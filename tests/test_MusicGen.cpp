@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,6 +23,12 @@ struct MidiSummary
     int notes = 0;
     std::set<int> programs;
     int firstTempo = 0;
+    int lastTempo = 0;
+    // Velocities of the notes, by the name of their track.
+    std::map<QString, std::set<int>> velocities;
+    // Notes that start off the grid of sixteenth notes and triplet eighths.
+    int offGrid = 0;
+    std::set<int> expression;
 };
 
 class MidiReader
@@ -55,6 +62,7 @@ public:
             qint64 tick = 0;
             int status = 0;
             bool ended = false;
+            QString trackName;
             while (p < end && !ended) {
                 tick += variableLength(p);
                 int byte = quint8(m_bytes.at(p));
@@ -71,7 +79,10 @@ public:
                         tempos[tick] = int(number(p, 3));
                         if (summary.firstTempo == 0)
                             summary.firstTempo = int(number(p, 3));
+                        summary.lastTempo = int(number(p, 3));
                     }
+                    if (type == 0x03)
+                        trackName = QString::fromUtf8(m_bytes.mid(p, length));
                     ended = type == 0x2f;
                     p += length;
                     status = 0;
@@ -80,8 +91,16 @@ public:
                         summary.programs.insert(quint8(m_bytes.at(p)) + 1);
                     p += 1;
                 } else if (status >= 0x80 && status < 0xf0) {
-                    if ((status & 0xf0) == 0x90 && quint8(m_bytes.at(p + 1)) > 0)
+                    const int first = quint8(m_bytes.at(p));
+                    const int second = quint8(m_bytes.at(p + 1));
+                    if ((status & 0xf0) == 0x90 && second > 0) {
                         ++summary.notes;
+                        summary.velocities[trackName].insert(second);
+                        if (tick % (division / 4) != 0 && tick % (division / 3) != 0)
+                            ++summary.offGrid;
+                    }
+                    if ((status & 0xf0) == 0xb0 && first == 11)
+                        summary.expression.insert(second);
                     p += 2;
                 } else {
                     return failure(fault, QStringLiteral("an event the pieces never use"));
@@ -153,6 +172,8 @@ class TestMusicGen : public QObject
 
 private slots:
     void bundledPiecesAreValidAndTwoToFourMinutes();
+    void bundledPiecesArePlayedWithLife_data();
+    void bundledPiecesArePlayedWithLife();
     void toolWritesWhatTheScoreSays();
     void toolRefusesFaultyScores_data();
     void toolRefusesFaultyScores();
@@ -167,7 +188,7 @@ void TestMusicGen::bundledPiecesAreValidAndTwoToFourMinutes()
 {
     const QDir music(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR "/Music"));
     const QStringList pieces = music.entryList({QStringLiteral("*.mid")}, QDir::Files);
-    QVERIFY2(pieces.size() >= 6, qPrintable(pieces.join(QLatin1Char(' '))));
+    QVERIFY2(pieces.size() >= 8, qPrintable(pieces.join(QLatin1Char(' '))));
     QVERIFY(pieces.contains(QStringLiteral("Stormsinafrica.mid")));
     std::set<int> tempos;
     std::set<int> programs;
@@ -186,6 +207,56 @@ void TestMusicGen::bundledPiecesAreValidAndTwoToFourMinutes()
     // The pieces differ from each other in pace and sound.
     QVERIFY(tempos.size() >= 4);
     QVERIFY(programs.size() >= 12);
+}
+
+void TestMusicGen::bundledPiecesArePlayedWithLife_data()
+{
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<QStringList>("melody");
+    const auto row = [](const char *piece, QStringList melody) {
+        QTest::newRow(piece) << QString::fromUtf8(piece) << melody;
+    };
+    row("Copper Road", {"fiddle", "accordion"});
+    row("Evening Lantern", {"cello"});
+    row("Glass Rain", {"musicbox"});
+    row("Lowland Dawn", {"horn", "oboe"});
+    row("Moth Lullaby", {"clarinet"});
+    row("Slow Harbour", {"vibes"});
+    row("Stormsinafrica", {"flute"});
+    row("Willow Waltz", {"flute"});
+}
+
+void TestMusicGen::bundledPiecesArePlayedWithLife()
+{
+    // Read from the file as written: the tune's loudness follows the phrase,
+    // notes leave the grid, the expression swells and the close slows down.
+    QFETCH(QString, piece);
+    QFETCH(QStringList, melody);
+    QString fault;
+    const std::optional<MidiSummary> midi =
+        summarise(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR "/Music/%1.mid").arg(piece), fault);
+    QVERIFY2(midi, qPrintable(fault));
+    for (const QString &voice : std::as_const(melody)) {
+        const auto velocities = midi->velocities.find(voice);
+        QVERIFY2(velocities != midi->velocities.end(), qPrintable(voice));
+        QVERIFY2(velocities->second.size() >= 6, qPrintable(voice));
+    }
+    QVERIFY2(midi->offGrid * 10 > midi->notes, qPrintable(QString::number(midi->offGrid)));
+    QVERIFY(midi->expression.size() >= 5);
+    // A longer quarter note is a slower tempo.
+    QVERIFY(midi->lastTempo * 4 > midi->firstTempo * 5);
+
+    // Counted by the tool on the notes as written: most bars are not repeats.
+    const QString score = QFINDTESTDATA(QStringLiteral("../data/music/%1.score").arg(piece));
+    QProcess tool;
+    tool.start(QStringLiteral(MUSICGEN_PATH), {QStringLiteral("--figures"), score});
+    QVERIFY(tool.waitForFinished(30000));
+    const QString figures = QString::fromUtf8(tool.readAllStandardOutput());
+    const QRegularExpressionMatch distinct =
+        QRegularExpression(QStringLiteral("(\\d+) bars\\t(\\d+) distinct")).match(figures);
+    QVERIFY2(distinct.hasMatch(), qPrintable(figures));
+    QVERIFY2(distinct.captured(2).toInt() * 10 >= distinct.captured(1).toInt() * 6,
+             qPrintable(figures));
 }
 
 int TestMusicGen::runTool(const QByteArray &score, const QString &output, QString &errors)
@@ -211,8 +282,9 @@ void TestMusicGen::toolWritesWhatTheScoreSays()
                              "tempo 60\n"
                              "voice a program 12 channel 1\n"
                              "voice b program 33 channel 2\n"
+                             "figure up 0 1 2 1 /4\n"
                              "section S\n"
-                             "  a: c4/4 f#4 (e4/8 g4)*2 | [c4 e4 g4]/1 |\n"
+                             "  a: c4/4 f#4 (e4/8 g4)*2 | ~up [c4 e4 g4]/1 |\n"
                              "  b: c2/1*2 |\n"
                              "end\n"
                              "form S S+7\n";
@@ -224,7 +296,8 @@ void TestMusicGen::toolWritesWhatTheScoreSays()
     QVERIFY2(piece, qPrintable(fault));
     QCOMPARE(piece->tracks, 3);
     QCOMPARE(piece->seconds, 18.0);
-    QCOMPARE(piece->notes, 2 * (6 + 3 + 1));
+    // The chord goes through its figure: four quarter notes.
+    QCOMPARE(piece->notes, 2 * (6 + 4 + 1));
     QCOMPARE(piece->programs, std::set<int>({12, 33}));
 }
 
@@ -243,6 +316,8 @@ void TestMusicGen::toolRefusesFaultyScores_data()
                                     << QStringLiteral("line 3: voices a and b share channel 1");
     QTest::newRow("open chord") << head + "section S\n a: [c4 e4/1\nend\nform S\n"
                                 << QStringLiteral("line 4:");
+    QTest::newRow("unknown figure") << head + "section S\n a: ~roll [c4 e4]/1\nend\nform S\n"
+                                    << QStringLiteral("line 4: no figure roll");
     QTest::newRow("no form") << head << QStringLiteral("the score has no form");
 }
 

@@ -519,12 +519,14 @@ void TestTableWindow::aboutBoxClosesOnClickOrEscape()
 void TestTableWindow::everyCommandHasItsHandler()
 {
     // Every command of the menu works in this build: none is greyed out for
-    // lack of its window (the three piles follow the cut option instead).
+    // lack of its window (the three piles follow the cut option instead, and
+    // "Next piece" waits for a piece to play).
     auto table = startTable();
     QVERIFY(table);
     QStringList greyed;
     for (QAction *command : table->findChildren<QAction *>()) {
-        if (!command->isEnabled() && !command->isSeparator() && !command->text().isEmpty())
+        if (!command->isEnabled() && !command->isSeparator() && !command->text().isEmpty() &&
+            command->objectName() != QLatin1String("nextPieceAction"))
             greyed << command->objectName();
     }
     QVERIFY2(greyed.isEmpty(), qPrintable(greyed.join(QLatin1Char(' '))));

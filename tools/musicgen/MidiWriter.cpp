@@ -1,6 +1,7 @@
 #include "MidiWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -89,9 +90,8 @@ int log2Of(int value)
 
 QByteArray MidiWriter::write(const Score::Piece &piece)
 {
-    qint64 totalTicks = 0;
-    const QMap<QString, QList<Score::Note>> performed = Score::perform(piece, totalTicks);
-    const qint64 endTick = totalTicks + TailTicks;
+    const Score::Performance performed = Score::perform(piece);
+    const qint64 endTick = performed.totalTicks + TailTicks;
 
     QByteArray file;
     QByteArray header;
@@ -100,27 +100,39 @@ QByteArray MidiWriter::write(const Score::Piece &piece)
     appendBigEndian(header, Score::TicksPerQuarter, 2);
     file += chunk("MThd", header);
 
-    QByteArray tempo;
-    appendBigEndian(tempo, quint32(60000000 / piece.tempo), 3);
     QByteArray meter;
     meter.append(char(piece.meterNumerator));
     meter.append(char(log2Of(piece.meterDenominator)));
     meter.append(char(24));
     meter.append(char(8));
-    file += track({meta(0, 0x03, piece.title.toUtf8()), meta(0, 0x51, tempo), meta(0, 0x58, meter)},
-                  endTick);
+    QList<Event> conductor = {meta(0, 0x03, piece.title.toUtf8()), meta(0, 0x58, meter)};
+    for (const auto &[tick, quartersPerMinute] : performed.tempo) {
+        QByteArray tempo;
+        appendBigEndian(tempo, quint32(std::lround(60000000 / quartersPerMinute)), 3);
+        conductor << meta(tick, 0x51, tempo);
+    }
+    file += track(conductor, endTick);
+
+    // Volume and velocity both work in steps of 40 log10 of their value.
+    const double gain = std::pow(10.0, piece.gain / 40.0);
 
     for (const Score::Voice &voice : piece.voices) {
+        // What the volume cannot give, the velocities do; both act alike.
+        const int volume = std::clamp(int(std::lround(voice.volume * gain)), 1, 127);
+        const double velocityGain = voice.volume * gain / volume;
         QList<Event> events = {
             meta(0, 0x03, voice.name.toUtf8()),
             channelEvent(0, 0, 0xc0, voice.channel, voice.program - 1),
-            channelEvent(0, 0, 0xb0, voice.channel, 7, voice.volume),
+            channelEvent(0, 0, 0xb0, voice.channel, 7, volume),
             channelEvent(0, 0, 0xb0, voice.channel, 10, voice.pan),
             channelEvent(0, 0, 0xb0, voice.channel, 91, voice.reverb),
         };
-        for (const Score::Note &note : performed.value(voice.name)) {
+        for (const auto &[tick, level] : performed.expression)
+            events << channelEvent(tick, 0, 0xb0, voice.channel, 11, level);
+        for (const Score::Note &note : performed.notes.value(voice.name)) {
             const qint64 sounding = std::max<qint64>(note.length * voice.legato / 100, 1);
-            events << channelEvent(note.start, 2, 0x90, voice.channel, note.pitch, note.velocity)
+            const int velocity = std::clamp(int(std::lround(note.velocity * velocityGain)), 1, 127);
+            events << channelEvent(note.start, 2, 0x90, voice.channel, note.pitch, velocity)
                    << channelEvent(note.start + sounding, 1, 0x80, voice.channel, note.pitch, 64);
         }
         file += track(events, endTick);

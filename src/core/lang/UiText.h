@@ -194,6 +194,14 @@ enum Index : int
     HelpForward = 182,
     HelpHome = 183,
     HelpMissing = 184,
+
+    // Music: the notice that nothing can sound, the command that moves on to
+    // another piece, and the spread music dialog's hint and its mark for a
+    // file that is gone.
+    NoSoundOutput = 185,
+    MenuNextPiece = 186,
+    SpreadMusicHint = 187,
+    MusicFileMissing = 188,
 };
 
 } // namespace UiText

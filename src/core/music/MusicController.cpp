@@ -40,6 +40,7 @@ void MusicController::togglePlayMusic(bool deckFanned, const QString &spreadName
         return;
     }
     m_preferences.setPlayMusic(true);
+    m_warnNoSound = true;
     if (deckFanned && !m_preferences.ignoreSpreadMusic())
         playForSpread(spreadName);
     else
@@ -113,6 +114,11 @@ void MusicController::playFile()
 
 void MusicController::playFromFolder()
 {
+    playFromFolder(m_preferences.playMode() == PlayMode::InOrder);
+}
+
+void MusicController::playFromFolder(bool inOrder)
+{
     if (!m_preferences.playMusic())
         return;
     const QStringList candidates = MusicFolder::candidates(m_preferences.musicDir());
@@ -122,7 +128,7 @@ void MusicController::playFromFolder()
     const int current = MusicFolder::indexOf(candidates, m_preferences.musicFile());
     const bool fromSelected = std::exchange(m_startFromSelected, false);
 
-    if (m_preferences.playMode() == PlayMode::InOrder) {
+    if (inOrder) {
         // A file outside the list counts as the last, so the pass begins at the first.
         const int k = current < 0 ? count - 1 : current;
         int next = fromSelected ? k : (k + 1) % count;
@@ -143,19 +149,31 @@ void MusicController::playFromFolder()
     m_random.seedFromClock();
     int tries = 0;
     bool takeSelected = fromSelected && current >= 0;
-    tryCandidates([this, candidates, current, count, tries,
-                   takeSelected]() mutable -> std::optional<QString> {
-        if (tries > RandomTries)
-            return std::nullopt;
-        ++tries;
-        if (tries > RandomTries)
-            return candidates.at(current < 0 ? 0 : current);
+    bool lastTried = false;
+    tryCandidates([this, candidates, current, count, tries, takeSelected,
+                   lastTried]() mutable -> std::optional<QString> {
         if (std::exchange(takeSelected, false))
             return candidates.at(current);
-        int index = m_random.uniform(count);
-        while (index == current && count > 1)
-            index = m_random.uniform(count);
-        return candidates.at(index);
+        if (tries < RandomTries) {
+            // Drawn among the files not yet failed in this pass and, while
+            // there is another, not the current one.
+            QList<int> open;
+            for (int i = 0; i < count; ++i) {
+                if ((i != current || count == 1) && !m_failedInPass.contains(candidates.at(i)))
+                    open << i;
+            }
+            if (!open.isEmpty()) {
+                ++tries;
+                return candidates.at(open.at(m_random.uniform(int(open.size()))));
+            }
+        }
+        // The draws are spent: the current file has the last try.
+        if (std::exchange(lastTried, true))
+            return std::nullopt;
+        const QString last = candidates.at(current < 0 ? 0 : current);
+        if (m_failedInPass.contains(last))
+            return std::nullopt;
+        return last;
     });
 }
 
@@ -190,6 +208,22 @@ void MusicController::playForSpread(const QString &spreadName)
     m_spreadMusicActive = usable;
 }
 
+void MusicController::nextPiece()
+{
+    if (!m_preferences.playMusic())
+        return;
+    // The piece playing may be a spread's own: the folder's follows it.
+    m_preferences.setMusicFile(m_preferences.lastMusicFile());
+    m_spreadMusicActive = false;
+    playFromFolder(m_preferences.playMode() != PlayMode::Random);
+}
+
+void MusicController::previewVolume(int percent)
+{
+    if (m_player)
+        m_player->setVolume(percent);
+}
+
 void MusicController::stop()
 {
     m_chooser = nullptr;
@@ -210,7 +244,13 @@ void MusicController::playForMode()
 void MusicController::tryCandidates(Chooser chooser)
 {
     m_deviceFailed = false;
+    m_failedInPass.clear();
     m_chooser = std::move(chooser);
+    tryNextCandidates();
+}
+
+void MusicController::tryNextCandidates()
+{
     while (m_chooser && !m_deviceFailed) {
         const std::optional<QString> candidate = m_chooser();
         if (!candidate)
@@ -259,14 +299,18 @@ void MusicController::onFailed(const QString &path, MusicPlayer::Failure failure
         return;
     m_requested.clear();
     setNowPlaying(QString());
-    if (failure == MusicPlayer::Failure::Device)
+    m_failedInPass.insert(path);
+    if (failure == MusicPlayer::Failure::Device) {
         m_deviceFailed = true;
+        if (std::exchange(m_warnNoSound, false))
+            emit soundUnavailable();
+    }
     if (m_tryingCandidate) {
         m_candidateFailed = true;
         return;
     }
     if (m_chooser && !m_deviceFailed)
-        tryCandidates(std::move(m_chooser));
+        tryNextCandidates();
     else
         m_chooser = nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -66,21 +67,33 @@ public:
     void playFromFolder();
     // Plays the spread's own music, or falls back to the folder's.
     void playForSpread(const QString &spreadName);
+    // Moves on at once to another piece of the music folder: the next one in
+    // order, or one at random in the random mode. With one selected file the
+    // next file of its folder becomes the selected one.
+    void nextPiece();
+    // Sets the loudness of what plays now without keeping it, as the
+    // settings dialog's slider moves; OK keeps it, Cancel sets it back.
+    void previewVolume(int percent);
     void stop();
 
 signals:
     // The file audibly playing changed; empty when nothing plays.
     void nowPlayingChanged(const QString &path);
+    // Music was switched on but nothing can sound: there is no audio output
+    // or no media backend. Said once each time music is switched on.
+    void soundUnavailable();
 
 private:
     // Gives the next file to try, or nothing when the choice is over.
     using Chooser = std::function<std::optional<QString>()>;
 
     void playForMode();
-    // Tries the files `chooser` gives, one after the other, until one plays,
-    // the device fails or the chooser has none left. A failure that arrives
-    // later resumes the trying.
+    void playFromFolder(bool inOrder);
+    // Starts a pass of choosing: tries the files `chooser` gives, one after
+    // the other, until one plays, the device fails or the chooser has none
+    // left. A failure that arrives later resumes the pass.
     void tryCandidates(Chooser chooser);
+    void tryNextCandidates();
     void startPlayer(const QString &path);
     // The file an association's music name stands for; empty for none.
     QString musicPath(const QString &musicName) const;
@@ -99,6 +112,9 @@ private:
     QString m_requested;
     QString m_nowPlaying;
     Chooser m_chooser;
+    // The files that failed in the current pass of choosing; the random
+    // choice never draws them again.
+    QSet<QString> m_failedInPass;
     bool m_tryingCandidate = false;
     bool m_candidateFailed = false;
 
@@ -109,4 +125,7 @@ private:
     // then waits for the next piece.
     bool m_spreadMusicActive = false;
     bool m_deviceFailed = false;
+    // A device failure is to be told: once a run, and again each time music
+    // is switched on.
+    bool m_warnNoSound = true;
 };

@@ -4,13 +4,32 @@
 
 #include <algorithm>
 
+namespace {
+
+// What the media backend plays; anything else in a music folder (covers,
+// notes, playlists) would only fail when its turn comes.
+bool isPlayable(const QString &name)
+{
+    static const QStringList extensions = {
+        QStringLiteral("mid"),  QStringLiteral("midi"), QStringLiteral("ogg"),
+        QStringLiteral("mp3"),  QStringLiteral("wav"),  QStringLiteral("flac"),
+        QStringLiteral("opus"),
+    };
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    // A name that is all extension (".mid") is a hidden file, not a piece.
+    return dot > 0 && extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 QStringList MusicFolder::candidates(const QString &dir)
 {
     // Files only: devices, pipes and sockets would hang or fail the player.
-    QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    // Hidden files belong to the desktop or to other programs.
+    QStringList names = QDir(dir).entryList(QDir::Files, QDir::NoSort);
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const QString &name) {
-                                   return name.endsWith(QLatin1String("m3u"), Qt::CaseInsensitive);
+                                   return name.startsWith(QLatin1Char('.')) || !isPlayable(name);
                                }),
                 names.end());
     // Names differing only in case keep a fixed order between them.

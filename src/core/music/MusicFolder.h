@@ -7,9 +7,10 @@
 // from.
 namespace MusicFolder {
 
-// Full paths of the plain files in `dir`, sorted by name without regard to
-// letter case. Sub-folders are not entered and playlists (names ending in
-// "m3u" in any case) are left out: the player cannot play them.
+// Full paths of the files in `dir` the player can play, known by their
+// extension (.mid .midi .ogg .mp3 .wav .flac .opus in any letter case),
+// sorted by name without regard to case. Sub-folders are not entered and
+// hidden files are left out.
 QStringList candidates(const QString &dir);
 
 // The index of `path` in `candidates`, compared exactly first and then

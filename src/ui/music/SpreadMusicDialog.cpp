@@ -18,6 +18,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // A name or file wider than this is cut with an ellipsis; the tip shows it whole.
@@ -92,7 +94,11 @@ SpreadMusicDialog::SpreadMusicDialog(const QStringList &spreadNames, const Place
     auto *buttons = OkCancelButtons::create(this, texts);
     okButton = buttons->button(QDialogButtonBox::Ok);
     cancelButton = buttons->button(QDialogButtonBox::Cancel);
+    hintLabel = new QLabel(texts.string(UiText::SpreadMusicHint), this);
+    hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(hintLabel);
     layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
 
@@ -160,12 +166,27 @@ void SpreadMusicDialog::showMusicName(int row)
 {
     QLabel *label = m_rows.at(row).fileLabel;
     const QString &name = m_rows.at(row).association.musicName;
-    setElidedText(label, QDir::toNativeSeparators(name));
+    // A file that is gone plays nothing: the row says so, in red.
+    const bool missing = !name.isEmpty() && !musicExists(name);
+    const QString shown = QDir::toNativeSeparators(name);
+    setElidedText(label, missing ? m_texts.string(UiText::MusicFileMissing).arg(shown) : shown);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText,
+                     missing ? QColor(Qt::darkRed) : palette().color(QPalette::WindowText));
+    label->setPalette(colours);
     // A click on a file takes it away.
     if (name.isEmpty())
         label->unsetCursor();
     else
         label->setCursor(Qt::ForbiddenCursor);
+}
+
+bool SpreadMusicDialog::musicExists(const QString &musicName) const
+{
+    const QStringList folders = QStringList{m_places.musicFolder} + m_places.otherMusicFolders;
+    return std::any_of(folders.begin(), folders.end(), [&musicName](const QString &folder) {
+        return QFileInfo(SpreadMusic::resolve(musicName, folder)).isFile();
+    });
 }
 
 void SpreadMusicDialog::writeAndClose()

@@ -28,6 +28,8 @@ public:
         QString musicFolder;
         // The language whose code page older association files are in.
         QString language;
+        // Where else a music name relative to the music folder may be found.
+        QStringList otherMusicFolders = {};
     };
 
     SpreadMusicDialog(const QStringList &spreadNames, const Places &places,
@@ -44,6 +46,8 @@ public:
     void clearMusic(int row);
     QList<SpreadMusic::Association> associations() const;
 
+    // One line on what a click on a name and on a file does.
+    QLabel *hintLabel;
     QPushButton *okButton;
     QPushButton *cancelButton;
 
@@ -60,6 +64,7 @@ private:
 
     void chooseFileFor(int row);
     void showMusicName(int row);
+    bool musicExists(const QString &musicName) const;
     void writeAndClose();
 
     Places m_places;

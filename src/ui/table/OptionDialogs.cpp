@@ -13,6 +13,8 @@
 #include "ui/music/MusicSettingsDialog.h"
 #include "ui/music/SpreadMusicDialog.h"
 
+#include <QSlider>
+
 OptionDialogs::OptionDialogs(QWidget *window, const DialogContext &context, MusicController &music)
     : QObject(window)
     , m_window(window)
@@ -63,8 +65,12 @@ void OptionDialogs::openMusicSettings()
     MusicSettingsDialog dialog(
         m_context.preferences, data.roots().musicDir(), data.uiTexts(), m_context.interaction,
         [this] { editSpreadMusic(); }, m_window);
+    // The music follows the slider at once, and goes back to the kept loudness on Cancel.
+    connect(dialog.volumeSlider, &QSlider::valueChanged, &m_music, &MusicController::previewVolume);
     if (m_context.interaction.execDialog(dialog) == QDialog::Accepted)
         m_music.applySettings(dialog.choice());
+    else
+        m_music.previewVolume(m_context.preferences.musicVolume());
 }
 
 void OptionDialogs::editSpreadMusic()

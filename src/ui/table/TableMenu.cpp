@@ -57,6 +57,7 @@ const QList<TableMenu::Entry> &TableMenu::entries()
         {Kind::Item, "musicSettingsAction", UiText::MenuMusicSettings, "Music settings...",
          Qt::CTRL | Qt::Key_M},
         {Kind::CheckItem, "playMusicAction", UiText::MenuPlayMusic, "Play music", {}},
+        {Kind::Item, "nextPieceAction", UiText::MenuNextPiece, "Next piece", {}},
         {Kind::Separator},
         {Kind::Item, "languageAction", UiText::MenuLanguage, "Language", Qt::CTRL | Qt::Key_L},
         {Kind::Menu, "helpMenu", UiText::MenuHelp, "Help"},

@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QSlider>
 #include <QTimer>
 
 #include <cstdio>
@@ -158,6 +159,7 @@ void TableWindow::createMenu()
         {"playMusicAction", command([this] {
              m_music->togglePlayMusic(m_session->isFanned(), m_session->spreadName());
          })},
+        {"nextPieceAction", [this] { m_music->nextPiece(); }},
         {"languageAction", command([this] { m_optionDialogs->chooseLanguage(); })},
         {"contentsAction", command([this] { showHelp(); })},
         {"aboutAction", command([this] {
@@ -167,6 +169,8 @@ void TableWindow::createMenu()
     };
     m_menu = new TableMenu(menuBar(), handlers, this);
     m_options = new OptionToggles(this, *m_menu, m_preferences, m_data, m_interaction, *m_session);
+    // Offered while a piece plays.
+    m_menu->action("nextPieceAction")->setEnabled(false);
     // "Play music" names the piece playing when the pointer rests on it.
     if (auto *options = menuBar()->findChild<QMenu *>(QStringLiteral("optionsMenu")))
         options->setToolTipsVisible(true);
@@ -221,6 +225,8 @@ void TableWindow::createControls()
     connect(m_language, &LanguageLoader::loaded, this, &TableWindow::retranslate);
     connect(m_language, &LanguageLoader::incomplete, this,
             [this](const QString &notice) { m_interaction.showMessage(this, notice); });
+    connect(m_music, &MusicController::soundUnavailable, this,
+            [this] { m_interaction.showMessage(this, m_data.uiText(UiText::NoSoundOutput)); });
 }
 
 void TableWindow::resizeEvent(QResizeEvent *event)
@@ -370,6 +376,7 @@ void TableWindow::showNowPlaying(const QString &path)
     QAction *playMusic = m_menu->action("playMusicAction");
     playMusic->setStatusTip(nowPlaying);
     playMusic->setToolTip(nowPlaying);
+    m_menu->action("nextPieceAction")->setEnabled(!piece.isEmpty());
 }
 
 void TableWindow::showHelp()
