@@ -3,6 +3,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/lang/UiText.h"
+#include "core/table/ReadingSession.h"
 #include "core/table/TableGeometry.h"
 
 #include <QFrame>
@@ -30,10 +31,12 @@ void setBackground(QWidget *widget, BgrColor color)
 
 } // namespace
 
-PromptPanel::PromptPanel(QWidget *table, const ProgramData &data, const Preferences &preferences)
+PromptPanel::PromptPanel(QWidget *table, const ProgramData &data, const Preferences &preferences,
+                         const ReadingSession &session)
     : QObject(table)
     , m_data(data)
     , m_preferences(preferences)
+    , m_session(session)
     , m_horizontalRule(new QFrame(table))
     , m_verticalRule(new QFrame(table))
     , m_spreadNameLabel(new QLabel(table))
@@ -60,6 +63,18 @@ PromptPanel::PromptPanel(QWidget *table, const ProgramData &data, const Preferen
         else if (setting == Preferences::Setting::MajorOnly)
             showOptionNotice();
     });
+    connect(&m_session, &ReadingSession::promptChanged, this, &PromptPanel::showPrompt);
+    // A reading opened over a finished one keeps the phase but has a new name.
+    connect(&m_session, &ReadingSession::spreadLaid, this, &PromptPanel::showFanned);
+    connect(&m_session, &ReadingSession::phaseChanged, this, &PromptPanel::showFanned);
+    showFanned();
+    retranslate();
+}
+
+void PromptPanel::retranslate()
+{
+    showPrompt();
+    showOptionNotice();
 }
 
 void PromptPanel::setGeometry(const TableGeometry &geometry)
@@ -71,8 +86,9 @@ void PromptPanel::setGeometry(const TableGeometry &geometry)
     m_optionNotice->setGeometry(geometry.optionNoticeRect());
 }
 
-void PromptPanel::showFanned(bool fanned, const QString &spreadName)
+void PromptPanel::showFanned()
 {
+    const bool fanned = m_session.isFanned();
     for (QWidget *part :
          std::initializer_list<QWidget *>{m_horizontalRule, m_verticalRule, m_spreadNameLabel})
         part->setVisible(fanned);
@@ -80,11 +96,12 @@ void PromptPanel::showFanned(bool fanned, const QString &spreadName)
     m_promptLabel->setVisible(true);
     m_optionNotice->setVisible(!fanned);
     if (fanned)
-        m_spreadNameLabel->setText(spreadName);
+        m_spreadNameLabel->setText(m_session.spreadName());
 }
 
-void PromptPanel::showPrompt(const QByteArray &prompt)
+void PromptPanel::showPrompt()
 {
+    const QByteArray prompt = m_session.prompt().text(m_data.uiTexts(), m_session.spread());
     m_promptLabel->setText(m_data.uiTexts().decodedLines(prompt));
 }
 

@@ -99,7 +99,6 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     const QString languageNotice = m_language->load();
     if (!languageNotice.isEmpty())
         notices << languageNotice;
-    m_promptPanel->showOptionNotice();
     // Placed before they are shown: a widget shown without a size of its own
     // is first fitted to its contents, which lays out its text for nothing.
     layOutControls();
@@ -187,7 +186,7 @@ void TableWindow::createControls()
     m_handChoice = new HandChoice(this, m_context, *m_session, *m_spreadView, this);
     m_spreads = new SpreadCommands(this, m_context, *m_session, *m_music, *m_handChoice);
     m_optionDialogs = new OptionDialogs(this, m_context, *m_music);
-    m_promptPanel = new PromptPanel(m_deckView, m_data, m_preferences);
+    m_promptPanel = new PromptPanel(m_deckView, m_data, m_preferences, *m_session);
 
     m_stepButtons = new StepButtons(m_deckView, *m_session);
 
@@ -212,7 +211,6 @@ void TableWindow::createControls()
     });
     connect(m_autoDrawTimer, &QTimer::timeout, this, &TableWindow::drawAutomatically);
     connect(m_session, &ReadingSession::phaseChanged, this, &TableWindow::onPhaseChanged);
-    connect(m_session, &ReadingSession::promptChanged, this, &TableWindow::showPrompt);
     connect(m_session, &ReadingSession::spreadLaid, this, &TableWindow::onSpreadLaid);
     connect(m_session, &ReadingSession::extraCardDrawn, this, &TableWindow::showExtraCard);
     connect(m_music, &MusicController::nowPlayingChanged, this, &TableWindow::showNowPlaying);
@@ -249,15 +247,12 @@ void TableWindow::layOutControls()
 
 void TableWindow::onPhaseChanged()
 {
-    using Phase = ReadingSession::Phase;
-    const Phase phase = m_session->phase();
     const bool fanned = m_session->isFanned();
     m_spreadView->setVisible(fanned);
-    m_promptPanel->showFanned(fanned, m_session->spreadName());
-    m_stepButtons->showPhase(phase);
+    m_stepButtons->showPhase(m_session->phase());
     if (!fanned && m_spreadView->isEnlarged())
         m_spreadView->setEnlarged(false);
-    if (phase == Phase::DrawingAutomatically)
+    if (m_session->phase() == ReadingSession::Phase::DrawingAutomatically)
         m_autoDrawTimer->start();
 }
 
@@ -266,7 +261,6 @@ void TableWindow::onSpreadLaid()
     // What belonged to the reading before goes with it.
     m_readingFiles->hideComments();
     m_extraCardImage->hide();
-    m_promptPanel->showFanned(m_session->isFanned(), m_session->spreadName());
 }
 
 void TableWindow::onTablePressed(const QPoint &point)
@@ -451,11 +445,5 @@ void TableWindow::retranslate()
     m_readingFiles->retranslate(texts);
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);
-    showPrompt();
-    m_promptPanel->showOptionNotice();
-}
-
-void TableWindow::showPrompt()
-{
-    m_promptPanel->showPrompt(m_session->prompt().text(m_data.uiTexts(), m_session->spread()));
+    m_promptPanel->retranslate();
 }

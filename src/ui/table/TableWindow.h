@@ -77,8 +77,6 @@ private:
     void onPreferenceChanged(Preferences::Setting setting);
     // Says every text of the table again in the language just loaded.
     void retranslate();
-    // Says the session's prompt in the language loaded now.
-    void showPrompt();
     // The chores of closing, done once: stop what moves, store, empty Temp.
     void finish(bool quietly);
 
