@@ -78,8 +78,8 @@ void TestImageSettingsDialog::opensWithStateAndFollowsResizing()
     dialog->resize(640, 520);
     QCOMPARE(dialog->keepStraightCheck->pos(), QPoint(640 - 214, 520 - 130));
     QCOMPARE(dialog->keepActualSizeCheck->pos(), QPoint(640 - 214, 520 - 100));
-    QCOMPARE(dialog->cancelButton->pos(), QPoint(640 - 126, 520 - 70));
-    QCOMPARE(dialog->saveButton->pos(), QPoint(640 - 222, 520 - 70));
+    QCOMPARE(dialog->cancelButton->mapTo(dialog.get(), QPoint()), QPoint(640 - 126, 520 - 70));
+    QCOMPARE(dialog->saveButton->mapTo(dialog.get(), QPoint()), QPoint(640 - 222, 520 - 70));
     QCOMPARE(dialog->textFieldPanel->geometry(), QRect(640 - 229 - 29, 88, 229, 248));
 
     // Dragging the panel's bottom-right corner keeps it against the right edge.

@@ -520,8 +520,8 @@ void TestSpreadEditor::windowLayout()
     QCOMPARE(editor->design().count(), 0);
     QCOMPARE(editor->size(), QSize(882, 633));
     QCOMPARE(editor->editingArea->geometry(), QRect(16, 16, 850, 560));
-    QCOMPARE(editor->saveButton->pos(), QPoint(680, 592));
-    QCOMPARE(editor->cancelButton->pos(), QPoint(785, 592));
+    QCOMPARE(editor->saveButton->mapTo(editor.get(), QPoint()), QPoint(680, 592));
+    QCOMPARE(editor->cancelButton->mapTo(editor.get(), QPoint()), QPoint(785, 592));
     QCOMPARE(editor->addButton->y(), 592);
     QCOMPARE(editor->explanationButton->y(), 592);
 }

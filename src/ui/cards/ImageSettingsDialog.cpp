@@ -9,7 +9,9 @@
 #include "ui/common/Interaction.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -38,8 +40,13 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     textFieldPanel = new ResizablePanel(texts.string(UiText::TextField), this);
     keepStraightCheck = new QCheckBox(texts.string(UiText::DoNotReverseImage), this);
     keepActualSizeCheck = new QCheckBox(texts.string(UiText::DoNotEnlargeImage), this);
-    saveButton = new QPushButton(texts.buttonString(UiText::MenuSave), this);
-    cancelButton = new QPushButton(texts.string(UiText::Cancel), this);
+    // Save and Cancel stand where the card window has its Save and Close.
+    m_buttons = new QDialogButtonBox(this);
+    saveButton =
+        m_buttons->addButton(texts.buttonString(UiText::MenuSave), QDialogButtonBox::AcceptRole);
+    cancelButton = m_buttons->addButton(texts.string(UiText::Cancel), QDialogButtonBox::RejectRole);
+    for (QPushButton *button : {saveButton, cancelButton})
+        button->setFixedSize(DetailLayout::ButtonSize);
     setObjectName(QStringLiteral("ImageSettingsDialog"));
     m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));
     widthLabel->setObjectName(QStringLiteral("widthLabel"));
@@ -112,8 +119,10 @@ void ImageSettingsDialog::layOutControls()
     keepStraightCheck->move(w - 214, h - 130);
     keepActualSizeCheck->move(w - 214, h - 100);
     const DetailLayout layout(size(), previewFrame->size(), textFieldPanel->size());
-    saveButton->setGeometry(layout.leftButtonRect());
-    cancelButton->setGeometry(layout.rightButtonRect());
+    const QRect save = layout.leftButtonRect();
+    const QRect cancel = layout.rightButtonRect();
+    m_buttons->layout()->setSpacing(cancel.left() - save.right() - 1);
+    m_buttons->setGeometry(save | cancel);
     textFieldPanel->move(w - textFieldPanel->width() - DetailLayout::MeaningRightGap,
                          textFieldPanel->y());
 }

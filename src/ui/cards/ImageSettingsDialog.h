@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Interaction;
+class QDialogButtonBox;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -47,6 +48,7 @@ private:
     void saveSettings();
 
     QLabel *m_instructionLabel;
+    QDialogButtonBox *m_buttons;
     Preferences &m_preferences;
     Interaction &m_interaction;
     const UiTextTable &m_texts;

@@ -9,10 +9,12 @@
 #include "ui/spreads/PositionExplanationDialog.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -138,7 +140,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     const QList<QPushButton *> buttons = {addButton, deleteButton, explanationButton, saveButton,
                                           cancelButton};
     for (QPushButton *button : buttons) {
-        button->resize(ButtonSize);
+        button->setFixedSize(ButtonSize);
         // Speed buttons: the arrow keys stay with the boxes.
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
@@ -146,8 +148,13 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     addButton->move(AreaLeft, buttonTop);
     deleteButton->move(AreaLeft + 89, buttonTop);
     explanationButton->setGeometry(AreaLeft + 178, buttonTop, 105, ButtonSize.height());
-    saveButton->move(client.width() - 202, buttonTop);
-    cancelButton->move(client.width() - 97, buttonTop);
+    // Save and Cancel end the editing: the dialog's own row, at the right.
+    auto *closingButtons = new QDialogButtonBox(this);
+    closingButtons->addButton(saveButton, QDialogButtonBox::AcceptRole);
+    closingButtons->addButton(cancelButton, QDialogButtonBox::RejectRole);
+    closingButtons->layout()->setSpacing(105 - ButtonSize.width());
+    closingButtons->setGeometry(client.width() - 202, buttonTop, 105 + ButtonSize.width(),
+                                ButtonSize.height());
     coordinatesLabel->setGeometry(AreaLeft + 300, buttonTop, 150, ButtonSize.height());
     setFocusPolicy(Qt::StrongFocus);
 
