@@ -1,8 +1,11 @@
 #include "ui/cards/SelectCardDialog.h"
 
+#include "core/app/Preferences.h"
+#include "core/app/ProgramData.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/common/DialogContext.h"
 #include "ui/common/OkCancelButtons.h"
 
 #include <QDialogButtonBox>
@@ -18,15 +21,14 @@ namespace {
 constexpr QSize DesignedSize(380, 340);
 } // namespace
 
-SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &titles,
-                                   CardFaceCache &faces, const QString &deckName,
-                                   const QString &caption, const UiTextTable &texts,
-                                   QWidget *parent)
+SelectCardDialog::SelectCardDialog(const DialogContext &context, const QList<int> &cards,
+                                   const QString &caption, QWidget *parent)
     : QDialog(parent)
     , m_cards(cards)
-    , m_faces(faces)
-    , m_deckName(deckName)
+    , m_faces(context.faces)
+    , m_deckName(context.preferences.deckName())
 {
+    const UiTextTable &texts = context.data.uiTexts();
     // Created in the order they take focus and stack.
     cardList = new QListWidget(this);
     m_pictureLabel = new QLabel(this);
@@ -47,7 +49,8 @@ SelectCardDialog::SelectCardDialog(const QList<int> &cards, const QStringList &t
     setFixedSize(DesignedSize);
 
     cardList->setGeometry(16, 16, 170, 300);
-    cardList->addItems(titles);
+    for (const int number : cards)
+        cardList->addItem(context.data.cardTitle(number));
     m_pictureLabel->setScaledContents(true);
     m_pictureLabel->hide();
     auto *orientation = new QVBoxLayout(orientationGroup);

@@ -8,7 +8,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class CardFaceCache;
-class UiTextTable;
+struct DialogContext;
 
 // The Select card dialog: a list of card titles with a preview of the picked
 // card and, for ordinary positions, its orientation.
@@ -17,11 +17,10 @@ class SelectCardDialog : public QDialog
     Q_OBJECT
 
 public:
-    // `cards` are the card numbers in list order, `titles` their titles;
-    // previews show the faces of deck `deckName`. The caption names the
+    // `cards` are the card numbers in list order, listed by their titles;
+    // previews show the faces of the chosen deck. The caption names the
     // position the card is for.
-    SelectCardDialog(const QList<int> &cards, const QStringList &titles, CardFaceCache &faces,
-                     const QString &deckName, const QString &caption, const UiTextTable &texts,
+    SelectCardDialog(const DialogContext &context, const QList<int> &cards, const QString &caption,
                      QWidget *parent = nullptr);
 
     // A significator lies upright: no orientation to choose, a larger preview.

@@ -13,10 +13,7 @@ HandChoice::HandChoice(QWidget *window, const DialogContext &context, ReadingSes
                        SpreadView &spreadView, QObject *parent)
     : QObject(parent)
     , m_window(window)
-    , m_interaction(context.interaction)
-    , m_data(context.data)
-    , m_preferences(context.preferences)
-    , m_faces(context.faces)
+    , m_context(context)
     , m_session(session)
     , m_spreadView(spreadView)
 {}
@@ -35,39 +32,36 @@ QString HandChoice::captionFor(int position) const
 {
     const Spread &spread = m_session.spread();
     if (!spread.positions.at(position).significator) {
-        return m_data.uiText(UiText::OrdinaryPositionCaption) +
+        return m_context.data.uiText(UiText::OrdinaryPositionCaption) +
                QStringLiteral(" %1: ").arg(position - spread.significatorCount() + 1) +
-               m_data.decoded(spread.explanation(position));
+               m_context.data.decoded(spread.explanation(position));
     }
     if (spread.significatorCount() == 1)
-        return m_data.uiText(UiText::SignificatorCaption);
-    return m_data.uiText(UiText::SignificatorCaption) + QStringLiteral(" %1").arg(position + 1);
+        return m_context.data.uiText(UiText::SignificatorCaption);
+    return m_context.data.uiText(UiText::SignificatorCaption) +
+           QStringLiteral(" %1").arg(position + 1);
 }
 
 bool HandChoice::choose(int position)
 {
     const Spread &spread = m_session.spread();
     const bool significator = spread.positions.at(position).significator;
-    const QList<int> cards = m_session.cardChoicesFor(position);
-    QStringList titles;
-    for (int number : cards)
-        titles.append(m_data.cardTitle(number));
-
-    SelectCardDialog dialog(cards, titles, m_faces, m_preferences.deckName(), captionFor(position),
-                            m_data.uiTexts(), m_window);
+    SelectCardDialog dialog(m_context, m_session.cardChoicesFor(position), captionFor(position),
+                            m_window);
     dialog.setOrientationShown(!significator);
-    dialog.setPosition(m_data.decoded(PositionLabels::tableLabel(spread, position)),
-                       m_data.decoded(spread.explanation(position)));
-    if (significator && m_preferences.querentCard() >= 0)
-        dialog.selectCard(m_preferences.querentCard());
+    dialog.setPosition(m_context.data.decoded(PositionLabels::tableLabel(spread, position)),
+                       m_context.data.decoded(spread.explanation(position)));
+    if (significator && m_context.preferences.querentCard() >= 0)
+        dialog.selectCard(m_context.preferences.querentCard());
 
     // The table shows which position the card is for while the dialog asks.
     m_spreadView.setHighlightedPosition(position);
     bool placed = false;
-    while (!placed && m_interaction.execDialog(dialog) == QDialog::Accepted) {
+    while (!placed && m_context.interaction.execDialog(dialog) == QDialog::Accepted) {
         placed = m_session.placeChosenCard(position, dialog.chosenCard(), dialog.chosenReversed());
         if (!placed)
-            m_interaction.showMessage(m_window, m_data.uiText(UiText::CardAlreadyInSpread));
+            m_context.interaction.showMessage(m_window,
+                                              m_context.data.uiText(UiText::CardAlreadyInSpread));
     }
     m_spreadView.setHighlightedPosition(-1);
     return placed;

@@ -4,13 +4,9 @@
 
 #include <QObject>
 
-class CardFaceCache;
-class Interaction;
-class ProgramData;
 class QWidget;
 class ReadingSession;
 class SpreadView;
-class Preferences;
 
 // Cards chosen by hand with the Select card dialog: the significators before
 // the shuffle, and every card of a reading typed in from a physical deck.
@@ -34,10 +30,7 @@ private:
     QString captionFor(int position) const;
 
     QWidget *m_window;
-    Interaction &m_interaction;
-    const ProgramData &m_data;
-    const Preferences &m_preferences;
-    CardFaceCache &m_faces;
+    const DialogContext m_context;
     ReadingSession &m_session;
     SpreadView &m_spreadView;
 };
