@@ -7,6 +7,7 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/music/MusicController.h"
+#include "core/spreads/Spread.h"
 #include "core/util/WholeFile.h"
 #include "ui/music/MusicSettingsDialog.h"
 #include "ui/music/SpreadMusicDialog.h"
@@ -310,6 +311,13 @@ void TestMusicDialogs::associationsAreEditedAndPlayWithTheirSpread()
     QCOMPARE(table->session().spreadName(), QStringLiteral("Simple Cross"));
     QCOMPARE(player->plays.last(), music(QStringLiteral("sub/d.mid")));
     QVERIFY(table->windowTitle().endsWith(QStringLiteral("Now playing: d")));
+
+    // So does a spread file given to the program to open.
+    const DataRoots &roots = table->programData().roots();
+    table->openFile(Spread::filePath(roots, QStringLiteral("Three Cards")));
+    QVERIFY(player->plays.last() != music(QStringLiteral("sub/d.mid")));
+    table->openFile(Spread::filePath(roots, QStringLiteral("Simple Cross")));
+    QCOMPARE(player->plays.last(), music(QStringLiteral("sub/d.mid")));
 }
 
 void TestMusicDialogs::failedWriteIsSaidAndKeepsTheDialogOpen()

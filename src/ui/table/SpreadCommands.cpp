@@ -80,6 +80,7 @@ void SpreadCommands::startReadingFromFile(const QString &path)
         showSpreadRefused(error);
         return;
     }
+    m_music.spreadStarted(m_session.spreadName());
     m_hands.chooseSignificators();
 }
 

@@ -328,7 +328,8 @@ void TableWindow::openFile(const QString &path)
         m_spreads->startReadingFromFile(path);
         return;
     }
-    m_readingFiles->openFile(path);
+    if (m_readingFiles->openFile(path))
+        m_music->readingOpened(m_session->spreadName());
 }
 
 void TableWindow::cutDeck(const QPoint &point)
