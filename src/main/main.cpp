@@ -141,6 +141,12 @@ int main(int argc, char *argv[])
     DesktopInteraction interaction;
     CardFaceCache faces(roots);
     TableWindow table(roots, settings, interaction, faces);
+    // A card picture that cannot be read is told of once it is met, over the
+    // table, after the painting that met it.
+    faces.setFaultReport([&table, &interaction](const QString &fault) {
+        QTimer::singleShot(
+            0, &table, [&table, &interaction, fault] { interaction.showMessage(&table, fault); });
+    });
     table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and
     // empty Temp as a close from the menu would, then leave.

@@ -33,7 +33,7 @@ QList<QByteArray> LanguageFiles::readUiTexts(const DataRoots &roots, const QStri
     const QString path = fileWithFallback(roots, language, QStringLiteral("List.lng"));
     QByteArray text;
     if (!path.isEmpty())
-        WholeFile::read(path, text); // a read error keeps what was read before it
+        WholeFile::read(path, text, nullptr, LargestFile); // a read error keeps what was read
     return TextLines::split(text);
 }
 

@@ -12,6 +12,10 @@
 // looked up on its own, so a user's folder may hold only the files they changed.
 namespace LanguageFiles {
 
+// A language's lists (the interface texts, the card titles) are a few hundred
+// short lines; a file larger than this is no such list.
+inline constexpr qint64 LargestFile = 4LL * 1024 * 1024;
+
 // The language's own `fileName`; empty when no root has it.
 QString ownFile(const DataRoots &roots, const QString &language, const QString &fileName);
 

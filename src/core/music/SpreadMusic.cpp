@@ -9,7 +9,7 @@
 QString SpreadMusic::readText(const QString &path, const QString &language)
 {
     QByteArray bytes;
-    if (!WholeFile::read(path, bytes))
+    if (!WholeFile::read(path, bytes, nullptr, LargestFile))
         return QString();
     return TextCodec::decode(bytes, language);
 }

@@ -11,6 +11,10 @@
 // any other by its full path.
 namespace SpreadMusic {
 
+// The association file has a short line per spread; thousands of spreads
+// take a few hundred kilobytes, so a larger file is no association file.
+inline constexpr qint64 LargestFile = 16LL * 1024 * 1024;
+
 struct Association
 {
     QString spreadName;

@@ -34,10 +34,12 @@ bool hasExtraCard(int deckLineCount)
 ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const Context &context)
 {
     QByteArray bytes;
-    if (!WholeFile::read(path, bytes)) {
+    QString fault;
+    if (!WholeFile::read(path, bytes, &fault, ReadingFile::LargestFile)) {
         ReadingOpenPlan plan;
-        plan.result = Outcome::NoSuchFile;
+        plan.result = QFileInfo::exists(path) ? Outcome::Unreadable : Outcome::NoSuchFile;
         plan.filePath = path;
+        plan.readFault = fault;
         return plan;
     }
     ReadingOpenPlan plan = fromBytes(bytes, context);
@@ -147,7 +149,10 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::NoSuchFile:
         return texts.string(UiText::NoSuchFile);
     case Outcome::Unreadable:
-        return texts.string(UiText::ReadingNotRead);
+        if (readFault.isEmpty())
+            return texts.string(UiText::ReadingNotRead);
+        return texts.string(UiText::ReadingNotRead) + QStringLiteral(" '") + filePath +
+               QStringLiteral("'\n\n") + readFault;
     case Outcome::SpreadMissing:
         return texts.string(UiText::SpreadMissingForReading) + QStringLiteral(" '") +
                texts.decoded(spreadNameInFile) + QStringLiteral("'.");
