@@ -66,6 +66,7 @@ private slots:
     void fileThatIsNoReadingSaysSo();
     void specialFileIsRefusedAtOnce_data();
     void specialFileIsRefusedAtOnce();
+    void spreadNameLongerThanAFileNameIsRefusedAtOnce();
 
 private:
     void saveSpread(const QString &name, int positions);
@@ -416,6 +417,22 @@ void TestReadingOpenPlan::specialFileIsRefusedAtOnce()
     const QString message = plan.message(UiTextTable());
     QVERIFY2(message.startsWith(QStringLiteral("Could not read from file.")), qPrintable(message));
     QVERIFY2(message.contains(path) && message.contains(QStringLiteral("not a regular file")),
+             qPrintable(message));
+}
+
+void TestReadingOpenPlan::spreadNameLongerThanAFileNameIsRefusedAtOnce()
+{
+    // A megabyte of spread name is refused without being looked up, and
+    // the message shows only as much of it as a spread name can have.
+    m_table.spreadNames << QString(300, QLatin1Char('Q'));
+    QElapsedTimer clock;
+    clock.start();
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(
+        readingBytes(78, {0, 1, 2}, "", QByteArray(1 << 20, 'Q')), m_table);
+    const QString message = plan.message(UiTextTable());
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::SpreadMissing);
+    QVERIFY2(message.size() < 400 && message.contains(QString(248, QLatin1Char('Q'))),
              qPrintable(message));
 }
 
