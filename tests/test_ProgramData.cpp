@@ -25,6 +25,7 @@ private slots:
     void helpGuideFollowsTheLanguage();
     void missingDeckFallsBackToABundledOne_data();
     void missingDeckFallsBackToABundledOne();
+    void languageOutsideLangsIsNotRead();
 
 private:
     [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
@@ -167,6 +168,14 @@ void TestProgramData::missingDeckFallsBackToABundledOne_data()
         << "Ardenvale";
     QTest::newRow("no deck at all") << QStringList{} << "Gone"
                                     << "Gone" << QString();
+    // Names that lead out of Pics name no deck, even where a folder lies.
+    for (const char *outside : {"../Outside", "..", "Inner/..", "Back\\slash"}) {
+        QTest::newRow(outside) << both + QStringList{QLatin1String(outside)} << outside
+                               << "Ardenvale" << outside;
+    }
+    QTest::newRow("absolute") << both << "/tmp"
+                              << "Ardenvale"
+                              << "/tmp";
 }
 
 void TestProgramData::missingDeckFallsBackToABundledOne()
@@ -185,6 +194,21 @@ void TestProgramData::missingDeckFallsBackToABundledOne()
     data.scan(preferences);
     QCOMPARE(preferences.deckName, used);
     QCOMPARE(data.replacedDeck(), replaced);
+}
+
+void TestProgramData::languageOutsideLangsIsNotRead()
+{
+    // A language name that leads out of Langs reads nothing there: the
+    // texts are English and the language is reported incomplete.
+    QVERIFY(writeFile(QStringLiteral("Evil/List.lng"), "Gut\nAbbrechen\n"));
+    QVERIFY(writeFile(QStringLiteral("Evil/Cards.lng"), "Der Narr\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), englishList()));
+    Preferences preferences;
+    preferences.language = QStringLiteral("../Evil");
+    ProgramData data(m_dir->path());
+    data.loadLanguage(preferences);
+    QCOMPARE(data.uiText(UiText::Ok), QStringLiteral("OK"));
+    QVERIFY(!data.languageComplete());
 }
 
 QTEST_GUILESS_MAIN(TestProgramData)

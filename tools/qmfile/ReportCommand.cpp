@@ -98,7 +98,8 @@ int ReportCommand::run(const QStringList &arguments)
     if (deckGiven && !DataFolders::deckExists(roots, preferences.deckName))
         return failure(QStringLiteral("%1: no deck of that name in %2/Pics")
                            .arg(preferences.deckName, dataDir));
-    if (roots.folders(QStringLiteral("Langs/") + preferences.language).isEmpty())
+    if (!DataRoots::isPlainName(preferences.language) ||
+        roots.folders(QStringLiteral("Langs/") + preferences.language).isEmpty())
         return failure(QStringLiteral("%1: no language of that name in %2/Langs")
                            .arg(preferences.language, dataDir));
 

@@ -18,6 +18,8 @@ QString relativeFile(const QString &language, const QString &fileName)
 QString LanguageFiles::ownFile(const DataRoots &roots, const QString &language,
                                const QString &fileName)
 {
+    if (!DataRoots::isPlainName(language))
+        return QString();
     return roots.find(relativeFile(language, fileName));
 }
 

@@ -33,7 +33,9 @@ QString readText(const QString &path, const QString &language);
 QString lookup(const QString &text, const QString &spreadName);
 
 // The path of the file a music name stands for: a relative name, with `/`
-// or `\` between its parts, lies under `musicFolder`.
+// or `\` between its parts, lies under `musicFolder`; one whose ".." leads
+// out of it stands for nothing (empty). An absolute name is the file the
+// user chose anywhere.
 QString resolve(const QString &musicName, const QString &musicFolder);
 
 // The music name to keep for the file at `path`: relative to `musicFolder`
