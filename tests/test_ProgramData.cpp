@@ -26,6 +26,7 @@ private slots:
     void missingDeckFallsBackToABundledOne_data();
     void missingDeckFallsBackToABundledOne();
     void languageOutsideLangsIsNotRead();
+    void binaryJunkListsAreNotTexts();
 
 private:
     [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
@@ -209,6 +210,27 @@ void TestProgramData::languageOutsideLangsIsNotRead()
     data.loadLanguage(preferences);
     QCOMPARE(data.uiText(UiText::Ok), QStringLiteral("OK"));
     QVERIFY(!data.languageComplete());
+}
+
+void TestProgramData::binaryJunkListsAreNotTexts()
+{
+    // Lists of binary junk give no texts and no titles: English is shown
+    // and the language is reported incomplete.
+    QByteArray junk;
+    for (int i = 0; i < 4000; ++i)
+        junk.append(char(1 + (i * 7919) % 255));
+    QVERIFY(writeFile(QStringLiteral("Langs/Junk/List.lng"), junk));
+    QVERIFY(writeFile(QStringLiteral("Langs/Junk/Cards.lng"), junk));
+    Preferences preferences;
+    preferences.language = QStringLiteral("Junk");
+    ProgramData data(m_dir->path());
+    data.loadLanguage(preferences);
+    QCOMPARE(data.uiText(UiText::MenuReadings), UiTextTable().string(UiText::MenuReadings));
+    QVERIFY(!data.languageComplete());
+    QTemporaryDir empty;
+    ProgramData builtin(empty.path());
+    builtin.loadLanguage(Preferences());
+    QCOMPARE(data.cardTitle(0), builtin.cardTitle(0));
 }
 
 QTEST_GUILESS_MAIN(TestProgramData)

@@ -63,6 +63,6 @@ void CardTitles::load(Table &titles, const DataRoots &roots, const QString &lang
     QByteArray text;
     if (!path.isEmpty())
         WholeFile::read(path, text, nullptr, LanguageFiles::LargestFile); // keeps what was read
-    if (!text.isEmpty())
+    if (!text.isEmpty() && LanguageFiles::isText(text))
         applyCardList(text, numbering, titles);
 }
