@@ -39,8 +39,7 @@ using Producer = std::function<bool(QIODevice &device, QString *errorString)>;
 // Replaces `path` with what `produce` writes, in the same safe way: the file
 // is flushed and checked before it takes the target's place, so a disk that
 // fills up part way through is reported and the previous file stays. Every
-// writer that streams its output (PDF, pictures, zip containers) goes
-// through here.
+// writer that streams its output (PDF, pictures) goes through here.
 bool write(const QString &path, const Producer &produce, QString *errorString = nullptr);
 
 } // namespace WholeFile
