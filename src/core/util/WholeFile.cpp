@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 constexpr qint64 BlockSize = 2048;
@@ -26,21 +29,27 @@ public:
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    bool allWritten() const { return m_allWritten; }
+    bool allWritten() const { return m_failure.isEmpty(); }
+    // Why the first write that came up short did; the file device itself
+    // may have nothing better than "Unknown error" to say by the end.
+    QString failure() const { return m_failure; }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 length) override
     {
+        errno = 0;
         const qint64 written = m_file.write(data, length);
-        if (written != length)
-            m_allWritten = false;
+        if (written != length && m_failure.isEmpty()) {
+            m_failure = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                   : QStringLiteral("Not all of it could be written.");
+        }
         return written;
     }
 
 private:
     QFileDevice &m_file;
-    bool m_allWritten = true;
+    QString m_failure;
 };
 
 QString tooLarge(qint64 maxBytes)
@@ -117,11 +126,10 @@ bool WholeFile::write(const QString &path, const Producer &produce, QString *err
     // commit() renames the temporary file into place even when flushing its
     // buffer ran out of space, so every write is flushed and checked first.
     // The file's own error (a full disk) says more than the producer's.
-    if (!checked.allWritten() || !file.flush() || file.error() != QFileDevice::NoError) {
-        return fail(file.error() != QFileDevice::NoError
-                        ? file.errorString()
-                        : QStringLiteral("Not all of it could be written; is the disk full?"));
-    }
+    if (!checked.allWritten())
+        return fail(checked.failure());
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     if (!produced)
         return fail(reason.isEmpty() ? file.errorString() : reason);
     if (!file.commit()) {
