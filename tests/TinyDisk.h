@@ -3,21 +3,22 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
-// A 64 KiB tmpfs mounted in a temporary folder, for checking what writers do
-// when the disk fills up. Mounting needs root; `mounted()` says whether it
-// worked so a test can skip itself otherwise.
+// A small tmpfs (64 KiB unless told) mounted in a temporary folder, for
+// checking what writers do when the disk fills up. Mounting needs root;
+// `mounted()` says whether it worked so a test can skip itself otherwise.
 class TinyDisk
 {
 public:
-    TinyDisk()
+    explicit TinyDisk(const QString &size = QStringLiteral("64k"))
     {
         if (!m_dir.isValid())
             return;
         m_mounted = run(QStringLiteral("mount"),
                         {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                         QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_dir.path()});
+                         QStringLiteral("size=") + size, QStringLiteral("tmpfs"), m_dir.path()});
     }
     ~TinyDisk()
     {
@@ -30,15 +31,16 @@ public:
     bool mounted() const { return m_mounted; }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
-    // Fills what is left of the disk with a file of zeros, so that the next
-    // write of more than a few bytes runs out of space.
-    bool fill()
+    // Fills what is left of the disk with a file of zeros, but for about
+    // `leave` bytes, so that the next write of more than that runs out of space.
+    bool fill(qint64 leave = 0)
     {
         QFile filler(filePath(QStringLiteral("filler")));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray block(1024, '\0');
-        while (filler.write(block) == block.size()) {
+        while (QStorageInfo(m_dir.path()).bytesAvailable() > leave &&
+               filler.write(block) == block.size()) {
         }
         return true;
     }
@@ -58,5 +60,5 @@ private:
 
 #define QUILLMOOR_REQUIRE_TINY_DISK(disk)                                                          \
     if (!(disk).mounted())                                                                         \
-    QSKIP("Cannot mount a 64 KiB tmpfs here (mounting needs root); the full-disk case is not "     \
+    QSKIP("Cannot mount a small tmpfs here (mounting needs root); the full-disk case is not "      \
           "checked.")

@@ -5,6 +5,8 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
 
+#include "SpecialFiles.h"
+
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
@@ -21,6 +23,8 @@ private slots:
     void largePictureIsDecodedScaled();
     void cutPictureCountsAsDamaged();
     void missingPictureShowsItsTitle();
+    void specialFileIsRefusedAndReportedOnce_data();
+    void specialFileIsRefusedAndReportedOnce();
 
 private:
     static QImage markedPicture(const QSize &size);
@@ -165,6 +169,35 @@ void TestCardPicture::missingPictureShowsItsTitle()
     const QImage sound = faces.face(QStringLiteral("Test"), 1, false, QSize(40, 60));
     QVERIFY(sound.pixelColor(2, 2).lightness() < 40);
     QVERIFY(sound.pixelColor(37, 57).lightness() > 215);
+}
+
+void TestCardPicture::specialFileIsRefusedAndReportedOnce_data()
+{
+    SpecialFiles::addRows();
+}
+
+void TestCardPicture::specialFileIsRefusedAndReportedOnce()
+{
+    // A pipe or a device as a card picture would block the drawing or fill
+    // memory: the card gets the drawn face at once and the file is reported
+    // once, by name, however often the card is drawn.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = CardPicture::path(dir.path(), QStringLiteral("Test"), 3);
+    QVERIFY(SpecialFiles::make(path, kind));
+    CardFaceCache faces(dir.path());
+    QStringList faults;
+    faces.setFaultReport([&faults](const QString &fault) { faults << fault; });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(faces.naturalSize(QStringLiteral("Test"), 3), CardPicture::PlaceholderSize);
+    for (const QSize &size : {QSize(100, 150), QSize(50, 75)})
+        QCOMPARE(faces.face(QStringLiteral("Test"), 3, false, size).size(), size);
+    QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 3, false).isNull());
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QCOMPARE(faults.size(), 1);
+    QVERIFY2(faults.first().startsWith(path + QStringLiteral(": It is not a regular file")),
+             qPrintable(faults.first()));
 }
 
 QTEST_MAIN(TestCardPicture)

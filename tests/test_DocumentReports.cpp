@@ -3,6 +3,7 @@
 // the OpenDocument and the Office Open XML forms, for every print option on and off, significators,
 // reversed cards, empty meanings, markup characters in names and missing pictures.
 #include "ReportFixture.h"
+#include "TinyDisk.h"
 #include "core/reports/DocumentBlocks.h"
 #include "core/reports/DocxReport.h"
 #include "core/reports/OdtReport.h"
@@ -20,6 +21,9 @@
 #include <QTextDocument>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -257,6 +261,8 @@ private slots:
     void markupCharactersStayText();
     void missingPictures();
     void pdfDocument();
+    void pdfOnNearlyFullDisk_data();
+    void pdfOnNearlyFullDisk();
     void writtenThroughTheReportMaker();
 };
 
@@ -484,6 +490,51 @@ void TestDocumentReports::pdfDocument()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blocked.pdf")));
     QVERIFY(!PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestDocumentReports::pdfOnNearlyFullDisk_data()
+{
+    QTest::addColumn<int>("percentFree");
+    // Room for none, part or nearly all of the document.
+    for (const int percent : {0, 10, 50, 90})
+        QTest::newRow(qPrintable(QStringLiteral("%1% of it free").arg(percent))) << percent;
+}
+
+void TestDocumentReports::pdfOnNearlyFullDisk()
+{
+    // A PDF that does not fit is reported as not written and the previous
+    // document stays whole, however much of it would have fitted.
+    QFETCH(int, percentFree);
+    TinyDisk disk(QStringLiteral("8m"));
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    // Noise does not compress, so the document is about as large as its pictures.
+    QImage noise(480, 350, QImage::Format_RGB32);
+    quint32 state = 1;
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.setPixel(x, y, state >> 8);
+        }
+    }
+    QVERIFY(noise.save(disk.filePath(QStringLiteral("1000.bmp"))));
+    ReportModel model = ReportFixture::handMade();
+    model.options = {true, false, false, false};
+    const QString path = disk.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = old.readAll();
+    old.close();
+    QVERIFY2(oldBytes.size() > 100 * 1024, "the document is large enough to be cut short");
+
+    QVERIFY(disk.fill(oldBytes.size() * percentFree / 100));
+    QVERIFY(!PdfReport().write(model, path, &error));
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), oldBytes);
+    const QStringList left = QDir(disk.filePath(QString())).entryList(QDir::Files);
+    QCOMPARE(left.size(), 3); // the picture, the old document and the filler
 }
 
 void TestDocumentReports::writtenThroughTheReportMaker()

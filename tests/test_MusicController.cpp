@@ -329,6 +329,10 @@ void TestMusicController::musicNamesResolveUnderTheMusicFolder()
     QCOMPARE(SpreadMusic::resolve(QStringLiteral("/srv/tunes/x.mid"), m_music),
              QStringLiteral("/srv/tunes/x.mid"));
     QCOMPARE(SpreadMusic::resolve(QStringLiteral(":x.mid"), m_music), music(":x.mid"));
+    // ".." may move within the folder but never out of it.
+    QCOMPARE(SpreadMusic::resolve(QStringLiteral("sub/../a.mid"), m_music), music("a.mid"));
+    for (const char *outside : {"../x.mid", "sub\\..\\..\\x.mid", ".."})
+        QCOMPARE(SpreadMusic::resolve(QLatin1String(outside), m_music), QString());
     QCOMPARE(SpreadMusic::musicNameFor(music("sub/d.mid"), m_music), QStringLiteral("sub/d.mid"));
     QCOMPARE(SpreadMusic::musicNameFor(music("a.mid"), m_music), QStringLiteral("a.mid"));
     // A folder whose name merely begins like the music folder's is outside it.

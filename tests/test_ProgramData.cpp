@@ -25,6 +25,8 @@ private slots:
     void helpGuideFollowsTheLanguage();
     void missingDeckFallsBackToABundledOne_data();
     void missingDeckFallsBackToABundledOne();
+    void languageOutsideLangsIsNotRead();
+    void binaryJunkListsAreNotTexts();
 
 private:
     [[nodiscard]] bool writeFile(const QString &relativePath, const QByteArray &bytes);
@@ -167,6 +169,14 @@ void TestProgramData::missingDeckFallsBackToABundledOne_data()
         << "Ardenvale";
     QTest::newRow("no deck at all") << QStringList{} << "Gone"
                                     << "Gone" << QString();
+    // Names that lead out of Pics name no deck, even where a folder lies.
+    for (const char *outside : {"../Outside", "..", "Inner/..", "Back\\slash"}) {
+        QTest::newRow(outside) << both + QStringList{QLatin1String(outside)} << outside
+                               << "Ardenvale" << outside;
+    }
+    QTest::newRow("absolute") << both << "/tmp"
+                              << "Ardenvale"
+                              << "/tmp";
 }
 
 void TestProgramData::missingDeckFallsBackToABundledOne()
@@ -185,6 +195,42 @@ void TestProgramData::missingDeckFallsBackToABundledOne()
     data.scan(preferences);
     QCOMPARE(preferences.deckName(), used);
     QCOMPARE(data.replacedDeck(), replaced);
+}
+
+void TestProgramData::languageOutsideLangsIsNotRead()
+{
+    // A language name that leads out of Langs reads nothing there: the
+    // texts are English and the language is reported incomplete.
+    QVERIFY(writeFile(QStringLiteral("Evil/List.lng"), "Gut\nAbbrechen\n"));
+    QVERIFY(writeFile(QStringLiteral("Evil/Cards.lng"), "Der Narr\n"));
+    QVERIFY(writeFile(QStringLiteral("Langs/English/List.lng"), englishList()));
+    Preferences preferences;
+    preferences.setLanguage(QStringLiteral("../Evil"));
+    ProgramData data(m_dir->path());
+    data.loadLanguage(preferences);
+    QCOMPARE(data.uiText(UiText::Ok), QStringLiteral("OK"));
+    QVERIFY(!data.languageComplete());
+}
+
+void TestProgramData::binaryJunkListsAreNotTexts()
+{
+    // Lists of binary junk give no texts and no titles: English is shown
+    // and the language is reported incomplete.
+    QByteArray junk;
+    for (int i = 0; i < 4000; ++i)
+        junk.append(char(1 + (i * 7919) % 255));
+    QVERIFY(writeFile(QStringLiteral("Langs/Junk/List.lng"), junk));
+    QVERIFY(writeFile(QStringLiteral("Langs/Junk/Cards.lng"), junk));
+    Preferences preferences;
+    preferences.setLanguage(QStringLiteral("Junk"));
+    ProgramData data(m_dir->path());
+    data.loadLanguage(preferences);
+    QCOMPARE(data.uiText(UiText::MenuReadings), UiTextTable().string(UiText::MenuReadings));
+    QVERIFY(!data.languageComplete());
+    QTemporaryDir empty;
+    ProgramData builtin(empty.path());
+    builtin.loadLanguage(Preferences());
+    QCOMPARE(data.cardTitle(0), builtin.cardTitle(0));
 }
 
 QTEST_GUILESS_MAIN(TestProgramData)

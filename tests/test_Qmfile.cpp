@@ -7,6 +7,7 @@
 #include "core/util/WholeFile.h"
 #include "core/util/ZipPackage.h"
 
+#include "SpecialFiles.h"
 #include "TinyDisk.h"
 
 #include <QDir>
@@ -36,6 +37,10 @@ private slots:
     void documentsOfSavedReading();
     void badReportArgumentsFail_data();
     void badReportArgumentsFail();
+    void specialReadingIsRefusedAtOnce_data();
+    void specialReadingIsRefusedAtOnce();
+    void specialCardPictureIsReportedAtOnce_data();
+    void specialCardPictureIsReportedAtOnce();
 
 private:
     int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
@@ -471,6 +476,71 @@ void TestQmfile::badReportArgumentsFail()
     // Qt may warn first about the headless display it runs on.
     QVERIFY2(errors.trimmed().split('\n').last().startsWith("qmfile: "), errors.constData());
     QVERIFY(!QFileInfo::exists(QDir(out).filePath(QStringLiteral("report.htm"))));
+}
+
+void TestQmfile::specialReadingIsRefusedAtOnce_data()
+{
+    SpecialFiles::addRows();
+}
+
+void TestQmfile::specialReadingIsRefusedAtOnce()
+{
+    // A pipe or a device as a reading fails unpacking and reports at once,
+    // naming the file.
+    QFETCH(QString, kind);
+    const QString reading = path(QStringLiteral("special.reading"));
+    QVERIFY(SpecialFiles::make(reading, kind));
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    const QList<QStringList> commands = {
+        {QStringLiteral("reading"), QStringLiteral("unpack"), reading},
+        {QStringLiteral("report"), QStringLiteral("html"), reading, path(QStringLiteral("out")),
+         QStringLiteral("--data"), program}};
+    for (const QStringList &command : commands) {
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray errors;
+        QCOMPARE(qmfile(command, nullptr, &errors), 1);
+        QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+        QVERIFY2(errors.contains(reading.toUtf8()) && errors.contains("not a regular file"),
+                 errors.constData());
+    }
+}
+
+void TestQmfile::specialCardPictureIsReportedAtOnce_data()
+{
+    SpecialFiles::addRows();
+}
+
+void TestQmfile::specialCardPictureIsReportedAtOnce()
+{
+    // A deck whose pictures but the first are a pipe or a device still gives
+    // its report at once, and each such picture is named.
+    QFETCH(QString, kind);
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    const QDir deck(QDir(program).filePath(QStringLiteral("Pics")));
+    QVERIFY(QFile::remove(deck.path()) && QDir().mkpath(deck.filePath(QStringLiteral("Veldmere"))));
+    const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR "/Pics/Veldmere"));
+    const QString special = path(QStringLiteral("special"));
+    QVERIFY(SpecialFiles::make(special, kind));
+    for (const QString &name : bundled.entryList(QDir::Files)) {
+        const bool replaced =
+            name.endsWith(QStringLiteral(".jpg")) && name != QStringLiteral("0.jpg");
+        QVERIFY(QFile::link(replaced ? special : bundled.filePath(name),
+                            deck.filePath(QStringLiteral("Veldmere/") + name)));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray errors;
+    QCOMPARE(qmfile({QStringLiteral("report"), QStringLiteral("html"),
+                     QFINDTESTDATA("data/celtic-cross.reading"), path(QStringLiteral("out")),
+                     QStringLiteral("--data"), program, QStringLiteral("--deck"),
+                     QStringLiteral("Veldmere"), QStringLiteral("--big-cards")},
+                    nullptr, &errors),
+             0);
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY2(errors.contains("Veldmere/61.jpg: It is not a regular file"), errors.constData());
 }
 
 QTEST_GUILESS_MAIN(TestQmfile)

@@ -9,6 +9,8 @@
 #include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
+#include "SpecialFiles.h"
+
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +64,9 @@ private slots:
     void spreadFileThatCannotBeLoadedIsRefused();
     void fileThatIsNoReadingSaysSo_data();
     void fileThatIsNoReadingSaysSo();
+    void specialFileIsRefusedAtOnce_data();
+    void specialFileIsRefusedAtOnce();
+    void spreadNameLongerThanAFileNameIsRefusedAtOnce();
 
 private:
     [[nodiscard]] bool saveSpread(const QString &name, int positions);
@@ -390,6 +395,45 @@ void TestReadingOpenPlan::fileThatIsNoReadingSaysSo()
     // Without the line in the language file, the English words stand in.
     QCOMPARE(plan.message(UiTextTable()),
              QStringLiteral("This is not a reading file: 'holiday.reading'."));
+}
+
+void TestReadingOpenPlan::specialFileIsRefusedAtOnce_data()
+{
+    SpecialFiles::addRows();
+}
+
+void TestReadingOpenPlan::specialFileIsRefusedAtOnce()
+{
+    // A pipe or a device as a reading would block or fill memory; it is
+    // refused before it is opened, with a message that names it.
+    QFETCH(QString, kind);
+    const QString path = m_dir->filePath(QStringLiteral("special.reading"));
+    QVERIFY(SpecialFiles::make(path, kind));
+    QElapsedTimer clock;
+    clock.start();
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(path, m_table);
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Unreadable);
+    const QString message = plan.message(UiTextTable());
+    QVERIFY2(message.startsWith(QStringLiteral("Could not read from file.")), qPrintable(message));
+    QVERIFY2(message.contains(path) && message.contains(QStringLiteral("not a regular file")),
+             qPrintable(message));
+}
+
+void TestReadingOpenPlan::spreadNameLongerThanAFileNameIsRefusedAtOnce()
+{
+    // A megabyte of spread name is refused without being looked up, and
+    // the message shows only as much of it as a spread name can have.
+    m_table.spreadNames << QString(300, QLatin1Char('Q'));
+    QElapsedTimer clock;
+    clock.start();
+    const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(
+        readingBytes(78, {0, 1, 2}, "", QByteArray(1 << 20, 'Q')), m_table);
+    const QString message = plan.message(UiTextTable());
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QCOMPARE(plan.result, ReadingOpenPlan::Outcome::SpreadMissing);
+    QVERIFY2(message.size() < 400 && message.contains(QString(248, QLatin1Char('Q'))),
+             qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(TestReadingOpenPlan)

@@ -4,10 +4,15 @@
 #include "core/reports/ReportModel.h"
 #include "core/reports/ReportPictures.h"
 
+#include "TinyDisk.h"
+
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -86,6 +91,7 @@ private slots:
     void miniaturesAndOutlinesCarryLabels();
     void missingPictureLeavesItsPositionOut();
     void unwritableFolderFails();
+    void fullDiskSaysSo();
 
 private:
     ReportModel model() const;
@@ -254,6 +260,21 @@ void TestReportPictures::unwritableFolderFails()
     QString error;
     QVERIFY(!ReportPictures::write(spread, missing, &error));
     QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+}
+
+void TestReportPictures::fullDiskSaysSo()
+{
+    // A spread picture that does not fit names the file and the full disk.
+    TinyDisk disk;
+    QUILLMOOR_REQUIRE_TINY_DISK(disk);
+    QVERIFY(disk.fill());
+    ReportModel spread = model();
+    spread.positions = {position(0, 0, 3)};
+    QString error;
+    QVERIFY(!ReportPictures::write(spread, disk.filePath(QString()), &error));
+    QVERIFY2(error.contains(QStringLiteral("1000.bmp: ") +
+                            QString::fromLocal8Bit(std::strerror(ENOSPC))),
+             qPrintable(error));
 }
 
 QTEST_MAIN(TestReportPictures)

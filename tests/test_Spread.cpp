@@ -1,6 +1,7 @@
 // Checks the spread file: a golden file reads to its written-down spread and
 // that spread writes the same bytes apart from the random line prefixes, what
 // is saved reads back, and a damaged or foreign file is refused without harm.
+#include "SpecialFiles.h"
 #include "SpreadBuilder.h"
 #include "core/spreads/Spread.h"
 #include "core/util/RandomGenerator.h"
@@ -52,6 +53,8 @@ private slots:
     void refusesForeignFiles();
     void neverStoresMoreThanItHolds();
     void failedSaveIsReportedAndKeepsOldFile();
+    void specialFileIsUnreadableNotMissing_data();
+    void specialFileIsUnreadableNotMissing();
 
 private:
     QString path(const QString &name) const;
@@ -369,6 +372,26 @@ void TestSpread::failedSaveIsReportedAndKeepsOldFile()
     QByteArray after;
     QVERIFY(WholeFile::read(longName, after));
     QCOMPARE(after, before);
+}
+
+void TestSpread::specialFileIsUnreadableNotMissing_data()
+{
+    SpecialFiles::addRows();
+}
+
+void TestSpread::specialFileIsUnreadableNotMissing()
+{
+    // A pipe or a device where a spread file should be is refused at once
+    // as no regular file, not called missing.
+    QFETCH(QString, kind);
+    QVERIFY(SpecialFiles::make(path(QStringLiteral("Special")), kind));
+    QElapsedTimer clock;
+    clock.start();
+    Spread spread;
+    QString error;
+    QCOMPARE(spread.load(path(QStringLiteral("Special")), &error), Spread::LoadResult::Unreadable);
+    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestSpread)

@@ -137,6 +137,10 @@ void TestSpreadDesign::nameProblems_data()
     QTest::newRow("backslash") << QStringLiteral("a\\b") << P::NotAFileName;
     QTest::newRow("leading dot") << QStringLiteral(".hidden") << P::NotAFileName;
     QTest::newRow("dot dot") << QStringLiteral("..") << P::NotAFileName;
+    // With ".spread" after it a name must stay within 255 bytes.
+    QTest::newRow("longest") << QString(248, QLatin1Char('n')) << P::None;
+    QTest::newRow("too long") << QString(249, QLatin1Char('n')) << P::NotAFileName;
+    QTest::newRow("too long in bytes") << QString(125, QChar(0x0416)) << P::NotAFileName;
     QTest::newRow("tab") << QStringLiteral("a\tb") << P::ControlCharacter;
     QTest::newRow("line end") << QStringLiteral("a\r\n") << P::ControlCharacter;
 }

@@ -4,8 +4,12 @@
 
 #include "TinyDisk.h"
 
+#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 class TestWholeFile : public QObject
 {
@@ -20,6 +24,8 @@ private slots:
     void failedWriteKeepsOldFile();
     void fullDiskFailsAndKeepsOldFile_data();
     void fullDiskFailsAndKeepsOldFile();
+    void producerFailureKeepsOldFile();
+    void onlyThisRoutineCommitsFiles();
 
 private:
     QString writeRaw(const QByteArray &bytes);
@@ -140,7 +146,7 @@ void TestWholeFile::fullDiskFailsAndKeepsOldFile()
 
     QString error;
     QVERIFY(!WholeFile::write(path, QByteArray(size, 'r'), &error));
-    QVERIFY2(!error.isEmpty(), "a failed write says why");
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
     if (overwrite) {
         QByteArray text;
         QVERIFY(WholeFile::read(path, text));
@@ -151,6 +157,48 @@ void TestWholeFile::fullDiskFailsAndKeepsOldFile()
     // No temporary file is left behind to take up the space.
     const QStringList left = QDir(disk.filePath(QString())).entryList(QDir::Files);
     QCOMPARE(left.size(), overwrite ? 2 : 1);
+}
+
+void TestWholeFile::producerFailureKeepsOldFile()
+{
+    // A writer that gives up part way replaces nothing and its reason is passed on.
+    const QString path = m_dir->filePath(QStringLiteral("out.bin"));
+    QVERIFY(WholeFile::write(path, "precious"));
+    QString error;
+    const auto halfDone = [](QIODevice &device, QString *reason) {
+        device.write("half");
+        *reason = QStringLiteral("no more pictures");
+        return false;
+    };
+    QVERIFY(!WholeFile::write(path, halfDone, &error));
+    QCOMPARE(error, QStringLiteral("no more pictures"));
+    QByteArray text;
+    QVERIFY(WholeFile::read(path, text));
+    QCOMPARE(text, QByteArray("precious"));
+}
+
+void TestWholeFile::onlyThisRoutineCommitsFiles()
+{
+    // A QSaveFile committed anywhere else could skip the flush-and-check that
+    // keeps a full disk from leaving a cut-short file in the old one's place.
+    const QDir root(QStringLiteral(QUILLMOOR_SOURCE_DIR));
+    const QString allowed = root.filePath(QStringLiteral("src/core/util/WholeFile.cpp"));
+    QStringList offenders;
+    int scanned = 0;
+    for (const char *folder : {"src", "tools"}) {
+        QDirIterator files(root.filePath(QLatin1String(folder)), {"*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            ++scanned;
+            if (path != allowed && file.readAll().contains("QSaveFile"))
+                offenders << root.relativeFilePath(path);
+        }
+    }
+    QVERIFY2(scanned > 100, "the sources were found");
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QLatin1Char(' '))));
 }
 
 QTEST_GUILESS_MAIN(TestWholeFile)

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
@@ -92,8 +93,10 @@ public:
     }
 
     // Reads what is left after the application took its own options; a
-    // wrong command line ends the program with a message.
-    QString fileToOpen(const QApplication &app)
+    // wrong command line ends the program with a message. The file is taken
+    // as the bytes given, reached through a link in `linkFolder` when they
+    // are no UTF-8.
+    QString fileToOpen(const QApplication &app, int argc, char *argv[], const QString &linkFolder)
     {
         m_parser.process(app);
         const QStringList files = m_parser.positionalArguments();
@@ -101,7 +104,19 @@ public:
             std::fprintf(stderr, "Quillmoor opens one file at a time.\n");
             std::exit(2);
         }
-        return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+        if (files.isEmpty())
+            return QString();
+        // The parser gives only decoded text; the last argument that decodes
+        // to it is the file's own bytes.
+        QByteArray raw = QFile::encodeName(files.first());
+        for (int i = argc - 1; i > 0; --i) {
+            if (QString::fromLocal8Bit(argv[i]) == files.first()) {
+                raw = argv[i];
+                break;
+            }
+        }
+        const QString path = FileNames::reachablePath(raw, linkFolder);
+        return QFileInfo(path.isEmpty() ? files.first() : path).absoluteFilePath();
     }
 
 private:
@@ -132,15 +147,20 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(qtMessageHandler);
     fonts.applicationMade();
     ApplicationStyle::install();
-    const QString file = commandLine.fileToOpen(app);
-
     const DataRoots roots = DataRoots::forDataFolder(
         DataRoots::dataFolderOf(FileNames::folderOf(QApplication::applicationFilePath())));
+    const QString file = commandLine.fileToOpen(app, argc, argv, roots.tempDir());
     QSettings settings{QLatin1String(SettingsStore::Organization),
                        QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;
     CardFaceCache faces(roots);
     TableWindow table(roots, settings, interaction, faces);
+    // A card picture that cannot be read is told of once it is met, over the
+    // table, after the painting that met it.
+    faces.setFaultReport([&table, &interaction](const QString &fault) {
+        QTimer::singleShot(
+            0, &table, [&table, &interaction, fault] { interaction.showMessage(&table, fault); });
+    });
     table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and
     // empty Temp as a close from the menu would, then leave.

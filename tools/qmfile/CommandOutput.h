@@ -19,6 +19,12 @@ inline int failure(const QString &message)
     return 1;
 }
 
+// A problem that does not stop the command.
+inline void warning(const QString &message)
+{
+    std::fprintf(stderr, "qmfile: warning: %s\n", qPrintable(message));
+}
+
 // Fails when the output could not be written whole, e.g. to a full disk.
 inline int print(const QByteArray &bytes)
 {

@@ -40,7 +40,7 @@ int unpack(const QString &path, const QString &positionsArgument)
 {
     QByteArray bytes;
     QString error;
-    if (!WholeFile::read(path, bytes, &error))
+    if (!WholeFile::read(path, bytes, &error, ReadingFile::LargestFile))
         return failure(QStringLiteral("%1: %2").arg(path, error));
 
     int positions = 0;

@@ -3,6 +3,7 @@
 #include "CommandOutput.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/cards/CardPicture.h"
 #include "core/data/DataFolders.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/reports/ReportMaker.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 #include <map>
 
@@ -96,7 +98,8 @@ int ReportCommand::run(const QStringList &arguments)
     if (deckGiven && !DataFolders::deckExists(roots, preferences.deckName()))
         return failure(QStringLiteral("%1: no deck of that name in %2/Pics")
                            .arg(preferences.deckName(), dataDir));
-    if (roots.folders(QStringLiteral("Langs/") + preferences.language()).isEmpty())
+    if (!DataRoots::isPlainName(preferences.language()) ||
+        roots.folders(QStringLiteral("Langs/") + preferences.language()).isEmpty())
         return failure(QStringLiteral("%1: no language of that name in %2/Langs")
                            .arg(preferences.language(), dataDir));
 
@@ -107,6 +110,16 @@ int ReportCommand::run(const QStringList &arguments)
     QString error;
     if (!ReportModel::fromReadingFile(readingPath, data, preferences, model, &error))
         return failure(QStringLiteral("%1: %2").arg(readingPath, error));
+    // A card picture that is there but refused leaves its place empty, as a
+    // missing one does; say which, once each.
+    QSet<QString> faults;
+    for (const ReportModel::Position &position : std::as_const(model.positions)) {
+        const QString fault = CardPicture::fault(model.roots, model.deckName, position.card);
+        if (!fault.isEmpty() && !faults.contains(fault)) {
+            faults.insert(fault);
+            CommandOutput::warning(fault);
+        }
+    }
     if (!QDir().mkpath(outFolder))
         return failure(QStringLiteral("%1: the folder could not be made").arg(outFolder));
     QString document;

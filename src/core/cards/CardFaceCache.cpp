@@ -12,10 +12,24 @@ CardFaceCache::CardFaceCache(const DataRoots &roots)
     : m_roots(roots)
 {}
 
-QSize CardFaceCache::naturalSize(const QString &deckName, int number) const
+QSize CardFaceCache::naturalSize(const QString &deckName, int number)
 {
     const QSize size = CardPicture::pictureSize(m_roots, deckName, number);
-    return size.isValid() ? size : CardPicture::PlaceholderSize;
+    if (size.isValid())
+        return size;
+    reportFault(deckName, number);
+    return CardPicture::PlaceholderSize;
+}
+
+void CardFaceCache::reportFault(const QString &deckName, int number)
+{
+    if (!m_reportFault)
+        return;
+    const QString fault = CardPicture::fault(m_roots, deckName, number);
+    if (fault.isEmpty() || m_reported.contains(fault))
+        return;
+    m_reported.insert(fault);
+    m_reportFault(fault);
 }
 
 QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size)
@@ -25,6 +39,7 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
         return *cached;
     const QImage picture = CardPicture::load(m_roots, deckName, number, reversed, size);
     if (picture.isNull()) {
+        reportFault(deckName, number);
         // Drawn anew each time, so a picture put in place later is found.
         const QImage face =
             CardPicture::placeholder(m_titleOf ? m_titleOf(number) : QString(), size);

@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -27,7 +28,7 @@ public:
 
     // The size the picture has of its own (the placeholder's for a picture
     // that cannot be read), without decoding it.
-    QSize naturalSize(const QString &deckName, int number) const;
+    QSize naturalSize(const QString &deckName, int number);
 
     void clear() { m_faces.clear(); }
     // Gives the title drawn on the face of a missing picture, by card
@@ -35,12 +36,22 @@ public:
     using TitleLookup = std::function<QString(int number)>;
     void setTitles(TitleLookup titleOf) { m_titleOf = std::move(titleOf); }
 
+    // Told, once per file, of a picture that is there but is refused (a pipe,
+    // a device, a file far too large), with a text naming it; the card
+    // shows the drawn face meanwhile.
+    using FaultReport = std::function<void(const QString &fault)>;
+    void setFaultReport(FaultReport report) { m_reportFault = std::move(report); }
+
 private:
+    void reportFault(const QString &deckName, int number);
+
     using Key = std::tuple<QString, int, bool, int, int>;
     friend size_t qHash(const Key &key, size_t seed);
 
     DataRoots m_roots;
     TitleLookup m_titleOf;
+    FaultReport m_reportFault;
+    QSet<QString> m_reported;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};
 };

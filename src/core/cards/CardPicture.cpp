@@ -1,7 +1,10 @@
 #include "core/cards/CardPicture.h"
 
+#include "core/util/WholeFile.h"
+
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
@@ -45,6 +48,15 @@ QString CardPicture::path(const DataRoots &roots, const QString &deckName, int n
                                QString::number(number) + QStringLiteral(".jpg"));
 }
 
+QString CardPicture::fault(const DataRoots &roots, const QString &deckName, int number)
+{
+    const QString file = path(roots, deckName, number);
+    if (!QFileInfo::exists(file))
+        return QString();
+    const QString reason = WholeFile::unreadableReason(file, LargestFile);
+    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(file, reason);
+}
+
 QImage CardPicture::turned(const QImage &picture)
 {
     return picture.mirrored(true, true);
@@ -52,16 +64,22 @@ QImage CardPicture::turned(const QImage &picture)
 
 QSize CardPicture::pictureSize(const DataRoots &roots, const QString &deckName, int number)
 {
-    return QImageReader(path(roots, deckName, number)).size();
+    const QString file = path(roots, deckName, number);
+    // A pipe or a device would block the reader or never end.
+    if (!WholeFile::unreadableReason(file, LargestFile).isEmpty())
+        return QSize();
+    return QImageReader(file).size();
 }
 
 QImage CardPicture::load(const DataRoots &roots, const QString &deckName, int number, bool reversed,
                          const QSize &size)
 {
     QFile file(path(roots, deckName, number));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!WholeFile::unreadableReason(file.fileName(), LargestFile).isEmpty() ||
+        !file.open(QIODevice::ReadOnly))
         return {};
-    QByteArray bytes = file.readAll();
+    // Bounded too, in case the file grew since it was measured.
+    QByteArray bytes = file.read(LargestFile);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

@@ -13,7 +13,17 @@ namespace CardPicture {
 // The size a face drawn for a missing picture has when no size is asked for.
 inline constexpr QSize PlaceholderSize{200, 290};
 
+// A card picture is a JPEG of a few hundred kilobytes; even one at the
+// largest size decoded (4096 by 4096 pixels) at full quality stays far below
+// this, so anything larger is no card picture.
+inline constexpr qint64 LargestFile = 64LL * 1024 * 1024;
+
 QString path(const DataRoots &roots, const QString &deckName, int number);
+
+// Why the picture of card `number` cannot be read although it is there: it is
+// a pipe, a device or a folder, or larger than LargestFile. Empty when it can
+// be read or is simply missing (a missing picture gets a drawn face quietly).
+QString fault(const DataRoots &roots, const QString &deckName, int number);
 
 // The picture turned by 180 degrees: pixel (x, y) goes to (w-1-x, h-1-y).
 QImage turned(const QImage &picture);

@@ -55,12 +55,26 @@ QString MeaningText::deckTarget(const Source &source)
     return target(source.roots, deckFile(source), QStringLiteral("Pics/") + source.deckName);
 }
 
-QByteArray MeaningText::lookup(const Source &source)
+namespace {
+
+// The text of the meaning file at `path`; for a pipe, a device or a file far
+// too large, the file's name and why it is not read, so the reader sees it.
+QByteArray readMeaning(const QString &path)
 {
     QByteArray text;
+    const QString refused = WholeFile::unreadableReason(path, MeaningText::LargestFile);
+    if (!refused.isEmpty())
+        return (QDir::toNativeSeparators(path) + QStringLiteral(": ") + refused).toLocal8Bit();
+    WholeFile::read(path, text, nullptr, MeaningText::LargestFile);
+    return text;
+}
+
+} // namespace
+
+QByteArray MeaningText::lookup(const Source &source)
+{
     const QString deckFile = deckPath(source);
-    if (QFileInfo::exists(deckFile))
-        WholeFile::read(deckFile, text);
+    const QByteArray text = QFileInfo::exists(deckFile) ? readMeaning(deckFile) : QByteArray();
     if (!text.isEmpty())
         return text;
 
@@ -69,8 +83,7 @@ QByteArray MeaningText::lookup(const Source &source)
     const QString chosen = QFileInfo::exists(languageFile) ? languageFile : englishFile;
     if (!QFileInfo::exists(chosen))
         return QDir::toNativeSeparators(englishFile).toLocal8Bit();
-    WholeFile::read(chosen, text);
-    return text;
+    return readMeaning(chosen);
 }
 
 QString MeaningText::defaultTarget(const Source &source)

@@ -10,6 +10,10 @@
 // detail window and the reports look texts up the same way.
 namespace MeaningText {
 
+// A card's meaning is a few paragraphs; even a long essay stays far below
+// this, so a larger file is no meaning text.
+inline constexpr qint64 LargestFile = 4LL * 1024 * 1024;
+
 // One card's meaning, and where the program's data lies.
 struct Source
 {

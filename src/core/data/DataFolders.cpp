@@ -96,7 +96,7 @@ bool DataFolders::hasExtraCard(const DataRoots &roots, const QString &deckName)
 
 bool DataFolders::deckExists(const DataRoots &roots, const QString &deckName)
 {
-    if (deckName.isEmpty())
+    if (!DataRoots::isPlainName(deckName))
         return false;
     return !roots.folders(QStringLiteral("Pics/") + deckName).isEmpty();
 }

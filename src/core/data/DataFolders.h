@@ -24,7 +24,8 @@ QStringList unusableSpreadFiles(const DataRoots &roots);
 // Whether the deck has the extra 79th card picture.
 bool hasExtraCard(const DataRoots &roots, const QString &deckName);
 
-// Whether Pics holds a folder named `deckName`.
+// Whether Pics holds a folder named `deckName`; a name that is no plain
+// folder name (see DataRoots::isPlainName) names no deck.
 bool deckExists(const DataRoots &roots, const QString &deckName);
 
 // The decks the program ships, in the order a missing deck is replaced.

@@ -49,6 +49,13 @@ QString DataRoots::dataFolderOf(const QString &executableDir)
     return QFileInfo(installed).isDir() ? installed : executableDir;
 }
 
+bool DataRoots::isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !QDir::isAbsolutePath(name);
+}
+
 bool DataRoots::isWritable(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())

@@ -44,6 +44,11 @@ public:
     // Whether a file can be made in `folder` (tried with a probe file that
     // is removed at once), which also holds for root on a read-only file system.
     static bool isWritable(const QString &folder);
+    // Whether `name` (a deck's or a language's, from the settings or a file)
+    // can only mean one entry of its folder: not empty, not "." or "..",
+    // without "/" or "\\" and not absolute. Any other name could lead out of
+    // the data roots, so it names nothing.
+    static bool isPlainName(const QString &name);
 
     bool isPortable() const { return m_portable; }
     // The bundled data; the only root when portable.

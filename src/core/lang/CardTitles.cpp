@@ -62,7 +62,7 @@ void CardTitles::load(Table &titles, const DataRoots &roots, const QString &lang
         LanguageFiles::fileWithFallback(roots, language, QStringLiteral("Cards.lng"));
     QByteArray text;
     if (!path.isEmpty())
-        WholeFile::read(path, text); // a read error keeps what was read before it
-    if (!text.isEmpty())
+        WholeFile::read(path, text, nullptr, LanguageFiles::LargestFile); // keeps what was read
+    if (!text.isEmpty() && LanguageFiles::isText(text))
         applyCardList(text, numbering, titles);
 }

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString relativeFile(const QString &language, const QString &fileName)
@@ -18,6 +20,8 @@ QString relativeFile(const QString &language, const QString &fileName)
 QString LanguageFiles::ownFile(const DataRoots &roots, const QString &language,
                                const QString &fileName)
 {
+    if (!DataRoots::isPlainName(language))
+        return QString();
     return roots.find(relativeFile(language, fileName));
 }
 
@@ -28,13 +32,21 @@ QString LanguageFiles::fileWithFallback(const DataRoots &roots, const QString &l
     return own.isEmpty() ? ownFile(roots, QStringLiteral("English"), fileName) : own;
 }
 
+bool LanguageFiles::isText(const QByteArray &bytes)
+{
+    return std::none_of(bytes.cbegin(), bytes.cend(), [](char byte) {
+        const uchar c = uchar(byte);
+        return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7f;
+    });
+}
+
 QList<QByteArray> LanguageFiles::readUiTexts(const DataRoots &roots, const QString &language)
 {
     const QString path = fileWithFallback(roots, language, QStringLiteral("List.lng"));
     QByteArray text;
     if (!path.isEmpty())
-        WholeFile::read(path, text); // a read error keeps what was read before it
-    return TextLines::split(text);
+        WholeFile::read(path, text, nullptr, LargestFile); // a read error keeps what was read
+    return isText(text) ? TextLines::split(text) : QList<QByteArray>();
 }
 
 QString LanguageFiles::helpGuide(const DataRoots &roots, const QString &language)

@@ -9,7 +9,7 @@
 QString SpreadMusic::readText(const QString &path, const QString &language)
 {
     QByteArray bytes;
-    if (!WholeFile::read(path, bytes))
+    if (!WholeFile::read(path, bytes, nullptr, LargestFile))
         return QString();
     return TextCodec::decode(bytes, language);
 }
@@ -59,7 +59,10 @@ QString SpreadMusic::resolve(const QString &musicName, const QString &musicFolde
     // begins with a colon for a path into its resources.
     if (name.startsWith(QLatin1Char('/')))
         return QDir::cleanPath(name);
-    return QDir::cleanPath(musicFolder + QLatin1Char('/') + name);
+    const QString folder = QDir::cleanPath(musicFolder) + QLatin1Char('/');
+    const QString path = QDir::cleanPath(folder + name);
+    // "..", however placed, must not lead a relative name out of the folder.
+    return path.startsWith(folder) ? path : QString();
 }
 
 QString SpreadMusic::musicNameFor(const QString &path, const QString &musicFolder)

@@ -11,6 +11,10 @@
 // any other by its full path.
 namespace SpreadMusic {
 
+// The association file has a short line per spread; thousands of spreads
+// take a few hundred kilobytes, so a larger file is no association file.
+inline constexpr qint64 LargestFile = 16LL * 1024 * 1024;
+
 struct Association
 {
     QString spreadName;
@@ -29,7 +33,9 @@ QString readText(const QString &path, const QString &language);
 QString lookup(const QString &text, const QString &spreadName);
 
 // The path of the file a music name stands for: a relative name, with `/`
-// or `\` between its parts, lies under `musicFolder`.
+// or `\` between its parts, lies under `musicFolder`; one whose ".." leads
+// out of it stands for nothing (empty). An absolute name is the file the
+// user chose anywhere.
 QString resolve(const QString &musicName, const QString &musicFolder);
 
 // The music name to keep for the file at `path`: relative to `musicFolder`

@@ -22,6 +22,10 @@ public:
     static constexpr char Header[] = "!updatedformat!";
     static constexpr int HeaderLength = 15;
     static constexpr int OlderDeckLineCount = 78;
+    // A reading is its deck lines, its position lines and comments typed by
+    // hand: a few kilobytes. Even a book's worth of comments stays far below
+    // this, so a larger file is no reading.
+    static constexpr qint64 LargestFile = 16LL * 1024 * 1024;
 
     enum class Format
     {

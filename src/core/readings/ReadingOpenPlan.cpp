@@ -3,6 +3,7 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
+#include "core/spreads/SpreadDesign.h"
 #include "core/util/TextCodec.h"
 #include "core/util/WholeFile.h"
 
@@ -23,6 +24,15 @@ QByteArray upperAToZ(QByteArray text)
     return text;
 }
 
+// A spread name as a message shows it: one too long for any spread is cut
+// short, so that the message stays readable and quick to lay out.
+QString shownName(const UiTextTable &texts, const QByteArray &name)
+{
+    if (name.size() <= SpreadDesign::LongestName)
+        return texts.decoded(name);
+    return texts.decoded(name.left(SpreadDesign::LongestName)) + QChar(0x2026);
+}
+
 bool hasExtraCard(int deckLineCount)
 {
     return deckLineCount == Deck::sizeFor(true, true) ||
@@ -34,10 +44,12 @@ bool hasExtraCard(int deckLineCount)
 ReadingOpenPlan ReadingOpenPlan::fromFile(const QString &path, const Context &context)
 {
     QByteArray bytes;
-    if (!WholeFile::read(path, bytes)) {
+    QString fault;
+    if (!WholeFile::read(path, bytes, &fault, ReadingFile::LargestFile)) {
         ReadingOpenPlan plan;
-        plan.result = Outcome::NoSuchFile;
+        plan.result = QFileInfo::exists(path) ? Outcome::Unreadable : Outcome::NoSuchFile;
         plan.filePath = path;
+        plan.readFault = fault;
         return plan;
     }
     ReadingOpenPlan plan = fromBytes(bytes, context);
@@ -70,6 +82,12 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
     }
 
     plan.spreadNameInFile = heading.spreadName;
+    // No spread file can have a longer name; a reading naming one is refused
+    // before the name is looked up or shown.
+    if (heading.spreadName.size() > SpreadDesign::LongestName) {
+        plan.result = Outcome::SpreadMissing;
+        return plan;
+    }
     const int spreadIndex = findSpread(context.spreadNames, heading.spreadName, context.language);
     if (spreadIndex < 0) {
         plan.result = Outcome::SpreadMissing;
@@ -147,13 +165,16 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
     case Outcome::NoSuchFile:
         return texts.string(UiText::NoSuchFile);
     case Outcome::Unreadable:
-        return texts.string(UiText::ReadingNotRead);
+        if (readFault.isEmpty())
+            return texts.string(UiText::ReadingNotRead);
+        return texts.string(UiText::ReadingNotRead) + QStringLiteral(" '") + filePath +
+               QStringLiteral("'\n\n") + readFault;
     case Outcome::SpreadMissing:
         return texts.string(UiText::SpreadMissingForReading) + QStringLiteral(" '") +
-               texts.decoded(spreadNameInFile) + QStringLiteral("'.");
+               shownName(texts, spreadNameInFile) + QStringLiteral("'.");
     case Outcome::SpreadUnreadable: {
         const QString refused = texts.string(UiText::SpreadUnreadable) + QStringLiteral(" '") +
-                                texts.decoded(spreadNameInFile) + QStringLiteral("'.");
+                                shownName(texts, spreadNameInFile) + QStringLiteral("'.");
         return spreadFault.isEmpty() ? refused : refused + QStringLiteral("\n\n") + spreadFault;
     }
     case Outcome::NotAReadingFile:

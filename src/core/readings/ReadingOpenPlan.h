@@ -51,8 +51,12 @@ public:
     };
 
     Outcome result = Outcome::Unreadable;
-    // The file read by fromFile(); the message of NotAReadingFile names it.
+    // The file read by fromFile(); the messages of NotAReadingFile and
+    // Unreadable name it.
     QString filePath;
+    // Why the file could not be read, for Unreadable: a pipe or a device,
+    // a folder, a file far too large or an input/output error.
+    QString readFault;
     // The spread as the file names it, and as the spread list names it.
     QByteArray spreadNameInFile;
     QString spreadName;

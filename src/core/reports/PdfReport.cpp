@@ -2,12 +2,12 @@
 
 #include "core/reports/DocumentBlocks.h"
 #include "core/reports/ReportModel.h"
+#include "core/util/WholeFile.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
@@ -71,23 +71,15 @@ bool PdfReport::write(const ReportModel &model, const QString &path, QString *er
         document(model, QDate::currentDate(), QFileInfo(path).absolutePath(), errorString);
     if (!text)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(model.spreadName);
-        writer.setCreator(QStringLiteral("Quillmoor"));
-        text->print(&writer);
-    }
-    if (!file.commit()) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return WholeFile::write(
+        path,
+        [&](QIODevice &device, QString *) {
+            QPdfWriter writer(&device);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setTitle(model.spreadName);
+            writer.setCreator(QStringLiteral("Quillmoor"));
+            text->print(&writer);
+            return true;
+        },
+        errorString);
 }

@@ -34,7 +34,7 @@ QByteArray ReportModel::meaningBytes(const DataRoots &roots, const QString &deck
     QByteArray text;
     const QString deckFile = MeaningText::deckPath(source);
     if (QFileInfo::exists(deckFile))
-        WholeFile::read(deckFile, text);
+        WholeFile::read(deckFile, text, nullptr, MeaningText::LargestFile);
     if (!text.isEmpty())
         return text;
     QString defaultFile = MeaningText::languagePath(source);
@@ -42,7 +42,7 @@ QByteArray ReportModel::meaningBytes(const DataRoots &roots, const QString &deck
         defaultFile = MeaningText::englishPath(source);
     text.clear();
     if (QFileInfo::exists(defaultFile))
-        WholeFile::read(defaultFile, text);
+        WholeFile::read(defaultFile, text, nullptr, MeaningText::LargestFile);
     return text;
 }
 

@@ -2,11 +2,11 @@
 
 #include "core/cards/CardPicture.h"
 #include "core/reports/ReportModel.h"
+#include "core/util/WholeFile.h"
 
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <vector>
@@ -68,25 +68,16 @@ QImage drawSpread(const ReportModel &model, const std::vector<QImage> &cards)
 
 bool saveBmp(const QImage &picture, const QString &path, QString *errorString)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture)) {
-        if (errorString)
-            *errorString = writer.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return WholeFile::write(
+        path,
+        [&picture](QIODevice &device, QString *reason) {
+            QImageWriter writer(&device, "bmp");
+            if (writer.write(picture))
+                return true;
+            *reason = writer.errorString();
+            return false;
+        },
+        errorString);
 }
 
 } // namespace

@@ -74,13 +74,14 @@ QByteArray Spread::explanation(int index) const
 Spread::LoadResult Spread::load(const QString &path, QString *errorString)
 {
     positions.clear();
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         fail(errorString, QStringLiteral("no such file"));
         return LoadResult::Missing;
     }
+    // Capacity positions with long explanations come to a few hundred kilobytes.
+    constexpr qint64 LargestFile = 16LL * 1024 * 1024;
     QByteArray bytes;
-    if (!WholeFile::read(path, bytes)) {
-        fail(errorString, QStringLiteral("the file cannot be read to its end"));
+    if (!WholeFile::read(path, bytes, errorString, LargestFile)) {
         // What could be read is still parsed, for what it is worth.
         readPlainText(ScrambledText::scramble(bytes));
         return LoadResult::Unreadable;

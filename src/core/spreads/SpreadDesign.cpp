@@ -131,6 +131,8 @@ SpreadDesign::NameProblem SpreadDesign::nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return NameProblem::Empty;
+    if (name.size() > LongestName || name.toUtf8().size() > LongestName)
+        return NameProblem::NotAFileName;
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)
             return NameProblem::ControlCharacter;

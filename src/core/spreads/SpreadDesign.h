@@ -33,12 +33,15 @@ public:
     {
         None,
         Empty,
-        // Holds "/" or "\", or starts with ".".
+        // Holds "/" or "\", starts with "." or is longer than LongestName.
         NotAFileName,
         ControlCharacter,
     };
 
     static constexpr int Capacity = 79;
+    // The most UTF-8 bytes a name can have: with ".spread" after it, the
+    // file name must stay within the 255 bytes file systems allow.
+    static constexpr int LongestName = 255 - 7;
 
     SpreadDesign() = default;
     // The positions of `spread`, with any significator that stands after an

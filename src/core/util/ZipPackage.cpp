@@ -1,8 +1,9 @@
 #include "core/util/ZipPackage.h"
 
+#include "core/util/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <zip.h>
 
@@ -113,12 +114,7 @@ bool ZipPackage::write(const QString &path, QString *errorString) const
         return false;
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(errorString, file.errorString());
-        return false;
-    }
-    return true;
+    return WholeFile::write(path, bytes, errorString);
 }
 
 bool ZipPackage::read(const QString &path, QString *errorString)
