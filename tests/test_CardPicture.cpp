@@ -5,7 +5,7 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
 
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -173,7 +173,7 @@ void TestCardPicture::missingPictureShowsItsTitle()
 
 void TestCardPicture::specialFileIsRefusedAndReportedOnce_data()
 {
-    SpecialFiles::addRows();
+    NonRegularFiles::addRows();
 }
 
 void TestCardPicture::specialFileIsRefusedAndReportedOnce()
@@ -184,7 +184,7 @@ void TestCardPicture::specialFileIsRefusedAndReportedOnce()
     QFETCH(QString, kind);
     QTemporaryDir dir;
     const QString path = CardPicture::path(dir.path(), QStringLiteral("Test"), 3);
-    QVERIFY(SpecialFiles::make(path, kind));
+    QVERIFY(NonRegularFiles::make(path, kind));
     CardFaceCache faces(dir.path());
     QStringList faults;
     faces.setFaultReport([&faults](const QString &fault) { faults << fault; });
@@ -194,7 +194,7 @@ void TestCardPicture::specialFileIsRefusedAndReportedOnce()
     for (const QSize &size : {QSize(100, 150), QSize(50, 75)})
         QCOMPARE(faces.face(QStringLiteral("Test"), 3, false, size).size(), size);
     QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 3, false).isNull());
-    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QCOMPARE(faults.size(), 1);
     QVERIFY2(faults.first().startsWith(path + QStringLiteral(": It is not a regular file")),
              qPrintable(faults.first()));

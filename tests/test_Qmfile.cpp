@@ -7,7 +7,7 @@
 #include "core/util/WholeFile.h"
 #include "core/util/ZipPackage.h"
 
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "TinyDisk.h"
 
 #include <QDir>
@@ -480,7 +480,7 @@ void TestQmfile::badReportArgumentsFail()
 
 void TestQmfile::specialReadingIsRefusedAtOnce_data()
 {
-    SpecialFiles::addRows();
+    NonRegularFiles::addRows();
 }
 
 void TestQmfile::specialReadingIsRefusedAtOnce()
@@ -489,7 +489,7 @@ void TestQmfile::specialReadingIsRefusedAtOnce()
     // naming the file.
     QFETCH(QString, kind);
     const QString reading = path(QStringLiteral("special.reading"));
-    QVERIFY(SpecialFiles::make(reading, kind));
+    QVERIFY(NonRegularFiles::make(reading, kind));
     const QString program = linkedProgramFolder();
     QVERIFY(!program.isEmpty());
     const QList<QStringList> commands = {
@@ -501,7 +501,7 @@ void TestQmfile::specialReadingIsRefusedAtOnce()
         clock.start();
         QByteArray errors;
         QCOMPARE(qmfile(command, nullptr, &errors), 1);
-        QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+        QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
         QVERIFY2(errors.contains(reading.toUtf8()) && errors.contains("not a regular file"),
                  errors.constData());
     }
@@ -509,7 +509,7 @@ void TestQmfile::specialReadingIsRefusedAtOnce()
 
 void TestQmfile::specialCardPictureIsReportedAtOnce_data()
 {
-    SpecialFiles::addRows();
+    NonRegularFiles::addRows();
 }
 
 void TestQmfile::specialCardPictureIsReportedAtOnce()
@@ -523,7 +523,7 @@ void TestQmfile::specialCardPictureIsReportedAtOnce()
     QVERIFY(QFile::remove(deck.path()) && QDir().mkpath(deck.filePath(QStringLiteral("Veldmere"))));
     const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR "/Pics/Veldmere"));
     const QString special = path(QStringLiteral("special"));
-    QVERIFY(SpecialFiles::make(special, kind));
+    QVERIFY(NonRegularFiles::make(special, kind));
     for (const QString &name : bundled.entryList(QDir::Files)) {
         const bool replaced =
             name.endsWith(QStringLiteral(".jpg")) && name != QStringLiteral("0.jpg");
@@ -539,7 +539,7 @@ void TestQmfile::specialCardPictureIsReportedAtOnce()
                      QStringLiteral("Veldmere"), QStringLiteral("--big-cards")},
                     nullptr, &errors),
              0);
-    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QVERIFY2(errors.contains("Veldmere/61.jpg: It is not a regular file"), errors.constData());
 }
 

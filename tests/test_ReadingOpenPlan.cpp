@@ -9,7 +9,7 @@
 #include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -399,7 +399,7 @@ void TestReadingOpenPlan::fileThatIsNoReadingSaysSo()
 
 void TestReadingOpenPlan::specialFileIsRefusedAtOnce_data()
 {
-    SpecialFiles::addRows();
+    NonRegularFiles::addRows();
 }
 
 void TestReadingOpenPlan::specialFileIsRefusedAtOnce()
@@ -408,11 +408,11 @@ void TestReadingOpenPlan::specialFileIsRefusedAtOnce()
     // refused before it is opened, with a message that names it.
     QFETCH(QString, kind);
     const QString path = m_dir->filePath(QStringLiteral("special.reading"));
-    QVERIFY(SpecialFiles::make(path, kind));
+    QVERIFY(NonRegularFiles::make(path, kind));
     QElapsedTimer clock;
     clock.start();
     const ReadingOpenPlan plan = ReadingOpenPlan::fromFile(path, m_table);
-    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QCOMPARE(plan.result, ReadingOpenPlan::Outcome::Unreadable);
     const QString message = plan.message(UiTextTable());
     QVERIFY2(message.startsWith(QStringLiteral("Could not read from file.")), qPrintable(message));
@@ -430,7 +430,7 @@ void TestReadingOpenPlan::spreadNameLongerThanAFileNameIsRefusedAtOnce()
     const ReadingOpenPlan plan = ReadingOpenPlan::fromBytes(
         readingBytes(78, {0, 1, 2}, "", QByteArray(1 << 20, 'Q')), m_table);
     const QString message = plan.message(UiTextTable());
-    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QCOMPARE(plan.result, ReadingOpenPlan::Outcome::SpreadMissing);
     QVERIFY2(message.size() < 400 && message.contains(QString(248, QLatin1Char('Q'))),
              qPrintable(message));

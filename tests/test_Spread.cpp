@@ -1,7 +1,7 @@
 // Checks the spread file: a golden file reads to its written-down spread and
 // that spread writes the same bytes apart from the random line prefixes, what
 // is saved reads back, and a damaged or foreign file is refused without harm.
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "SpreadBuilder.h"
 #include "core/spreads/Spread.h"
 #include "core/util/RandomGenerator.h"
@@ -376,7 +376,7 @@ void TestSpread::failedSaveIsReportedAndKeepsOldFile()
 
 void TestSpread::specialFileIsUnreadableNotMissing_data()
 {
-    SpecialFiles::addRows();
+    NonRegularFiles::addRows();
 }
 
 void TestSpread::specialFileIsUnreadableNotMissing()
@@ -384,13 +384,13 @@ void TestSpread::specialFileIsUnreadableNotMissing()
     // A pipe or a device where a spread file should be is refused at once
     // as no regular file, not called missing.
     QFETCH(QString, kind);
-    QVERIFY(SpecialFiles::make(path(QStringLiteral("Special")), kind));
+    QVERIFY(NonRegularFiles::make(path(QStringLiteral("Special")), kind));
     QElapsedTimer clock;
     clock.start();
     Spread spread;
     QString error;
     QCOMPARE(spread.load(path(QStringLiteral("Special")), &error), Spread::LoadResult::Unreadable);
-    QVERIFY(clock.elapsed() < SpecialFiles::PromptMilliseconds);
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
 }
 

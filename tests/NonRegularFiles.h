@@ -11,7 +11,7 @@
 // Files that are no regular file, for checking that readers refuse them at
 // once: a named pipe with no writer blocks whoever opens it, and the devices
 // never end.
-namespace SpecialFiles {
+namespace NonRegularFiles {
 
 // A message must come at least this soon.
 constexpr qint64 PromptMilliseconds = 2000;
@@ -35,4 +35,4 @@ inline void addRows()
     return QFile::link(kind, path);
 }
 
-} // namespace SpecialFiles
+} // namespace NonRegularFiles
