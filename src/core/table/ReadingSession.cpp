@@ -140,7 +140,7 @@ void ReadingSession::openReading(const ReadingOpenPlan &plan)
     m_deckSize = plan.deckSize;
     emit majorArcanaOnlyDecided(plan.majorOnly);
     deal();
-    Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements);
+    setSignificatorsAside();
     plan.applyDeck(m_cards);
     for (int position = 0; position < plan.positionSlots.size(); ++position) {
         const int slot = plan.prepareSlot(m_cards, position);
@@ -233,15 +233,18 @@ void ReadingSession::deal()
     emit fanChanged();
 }
 
+void ReadingSession::setSignificatorsAside()
+{
+    for (int slot : Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements))
+        takeFromFan(slot);
+}
+
 void ReadingSession::fan(Phase drawing)
 {
     // Cards typed in from a physical deck may be any of the fan's, the
     // significators too.
-    if (drawing != Phase::TypingIn) {
-        for (int slot :
-             Drawing::moveSignificatorsAside(m_cards, m_deckSize, m_spread, m_placements))
-            takeFromFan(slot);
-    }
+    if (drawing != Phase::TypingIn)
+        setSignificatorsAside();
     if (drawing == Phase::DrawingAutomatically)
         m_random.seedFromClock();
     // A spread of significators only is complete once they are chosen.

@@ -184,6 +184,8 @@ private:
     // or beyond the spread when every position has its card.
     void drawCard(int slot);
     void takeFromFan(int slot);
+    // Moves the significators' cards to the deck's ends, out of the fan.
+    void setSignificatorsAside();
     void reveal(int position);
     // The prompt once a card was drawn or typed in: the next position, or
     // the end of the reading.
