@@ -14,6 +14,22 @@ quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fo
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     timgm6mb-soundfont)
 
+# The command as it was given, for messages that say to run it again.
+quillmoor_command="$0${*:+ $*}"
+
+# Says how to install the missing packages as root, and stops.
+quillmoor_root_install_hint() {
+    local reason=$1
+    shift
+    echo "These Debian packages are missing: $*" >&2
+    echo "$reason, so install them as root with:" >&2
+    echo >&2
+    echo "    su -c 'apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $*'" >&2
+    echo >&2
+    echo "and then run $quillmoor_command again as yourself." >&2
+    exit 1
+}
+
 quillmoor_install_packages() {
     local wanted=("${quillmoor_packages[@]}" "$@") missing=() pkg
     for pkg in "${wanted[@]}"; do
@@ -21,24 +37,22 @@ quillmoor_install_packages() {
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
+    local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            # Running this whole script as root would leave a build folder that
-            # only root can write; install the packages alone instead.
-            echo "These Debian packages are missing: ${missing[*]}" >&2
-            echo "There is no sudo here, so install them as root with:" >&2
-            echo >&2
-            echo "    su -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
-            echo >&2
-            echo "and then run $0 again as yourself." >&2
-            exit 1
-        fi
-        sudo=sudo
+        # Running this whole script as root would leave a build folder that
+        # only root can write; install the packages alone instead.
+        command -v sudo >/dev/null ||
+            quillmoor_root_install_hint "There is no sudo here" "${missing[@]}"
+        echo "Installing Debian packages through sudo: ${missing[*]}"
+        sudo -v || quillmoor_root_install_hint "sudo did not let $(id -un) install them" \
+            "${missing[@]}"
+        sudo=(sudo)
+    else
+        echo "Installing Debian packages: ${missing[*]}"
     fi
-    echo "Installing Debian packages: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    # Through env, so that sudo keeps the setting that silences debconf's questions.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 # Stops with a clear message when the build folder, or something in it, cannot

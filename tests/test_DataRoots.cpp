@@ -1,7 +1,6 @@
 // Checks where the program reads and writes its data: in its own folder
-// when that may be written (portable), else in the user's folders, which
-// reads look at before the installed data.
-#include "ReadOnlyFolder.h"
+// (portable), or, installed, in the user's folders, which reads look at
+// before the installed data.
 #include "SpreadBuilder.h"
 #include "TestFiles.h"
 #include "core/app/Preferences.h"
@@ -23,8 +22,8 @@ class TestDataRoots : public QObject
 
 private slots:
     void init();
-    void realCheckTellsReadOnlyFolders();
-    void readOnlyProgramFolderWritesToUserFolders();
+    void installedMarkerDecidesTheLayout();
+    void installedProgramFolderIsNeverWritten();
     void writableProgramFolderStaysPortable();
     void readsPreferTheUsersFiles();
     void editedMeaningGoesToTheUsersFolder();
@@ -37,9 +36,12 @@ private:
     {
         return m_bundled->filePath(relative);
     }
+    // The bundled folder as the install rules leave it: with its marker.
     DataRoots installed() const
     {
-        return DataRoots::forDataFolder(m_bundled->path(), [](const QString &) { return false; });
+        if (!writeFile(bundled(QLatin1String(DataRoots::InstalledMarker)), "installed\n"))
+            qFatal("The installed marker could not be written");
+        return DataRoots::forDataFolder(bundled());
     }
     [[nodiscard]] static bool writeFile(const QString &path, const QByteArray &bytes)
     {
@@ -73,29 +75,21 @@ void TestDataRoots::init()
     m_userDir = m_home->filePath(QStringLiteral("data/Orvandel/Quillmoor"));
 }
 
-void TestDataRoots::realCheckTellsReadOnlyFolders()
+void TestDataRoots::installedMarkerDecidesTheLayout()
 {
-    QVERIFY(DataRoots::isWritable(bundled()));
-    QVERIFY(!DataRoots::isWritable(bundled(QStringLiteral("missing"))));
-    // The probe file is not left behind.
-    QCOMPARE(QDir(bundled()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
-
+    // A folder that can be written (as every folder can for root) is still
+    // the installed one when it carries the marker.
     QVERIFY(writeFile(bundled(QStringLiteral("Langs/English/List.lng")), "texts"));
-    ReadOnlyFolder readOnly(bundled());
-    QUILLMOOR_REQUIRE_READ_ONLY(readOnly);
-    QVERIFY(!DataRoots::isWritable(bundled()));
-    const DataRoots roots = DataRoots::forDataFolder(bundled());
+    QVERIFY(DataRoots::forDataFolder(bundled()).isPortable());
+    const DataRoots roots = installed();
     QVERIFY(!roots.isPortable());
     QCOMPARE(roots.userDir(), m_userDir);
 }
 
-void TestDataRoots::readOnlyProgramFolderWritesToUserFolders()
+void TestDataRoots::installedProgramFolderIsNeverWritten()
 {
     QVERIFY(writeFile(bundled(QStringLiteral("Pics/Ardenvale/0.jpg")), "picture"));
-    ReadOnlyFolder readOnly(bundled());
-    QUILLMOOR_REQUIRE_READ_ONLY(readOnly);
-    const DataRoots roots = DataRoots::forDataFolder(bundled());
+    const DataRoots roots = installed();
     QCOMPARE(roots.bundledDir(), bundled());
     QCOMPARE(roots.tempDir(), m_home->filePath(QStringLiteral("cache/Orvandel/Quillmoor/Temp")));
 
@@ -110,8 +104,8 @@ void TestDataRoots::readOnlyProgramFolderWritesToUserFolders()
     QVERIFY(QFileInfo(roots.tempDir()).isDir());
     QCOMPARE(data.readingsDir(), m_userDir + QStringLiteral("/Saved/"));
     QCOMPARE(preferences.deckName(), QStringLiteral("Ardenvale"));
-    QCOMPARE(QDir(bundled()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Pics")});
+    QCOMPARE(QDir(bundled()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{QStringLiteral("Pics"), QLatin1String(DataRoots::InstalledMarker)}));
 
     // A write lands in the user's folder, its folder made on the way.
     const QString spread = Spread::writePath(roots, QStringLiteral("Mine"));

@@ -14,12 +14,14 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -31,22 +33,37 @@ bool displayAvailable()
 }
 
 QtMessageHandler qtMessageHandler = nullptr;
+// Qt's messages while the application object is made: held back, because
+// when the display cannot be reached they end in advice that does not apply
+// ("Reinstalling the application may fix this problem").
+QList<std::pair<QtMsgType, QString>> heldMessages;
 
 // Qt ends the process with abort(), and a core dump, when no platform plugin
 // starts: DISPLAY names an X server that cannot be reached, or a Wayland
-// display lacks its plugin. Say what is wrong and exit with 1 instead.
-void reportDisplayFailure(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// display lacks its plugin. Say what is wrong, with the messages that led to
+// it, and exit with 1 instead.
+void reportDisplayFailure(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg) {
-        qtMessageHandler(type, context, message);
+        heldMessages.append({type, message});
         return;
     }
     std::fprintf(stderr,
                  "Quillmoor cannot open its window: the graphical display could not be reached "
-                 "(DISPLAY=%s, WAYLAND_DISPLAY=%s).\nQt said: %s\n",
-                 qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData(),
-                 qPrintable(message));
+                 "(DISPLAY=%s, WAYLAND_DISPLAY=%s).\n",
+                 qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+    for (const auto &held : std::as_const(heldMessages))
+        std::fprintf(stderr, "Qt said: %s\n", qPrintable(held.second));
     std::_Exit(1);
+}
+
+// The application object is made: the messages held back are passed on.
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(qtMessageHandler);
+    for (const auto &[type, message] : std::as_const(heldMessages))
+        qtMessageHandler(type, QMessageLogContext(), message);
+    heldMessages.clear();
 }
 
 // The command line: --help, --version and at most one file to open.
@@ -57,7 +74,8 @@ public:
     {
         m_parser.setApplicationDescription(
             QStringLiteral("Lays out tarot readings: shuffle, cut, draw and read the cards."));
-        m_parser.addHelpOption();
+        // Qt's own --help-all would need a display to answer; only --help is offered.
+        m_parser.addOption(m_help);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(
             QStringLiteral("file"),
@@ -76,7 +94,7 @@ public:
         // Qt's own options (-platform ...) are unknown here; they are taken
         // out by the application later, so an error now is not yet an error.
         m_parser.parse(arguments);
-        if (m_parser.isSet(QStringLiteral("help"))) {
+        if (m_parser.isSet(m_help)) {
             // Without an application object Qt cannot name the program itself.
             const QString name =
                 QFileInfo(arguments.value(0, QStringLiteral("quillmoor"))).fileName();
@@ -121,6 +139,8 @@ public:
 
 private:
     QCommandLineParser m_parser;
+    const QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
+                                    QStringLiteral("Displays help on commandline options.")};
 };
 
 } // namespace
@@ -144,7 +164,7 @@ int main(int argc, char *argv[])
     FontPreload fonts;
     qtMessageHandler = qInstallMessageHandler(reportDisplayFailure);
     QApplication app(argc, argv);
-    qInstallMessageHandler(qtMessageHandler);
+    releaseHeldMessages();
     fonts.applicationMade();
     ApplicationStyle::install();
     const DataRoots roots = DataRoots::forDataFolder(

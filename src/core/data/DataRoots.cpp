@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -28,9 +27,9 @@ DataRoots::DataRoots(const QString &bundledDir, const QString &userDir, const QS
     , m_portable(false)
 {}
 
-DataRoots DataRoots::forDataFolder(const QString &bundledDir, const WritableCheck &writable)
+DataRoots DataRoots::forDataFolder(const QString &bundledDir)
 {
-    if (writable(bundledDir))
+    if (!QFileInfo(joined(bundledDir, QLatin1String(InstalledMarker))).isFile())
         return DataRoots(bundledDir);
     const QString data =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + UserFolder;
@@ -54,14 +53,6 @@ bool DataRoots::isPlainName(const QString &name)
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
            !QDir::isAbsolutePath(name);
-}
-
-bool DataRoots::isWritable(const QString &folder)
-{
-    if (!QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(joined(folder, QStringLiteral(".write-probe-XXXXXX")));
-    return probe.open(); // removed again when `probe` goes
 }
 
 QStringList DataRoots::readRoots() const

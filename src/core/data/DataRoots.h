@@ -4,12 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 // Where the program's data lies and where what it writes goes. Run from a
-// folder it may write (a build folder, an unpacked copy) the program keeps
-// everything in that one folder, as a portable program does. Installed, its
-// bundled data is read-only: what it writes goes to the user's data folder
+// build folder or an unpacked copy the program keeps everything in that one
+// folder, as a portable program does. Installed (its data folder carries the
+// marker the install rules put there), the bundled data is only read, even
+// by root: what it writes goes to the user's data folder
 // (scratch files to the user's cache), and every read looks there first, so
 // a meaning or spread the user edited wins over the bundled one.
 //
@@ -19,8 +18,8 @@
 class DataRoots
 {
 public:
-    // Decides whether a folder may be written; the real check writes a probe file.
-    using WritableCheck = std::function<bool(const QString &folder)>;
+    // The file the install rules put into the installed data folder.
+    static constexpr char InstalledMarker[] = "installed-layout";
 
     // No data at all, until one is assigned.
     DataRoots() = default;
@@ -31,19 +30,16 @@ public:
     // scratch files in `tempDir`.
     DataRoots(const QString &bundledDir, const QString &userDir, const QString &tempDir);
 
-    // The data roots of the bundled data folder `bundledDir`: portable when
-    // `writable` says the folder may be written, else installed, with the
-    // user's folders where the desktop keeps application data and caches
-    // (~/.local/share/Orvandel/Quillmoor, Temp in ~/.cache/Orvandel/Quillmoor).
-    static DataRoots forDataFolder(const QString &bundledDir,
-                                   const WritableCheck &writable = &isWritable);
+    // The data roots of the bundled data folder `bundledDir`: installed when
+    // it carries the installed marker, with the user's folders where the
+    // desktop keeps application data and caches (~/.local/share/Orvandel/Quillmoor,
+    // Temp in ~/.cache/Orvandel/Quillmoor), else portable. Whether the folder
+    // can be written decides nothing: root can write anywhere.
+    static DataRoots forDataFolder(const QString &bundledDir);
     // The data folder of the executable in `executableDir`: the folder
     // itself when its data lies beside it, else the installed share folder
     // (`../share/quillmoor`), found relative to it so that any prefix works.
     static QString dataFolderOf(const QString &executableDir);
-    // Whether a file can be made in `folder` (tried with a probe file that
-    // is removed at once), which also holds for root on a read-only file system.
-    static bool isWritable(const QString &folder);
     // Whether `name` (a deck's or a language's, from the settings or a file)
     // can only mean one entry of its folder: not empty, not "." or "..",
     // without "/" or "\\" and not absolute. Any other name could lead out of

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class Preferences;
+class ProgramData;
+
+// What a file manager shows for the program's files: a saved reading as its
+// spread with the faces of its cards, a spread file as the outlines of its
+// positions, drawn as the report's spread picture is and scaled to fit.
+namespace FileThumbnail {
+
+// The picture of the reading or spread (named `.spread`) at `path`, at most `size` pixels wide and
+// high; a null image, with the reason in `errorString`, when the file is neither or is damaged.
+QImage draw(const QString &path, const ProgramData &data, const Preferences &preferences, int size,
+            QString *errorString);
+
+} // namespace FileThumbnail
