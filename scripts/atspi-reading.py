@@ -44,6 +44,10 @@ def wait_for(what, find, timeout=20.0):
         if found:
             return found
         time.sleep(0.2)
+    app = application()
+    for child in app if app else []:
+        if child is not None:
+            print(f"window: [{role(child)}] {child.name!r}")
     sys.exit(f"atspi-reading: no {what} after {timeout:.0f} s")
 
 
@@ -126,6 +130,11 @@ def main():
     frame = wait_for("table window", lambda: next(
         (c for c in application() if c is not None and role(c) == "frame"), None))
     print_tree(frame, "the table at start")
+    # The keys go to the window that has the focus: the table's.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(PID),
+                    "--name", "^Quillmoor", "windowactivate", "--sync"],
+                   check=True, stdout=subprocess.DEVNULL)
+    time.sleep(0.5)
 
     key("F9")
     chooser = wait_for("spread chooser", lambda: dialog("Select spread") or dialog("spread"))

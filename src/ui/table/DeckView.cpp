@@ -142,7 +142,11 @@ void DeckView::paintFocus(QPainter &painter)
 {
     if (!hasFocus())
         return;
-    FocusRing::paint(painter, m_focus.ringRect(m_geometry), m_backColor);
+    const QRect ring = m_focus.ringRect(m_geometry);
+    // The focused card of the fan is drawn whole, over the cards after it.
+    if (m_focus.fanIndex() >= 0 && !m_fanBack.isNull())
+        painter.drawImage(ring.topLeft(), m_fanBack);
+    FocusRing::paint(painter, ring, m_backColor);
     const QLine cut = m_focus.cutLine(m_geometry);
     if (!cut.isNull())
         FocusRing::paint(painter, QRect(cut.p1(), cut.p2()).adjusted(-4, -8, 4, 8), m_backColor);

@@ -14,6 +14,17 @@
 
 namespace {
 
+// `first` and `second` as two sentences.
+QString sentences(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    const QChar last = first.back();
+    const bool ended = last == QLatin1Char('.') || last == QLatin1Char('!') ||
+                       last == QLatin1Char('?') || last == QLatin1Char(':');
+    return first + (ended ? QStringLiteral(" ") : QStringLiteral(". ")) + second;
+}
+
 void setNameAndDescription(QWidget &widget, const QString &name, const QString &description)
 {
     if (widget.accessibleName() != name)
@@ -73,7 +84,7 @@ void TableAccessibility::describeDeck()
     }
     // The prompt says what to do next; the deck is where most of it is done.
     const QString prompt = m_prompt.text().simplified();
-    setNameAndDescription(m_deck, name, keys.isEmpty() ? prompt : prompt + QLatin1Char(' ') + keys);
+    setNameAndDescription(m_deck, name, sentences(prompt, keys));
 }
 
 void TableAccessibility::describePosition(int position)
@@ -93,8 +104,7 @@ void TableAccessibility::describePosition(int position)
     const QString label = m_data.decoded(PositionLabels::tableLabel(spread, position)).trimmed();
     const QString explanation = m_data.decoded(spread.explanation(position));
     setNameAndDescription(*image, label + QLatin1Char(' ') + state,
-                          explanation + QLatin1Char(' ') +
-                              texts.string(UiText::AccessiblePositionKeys));
+                          sentences(explanation, texts.string(UiText::AccessiblePositionKeys)));
 }
 
 void TableAccessibility::describeSpread()
