@@ -13,8 +13,32 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PID = int(sys.argv[1])
+# The table texts announced as they changed, as a screen reader hears them.
+HEARD = []
+
+
+def on_name_changed(event):
+    try:
+        source = event.source
+        # The table's texts lie on the deck's surface: the prompt and the spread's name.
+        parent = source.parent
+        if (source.getRoleName() == "label" and source.get_process_id() == PID
+                and parent is not None and parent.name.startswith(("The deck", "Fan of"))):
+            text = " ".join(source.name.split())
+            if text and (not HEARD or HEARD[-1] != text):
+                HEARD.append(text)
+    except Exception:
+        pass
+
+
+def pump():
+    """Hands the events that arrived over the bus to their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
 
 
 def application():
@@ -43,6 +67,7 @@ def wait_for(what, find, timeout=20.0):
             found = None
         if found:
             return found
+        pump()
         time.sleep(0.2)
     app = application()
     for child in app if app else []:
@@ -54,6 +79,7 @@ def wait_for(what, find, timeout=20.0):
 def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "120", *keys], check=True)
     time.sleep(0.4)
+    pump()
 
 
 def type_text(text):
@@ -130,6 +156,9 @@ def main():
     frame = wait_for("table window", lambda: next(
         (c for c in application() if c is not None and role(c) == "frame"), None))
     print_tree(frame, "the table at start")
+    # Listened for once the program is on the bus, so that it learns of the listener.
+    pyatspi.Registry.registerEventListener(on_name_changed,
+                                           "object:property-change:accessible-name")
     # The keys go to the window that has the focus: the table's.
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(PID),
                     "--name", "^Quillmoor", "windowactivate", "--sync"],
@@ -191,6 +220,10 @@ def main():
     print_tree(detail, "the card detail window")
     key("Escape")
 
+    pump()
+    print("--- the table's texts announced on the way")
+    for text in HEARD:
+        print(text)
     print_tree(frame, "the table after the reading")
     print("--- positions after the reading")
     missing = 0
@@ -198,6 +231,9 @@ def main():
         print(f"{place.name}  |  {place.description}")
         if place.name.endswith((" empty", " face down")):
             missing += 1
+    if not HEARD:
+        print("atspi-reading: no prompt was announced")
+        return 1
     if missing or not places:
         print(f"atspi-reading: {missing} of {len(places)} positions name no card")
         return 1
