@@ -81,6 +81,7 @@ private slots:
     void init();
     void cleanup();
     void wholeReadingByKeys();
+    void typedInReadingByKeys();
 
 private:
     // Gives the table back the keyboard after a dialog, as the desktop does.
@@ -223,6 +224,46 @@ void TestKeyboardReading::wholeReadingByKeys()
     QVERIFY(bytes.startsWith(ReadingFile::Header));
     QVERIFY(bytes.endsWith(ScrambledText::scramble(ReadingFile::commentsFromMemo(typed))));
     QVERIFY(interaction.messages.isEmpty());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+}
+
+void TestKeyboardReading::typedInReadingByKeys()
+{
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    QVERIFY(backToTable(*table));
+    ReadingSession &session = table->session();
+    ScriptedInteraction &interaction = m_fixture.interaction;
+    QStringList unnamed;
+
+    // F8 starts a reading typed in; the focus waits on the first position.
+    answerByKeys<SpreadChooser>(interaction, unnamed, [](SpreadChooser &) {
+        QTest::keyClicks(nullptr, QStringLiteral("Three"));
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_F8);
+    QCOMPARE(session.phase(), Phase::TypingIn);
+    QVERIFY(backToTable(*table));
+    QCOMPARE(QApplication::focusWidget(), positionImage(*table, 0));
+
+    // Enter on each position asks for its card. The list opens on its first row
+    // unselected, so n presses of Down pick card n; Tab, Down turn it reversed.
+    for (int position = 0; position < 3; ++position) {
+        QCOMPARE(QApplication::focusWidget(), positionImage(*table, position));
+        answerByKeys<SelectCardDialog>(interaction, unnamed, [position](SelectCardDialog &) {
+            for (int step = 0; step <= position; ++step)
+                press(Qt::Key_Down);
+            press(Qt::Key_Tab);
+            press(Qt::Key_Down);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_Return);
+        QVERIFY(backToTable(*table));
+        QCOMPARE(session.placements().at(position).card, quint32(position + 1));
+        QVERIFY(session.placements().at(position).reversed);
+        press(Qt::Key_Tab);
+    }
+    QCOMPARE(session.phase(), Phase::Complete);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
 }
 
