@@ -262,6 +262,10 @@ void TestKeyboardReading::typedInReadingByKeys()
         QVERIFY(backToTable(*table));
         QCOMPARE(session.placements().at(position).card, quint32(position));
         QVERIFY(session.placements().at(position).reversed);
+        const QString name = accessibleName(positionImage(*table, position));
+        QVERIFY2(
+            name.endsWith(table->programData().cardTitle(position) + QStringLiteral(", reversed")),
+            qPrintable(name));
         press(Qt::Key_Tab);
     }
     QCOMPARE(session.phase(), Phase::Complete);
