@@ -1,8 +1,11 @@
 // Checks that the resizable panel shows a sizing cursor over its grip zones
-// and follows a mouse drag of an edge or corner, no smaller than its minimum.
+// and follows a mouse drag of an edge or corner, no smaller than its minimum,
+// and that the arrow keys move the edges its docking lets move.
 #include "ui/cards/ResizablePanel.h"
 
 #include <QSignalSpy>
+
+Q_DECLARE_METATYPE(GripZones::Alignment)
 #include <QtTest>
 
 class TestResizablePanel : public QObject
@@ -13,6 +16,8 @@ private slots:
     void init();
     void cursorFollowsZones();
     void dragResizesAndReports();
+    void arrowKeysMoveTheFreeEdges_data();
+    void arrowKeysMoveTheFreeEdges();
 
 private:
     std::unique_ptr<QWidget> m_parent;
@@ -68,6 +73,40 @@ void TestResizablePanel::dragResizesAndReports()
     QTest::mouseRelease(m_panel, Qt::LeftButton, {}, QPoint(-50, -50));
     QCOMPARE(m_panel->geometry(), QRect(80, 50, 100, 10));
     QCOMPARE(resized.count(), 2);
+}
+
+void TestResizablePanel::arrowKeysMoveTheFreeEdges_data()
+{
+    using GripZones::Alignment;
+    QTest::addColumn<Alignment>("alignment");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("free: right widens")
+        << Alignment::None << int(Qt::Key_Right) << false << QRect(100, 50, 121, 90);
+    QTest::newRow("free: shift down, ten")
+        << Alignment::None << int(Qt::Key_Down) << true << QRect(100, 50, 120, 100);
+    QTest::newRow("docked right: left widens leftwards")
+        << Alignment::Right << int(Qt::Key_Left) << false << QRect(99, 50, 121, 90);
+    QTest::newRow("docked bottom: up heightens upwards")
+        << Alignment::Bottom << int(Qt::Key_Up) << false << QRect(100, 49, 120, 91);
+    QTest::newRow("docked top: width stays")
+        << Alignment::Top << int(Qt::Key_Right) << false << QRect(100, 50, 120, 90);
+    QTest::newRow("filling: nothing moves")
+        << Alignment::Client << int(Qt::Key_Down) << false << QRect(100, 50, 120, 90);
+}
+
+void TestResizablePanel::arrowKeysMoveTheFreeEdges()
+{
+    QFETCH(GripZones::Alignment, alignment);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QRect, expected);
+    QSignalSpy resized(m_panel, &ResizablePanel::resizedByUser);
+    m_panel->setAlignment(alignment);
+    QTest::keyClick(m_panel, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(m_panel->geometry(), expected);
+    QCOMPARE(resized.count(), expected == QRect(100, 50, 120, 90) ? 0 : 1);
 }
 
 QTEST_MAIN(TestResizablePanel)

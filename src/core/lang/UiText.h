@@ -202,6 +202,21 @@ enum Index : int
     MenuNextPiece = 186,
     SpreadMusicHint = 187,
     MusicFileMissing = 188,
+
+    // What a screen reader says of the table: the deck stacked, fanned or
+    // waiting for its cut, the spread area, the state of a position's card,
+    // and the keys that work where the focus lies.
+    AccessibleStackedDeck = 189,
+    AccessibleFan = 190,
+    AccessibleFanCard = 191,
+    AccessibleCutPlace = 192,
+    AccessibleSpread = 193,
+    AccessibleEmptyPosition = 194,
+    AccessibleFaceDown = 195,
+    AccessibleUpright = 196,
+    AccessibleFanKeys = 197,
+    AccessibleCutKeys = 198,
+    AccessiblePositionKeys = 199,
 };
 
 } // namespace UiText

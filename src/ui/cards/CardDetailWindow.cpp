@@ -70,12 +70,17 @@ CardDetailWindow::CardDetailWindow(const DialogContext &context, int number, boo
     if (reversed)
         caption += QStringLiteral(" (") + m_texts.string(UiText::ReversedWord) + QLatin1Char(')');
     setWindowTitle(caption);
+    // The picture and the meaning have no labels of their own: the title names them.
+    pictureLabel->setAccessibleName(caption);
+    meaningEdit->setAccessibleName(caption);
     titleLabel->setText(caption);
     subtitleLabel->setText(m_data.decoded(subtitle));
     makeBlue(titleLabel, true, 17);
     makeBlue(subtitleLabel, false, 14);
 
     meaningEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the buttons, so the window is left by keys alone.
+    meaningEdit->setTabChangesFocus(true);
     meaningEdit->setPlainText(m_meaning.text());
     m_savedText = meaningEdit->toPlainText();
     meaningEdit->setFocus();

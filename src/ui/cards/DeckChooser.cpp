@@ -71,6 +71,7 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     strengthElevenButton->setObjectName(QStringLiteral("strengthElevenButton"));
     noDecksLabel->setObjectName(QStringLiteral("noDecksLabel"));
     setWindowTitle(texts.buttonString(UiText::MenuSelectDeck));
+    deckList->setAccessibleName(windowTitle());
     setFixedSize(DialogWidth, DialogHeight);
 
     deckList->setGeometry(16, 16, 201, 225);

@@ -35,6 +35,9 @@ ImageSettingsDialog::ImageSettingsDialog(Preferences &preferences, Interaction &
     auto *heightLabel = new QLabel(texts.string(UiText::ImageHeight), this);
     widthEdit = new QLineEdit(this);
     heightEdit = new QLineEdit(this);
+    // A screen reader names each field by its label.
+    widthLabel->setBuddy(widthEdit);
+    heightLabel->setBuddy(heightEdit);
     applyButton = new QPushButton(texts.string(UiText::Apply), this);
     previewFrame = new QFrame(this);
     textFieldPanel = new ResizablePanel(texts.string(UiText::TextField), this);

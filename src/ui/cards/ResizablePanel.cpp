@@ -1,7 +1,9 @@
 #include "ui/cards/ResizablePanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -42,6 +44,7 @@ ResizablePanel::ResizablePanel(const QString &caption, QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ResizablePanel::setCaption(const QString &caption)
@@ -55,6 +58,56 @@ void ResizablePanel::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawText(contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ResizablePanel::keyPressEvent(QKeyEvent *event)
+{
+    using GripZones::Alignment;
+    using GripZones::Zone;
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    // The keys move the edges a drag could move: the far ones of a docked
+    // panel, the right and bottom ones of a free one.
+    const Zone horizontal = m_alignment == Alignment::Right ? Zone::Left : Zone::Right;
+    const Zone vertical = m_alignment == Alignment::Bottom ? Zone::Top : Zone::Bottom;
+    const bool widthMoves = m_alignment == Alignment::None || m_alignment == Alignment::Left ||
+                            m_alignment == Alignment::Right;
+    const bool heightMoves = m_alignment == Alignment::None || m_alignment == Alignment::Top ||
+                             m_alignment == Alignment::Bottom;
+    bool handled = false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        handled =
+            widthMoves && resizeBy(horizontal, {event->key() == Qt::Key_Right ? step : -step, 0});
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        handled =
+            heightMoves && resizeBy(vertical, {0, event->key() == Qt::Key_Down ? step : -step});
+        break;
+    default:
+        break;
+    }
+    if (!handled)
+        QFrame::keyPressEvent(event);
+}
+
+bool ResizablePanel::resizeBy(GripZones::Zone zone, const QPoint &delta)
+{
+    const QSize minimum(std::max(m_minimumDragSize.width(), GrabbableSide),
+                        std::max(m_minimumDragSize.height(), GrabbableSide));
+    const QRect target = GripZones::dragged(geometry(), zone, delta, minimum);
+    if (target.size() == size())
+        return false;
+    setGeometry(target);
+    emit resizedByUser();
+    return true;
 }
 
 GripZones::Zone ResizablePanel::zoneAt(const QPoint &pos) const

@@ -5,8 +5,9 @@
 #include <QFrame>
 
 // A panel with a centred caption whose edges and corners the user can drag
-// with the mouse to resize it. The owner places it; the panel only changes
-// its own geometry while dragged and reports each change.
+// with the mouse to resize it, or move with the arrow keys while it has the
+// focus (with Shift, ten pixels at a time). The owner places it; the panel
+// only changes its own geometry while resized and reports each change.
 class ResizablePanel : public QFrame
 {
     Q_OBJECT
@@ -34,10 +35,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     GripZones::Zone zoneAt(const QPoint &pos) const;
     void showZoneCursor(GripZones::Zone zone);
+    // Resizes as a drag of `zone` by `delta` from the present geometry would.
+    bool resizeBy(GripZones::Zone zone, const QPoint &delta);
 
     QString m_caption;
     GripZones::Alignment m_alignment = GripZones::Alignment::None;

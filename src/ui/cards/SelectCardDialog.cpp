@@ -46,6 +46,7 @@ SelectCardDialog::SelectCardDialog(const DialogContext &context, const QList<int
     reversedButton->setObjectName(QStringLiteral("reversedButton"));
     positionLabel->setObjectName(QStringLiteral("positionLabel"));
     setWindowTitle(caption);
+    cardList->setAccessibleName(caption);
     setFixedSize(DesignedSize);
 
     cardList->setGeometry(16, 16, 170, 300);
@@ -120,6 +121,7 @@ void SelectCardDialog::showPreview()
     if (preview.isNull())
         return;
     m_pictureLabel->setPixmap(QPixmap::fromImage(preview));
+    m_pictureLabel->setAccessibleName(cardList->item(row)->text());
     m_pictureLabel->show();
 }
 

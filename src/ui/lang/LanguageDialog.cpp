@@ -19,6 +19,7 @@ LanguageDialog::LanguageDialog(const QStringList &entries, const QString &curren
     setObjectName(QStringLiteral("LanguageDialog"));
     languageList->setObjectName(QStringLiteral("languageList"));
     setWindowTitle(texts.string(UiText::MenuLanguage));
+    languageList->setAccessibleName(windowTitle());
 
     languageList->addItems(entries);
     const auto matches =

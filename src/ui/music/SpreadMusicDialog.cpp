@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -29,6 +30,17 @@ void setElidedText(QLabel *label, const QString &text)
 {
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, LabelWidth));
     label->setToolTip(label->text() == text ? QString() : text);
+    // A screen reader says the whole name.
+    label->setAccessibleName(text);
+}
+
+// A key that does what a click on a row's name does.
+bool isActivation(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 } // namespace
@@ -72,8 +84,13 @@ SpreadMusicDialog::SpreadMusicDialog(const QStringList &spreadNames, const Place
         setElidedText(entry.spreadLabel, name);
         entry.fileLabel = new QLabel(rowsWidget);
         entry.fileLabel->setObjectName(QStringLiteral("fileLabel%1").arg(row));
-        for (QLabel *label : {entry.spreadLabel, entry.fileLabel})
+        for (QLabel *label : {entry.spreadLabel, entry.fileLabel}) {
             label->installEventFilter(this);
+            // Tab reaches every name, marked while it has the focus; Enter acts on it.
+            label->setFocusPolicy(Qt::StrongFocus);
+            label->setStyleSheet(QStringLiteral("QLabel:focus { background: palette(highlight);"
+                                                " color: palette(highlighted-text); }"));
+        }
         grid->addWidget(entry.spreadLabel, row, 0);
         grid->addWidget(entry.fileLabel, row, 2);
         m_rows << entry;
@@ -127,8 +144,9 @@ QList<SpreadMusic::Association> SpreadMusicDialog::associations() const
 
 bool SpreadMusicDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if ((event->type() == QEvent::MouseButtonRelease &&
+         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) ||
+        isActivation(event)) {
         for (int row = 0; row < rowCount(); ++row) {
             if (watched == m_rows.at(row).spreadLabel) {
                 chooseFileFor(row);

@@ -32,6 +32,7 @@ CommentsWindow::CommentsWindow(const UiTextTable &texts, QWidget *parent)
 void CommentsWindow::retranslate(const UiTextTable &texts)
 {
     setWindowTitle(texts.string(UiText::CommentsCaption));
+    commentsEdit->setAccessibleName(windowTitle());
     okButton->setText(texts.string(UiText::Ok));
     noCommentsButton->setText(texts.string(UiText::NoComments));
 }

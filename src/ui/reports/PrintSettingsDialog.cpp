@@ -60,6 +60,7 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     explanationsCheck = new QCheckBox(texts.string(UiText::PrintExplanations), this);
     commentsLabel = new QLabel(texts.string(UiText::HtmlComments), this);
     commentsEdit = new QPlainTextEdit(this);
+    commentsLabel->setBuddy(commentsEdit);
     auto *buttons = OkCancelButtons::create(this, texts);
     okButton = buttons->button(QDialogButtonBox::Ok);
     cancelButton = buttons->button(QDialogButtonBox::Cancel);

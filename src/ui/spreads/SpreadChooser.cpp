@@ -32,6 +32,8 @@ SpreadChooser::SpreadChooser(const QStringList &names, const QString &current,
     spreadList->setObjectName(QStringLiteral("spreadList"));
     noSpreadsLabel->setObjectName(QStringLiteral("noSpreadsLabel"));
     setWindowTitle(caption);
+    // The list has no label of its own: a screen reader names it by the caption.
+    spreadList->setAccessibleName(caption);
     setFixedSize(DialogWidth, DialogHeight);
 
     spreadList->setGeometry(16, 16, 249, 289);

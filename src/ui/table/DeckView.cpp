@@ -3,7 +3,9 @@
 #include "core/cards/CardBack.h"
 #include "core/table/ReadingSession.h"
 #include "ui/table/CutAnimation.h"
+#include "ui/table/FocusRing.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -11,11 +13,13 @@
 DeckView::DeckView(ReadingSession &session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
+    , m_focus(session)
     , m_backColor(TableColor::DefaultBackColor.toQColor())
     , m_largeBack(TableGeometry::LargeBackSize)
     , m_shuffleTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     // Each frame exchanges cards and paints one more back, as fast as the
     // event loop allows, until the user stops the shuffle.
     m_shuffleTimer->setInterval(0);
@@ -24,6 +28,7 @@ DeckView::DeckView(ReadingSession &session, QWidget *parent)
     connect(&m_session, &ReadingSession::fanChanged, this, [this] {
         if (m_session.isFanned())
             paintTable();
+        emit focusMoved();
     });
 }
 
@@ -83,6 +88,8 @@ void DeckView::stopAnimations()
 
 void DeckView::onPhaseChanged()
 {
+    if (!m_session.isFanned() && m_session.phase() != ReadingSession::Phase::ReadyToCut)
+        m_focus.reset();
     if (m_session.phase() == ReadingSession::Phase::Shuffling) {
         m_shuffleAngle = 0.8;
         m_shuffleTimer->start();
@@ -123,11 +130,26 @@ void DeckView::paintEvent(QPaintEvent *event)
         return;
     if (m_session.isFanned()) {
         paintFan(painter);
-        return;
+    } else {
+        paintStackedDeck(painter);
+        if (!m_shufflePile.isNull())
+            painter.drawImage(m_geometry.shuffleArea().topLeft(), m_shufflePile);
     }
-    paintStackedDeck(painter);
-    if (!m_shufflePile.isNull())
-        painter.drawImage(m_geometry.shuffleArea().topLeft(), m_shufflePile);
+    paintFocus(painter);
+}
+
+void DeckView::paintFocus(QPainter &painter)
+{
+    if (!hasFocus())
+        return;
+    const QRect ring = m_focus.ringRect(m_geometry);
+    // The focused card of the fan is drawn whole, over the cards after it.
+    if (m_focus.fanIndex() >= 0 && !m_fanBack.isNull())
+        painter.drawImage(ring.topLeft(), m_fanBack);
+    FocusRing::paint(painter, ring, m_backColor);
+    const QLine cut = m_focus.cutLine(m_geometry);
+    if (!cut.isNull())
+        FocusRing::paint(painter, QRect(cut.p1(), cut.p2()).adjusted(-4, -8, 4, 8), m_backColor);
 }
 
 void DeckView::paintFan(QPainter &painter)
@@ -161,4 +183,35 @@ void DeckView::mousePressEvent(QMouseEvent *event)
 void DeckView::wheelEvent(QWheelEvent *event)
 {
     emit wheelTurned(event->angleDelta().y());
+}
+
+void DeckView::keyPressEvent(QKeyEvent *event)
+{
+    bool moved = false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        moved = m_focus.move(event->key() == Qt::Key_Left ? -1 : 1, m_geometry);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        moved = m_focus.moveToEnd(event->key() == Qt::Key_End, m_geometry);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // As a click: it ends a cut being shown, else presses where the focus lies.
+        if (isCutting())
+            finishCut();
+        else
+            emit pressed(m_focus.pressPoint(m_geometry));
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (moved) {
+        update();
+        emit focusMoved();
+    }
 }

@@ -3,6 +3,7 @@
 #include "core/app/TableColor.h"
 #include "core/cards/CardBack.h"
 #include "core/table/TableGeometry.h"
+#include "ui/table/DeckFocus.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,7 +16,8 @@ class ReadingSession;
 // ellipse, cut, or laid out as a fan. Each paint draws the part asked for
 // from the session's state, so the table keeps no picture of itself; only the
 // backs the shuffle paints, which pile up until the table is painted afresh,
-// are kept in a picture of the shuffle's area.
+// are kept in a picture of the shuffle's area. It takes the keyboard's focus:
+// Left and Right move along the fan or the cut, Enter and Space press there.
 class DeckView : public QWidget
 {
     Q_OBJECT
@@ -42,25 +44,32 @@ public:
     // Without pauses the cut still runs frame by frame through the event
     // loop, only without waiting between frames; for tests.
     void setCutPauses(bool pauses) { m_cutPauses = pauses; }
+    // Where the keyboard's focus lies on the deck.
+    const DeckFocus &focus() const { return m_focus; }
 
 signals:
     // A click on the table; a click during the cut only ends the cut.
     void pressed(const QPoint &point);
     void cutShown();
     void wheelTurned(int angleDelta);
+    // The focus moved to another card or cut, or the fan changed under it.
+    void focusMoved();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void onPhaseChanged();
     void paintShuffleFrame();
     void paintFan(QPainter &painter);
     void paintStackedDeck(QPainter &painter);
+    void paintFocus(QPainter &painter);
 
     ReadingSession &m_session;
+    DeckFocus m_focus;
     TableGeometry m_geometry;
     QColor m_backColor;
     // Drawn once: large for the stacked deck, beside the building of the

@@ -28,6 +28,7 @@ public:
     void setGeometry(const TableGeometry &geometry);
     // Says the prompt and the option notice in the language just loaded.
     void retranslate();
+    QLabel &promptLabel() const { return *m_promptLabel; }
 
 private:
     // While the deck is fanned the spread's name and rules show; before it,

@@ -8,6 +8,7 @@
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
 #include "ui/table/CardImage.h"
+#include "ui/table/PositionKeys.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -32,6 +33,7 @@ SpreadView::SpreadView(ReadingSession &session, const Preferences &preferences,
     surface->setObjectName(QStringLiteral("spreadSurface"));
     setWidget(surface);
     viewport()->installEventFilter(this);
+    new PositionKeys(*this);
     applyPreferences();
     connect(&m_session, &ReadingSession::spreadLaid, this, &SpreadView::layPositions);
     connect(&m_session, &ReadingSession::positionChanged, this, &SpreadView::showPosition);

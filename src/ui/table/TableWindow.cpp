@@ -22,6 +22,8 @@
 #include "ui/table/SpreadCommands.h"
 #include "ui/table/SpreadView.h"
 #include "ui/table/StepButtons.h"
+#include "ui/table/TableAccessibility.h"
+#include "ui/table/TableFocus.h"
 #include "ui/table/TableMenu.h"
 
 #include <QAction>
@@ -34,7 +36,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
-#include <QSlider>
 #include <QTimer>
 
 #include <cstdio>
@@ -180,20 +181,19 @@ void TableWindow::createControls()
     m_deckView = new DeckView(*m_session, this);
     m_deckView->setObjectName(QStringLiteral("deckView"));
     setCentralWidget(m_deckView);
-
     m_spreadView = new SpreadView(*m_session, m_preferences, m_faces, m_deckView);
     m_spreadView->setObjectName(QStringLiteral("spreadView"));
     m_handChoice = new HandChoice(this, m_context, *m_session, *m_spreadView, this);
     m_spreads = new SpreadCommands(this, m_context, *m_session, *m_music, *m_handChoice);
     m_optionDialogs = new OptionDialogs(this, m_context, *m_music);
     m_promptPanel = new PromptPanel(m_deckView, m_data, m_preferences, *m_session);
-
     m_stepButtons = new StepButtons(m_deckView, *m_session);
-
     m_extraCardImage = new CardImage(-1, m_deckView);
     m_extraCardImage->setObjectName(QStringLiteral("extraCardImage"));
     m_extraCardImage->hide();
-
+    new TableFocus(this, *m_deckView, *m_spreadView, *m_extraCardImage, *m_session);
+    m_accessibility = new TableAccessibility(this, *m_deckView, *m_spreadView,
+                                             m_promptPanel->promptLabel(), m_data, *m_session);
     m_readingFiles = new ReadingFileCommands(this, m_context, *m_session, this);
     m_autoDrawTimer = new QTimer(this);
     m_autoDrawTimer->setInterval(AutoDrawPause);
@@ -356,9 +356,8 @@ void TableWindow::showCardDetail(int number, bool reversed, const QByteArray &su
 
 void TableWindow::toggleSpreadView()
 {
-    if (!m_session->isFanned())
-        return;
-    m_spreadView->setEnlarged(!m_spreadView->isEnlarged(), m_deckView->rect());
+    if (m_session->isFanned())
+        m_spreadView->setEnlarged(!m_spreadView->isEnlarged(), m_deckView->rect());
 }
 
 void TableWindow::showNowPlaying(const QString &path)
@@ -447,4 +446,5 @@ void TableWindow::retranslate()
     if (m_helpWindow)
         m_helpWindow->showGuide(m_data.helpGuide(), texts);
     m_promptPanel->retranslate();
+    m_accessibility->retranslate();
 }

@@ -28,6 +28,7 @@ class ReadingFileCommands;
 class SpreadCommands;
 class SpreadView;
 class StepButtons;
+class TableAccessibility;
 class TableMenu;
 class UiTextTable;
 
@@ -121,6 +122,7 @@ private:
     HandChoice *m_handChoice = nullptr;
     PromptPanel *m_promptPanel = nullptr;
     StepButtons *m_stepButtons = nullptr;
+    TableAccessibility *m_accessibility = nullptr;
     CardImage *m_extraCardImage = nullptr;
     // Made when help is first asked for, and kept, with its place, until the table closes.
     HelpWindow *m_helpWindow = nullptr;
