@@ -118,6 +118,7 @@ enum Index : int
     NewSpreadName = 133,
     SpreadNameTaken = 134,
     SignificatorPosition = 135,
+    UnsavedSpreadQuestion = 136,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
 
@@ -202,6 +203,23 @@ enum Index : int
     MenuNextPiece = 186,
     SpreadMusicHint = 187,
     MusicFileMissing = 188,
+
+    // The deck chooser's count for a deck of one picture.
+    DeckOneCard = 189,
+    // The spread editor: leaving with unsaved changes, deleting an explained
+    // position, the preview, places left of or above the area, names too
+    // long, spreads that saved readings use, and the positions list.
+    DiscardChanges = 190,
+    DeletePositionQuestion = 191,
+    PreviewOnTable = 192,
+    ShiftSpreadQuestion = 193,
+    SpreadNameTooLong = 194,
+    ReadingsUseSpread = 195,
+    SaveAsNewSpread = 196,
+    ReplaceAnyway = 197,
+    PositionsInDrawOrder = 198,
+    // Opening a reading whose spread has since gained or lost positions.
+    ReadingSpreadChanged = 199,
 };
 
 } // namespace UiText
