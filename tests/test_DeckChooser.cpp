@@ -158,7 +158,7 @@ void TestDeckChooser::opensOnTheCurrentDeckAndNumbering()
     QCOMPARE(chooser.strengthGroup->title(), m_texts.string(UiText::StrengthArcanaGroup));
 
     QVERIFY(clickDeck(chooser, QStringLiteral("Doded B")));
-    clickRadio(ardenvaleStyle ? chooser.newAgeButton : chooser.traditionalButton);
+    clickRadio(ardenvaleStyle ? chooser.traditionalButton : chooser.newAgeButton);
     clickRadio(strengthEleven ? chooser.strengthEightButton : chooser.strengthElevenButton);
     QTest::mouseClick(chooser.okButton, Qt::LeftButton);
     QCOMPARE(chooser.result(), int(QDialog::Accepted));

@@ -45,7 +45,6 @@ private slots:
     void nameProblems();
     void reorderKeepsSignificatorsFirst_data();
     void reorderKeepsSignificatorsFirst();
-    void shiftAndCounts();
 };
 
 void TestSpreadDesign::significatorsAfterOrdinaryPositionsMoveUp()
@@ -181,30 +180,6 @@ void TestSpreadDesign::reorderKeepsSignificatorsFirst()
     QCOMPARE(design.reorder(from, to), landed);
     QCOMPARE(explanations(design), order);
     QCOMPARE(design.significatorCount(), 2);
-}
-
-void TestSpreadDesign::shiftAndCounts()
-{
-    Spread spread = spreadWith(3, 1);
-    placeAt(spread, {{-100, 40}, {20, -7}, {300, 200}});
-    SpreadDesign design = SpreadDesign::fromSpread(spread);
-    QCOMPARE(design.topLeft(), QPoint(-100, -7));
-    design.shift(-design.topLeft());
-    QCOMPARE(design.at(0).place, QPoint(0, 47));
-    QCOMPARE(design.at(1).place, QPoint(120, 0));
-
-    // Places and explanations may change; the numbers of positions and
-    // significators may not without harming saved readings.
-    SpreadDesign moved = design;
-    moved.moveTo(2, QPoint(5, 5));
-    moved.setExplanation(1, "Other");
-    QVERIFY(!moved.countsDiffer(design));
-    SpreadDesign fewer = design;
-    fewer.remove(2);
-    QVERIFY(fewer.countsDiffer(design));
-    SpreadDesign turned = design;
-    turned.setSignificator(1, true);
-    QVERIFY(turned.countsDiffer(design));
 }
 
 QTEST_GUILESS_MAIN(TestSpreadDesign)

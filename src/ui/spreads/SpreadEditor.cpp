@@ -90,7 +90,7 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
     : QDialog(parent)
     , editingArea(new QScrollArea(this))
     , canvas(new QWidget)
-    , preview(new SpreadPreview(setup.background))
+    , preview(new SpreadPreview(setup.background, this))
     , positionList(new PositionList(this))
     , addButton(new QPushButton(texts.string(UiText::EditorAdd), this))
     , deleteButton(new QPushButton(texts.string(UiText::EditorDelete), this))
@@ -220,16 +220,12 @@ SpreadEditor::SpreadEditor(const Setup &setup, const UiTextTable &texts, Interac
         design = SpreadDesign::fromSpread(spread);
     }
     m_loaded = design;
-    // Opening, the last position is the active one.
+    // Opening, the last position is the active one, and the keys act on the boxes.
     applyDesign(design, design.count() - 1);
+    setFocus();
 }
 
-// The preview is owned by whichever of the area or the editor holds it.
-SpreadEditor::~SpreadEditor()
-{
-    if (!preview->parent())
-        delete preview;
-}
+SpreadEditor::~SpreadEditor() = default;
 
 void SpreadEditor::applyDesign(const SpreadDesign &design, int active)
 {

@@ -21,7 +21,6 @@ public:
     void showSpread(const Spread &spread, const QStringList &labels, const QSize &area);
     // The rectangle position `index` is drawn in; empty beyond the spread.
     QRect positionRect(int index) const { return m_rects.value(index); }
-    double scale() const { return m_scale; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
