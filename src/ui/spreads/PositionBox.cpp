@@ -41,12 +41,6 @@ void PositionBox::setFocusRing(bool shown)
     update();
 }
 
-void PositionBox::setAcross(bool across)
-{
-    m_across = across;
-    update();
-}
-
 void PositionBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -60,13 +54,9 @@ void PositionBox::paintEvent(QPaintEvent *)
         painter.setPen(QPen(LabelColor, 1, Qt::DotLine));
         painter.drawRect(outline.adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
     }
+    // Upright also on a box across, as the table writes it.
     painter.setPen(LabelColor);
     const QFontMetrics metrics(font());
-    if (m_across) {
-        // The label reads as on a card turned a quarter clockwise.
-        painter.translate(width(), 0);
-        painter.rotate(90);
-    }
     painter.drawText(LabelOffset + QPoint(0, metrics.ascent()), m_label);
 }
 

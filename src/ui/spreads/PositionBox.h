@@ -5,9 +5,9 @@
 
 // One position of a spread in the spread editor: a card-sized box with the
 // position's label, outlined in red while it is the active one and with a
-// focus ring while the keyboard acts on it. A box whose card the table lays
-// across another is drawn turned, as it will lie. It reports presses and
-// drags; the editor decides what they do.
+// focus ring while the keyboard acts on it. The editor gives a box whose card
+// the table lays across another a turned shape. It reports presses and drags;
+// the editor decides what they do.
 class PositionBox : public QWidget
 {
     Q_OBJECT
@@ -23,8 +23,6 @@ public:
     bool isActive() const { return m_active; }
     void setFocusRing(bool shown);
     bool hasFocusRing() const { return m_focusRing; }
-    void setAcross(bool across);
-    bool isAcross() const { return m_across; }
 
 signals:
     // Any button went down on the box.
@@ -46,7 +44,6 @@ private:
     QString m_label;
     bool m_active = false;
     bool m_focusRing = false;
-    bool m_across = false;
     bool m_dragging = false;
     // Where in the box the left button took hold, and where the box stood then.
     QPoint m_grab;

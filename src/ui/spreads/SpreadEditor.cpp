@@ -246,7 +246,6 @@ void SpreadEditor::applyDesign(const SpreadDesign &design, int active)
         PositionBox *box = m_boxes.at(i);
         box->setObjectName(QStringLiteral("positionBox%1").arg(i));
         box->setIndex(i);
-        box->setAcross(layout.isAcross(i));
         box->setGeometry(boxRect(i, layout.isAcross(i)));
         box->setLabel(QString::fromLatin1(m_design.label(i)));
         box->setToolTip(m_texts.decoded(m_design.at(i).explanation));
