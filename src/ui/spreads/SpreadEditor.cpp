@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QUndoStack>
 
 namespace {
@@ -330,8 +331,10 @@ void SpreadEditor::makeActive(int index)
     box->setFocusRing(hasFocus());
     box->raise();
     showCoordinates(m_design.at(m_active).place);
-    if (positionList->currentRow() != m_active)
+    if (positionList->currentRow() != m_active) {
+        const QSignalBlocker quiet(positionList);
         positionList->setCurrentRow(m_active);
+    }
     if (editingArea->widget() == canvas)
         editingArea->ensureWidgetVisible(box, 0, 0);
 }
