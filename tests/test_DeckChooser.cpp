@@ -128,8 +128,8 @@ void TestDeckChooser::opensOnTheCurrentDeckAndNumbering_data()
 {
     QTest::addColumn<bool>("ardenvaleStyle");
     QTest::addColumn<bool>("strengthEleven");
-    QTest::newRow("traditional courts, Strength XI") << true << true;
-    QTest::newRow("new age courts, Strength VIII") << false << false;
+    QTest::newRow("new age courts, Strength XI") << true << true;
+    QTest::newRow("traditional courts, Strength VIII") << false << false;
 }
 
 void TestDeckChooser::opensOnTheCurrentDeckAndNumbering()
@@ -149,8 +149,8 @@ void TestDeckChooser::opensOnTheCurrentDeckAndNumbering()
                                            QStringLiteral("tarot a")}));
     QCOMPARE(chooser.deckList->currentItem()->text(), QStringLiteral("tarot a"));
     QVERIFY(chooser.okButton->isEnabled());
-    QCOMPARE(chooser.traditionalButton->isChecked(), ardenvaleStyle);
-    QCOMPARE(chooser.newAgeButton->isChecked(), !ardenvaleStyle);
+    QCOMPARE(chooser.newAgeButton->isChecked(), ardenvaleStyle);
+    QCOMPARE(chooser.traditionalButton->isChecked(), !ardenvaleStyle);
     QCOMPARE(chooser.strengthElevenButton->isChecked(), strengthEleven);
     QCOMPARE(chooser.strengthEightButton->isChecked(), !strengthEleven);
     QCOMPARE(chooser.courtGroup->title(), m_texts.string(UiText::CourtArcanaGroup));
@@ -158,7 +158,7 @@ void TestDeckChooser::opensOnTheCurrentDeckAndNumbering()
     QCOMPARE(chooser.strengthGroup->title(), m_texts.string(UiText::StrengthArcanaGroup));
 
     QVERIFY(clickDeck(chooser, QStringLiteral("Doded B")));
-    clickRadio(ardenvaleStyle ? chooser.newAgeButton : chooser.traditionalButton);
+    clickRadio(ardenvaleStyle ? chooser.traditionalButton : chooser.newAgeButton);
     clickRadio(strengthEleven ? chooser.strengthEightButton : chooser.strengthElevenButton);
     QTest::mouseClick(chooser.okButton, Qt::LeftButton);
     QCOMPARE(chooser.result(), int(QDialog::Accepted));
@@ -168,11 +168,14 @@ void TestDeckChooser::opensOnTheCurrentDeckAndNumbering()
 
 void TestDeckChooser::previewFollowsTheSelection()
 {
-    // The preview shows the selected deck's first picture and its number of cards.
+    // The preview shows the selected deck's first picture and its number of
+    // cards; a deck with the 79th card has built-in titles, so the numbering
+    // groups are off for it.
     QList<int> full(79);
     std::iota(full.begin(), full.end(), 0);
     QVERIFY(makeDeck(QStringLiteral("Red"), full, Qt::red));
     QVERIFY(makeDeck(QStringLiteral("Blue"), full.mid(5, 78 - 5), Qt::blue));
+    QVERIFY(makeDeck(QStringLiteral("One"), {3}, Qt::green));
     DeckChooser chooser(DeckList::scan(m_dir->path()), {QStringLiteral("Red"), true, true},
                         *m_faces, m_texts);
     chooser.show();
@@ -182,11 +185,15 @@ void TestDeckChooser::previewFollowsTheSelection()
     };
     QCOMPARE(chooser.cardCountLabel->text(), QStringLiteral("79 cards"));
     QVERIFY(centreColour().red() > 200 && centreColour().blue() < 60);
+    QVERIFY(!chooser.courtGroup->isEnabled() && !chooser.strengthGroup->isEnabled());
 
     QVERIFY(clickDeck(chooser, QStringLiteral("Blue")));
     QCOMPARE(chooser.cardCountLabel->text(), QStringLiteral("73 cards"));
     QVERIFY(centreColour().blue() > 200 && centreColour().red() < 60);
     QCOMPARE(chooser.deckList->currentItem()->toolTip(), QStringLiteral("73 cards"));
+    QVERIFY(chooser.courtGroup->isEnabled() && chooser.strengthGroup->isEnabled());
+    QVERIFY(clickDeck(chooser, QStringLiteral("One")));
+    QCOMPARE(chooser.cardCountLabel->text(), QStringLiteral("1 card"));
 }
 
 void TestDeckChooser::okWaitsForADeck()
@@ -299,7 +306,7 @@ void TestDeckChooser::extraCardDeckDealsItsCardAndBack()
     choose(QStringLiteral("Ardenvale"));
     action(*table, "selectDeckAction")->trigger();
     QVERIFY(!table->programData().deck79());
-    QCOMPARE(title(*table, 32), QStringLiteral("Page of Wands"));
+    QCOMPARE(title(*table, 32), QStringLiteral("Princess of Wands"));
     startReading(*table, m_fixture.interaction, QStringLiteral("Three Cards"));
     shuffleAndStop(*table);
     QCOMPARE(table->session().deckSize(), 78);
@@ -337,21 +344,22 @@ void TestDeckChooser::cancelKeepsEverything()
 
 void TestDeckChooser::numberingReloadsTheTitlesAtOnce()
 {
-    // Strength XI and the traditional courts show in the titles as soon as OK is pressed.
+    // Strength XI and the New Age courts show in the titles as soon as OK is
+    // pressed; a stored "no" means the traditional sequence.
     m_fixture.storedSettings().setValue(QStringLiteral("Strength11"), QStringLiteral("8"));
     m_fixture.storedSettings().setValue(QStringLiteral("ArdenvaleStyle"), QStringLiteral("no"));
     auto table = m_fixture.startTable();
     QVERIFY(table);
     QCOMPARE(title(*table, 8), QStringLiteral("VIII. Strength"));
     QCOMPARE(title(*table, 11), QStringLiteral("XI. Justice"));
-    QCOMPARE(title(*table, 32), QStringLiteral("Princess of Wands"));
+    QCOMPARE(title(*table, 32), QStringLiteral("Page of Wands"));
 
     bool openedOnTheNumbering = false;
     m_fixture.interaction.expectDialog<DeckChooser>([&](DeckChooser &chooser) {
         openedOnTheNumbering =
-            chooser.newAgeButton->isChecked() && chooser.strengthEightButton->isChecked();
+            chooser.traditionalButton->isChecked() && chooser.strengthEightButton->isChecked();
         clickRadio(chooser.strengthElevenButton);
-        clickRadio(chooser.traditionalButton);
+        clickRadio(chooser.newAgeButton);
         QTest::mouseClick(chooser.okButton, Qt::LeftButton);
         return chooser.result();
     });
@@ -359,8 +367,10 @@ void TestDeckChooser::numberingReloadsTheTitlesAtOnce()
     QVERIFY(openedOnTheNumbering);
     QCOMPARE(title(*table, 8), QStringLiteral("VIII. Justice"));
     QCOMPARE(title(*table, 11), QStringLiteral("XI. Strength"));
-    QCOMPARE(title(*table, 32), QStringLiteral("Page of Wands"));
+    QCOMPARE(title(*table, 32), QStringLiteral("Princess of Wands"));
     QCOMPARE(title(*table, 77), QStringLiteral("King of Pentacles"));
+    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("ArdenvaleStyle")).toString(),
+             QStringLiteral("yes"));
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("Strength11")).toString(),
              QStringLiteral("11"));
 }

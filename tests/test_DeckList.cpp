@@ -14,10 +14,11 @@ namespace DeckList {
 // Shown for a deck that differs from the one expected.
 char *toString(const Deck &deck)
 {
-    return QTest::toString(QStringLiteral("%1 (%2 cards from %3)")
+    return QTest::toString(QStringLiteral("%1 (%2 cards from %3%4)")
                                .arg(deck.name)
                                .arg(deck.cardCount)
-                               .arg(deck.firstCard));
+                               .arg(deck.firstCard)
+                               .arg(deck.extraCard ? QStringLiteral(", extra card") : QString()));
 }
 } // namespace DeckList
 
@@ -48,9 +49,10 @@ private slots:
     void noPicsFolderListsNothing();
 
 private:
-    // Makes Pics/`deck` holding the files `names` (empty files will do: the
-    // list looks at names only).
-    [[nodiscard]] bool makeDeck(const QString &deck, const QStringList &names);
+    // Makes Pics/`deck` holding the files `names`, each beginning like a JPEG
+    // picture (the list reads no further), or holding `text` when it is given.
+    [[nodiscard]] bool makeDeck(const QString &deck, const QStringList &names,
+                                const QByteArray &text = {});
     QString picsDir() const { return m_dir->path() + QStringLiteral("/Pics"); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -61,12 +63,15 @@ void TestDeckList::init()
     QVERIFY(m_dir->isValid());
 }
 
-bool TestDeckList::makeDeck(const QString &deck, const QStringList &names)
+bool TestDeckList::makeDeck(const QString &deck, const QStringList &names, const QByteArray &text)
 {
+    const QByteArray jpegStart("\xff\xd8\xff\xe0\x00\x10JFIF", 10);
     const QString folder = picsDir() + QLatin1Char('/') + deck;
     return QDir().mkpath(folder) &&
            std::all_of(names.begin(), names.end(), [&](const QString &name) {
-               return QFile(folder + QLatin1Char('/') + name).open(QIODevice::WriteOnly);
+               QFile file(folder + QLatin1Char('/') + name);
+               return file.open(QIODevice::WriteOnly) &&
+                      file.write(text.isEmpty() ? jpegStart : text) > 0;
            });
 }
 
@@ -93,7 +98,8 @@ void TestDeckList::decksAreSortedIgnoringCase()
 void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
 {
     // A plain file, a hidden folder and folders without a single card picture
-    // would show no pictures, so they are not offered.
+    // (a text file named 0.jpg is none) would show no pictures, so they are
+    // not offered.
     QVERIFY(makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")}));
     QVERIFY(makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")}));
     QVERIFY(makeDeck(QStringLiteral("Empty"), {}));
@@ -103,11 +109,12 @@ void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
         makeDeck(QStringLiteral("Odd names"),
                  {QStringLiteral("79.jpg"), QStringLiteral("007.jpg"), QStringLiteral("back.jpg"),
                   QStringLiteral("-1.jpg"), QStringLiteral("5.png")}));
+    QVERIFY(makeDeck(QStringLiteral("Text"), {QStringLiteral("0.jpg")}, "Not a picture\r\n"));
     QVERIFY(QFile(picsDir() + QStringLiteral("/Loose.jpg")).open(QIODevice::WriteOnly));
     QVERIFY(QFile(picsDir() + QStringLiteral("/readme")).open(QIODevice::WriteOnly));
 
     const QList<Deck> decks = DeckList::scan(m_dir->path());
-    QCOMPARE(decks, (QList<Deck>{{QStringLiteral("Real"), 1, 40}}));
+    QCOMPARE(decks, (QList<Deck>{{QStringLiteral("Real"), 1, 40, false}}));
 }
 
 void TestDeckList::cardsAreCountedFromTheirPictures_data()
@@ -115,15 +122,16 @@ void TestDeckList::cardsAreCountedFromTheirPictures_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("cardCount");
     QTest::addColumn<int>("firstCard");
+    QTest::addColumn<bool>("extraCard");
 
     QStringList full;
     for (int number = 0; number < 78; ++number)
         full << QStringLiteral("%1.jpg").arg(number);
-    QTest::newRow("78 cards") << full << 78 << 0;
-    QTest::newRow("79 cards") << (full + QStringList{QStringLiteral("78.jpg")}) << 79 << 0;
+    QTest::newRow("78 cards") << full << 78 << 0 << false;
+    QTest::newRow("79 cards") << (full + QStringList{QStringLiteral("78.jpg")}) << 79 << 0 << true;
     QStringList gaps = full.mid(3, 20);
     gaps << QStringLiteral("78.jpg") << QStringLiteral("78r.txt") << QStringLiteral("thumbs.db");
-    QTest::newRow("some pictures missing") << gaps << 21 << 3;
+    QTest::newRow("some pictures missing") << gaps << 21 << 3 << true;
 }
 
 void TestDeckList::cardsAreCountedFromTheirPictures()
@@ -131,9 +139,10 @@ void TestDeckList::cardsAreCountedFromTheirPictures()
     QFETCH(QStringList, files);
     QFETCH(int, cardCount);
     QFETCH(int, firstCard);
+    QFETCH(bool, extraCard);
     QVERIFY(makeDeck(QStringLiteral("Deck"), files));
     QCOMPARE(DeckList::scan(m_dir->path()),
-             (QList<Deck>{{QStringLiteral("Deck"), cardCount, firstCard}}));
+             (QList<Deck>{{QStringLiteral("Deck"), cardCount, firstCard, extraCard}}));
 }
 
 void TestDeckList::noPicsFolderListsNothing()

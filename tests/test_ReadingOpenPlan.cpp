@@ -201,31 +201,41 @@ void TestReadingOpenPlan::spreadIsLookedUpIgnoringCaseOfLatinLetters()
 
 void TestReadingOpenPlan::positionLinesAreCountedByTheSpread_data()
 {
+    // Saved with three positions (cards 1, 2, 3); the spread may have changed since.
     QTest::addColumn<int>("spreadPositions");
     QTest::addColumn<QByteArray>("comments");
-    QTest::addColumn<bool>("ready");
+    QTest::addColumn<ReadingOpenPlan::Outcome>("outcome");
     QTest::addColumn<QByteArray>("commentsRead");
+    using O = ReadingOpenPlan::Outcome;
+    QTest::newRow("same spread") << 3 << QByteArray("fine") << O::Ready << QByteArray("fine");
+    QTest::newRow("same spread, comment starts with a laid card's number")
+        << 3 << QByteArray("2\r\nfine") << O::Ready << QByteArray("2\r\nfine");
+    // A comment line that is a card number cannot be told from a position line.
     QTest::newRow("spread grew, comment line is a number")
-        << 4 << QByteArray("12\r\nfine") << true << QByteArray("fine");
+        << 4 << QByteArray("12\r\nfine") << O::Ready << QByteArray("fine");
     QTest::newRow("spread grew, comment is text")
-        << 4 << QByteArray("fine") << false << QByteArray();
-    QTest::newRow("spread shrank") << 2 << QByteArray("fine") << true << QByteArray("3\r\nfine");
+        << 4 << QByteArray("fine") << O::SpreadChanged << QByteArray();
+    QTest::newRow("spread shrank") << 2 << QByteArray("fine") << O::SpreadChanged << QByteArray();
 }
 
 void TestReadingOpenPlan::positionLinesAreCountedByTheSpread()
 {
     QFETCH(int, spreadPositions);
     QFETCH(QByteArray, comments);
-    QFETCH(bool, ready);
+    QFETCH(ReadingOpenPlan::Outcome, outcome);
     QFETCH(QByteArray, commentsRead);
     QVERIFY(saveSpread(QStringLiteral("Question"), spreadPositions));
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromBytes(readingBytes(78, {1, 2, 3}, comments), m_table);
-    QCOMPARE(plan.result,
-             ready ? ReadingOpenPlan::Outcome::Ready : ReadingOpenPlan::Outcome::Unreadable);
-    if (ready) {
+    QCOMPARE(plan.result, outcome);
+    if (outcome == ReadingOpenPlan::Outcome::Ready) {
         QCOMPARE(plan.positionSlots.size(), spreadPositions);
         QCOMPARE(plan.reading.comments, commentsRead);
+    } else {
+        // Refused by name, never laid with the wrong cards.
+        UiTextTable texts;
+        QCOMPARE(plan.message(texts),
+                 texts.string(UiText::ReadingSpreadChanged) + QStringLiteral(" 'Question'."));
     }
 }
 

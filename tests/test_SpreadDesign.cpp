@@ -43,6 +43,8 @@ private slots:
     void unexplainedPositionsAreNamed();
     void nameProblems_data();
     void nameProblems();
+    void reorderKeepsSignificatorsFirst_data();
+    void reorderKeepsSignificatorsFirst();
 };
 
 void TestSpreadDesign::significatorsAfterOrdinaryPositionsMoveUp()
@@ -137,12 +139,13 @@ void TestSpreadDesign::nameProblems_data()
     QTest::newRow("backslash") << QStringLiteral("a\\b") << P::NotAFileName;
     QTest::newRow("leading dot") << QStringLiteral(".hidden") << P::NotAFileName;
     QTest::newRow("dot dot") << QStringLiteral("..") << P::NotAFileName;
-    // With ".spread" after it a name must stay within 255 bytes.
-    QTest::newRow("longest") << QString(248, QLatin1Char('n')) << P::None;
-    QTest::newRow("too long") << QString(249, QLatin1Char('n')) << P::NotAFileName;
-    QTest::newRow("too long in bytes") << QString(125, QChar(0x0416)) << P::NotAFileName;
+    QTest::newRow("spaces around") << QStringLiteral("  three cards  ") << P::None;
+    QTest::newRow("longest") << QString(100, QChar(0x0416)) << P::None;
+    QTest::newRow("longest with spaces") << QString(100, QLatin1Char('n')) + "   " << P::None;
+    QTest::newRow("too long") << QString(101, QLatin1Char('n')) << P::TooLong;
+    QTest::newRow("far too long") << QString(300, QLatin1Char('n')) << P::TooLong;
     QTest::newRow("tab") << QStringLiteral("a\tb") << P::ControlCharacter;
-    QTest::newRow("line end") << QStringLiteral("a\r\n") << P::ControlCharacter;
+    QTest::newRow("line end") << QStringLiteral("a\r\nb") << P::ControlCharacter;
 }
 
 void TestSpreadDesign::nameProblems()
@@ -150,6 +153,33 @@ void TestSpreadDesign::nameProblems()
     QFETCH(QString, name);
     QFETCH(SpreadDesign::NameProblem, problem);
     QCOMPARE(SpreadDesign::nameProblem(name), problem);
+}
+
+void TestSpreadDesign::reorderKeepsSignificatorsFirst_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("landed");
+    QTest::addColumn<QList<QByteArray>>("order");
+    // Two significators (E0, E1), then three ordinary positions.
+    QTest::newRow("down one") << 2 << 3 << 3 << QList<QByteArray>{"E0", "E1", "E3", "E2", "E4"};
+    QTest::newRow("to the end") << 2 << 4 << 4 << QList<QByteArray>{"E0", "E1", "E3", "E4", "E2"};
+    QTest::newRow("up among significators stops")
+        << 3 << 0 << 2 << QList<QByteArray>{"E0", "E1", "E3", "E2", "E4"};
+    QTest::newRow("significator below ordinary stops")
+        << 0 << 4 << 1 << QList<QByteArray>{"E1", "E0", "E2", "E3", "E4"};
+}
+
+void TestSpreadDesign::reorderKeepsSignificatorsFirst()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, landed);
+    QFETCH(QList<QByteArray>, order);
+    SpreadDesign design = SpreadDesign::fromSpread(spreadWith(5, 2));
+    QCOMPARE(design.reorder(from, to), landed);
+    QCOMPARE(explanations(design), order);
+    QCOMPARE(design.significatorCount(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestSpreadDesign)

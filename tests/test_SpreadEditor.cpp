@@ -1,17 +1,24 @@
 // Checks the spread editor as a user drives it with the mouse and keys: the
-// labels and dialog titles, dragging (also while scrolled), Add and Delete,
-// the significator box, undo and redo, Save's checks, naming a new spread,
-// writing the file, and the editor opened from the table's menu.
+// labels and dialog titles, one active box, dragging (also while scrolled and
+// to negative places), the keyboard, Add and Delete, the significator box,
+// undo and redo, the question on leaving with changes, boxes across and the
+// preview, the positions list, Save's checks, naming a new spread, keeping
+// saved readings openable, writing the file, and the editor opened from the
+// table's menu.
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "core/readings/ReadingFile.h"
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadList.h"
 #include "core/util/RandomGenerator.h"
 #include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
+#include "ui/common/ChoiceQuestion.h"
 #include "ui/spreads/PositionBox.h"
 #include "ui/spreads/PositionExplanationDialog.h"
+#include "ui/spreads/PositionList.h"
 #include "ui/spreads/SpreadEditor.h"
+#include "ui/spreads/SpreadPreview.h"
 
 #include "ScriptedInteraction.h"
 #include "SpreadBuilder.h"
@@ -20,6 +27,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -84,6 +92,30 @@ void expectName(ScriptedInteraction &interaction, const QString &name)
     });
 }
 
+// The next question gets choice `choice` clicked; its text goes to `text`.
+void answerQuestion(ScriptedInteraction &interaction, int choice, QString *text = nullptr)
+{
+    interaction.expectDialog<ChoiceQuestion>([choice, text](ChoiceQuestion &question) {
+        if (text)
+            *text = question.text();
+        question.show();
+        QTest::mouseClick(question.choiceButton(choice), Qt::LeftButton);
+        return question.result();
+    });
+}
+
+// The boxes whose outline is drawn in the active red, read from their pixels.
+QList<int> redBoxes(const SpreadEditor &editor)
+{
+    QList<int> red;
+    for (int i = 0; i < editor.design().count(); ++i) {
+        const QColor corner = editor.box(i)->grab().toImage().pixelColor(1, 1);
+        if (corner.red() > 150 && corner.green() < 40)
+            red.append(i);
+    }
+    return red;
+}
+
 void rightClick(PositionBox *box)
 {
     QTest::mousePress(box, Qt::RightButton, {}, QPoint(20, 20));
@@ -110,6 +142,8 @@ private slots:
     void cleanup();
 
     void labelsAndTitles();
+    void exactlyOneBoxIsActive();
+    void keyboardActsOnTheActiveBox();
     void dragsFollowTheGrabPoint();
     void dragWhileScrolledIsSavedUnscrolled();
     void arrowKeysMoveTheActiveBox();
@@ -118,7 +152,13 @@ private slots:
     void undoAndRedoEveryChange();
     void saveRefusesIncompleteSpreads();
     void saveUnchangedRewritesTheSameSpread();
-    void cancelAndEscapeWriteNothing();
+    void leavingWithChangesAsks_data();
+    void leavingWithChangesAsks();
+    void boxesAcrossAndThePreviewShowTheTable();
+    void negativePlacesScrollAndShiftOnlyWhenAsked();
+    void positionListEditsAndReorders();
+    void changedCountsKeepSavedReadings_data();
+    void changedCountsKeepSavedReadings();
     void newSpreadNameIsChecked();
     void replacingAskedAndFailedWriteKeepsEditorOpen();
     void windowLayout();
@@ -160,7 +200,7 @@ bool TestSpreadEditor::writeSpread(const QString &name, const Spread &spread)
 std::unique_ptr<SpreadEditor> TestSpreadEditor::openEditor(const QString &name, const QSize &area)
 {
     auto editor = std::make_unique<SpreadEditor>(
-        SpreadEditor::Setup{m_dir->path(), name, area, QColor(0x11, 0x55, 0x11)}, m_texts,
+        SpreadEditor::Setup{m_dir->path(), name, area, QColor(0x11, 0x55, 0x11), {}, {}}, m_texts,
         m_interaction);
     editor->show();
     if (!QTest::qWaitForWindowExposed(editor.get()))
@@ -258,13 +298,14 @@ void TestSpreadEditor::dragWhileScrolledIsSavedUnscrolled()
     drag(editor->box(1), QPoint(40, 40), QPoint(-30, -20));
     QTest::mouseClick(editor->saveButton, Qt::LeftButton);
     QCOMPARE(editor->result(), int(QDialog::Accepted));
-    QCOMPARE(horizontal->value(), 0);
     QCOMPARE(plainLines(spreadPath(QStringLiteral("Wide"))).at(2), QByteArray("1370,680,E1\r"));
 }
 
 void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 {
-    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
+    Spread spread = spreadWith(3, 0);
+    placeAt(spread, {{10, 10}, {200, 10}, {400, 10}});
+    QVERIFY(writeSpread(QStringLiteral("Three"), spread));
     auto editor = openEditor(QStringLiteral("Three"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -286,7 +327,9 @@ void TestSpreadEditor::arrowKeysMoveTheActiveBox()
 
 void TestSpreadEditor::addAndDeleteRenumber()
 {
-    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
+    Spread spread = spreadWith(4, 1);
+    placeAt(spread, {{10, 10}, {200, 10}, {400, 10}, {10, 300}});
+    QVERIFY(writeSpread(QStringLiteral("Four"), spread));
     auto editor = openEditor(QStringLiteral("Four"));
     QVERIFY(editor);
     QTest::mouseClick(editor->box(1), Qt::LeftButton, {}, QPoint(10, 10));
@@ -412,6 +455,8 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
     for (int round = 0; round < 2; ++round) {
         auto editor = openEditor(QStringLiteral("Same"));
         QVERIFY(editor);
+        // Asked to move the spread off its negative place: kept as it is.
+        m_interaction.answers.push_back(false);
         QTest::mouseClick(editor->saveButton, Qt::LeftButton);
         QCOMPARE(editor->result(), int(QDialog::Accepted));
         QCOMPARE(editor->savedName(), QStringLiteral("Same"));
@@ -419,26 +464,244 @@ void TestSpreadEditor::saveUnchangedRewritesTheSameSpread()
     }
 }
 
-void TestSpreadEditor::cancelAndEscapeWriteNothing()
+void TestSpreadEditor::leavingWithChangesAsks_data()
 {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("changed");
+    // -1: no question; else Save, Discard or Cancel.
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+    for (const char *way : {"cancel", "escape", "close"}) {
+        QTest::addRow("%s unchanged", way) << way << false << -1 << true << false;
+        QTest::addRow("%s, discard", way) << way << true << 1 << true << false;
+        QTest::addRow("%s, stay", way) << way << true << 2 << false << false;
+    }
+    QTest::newRow("escape, save") << "escape" << true << 0 << true << true;
+    // Undone back to the file's design: nothing to lose.
+    QTest::newRow("escape after undo") << "undo" << true << -1 << true << false;
+}
+
+void TestSpreadEditor::leavingWithChangesAsks()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, changed);
+    QFETCH(int, choice);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
     QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
     QByteArray before;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Three")), before));
-    for (const bool escape : {false, true}) {
-        auto editor = openEditor(QStringLiteral("Three"));
-        QVERIFY(editor);
-        QTest::mouseClick(editor->deleteButton, Qt::LeftButton);
+    auto editor = openEditor(QStringLiteral("Three"));
+    QVERIFY(editor);
+    if (changed)
         drag(editor->box(0), QPoint(5, 5), QPoint(30, 30));
-        if (escape)
-            QTest::keyClick(editor.get(), Qt::Key_Escape);
-        else
-            QTest::mouseClick(editor->cancelButton, Qt::LeftButton);
-        QCOMPARE(editor->result(), int(QDialog::Rejected));
-        QVERIFY(!editor->isVisible());
+    QString question;
+    if (choice >= 0)
+        answerQuestion(m_interaction, choice, &question);
+    if (way == QLatin1String("undo")) {
+        editor->undoStack()->undo();
+        QTest::keyClick(editor.get(), Qt::Key_Escape);
+    } else if (way == QLatin1String("escape")) {
+        QTest::keyClick(editor.get(), Qt::Key_Escape);
+    } else if (way == QLatin1String("close")) {
+        editor->close();
+    } else {
+        QTest::mouseClick(editor->cancelButton, Qt::LeftButton);
     }
+    QCOMPARE(question, choice >= 0 ? m_texts.string(UiText::UnsavedSpreadQuestion) : QString());
+    QCOMPARE(editor->isVisible(), !closed);
+    if (closed)
+        QCOMPARE(editor->result(), int(written ? QDialog::Accepted : QDialog::Rejected));
     QByteArray after;
     QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Three")), after));
-    QCOMPARE(after, before);
+    QCOMPARE(after != before, written);
+}
+
+void TestSpreadEditor::exactlyOneBoxIsActive()
+{
+    // Three boxes added, the first clicked: one red outline, on the first.
+    auto editor = openEditor(QString());
+    QVERIFY(editor);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(editor->addButton, Qt::LeftButton);
+    QCOMPARE(redBoxes(*editor), QList<int>{2});
+    QTest::mouseClick(editor->box(0), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(redBoxes(*editor), QList<int>{0});
+    QCOMPARE(editor->activePosition(), 0);
+    // Undo and redo redraw every box, so still only one is red.
+    editor->undoStack()->undo();
+    QCOMPARE(redBoxes(*editor), QList<int>{1});
+}
+
+void TestSpreadEditor::keyboardActsOnTheActiveBox()
+{
+    QVERIFY(writeSpread(QStringLiteral("Three"), spreadWith(3, 0)));
+    auto editor = openEditor(QStringLiteral("Three"));
+    QVERIFY(editor);
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    editor->setFocus();
+    QCOMPARE(editor->activePosition(), 2);
+    QVERIFY(editor->box(2)->hasFocusRing());
+    // Tab and Shift+Tab go round the boxes.
+    QTest::keyClick(editor.get(), Qt::Key_Tab);
+    QCOMPARE(editor->activePosition(), 0);
+    QVERIFY(editor->box(0)->hasFocusRing() && !editor->box(2)->hasFocusRing());
+    QTest::keyClick(editor.get(), Qt::Key_Backtab);
+    QCOMPARE(editor->activePosition(), 2);
+    // Enter explains the active box.
+    expectExplanation(m_interaction, QStringLiteral("Typed"));
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QCOMPARE(editor->design().at(2).explanation, QByteArray("Typed"));
+    // Delete asks before an explanation goes; declined, nothing changes.
+    m_interaction.answers = {false, true};
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QCOMPARE(editor->design().count(), 3);
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QCOMPARE(editor->design().count(), 2);
+    QCOMPARE(m_interaction.questions,
+             (QStringList{m_texts.string(UiText::DeletePositionQuestion).arg(3),
+                          m_texts.string(UiText::DeletePositionQuestion).arg(3)}));
+    // Insert adds an empty box, which goes without a question.
+    QTest::keyClick(editor.get(), Qt::Key_Insert);
+    QCOMPARE(editor->design().count(), 3);
+    QCOMPARE(editor->activePosition(), 2);
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QCOMPARE(editor->design().count(), 2);
+    QCOMPARE(m_interaction.questions.size(), 2);
+    QCOMPARE(redBoxes(*editor), QList<int>{1});
+}
+
+void TestSpreadEditor::boxesAcrossAndThePreviewShowTheTable()
+{
+    // A crossing card is drawn across in the editor; a cascade is not.
+    Spread spread = spreadWith(6, 0);
+    placeAt(spread, {{322, 206}, {352, 222}, {600, 50}, {645, 70}, {690, 90}, {100, 300}});
+    QVERIFY(writeSpread(QStringLiteral("Mixed"), spread));
+    auto editor = openEditor(QStringLiteral("Mixed"));
+    QVERIFY(editor);
+    for (int i = 0; i < 6; ++i) {
+        const QRect box = editor->box(i)->geometry();
+        QCOMPARE(box.width() > box.height(), i == 1);
+    }
+    QCOMPARE(editor->box(1)->geometry().center(),
+             editor->box(0)->geometry().center() + QPoint(30, 16));
+
+    // The preview takes the area's place while its button is down.
+    QTest::mouseClick(editor->previewButton, Qt::LeftButton);
+    QCOMPARE(editor->editingArea->widget(), editor->preview);
+    QVERIFY(editor->preview->isVisible() && !editor->box(0)->isVisible());
+    QTest::mouseClick(editor->previewButton, Qt::LeftButton);
+    QCOMPARE(editor->editingArea->widget(), editor->canvas);
+    QVERIFY(editor->box(0)->isVisible());
+}
+
+void TestSpreadEditor::negativePlacesScrollAndShiftOnlyWhenAsked()
+{
+    for (const bool shift : {true, false}) {
+        Spread spread = spreadWith(2, 0);
+        placeAt(spread, {{-100, 100}, {200, -30}});
+        QVERIFY(writeSpread(QStringLiteral("Left"), spread));
+        auto editor = openEditor(QStringLiteral("Left"));
+        QVERIFY(editor);
+        // The surface starts at the furthest box, so both can be reached.
+        QCOMPARE(editor->origin(), QPoint(-100, -30));
+        QCOMPARE(editor->box(0)->pos(), QPoint(0, 130));
+        editor->editingArea->horizontalScrollBar()->setValue(0);
+        QVERIFY(editor->box(0)->visibleRegion().boundingRect().width() > 0);
+        m_interaction.answers.push_back(shift);
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton);
+        QCOMPARE(m_interaction.questions.last(), m_texts.string(UiText::ShiftSpreadQuestion));
+        const QList<QByteArray> lines = plainLines(spreadPath(QStringLiteral("Left")));
+        QCOMPARE(lines.mid(1, 2), shift ? (QList<QByteArray>{"0,130,E0\r", "300,0,E1\r"})
+                                        : (QList<QByteArray>{"-100,100,E0\r", "200,-30,E1\r"}));
+    }
+}
+
+void TestSpreadEditor::positionListEditsAndReorders()
+{
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 1)));
+    auto editor = openEditor(QStringLiteral("Four"));
+    QVERIFY(editor);
+    PositionList *list = editor->positionList;
+    QCOMPARE(list->count(), 4);
+    QCOMPARE(list->item(2)->text(), QStringLiteral("E2"));
+    QCOMPARE(list->currentRow(), 3);
+    // The significator's explanation is the fixed text, not edited here.
+    QVERIFY(!(list->item(0)->flags() & Qt::ItemIsEditable));
+
+    // Choosing a row makes its box active; Ctrl+Up moves it up the order.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
+    QCOMPARE(editor->activePosition(), 2);
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(editor->design().at(1).explanation, QByteArray("E2"));
+    QCOMPARE(editor->activePosition(), 1);
+    // Never above the significator.
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(editor->design().at(0).explanation, QByteArray("E0"));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("E2"));
+
+    // An explanation edited in place is the position's new explanation.
+    list->setCurrentRow(3);
+    list->editItem(list->item(3));
+    auto *field = list->findChild<QLineEdit *>();
+    QVERIFY(field);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("Outcome"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_COMPARE(editor->design().at(3).explanation, QByteArray("Outcome"));
+    QCOMPARE(editor->box(3)->toolTip(), QStringLiteral("Outcome"));
+    QCOMPARE(editor->undoStack()->count(), 2);
+}
+
+void TestSpreadEditor::changedCountsKeepSavedReadings_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("savedName");
+    QTest::newRow("save as a new spread") << 0 << QStringLiteral("Four again");
+    QTest::newRow("replace anyway") << 1 << QStringLiteral("Four");
+    QTest::newRow("cancel") << 2 << QString();
+}
+
+void TestSpreadEditor::changedCountsKeepSavedReadings()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, savedName);
+    QVERIFY(writeSpread(QStringLiteral("Four"), spreadWith(4, 0)));
+    QByteArray before;
+    QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Four")), before));
+    ReadingFile reading;
+    reading.spreadName = "four";
+    for (quint32 card = 0; card < 78; ++card)
+        reading.cards.append({card, false});
+    reading.positions = {1, 2, 3, 4};
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("Saved/2026")));
+    QVERIFY(reading.save(m_dir->path() + QStringLiteral("/Saved/2026/a.reading")));
+    QVERIFY(reading.save(m_dir->path() + QStringLiteral("/Saved/b.reading")));
+
+    auto editor = openEditor(QStringLiteral("Four"));
+    QVERIFY(editor);
+    // One position fewer: the two readings would no longer open with it.
+    QTest::mouseClick(editor->deleteButton, Qt::LeftButton);
+    QString question;
+    answerQuestion(m_interaction, choice, &question);
+    // The original's name is refused for the new spread.
+    if (choice == 0) {
+        expectName(m_interaction, QStringLiteral("Four"));
+        expectName(m_interaction, QStringLiteral("  Four again "));
+    }
+    QTest::mouseClick(editor->saveButton, Qt::LeftButton);
+    QCOMPARE(question, m_texts.string(UiText::ReadingsUseSpread).arg(2));
+    QCOMPARE(editor->savedName(), savedName);
+    QByteArray after;
+    QVERIFY(WholeFile::read(spreadPath(QStringLiteral("Four")), after));
+    QCOMPARE(after == before, choice != 1);
+    if (!savedName.isEmpty()) {
+        Spread saved;
+        QCOMPARE(saved.load(spreadPath(savedName)), Spread::LoadResult::Loaded);
+        QCOMPARE(saved.positionCount(), 3);
+    }
 }
 
 void TestSpreadEditor::newSpreadNameIsChecked()
@@ -448,16 +711,18 @@ void TestSpreadEditor::newSpreadNameIsChecked()
     QTest::mouseClick(editor->addButton, Qt::LeftButton);
     expectExplanation(m_interaction, QStringLiteral("Past"));
     QTest::mouseClick(editor->explanationButton, Qt::LeftButton);
-    for (const QString &bad : {QStringLiteral("a/b"), QStringLiteral(".hidden"),
-                               QStringLiteral("a\\b"), QString(), QStringLiteral("tab\there")})
+    for (const QString &bad :
+         {QStringLiteral("a/b"), QStringLiteral(".hidden"), QStringLiteral("a\\b"), QString(),
+          QStringLiteral("tab\there"), QString(300, QLatin1Char('n'))})
         expectName(m_interaction, bad);
-    expectName(m_interaction, QStringLiteral("Fresh"));
+    expectName(m_interaction, QStringLiteral("  Fresh  "));
     QTest::mouseClick(editor->saveButton, Qt::LeftButton);
     const QString notAFileName = m_texts.string(UiText::SpreadNameNotAFileName);
     QCOMPARE(m_interaction.messages,
              (QStringList{notAFileName, notAFileName, notAFileName,
                           m_texts.string(UiText::SpreadNameEmpty),
-                          m_texts.string(UiText::SpreadNameControlCharacter)}));
+                          m_texts.string(UiText::SpreadNameControlCharacter),
+                          m_texts.string(UiText::SpreadNameTooLong)}));
     QCOMPARE(editor->result(), int(QDialog::Accepted));
     QCOMPARE(editor->savedName(), QStringLiteral("Fresh"));
     QCOMPARE(QDir(m_dir->path() + QStringLiteral("/Spreads")).entryList(QDir::Files),
@@ -518,10 +783,12 @@ void TestSpreadEditor::windowLayout()
     // The file is missing: said, and the editor opens empty.
     QVERIFY(!editor->loadFault().isEmpty());
     QCOMPARE(editor->design().count(), 0);
-    QCOMPARE(editor->size(), QSize(882, 633));
+    // The area, then the positions list beside it.
+    QCOMPARE(editor->size(), QSize(1150, 633));
     QCOMPARE(editor->editingArea->geometry(), QRect(16, 16, 850, 560));
-    QCOMPARE(editor->saveButton->mapTo(editor.get(), QPoint()), QPoint(680, 592));
-    QCOMPARE(editor->cancelButton->mapTo(editor.get(), QPoint()), QPoint(785, 592));
+    QCOMPARE(editor->positionList->geometry().left(), 874);
+    QCOMPARE(editor->saveButton->mapTo(editor.get(), QPoint()), QPoint(948, 592));
+    QCOMPARE(editor->cancelButton->mapTo(editor.get(), QPoint()), QPoint(1053, 592));
     QCOMPARE(editor->addButton->y(), 592);
     QCOMPARE(editor->explanationButton->y(), 592);
 }
@@ -551,7 +818,7 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
     QSize editorSize;
     interaction.expectDialog<SpreadEditor>([&](SpreadEditor &editor) {
         editor.show();
-        editorSize = editor.editingArea->size();
+        editorSize = editor.size();
         QTest::mouseClick(editor.saveButton, Qt::LeftButton);
         return editor.result();
     });
@@ -560,14 +827,19 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
     edit->trigger();
     QCOMPARE(chooserTitle, table->programData().uiText(UiText::SelectSpreadCaption) +
                                table->programData().uiText(UiText::SelectSpreadToEdit));
-    QCOMPARE(editorSize, TableSteps::part<QWidget>(*table, QStringLiteral("spreadView"))->size());
+    // The editor fits on the screen, its area scrolling where the table's is wider.
+    QVERIFY(
+        QRect(QPoint(), table->screen()->availableSize()).contains(QRect(QPoint(), editorSize)));
 
     // F3: a new spread, named on saving, is offered at once in its place.
+    QRect previewed;
     interaction.expectDialog<SpreadEditor>([&](SpreadEditor &editor) {
         editor.show();
         QTest::mouseClick(editor.addButton, Qt::LeftButton);
         expectExplanation(interaction, QStringLiteral("Where it stands"));
         QTest::mouseClick(editor.explanationButton, Qt::LeftButton);
+        QTest::mouseClick(editor.previewButton, Qt::LeftButton);
+        previewed = editor.preview->positionRect(0);
         expectName(interaction, QStringLiteral("Aardvark"));
         QTest::mouseClick(editor.saveButton, Qt::LeftButton);
         return editor.result();
@@ -590,7 +862,9 @@ void TestSpreadEditor::menuCommandsOpenTheEditor()
     TableSteps::startReading(*table, interaction, QStringLiteral("Aardvark"));
     QCOMPARE(table->session().spreadName(), QStringLiteral("Aardvark"));
     QCOMPARE(table->session().spread().positionCount(), 1);
+    // Where the preview showed it.
     QVERIFY(TableSteps::positionImage(*table, 0));
+    QCOMPARE(TableSteps::positionImage(*table, 0)->geometry(), previewed);
     QCOMPARE(interaction.problems(), QStringList());
     QCOMPARE(interaction.messages, QStringList());
 }

@@ -1,6 +1,7 @@
 // Checks how a spread is placed in the spread area: one scale for places and
 // cards that fits the area, the spread centred, a floor below which the area
-// scrolls instead, and a card covering most of an earlier one laid across it.
+// scrolls instead, and a card whose centre lies near an earlier card's centre
+// laid across it, while a cascade stays a cascade.
 #include "SpreadBuilder.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
@@ -31,7 +32,8 @@ private slots:
     void fillsAndCentresTheArea();
     void keepsTheSpreadsProportions();
     void tooLargeSpreadScrolls();
-    void crossingCardLiesAcross();
+    void onlyNearCentreCardsLieAcross_data();
+    void onlyNearCentreCardsLieAcross();
     void emptySpreadTakesTheArea();
 };
 
@@ -87,26 +89,47 @@ void TestSpreadLayout::tooLargeSpreadScrolls()
     QVERIFY(QRect(QPoint(), layout.surfaceSize()).contains(layout.positionRect(11)));
 }
 
-void TestSpreadLayout::crossingCardLiesAcross()
+void TestSpreadLayout::onlyNearCentreCardsLieAcross_data()
 {
-    Spread spread = spreadWith(3, 0);
-    spread.positions[0].place = QPoint(300, 200);
-    // Offset a little: it covers most of the first card.
-    spread.positions[1].place = QPoint(330, 216);
-    // Beside it, touching only an edge.
-    spread.positions[2].place = QPoint(380, 200);
+    QTest::addColumn<QList<QPoint>>("places");
+    QTest::addColumn<QList<bool>>("across");
+    // The crossing card of the bundled Celtic Cross, offset a little.
+    QTest::newRow("celtic cross") << QList<QPoint>{{322, 206}, {352, 222}, {322, 392}}
+                                  << QList<bool>{false, true, false};
+    QTest::newRow("exactly on top")
+        << QList<QPoint>{{100, 100}, {100, 100}} << QList<bool>{false, true};
+    QTest::newRow("cascade") << QList<QPoint>{{100, 100}, {145, 120}, {190, 140}}
+                             << QList<bool>{false, false, false};
+    QTest::newRow("steep cascade")
+        << QList<QPoint>{{100, 100}, {110, 136}} << QList<bool>{false, false};
+    QTest::newRow("touching an edge")
+        << QList<QPoint>{{300, 200}, {380, 200}} << QList<bool>{false, false};
+    // A card crosses an upright card only, never one already across.
+    QTest::newRow("third on the cross")
+        << QList<QPoint>{{100, 100}, {110, 100}, {120, 100}} << QList<bool>{false, true, true};
+}
+
+void TestSpreadLayout::onlyNearCentreCardsLieAcross()
+{
+    QFETCH(QList<QPoint>, places);
+    QFETCH(QList<bool>, across);
+    Spread spread = spreadWith(int(places.size()), 0);
+    placeAt(spread, places);
     const SpreadLayout layout(spread, QSize(800, 600));
-    QVERIFY(!layout.isAcross(0));
-    QVERIFY(layout.isAcross(1));
-    QVERIFY(!layout.isAcross(2));
-    const QRect covered = layout.positionRect(0);
-    const QRect across = layout.positionRect(1);
-    QVERIFY(across.width() > across.height());
-    // Centred on it, within the rounding of the scaled places.
-    QVERIFY(qAbs(across.center().x() - covered.center().x()) <= 2);
-    QVERIFY(qAbs(across.center().y() - covered.center().y()) <= 2);
-    // Both ends of the covered card stay free to be seen and clicked.
-    QVERIFY(across.top() > covered.top() + 10 && across.bottom() < covered.bottom() - 10);
+    for (int i = 0; i < places.size(); ++i) {
+        QCOMPARE(layout.isAcross(i), across.at(i));
+        const QRect rect = layout.positionRect(i);
+        QCOMPARE(rect.width() > rect.height(), across.at(i));
+    }
+    // A card across lies centred on the card it crosses, whose ends stay free
+    // to be seen and clicked.
+    if (across.value(1)) {
+        const QRect covered = layout.positionRect(0);
+        const QRect crossing = layout.positionRect(1);
+        QVERIFY(qAbs(crossing.center().x() - covered.center().x()) <= 2);
+        QVERIFY(qAbs(crossing.center().y() - covered.center().y()) <= 2);
+        QVERIFY(crossing.top() > covered.top() + 10 && crossing.bottom() < covered.bottom() - 10);
+    }
 }
 
 void TestSpreadLayout::emptySpreadTakesTheArea()

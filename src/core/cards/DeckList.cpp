@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <algorithm>
 
@@ -23,13 +24,17 @@ QList<DeckList::Deck> DeckList::scan(const DataRoots &roots)
         if (folder.startsWith(QLatin1Char('.')))
             continue;
         Deck deck{folder, 0, -1};
-        for (int number = LastCard; number >= 0; --number) {
-            if (QFileInfo(CardPicture::path(roots, folder, number)).isFile()) {
-                ++deck.cardCount;
+        for (int number = 0; number <= LastCard; ++number) {
+            const QString path = CardPicture::path(roots, folder, number);
+            if (!QFileInfo(path).isFile())
+                continue;
+            ++deck.cardCount;
+            // Only the header is looked at: a text file named 0.jpg is no picture.
+            if (deck.firstCard < 0 && QImageReader(path).canRead())
                 deck.firstCard = number;
-            }
         }
-        if (deck.cardCount > 0)
+        deck.extraCard = QFileInfo(CardPicture::path(roots, folder, LastCard)).isFile();
+        if (deck.firstCard >= 0)
             decks.append(deck);
     }
     // Names that differ only in case would otherwise come in the file

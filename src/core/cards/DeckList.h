@@ -14,18 +14,22 @@ struct Deck
     QString name;
     // How many of the pictures 0.jpg to 78.jpg the folder holds.
     int cardCount = 0;
-    // The lowest card number with a picture, shown to preview the deck.
+    // The lowest card number whose picture can be read, shown to preview the deck.
     int firstCard = 0;
+    // The deck has the 79th card (78.jpg), whose titles are built in.
+    bool extraCard = false;
 
     bool operator==(const Deck &other) const
     {
-        return name == other.name && cardCount == other.cardCount && firstCard == other.firstCard;
+        return name == other.name && cardCount == other.cardCount && firstCard == other.firstCard &&
+               extraCard == other.extraCard;
     }
 };
 
 // The deck folders under Pics in every data root, sorted by name, ignoring case. Plain
 // files, folders whose names begin with "." and folders without a single card
-// picture are left out: choosing them would show no pictures.
+// picture that reads as an image are left out: choosing them would show no
+// pictures.
 QList<Deck> scan(const DataRoots &roots);
 
 } // namespace DeckList

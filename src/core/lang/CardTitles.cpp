@@ -7,7 +7,8 @@
 
 namespace {
 
-bool endsTraditionalCourts(int card)
+// Each suit block lists the New Age court titles, then the traditional ones.
+bool endsNewAgeCourts(int card)
 {
     return card == 35 || card == 49 || card == 63 || card == 77;
 }
@@ -38,9 +39,8 @@ void CardTitles::applyCardList(const QByteArray &text, const Numbering &numberin
             if (!numbering.strengthEleven)
                 titles[card] = alternative;
         }
-        // Each suit lists the traditional court titles, then the newer ones;
-        // the unused four are skipped.
-        if (numbering.ardenvaleStyle ? endsTraditionalCourts(card) : endsNumberedCards(card)) {
+        // The four court titles of the sequence not in use are skipped.
+        if (numbering.ardenvaleStyle ? endsNewAgeCourts(card) : endsNumberedCards(card)) {
             for (int skipped = 0; skipped < 4; ++skipped)
                 take();
         }

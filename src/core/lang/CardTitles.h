@@ -16,7 +16,9 @@ struct Numbering
 {
     // Strength is card XI (and Justice VIII) rather than the other way round.
     bool strengthEleven = true;
-    // Court cards run Page, Knight, Queen, King rather than the newer sequence.
+    // Court cards in the New Age sequence (Princess, Prince, Queen, King),
+    // the first four court lines of each suit; else the traditional Page,
+    // Knight, Queen, King, the second four. Settings store it under this name.
     bool ardenvaleStyle = true;
 };
 

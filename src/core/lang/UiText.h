@@ -118,6 +118,7 @@ enum Index : int
     NewSpreadName = 133,
     SpreadNameTaken = 134,
     SignificatorPosition = 135,
+    UnsavedSpreadQuestion = 136,
     MenuCutDeck = 137,
     PrintOpenOffice = 138,
 
@@ -217,6 +218,22 @@ enum Index : int
     AccessibleFanKeys = 197,
     AccessibleCutKeys = 198,
     AccessiblePositionKeys = 199,
+    // The deck chooser's count for a deck of one picture.
+    DeckOneCard = 200,
+    // The spread editor: leaving with unsaved changes, deleting an explained
+    // position, the preview, places left of or above the area, names too
+    // long, spreads that saved readings use, and the positions list.
+    DiscardChanges = 201,
+    DeletePositionQuestion = 202,
+    PreviewOnTable = 203,
+    ShiftSpreadQuestion = 204,
+    SpreadNameTooLong = 205,
+    ReadingsUseSpread = 206,
+    SaveAsNewSpread = 207,
+    ReplaceAnyway = 208,
+    PositionsInDrawOrder = 209,
+    // Opening a reading whose spread has since gained or lost positions.
+    ReadingSpreadChanged = 210,
 };
 
 } // namespace UiText

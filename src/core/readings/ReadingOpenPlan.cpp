@@ -4,7 +4,9 @@
 #include "core/lang/UiTextTable.h"
 #include "core/spreads/Spread.h"
 #include "core/spreads/SpreadDesign.h"
+#include "core/util/Decimal.h"
 #include "core/util/TextCodec.h"
+#include "core/util/TextLines.h"
 #include "core/util/WholeFile.h"
 
 #include <QFileInfo>
@@ -31,6 +33,25 @@ QString shownName(const UiTextTable &texts, const QByteArray &name)
     if (name.size() <= SpreadDesign::LongestName)
         return texts.decoded(name);
     return texts.decoded(name.left(SpreadDesign::LongestName)) + QChar(0x2026);
+}
+
+// How many lines at the start of `comments` read as card numbers that lie in
+// no position of `positions`: the position lines of a reading saved when its
+// spread had more positions, read as comments now. A spread never holds a
+// card twice, so a number already laid is a comment that starts with it.
+int strayPositionLines(const QByteArray &comments, QList<quint32> positions)
+{
+    TextLines::Cursor lines(comments);
+    int stray = 0;
+    while (const std::optional<QByteArray> line = lines.next()) {
+        const std::optional<qint32> number = Decimal::parse(*line);
+        if (!number || *number < 0 || *number > Deck::ExtraCard ||
+            positions.contains(quint32(*number)))
+            break;
+        positions.append(quint32(*number));
+        ++stray;
+    }
+    return stray;
 }
 
 bool hasExtraCard(int deckLineCount)
@@ -119,8 +140,18 @@ ReadingOpenPlan ReadingOpenPlan::fromBytes(const QByteArray &fileBytes, const Co
         return plan;
     }
     plan.positionCount = plan.spread.positionCount();
-    if (plan.reading.parse(fileBytes, plan.positionCount) != ReadingFile::ParseResult::Ok)
+    if (plan.reading.parse(fileBytes, plan.positionCount) != ReadingFile::ParseResult::Ok) {
+        // Too few position lines for the spread as it is now, though the deck
+        // is whole: the spread has gained positions since.
+        ReadingFile shorter;
+        if (shorter.parse(fileBytes, 0) == ReadingFile::ParseResult::Ok)
+            plan.result = Outcome::SpreadChanged;
         return plan;
+    }
+    if (strayPositionLines(plan.reading.comments, plan.reading.positions) > 0) {
+        plan.result = Outcome::SpreadChanged;
+        return plan;
+    }
 
     QList<quint32> slotNumbers;
     for (const ReadingFile::DeckCard &card : plan.reading.cards)
@@ -177,6 +208,9 @@ QString ReadingOpenPlan::message(const UiTextTable &texts) const
                                 shownName(texts, spreadNameInFile) + QStringLiteral("'.");
         return spreadFault.isEmpty() ? refused : refused + QStringLiteral("\n\n") + spreadFault;
     }
+    case Outcome::SpreadChanged:
+        return texts.string(UiText::ReadingSpreadChanged) + QStringLiteral(" '") +
+               shownName(texts, spreadNameInFile) + QStringLiteral("'.");
     case Outcome::NotAReadingFile:
         return texts.string(UiText::NotAReadingFile) + QStringLiteral(" '") +
                QFileInfo(filePath).fileName() + QStringLiteral("'.");

@@ -29,6 +29,9 @@ public:
         SpreadMissing,
         // The spread file is there but could not be read.
         SpreadUnreadable,
+        // The spread has gained or lost positions since the reading was
+        // saved: its position lines no longer match the spread's count.
+        SpreadChanged,
         // The file has no reading header and does not hold a whole older
         // reading either: a picture, a text, anything else.
         NotAReadingFile,

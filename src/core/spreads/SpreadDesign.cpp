@@ -79,6 +79,40 @@ int SpreadDesign::setSignificator(int index, bool significator)
     return target;
 }
 
+int SpreadDesign::reorder(int from, int to)
+{
+    const int significators = significatorCount();
+    const bool significator = m_positions.at(from).significator;
+    const int first = significator ? 0 : significators;
+    const int last = significator ? significators - 1 : count() - 1;
+    to = std::clamp(to, first, last);
+    m_positions.move(from, to);
+    return to;
+}
+
+QPoint SpreadDesign::topLeft() const
+{
+    if (m_positions.isEmpty())
+        return {};
+    QPoint corner = m_positions.first().place;
+    for (const Position &position : m_positions) {
+        corner.setX(std::min(corner.x(), position.place.x()));
+        corner.setY(std::min(corner.y(), position.place.y()));
+    }
+    return corner;
+}
+
+void SpreadDesign::shift(const QPoint &offset)
+{
+    for (Position &position : m_positions)
+        position.place += offset;
+}
+
+bool SpreadDesign::countsDiffer(const SpreadDesign &other) const
+{
+    return count() != other.count() || significatorCount() != other.significatorCount();
+}
+
 QPoint SpreadDesign::freePlace(const QRect &visible, const QSize &boxSize) const
 {
     const auto covers = [this, &boxSize](const QRect &box) {
@@ -127,11 +161,14 @@ QList<QByteArray> SpreadDesign::unexplainedLabels() const
     return labels;
 }
 
-SpreadDesign::NameProblem SpreadDesign::nameProblem(const QString &name)
+SpreadDesign::NameProblem SpreadDesign::nameProblem(const QString &given)
 {
-    if (name.trimmed().isEmpty())
+    const QString name = cleanName(given);
+    if (name.isEmpty())
         return NameProblem::Empty;
-    if (name.size() > LongestName || name.toUtf8().size() > LongestName)
+    if (name.size() > LongestNewName)
+        return NameProblem::TooLong;
+    if (name.toUtf8().size() > LongestName)
         return NameProblem::NotAFileName;
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)

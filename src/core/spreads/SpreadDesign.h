@@ -36,12 +36,17 @@ public:
         // Holds "/" or "\", starts with "." or is longer than LongestName.
         NotAFileName,
         ControlCharacter,
+        // Longer than LongestNewName characters.
+        TooLong,
     };
 
     static constexpr int Capacity = 79;
     // The most UTF-8 bytes a name can have: with ".spread" after it, the
     // file name must stay within the 255 bytes file systems allow.
     static constexpr int LongestName = 255 - 7;
+    // The most characters a name given in the editor can have: enough for
+    // any title, short enough to show whole in lists and messages.
+    static constexpr int LongestNewName = 100;
 
     SpreadDesign() = default;
     // The positions of `spread`, with any significator that stands after an
@@ -66,6 +71,16 @@ public:
     void remove(int index);
     void moveTo(int index, const QPoint &place);
     void setExplanation(int index, const QByteArray &explanation);
+    // Moves position `from` to `to` in the drawing order, kept within its own
+    // group (significators stay first). Returns the position's new index.
+    int reorder(int from, int to);
+    // The top left of the places' bounds, or (0, 0) for an empty design.
+    QPoint topLeft() const;
+    // Moves every place by `offset`.
+    void shift(const QPoint &offset);
+    // Whether the two designs differ in their number of positions or of
+    // significators: what a saved reading of the spread depends on.
+    bool countsDiffer(const SpreadDesign &other) const;
     // Makes position `index` a significator or an ordinary one and moves it
     // so that the significators stay first: a new significator goes after the
     // last one, a former one becomes the first ordinary position. Returns
@@ -83,6 +98,9 @@ public:
     // order: "S1" for a significator, the number for the others.
     QList<QByteArray> unexplainedLabels() const;
 
+    // A name as the editor takes it: without spaces at either end.
+    static QString cleanName(const QString &name) { return name.trimmed(); }
+    // What is wrong with `name` once cleaned.
     static NameProblem nameProblem(const QString &name);
 
     friend bool operator==(const SpreadDesign &a, const SpreadDesign &b)

@@ -8,12 +8,11 @@
 
 namespace {
 
-// A card lies across an earlier one when it covers at least this share of it.
-constexpr double CrossingShare = 1.0 / 3.0;
-
-qint64 area(const QRect &rect)
+bool crosses(const QRect &card, const QRect &earlier)
 {
-    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+    const QPoint offset = card.center() - earlier.center();
+    return qAbs(offset.x()) <= SpreadLayout::CrossingReach &&
+           qAbs(offset.y()) <= SpreadLayout::CrossingReach;
 }
 
 } // namespace
@@ -35,7 +34,7 @@ SpreadLayout::SpreadLayout(const Spread &spread, const QSize &area)
         for (int j = 0; j < i && !across; ++j) {
             if (m_across[std::size_t(j)])
                 continue;
-            if (::area(rect & m_rects[std::size_t(j)]) >= CrossingShare * ::area(rect)) {
+            if (crosses(rect, m_rects[std::size_t(j)])) {
                 across = true;
                 rect = QRect(QPoint(), card.transposed());
                 rect.moveCenter(m_rects[std::size_t(j)].center());

@@ -9,9 +9,10 @@ class Spread;
 
 // Where the position pictures of a spread lie in the spread area. The spread
 // file's pixel places are scaled, positions and card size by one factor, so
-// that the whole spread fills the area and stands in its middle; a card laid
-// over most of an earlier one (the card that crosses another) is laid across
-// it, so both can be seen and clicked.
+// that the whole spread fills the area and stands in its middle; a card whose
+// centre lies near an earlier card's centre (the card that crosses another)
+// is laid across it, so both can be seen and clicked. Cards that overlap
+// further apart, as in a cascade, stay upright where they were placed.
 class SpreadLayout
 {
 public:
@@ -19,6 +20,9 @@ public:
     static constexpr int Margin = 12;
     // Cards are not shrunk below this factor; the area scrolls instead.
     static constexpr double MinimumScale = 0.5;
+    // How far, along each axis, a card's centre may lie from an earlier
+    // card's centre for it to cross that card: 35 pixels of the design.
+    static constexpr int CrossingReach = 35;
 
     SpreadLayout(const Spread &spread, const QSize &area);
 

@@ -32,6 +32,12 @@ QGroupBox *radioGroup(const QString &caption, QRadioButton *first, QRadioButton 
     return group;
 }
 
+QString cardCountText(const UiTextTable &texts, int count)
+{
+    return count == 1 ? texts.string(UiText::DeckOneCard)
+                      : texts.string(UiText::DeckCardCount).arg(count);
+}
+
 } // namespace
 
 DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &current,
@@ -102,13 +108,13 @@ DeckChooser::DeckChooser(const QList<DeckList::Deck> &decks, const Choice &curre
     } else {
         for (const DeckList::Deck &deck : decks) {
             auto *item = new QListWidgetItem(deck.name, deckList);
-            item->setToolTip(texts.string(UiText::DeckCardCount).arg(deck.cardCount));
+            item->setToolTip(cardCountText(texts, deck.cardCount));
             if (deck.name == current.deckName)
                 deckList->setCurrentItem(item);
         }
         okButton->setEnabled(deckList->currentItem() != nullptr);
     }
-    (current.ardenvaleStyle ? traditionalButton : newAgeButton)->setChecked(true);
+    (current.ardenvaleStyle ? newAgeButton : traditionalButton)->setChecked(true);
     (current.strengthEleven ? strengthElevenButton : strengthEightButton)->setChecked(true);
     showPreview();
 
@@ -129,9 +135,12 @@ void DeckChooser::showPreview()
         return;
     }
     const DeckList::Deck &deck = m_decks.at(row);
+    // A deck with the 79th card has built-in titles that ignore both numberings.
+    courtGroup->setEnabled(!deck.extraCard);
+    strengthGroup->setEnabled(!deck.extraCard);
     const QImage face = m_faces.face(deck.name, deck.firstCard, false, PreviewRect.size());
     previewImage->setPixmap(QPixmap::fromImage(face));
-    cardCountLabel->setText(m_texts.string(UiText::DeckCardCount).arg(deck.cardCount));
+    cardCountLabel->setText(cardCountText(m_texts, deck.cardCount));
 }
 
 void DeckChooser::acceptChoice()
@@ -141,7 +150,7 @@ void DeckChooser::acceptChoice()
         if (!item)
             return;
         m_choice.deckName = item->text();
-        m_choice.ardenvaleStyle = traditionalButton->isChecked();
+        m_choice.ardenvaleStyle = newAgeButton->isChecked();
         m_choice.strengthEleven = strengthElevenButton->isChecked();
     }
     accept();

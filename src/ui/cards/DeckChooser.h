@@ -23,7 +23,7 @@ public:
     struct Choice
     {
         QString deckName;
-        // Court cards run Page, Knight, Queen, King ("Traditional sequence").
+        // Court cards in the "New Age sequence"; false for "Traditional".
         bool ardenvaleStyle = true;
         bool strengthEleven = true;
 

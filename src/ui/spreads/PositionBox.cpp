@@ -11,6 +11,8 @@ const QColor ActiveOutline(170, 0, 0);
 const QColor LabelColor(0xf3, 0xea, 0xd2);
 // Where the label stands inside the box.
 constexpr QPoint LabelOffset(5, 5);
+// How far inside the outline the focus ring is drawn.
+constexpr int FocusInset = 3;
 } // namespace
 
 PositionBox::PositionBox(int index, const QColor &background, QWidget *parent)
@@ -33,12 +35,26 @@ void PositionBox::setActive(bool active)
     update();
 }
 
+void PositionBox::setFocusRing(bool shown)
+{
+    m_focusRing = shown;
+    update();
+}
+
 void PositionBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
-    painter.setPen(m_active ? ActiveOutline : QColor(Qt::black));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    // Two pixels wide, so that the active box stands out at a glance.
+    painter.setPen(m_active ? QPen(ActiveOutline, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                            : QPen(Qt::black));
+    painter.drawRect(m_active ? rect().adjusted(1, 1, -1, -1) : outline);
+    if (m_active && m_focusRing) {
+        painter.setPen(QPen(LabelColor, 1, Qt::DotLine));
+        painter.drawRect(outline.adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
+    }
+    // Upright also on a box across, as the table writes it.
     painter.setPen(LabelColor);
     const QFontMetrics metrics(font());
     painter.drawText(LabelOffset + QPoint(0, metrics.ascent()), m_label);
@@ -60,7 +76,7 @@ void PositionBox::mouseMoveEvent(QMouseEvent *event)
         return;
     // The grab point stays under the pointer.
     move(pos() + event->position().toPoint() - m_grab);
-    emit dragged(m_index, pos());
+    emit dragged(m_index, pos() - m_dragStart);
 }
 
 void PositionBox::mouseReleaseEvent(QMouseEvent *event)
@@ -69,5 +85,5 @@ void PositionBox::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_dragging = false;
     if (pos() != m_dragStart)
-        emit dropped(m_index, m_dragStart, pos());
+        emit dropped(m_index, pos() - m_dragStart);
 }

@@ -4,8 +4,10 @@
 #include <QWidget>
 
 // One position of a spread in the spread editor: a card-sized box with the
-// position's label, outlined in red while it is the active one. It reports
-// presses and drags; the editor decides what they do.
+// position's label, outlined in red while it is the active one and with a
+// focus ring while the keyboard acts on it. The editor gives a box whose card
+// the table lays across another a turned shape. It reports presses and drags;
+// the editor decides what they do.
 class PositionBox : public QWidget
 {
     Q_OBJECT
@@ -19,14 +21,16 @@ public:
     QString label() const { return m_label; }
     void setActive(bool active);
     bool isActive() const { return m_active; }
+    void setFocusRing(bool shown);
+    bool hasFocusRing() const { return m_focusRing; }
 
 signals:
     // Any button went down on the box.
     void pressed(int index, Qt::MouseButton button);
-    // The box was dragged to `topLeft` (in its parent) and is still held.
-    void dragged(int index, const QPoint &topLeft);
-    // The left button let go of the box after it moved from `from`.
-    void dropped(int index, const QPoint &from, const QPoint &to);
+    // The box has been dragged `moved` pixels from where it was taken and is still held.
+    void dragged(int index, const QPoint &moved);
+    // The left button let go of the box, `moved` pixels from where it was taken.
+    void dropped(int index, const QPoint &moved);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,6 +43,7 @@ private:
     QColor m_background;
     QString m_label;
     bool m_active = false;
+    bool m_focusRing = false;
     bool m_dragging = false;
     // Where in the box the left button took hold, and where the box stood then.
     QPoint m_grab;

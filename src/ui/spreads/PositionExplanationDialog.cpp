@@ -88,5 +88,7 @@ void PositionExplanationDialog::onSignificatorToggled(bool checked)
     } else if (!textEdit->isEnabled()) {
         textEdit->setText(m_textBeforeSignificator);
     }
+    // A long text shows its start, also in the field that cannot be scrolled.
+    textEdit->setCursorPosition(0);
     textEdit->setEnabled(!checked);
 }

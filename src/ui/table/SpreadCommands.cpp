@@ -11,6 +11,8 @@
 #include "ui/spreads/SpreadEditor.h"
 #include "ui/table/HandChoice.h"
 
+#include <QScreen>
+
 SpreadCommands::SpreadCommands(QWidget *window, const DialogContext &context,
                                ReadingSession &session, MusicController &music, HandChoice &hands)
     : QObject(window)
@@ -95,8 +97,10 @@ void SpreadCommands::editSpread()
 void SpreadCommands::designSpread(const QString &name)
 {
     ProgramData &data = m_context.data;
+    const QScreen *screen = m_window->screen();
     SpreadEditor editor(
-        {data.roots(), name, m_spreadAreaSize, m_context.preferences.backColor().toQColor()},
+        {data.roots(), name, m_spreadAreaSize, m_context.preferences.backColor().toQColor(),
+         screen ? screen->availableSize() : QSize(), m_context.preferences.language()},
         data.uiTexts(), m_context.interaction, m_window);
     if (!editor.loadFault().isEmpty())
         showSpreadRefused(editor.loadFault());
