@@ -419,7 +419,7 @@ void TestDocumentReports::missingPictures()
     ReportModel model = ReportFixture::handMade();
     model.options = {true, false, true, false};
     // A card picture that is missing is left out, as on the spread picture.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.bmp"))));
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.png"))));
     for (const bool odt : {true, false}) {
         ZipPackage package;
         QVERIFY(zipReport(odt).package(model, ReportDate, dir.path(), package));
@@ -428,12 +428,12 @@ void TestDocumentReports::missingPictures()
         QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 3);
     }
     // Without the spread picture the document cannot be made.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1000.bmp"))));
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1000.png"))));
     for (const bool odt : {true, false}) {
         ZipPackage package;
         QString error;
         QVERIFY(!zipReport(odt).package(model, ReportDate, dir.path(), package, &error));
-        QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("1000.png")), qPrintable(error));
     }
 }
 
@@ -481,14 +481,16 @@ void TestDocumentReports::pdfDocument()
     // The file is a PDF of one page or more; a folder in its way fails it with a reason.
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QString error;
-    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QVERIFY2(PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error),
+             qPrintable(error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
     QVERIFY(bytes.contains("/Type /Page"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blocked.pdf")));
-    QVERIFY(!PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), &error));
+    QVERIFY(
+        !PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), dir.path(), &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -516,12 +518,13 @@ void TestDocumentReports::pdfOnNearlyFullDisk()
             noise.setPixel(x, y, state >> 8);
         }
     }
-    QVERIFY(noise.save(disk.filePath(QStringLiteral("1000.bmp"))));
+    QVERIFY(noise.save(disk.filePath(QStringLiteral("1000.png"))));
     ReportModel model = ReportFixture::handMade();
     model.options = {true, false, false, false};
     const QString path = disk.filePath(QStringLiteral("report.pdf"));
     QString error;
-    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QVERIFY2(PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error),
+             qPrintable(error));
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     const QByteArray oldBytes = old.readAll();
@@ -529,7 +532,7 @@ void TestDocumentReports::pdfOnNearlyFullDisk()
     QVERIFY2(oldBytes.size() > 100 * 1024, "the document is large enough to be cut short");
 
     QVERIFY(disk.fill(oldBytes.size() * percentFree / 100));
-    QVERIFY(!PdfReport().write(model, path, &error));
+    QVERIFY(!PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error));
     QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), oldBytes);
@@ -556,7 +559,7 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     QVERIFY(QDir().mkpath(temp));
     for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
         QString path;
-        QCOMPARE(ReportMaker::make(model, format, temp, &path, &error),
+        QCOMPARE(ReportMaker::make(model, format, {temp, temp}, &path, &error),
                  ReportMaker::Result::Written);
         QCOMPARE(QFileInfo(path).suffix(), format == ReportWriter::Format::Word
                                                ? QStringLiteral("docx")

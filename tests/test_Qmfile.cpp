@@ -383,7 +383,7 @@ void TestQmfile::reportOfSavedReading()
     QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
     QCOMPARE(written, expected);
     for (const QString &picture :
-         {QStringLiteral("0.bmp"), QStringLiteral("9.bmp"), QStringLiteral("1000.bmp")})
+         {QStringLiteral("0.png"), QStringLiteral("9.png"), QStringLiteral("1000.png")})
         QVERIFY(QFileInfo::exists(QDir(out).filePath(picture)));
 
     QCOMPARE(qmfile({QStringLiteral("--help")}, &output), 0);

@@ -160,7 +160,7 @@ void TestReportPictures::tallSpreadPictureIsCapped()
     for (bool schematic : {false, true}) {
         spread.options.schematic = schematic;
         QVERIFY(ReportPictures::write(spread, m_temp));
-        const QImage picture(QDir(m_temp).filePath(QStringLiteral("1000.bmp")));
+        const QImage picture(QDir(m_temp).filePath(QStringLiteral("1000.png")));
         QCOMPARE(picture.height(), schematic ? 350 : 530);
         QCOMPARE(picture.width(), (schematic ? 350 : 530) * 87 / 1148);
     }
@@ -172,8 +172,8 @@ void TestReportPictures::cardPicturesAreTurnedWhenReversed()
     spread.positions = {position(0, 0, 3, false), position(100, 0, 5, true)};
     QVERIFY(ReportPictures::write(spread, m_temp));
 
-    const QImage upright(QDir(m_temp).filePath(QStringLiteral("0.bmp")));
-    const QImage turned(QDir(m_temp).filePath(QStringLiteral("1.bmp")));
+    const QImage upright(QDir(m_temp).filePath(QStringLiteral("0.png")));
+    const QImage turned(QDir(m_temp).filePath(QStringLiteral("1.png")));
     // Each card picture keeps the picture's own size.
     QCOMPARE(upright.size(), CardSize);
     QCOMPARE(turned.size(), CardSize);
@@ -240,10 +240,10 @@ void TestReportPictures::missingPictureLeavesItsPositionOut()
     spread.positions = {position(0, 0, 3), position(200, 0, 4), position(400, 0, 5)};
     QVERIFY(ReportPictures::write(spread, m_temp));
     const QDir temp(m_temp);
-    QVERIFY(temp.exists(QStringLiteral("0.bmp")));
-    QVERIFY(!temp.exists(QStringLiteral("1.bmp")));
-    QVERIFY(!temp.exists(QStringLiteral("2.bmp")));
-    const QImage picture(temp.filePath(QStringLiteral("1000.bmp")));
+    QVERIFY(temp.exists(QStringLiteral("0.png")));
+    QVERIFY(!temp.exists(QStringLiteral("1.png")));
+    QVERIFY(!temp.exists(QStringLiteral("2.png")));
+    const QImage picture(temp.filePath(QStringLiteral("1000.png")));
     QCOMPARE(picture.width(), 480);
     const int cardWidth = 87 * 480 / 487;
     QVERIFY(isBluish(picture.pixelColor(cardWidth / 2, cardWidth)));
@@ -259,7 +259,7 @@ void TestReportPictures::unwritableFolderFails()
     const QString missing = QDir(m_appDir->path()).filePath(QStringLiteral("NoTemp"));
     QString error;
     QVERIFY(!ReportPictures::write(spread, missing, &error));
-    QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("1000.png")), qPrintable(error));
 }
 
 void TestReportPictures::fullDiskSaysSo()
@@ -272,7 +272,7 @@ void TestReportPictures::fullDiskSaysSo()
     spread.positions = {position(0, 0, 3)};
     QString error;
     QVERIFY(!ReportPictures::write(spread, disk.filePath(QString()), &error));
-    QVERIFY2(error.contains(QStringLiteral("1000.bmp: ") +
+    QVERIFY2(error.contains(QStringLiteral("1000.png: ") +
                             QString::fromLocal8Bit(std::strerror(ENOSPC))),
              qPrintable(error));
 }

@@ -202,6 +202,21 @@ enum Index : int
     MenuNextPiece = 186,
     SpreadMusicHint = 187,
     MusicFileMissing = 188,
+
+    // Reports kept in a folder: why one could not be opened, the kind of
+    // application each format needs, where it was kept, and the print
+    // settings' folder and compact layout.
+    ReportNotOpenedDetail = 189,
+    ApplicationForHtml = 190,
+    ApplicationForWord = 191,
+    ApplicationForOpenDocument = 192,
+    ApplicationForPdf = 193,
+    OpenFolder = 194,
+    ReportKept = 195,
+    SaveIn = 196,
+    ReportFolder = 197,
+    PrintCompact = 198,
+    FolderNotOpened = 199,
 };
 
 } // namespace UiText

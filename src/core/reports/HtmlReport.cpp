@@ -15,7 +15,8 @@ QString HtmlReport::extension() const
     return QStringLiteral("htm");
 }
 
-bool HtmlReport::write(const ReportModel &model, const QString &path, QString *errorString) const
+bool HtmlReport::write(const ReportModel &model, const QString &path, const QString &,
+                       QString *errorString) const
 {
     return WholeFile::write(path, page(model), errorString);
 }

@@ -5,7 +5,6 @@
 #include "core/util/WholeFile.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextCursor>
@@ -65,10 +64,11 @@ std::unique_ptr<QTextDocument> PdfReport::document(const ReportModel &model, con
     return document;
 }
 
-bool PdfReport::write(const ReportModel &model, const QString &path, QString *errorString) const
+bool PdfReport::write(const ReportModel &model, const QString &path, const QString &pictureFolder,
+                      QString *errorString) const
 {
     const std::unique_ptr<QTextDocument> text =
-        document(model, QDate::currentDate(), QFileInfo(path).absolutePath(), errorString);
+        document(model, QDate::currentDate(), pictureFolder, errorString);
     if (!text)
         return false;
     return WholeFile::write(
