@@ -41,6 +41,8 @@ private slots:
     void pageParts();
     void userTextIsEscaped();
     void meaningTextsAreFoundAndDecoded();
+    void meaningLineBreaks_data();
+    void meaningLineBreaks();
     void reportsGetNamesOfTheirOwn();
     void failuresWriteNoPage();
 };
@@ -95,7 +97,11 @@ void TestHtmlReport::pageParts()
     ReportModel model = pageModel();
     model.comments.clear();
     const QByteArray page = HtmlReport::page(model);
-    QVERIFY(page.startsWith("<HTML><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE></head>\r\n"));
+    QVERIFY(
+        page.startsWith("<HTML lang=\"en\"><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE>"));
+    // Comments wrap when printed, in the font of every report.
+    QVERIFY(page.contains("pre { white-space: pre-wrap;"));
+    QVERIFY(page.contains("font-family: \"DejaVu Sans\""));
     // Empty comments still give their block.
     QVERIFY(page.contains("</font>\r\n<PRE></PRE><br><hr width=100%>"));
     // The significator shows its explanation and card, never a meaning.
@@ -185,6 +191,28 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     QVERIFY(page.contains("<b>1. Gr\xc3\xbc\xc3\x9f"
                           "e</b>"));
     QVERIFY(page.contains("K\xc3\xa4se<br> zwei"));
+}
+
+void TestHtmlReport::meaningLineBreaks_data()
+{
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "a<br> b";
+    QTest::newRow("LF") << "a\nb\n\nc"
+                        << "a<br>b<br><br>c";
+    QTest::newRow("CR") << "a\rb"
+                        << "a<br>b";
+    QTest::newRow("mixed, escaped") << "<a>\n\r\nb"
+                                    << "&lt;a&gt;<br><br> b";
+}
+
+void TestHtmlReport::meaningLineBreaks()
+{
+    // Every kind of line end breaks the line on the page.
+    QFETCH(QString, meaning);
+    QFETCH(QString, html);
+    QCOMPARE(HtmlReport::meaningHtml(meaning), html);
 }
 
 void TestHtmlReport::reportsGetNamesOfTheirOwn()

@@ -166,31 +166,6 @@ DocumentBlocks::RowSpan DocumentBlocks::rowAt(const QList<Paragraph> &paragraphs
     return span;
 }
 
-DocumentBlocks::Paper DocumentBlocks::Paper::forLocale(const QLocale &locale)
-{
-    // The countries that print on US Letter.
-    static const QList<QLocale::Territory> letter = {
-        QLocale::UnitedStates, QLocale::Canada,           QLocale::Mexico,      QLocale::Chile,
-        QLocale::Colombia,     QLocale::Venezuela,        QLocale::Philippines, QLocale::PuertoRico,
-        QLocale::Guatemala,    QLocale::CostaRica,        QLocale::Panama,      QLocale::ElSalvador,
-        QLocale::Nicaragua,    QLocale::DominicanRepublic};
-    if (letter.contains(locale.territory()))
-        return {QSize(21590, 27940), QStringLiteral("Letter")};
-    return {QSize(21000, 29700), QStringLiteral("A4")};
-}
-
-DocumentBlocks::Paper DocumentBlocks::Paper::system()
-{
-    // The paper follows LC_PAPER where it is set, as the desktop's own
-    // applications do, then the locale of everything else.
-    for (const char *variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable).section(QLatin1Char('.'), 0, 0);
-        if (!name.isEmpty() && name != QLatin1String("C") && name != QLatin1String("POSIX"))
-            return forLocale(QLocale(name));
-    }
-    return forLocale(QLocale());
-}
-
 QByteArray DocumentBlocks::xmlPart(const std::function<void(QXmlStreamWriter &)> &body)
 {
     QByteArray bytes;

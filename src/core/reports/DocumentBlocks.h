@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QImage>
 #include <QList>
-#include <QLocale>
 #include <QSize>
 #include <QString>
 
@@ -61,19 +60,6 @@ inline constexpr char FontFamily[] = "DejaVu Sans";
 inline constexpr int CompactCardWidthHundredthsMm = 4000;
 // The margin around the text on every side of the page.
 inline constexpr int PageMarginHundredthsMm = 2000;
-
-// The paper of a report: A4, or US Letter where the locale uses it.
-struct Paper
-{
-    // Width and height in hundredths of a millimetre.
-    QSize size;
-    // "A4" or "Letter".
-    QString name;
-    // The paper of `locale`'s country.
-    static Paper forLocale(const QLocale &locale);
-    // The paper of the user's locale for paper (LC_PAPER, else the language locale).
-    static Paper system();
-};
 
 // The paragraphs of a row of the compact layout: [first, end).
 struct RowSpan

@@ -2,6 +2,7 @@
 
 #include "core/data/DataRoots.h"
 #include "core/readings/ReadingOpenPlan.h"
+#include "core/reports/Paper.h"
 
 #include <QList>
 #include <QPoint>
@@ -61,6 +62,7 @@ struct ReportModel
     // The language of the texts as a BCP 47 tag ("en", "ru"), for readers
     // that hyphenate, speak or spell-check the document.
     QString languageTag = QStringLiteral("en");
+    Paper paper = Paper::system();
     Options options;
     // The size of a card slot on the table.
     QSize slotSize;
