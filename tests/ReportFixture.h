@@ -54,11 +54,13 @@ inline ReportModel handMade()
     return true;
 }
 
-// The report model of data/celtic-cross.reading as `preferences` ask for it
-// (scanning the program data may correct them), with the bundled program
-// folder seen through links in `appDir`, so nothing is written into it.
-[[nodiscard]] inline bool savedReading(const QString &appDir, Preferences &preferences,
-                                       ReportModel &model, QString *errorString)
+// The report model of `reading` (data/celtic-cross.reading unless named) as `preferences` ask for
+// it (scanning the program data may correct them), with the bundled program folder seen through
+// links in `appDir`, so nothing is written into it.
+[[nodiscard]] inline bool
+savedReading(const QString &appDir, Preferences &preferences, ReportModel &model,
+             QString *errorString,
+             const QString &reading = QStringLiteral("data/celtic-cross.reading"))
 {
     const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
     for (const char *folder : {"Pics", "Langs", "Spreads"}) {
@@ -69,8 +71,8 @@ inline ReportModel handMade()
     ProgramData data(appDir);
     data.scan(preferences);
     data.loadLanguage(preferences);
-    return ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
-                                        preferences, model, errorString);
+    return ReportModel::fromReadingFile(QFINDTESTDATA(reading), data, preferences, model,
+                                        errorString);
 }
 
 } // namespace ReportFixture

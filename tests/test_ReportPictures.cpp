@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char Deck[] = "Testdeck";
+constexpr char DeckName[] = "Testdeck";
 constexpr QSize CardSize{40, 60};
 
 // Red in its top-left quarter, blue elsewhere: where the red lies shows how it was turned.
@@ -105,12 +105,12 @@ void TestReportPictures::init()
     m_appDir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_appDir->isValid());
     const QDir dir(m_appDir->path());
-    QVERIFY(dir.mkpath(QStringLiteral("Pics/%1").arg(QLatin1String(Deck))));
+    QVERIFY(dir.mkpath(QStringLiteral("Pics/%1").arg(QLatin1String(DeckName))));
     QVERIFY(dir.mkpath(QStringLiteral("Temp")));
     m_temp = dir.filePath(QStringLiteral("Temp"));
     for (int card : {3, 5})
         QVERIFY(markedCard().save(
-            dir.filePath(QStringLiteral("Pics/%1/%2.jpg").arg(QLatin1String(Deck)).arg(card)),
+            dir.filePath(QStringLiteral("Pics/%1/%2.jpg").arg(QLatin1String(DeckName)).arg(card)),
             "JPG", 100));
 }
 
@@ -118,7 +118,7 @@ ReportModel TestReportPictures::model() const
 {
     ReportModel model;
     model.roots = m_appDir->path();
-    model.deckName = QLatin1String(Deck);
+    model.deckName = QLatin1String(DeckName);
     model.slotSize = QSize(87, 148);
     return model;
 }
@@ -232,8 +232,8 @@ void TestReportPictures::missingPictureLeavesItsPositionOut()
 {
     ReportModel spread = model();
     // Card 4 has no picture, card 5's picture is damaged.
-    QFile damaged(
-        QDir(m_appDir->path()).filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(Deck))));
+    QFile damaged(QDir(m_appDir->path())
+                      .filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(DeckName))));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a picture");
     damaged.close();

@@ -50,8 +50,9 @@ void insertContent(QTextDocument &document, QTextCursor &cursor, const Paragraph
     document.addResource(QTextDocument::ImageResource, name, paragraph.picture);
     QTextImageFormat image;
     image.setName(name.toString());
-    image.setWidth(pixels(paragraph.pictureSize.width()));
-    image.setHeight(pixels(paragraph.pictureSize.height()));
+    // Whole pixels, as the pictures have.
+    image.setWidth(qRound(pixels(paragraph.pictureSize.width())));
+    image.setHeight(qRound(pixels(paragraph.pictureSize.height())));
     cursor.insertImage(image);
 }
 
