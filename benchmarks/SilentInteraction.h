@@ -9,6 +9,8 @@ class SilentInteraction : public Interaction
 public:
     void showMessage(QWidget *, const QString &) override {}
     bool askOkCancel(QWidget *, const QString &, const QString &) override { return false; }
+    bool offerAction(QWidget *, const QString &, const QString &) override { return false; }
+    void notify(QWidget *, const QString &) override {}
     int execDialog(QDialog &) override { return 0; }
-    bool openDocument(const QString &) override { return true; }
+    void openDocument(const QString &, const OpenFailure &) override {}
 };

@@ -49,7 +49,7 @@ template <typename Writer> void document(benchmark::State &state)
     const QString path =
         QDir(folder.path()).filePath(QStringLiteral("report.") + writer.extension());
     for (auto _ : state) {
-        if (!writer.write(model, path))
+        if (!writer.write(model, path, folder.path()))
             state.SkipWithError("the document could not be written");
     }
     state.counters["positions"] = double(model.positions.size());
@@ -62,8 +62,9 @@ void wholeReport(benchmark::State &state)
     const auto format = ReportWriter::Format(state.range(0));
     for (auto _ : state) {
         QString path;
-        if (ReportMaker::make(model, format, folder.path(), &path, nullptr,
-                              QStringLiteral("report")) != ReportMaker::Result::Written)
+        if (ReportMaker::make(model, format,
+                              {folder.path(), folder.path(), QStringLiteral("report")},
+                              &path) != ReportMaker::Result::Written)
             state.SkipWithError("the report could not be written");
     }
 }

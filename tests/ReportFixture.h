@@ -22,15 +22,18 @@ inline ReportModel handMade()
     ReportModel::Position significator;
     significator.significator = true;
     significator.heading = QStringLiteral("The querent");
+    significator.documentHeading = significator.heading;
     significator.cardTitle = QStringLiteral("The Seeker");
     significator.meaning = QStringLiteral("never shown for a significator");
     ReportModel::Position reversed;
     reversed.heading = QStringLiteral("1. Now");
+    reversed.documentHeading = reversed.heading;
     reversed.cardTitle = QStringLiteral("Dawn");
     reversed.reversed = true;
     reversed.meaning = QStringLiteral("first line\r\nsecond  line");
     ReportModel::Position silent;
     silent.heading = QStringLiteral("2. Later");
+    silent.documentHeading = silent.heading;
     silent.cardTitle = QStringLiteral("Dusk");
     model.positions = {significator, reversed, silent};
     return model;
@@ -41,21 +44,23 @@ inline ReportModel handMade()
 [[nodiscard]] inline bool drawPictures(const QString &folder)
 {
     const QDir dir(folder);
-    if (!QImage(480, 350, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("1000.bmp"))))
+    if (!QImage(480, 350, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("1000.png"))))
         return false;
     for (int i = 0; i < 3; ++i) {
         if (!QImage(100 + i, 200, QImage::Format_RGB32)
-                 .save(dir.filePath(QStringLiteral("%1.bmp").arg(i))))
+                 .save(dir.filePath(QStringLiteral("%1.png").arg(i))))
             return false;
     }
     return true;
 }
 
-// The report model of data/celtic-cross.reading as `preferences` ask for it
-// (scanning the program data may correct them), with the bundled program
-// folder seen through links in `appDir`, so nothing is written into it.
-[[nodiscard]] inline bool savedReading(const QString &appDir, Preferences &preferences,
-                                       ReportModel &model, QString *errorString)
+// The report model of `reading` (data/celtic-cross.reading unless named) as `preferences` ask for
+// it (scanning the program data may correct them), with the bundled program folder seen through
+// links in `appDir`, so nothing is written into it.
+[[nodiscard]] inline bool
+savedReading(const QString &appDir, Preferences &preferences, ReportModel &model,
+             QString *errorString,
+             const QString &reading = QStringLiteral("data/celtic-cross.reading"))
 {
     const QDir bundled(QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR));
     for (const char *folder : {"Pics", "Langs", "Spreads"}) {
@@ -66,8 +71,8 @@ inline ReportModel handMade()
     ProgramData data(appDir);
     data.scan(preferences);
     data.loadLanguage(preferences);
-    return ReportModel::fromReadingFile(QFINDTESTDATA("data/celtic-cross.reading"), data,
-                                        preferences, model, errorString);
+    return ReportModel::fromReadingFile(QFINDTESTDATA(reading), data, preferences, model,
+                                        errorString);
 }
 
 } // namespace ReportFixture

@@ -27,10 +27,29 @@ int ScriptedInteraction::execDialog(QDialog &dialog)
     return handler(dialog, m_problems);
 }
 
-bool ScriptedInteraction::openDocument(const QString &path)
+bool ScriptedInteraction::offerAction(QWidget *, const QString &text, const QString &action)
+{
+    messages.append(text);
+    actionsOffered.append(action);
+    if (actionChoices.empty())
+        return false;
+    const bool chosen = actionChoices.front();
+    actionChoices.pop_front();
+    return chosen;
+}
+
+void ScriptedInteraction::notify(QWidget *, const QString &text)
+{
+    notices.append(text);
+}
+
+void ScriptedInteraction::openDocument(const QString &path, const OpenFailure &onFailure)
 {
     openedDocuments.append(path);
-    return documentsOpen;
+    if (desktopOpener)
+        m_opener->open(path, onFailure);
+    else if (!documentsOpen && onFailure)
+        onFailure();
 }
 
 QStringList ScriptedInteraction::problems() const

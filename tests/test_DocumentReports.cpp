@@ -7,15 +7,19 @@
 #include "core/reports/DocumentBlocks.h"
 #include "core/reports/DocxReport.h"
 #include "core/reports/OdtReport.h"
+#include "core/reports/Paper.h"
 #include "core/reports/PdfReport.h"
 #include "core/reports/ReportMaker.h"
 #include "core/reports/ReportModel.h"
+#include "core/reports/ReportPictures.h"
 #include "core/util/ZipPackage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -264,6 +268,12 @@ private slots:
     void pdfOnNearlyFullDisk_data();
     void pdfOnNearlyFullDisk();
     void writtenThroughTheReportMaker();
+    void readersFindTheirParts_data();
+    void readersFindTheirParts();
+    void paperFollowsTheLocale_data();
+    void paperFollowsTheLocale();
+    void compactYearAhead();
+    void pandocReadsEveryPosition();
 };
 
 void TestDocumentReports::zipContainer()
@@ -395,7 +405,7 @@ void TestDocumentReports::markupCharactersStayText()
     QVERIFY(dir.isValid());
     QVERIFY(ReportFixture::drawPictures(dir.path()));
     ReportModel model = ReportFixture::handMade();
-    model.options = {false, false, false, true};
+    model.options = {false, false, false, true, false};
     model.spreadName = QStringLiteral("A&B <c> \"d\"");
     model.positions[1].meaning = QStringLiteral("x < y & \"z\"\tend");
     for (const bool odt : {true, false}) {
@@ -417,9 +427,9 @@ void TestDocumentReports::missingPictures()
     QVERIFY(dir.isValid());
     QVERIFY(ReportFixture::drawPictures(dir.path()));
     ReportModel model = ReportFixture::handMade();
-    model.options = {true, false, true, false};
+    model.options = {true, false, true, false, false};
     // A card picture that is missing is left out, as on the spread picture.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.bmp"))));
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1.png"))));
     for (const bool odt : {true, false}) {
         ZipPackage package;
         QVERIFY(zipReport(odt).package(model, ReportDate, dir.path(), package));
@@ -428,12 +438,12 @@ void TestDocumentReports::missingPictures()
         QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 3);
     }
     // Without the spread picture the document cannot be made.
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1000.bmp"))));
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("1000.png"))));
     for (const bool odt : {true, false}) {
         ZipPackage package;
         QString error;
         QVERIFY(!zipReport(odt).package(model, ReportDate, dir.path(), package, &error));
-        QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("1000.png")), qPrintable(error));
     }
 }
 
@@ -443,7 +453,7 @@ void TestDocumentReports::pdfDocument()
     QVERIFY(dir.isValid());
     QVERIFY(ReportFixture::drawPictures(dir.path()));
     ReportModel model = ReportFixture::handMade();
-    model.options = {true, false, true, true};
+    model.options = {true, false, true, true, false};
     const std::unique_ptr<QTextDocument> text = PdfReport::document(model, ReportDate, dir.path());
     QVERIFY(text);
     // The same paragraphs as the other documents, in Word's colours; a picture is one image
@@ -481,14 +491,16 @@ void TestDocumentReports::pdfDocument()
     // The file is a PDF of one page or more; a folder in its way fails it with a reason.
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QString error;
-    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QVERIFY2(PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error),
+             qPrintable(error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
     QVERIFY(bytes.contains("/Type /Page"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("blocked.pdf")));
-    QVERIFY(!PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), &error));
+    QVERIFY(
+        !PdfReport().write(model, dir.filePath(QStringLiteral("blocked.pdf")), dir.path(), &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -516,12 +528,13 @@ void TestDocumentReports::pdfOnNearlyFullDisk()
             noise.setPixel(x, y, state >> 8);
         }
     }
-    QVERIFY(noise.save(disk.filePath(QStringLiteral("1000.bmp"))));
+    QVERIFY(noise.save(disk.filePath(QStringLiteral("1000.png"))));
     ReportModel model = ReportFixture::handMade();
-    model.options = {true, false, false, false};
+    model.options = {true, false, false, false, false};
     const QString path = disk.filePath(QStringLiteral("report.pdf"));
     QString error;
-    QVERIFY2(PdfReport().write(model, path, &error), qPrintable(error));
+    QVERIFY2(PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error),
+             qPrintable(error));
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     const QByteArray oldBytes = old.readAll();
@@ -529,7 +542,7 @@ void TestDocumentReports::pdfOnNearlyFullDisk()
     QVERIFY2(oldBytes.size() > 100 * 1024, "the document is large enough to be cut short");
 
     QVERIFY(disk.fill(oldBytes.size() * percentFree / 100));
-    QVERIFY(!PdfReport().write(model, path, &error));
+    QVERIFY(!PdfReport().write(model, path, QFileInfo(path).absolutePath(), &error));
     QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), oldBytes);
@@ -556,7 +569,7 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     QVERIFY(QDir().mkpath(temp));
     for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
         QString path;
-        QCOMPARE(ReportMaker::make(model, format, temp, &path, &error),
+        QCOMPARE(ReportMaker::make(model, format, {temp, temp}, &path, &error),
                  ReportMaker::Result::Written);
         QCOMPARE(QFileInfo(path).suffix(), format == ReportWriter::Format::Word
                                                ? QStringLiteral("docx")
@@ -569,6 +582,162 @@ void TestDocumentReports::writtenThroughTheReportMaker()
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QCOMPARE(lines.filter(QStringLiteral("picture")).size(), 11);
         QVERIFY(lines.first().contains(model.spreadName));
+    }
+}
+
+void TestDocumentReports::readersFindTheirParts_data()
+{
+    QTest::addColumn<bool>("odt");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("pageWidth");
+    QTest::newRow("OpenDocument, A4")
+        << true << "ru_RU" << QByteArray("fo:page-width=\"210.00mm\"");
+    QTest::newRow("OpenDocument, Letter")
+        << true << "en_US" << QByteArray("fo:page-width=\"215.90mm\"");
+    QTest::newRow("Word, A4") << false << "de_DE" << QByteArray("<w:pgSz w:w=\"11905\"");
+    QTest::newRow("Word, Letter") << false << "en_CA" << QByteArray("<w:pgSz w:w=\"12240\"");
+}
+
+void TestDocumentReports::readersFindTheirParts()
+{
+    // What readers other than an office suite look for is there: the title, language and date
+    // of the document, its paper and font, and headings kept with what follows them.
+    QFETCH(bool, odt);
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, pageWidth);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(ReportFixture::drawPictures(dir.path()));
+    ReportModel model = ReportFixture::handMade();
+    model.options = {true, false, true, true, false};
+    model.languageTag = QStringLiteral("ru");
+    model.paper = Paper::forLocale(QLocale(locale));
+    ZipPackage package;
+    QVERIFY(zipReport(odt).package(model, ReportDate, dir.path(), package));
+    const QByteArray meta =
+        package.part(odt ? QStringLiteral("meta.xml") : QStringLiteral("docProps/core.xml"));
+    QVERIFY(meta.contains("<dc:title>Plain</dc:title>"));
+    QVERIFY(meta.contains("<dc:language>ru</dc:language>"));
+    QVERIFY(meta.contains("2026-03-14T00:00:00"));
+    const QByteArray layout =
+        package.part(odt ? QStringLiteral("styles.xml") : QStringLiteral("word/document.xml"));
+    QVERIFY2(layout.contains(pageWidth), layout.right(400).constData());
+    const QByteArray content =
+        package.part(odt ? QStringLiteral("content.xml") : QStringLiteral("word/document.xml"));
+    QVERIFY(content.contains("DejaVu Sans"));
+    if (odt) {
+        const QByteArray manifest = package.part(QStringLiteral("META-INF/manifest.xml"));
+        QVERIFY(manifest.contains("full-path=\"styles.xml\""));
+        QVERIFY(manifest.contains("full-path=\"meta.xml\""));
+    } else {
+        QVERIFY(package.part(QStringLiteral("[Content_Types].xml"))
+                    .contains("PartName=\"/docProps/core.xml\""));
+        QVERIFY(
+            package.part(QStringLiteral("_rels/.rels")).contains("Target=\"docProps/core.xml\""));
+        // The heading and its gap, then of each position everything up to the first line of
+        // its meaning: 4 paragraphs of the significator, 5 of each other position.
+        QCOMPARE(content.count("<w:keepNext/>"), 2 + 4 + 5 + 5);
+    }
+}
+
+void TestDocumentReports::paperFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("United States") << "en_US"
+                                   << "Letter" << QSize(21590, 27940);
+    QTest::newRow("Mexico") << "es_MX"
+                            << "Letter" << QSize(21590, 27940);
+    QTest::newRow("Britain") << "en_GB"
+                             << "A4" << QSize(21000, 29700);
+    QTest::newRow("Russia") << "ru_RU"
+                            << "A4" << QSize(21000, 29700);
+}
+
+void TestDocumentReports::paperFollowsTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
+    QFETCH(QSize, size);
+    QCOMPARE(Paper::forLocale(QLocale(locale)).name, paper);
+    QCOMPARE(Paper::forLocale(QLocale(locale)).size, size);
+}
+
+void TestDocumentReports::compactYearAhead()
+{
+    // A Year Ahead with its big cards fills 14 pages card under heading; in the compact layout,
+    // each card beside its text, it takes at most 8, and no card is parted from its text.
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    Preferences preferences;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintBigCards(true);
+    ReportModel model;
+    QString error;
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error,
+                                         QStringLiteral("data/year-ahead.reading")),
+             qPrintable(error));
+    model.paper = Paper::forLocale(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(model.positions.size(), 13);
+    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    QVERIFY(QDir().mkpath(temp));
+    QVERIFY(ReportPictures::write(model, temp));
+    const auto pages = [&](bool compact) {
+        model.options.compact = compact;
+        const std::unique_ptr<QTextDocument> text = PdfReport::document(model, ReportDate, temp);
+        return text ? text->pageCount() : -1;
+    };
+    const int spread = pages(false);
+    const int compact = pages(true);
+    QVERIFY2(compact > 0 && compact <= 8, qPrintable(QString::number(compact)));
+    QVERIFY2(spread > compact, qPrintable(QString::number(spread)));
+    // The word-processor documents hold one row per card, kept whole.
+    for (const bool odt : {true, false}) {
+        ZipPackage package;
+        QVERIFY(zipReport(odt).package(model, ReportDate, temp, package));
+        const QByteArray content =
+            package.part(odt ? QStringLiteral("content.xml") : QStringLiteral("word/document.xml"));
+        QCOMPARE(content.count(odt ? "<table:table-row " : "<w:tr>"), 13);
+        QCOMPARE(
+            content.count(odt ? "<table:table-row table:style-name=\"KeptRow\"" : "<w:cantSplit/>"),
+            13);
+    }
+}
+
+void TestDocumentReports::pandocReadsEveryPosition()
+{
+    // A reader other than an office suite reads both documents of a Celtic Cross whole: every
+    // position's heading and card and the start of every meaning.
+    const QString pandoc = QStandardPaths::findExecutable(QStringLiteral("pandoc"));
+    if (pandoc.isEmpty())
+        QSKIP("pandoc is not installed (Debian: pandoc)");
+    QTemporaryDir appDir;
+    QVERIFY(appDir.isValid());
+    Preferences preferences;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintBigCards(true);
+    ReportModel model;
+    QString error;
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
+             qPrintable(error));
+    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    QVERIFY(QDir().mkpath(temp));
+    for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
+        QString path;
+        QCOMPARE(ReportMaker::make(model, format, {temp, temp}, &path, &error),
+                 ReportMaker::Result::Written);
+        QProcess reader;
+        reader.start(pandoc, {QStringLiteral("-t"), QStringLiteral("plain"),
+                              QStringLiteral("--wrap=none"), path});
+        QVERIFY(reader.waitForFinished(60000));
+        QCOMPARE(reader.exitCode(), 0);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        for (const ReportModel::Position &position : std::as_const(model.positions)) {
+            QVERIFY2(text.contains(position.documentHeading), qPrintable(position.documentHeading));
+            QVERIFY2(text.contains(position.cardTitle), qPrintable(position.cardTitle));
+            QVERIFY(text.contains(position.meaning.left(40)));
+        }
     }
 }
 

@@ -41,6 +41,8 @@ private slots:
     void pageParts();
     void userTextIsEscaped();
     void meaningTextsAreFoundAndDecoded();
+    void meaningLineBreaks_data();
+    void meaningLineBreaks();
     void reportsGetNamesOfTheirOwn();
     void failuresWriteNoPage();
 };
@@ -71,19 +73,23 @@ void TestHtmlReport::savedReadingPage()
              qPrintable(error));
     const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
     QString page;
-    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, temp, &page, &error),
-             ReportMaker::Result::Written);
-    QVERIFY(QFileInfo(page).fileName().startsWith(QStringLiteral("report")));
-    QCOMPARE(QFileInfo(page).suffix(), QStringLiteral("htm"));
+    const QDateTime when(QDate(2026, 12, 9), QTime(14, 5));
+    QCOMPARE(
+        ReportMaker::make(model, ReportWriter::Format::Html, {temp, temp, {}, when}, &page, &error),
+        ReportMaker::Result::Written);
+    // The page lies in a folder of its own, named as the page is.
+    const QString name = QStringLiteral("2026-12-09 14.05 - Celtic Cross");
+    QCOMPARE(QDir(temp).relativeFilePath(page), name + QLatin1Char('/') + name + ".htm");
     QByteArray written;
     QByteArray expected;
     QVERIFY(WholeFile::read(page, written));
     QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
     QCOMPARE(written, expected);
     // The pictures the page refers to lie beside it, whatever the options.
+    const QDir folder = QFileInfo(page).dir();
     for (int i = 0; i < 10; ++i)
-        QVERIFY(QFileInfo::exists(QDir(temp).filePath(QStringLiteral("%1.bmp").arg(i))));
-    QVERIFY(QFileInfo::exists(QDir(temp).filePath(QStringLiteral("1000.bmp"))));
+        QVERIFY(QImage(folder.filePath(QStringLiteral("%1.png").arg(i))).width() > 0);
+    QVERIFY(QImage(folder.filePath(QStringLiteral("1000.png"))).width() > 0);
 }
 
 void TestHtmlReport::pageParts()
@@ -91,7 +97,11 @@ void TestHtmlReport::pageParts()
     ReportModel model = pageModel();
     model.comments.clear();
     const QByteArray page = HtmlReport::page(model);
-    QVERIFY(page.startsWith("<HTML><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE></head>\r\n"));
+    QVERIFY(
+        page.startsWith("<HTML lang=\"en\"><head><meta charset=\"utf-8\"><TITLE>Plain</TITLE>"));
+    // Comments wrap when printed, in the font of every report.
+    QVERIFY(page.contains("pre { white-space: pre-wrap;"));
+    QVERIFY(page.contains("font-family: \"DejaVu Sans\""));
     // Empty comments still give their block.
     QVERIFY(page.contains("</font>\r\n<PRE></PRE><br><hr width=100%>"));
     // The significator shows its explanation and card, never a meaning.
@@ -105,8 +115,8 @@ void TestHtmlReport::pageParts()
     model.options.spreadView = true;
     model.options.bigCards = true;
     const QByteArray withPictures = HtmlReport::page(model);
-    QVERIFY(withPictures.contains("<PRE></PRE><br><img src=1000.bmp border=0 alt=\"Spread\"><br>"));
-    QVERIFY(withPictures.contains("<tr><td align=left valign=top width=10%><img src=1.bmp border=0 "
+    QVERIFY(withPictures.contains("<PRE></PRE><br><img src=1000.png border=0 alt=\"Spread\"><br>"));
+    QVERIFY(withPictures.contains("<tr><td align=left valign=top width=10%><img src=1.png border=0 "
                                   "hspace=20><br></td><td align=left valign=top width=90%><b>1."));
     model.options.explanations = false;
     QVERIFY(!HtmlReport::page(model).contains("first line"));
@@ -183,25 +193,71 @@ void TestHtmlReport::meaningTextsAreFoundAndDecoded()
     QVERIFY(page.contains("K\xc3\xa4se<br> zwei"));
 }
 
+void TestHtmlReport::meaningLineBreaks_data()
+{
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "a<br> b";
+    QTest::newRow("LF") << "a\nb\n\nc"
+                        << "a<br>b<br><br>c";
+    QTest::newRow("CR") << "a\rb"
+                        << "a<br>b";
+    QTest::newRow("mixed, escaped") << "<a>\n\r\nb"
+                                    << "&lt;a&gt;<br><br> b";
+}
+
+void TestHtmlReport::meaningLineBreaks()
+{
+    // Every kind of line end breaks the line on the page.
+    QFETCH(QString, meaning);
+    QFETCH(QString, html);
+    QCOMPARE(HtmlReport::meaningHtml(meaning), html);
+}
+
 void TestHtmlReport::reportsGetNamesOfTheirOwn()
 {
-    QTemporaryDir temp;
-    QVERIFY(temp.isValid());
-    const ReportModel model = pageModel();
-    QStringList pages;
-    // Made within one millisecond or not, every report keeps its own page.
-    for (int i = 0; i < 3; ++i) {
-        QString page;
-        QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, temp.path(), &page),
-                 ReportMaker::Result::Written);
-        QVERIFY(!pages.contains(page));
-        pages << page;
+    QTemporaryDir appDir;
+    QTemporaryDir reports;
+    QTemporaryDir scratch;
+    QVERIFY(appDir.isValid() && reports.isValid() && scratch.isValid());
+    Preferences preferences;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintBigCards(true);
+    ReportModel model;
+    QString error;
+    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
+             qPrintable(error));
+    const QDateTime when(QDate(2026, 1, 2), QTime(3, 4));
+    const ReportMaker::Place place{reports.path(), scratch.path(), {}, when};
+    // Two pages of the same minute, the second of another card: each keeps its own pictures.
+    QString first;
+    QString second;
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, place, &first),
+             ReportMaker::Result::Written);
+    const QImage firstCard(QFileInfo(first).dir().filePath(QStringLiteral("1.png")));
+    model.positions[1].reversed = !model.positions[1].reversed;
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, place, &second),
+             ReportMaker::Result::Written);
+    QCOMPARE(QFileInfo(second).dir().dirName(),
+             QStringLiteral("2026-01-02 03.04 - Celtic Cross (2)"));
+    QCOMPARE(QImage(QFileInfo(first).dir().filePath(QStringLiteral("1.png"))), firstCard);
+    QVERIFY(QImage(QFileInfo(second).dir().filePath(QStringLiteral("1.png"))) != firstCard);
+    // Documents are numbered the same way and never replace one another.
+    for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::Pdf}) {
+        QStringList paths;
+        for (int i = 0; i < 2; ++i) {
+            QString path;
+            QCOMPARE(ReportMaker::make(model, format, place, &path), ReportMaker::Result::Written);
+            paths << QFileInfo(path).fileName();
+        }
+        const QString extension = ReportWriter::forFormat(format)->extension();
+        QCOMPARE(paths, QStringList({"2026-01-02 03.04 - Celtic Cross." + extension,
+                                     "2026-01-02 03.04 - Celtic Cross (2)." + extension}));
     }
-    for (const QString &page : pages)
-        QVERIFY(QFileInfo::exists(page));
-    const QString name = ReportMaker::uniqueName();
-    QVERIFY(name.startsWith(QStringLiteral("report")));
-    QVERIFY(name.mid(6).toLongLong() > 0);
+    // The document's pictures were drawn in the scratch folder, not beside it.
+    QVERIFY(QFileInfo::exists(QDir(scratch.path()).filePath(QStringLiteral("1000.png"))));
+    QVERIFY(!QFileInfo::exists(QDir(reports.path()).filePath(QStringLiteral("1000.png"))));
 }
 
 void TestHtmlReport::failuresWriteNoPage()
@@ -213,21 +269,23 @@ void TestHtmlReport::failuresWriteNoPage()
     QString error;
     // No Temp folder.
     const QString missing = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
-    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, missing, &page, &error),
+    const ReportMaker::Place place{missing, missing, QStringLiteral("report")};
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, place, &page, &error),
              ReportMaker::Result::Failed);
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFileInfo::exists(page));
     // A spread picture that cannot be replaced: a folder stands in its way.
-    QVERIFY(QDir(appDir.path()).mkpath(QStringLiteral("Temp/1000.bmp")));
+    QVERIFY(QDir(appDir.path()).mkpath(QStringLiteral("Temp/1000.png")));
     error.clear();
-    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, missing, &page, &error),
+    QCOMPARE(ReportMaker::make(model, ReportWriter::Format::Html, place, &page, &error),
              ReportMaker::Result::Failed);
-    QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("1000.png")), qPrintable(error));
     QVERIFY(!QFileInfo::exists(page));
     // A format number no writer knows (as from a newer settings file) writes nothing at all.
     QTemporaryDir empty;
-    QCOMPARE(ReportMaker::make(model, ReportWriter::Format(99), empty.path(), &page),
-             ReportMaker::Result::FormatUnavailable);
+    QCOMPARE(
+        ReportMaker::make(model, ReportWriter::Format(99), {empty.path(), empty.path()}, &page),
+        ReportMaker::Result::FormatUnavailable);
     QVERIFY(QDir(empty.path()).isEmpty());
 }
 

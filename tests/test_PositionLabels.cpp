@@ -25,6 +25,8 @@ void TestPositionLabels::oneSignificator()
     QCOMPARE(PositionLabels::editorLabel(spread, 0), QByteArray("S1. "));
     QCOMPARE(PositionLabels::hint(spread, 0), QByteArray("E0"));
     QCOMPARE(PositionLabels::hint(spread, 2), QByteArray("2. E2"));
+    QCOMPARE(PositionLabels::documentHeading(spread, 0), QByteArray("E0"));
+    QCOMPARE(PositionLabels::documentHeading(spread, 2), QByteArray("2. E2"));
     QCOMPARE(PositionLabels::reportLabel(spread, 0), QByteArray("S"));
     QCOMPARE(PositionLabels::reportLabel(spread, 1), QByteArray("1"));
     QCOMPARE(PositionLabels::reportLabel(spread, 3), QByteArray("3"));
@@ -39,6 +41,10 @@ void TestPositionLabels::twoSignificators()
     QCOMPARE(PositionLabels::hint(spread, 0), QByteArray("E0 1"));
     QCOMPARE(PositionLabels::hint(spread, 1), QByteArray("E1 2"));
     QCOMPARE(PositionLabels::hint(spread, 2), QByteArray("1. E2"));
+    // Word-processor reports number several significators without a space.
+    QCOMPARE(PositionLabels::documentHeading(spread, 0), QByteArray("E01"));
+    QCOMPARE(PositionLabels::documentHeading(spread, 1), QByteArray("E12"));
+    QCOMPARE(PositionLabels::documentHeading(spread, 2), QByteArray("1. E2"));
     QCOMPARE(PositionLabels::editorLabel(spread, 1), QByteArray("S2. "));
     QCOMPARE(PositionLabels::reportLabel(spread, 0), QByteArray("S1"));
     QCOMPARE(PositionLabels::reportLabel(spread, 1), QByteArray("S2"));

@@ -1,7 +1,8 @@
 // Checks the Print command on the real table: refused before the reading is complete, the
-// settings stored on OK whatever happens next, the page written to Temp and handed to the
-// desktop, the Word, OpenDocument and PDF documents written and opened the same way, and what
-// the user is told when Temp fails or the desktop cannot open the page; the printer choice
+// settings stored on OK whatever happens next, the page kept in a folder of its own under
+// Reports (where it outlives the program) and handed to the desktop, the Word, OpenDocument and
+// PDF documents kept and opened the same way, and what the user is told when the folder fails
+// or the desktop's opener (a stand-in xdg-open) cannot open the report; the printer choice
 // prints the same document through the print dialog.
 #include "TableFixture.h"
 #include "TableSteps.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,7 +40,8 @@ private:
     [[nodiscard]] bool layReading(TableWindow &table);
     // Answers the print settings dialog: `choose` sets its controls, then OK.
     void expectSettings(std::function<void(PrintSettingsDialog &)> choose);
-    QStringList pagesInTemp() const;
+    // The reports kept under Reports whose names match `pattern`, sorted.
+    QStringList kept(const QString &pattern = QStringLiteral("*.htm")) const;
 
     TableFixture m_fixture;
 };
@@ -76,10 +79,15 @@ void TestPrintCommand::expectSettings(std::function<void(PrintSettingsDialog &)>
     });
 }
 
-QStringList TestPrintCommand::pagesInTemp() const
+QStringList TestPrintCommand::kept(const QString &pattern) const
 {
-    return QDir(m_fixture.appDir() + QStringLiteral("/Temp"))
-        .entryList({QStringLiteral("report*.htm")}, QDir::Files);
+    QStringList found;
+    QDirIterator it(m_fixture.appDir() + QStringLiteral("/Reports"), {pattern}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found.append(it.next());
+    found.sort();
+    return found;
 }
 
 void TestPrintCommand::incompleteReadingIsNotPrinted()
@@ -96,7 +104,7 @@ void TestPrintCommand::incompleteReadingIsNotPrinted()
     // No dialog: the scripted interaction would report one nobody expected.
     QCOMPARE(m_fixture.interaction.messages,
              QStringList(2, table->programData().uiText(UiText::ReadingIncomplete)));
-    QVERIFY(pagesInTemp().isEmpty());
+    QVERIFY(kept().isEmpty());
 }
 
 void TestPrintCommand::pageIsWrittenAndOpened()
@@ -115,14 +123,21 @@ void TestPrintCommand::pageIsWrittenAndOpened()
     // The comments start as today's date.
     QCOMPARE(shownComments, today);
     QVERIFY(m_fixture.interaction.messages.isEmpty());
-    QCOMPARE(pagesInTemp().size(), 1);
-    const QString page = m_fixture.appDir() + QStringLiteral("/Temp/") + pagesInTemp().first();
+    QCOMPARE(kept().size(), 1);
+    const QString page = kept().first();
     QCOMPARE(m_fixture.interaction.openedDocuments, QStringList(page));
+    // The user is told where it went: the page's name and its own folder.
+    QCOMPARE(m_fixture.interaction.notices,
+             QStringList(table->programData()
+                             .uiText(UiText::ReportKept)
+                             .arg(QFileInfo(page).fileName(), QFileInfo(page).absolutePath())));
+    QVERIFY(QFileInfo(page).fileName().endsWith(QStringLiteral(" - Three Cards.htm")));
     QByteArray html;
     QVERIFY(WholeFile::read(page, html));
     QVERIFY(html.contains("<TITLE>Three Cards</TITLE>"));
     QVERIFY(html.contains("<PRE>&lt;b&gt;asked &amp; answered&lt;/b&gt;</PRE>"));
-    QVERIFY(html.contains("<img src=2.bmp"));
+    QVERIFY(html.contains("<img src=2.png"));
+    QVERIFY(QImage(QFileInfo(page).dir().filePath(QStringLiteral("2.png"))).width() > 0);
     const Spread &spread = table->session().spread();
     for (int i = 0; i < spread.positionCount(); ++i)
         QVERIFY(html.contains(
@@ -135,8 +150,14 @@ void TestPrintCommand::pageIsWrittenAndOpened()
         [&](PrintSettingsDialog &dialog) { shownComments = dialog.commentsEdit->toPlainText(); });
     action(*table, "printAction")->trigger();
     QCOMPARE(shownComments, QStringLiteral("<b>asked & answered</b>"));
-    QCOMPARE(pagesInTemp().size(), 2);
+    QCOMPARE(kept().size(), 2);
     QCOMPARE(m_fixture.interaction.openedDocuments.size(), 2);
+
+    // Closing the program empties Temp, but the reports stay.
+    const QStringList pages = kept();
+    table.reset();
+    QCOMPARE(kept(), pages);
+    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).isEmpty());
 }
 
 void TestPrintCommand::documentsAreWrittenAndOpened()
@@ -145,7 +166,6 @@ void TestPrintCommand::documentsAreWrittenAndOpened()
     QVERIFY(table);
     QVERIFY(layReading(*table));
     ScriptedInteraction &interaction = m_fixture.interaction;
-    const QDir temp(m_fixture.appDir() + QStringLiteral("/Temp"));
     const struct
     {
         QRadioButton *PrintSettingsDialog::*button;
@@ -159,22 +179,25 @@ void TestPrintCommand::documentsAreWrittenAndOpened()
         {&PrintSettingsDialog::pdfButton, "pdf", "PDF", "Could not create PDF file.\n"},
     };
     for (const auto &format : formats) {
-        const QString pattern = QStringLiteral("report*.") + QLatin1String(format.extension);
+        const QString pattern = QStringLiteral("*.") + QLatin1String(format.extension);
         interaction.openedDocuments.clear();
         expectSettings([&](PrintSettingsDialog &dialog) {
             QTest::mouseClick(dialog.*format.button, Qt::LeftButton);
         });
         action(*table, "printAction")->trigger();
         QVERIFY2(interaction.messages.isEmpty(), qPrintable(interaction.messages.join('\n')));
-        const QStringList written = temp.entryList({pattern}, QDir::Files);
+        const QStringList written = kept(pattern);
         QCOMPARE(written.size(), 1);
-        QCOMPARE(interaction.openedDocuments, QStringList(temp.filePath(written.first())));
-        QVERIFY(QFileInfo(temp.filePath(written.first())).size() > 1000);
+        QCOMPARE(interaction.openedDocuments, written);
+        QVERIFY(QFileInfo(written.first()).size() > 1000);
         QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
                  QLatin1String(format.stored));
     }
-    // A document that cannot be written is named with its format's own words.
-    QVERIFY(QDir(temp).removeRecursively());
+    // A document that cannot be written is named with its format's own words: here a
+    // file stands where the Reports folder would be made.
+    const QString reports = m_fixture.appDir() + QStringLiteral("/Reports");
+    QVERIFY(QDir(reports).removeRecursively());
+    QVERIFY(WholeFile::write(reports, QByteArray("in the way")));
     for (const auto &format : formats) {
         interaction.messages.clear();
         expectSettings([&](PrintSettingsDialog &dialog) {
@@ -185,7 +208,7 @@ void TestPrintCommand::documentsAreWrittenAndOpened()
         QVERIFY2(interaction.messages.first().startsWith(QLatin1String(format.failure)),
                  qPrintable(interaction.messages.first()));
     }
-    QVERIFY(!temp.exists());
+    QVERIFY(QFileInfo(reports).isFile());
 }
 
 void TestPrintCommand::printerPrintsTheDocument()
@@ -222,7 +245,7 @@ void TestPrintCommand::printerPrintsTheDocument()
     QFile file(output);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF-"));
-    QVERIFY(pagesInTemp().isEmpty());
+    QVERIFY(kept().isEmpty());
 
     // Without Temp the pictures cannot be made, and the user is told.
     QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).removeRecursively());
@@ -246,7 +269,7 @@ void TestPrintCommand::cancelChangesNothing()
     });
     action(*table, "printAction")->trigger();
     QCOMPARE(table->preferences().reportFormat(), ReportFormat::Html);
-    QVERIFY(pagesInTemp().isEmpty());
+    QVERIFY(kept().isEmpty());
     QVERIFY(m_fixture.interaction.openedDocuments.isEmpty());
 }
 
@@ -256,22 +279,61 @@ void TestPrintCommand::failuresAreReported()
     QVERIFY(table);
     QVERIFY(layReading(*table));
     ScriptedInteraction &interaction = m_fixture.interaction;
+    const UiTextTable &texts = table->programData().uiTexts();
+    const struct
+    {
+        QRadioButton *PrintSettingsDialog::*button;
+        const char *pattern;
+        UiText::Index application;
+    } formats[] = {
+        {&PrintSettingsDialog::htmlButton, "*.htm", UiText::ApplicationForHtml},
+        {&PrintSettingsDialog::wordButton, "*.docx", UiText::ApplicationForWord},
+        {&PrintSettingsDialog::pdfButton, "*.pdf", UiText::ApplicationForPdf},
+    };
+    // The desktop's opener fails (as xdg-open does without an application for the file):
+    // the user learns which file, which folder and what kind of application it needs, and
+    // may open the folder.
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    const QString opener = bin.filePath(QStringLiteral("xdg-open"));
+    QVERIFY(WholeFile::write(opener, QByteArray("#!/bin/sh\necho \"$1\" >>\"$0.log\"\nexit 3\n")));
+    QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    interaction.desktopOpener = true;
+    for (const auto &format : formats) {
+        interaction.messages.clear();
+        interaction.actionChoices = {true};
+        expectSettings([&](PrintSettingsDialog &dialog) {
+            QTest::mouseClick(dialog.*format.button, Qt::LeftButton);
+        });
+        action(*table, "printAction")->trigger();
+        // The opener fails for the report, and then for its folder too.
+        QTRY_COMPARE(interaction.messages.size(), 2);
+        const QFileInfo report(kept(QLatin1String(format.pattern)).last());
+        const QString folder = QDir::toNativeSeparators(report.absolutePath());
+        QCOMPARE(interaction.messages.first(),
+                 texts.string(UiText::ReportNotOpened) + QLatin1Char('\n') +
+                     texts.string(UiText::ReportNotOpenedDetail)
+                         .arg(report.fileName(), texts.string(format.application), folder));
+        QCOMPARE(interaction.actionsOffered.last(), texts.string(UiText::OpenFolder));
+        QCOMPARE(interaction.messages.last(), texts.string(UiText::FolderNotOpened).arg(folder));
+        QCOMPARE(interaction.openedDocuments.mid(interaction.openedDocuments.size() - 2),
+                 QStringList({report.filePath(), report.absolutePath()}));
+    }
+    qputenv("PATH", path);
+    interaction.desktopOpener = false;
+    QByteArray log;
+    QVERIFY(WholeFile::read(opener + QStringLiteral(".log"), log));
+    QCOMPARE(log.count('\n'), 6);
 
-    // The desktop has nothing to open the page with: the user learns where it is.
-    interaction.documentsOpen = false;
-    expectSettings([](PrintSettingsDialog &) {});
-    action(*table, "printAction")->trigger();
-    QCOMPARE(pagesInTemp().size(), 1);
-    QCOMPARE(interaction.messages.size(), 1);
-    QVERIFY(interaction.messages.last().startsWith(
-        table->programData().uiText(UiText::ReportNotOpened)));
-    QVERIFY(interaction.messages.last().endsWith(pagesInTemp().first()));
-
-    // Without Temp nothing is written or opened; the settings are stored even so.
+    // Without a folder to keep it in nothing is written or opened; the settings are stored
+    // even so.
     interaction.messages.clear();
-    interaction.documentsOpen = true;
     interaction.openedDocuments.clear();
-    QVERIFY(QDir(m_fixture.appDir() + QStringLiteral("/Temp")).removeRecursively());
+    const QString reports = m_fixture.appDir() + QStringLiteral("/Reports");
+    QVERIFY(QDir(reports).removeRecursively());
+    QVERIFY(WholeFile::write(reports, QByteArray("in the way")));
     expectSettings([](PrintSettingsDialog &dialog) {
         QTest::mouseClick(dialog.htmlButton, Qt::LeftButton);
         QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
@@ -280,13 +342,10 @@ void TestPrintCommand::failuresAreReported()
     QCOMPARE(interaction.messages.size(), 1);
     QVERIFY(
         interaction.messages.first().startsWith(QStringLiteral("Could not create HTML file.\n")));
-    QVERIFY(interaction.messages.first().contains(QStringLiteral("Temp")));
+    QVERIFY(interaction.messages.first().contains(QStringLiteral("Reports")));
     QVERIFY(interaction.openedDocuments.isEmpty());
     QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printview")).toString(),
              QStringLiteral("no"));
-    // Only what changed is written: the format was HTML, as stored at the start, already.
-    QCOMPARE(m_fixture.storedSettings().value(QStringLiteral("printtype")).toString(),
-             QStringLiteral("html"));
 }
 
 QTEST_MAIN(TestPrintCommand)

@@ -1,16 +1,21 @@
 // Checks the print settings dialog: what it shows of the stored settings, which controls the
-// choices grey out, the notice on formats that cannot be written yet, and what OK stores.
+// choices grey out, the notice on formats that cannot be written yet, the folder chosen with
+// "Save in...", and what OK stores.
 #include "core/app/Preferences.h"
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "ui/reports/PrintSettingsDialog.h"
 
+#include "ScriptedInteraction.h"
+
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestPrintSettingsDialog : public QObject
@@ -25,6 +30,8 @@ private slots:
 
 private:
     UiTextTable m_texts;
+    ScriptedInteraction m_interaction;
+    const QString m_reports = QStringLiteral("/data/Reports");
 };
 
 void TestPrintSettingsDialog::showsTheSettings_data()
@@ -48,8 +55,9 @@ void TestPrintSettingsDialog::showsTheSettings()
     preferences.setPrintSchema(flags);
     preferences.setPrintBigCards(flags);
     preferences.setPrintExplanations(flags);
+    preferences.setPrintCompact(flags);
     preferences.setReportComments(QStringLiteral("before the move"));
-    const PrintSettingsDialog dialog(preferences, m_texts);
+    const PrintSettingsDialog dialog(preferences, m_reports, m_texts, m_interaction);
 
     QCOMPARE(dialog.wordButton->isChecked(), printType == 0);
     QCOMPARE(dialog.htmlButton->isChecked(), printType == 1);
@@ -64,6 +72,10 @@ void TestPrintSettingsDialog::showsTheSettings()
     QCOMPARE(dialog.commentsEdit->toPlainText(), QStringLiteral("before the move"));
     QCOMPARE(dialog.commentsEdit->isEnabled(), printType == 1);
     QCOMPARE(dialog.commentsLabel->isEnabled(), printType == 1);
+    QCOMPARE(dialog.compactCheck->isChecked(), flags);
+    // Only the printer keeps no file, so it has no folder.
+    QCOMPARE(dialog.saveInButton->isEnabled(), printType != 4);
+    QCOMPARE(dialog.folderLabel->text(), m_texts.string(UiText::ReportFolder).arg(m_reports));
     QCOMPARE(dialog.spreadViewGroup->isEnabled(), flags);
     // Every format offered can be written.
     QVERIFY(dialog.formatNotice->isHidden());
@@ -77,7 +89,7 @@ void TestPrintSettingsDialog::enableRulesFollowTheChoices()
 {
     Preferences preferences;
     preferences.setReportFormat(ReportFormat::Html);
-    PrintSettingsDialog dialog(preferences, m_texts);
+    PrintSettingsDialog dialog(preferences, m_reports, m_texts, m_interaction);
     dialog.show();
     QVERIFY(dialog.commentsEdit->isEnabled());
     QVERIFY(dialog.formatNotice->isHidden());
@@ -108,13 +120,27 @@ void TestPrintSettingsDialog::okStoresWhatIsShown()
     Preferences preferences;
     preferences.setReportFormat(ReportFormat::Html);
     preferences.setReportComments(QStringLiteral("kept as typed"));
-    PrintSettingsDialog dialog(preferences, m_texts);
+    PrintSettingsDialog dialog(preferences, m_reports, m_texts, m_interaction);
     dialog.show();
     QTest::mouseClick(dialog.schematicButton, Qt::LeftButton);
     QTest::mouseClick(dialog.spreadViewCheck, Qt::LeftButton);
     QTest::mouseClick(dialog.bigCardsCheck, Qt::LeftButton);
     QTest::mouseClick(dialog.explanationsCheck, Qt::LeftButton);
+    QTest::mouseClick(dialog.compactCheck, Qt::LeftButton);
     QTest::mouseClick(dialog.wordButton, Qt::LeftButton);
+    // "Save in..." offers the folders; a cancelled choice keeps the one shown.
+    QTemporaryDir chosen;
+    QVERIFY(chosen.isValid());
+    m_interaction.expectDialog<QFileDialog>([](QFileDialog &) { return int(QDialog::Rejected); });
+    m_interaction.expectDialog<QFileDialog>([&](QFileDialog &files) {
+        files.selectFile(chosen.path());
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseClick(dialog.saveInButton, Qt::LeftButton);
+    QCOMPARE(dialog.folder(), m_reports);
+    QTest::mouseClick(dialog.saveInButton, Qt::LeftButton);
+    QCOMPARE(dialog.folder(), chosen.path());
+    QVERIFY(dialog.folderLabel->text().endsWith(chosen.path()));
     QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
@@ -127,13 +153,19 @@ void TestPrintSettingsDialog::okStoresWhatIsShown()
     QCOMPARE(stored.printSchema(), true);
     QCOMPARE(stored.printBigCards(), true);
     QCOMPARE(stored.printExplanations(), false);
+    QCOMPARE(stored.printCompact(), true);
+    QCOMPARE(stored.reportFolder(), chosen.path());
     // The comments are kept even while their field is greyed out.
     QCOMPARE(stored.reportComments(), QStringLiteral("kept as typed"));
 
-    PrintSettingsDialog escaped(preferences, m_texts);
+    PrintSettingsDialog escaped(preferences, m_reports, m_texts, m_interaction);
     escaped.show();
     QTest::keyClick(escaped.bigCardsCheck, Qt::Key_Escape);
     QCOMPARE(escaped.result(), int(QDialog::Rejected));
+    // The default folder is stored as none, so that it moves with the user's data.
+    escaped.store(stored);
+    QCOMPARE(stored.reportFolder(), QString());
+    QVERIFY2(m_interaction.problems().isEmpty(), qPrintable(m_interaction.problems().join('\n')));
 }
 
 QTEST_MAIN(TestPrintSettingsDialog)

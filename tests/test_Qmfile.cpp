@@ -383,7 +383,7 @@ void TestQmfile::reportOfSavedReading()
     QVERIFY(WholeFile::read(QFINDTESTDATA(golden), expected));
     QCOMPARE(written, expected);
     for (const QString &picture :
-         {QStringLiteral("0.bmp"), QStringLiteral("9.bmp"), QStringLiteral("1000.bmp")})
+         {QStringLiteral("0.png"), QStringLiteral("9.png"), QStringLiteral("1000.png")})
         QVERIFY(QFileInfo::exists(QDir(out).filePath(picture)));
 
     QCOMPARE(qmfile({QStringLiteral("--help")}, &output), 0);
@@ -444,23 +444,33 @@ void TestQmfile::documentsOfSavedReading()
 void TestQmfile::badReportArgumentsFail_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no program folder") << QStringList{};
-    QTest::newRow("unknown deck") << QStringList{
-        QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--deck"),
-        QStringLiteral("Nowhere")};
+    // What the message says the user should change.
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("no program folder") << QStringList{} << QByteArray("--data DIR");
+    QTest::newRow("unknown deck") << QStringList{QStringLiteral("--data"),
+                                                 QStringLiteral("PROGRAM"),
+                                                 QStringLiteral("--deck"),
+                                                 QStringLiteral("Nowhere")}
+                                  << QByteArray("Nowhere: no deck");
     QTest::newRow("unknown language")
         << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"),
-                       QStringLiteral("--language"), QStringLiteral("Klingon")};
-    QTest::newRow("unknown option") << QStringList{
-        QStringLiteral("--data"), QStringLiteral("PROGRAM"), QStringLiteral("--colour")};
-    // The bundled default deck lacks the 79th card the reading needs.
+                       QStringLiteral("--language"), QStringLiteral("Klingon")}
+        << QByteArray("Klingon: no language");
+    QTest::newRow("unknown option")
+        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM"),
+                       QStringLiteral("--colour")}
+        << QByteArray("unknown option --colour");
+    // The bundled default deck lacks the 79th card the reading needs: the option that
+    // chooses another is named, with the decks that would do, never the program's menu.
     QTest::newRow("reading the deck cannot lay")
-        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM")};
+        << QStringList{QStringLiteral("--data"), QStringLiteral("PROGRAM")}
+        << QByteArray("give one with --deck NAME (here: Veldmere)");
 }
 
 void TestQmfile::badReportArgumentsFail()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, said);
     const QString program = linkedProgramFolder();
     QVERIFY(!program.isEmpty());
     arguments.replaceInStrings(QStringLiteral("PROGRAM"), program);
@@ -475,6 +485,8 @@ void TestQmfile::badReportArgumentsFail()
     QVERIFY(output.isEmpty());
     // Qt may warn first about the headless display it runs on.
     QVERIFY2(errors.trimmed().split('\n').last().startsWith("qmfile: "), errors.constData());
+    QVERIFY2(errors.contains(said), errors.constData());
+    QVERIFY(!errors.contains("Options"));
     QVERIFY(!QFileInfo::exists(QDir(out).filePath(QStringLiteral("report.htm"))));
 }
 

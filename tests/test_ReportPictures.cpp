@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char Deck[] = "Testdeck";
+constexpr char DeckName[] = "Testdeck";
 constexpr QSize CardSize{40, 60};
 
 // Red in its top-left quarter, blue elsewhere: where the red lies shows how it was turned.
@@ -105,12 +105,12 @@ void TestReportPictures::init()
     m_appDir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_appDir->isValid());
     const QDir dir(m_appDir->path());
-    QVERIFY(dir.mkpath(QStringLiteral("Pics/%1").arg(QLatin1String(Deck))));
+    QVERIFY(dir.mkpath(QStringLiteral("Pics/%1").arg(QLatin1String(DeckName))));
     QVERIFY(dir.mkpath(QStringLiteral("Temp")));
     m_temp = dir.filePath(QStringLiteral("Temp"));
     for (int card : {3, 5})
         QVERIFY(markedCard().save(
-            dir.filePath(QStringLiteral("Pics/%1/%2.jpg").arg(QLatin1String(Deck)).arg(card)),
+            dir.filePath(QStringLiteral("Pics/%1/%2.jpg").arg(QLatin1String(DeckName)).arg(card)),
             "JPG", 100));
 }
 
@@ -118,7 +118,7 @@ ReportModel TestReportPictures::model() const
 {
     ReportModel model;
     model.roots = m_appDir->path();
-    model.deckName = QLatin1String(Deck);
+    model.deckName = QLatin1String(DeckName);
     model.slotSize = QSize(87, 148);
     return model;
 }
@@ -160,7 +160,7 @@ void TestReportPictures::tallSpreadPictureIsCapped()
     for (bool schematic : {false, true}) {
         spread.options.schematic = schematic;
         QVERIFY(ReportPictures::write(spread, m_temp));
-        const QImage picture(QDir(m_temp).filePath(QStringLiteral("1000.bmp")));
+        const QImage picture(QDir(m_temp).filePath(QStringLiteral("1000.png")));
         QCOMPARE(picture.height(), schematic ? 350 : 530);
         QCOMPARE(picture.width(), (schematic ? 350 : 530) * 87 / 1148);
     }
@@ -172,8 +172,8 @@ void TestReportPictures::cardPicturesAreTurnedWhenReversed()
     spread.positions = {position(0, 0, 3, false), position(100, 0, 5, true)};
     QVERIFY(ReportPictures::write(spread, m_temp));
 
-    const QImage upright(QDir(m_temp).filePath(QStringLiteral("0.bmp")));
-    const QImage turned(QDir(m_temp).filePath(QStringLiteral("1.bmp")));
+    const QImage upright(QDir(m_temp).filePath(QStringLiteral("0.png")));
+    const QImage turned(QDir(m_temp).filePath(QStringLiteral("1.png")));
     // Each card picture keeps the picture's own size.
     QCOMPARE(upright.size(), CardSize);
     QCOMPARE(turned.size(), CardSize);
@@ -232,18 +232,18 @@ void TestReportPictures::missingPictureLeavesItsPositionOut()
 {
     ReportModel spread = model();
     // Card 4 has no picture, card 5's picture is damaged.
-    QFile damaged(
-        QDir(m_appDir->path()).filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(Deck))));
+    QFile damaged(QDir(m_appDir->path())
+                      .filePath(QStringLiteral("Pics/%1/5.jpg").arg(QLatin1String(DeckName))));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a picture");
     damaged.close();
     spread.positions = {position(0, 0, 3), position(200, 0, 4), position(400, 0, 5)};
     QVERIFY(ReportPictures::write(spread, m_temp));
     const QDir temp(m_temp);
-    QVERIFY(temp.exists(QStringLiteral("0.bmp")));
-    QVERIFY(!temp.exists(QStringLiteral("1.bmp")));
-    QVERIFY(!temp.exists(QStringLiteral("2.bmp")));
-    const QImage picture(temp.filePath(QStringLiteral("1000.bmp")));
+    QVERIFY(temp.exists(QStringLiteral("0.png")));
+    QVERIFY(!temp.exists(QStringLiteral("1.png")));
+    QVERIFY(!temp.exists(QStringLiteral("2.png")));
+    const QImage picture(temp.filePath(QStringLiteral("1000.png")));
     QCOMPARE(picture.width(), 480);
     const int cardWidth = 87 * 480 / 487;
     QVERIFY(isBluish(picture.pixelColor(cardWidth / 2, cardWidth)));
@@ -259,7 +259,7 @@ void TestReportPictures::unwritableFolderFails()
     const QString missing = QDir(m_appDir->path()).filePath(QStringLiteral("NoTemp"));
     QString error;
     QVERIFY(!ReportPictures::write(spread, missing, &error));
-    QVERIFY2(error.contains(QStringLiteral("1000.bmp")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("1000.png")), qPrintable(error));
 }
 
 void TestReportPictures::fullDiskSaysSo()
@@ -272,7 +272,7 @@ void TestReportPictures::fullDiskSaysSo()
     spread.positions = {position(0, 0, 3)};
     QString error;
     QVERIFY(!ReportPictures::write(spread, disk.filePath(QString()), &error));
-    QVERIFY2(error.contains(QStringLiteral("1000.bmp: ") +
+    QVERIFY2(error.contains(QStringLiteral("1000.png: ") +
                             QString::fromLocal8Bit(std::strerror(ENOSPC))),
              qPrintable(error));
 }

@@ -38,6 +38,8 @@ inline ReportModel fuzzReportModel(const QByteArray &input)
         position.reversed = i % 2 == 1;
         position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));
         position.heading = TextCodec::decode(PositionLabels::hint(spread, i), language);
+        position.documentHeading =
+            TextCodec::decode(PositionLabels::documentHeading(spread, i), language);
         position.cardTitle = QStringLiteral("Card");
         position.meaning = TextCodec::decode(part(3 + i), language);
         model.positions.append(position);

@@ -4,6 +4,7 @@
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/cards/CardPicture.h"
+#include "core/cards/DeckList.h"
 #include "core/data/DataFolders.h"
 #include "core/lang/LanguageFiles.h"
 #include "core/reports/ReportMaker.h"
@@ -20,7 +21,7 @@ const char ReportCommand::Usage[] =
     "       qmfile report html|docx|odt|pdf READING OUT --data DIR [--deck NAME] [--language "
     "NAME]\n"
     "                          [--[no-]spread-view] [--[no-]schematic]\n"
-    "                          [--[no-]big-cards] [--[no-]explanations]\n"
+    "                          [--[no-]big-cards] [--[no-]explanations] [--[no-]compact]\n"
     "         writes OUT/report.htm (.docx, .odt, .pdf) and its pictures for the saved\n"
     "         READING, laid with the spreads, pictures and texts of the program folder DIR\n";
 
@@ -31,6 +32,23 @@ using CommandOutput::failure;
 int usage()
 {
     return failure(QStringLiteral("usage:\n") + QString::fromLatin1(ReportCommand::Usage));
+}
+
+// What to do about a reading made with a deck of 79 cards when `deckName` has 78.
+QString decksWithExtraCard(const DataRoots &roots, const QString &deckName)
+{
+    QStringList names;
+    for (const DeckList::Deck &deck : DeckList::scan(roots)) {
+        if (deck.cardCount == 79)
+            names.append(deck.name);
+    }
+    const QString advice =
+        QStringLiteral("the reading was made with a deck of 79 cards, and %1 has 78; "
+                       "give one with --deck NAME")
+            .arg(deckName);
+    if (names.isEmpty())
+        return advice + QStringLiteral(" (no deck of 79 cards is installed)");
+    return advice + QStringLiteral(" (here: %1)").arg(names.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -57,6 +75,7 @@ int ReportCommand::run(const QStringList &arguments)
         {QStringLiteral("schematic"), &Preferences::setPrintSchema},
         {QStringLiteral("big-cards"), &Preferences::setPrintBigCards},
         {QStringLiteral("explanations"), &Preferences::setPrintExplanations},
+        {QStringLiteral("compact"), &Preferences::setPrintCompact},
     };
     bool deckGiven = false;
     for (int i = 3; i < arguments.size(); ++i) {
@@ -108,8 +127,13 @@ int ReportCommand::run(const QStringList &arguments)
     data.loadLanguage(preferences);
     ReportModel model;
     QString error;
-    if (!ReportModel::fromReadingFile(readingPath, data, preferences, model, &error))
+    ReadingOpenPlan::Outcome outcome = ReadingOpenPlan::Outcome::Ready;
+    if (!ReportModel::fromReadingFile(readingPath, data, preferences, model, &error, &outcome)) {
+        // The program's own words point at its menu; here the deck is an option.
+        if (outcome == ReadingOpenPlan::Outcome::NeedsDeck79)
+            error = decksWithExtraCard(roots, preferences.deckName());
         return failure(QStringLiteral("%1: %2").arg(readingPath, error));
+    }
     // A card picture that is there but refused leaves its place empty, as a
     // missing one does; say which, once each.
     QSet<QString> faults;
@@ -123,8 +147,8 @@ int ReportCommand::run(const QStringList &arguments)
     if (!QDir().mkpath(outFolder))
         return failure(QStringLiteral("%1: the folder could not be made").arg(outFolder));
     QString document;
-    if (ReportMaker::make(model, format, outFolder, &document, &error, QStringLiteral("report")) !=
-        ReportMaker::Result::Written)
+    if (ReportMaker::make(model, format, {outFolder, outFolder, QStringLiteral("report")},
+                          &document, &error) != ReportMaker::Result::Written)
         return failure(ReportWriter::failureMessage(format, data.uiTexts()) + QLatin1Char(' ') +
                        error);
     return CommandOutput::print(QDir::toNativeSeparators(document).toLocal8Bit() + '\n');

@@ -64,6 +64,8 @@ public:
         PrintSchema,
         PrintBigCards,
         PrintExplanations,
+        PrintCompact,
+        ReportFolder,
         ReportComments,
         MusicDir,
         MusicFile,
@@ -151,6 +153,15 @@ public:
     {
         update(m_printExplanations, on, Setting::PrintExplanations);
     }
+    // Each card beside its text, two or three positions a page.
+    bool printCompact() const { return m_printCompact; }
+    void setPrintCompact(bool on) { update(m_printCompact, on, Setting::PrintCompact); }
+    // The folder reports are kept in; empty for the Reports folder of the user's data.
+    QString reportFolder() const { return m_reportFolder; }
+    void setReportFolder(const QString &folder)
+    {
+        update(m_reportFolder, folder, Setting::ReportFolder);
+    }
     // The comments shown at the top of a report; not stored between runs.
     QString reportComments() const { return m_reportComments; }
     void setReportComments(const QString &comments)
@@ -229,6 +240,8 @@ private:
     bool m_printSchema = false;
     bool m_printBigCards = false;
     bool m_printExplanations = true;
+    bool m_printCompact = false;
+    QString m_reportFolder;
     QString m_reportComments;
     QString m_musicDir;
     QString m_musicFile;

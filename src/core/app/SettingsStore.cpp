@@ -56,6 +56,8 @@ constexpr FlagKey Flags[] = {
      &Preferences::setPrintBigCards, false, false},
     {"printexpl", Setting::PrintExplanations, &Preferences::printExplanations,
      &Preferences::setPrintExplanations, true, false},
+    {"printcompact", Setting::PrintCompact, &Preferences::printCompact,
+     &Preferences::setPrintCompact, false, false},
     {"UseReverse", Setting::UseReverse, &Preferences::useReverse, &Preferences::setUseReverse,
      false, false},
 };
@@ -99,6 +101,7 @@ constexpr char MusicFileKey[] = "curmusfile";
 constexpr char BackColorKey[] = "backcolor";
 constexpr char StrengthKey[] = "Strength11";
 constexpr char PrintTypeKey[] = "printtype";
+constexpr char ReportFolderKey[] = "reportfolder";
 // Read on its own, before the integer groups.
 constexpr char PlayTypeKey[] = "playtype";
 
@@ -111,10 +114,11 @@ constexpr int PrintTypeCount = int(std::size(PrintTypeWords));
 
 // The keys of the settings stored outside the two tables.
 const std::pair<Setting, const char *> OtherKeys[] = {
-    {Setting::DeckName, DeckNameKey},      {Setting::Language, LanguageKey},
-    {Setting::MusicDir, MusicDirKey},      {Setting::LastMusicFile, MusicFileKey},
-    {Setting::BackColor, BackColorKey},    {Setting::StrengthEleven, StrengthKey},
-    {Setting::ReportFormat, PrintTypeKey}, {Setting::PlayMode, PlayTypeKey},
+    {Setting::DeckName, DeckNameKey},         {Setting::Language, LanguageKey},
+    {Setting::MusicDir, MusicDirKey},         {Setting::LastMusicFile, MusicFileKey},
+    {Setting::BackColor, BackColorKey},       {Setting::StrengthEleven, StrengthKey},
+    {Setting::ReportFormat, PrintTypeKey},    {Setting::PlayMode, PlayTypeKey},
+    {Setting::ReportFolder, ReportFolderKey},
 };
 
 QString text(const QSettings &settings, const char *key)
@@ -243,6 +247,7 @@ void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSiz
         (preferences.*flag.set)(readFlag(settings, flag));
     preferences.setStrengthEleven(text(settings, StrengthKey) != QLatin1String("8"));
     readReportFormat(settings, preferences);
+    preferences.setReportFolder(text(settings, ReportFolderKey));
 
     bool ok = false;
     const int backColor = text(settings, BackColorKey).toInt(&ok);
@@ -268,6 +273,7 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     put(StrengthKey, preferences.strengthEleven() ? QStringLiteral("11") : QStringLiteral("8"));
     const int format = int(preferences.reportFormat());
     put(PrintTypeKey, PrintTypeWords[format > 0 && format < PrintTypeCount ? format : 0]);
+    put(ReportFolderKey, preferences.reportFolder());
     put(BackColorKey, int(preferences.backColor().bgr()));
     put(PlayTypeKey, int(preferences.playMode()));
     for (const IntegerKey &entry : Integers)

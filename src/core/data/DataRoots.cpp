@@ -120,6 +120,11 @@ QString DataRoots::savedDir() const
     return joined(m_userDir, QStringLiteral("Saved"));
 }
 
+QString DataRoots::reportsDir() const
+{
+    return joined(m_userDir, QStringLiteral("Reports"));
+}
+
 QString DataRoots::spreadsWriteDir() const
 {
     return joined(m_userDir, QStringLiteral("Spreads"));

@@ -74,6 +74,8 @@ public:
 
     // Saved readings, which the reading dialogs start in.
     QString savedDir() const;
+    // Reports kept for the user, beside the saved readings.
+    QString reportsDir() const;
     // The scratch folder, emptied when the program closes.
     QString tempDir() const { return m_tempDir; }
     // The Spreads folder the spread editor writes into.

@@ -234,6 +234,20 @@ enum Index : int
     PositionsInDrawOrder = 209,
     // Opening a reading whose spread has since gained or lost positions.
     ReadingSpreadChanged = 210,
+    // Reports kept in a folder: why one could not be opened, the kind of
+    // application each format needs, where it was kept, and the print
+    // settings' folder and compact layout.
+    ReportNotOpenedDetail = 211,
+    ApplicationForHtml = 212,
+    ApplicationForWord = 213,
+    ApplicationForOpenDocument = 214,
+    ApplicationForPdf = 215,
+    OpenFolder = 216,
+    ReportKept = 217,
+    SaveIn = 218,
+    ReportFolder = 219,
+    PrintCompact = 220,
+    FolderNotOpened = 221,
 };
 
 } // namespace UiText

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace {
 
 using Paragraph = DocumentBlocks::Paragraph;
@@ -69,12 +71,19 @@ bool DocumentBlocks::build(const ReportModel &model, const QDate &date,
            textParagraph(Paragraph::Kind::Heading, headingText(model.spreadName, date), true, 16,
                          QColor(0, 0, 255)),
            2);
+    const bool compact = model.options.compact;
     auto pictureParagraph = [&](Paragraph::Kind kind, const QString &name) {
         Paragraph paragraph;
         paragraph.kind = kind;
         paragraph.pictureName = name;
         QImageReader reader(folder.filePath(name));
         paragraph.picture = reader.read();
+        paragraph.pictureSize = pictureSizeHundredthsMm(paragraph.picture.size());
+        if (compact && kind == Paragraph::Kind::CardPicture && !paragraph.picture.isNull())
+            paragraph.pictureSize =
+                QSize(CompactCardWidthHundredthsMm, CompactCardWidthHundredthsMm *
+                                                        paragraph.picture.height() /
+                                                        std::max(1, paragraph.picture.width()));
         return paragraph;
     };
     if (model.options.spreadView) {
@@ -89,18 +98,30 @@ bool DocumentBlocks::build(const ReportModel &model, const QDate &date,
         }
         append(paragraphs, picture, 2);
     }
+    // The heading stays with what follows it.
+    paragraphs[0].keepWithNext = true;
+    paragraphs[1].keepWithNext = true;
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     for (int i = 0; i < model.positions.size(); ++i) {
         const ReportModel::Position &position = model.positions[i];
+        const int first = int(paragraphs.size());
+        // A card's picture leads its row in the compact layout.
+        if (compact && model.options.bigCards) {
+            const Paragraph picture =
+                pictureParagraph(Paragraph::Kind::CardPicture, ReportPictures::cardPictureName(i));
+            if (!picture.picture.isNull())
+                paragraphs.append(picture);
+        }
         append(paragraphs,
-               textParagraph(Paragraph::Kind::PositionLine, position.heading, true, 12, Qt::black),
+               textParagraph(Paragraph::Kind::PositionLine, position.documentHeading, true, 12,
+                             Qt::black),
                1);
         QString cardLine = position.cardTitle;
         if (position.reversed)
             cardLine += QStringLiteral(" (") + model.reversedWord + QStringLiteral(") ");
         append(paragraphs,
                textParagraph(Paragraph::Kind::CardLine, cardLine, true, 12, cardLineColour), 2);
-        if (model.options.bigCards) {
+        if (model.options.bigCards && !compact) {
             const Paragraph picture =
                 pictureParagraph(Paragraph::Kind::CardPicture, ReportPictures::cardPictureName(i));
             if (!picture.picture.isNull())
@@ -114,8 +135,35 @@ bool DocumentBlocks::build(const ReportModel &model, const QDate &date,
                        textParagraph(Paragraph::Kind::Meaning, lines[line], false, 10, Qt::black),
                        line + 1 == lines.size() ? 2 : 1);
         }
+        // Everything before the first line of the meaning (or before the
+        // position's last paragraph) stays with what follows it.
+        int kept = int(paragraphs.size()) - 1;
+        for (int p = first; p < int(paragraphs.size()); ++p) {
+            if (paragraphs[p].kind == Paragraph::Kind::Meaning) {
+                kept = p;
+                break;
+            }
+        }
+        for (int p = first; p < kept; ++p)
+            paragraphs[p].keepWithNext = true;
+        if (compact) {
+            // The row holds the position's text; the gap after it stands between rows.
+            for (int p = first; p < int(paragraphs.size()); ++p)
+                paragraphs[p].row = i;
+            if (paragraphs.last().kind == Paragraph::Kind::Gap && paragraphs.size() - first > 1)
+                paragraphs.last().row = -1;
+        }
     }
     return true;
+}
+
+DocumentBlocks::RowSpan DocumentBlocks::rowAt(const QList<Paragraph> &paragraphs, int first)
+{
+    RowSpan span{first, first};
+    const int row = paragraphs.at(first).row;
+    while (span.end < paragraphs.size() && paragraphs.at(span.end).row == row)
+        ++span.end;
+    return span;
 }
 
 QByteArray DocumentBlocks::xmlPart(const std::function<void(QXmlStreamWriter &)> &body)

@@ -37,13 +37,38 @@ struct Paragraph
     bool bold = false;
     int pointSize = 0;
     QColor colour;
-    // For the pictures: the file name it came from and its pixels.
+    // For the pictures: the file name it came from, its pixels and its size
+    // on the page in hundredths of a millimetre.
     QString pictureName;
     QImage picture;
+    QSize pictureSize;
+    // Kept on the same page as the paragraph after it, so a heading never
+    // stands alone at the foot of a page.
+    bool keepWithNext = false;
+    // In the compact layout the paragraphs of one position share a row,
+    // numbered from 0: its picture on the left, its text on the right. -1
+    // outside such a row.
+    int row = -1;
 };
 
 // The pixels per inch the pictures are placed at.
 inline constexpr int PictureDpi = 96;
+// The one font family of every report, in every format; it has Latin and
+// Cyrillic letters, and readers without it fall back to a sans-serif one.
+inline constexpr char FontFamily[] = "DejaVu Sans";
+// The width of a card's picture in the compact layout.
+inline constexpr int CompactCardWidthHundredthsMm = 4000;
+// The margin around the text on every side of the page.
+inline constexpr int PageMarginHundredthsMm = 2000;
+
+// The paragraphs of a row of the compact layout: [first, end).
+struct RowSpan
+{
+    int first = 0;
+    int end = 0;
+};
+// The row starting at paragraph `first` of `paragraphs`.
+RowSpan rowAt(const QList<Paragraph> &paragraphs, int first);
 
 // A picture's size on the page in hundredths of a millimetre: pixel size
 // times pixels per inch times 100 / 363, in whole numbers.
@@ -53,7 +78,9 @@ QSize pictureSizeHundredthsMm(const QSize &pixels, int dpi = PictureDpi);
 QString headingText(const QString &spreadName, const QDate &date);
 
 // The paragraphs of `model`'s report dated `date`, the pictures read from
-// `pictureFolder` (where the report pictures were written). `cardLineColour`
+// `pictureFolder` (where the report pictures were written). A position's
+// heading and card line are kept with what follows them, up to the first line
+// of its meaning; in the compact layout each position is a row. `cardLineColour`
 // is the colour of the cards' titles, which differs between the formats. A
 // card picture that cannot be read is left out, as the spread picture
 // leaves out its card; false, with the reason in `errorString`, when the

@@ -27,15 +27,23 @@ const QString PictureNs =
     QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/picture");
 const QString DocumentType = QStringLiteral(
     "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+const QString CorePropertiesNs =
+    QStringLiteral("http://schemas.openxmlformats.org/package/2006/metadata/core-properties");
+const QString DcNs = QStringLiteral("http://purl.org/dc/elements/1.1/");
+const QString DcTermsNs = QStringLiteral("http://purl.org/dc/terms/");
+const QString XsiNs = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
 
 // English Metric Units per hundredth of a millimetre.
 constexpr int EmuPerHundredthMm = 360;
 
+// A part the document refers to: a picture, or a part of the package.
 struct Media
 {
     QString relationId;
     QString path;
     QByteArray png;
+    // The relation's type, when it is not the one of all the others.
+    QString type;
 };
 
 QByteArray contentTypes()
@@ -55,10 +63,16 @@ QByteArray contentTypes()
         xml.writeEmptyElement(ContentTypesNs, QStringLiteral("Override"));
         xml.writeAttribute(QStringLiteral("PartName"), QStringLiteral("/word/document.xml"));
         xml.writeAttribute(QStringLiteral("ContentType"), DocumentType);
+        xml.writeEmptyElement(ContentTypesNs, QStringLiteral("Override"));
+        xml.writeAttribute(QStringLiteral("PartName"), QStringLiteral("/docProps/core.xml"));
+        xml.writeAttribute(
+            QStringLiteral("ContentType"),
+            QStringLiteral("application/vnd.openxmlformats-package.core-properties+xml"));
         xml.writeEndElement();
     });
 }
 
+// Relations to `targets`, of type `type` unless one names its own.
 QByteArray relations(const QList<Media> &targets, const QString &type)
 {
     return DocumentBlocks::xmlPart([&](QXmlStreamWriter &xml) {
@@ -67,16 +81,46 @@ QByteArray relations(const QList<Media> &targets, const QString &type)
         for (const Media &target : targets) {
             xml.writeEmptyElement(PackageRelationsNs, QStringLiteral("Relationship"));
             xml.writeAttribute(QStringLiteral("Id"), target.relationId);
-            xml.writeAttribute(QStringLiteral("Type"), type);
+            xml.writeAttribute(QStringLiteral("Type"), target.type.isEmpty() ? type : target.type);
             xml.writeAttribute(QStringLiteral("Target"), target.path);
         }
         xml.writeEndElement();
     });
 }
 
-void writeRunFormat(QXmlStreamWriter &xml, const Paragraph &paragraph)
+// The title, language and date readers show as the document's properties.
+QByteArray coreProperties(const ReportModel &model, const QDate &date)
+{
+    return DocumentBlocks::xmlPart([&](QXmlStreamWriter &xml) {
+        xml.writeNamespace(CorePropertiesNs, QStringLiteral("cp"));
+        xml.writeNamespace(DcNs, QStringLiteral("dc"));
+        xml.writeNamespace(DcTermsNs, QStringLiteral("dcterms"));
+        xml.writeNamespace(XsiNs, QStringLiteral("xsi"));
+        xml.writeStartElement(CorePropertiesNs, QStringLiteral("coreProperties"));
+        xml.writeTextElement(DcNs, QStringLiteral("title"), model.spreadName);
+        xml.writeTextElement(DcNs, QStringLiteral("creator"), QStringLiteral("Quillmoor"));
+        xml.writeTextElement(DcNs, QStringLiteral("language"), model.languageTag);
+        xml.writeStartElement(DcTermsNs, QStringLiteral("created"));
+        xml.writeAttribute(XsiNs, QStringLiteral("type"), QStringLiteral("dcterms:W3CDTF"));
+        xml.writeCharacters(date.toString(Qt::ISODate) + QStringLiteral("T00:00:00Z"));
+        xml.writeEndElement();
+        xml.writeEndElement();
+    });
+}
+
+// Hundredths of a millimetre in twentieths of a point, Word's page unit.
+QString twips(int hundredthsMm)
+{
+    return QString::number(qint64(hundredthsMm) * 1440 / 2540);
+}
+
+void writeRunFormat(QXmlStreamWriter &xml, const Paragraph &paragraph, const QString &language)
 {
     xml.writeStartElement(WordNs, QStringLiteral("rPr"));
+    xml.writeEmptyElement(WordNs, QStringLiteral("rFonts"));
+    for (const char *script : {"ascii", "hAnsi", "cs", "eastAsia"})
+        xml.writeAttribute(WordNs, QLatin1String(script),
+                           QLatin1String(DocumentBlocks::FontFamily));
     xml.writeEmptyElement(WordNs, QStringLiteral("b"));
     xml.writeAttribute(WordNs, QStringLiteral("val"),
                        paragraph.bold ? QStringLiteral("1") : QStringLiteral("0"));
@@ -85,6 +129,8 @@ void writeRunFormat(QXmlStreamWriter &xml, const Paragraph &paragraph)
     // Sizes are counted in half points.
     xml.writeEmptyElement(WordNs, QStringLiteral("sz"));
     xml.writeAttribute(WordNs, QStringLiteral("val"), QString::number(paragraph.pointSize * 2));
+    xml.writeEmptyElement(WordNs, QStringLiteral("lang"));
+    xml.writeAttribute(WordNs, QStringLiteral("val"), language);
     xml.writeEndElement();
 }
 
@@ -105,7 +151,7 @@ void writeText(QXmlStreamWriter &xml, const QString &text)
 
 void writePicture(QXmlStreamWriter &xml, const Paragraph &paragraph, const Media &media, int id)
 {
-    const QSize size = DocumentBlocks::pictureSizeHundredthsMm(paragraph.picture.size());
+    const QSize size = paragraph.pictureSize;
     const QString cx = QString::number(qint64(size.width()) * EmuPerHundredthMm);
     const QString cy = QString::number(qint64(size.height()) * EmuPerHundredthMm);
     xml.writeStartElement(WordNs, QStringLiteral("drawing"));
@@ -154,7 +200,99 @@ void writePicture(QXmlStreamWriter &xml, const Paragraph &paragraph, const Media
     xml.writeEndElement(); // drawing
 }
 
-QByteArray document(const QList<Paragraph> &paragraphs, QList<Media> &media)
+class BodyWriter
+{
+public:
+    BodyWriter(QXmlStreamWriter &xml, QList<Media> &media, const QString &language)
+        : m_xml(xml)
+        , m_media(media)
+        , m_language(language)
+    {}
+
+    void paragraph(const Paragraph &paragraph)
+    {
+        m_xml.writeStartElement(WordNs, QStringLiteral("p"));
+        m_xml.writeStartElement(WordNs, QStringLiteral("pPr"));
+        if (paragraph.keepWithNext)
+            m_xml.writeEmptyElement(WordNs, QStringLiteral("keepNext"));
+        if (!paragraph.picture.isNull()) {
+            m_xml.writeEndElement(); // pPr
+            const int number = int(m_media.size()) + 1;
+            m_media.append({QStringLiteral("rId%1").arg(number),
+                            QStringLiteral("media/image%1.png").arg(number),
+                            DocumentBlocks::pngData(paragraph.picture),
+                            {}});
+            m_xml.writeStartElement(WordNs, QStringLiteral("r"));
+            writePicture(m_xml, paragraph, m_media.last(), number);
+            m_xml.writeEndElement();
+        } else {
+            // The paragraph mark carries the format too, so an empty
+            // paragraph is as high as its text would be.
+            writeRunFormat(m_xml, paragraph, m_language);
+            m_xml.writeEndElement(); // pPr
+            if (!paragraph.text.isEmpty()) {
+                m_xml.writeStartElement(WordNs, QStringLiteral("r"));
+                writeRunFormat(m_xml, paragraph, m_language);
+                writeText(m_xml, paragraph.text);
+                m_xml.writeEndElement();
+            }
+        }
+        m_xml.writeEndElement(); // p
+    }
+
+    // A row of the compact layout: the card's picture in a cell on the left,
+    // the text in the cell beside it, never split across pages.
+    void row(const QList<Paragraph> &paragraphs, int textWidth)
+    {
+        const int pictureWidth = paragraphs.first().pictureSize.width() + 400;
+        m_xml.writeStartElement(WordNs, QStringLiteral("tbl"));
+        m_xml.writeStartElement(WordNs, QStringLiteral("tblPr"));
+        m_xml.writeEmptyElement(WordNs, QStringLiteral("tblW"));
+        m_xml.writeAttribute(WordNs, QStringLiteral("w"), twips(textWidth));
+        m_xml.writeAttribute(WordNs, QStringLiteral("type"), QStringLiteral("dxa"));
+        m_xml.writeEmptyElement(WordNs, QStringLiteral("tblLayout"));
+        m_xml.writeAttribute(WordNs, QStringLiteral("type"), QStringLiteral("fixed"));
+        m_xml.writeEndElement(); // tblPr
+        m_xml.writeStartElement(WordNs, QStringLiteral("tblGrid"));
+        for (const int width : {pictureWidth, textWidth - pictureWidth}) {
+            m_xml.writeEmptyElement(WordNs, QStringLiteral("gridCol"));
+            m_xml.writeAttribute(WordNs, QStringLiteral("w"), twips(width));
+        }
+        m_xml.writeEndElement(); // tblGrid
+        m_xml.writeStartElement(WordNs, QStringLiteral("tr"));
+        m_xml.writeStartElement(WordNs, QStringLiteral("trPr"));
+        m_xml.writeEmptyElement(WordNs, QStringLiteral("cantSplit"));
+        m_xml.writeEndElement(); // trPr
+        cell(paragraphs.mid(0, 1), pictureWidth);
+        cell(paragraphs.mid(1), textWidth - pictureWidth);
+        m_xml.writeEndElement(); // tr
+        m_xml.writeEndElement(); // tbl
+    }
+
+private:
+    void cell(const QList<Paragraph> &paragraphs, int width)
+    {
+        m_xml.writeStartElement(WordNs, QStringLiteral("tc"));
+        m_xml.writeStartElement(WordNs, QStringLiteral("tcPr"));
+        m_xml.writeEmptyElement(WordNs, QStringLiteral("tcW"));
+        m_xml.writeAttribute(WordNs, QStringLiteral("w"), twips(width));
+        m_xml.writeAttribute(WordNs, QStringLiteral("type"), QStringLiteral("dxa"));
+        m_xml.writeEndElement(); // tcPr
+        for (Paragraph inCell : paragraphs) {
+            // Within a row that cannot split, keeping with the next paragraph means nothing.
+            inCell.keepWithNext = false;
+            paragraph(inCell);
+        }
+        m_xml.writeEndElement(); // tc
+    }
+
+    QXmlStreamWriter &m_xml;
+    QList<Media> &m_media;
+    QString m_language;
+};
+
+QByteArray document(const ReportModel &model, const QList<Paragraph> &paragraphs,
+                    QList<Media> &media)
 {
     return DocumentBlocks::xmlPart([&](QXmlStreamWriter &xml) {
         xml.writeNamespace(WordNs, QStringLiteral("w"));
@@ -164,31 +302,29 @@ QByteArray document(const QList<Paragraph> &paragraphs, QList<Media> &media)
         xml.writeNamespace(PictureNs, QStringLiteral("pic"));
         xml.writeStartElement(WordNs, QStringLiteral("document"));
         xml.writeStartElement(WordNs, QStringLiteral("body"));
-        for (const Paragraph &paragraph : paragraphs) {
-            xml.writeStartElement(WordNs, QStringLiteral("p"));
-            if (!paragraph.picture.isNull()) {
-                const int number = int(media.size()) + 1;
-                media.append({QStringLiteral("rId%1").arg(number),
-                              QStringLiteral("media/image%1.png").arg(number),
-                              DocumentBlocks::pngData(paragraph.picture)});
-                xml.writeStartElement(WordNs, QStringLiteral("r"));
-                writePicture(xml, paragraph, media.last(), number);
-                xml.writeEndElement();
+        BodyWriter body(xml, media, model.languageTag);
+        const QSize paper = model.paper.size;
+        const int margin = DocumentBlocks::PageMarginHundredthsMm;
+        for (int i = 0; i < paragraphs.size();) {
+            const DocumentBlocks::RowSpan span = DocumentBlocks::rowAt(paragraphs, i);
+            if (paragraphs[i].row >= 0 && !paragraphs[i].picture.isNull()) {
+                body.row(paragraphs.mid(span.first, span.end - span.first),
+                         paper.width() - 2 * margin);
+                i = span.end;
             } else {
-                // The paragraph mark carries the format too, so an empty
-                // paragraph is as high as its text would be.
-                xml.writeStartElement(WordNs, QStringLiteral("pPr"));
-                writeRunFormat(xml, paragraph);
-                xml.writeEndElement();
-                if (!paragraph.text.isEmpty()) {
-                    xml.writeStartElement(WordNs, QStringLiteral("r"));
-                    writeRunFormat(xml, paragraph);
-                    writeText(xml, paragraph.text);
-                    xml.writeEndElement();
-                }
+                body.paragraph(paragraphs[i++]);
             }
-            xml.writeEndElement(); // p
         }
+        xml.writeStartElement(WordNs, QStringLiteral("sectPr"));
+        xml.writeEmptyElement(WordNs, QStringLiteral("pgSz"));
+        xml.writeAttribute(WordNs, QStringLiteral("w"), twips(paper.width()));
+        xml.writeAttribute(WordNs, QStringLiteral("h"), twips(paper.height()));
+        xml.writeEmptyElement(WordNs, QStringLiteral("pgMar"));
+        for (const char *side : {"top", "right", "bottom", "left"})
+            xml.writeAttribute(WordNs, QLatin1String(side), twips(margin));
+        for (const char *edge : {"header", "footer", "gutter"})
+            xml.writeAttribute(WordNs, QLatin1String(edge), QStringLiteral("0"));
+        xml.writeEndElement(); // sectPr
         xml.writeEndElement(); // body
         xml.writeEndElement(); // document
     });
@@ -209,12 +345,17 @@ bool DocxReport::package(const ReportModel &model, const QDate &date, const QStr
                                errorString))
         return false;
     QList<Media> media;
-    const QByteArray body = document(paragraphs, media);
+    const QByteArray body = document(model, paragraphs, media);
     package = ZipPackage();
     package.add(QStringLiteral("[Content_Types].xml"), contentTypes());
     package.add(QStringLiteral("_rels/.rels"),
-                relations({{QStringLiteral("rId1"), QStringLiteral("word/document.xml"), {}}},
+                relations({{QStringLiteral("rId1"), QStringLiteral("word/document.xml"), {}, {}},
+                           {QStringLiteral("rId2"),
+                            QStringLiteral("docProps/core.xml"),
+                            {},
+                            PackageRelationsNs + QStringLiteral("/metadata/core-properties")}},
                           RelationsNs + QStringLiteral("/officeDocument")));
+    package.add(QStringLiteral("docProps/core.xml"), coreProperties(model, date));
     package.add(QStringLiteral("word/document.xml"), body);
     package.add(QStringLiteral("word/_rels/document.xml.rels"),
                 relations(media, RelationsNs + QStringLiteral("/image")));

@@ -1,5 +1,6 @@
 #include "core/reports/HtmlReport.h"
 
+#include "core/reports/DocumentBlocks.h"
 #include "core/reports/ReportModel.h"
 #include "core/reports/ReportPictures.h"
 #include "core/util/WholeFile.h"
@@ -15,7 +16,8 @@ QString HtmlReport::extension() const
     return QStringLiteral("htm");
 }
 
-bool HtmlReport::write(const ReportModel &model, const QString &path, QString *errorString) const
+bool HtmlReport::write(const ReportModel &model, const QString &path, const QString &,
+                       QString *errorString) const
 {
     return WholeFile::write(path, page(model), errorString);
 }
@@ -23,8 +25,10 @@ bool HtmlReport::write(const ReportModel &model, const QString &path, QString *e
 QString HtmlReport::meaningHtml(const QString &meaning)
 {
     QString html = meaning.toHtmlEscaped();
+    // CR LF gives "<br> " as it always has; a lone CR or LF breaks the line too.
+    html.replace(QLatin1String("\r\n"), QLatin1String("<br> "));
     html.replace(QLatin1Char('\r'), QLatin1String("<br>"));
-    html.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
     return html;
 }
 
@@ -32,9 +36,17 @@ QByteArray HtmlReport::page(const ReportModel &model)
 {
     const QString spreadName = model.spreadName.toHtmlEscaped();
     QString html;
-    html += QStringLiteral("<HTML><head><meta charset=\"utf-8\"><TITLE>") + spreadName +
-            QStringLiteral("</TITLE></head>") + LineEnd +
-            QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" text=\"#000000\"><BLOCKQUOTE>") + LineEnd;
+    // The comments keep their lines but wrap at the page's edge when printed;
+    // the font is the one every report format uses.
+    html += QStringLiteral("<HTML lang=\"%1\"><head><meta charset=\"utf-8\"><TITLE>")
+                .arg(model.languageTag.toHtmlEscaped()) +
+            spreadName +
+            QStringLiteral("</TITLE><style>body { font-family: \"%1\", sans-serif; } "
+                           "pre { white-space: pre-wrap; font-family: inherit; }"
+                           "</style></head>")
+                .arg(QLatin1String(DocumentBlocks::FontFamily)) +
+            LineEnd + QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" text=\"#000000\"><BLOCKQUOTE>") +
+            LineEnd;
     html += QStringLiteral("<font size=4><b>") + spreadName +
             QStringLiteral("&nbsp;&nbsp;</b></font>") + LineEnd;
     html += QStringLiteral("<PRE>") + model.comments.toHtmlEscaped() + QStringLiteral("</PRE><br>");

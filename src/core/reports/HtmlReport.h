@@ -11,7 +11,7 @@ class HtmlReport : public ReportWriter
 {
 public:
     QString extension() const override;
-    bool write(const ReportModel &model, const QString &path,
+    bool write(const ReportModel &model, const QString &path, const QString &pictureFolder,
                QString *errorString = nullptr) const override;
 
     static QByteArray page(const ReportModel &model);

@@ -13,7 +13,7 @@ class PdfReport : public ReportWriter
 {
 public:
     QString extension() const override;
-    bool write(const ReportModel &model, const QString &path,
+    bool write(const ReportModel &model, const QString &path, const QString &pictureFolder,
                QString *errorString = nullptr) const override;
 
     // The laid-out text of `model`'s report dated `date`, with the pictures

@@ -2,12 +2,15 @@
 
 #include "core/reports/ReportWriter.h"
 
+#include <QDateTime>
 #include <QString>
 
 struct ReportModel;
 
 // Makes a report in a folder: the pictures first, then the document in the
-// chosen format under a name no earlier report of this run has used.
+// chosen format. A report made for the user is kept under a dated name that
+// no earlier report has; a web page gets a folder of its own with its
+// pictures, so it can be moved or mailed whole.
 namespace ReportMaker {
 
 enum class Result
@@ -19,15 +22,33 @@ enum class Result
     Failed,
 };
 
-// "report" followed by the milliseconds since the epoch; never the same name
-// twice in one run, even within one millisecond.
-QString uniqueName();
+// Where a report goes.
+struct Place
+{
+    Place(const QString &folder, const QString &scratchFolder, const QString &name = QString(),
+          const QDateTime &when = QDateTime::currentDateTime())
+        : folder(folder)
+        , scratchFolder(scratchFolder)
+        , name(name)
+        , when(when)
+    {}
 
-// Writes the report of `model` into `folder`, the document called `name`
-// (uniqueName() when empty) with the format's extension. `documentPath`
+    // The folder the document (or the web page's folder) is made in.
+    QString folder;
+    // Where the pictures a document embeds are drawn first: scratch space.
+    QString scratchFolder;
+    // The document's name without its extension, written in `folder` as it
+    // is, the page's pictures beside it. Empty: a name made from the date
+    // and the spread that nothing in `folder` has yet.
+    QString name;
+    // When the report is made, for the dated name.
+    QDateTime when;
+};
+
+// Writes the report of `model` in `format` at `place`. `documentPath`
 // receives the document's path (also on failure); `errorString` the reason
 // of a failure.
-Result make(const ReportModel &model, ReportWriter::Format format, const QString &folder,
-            QString *documentPath, QString *errorString = nullptr, const QString &name = QString());
+Result make(const ReportModel &model, ReportWriter::Format format, const Place &place,
+            QString *documentPath, QString *errorString = nullptr);
 
 } // namespace ReportMaker

@@ -13,6 +13,7 @@
 #include "core/util/WholeFile.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ ReportModel::Options ReportModel::optionsFrom(const Preferences &preferences)
     options.schematic = preferences.printSchema();
     options.bigCards = preferences.printBigCards();
     options.explanations = preferences.printExplanations();
+    options.compact = preferences.printCompact();
     return options;
 }
 
@@ -56,6 +58,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
     model.spreadName = spreadName;
     model.comments = comments;
     model.reversedWord = data.uiText(UiText::ReversedWord);
+    model.languageTag = languageTagOf(preferences.language());
     model.options = optionsFrom(preferences);
     model.slotSize = TableGeometry::PositionSize;
     for (int i = 0; i < spread.positionCount(); ++i) {
@@ -66,6 +69,7 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
         position.reversed = placements.at(i).reversed;
         position.label = QString::fromLatin1(PositionLabels::reportLabel(spread, i));
         position.heading = data.decoded(PositionLabels::hint(spread, i));
+        position.documentHeading = data.decoded(PositionLabels::documentHeading(spread, i));
         position.cardTitle = data.cardTitle(position.card);
         if (!position.significator)
             position.meaning =
@@ -78,11 +82,13 @@ ReportModel ReportModel::fromReading(const Spread &spread, const Placements &pla
 
 bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData &data,
                                   const Preferences &preferences, ReportModel &model,
-                                  QString *errorString)
+                                  QString *errorString, ReadingOpenPlan::Outcome *outcome)
 {
     const ReadingOpenPlan plan =
         ReadingOpenPlan::fromFile(readingPath, {data.roots(), data.spreadNames(), data.deck79(),
                                                 preferences.majorOnly(), preferences.language()});
+    if (outcome)
+        *outcome = plan.result;
     if (plan.result != ReadingOpenPlan::Outcome::Ready) {
         if (errorString) {
             *errorString = plan.message(data.uiTexts());
@@ -97,6 +103,16 @@ bool ReportModel::fromReadingFile(const QString &readingPath, const ProgramData 
                         ReadingFile::commentsForMemo(plan.reading.comments, preferences.language()),
                         data, preferences);
     return true;
+}
+
+QString ReportModel::languageTagOf(const QString &language)
+{
+    for (int code = QLocale::C + 1; code <= QLocale::LastLanguage; ++code) {
+        const auto candidate = QLocale::Language(code);
+        if (QLocale::languageToString(candidate).compare(language, Qt::CaseInsensitive) == 0)
+            return QLocale(candidate).bcp47Name().section(QLatin1Char('-'), 0, 0);
+    }
+    return QStringLiteral("en");
 }
 
 QSize ReportModel::extent() const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/data/DataRoots.h"
+#include "core/readings/ReadingOpenPlan.h"
+#include "core/reports/Paper.h"
 
 #include <QList>
 #include <QPoint>
@@ -28,6 +30,8 @@ struct ReportModel
         bool bigCards = false;
         // Include each card's meaning text.
         bool explanations = true;
+        // Each card beside its text, two or three positions a page.
+        bool compact = false;
     };
 
     struct Position
@@ -41,6 +45,9 @@ struct ReportModel
         QString label;
         // The bold heading above the card: the number and the explanation.
         QString heading;
+        // The same in the word-processor documents, where several
+        // significators are numbered without a space.
+        QString documentHeading;
         QString cardTitle;
         // Empty when no meaning text exists for the card.
         QString meaning;
@@ -52,6 +59,10 @@ struct ReportModel
     QString comments;
     // The word after a reversed card's title, in the interface language.
     QString reversedWord = QStringLiteral("reversed");
+    // The language of the texts as a BCP 47 tag ("en", "ru"), for readers
+    // that hyphenate, speak or spell-check the document.
+    QString languageTag = QStringLiteral("en");
+    Paper paper = Paper::system();
     Options options;
     // The size of a card slot on the table.
     QSize slotSize;
@@ -69,15 +80,20 @@ struct ReportModel
 
     // The model of the reading saved at `readingPath`, laid as the table
     // would open it, with the file's comments. False, with what is wrong in
-    // `errorString`, when the table would refuse the file.
+    // `errorString` and why in `outcome`, when the table would refuse the file.
     static bool fromReadingFile(const QString &readingPath, const ProgramData &data,
                                 const Preferences &preferences, ReportModel &model,
-                                QString *errorString = nullptr);
+                                QString *errorString = nullptr,
+                                ReadingOpenPlan::Outcome *outcome = nullptr);
 
     // The meaning text of a card for a report: the deck's own text, else the
     // language's, else the English one; empty when none of them exists.
     static QByteArray meaningBytes(const DataRoots &roots, const QString &deckName,
                                    const QString &language, int card, bool reversed);
+
+    // The tag of the interface language named `language` ("Russian" gives
+    // "ru"); "en" for a name no language has.
+    static QString languageTagOf(const QString &language);
 
     // The bottom-right corner of the spread on the table.
     QSize extent() const;

@@ -66,12 +66,14 @@ QImage drawSpread(const ReportModel &model, const std::vector<QImage> &cards)
     return picture;
 }
 
-bool saveBmp(const QImage &picture, const QString &path, QString *errorString)
+bool savePng(const QImage &picture, const QString &path, QString *errorString)
 {
     return WholeFile::write(
         path,
         [&picture](QIODevice &device, QString *reason) {
-            QImageWriter writer(&device, "bmp");
+            QImageWriter writer(&device, "png");
+            // Light compression: the user waits for the report.
+            writer.setQuality(80);
             if (writer.write(picture))
                 return true;
             *reason = writer.errorString();
@@ -104,7 +106,7 @@ QSize ReportPictures::spreadPictureSize(const QSize &extent, bool schematic)
 
 QString ReportPictures::cardPictureName(int position)
 {
-    return QString::number(position) + QStringLiteral(".bmp");
+    return QString::number(position) + QStringLiteral(".png");
 }
 
 QImage ReportPictures::spreadPicture(const ReportModel &model)
@@ -120,11 +122,11 @@ bool ReportPictures::write(const ReportModel &model, const QString &folder, QStr
         // A card picture that cannot be written leaves its place in the
         // report empty; only the spread picture is essential.
         if (!cards[std::size_t(i)].isNull())
-            saveBmp(cards[std::size_t(i)], dir.filePath(cardPictureName(i)), nullptr);
+            savePng(cards[std::size_t(i)], dir.filePath(cardPictureName(i)), nullptr);
     }
     const QString spreadPath = dir.filePath(QLatin1String(SpreadPictureName));
     QString reason;
-    if (!saveBmp(drawSpread(model, cards), spreadPath, &reason)) {
+    if (!savePng(drawSpread(model, cards), spreadPath, &reason)) {
         if (errorString)
             *errorString =
                 QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(spreadPath), reason);

@@ -6,13 +6,14 @@
 
 struct ReportModel;
 
-// The pictures every report shows, written to the scratch folder before the
-// document is built: "<i>.bmp", the card of position i at its own size and
-// turned when it lies reversed, and "1000.bmp", a drawing of the whole spread
-// with each position as an outline or as a miniature of its card.
+// The pictures every report shows, written as PNG before the document is
+// built: "<i>.png", the card of position i at its own size and turned when it
+// lies reversed, and "1000.png", a drawing of the whole spread with each
+// position as an outline or as a miniature of its card. A web page keeps them
+// beside it; the other documents embed them.
 namespace ReportPictures {
 
-inline constexpr char SpreadPictureName[] = "1000.bmp";
+inline constexpr char SpreadPictureName[] = "1000.png";
 
 // The base width of the spread picture: narrower for the outlines.
 int baseWidth(bool schematic);
@@ -22,7 +23,7 @@ int baseWidth(bool schematic);
 // the base width, in which case it is that tall and narrower.
 QSize spreadPictureSize(const QSize &extent, bool schematic);
 
-// "<i>.bmp" for position i.
+// "<i>.png" for position i.
 QString cardPictureName(int position);
 
 // Draws the spread picture. A position whose card picture cannot be loaded

@@ -40,3 +40,19 @@ QString ReportWriter::failureMessage(Format format, const UiTextTable &texts)
     }
     return texts.string(UiText::HtmlNotCreated);
 }
+
+QString ReportWriter::applicationNeeded(Format format, const UiTextTable &texts)
+{
+    switch (format) {
+    case Format::Word:
+        return texts.string(UiText::ApplicationForWord);
+    case Format::OpenDocument:
+        return texts.string(UiText::ApplicationForOpenDocument);
+    case Format::Pdf:
+    case Format::Printer:
+        return texts.string(UiText::ApplicationForPdf);
+    case Format::Html:
+        break;
+    }
+    return texts.string(UiText::ApplicationForHtml);
+}

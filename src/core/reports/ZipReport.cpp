@@ -3,12 +3,11 @@
 #include "core/util/ZipPackage.h"
 
 #include <QDate>
-#include <QFileInfo>
 
-bool ZipReport::write(const ReportModel &model, const QString &path, QString *errorString) const
+bool ZipReport::write(const ReportModel &model, const QString &path, const QString &pictureFolder,
+                      QString *errorString) const
 {
-    // The pictures lie beside the document.
     ZipPackage zip;
-    return package(model, QDate::currentDate(), QFileInfo(path).absolutePath(), zip, errorString) &&
+    return package(model, QDate::currentDate(), pictureFolder, zip, errorString) &&
            zip.write(path, errorString);
 }

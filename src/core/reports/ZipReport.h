@@ -10,7 +10,7 @@ class ZipPackage;
 class ZipReport : public ReportWriter
 {
 public:
-    bool write(const ReportModel &model, const QString &path,
+    bool write(const ReportModel &model, const QString &path, const QString &pictureFolder,
                QString *errorString = nullptr) const final;
 
     // The container of `model`'s report dated `date`, with the pictures

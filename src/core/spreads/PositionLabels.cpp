@@ -47,6 +47,13 @@ QByteArray PositionLabels::hint(const Spread &spread, int position)
     return explanation + " " + QByteArray::number(position + 1);
 }
 
+QByteArray PositionLabels::documentHeading(const Spread &spread, int position)
+{
+    if (spread.positions.at(position).significator && spread.significatorCount() > 1)
+        return spread.positions.at(position).explanation + QByteArray::number(position + 1);
+    return hint(spread, position);
+}
+
 QString PositionLabels::tableLabelText(const Spread &spread, int position, const QString &language)
 {
     return TextCodec::decode(tableLabel(spread, position), language);

@@ -1,13 +1,16 @@
 #include "ui/common/Interaction.h"
 
-#include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
-#include <QUrl>
+#include <QPushButton>
+
+namespace {
+const QString Title = QStringLiteral("Quillmoor");
+} // namespace
 
 void DesktopInteraction::showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QStringLiteral("Quillmoor"), text);
+    QMessageBox::information(parent, Title, text);
 }
 
 bool DesktopInteraction::askOkCancel(QWidget *parent, const QString &text, const QString &title)
@@ -16,12 +19,29 @@ bool DesktopInteraction::askOkCancel(QWidget *parent, const QString &text, const
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 
+bool DesktopInteraction::offerAction(QWidget *parent, const QString &text, const QString &action)
+{
+    QMessageBox box(QMessageBox::Information, Title, text, QMessageBox::Ok, parent);
+    QPushButton *actionButton = box.addButton(action, QMessageBox::ActionRole);
+    box.setDefaultButton(actionButton);
+    box.exec();
+    return box.clickedButton() == actionButton;
+}
+
+void DesktopInteraction::notify(QWidget *parent, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, Title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 int DesktopInteraction::execDialog(QDialog &dialog)
 {
     return dialog.exec();
 }
 
-bool DesktopInteraction::openDocument(const QString &path)
+void DesktopInteraction::openDocument(const QString &path, const OpenFailure &onFailure)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    m_opener.open(path, onFailure);
 }

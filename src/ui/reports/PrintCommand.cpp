@@ -14,6 +14,8 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -45,6 +47,29 @@ void printReport(QWidget *window, Interaction &interaction, const ReportModel &m
     document->print(&printer);
 }
 
+// Hands the report at `path` to the desktop. When nothing opens it, says
+// what kind of application would, and offers to show its folder.
+void openReport(QWidget *window, Interaction &interaction, const UiTextTable &texts,
+                ReportFormat format, const QString &path)
+{
+    const QPointer<QWidget> owner(window);
+    interaction.openDocument(path, [owner, &interaction, &texts, format, path] {
+        const QFileInfo file(path);
+        const QString folder = file.absolutePath();
+        const QString text =
+            texts.string(UiText::ReportNotOpened) + QLatin1Char('\n') +
+            texts.string(UiText::ReportNotOpenedDetail)
+                .arg(file.fileName(), ReportWriter::applicationNeeded(format, texts),
+                     QDir::toNativeSeparators(folder));
+        if (!interaction.offerAction(owner, text, texts.string(UiText::OpenFolder)))
+            return;
+        interaction.openDocument(folder, [owner, &interaction, &texts, folder] {
+            interaction.showMessage(
+                owner, texts.string(UiText::FolderNotOpened).arg(QDir::toNativeSeparators(folder)));
+        });
+    });
+}
+
 } // namespace
 
 void PrintCommand::run(QWidget *window, const DialogContext &context, const ReadingSession &session)
@@ -56,7 +81,8 @@ void PrintCommand::run(QWidget *window, const DialogContext &context, const Read
         interaction.showMessage(window, data.uiText(UiText::ReadingIncomplete));
         return;
     }
-    PrintSettingsDialog dialog(preferences, data.uiTexts(), window);
+    PrintSettingsDialog dialog(preferences, data.roots().reportsDir(), data.uiTexts(), interaction,
+                               window);
     if (interaction.execDialog(dialog) != QDialog::Accepted)
         return;
     dialog.store(preferences);
@@ -64,15 +90,19 @@ void PrintCommand::run(QWidget *window, const DialogContext &context, const Read
     const ReportModel model =
         ReportModel::fromReading(session.spread(), session.placements(), session.spreadName(),
                                  preferences.reportComments(), data, preferences);
-    QString path;
-    QString reason;
-    const QString folder = data.roots().tempDir();
+    const QString scratch = data.roots().tempDir();
     const ReportFormat format = preferences.reportFormat();
     if (format == ReportWriter::Format::Printer) {
-        printReport(window, interaction, model, folder, data.uiTexts());
+        printReport(window, interaction, model, scratch, data.uiTexts());
         return;
     }
-    switch (ReportMaker::make(model, format, folder, &path, &reason)) {
+    const QString folder = preferences.reportFolder().isEmpty() ? data.roots().reportsDir()
+                                                                : preferences.reportFolder();
+    // A folder that cannot be made is reported by the report itself.
+    QDir().mkpath(folder);
+    QString path;
+    QString reason;
+    switch (ReportMaker::make(model, format, {folder, scratch}, &path, &reason)) {
     case ReportMaker::Result::FormatUnavailable:
         interaction.showMessage(window, data.uiText(UiText::ReportFormatUnavailable));
         return;
@@ -84,7 +114,9 @@ void PrintCommand::run(QWidget *window, const DialogContext &context, const Read
     case ReportMaker::Result::Written:
         break;
     }
-    if (!interaction.openDocument(path))
-        interaction.showMessage(window, data.uiText(UiText::ReportNotOpened) + QLatin1Char('\n') +
-                                            QDir::toNativeSeparators(path));
+    const QFileInfo file(path);
+    interaction.notify(window,
+                       data.uiText(UiText::ReportKept)
+                           .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+    openReport(window, interaction, data.uiTexts(), format, path);
 }

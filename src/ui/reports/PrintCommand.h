@@ -2,15 +2,13 @@
 
 #include "ui/common/DialogContext.h"
 
-class Interaction;
-class ProgramData;
 class QWidget;
 class ReadingSession;
-class Preferences;
 
-// The "Print..." command: asks for the print settings, stores them, makes
-// the report of the reading on the table in Temp and hands it to the desktop,
-// or prints it on a printer chosen in the print dialog.
+// The "Print..." command: asks for the print settings, stores them, keeps
+// the report of the reading on the table in the reports folder, says where,
+// and hands it to the desktop, telling what is needed when nothing opens
+// it; or prints it on a printer chosen in the print dialog.
 namespace PrintCommand {
 
 // `window` parents the dialog and the messages. The settings chosen are

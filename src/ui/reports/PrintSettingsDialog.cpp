@@ -4,11 +4,15 @@
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
 #include "core/reports/ReportWriter.h"
+#include "ui/common/Interaction.h"
 #include "ui/common/OkCancelButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,12 +22,16 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr QSize ClientSize{431, 295};
+constexpr QSize ClientSize{431, 340};
 } // namespace
 
-PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const UiTextTable &texts,
-                                         QWidget *parent)
+PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences,
+                                         const QString &defaultFolder, const UiTextTable &texts,
+                                         Interaction &interaction, QWidget *parent)
     : QDialog(parent)
+    , m_texts(texts)
+    , m_interaction(interaction)
+    , m_defaultFolder(QDir::cleanPath(defaultFolder))
 {
     setObjectName(QStringLiteral("PrintSettingsDialog"));
     setWindowTitle(texts.string(UiText::PrintSettingsCaption));
@@ -58,6 +66,10 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     spreadViewLayout->addWidget(miniaturesButton);
     bigCardsCheck = new QCheckBox(texts.string(UiText::PrintFullSizeImages), this);
     explanationsCheck = new QCheckBox(texts.string(UiText::PrintExplanations), this);
+    compactCheck = new QCheckBox(texts.string(UiText::PrintCompact), this);
+    folderLabel = new QLabel(this);
+    folderLabel->setWordWrap(true);
+    saveInButton = new QPushButton(texts.string(UiText::SaveIn), this);
     commentsLabel = new QLabel(texts.string(UiText::HtmlComments), this);
     commentsEdit = new QPlainTextEdit(this);
     commentsLabel->setBuddy(commentsEdit);
@@ -78,6 +90,9 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     miniaturesButton->setObjectName(QStringLiteral("miniaturesButton"));
     bigCardsCheck->setObjectName(QStringLiteral("bigCardsCheck"));
     explanationsCheck->setObjectName(QStringLiteral("explanationsCheck"));
+    compactCheck->setObjectName(QStringLiteral("compactCheck"));
+    folderLabel->setObjectName(QStringLiteral("folderLabel"));
+    saveInButton->setObjectName(QStringLiteral("saveInButton"));
     commentsLabel->setObjectName(QStringLiteral("commentsLabel"));
     commentsEdit->setObjectName(QStringLiteral("commentsEdit"));
 
@@ -86,6 +101,7 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     optionsLayout->addWidget(spreadViewGroup);
     optionsLayout->addWidget(bigCardsCheck);
     optionsLayout->addWidget(explanationsCheck);
+    optionsLayout->addWidget(compactCheck);
     optionsLayout->addStretch();
     auto *topLayout = new QHBoxLayout;
     topLayout->addWidget(formatGroup, 1);
@@ -94,12 +110,17 @@ PrintSettingsDialog::PrintSettingsDialog(const Preferences &preferences, const U
     layout->addLayout(topLayout);
     layout->addWidget(commentsLabel);
     layout->addWidget(commentsEdit, 1);
+    auto *folderLayout = new QHBoxLayout;
+    folderLayout->addWidget(folderLabel, 1);
+    folderLayout->addWidget(saveInButton);
+    layout->addLayout(folderLayout);
     layout->addWidget(buttons);
     resize(ClientSize);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_formats, &QButtonGroup::idToggled, this, [this] { applyEnableRules(); });
     connect(spreadViewCheck, &QCheckBox::toggled, this, [this] { applyEnableRules(); });
+    connect(saveInButton, &QPushButton::clicked, this, &PrintSettingsDialog::chooseFolder);
 
     load(preferences);
 }
@@ -112,6 +133,8 @@ void PrintSettingsDialog::load(const Preferences &preferences)
     (preferences.printSchema() ? schematicButton : miniaturesButton)->setChecked(true);
     bigCardsCheck->setChecked(preferences.printBigCards());
     explanationsCheck->setChecked(preferences.printExplanations());
+    compactCheck->setChecked(preferences.printCompact());
+    setFolder(preferences.reportFolder().isEmpty() ? m_defaultFolder : preferences.reportFolder());
     commentsEdit->setPlainText(preferences.reportComments());
     applyEnableRules();
 }
@@ -123,6 +146,9 @@ void PrintSettingsDialog::store(Preferences &preferences) const
     preferences.setPrintSchema(schematicButton->isChecked());
     preferences.setPrintBigCards(bigCardsCheck->isChecked());
     preferences.setPrintExplanations(explanationsCheck->isChecked());
+    preferences.setPrintCompact(compactCheck->isChecked());
+    // The default is kept as none, so it follows the data folders if they move.
+    preferences.setReportFolder(m_folder == m_defaultFolder ? QString() : m_folder);
     preferences.setReportComments(commentsEdit->toPlainText());
 }
 
@@ -130,6 +156,29 @@ int PrintSettingsDialog::selectedFormat() const
 {
     const int format = m_formats->checkedId();
     return format < 0 ? int(ReportWriter::Format::Word) : format;
+}
+
+void PrintSettingsDialog::chooseFolder()
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("reportFolderDialog"));
+    dialog.setWindowTitle(m_texts.string(UiText::SaveIn));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setDirectory(QFileInfo(m_folder).isDir() ? m_folder : QDir::homePath());
+    if (m_interaction.execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = dialog.selectedFiles().first();
+    if (QFileInfo(folder).isDir())
+        setFolder(folder);
+}
+
+void PrintSettingsDialog::setFolder(const QString &folder)
+{
+    m_folder = QDir::cleanPath(folder);
+    folderLabel->setText(
+        m_texts.string(UiText::ReportFolder).arg(QDir::toNativeSeparators(m_folder)));
 }
 
 void PrintSettingsDialog::applyEnableRules()
@@ -142,4 +191,8 @@ void PrintSettingsDialog::applyEnableRules()
     formatNotice->setVisible(format != ReportWriter::Format::Printer &&
                              !ReportWriter::forFormat(format));
     spreadViewGroup->setEnabled(spreadViewCheck->isChecked());
+    // The printer keeps no file.
+    const bool file = format != ReportWriter::Format::Printer;
+    folderLabel->setEnabled(file);
+    saveInButton->setEnabled(file);
 }
