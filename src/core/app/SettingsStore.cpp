@@ -58,6 +58,10 @@ constexpr FlagKey Flags[] = {
      &Preferences::setPrintExplanations, true, false},
     {"UseReverse", Setting::UseReverse, &Preferences::useReverse, &Preferences::setUseReverse,
      false, false},
+    {"keepreadings", Setting::KeepEveryReading, &Preferences::keepEveryReading,
+     &Preferences::setKeepEveryReading, false, false},
+    {"journalasked", Setting::JournalAsked, &Preferences::journalAsked,
+     &Preferences::setJournalAsked, false, false},
 };
 
 // An integer. Integers are read in groups: the first missing or non-integer
@@ -99,6 +103,7 @@ constexpr char MusicFileKey[] = "curmusfile";
 constexpr char BackColorKey[] = "backcolor";
 constexpr char StrengthKey[] = "Strength11";
 constexpr char PrintTypeKey[] = "printtype";
+constexpr char JournalFoldersKey[] = "journalfolders";
 // Read on its own, before the integer groups.
 constexpr char PlayTypeKey[] = "playtype";
 
@@ -111,10 +116,15 @@ constexpr int PrintTypeCount = int(std::size(PrintTypeWords));
 
 // The keys of the settings stored outside the two tables.
 const std::pair<Setting, const char *> OtherKeys[] = {
-    {Setting::DeckName, DeckNameKey},      {Setting::Language, LanguageKey},
-    {Setting::MusicDir, MusicDirKey},      {Setting::LastMusicFile, MusicFileKey},
-    {Setting::BackColor, BackColorKey},    {Setting::StrengthEleven, StrengthKey},
-    {Setting::ReportFormat, PrintTypeKey}, {Setting::PlayMode, PlayTypeKey},
+    {Setting::DeckName, DeckNameKey},
+    {Setting::Language, LanguageKey},
+    {Setting::MusicDir, MusicDirKey},
+    {Setting::LastMusicFile, MusicFileKey},
+    {Setting::BackColor, BackColorKey},
+    {Setting::StrengthEleven, StrengthKey},
+    {Setting::ReportFormat, PrintTypeKey},
+    {Setting::PlayMode, PlayTypeKey},
+    {Setting::JournalFolders, JournalFoldersKey},
 };
 
 QString text(const QSettings &settings, const char *key)
@@ -251,6 +261,7 @@ void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSiz
     readPlayMode(settings, preferences);
     readIntegers(settings, preferences);
     fitToScreen(screen, preferences);
+    preferences.setJournalFolders(settings.value(QLatin1String(JournalFoldersKey)).toStringList());
 }
 
 QVariantMap SettingsStore::values(const Preferences &preferences)
@@ -270,6 +281,7 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     put(PrintTypeKey, PrintTypeWords[format > 0 && format < PrintTypeCount ? format : 0]);
     put(BackColorKey, int(preferences.backColor().bgr()));
     put(PlayTypeKey, int(preferences.playMode()));
+    put(JournalFoldersKey, preferences.journalFolders());
     for (const IntegerKey &entry : Integers)
         put(entry.key, (preferences.*entry.get)());
     return values;
