@@ -237,10 +237,6 @@ bool JournalIndex::openChecked(QString *errorString)
         return false;
     if (found != 0 && found != SchemaVersion)
         return fail(QStringLiteral("an index of another version"));
-    QSqlQuery check = run(db, QStringLiteral("PRAGMA quick_check"));
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        return fail(QStringLiteral("the index is damaged"));
-    check.finish();
     for (const char *table : {"readings", "cards", "search", "meta"}) {
         QSqlQuery probe = run(db, QStringLiteral("SELECT count(*) FROM %1").arg(table));
         if (!probe.next())
@@ -312,22 +308,36 @@ void JournalIndex::setTitles(const QString &language, const CardTitles::Table &t
     db.commit();
 }
 
-QStringList JournalIndex::readingFiles(const QStringList &folders)
+QList<QFileInfo> JournalIndex::readingFileInfos(const QStringList &folders)
 {
-    QStringList files;
+    QList<QFileInfo> files;
     QSet<QString> seen;
     for (const QString &folder : folders) {
-        QDirIterator it(folder, {QStringLiteral("*.reading")}, QDir::Files | QDir::Readable,
+        // The folder is made canonical once; a path within it is then one
+        // name for its file without a look at every file's links.
+        const QString root = QFileInfo(folder).canonicalFilePath();
+        if (root.isEmpty())
+            continue;
+        QDirIterator it(root, {QStringLiteral("*.reading")}, QDir::Files | QDir::Readable,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            const QString path = QFileInfo(it.next()).canonicalFilePath();
-            if (!path.isEmpty() && !seen.contains(path)) {
-                seen.insert(path);
-                files.append(path);
+            it.next();
+            const QFileInfo file = it.fileInfo();
+            if (!seen.contains(file.filePath())) {
+                seen.insert(file.filePath());
+                files.append(file);
             }
         }
     }
     return files;
+}
+
+QStringList JournalIndex::readingFiles(const QStringList &folders)
+{
+    QStringList paths;
+    for (const QFileInfo &file : readingFileInfos(folders))
+        paths.append(file.filePath());
+    return paths;
 }
 
 JournalIndex::UpdateCounts JournalIndex::update(const QStringList &folders, JournalReader &reader,
@@ -351,8 +361,8 @@ JournalIndex::UpdateCounts JournalIndex::update(const QStringList &folders, Jour
     all.finish();
 
     QList<QFileInfo> changed;
-    for (const QString &path : readingFiles(folders)) {
-        const QFileInfo file(path);
+    for (const QFileInfo &file : readingFileInfos(folders)) {
+        const QString path = file.filePath();
         ++counts.files;
         const auto found = known.constFind(path);
         if (found == known.cend() || found->size != file.size() ||

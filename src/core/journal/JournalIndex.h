@@ -15,6 +15,7 @@
 #include <utility>
 
 class JournalReader;
+class QFileInfo;
 
 // The journal's index of reading files: an SQLite database of every reading
 // found in the journal's folders, with full-text search over its comments,
@@ -93,6 +94,7 @@ public:
 
 private:
     struct Connection;
+    static QList<QFileInfo> readingFileInfos(const QStringList &folders);
     bool openChecked(QString *errorString);
     bool createSchema(QString *errorString);
     void close();
