@@ -76,6 +76,23 @@ void reopenUnchanged(benchmark::State &state)
     }
 }
 
+// The parts of reopening: finding the files with their sizes and times, and
+// listing every entry.
+void walkFolders(benchmark::State &state)
+{
+    const Journal &readings = journal();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            JournalIndex::readingFiles({readings.root.filePath(QStringLiteral("Saved"))}).size());
+}
+
+void listAll(benchmark::State &state)
+{
+    const auto index = journal().update();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(index->find({}).size());
+}
+
 void search(benchmark::State &state)
 {
     const Journal &readings = journal();
@@ -92,6 +109,8 @@ void search(benchmark::State &state)
 
 BENCHMARK(firstIndex)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(reopenUnchanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(walkFolders)->Unit(benchmark::kMillisecond);
+BENCHMARK(listAll)->Unit(benchmark::kMillisecond);
 BENCHMARK(search)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

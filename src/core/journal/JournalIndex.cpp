@@ -118,6 +118,16 @@ std::pair<QString, QVariantList> whereClause(const JournalFilter &filter)
     return {parts.join(QStringLiteral(" AND ")), values};
 }
 
+// "yyyy-MM-dd" as stored, read without the general date parser: a list
+// of ten thousand readings reads as many dates.
+QDate isoDate(const QString &text)
+{
+    if (text.size() != 10)
+        return {};
+    return QDate(QStringView(text).left(4).toInt(), QStringView(text).mid(5, 2).toInt(),
+                 QStringView(text).mid(8, 2).toInt());
+}
+
 // Text columns hold '' rather than NULL, so that comparisons with them hold.
 QString notNull(const QString &text)
 {
@@ -318,7 +328,7 @@ QList<QFileInfo> JournalIndex::readingFileInfos(const QStringList &folders)
         const QString root = QFileInfo(folder).canonicalFilePath();
         if (root.isEmpty())
             continue;
-        QDirIterator it(root, {QStringLiteral("*.reading")}, QDir::Files | QDir::Readable,
+        QDirIterator it(root, {QStringLiteral("*.reading")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
@@ -438,21 +448,24 @@ QList<JournalIndex::Row> JournalIndex::find(const JournalFilter &filter) const
     if (!m_connection)
         return rows;
     const auto [where, values] = whereClause(filter);
-    QSqlQuery query = run(m_connection->db,
-                          QStringLiteral("SELECT r.id, r.path, r.date, r.spread, r.deck_size,"
-                                         " r.cards, r.comments, r.damage FROM readings r"
-                                         " WHERE %1 ORDER BY r.date DESC, r.path")
-                              .arg(where),
-                          values);
+    QSqlQuery query =
+        run(m_connection->db,
+            QStringLiteral(
+                "SELECT r.id, r.path, r.date, r.spread, r.deck_size,"
+                " r.cards, substr(r.comments, 1, instr(r.comments || char(10), char(10)) - 1),"
+                " r.damage FROM readings r"
+                " WHERE %1 ORDER BY r.date DESC, r.path")
+                .arg(where),
+            values);
     while (query.next()) {
         Row row;
         row.id = query.value(0).toLongLong();
         row.path = query.value(1).toString();
-        row.date = QDate::fromString(query.value(2).toString(), Qt::ISODate);
+        row.date = isoDate(query.value(2).toString());
         row.spreadName = query.value(3).toString();
         row.deckSize = query.value(4).toInt();
         row.cards = parseCardList(query.value(5).toString());
-        row.firstCommentLine = query.value(6).toString().section(QLatin1Char('\n'), 0, 0);
+        row.firstCommentLine = query.value(6).toString();
         row.damage = query.value(7).toString();
         rows.append(row);
     }
@@ -473,7 +486,7 @@ std::optional<JournalEntry> JournalIndex::entry(qint64 id) const
     entry.path = reading.value(0).toString();
     entry.size = reading.value(1).toLongLong();
     entry.modified = reading.value(2).toLongLong();
-    entry.date = QDate::fromString(reading.value(3).toString(), Qt::ISODate);
+    entry.date = isoDate(reading.value(3).toString());
     entry.spreadName = reading.value(4).toString();
     entry.deckSize = reading.value(5).toInt();
     entry.comments = reading.value(6).toString();
