@@ -128,6 +128,7 @@ QChart *JournalChartsWindow::topCardsChart()
     auto *counts = new QValueAxis;
     counts->setRange(0, highest);
     counts->setLabelFormat(QStringLiteral("%d"));
+    counts->applyNiceNumbers();
     chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(counts);
     chart->legend()->hide();
@@ -197,6 +198,7 @@ QChart *JournalChartsWindow::perMonthChart()
     auto *counts = new QValueAxis;
     counts->setRange(0, highest);
     counts->setLabelFormat(QStringLiteral("%d"));
+    counts->applyNiceNumbers();
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(counts);
     chart->legend()->hide();

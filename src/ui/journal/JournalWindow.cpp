@@ -127,6 +127,9 @@ void JournalWindow::createControls()
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // One line a reading: the cards and comments are cut short, the pane shows all.
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setColumnWidth(JournalTableModel::DateColumn, 90);
     m_table->setColumnWidth(JournalTableModel::SpreadColumn, 150);
@@ -139,8 +142,9 @@ void JournalWindow::createControls()
     auto *split = new QSplitter(this);
     split->addWidget(m_table);
     split->addWidget(m_pane);
-    split->setStretchFactor(0, 3);
+    split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
+    split->setSizes({800, 400});
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
