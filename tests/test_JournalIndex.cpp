@@ -108,6 +108,10 @@ private slots:
     void countsMatchThePlainCount();
     void readsOnlyWhatChanged();
     void damagedIndexIsMadeAgain();
+    void readingDayComesFromTheName_data();
+    void readingDayComesFromTheName();
+    void damagedFilesSayWhy_data();
+    void damagedFilesSayWhy();
     void completedReadingsAreKeptWhenWanted_data();
     void completedReadingsAreKeptWhenWanted();
 
@@ -307,6 +311,64 @@ void TestJournalIndex::damagedIndexIsMadeAgain()
     QVERIFY(index->wasRebuilt());
     QCOMPARE(counts.read, ReadingCount + 1);
     QCOMPARE(index->stats({}).readings, ReadingCount);
+}
+
+void TestJournalIndex::readingDayComesFromTheName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("date");
+    const QDate modified(2024, 6, 30);
+    QTest::newRow("kept by the journal") << QStringLiteral("2025-03-04 10-11-12 - Three")
+                                         << QStringLiteral("en_GB") << QDate(2025, 3, 4);
+    QTest::newRow("proposed by Save, day first")
+        << QStringLiteral("31.12.05 - Question") << QStringLiteral("de_DE") << QDate(2005, 12, 31);
+    QTest::newRow("proposed by Save, two-digit year")
+        << QStringLiteral("12.31.05 - Question") << QStringLiteral("en_US") << QDate(2005, 12, 31);
+    QTest::newRow("deck with the extra card") << QStringLiteral("31.12.05 -Veldmere- Question")
+                                              << QStringLiteral("de_DE") << QDate(2005, 12, 31);
+    QTest::newRow("no date: the day it was written")
+        << QStringLiteral("evening") << QStringLiteral("en_GB") << modified;
+    QTest::newRow("not a day") << QStringLiteral("2025-02-30 - Three") << QStringLiteral("en_GB")
+                               << modified;
+}
+
+void TestJournalIndex::readingDayComesFromTheName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, locale);
+    QFETCH(QDate, date);
+    QCOMPARE(
+        JournalReader::dateOf(name, QDateTime(QDate(2024, 6, 30), QTime(20, 0)), QLocale(locale)),
+        date);
+}
+
+void TestJournalIndex::damagedFilesSayWhy_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    ReadingFile unknown = GeneratedReadings::readingOf(1);
+    unknown.spreadName = "Nowhere";
+    const ReadingFile whole = GeneratedReadings::readingOf(1);
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("empty");
+    QTest::newRow("another kind of file")
+        << QByteArray("\x89PNG\r\n") << QStringLiteral("not a reading file");
+    QTest::newRow("spread not installed")
+        << unknown.write() << QStringLiteral("'Nowhere' is not installed");
+    QTest::newRow("cut short") << whole.write().left(300) << QStringLiteral("has no line end");
+}
+
+void TestJournalIndex::damagedFilesSayWhy()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("2025-01-01 x.reading"));
+    QVERIFY(writeTestFile(path, bytes));
+    JournalReader reader(DataRoots(m_root.path()), QStringLiteral("English"));
+    const JournalEntry entry = reader.read(QFileInfo(path));
+    QVERIFY2(entry.damage.contains(reason), qPrintable(entry.damage));
+    QVERIFY(entry.cards.isEmpty());
 }
 
 void TestJournalIndex::completedReadingsAreKeptWhenWanted_data()
