@@ -256,7 +256,9 @@ void JournalWindow::startIndexing()
     job.titles = m_data.cardTitles();
     CardTitles::load(job.englishTitles, m_data.roots(), QStringLiteral("English"), m_data.deck79(),
                      {m_preferences.strengthEleven(), m_preferences.ardenvaleStyle()});
-    if (m_indexer->start(job))
+    // A folder added while an update runs is read by the next one, at once.
+    m_indexAgain = !m_indexer->start(job);
+    if (!m_indexAgain)
         m_growing->start();
 }
 
@@ -271,6 +273,8 @@ void JournalWindow::onIndexingFinished()
     }
     refillSpreadFilter();
     refresh();
+    if (m_indexAgain)
+        startIndexing();
 }
 
 void JournalWindow::showSelected()

@@ -78,4 +78,6 @@ private:
     JournalSpreadPane *m_pane = nullptr;
     // Shows the journal as it grows while the index is brought up to date.
     QTimer *m_growing = nullptr;
+    // The folders changed while an update ran.
+    bool m_indexAgain = false;
 };
