@@ -8,11 +8,12 @@ QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 # qt6-wayland lets the program open its window in a Wayland-only session;
 # qt6-translations-l10n gives the toolkit's own dialogs the interface language. The music plays
 # through Qt Multimedia's GStreamer backend; MIDI needs FluidSynth (in plugins-bad) and a
-# General MIDI sound font.
+# General MIDI sound font. The journal keeps its index in SQLite through Qt's driver and
+# draws its statistics with Qt Charts.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
     fonts-dejavu-extra libzip-dev libfontconfig-dev qt6-translations-l10n qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-    timgm6mb-soundfont)
+    timgm6mb-soundfont libqt6sql6-sqlite qt6-charts-dev)
 
 # The command as it was given, for messages that say to run it again.
 quillmoor_command="$0${*:+ $*}"

@@ -1,12 +1,14 @@
 // Checks qmfile: every bundled spread, a reading the program writes and the
 // golden files of tests/data unpack to text and pack back to the same
 // content, a saved reading's report page matches the hand-checked pages, and
-// bad input fails with a message and exit code 1.
+// bad input fails with a message and exit code 1; the journal's counts over
+// a folder of readings match the readings it holds.
 #include "core/readings/ReadingFile.h"
 #include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
 #include "core/util/ZipPackage.h"
 
+#include "GeneratedReadings.h"
 #include "NonRegularFiles.h"
 #include "TinyDisk.h"
 
@@ -41,6 +43,8 @@ private slots:
     void specialReadingIsRefusedAtOnce();
     void specialCardPictureIsReportedAtOnce_data();
     void specialCardPictureIsReportedAtOnce();
+    void journalStatsCountTheReadings_data();
+    void journalStatsCountTheReadings();
 
 private:
     int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
@@ -553,6 +557,73 @@ void TestQmfile::specialCardPictureIsReportedAtOnce()
              0);
     QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
     QVERIFY2(errors.contains("Veldmere/61.jpg: It is not a regular file"), errors.constData());
+}
+
+void TestQmfile::journalStatsCountTheReadings_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    // Which of readings 0..11 the options let through.
+    QTest::addColumn<QList<int>>("counted");
+    const QList<int> all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    QList<int> since;
+    for (int i : all) {
+        if (GeneratedReadings::dateOf(i) >= QDate(2025, 1, 16))
+            since << i;
+    }
+    QTest::newRow("all") << QStringList() << 0 << all;
+    QTest::newRow("since") << QStringList{QStringLiteral("--since"), QStringLiteral("2025-01-16")}
+                           << 0 << since;
+    QTest::newRow("bad date") << QStringList{QStringLiteral("--since"), QStringLiteral("16.1.25")}
+                              << 1 << QList<int>();
+    QTest::newRow("bad card") << QStringList{QStringLiteral("--card"), QStringLiteral("79")} << 1
+                              << QList<int>();
+}
+
+void TestQmfile::journalStatsCountTheReadings()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QList<int>, counted);
+    QVERIFY(GeneratedReadings::writeSpreads(m_dir->path()));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Saved"))));
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(!GeneratedReadings::write(path(QStringLiteral("Saved")), i).isEmpty());
+    QVERIFY(WholeFile::write(path(QStringLiteral("Saved/broken.reading")), "junk"));
+    QByteArray csv;
+    QByteArray errors;
+    QCOMPARE(qmfile(QStringList{QStringLiteral("journal"), QStringLiteral("stats"),
+                                path(QStringLiteral("Saved")), QStringLiteral("--csv"),
+                                QStringLiteral("--data"), m_dir->path()} +
+                        options,
+                    &csv, &errors),
+             exitCode);
+    if (exitCode != 0)
+        return;
+    QVERIFY2(errors.contains("broken.reading"), errors.constData());
+    // The counts of the files, worked out from how they were made.
+    int reversed = 0;
+    QMap<quint32, int> cards;
+    for (int i : counted) {
+        const ReadingFile reading = GeneratedReadings::readingOf(i);
+        for (quint32 number : reading.positions) {
+            ++cards[number];
+            for (const ReadingFile::DeckCard &slot : reading.cards)
+                reversed += slot.number == number && slot.reversed ? 1 : 0;
+        }
+    }
+    const QList<QByteArray> lines = csv.split('\n');
+    QVERIFY(lines.contains("readings,,," + QByteArray::number(counted.size()) + "\r"));
+    QVERIFY(lines.contains("orientation,reversed,Reversed," + QByteArray::number(reversed) + "\r"));
+    for (auto card = cards.cbegin(); card != cards.cend(); ++card) {
+        const QByteArray row = "card," + QByteArray::number(card.key()) + ",";
+        const auto found =
+            std::find_if(lines.cbegin(), lines.cend(),
+                         [&row](const QByteArray &line) { return line.startsWith(row); });
+        QVERIFY2(found != lines.cend(), row.constData());
+        QVERIFY2(found->endsWith("," + QByteArray::number(card.value()) + "\r"),
+                 found->constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQmfile)

@@ -1,3 +1,4 @@
+#include "JournalCommand.h"
 #include "ReadingCommand.h"
 #include "ReportCommand.h"
 #include "SpreadCommand.h"
@@ -37,10 +38,13 @@ int main(int argc, char *argv[])
         return SpreadCommand::run(arguments.mid(1));
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("reading"))
         return ReadingCommand::run(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("journal"))
+        return JournalCommand::run(arguments.mid(1));
     if (report)
         return ReportCommand::run(arguments.mid(1));
     const bool help = !arguments.isEmpty() && arguments.first() == QLatin1String("--help");
     std::fputs(Usage, help ? stdout : stderr);
     std::fputs(ReportCommand::Usage, help ? stdout : stderr);
+    std::fputs(JournalCommand::Usage, help ? stdout : stderr);
     return help ? 0 : 2;
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // How the music plays when no spread has music of its own.
 enum class PlayMode
@@ -77,6 +78,9 @@ public:
         MusicVolume,
         SaveWithDeck,
         SaveAsDefault,
+        KeepEveryReading,
+        JournalAsked,
+        JournalFolders,
     };
     Q_ENUM(Setting)
 
@@ -202,6 +206,18 @@ public:
     bool saveAsDefault() const { return m_saveAsDefault; }
     void setSaveAsDefault(bool on) { update(m_saveAsDefault, on, Setting::SaveAsDefault); }
 
+    // The journal: whether every completed reading is kept in it, whether the
+    // user was asked so, and the folders it reads besides the Saved ones.
+    bool keepEveryReading() const { return m_keepEveryReading; }
+    void setKeepEveryReading(bool on) { update(m_keepEveryReading, on, Setting::KeepEveryReading); }
+    bool journalAsked() const { return m_journalAsked; }
+    void setJournalAsked(bool on) { update(m_journalAsked, on, Setting::JournalAsked); }
+    QStringList journalFolders() const { return m_journalFolders; }
+    void setJournalFolders(const QStringList &folders)
+    {
+        update(m_journalFolders, folders, Setting::JournalFolders);
+    }
+
 signals:
     // `setting` took a new value; setting a value it already has says nothing.
     void changed(Preferences::Setting setting);
@@ -253,4 +269,7 @@ private:
     int m_musicVolume = 70;
     bool m_saveWithDeck = true;
     bool m_saveAsDefault = false;
+    bool m_keepEveryReading = false;
+    bool m_journalAsked = false;
+    QStringList m_journalFolders;
 };

@@ -60,6 +60,10 @@ constexpr FlagKey Flags[] = {
      &Preferences::setPrintCompact, false, false},
     {"UseReverse", Setting::UseReverse, &Preferences::useReverse, &Preferences::setUseReverse,
      false, false},
+    {"keepreadings", Setting::KeepEveryReading, &Preferences::keepEveryReading,
+     &Preferences::setKeepEveryReading, false, false},
+    {"journalasked", Setting::JournalAsked, &Preferences::journalAsked,
+     &Preferences::setJournalAsked, false, false},
 };
 
 // An integer. Integers are read in groups: the first missing or non-integer
@@ -102,6 +106,7 @@ constexpr char BackColorKey[] = "backcolor";
 constexpr char StrengthKey[] = "Strength11";
 constexpr char PrintTypeKey[] = "printtype";
 constexpr char ReportFolderKey[] = "reportfolder";
+constexpr char JournalFoldersKey[] = "journalfolders";
 // Read on its own, before the integer groups.
 constexpr char PlayTypeKey[] = "playtype";
 
@@ -118,7 +123,7 @@ const std::pair<Setting, const char *> OtherKeys[] = {
     {Setting::MusicDir, MusicDirKey},         {Setting::LastMusicFile, MusicFileKey},
     {Setting::BackColor, BackColorKey},       {Setting::StrengthEleven, StrengthKey},
     {Setting::ReportFormat, PrintTypeKey},    {Setting::PlayMode, PlayTypeKey},
-    {Setting::ReportFolder, ReportFolderKey},
+    {Setting::ReportFolder, ReportFolderKey}, {Setting::JournalFolders, JournalFoldersKey},
 };
 
 QString text(const QSettings &settings, const char *key)
@@ -256,6 +261,7 @@ void SettingsStore::read(QSettings &settings, const DataRoots &roots, const QSiz
     readPlayMode(settings, preferences);
     readIntegers(settings, preferences);
     fitToScreen(screen, preferences);
+    preferences.setJournalFolders(settings.value(QLatin1String(JournalFoldersKey)).toStringList());
 }
 
 QVariantMap SettingsStore::values(const Preferences &preferences)
@@ -276,6 +282,7 @@ QVariantMap SettingsStore::values(const Preferences &preferences)
     put(ReportFolderKey, preferences.reportFolder());
     put(BackColorKey, int(preferences.backColor().bgr()));
     put(PlayTypeKey, int(preferences.playMode()));
+    put(JournalFoldersKey, preferences.journalFolders());
     for (const IntegerKey &entry : Integers)
         put(entry.key, (preferences.*entry.get)());
     return values;

@@ -2,6 +2,7 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/journal/JournalKeeper.h"
 #include "core/lang/UiText.h"
 #include "core/readings/ReadingFile.h"
 #include "core/readings/ReadingOpenPlan.h"
@@ -28,6 +29,12 @@ ReadingFileCommands::ReadingFileCommands(QWidget *window, const DialogContext &c
 {
     // Comments kept from a failed save belong to the reading they were typed for.
     connect(&m_session, &ReadingSession::spreadLaid, this, [this] { m_unsavedComments.clear(); });
+    // Completed readings go to the journal too, when the user wants it so.
+    auto *keeper = new JournalKeeper(m_session, m_data.roots(), m_preferences, this);
+    connect(keeper, &JournalKeeper::keepFailed, this, [this](const QString &reason) {
+        m_interaction.showMessage(m_window, m_data.uiText(UiText::JournalNotKept) +
+                                                QLatin1Char('\n') + reason);
+    });
 }
 
 QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName)

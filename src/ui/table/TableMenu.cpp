@@ -17,6 +17,7 @@ const QList<TableMenu::Entry> &TableMenu::entries()
         {Kind::Item, "saveAction", UiText::MenuSave, "Save...", QKeySequence::Save},
         {Kind::Item, "inputAction", UiText::MenuInput, "Input...", Qt::Key_F8},
         {Kind::Item, "printAction", UiText::MenuPrint, "Print...", QKeySequence::Print},
+        {Kind::Item, "journalAction", UiText::MenuJournal, "Journal...", Qt::CTRL | Qt::Key_J},
         {Kind::Separator},
         {Kind::Item, "exitAction", UiText::MenuExit, "Exit", {}},
         {Kind::BarItem, "startReadingAction", UiText::MenuStartReading, "Start reading...", {}},

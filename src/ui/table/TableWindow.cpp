@@ -11,6 +11,7 @@
 #include "ui/cards/CardDetailWindow.h"
 #include "ui/common/Interaction.h"
 #include "ui/help/HelpWindow.h"
+#include "ui/journal/JournalCommands.h"
 #include "ui/reports/PrintCommand.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/DeckView.h"
@@ -140,6 +141,7 @@ void TableWindow::createMenu()
         {"saveAction", command([this] { m_readingFiles->save(); })},
         {"inputAction", command([this] { m_spreads->typeInReading(); })},
         {"printAction", command([this] { PrintCommand::run(this, m_context, *m_session); })},
+        {"journalAction", command([this] { JournalCommands::open(this, m_context); })},
         {"exitAction", [this] { close(); }},
         {"startReadingAction", command([this] { m_spreads->startReading(); })},
         {"createSpreadAction", command([this] { m_spreads->designSpread(QString()); })},
@@ -317,9 +319,8 @@ void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
 
 void TableWindow::openReading()
 {
-    if (!m_readingFiles->open())
-        return;
-    m_music->readingOpened(m_session->spreadName());
+    if (m_readingFiles->open())
+        m_music->readingOpened(m_session->spreadName());
 }
 
 void TableWindow::openFile(const QString &path)
