@@ -93,9 +93,11 @@ void TestDeckList::decksAreSortedIgnoringCase()
 void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
 {
     // A plain file, a hidden folder and folders without a single card picture
-    // would show no pictures, so they are not offered.
+    // would show no pictures, so they are not offered; nor is a name the
+    // settings would refuse as a deck name.
     QVERIFY(makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")}));
     QVERIFY(makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral("back\\slash"), {QStringLiteral("0.jpg")}));
     QVERIFY(makeDeck(QStringLiteral("Empty"), {}));
     QVERIFY(makeDeck(QStringLiteral("Texts only"),
                      {QStringLiteral("0.txt"), QStringLiteral("0r.txt")}));
