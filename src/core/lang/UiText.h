@@ -202,6 +202,8 @@ enum Index : int
     MenuNextPiece = 186,
     SpreadMusicHint = 187,
     MusicFileMissing = 188,
+    // The headline over a card picture that is there but cannot be shown.
+    CardPictureRefused = 189,
 };
 
 } // namespace UiText
