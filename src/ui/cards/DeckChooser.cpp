@@ -128,7 +128,8 @@ void DeckChooser::showPreview()
         return;
     }
     const DeckList::Deck &deck = m_decks.at(row);
-    const QImage face = m_faces.face(deck.name, deck.firstCard, false, PreviewRect.size());
+    const QImage face = m_faces.face(deck.name, deck.firstCard, false, PreviewRect.size(),
+                                     previewImage->devicePixelRatioF());
     previewImage->setPixmap(QPixmap::fromImage(face));
     cardCountLabel->setText(m_texts.string(UiText::DeckCardCount).arg(deck.cardCount));
 }
