@@ -248,9 +248,10 @@ void TestDataRoots::spreadFileFromOutsideJoinsTheUsersSpreads()
     // A file that is no spread is refused, named in the message, and not copied.
     const QString damaged = m_home->filePath(QStringLiteral("Downloads/Damaged.spread"));
     QVERIFY(writeFile(damaged, "not a spread"));
-    QString error;
-    QVERIFY(!SpreadImport::offer(roots, {}, damaged, &error));
-    QVERIFY2(error.contains(QStringLiteral("Damaged.spread")), qPrintable(error));
+    SpreadImport::Refusal refusal;
+    QVERIFY(!SpreadImport::offer(roots, {}, damaged, &refusal));
+    QCOMPARE(refusal.kind, SpreadImport::Refusal::Kind::Unreadable);
+    QVERIFY2(refusal.text.contains(QStringLiteral("Damaged.spread")), qPrintable(refusal.text));
     QVERIFY(!QFileInfo::exists(m_userDir + QStringLiteral("/Spreads/Damaged.spread")));
 }
 

@@ -24,6 +24,8 @@ private slots:
     void reversalsOnlyWhenWanted();
     void fanGeometry_data();
     void fanGeometry();
+    void fanFitsTheTable_data();
+    void fanFitsTheTable();
 };
 
 void TestDeck::sizeRule()
@@ -176,6 +178,40 @@ void TestDeck::fixedSeedDealIsPinned()
     Deck::Slots cards;
     Deck::deal(cards, deckSize, false, true, 1024, random);
     QCOMPARE(PinnedDeal::layout(cards, deckSize), PinnedDeal::layout(dealt.constData()));
+}
+
+void TestDeck::fanFitsTheTable_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("lastRight");
+    // Rounding the step up once pushed the top card 21 pixels off a laptop
+    // screen; every width a screen has must hold the whole fan.
+    QTest::newRow("1366") << 1366 << 1310;
+    QTest::newRow("1920") << 1920 << 1849;
+    QTest::newRow("every width from 800 to 3840") << 0 << 0;
+}
+
+void TestDeck::fanFitsTheTable()
+{
+    QFETCH(int, width);
+    QFETCH(int, lastRight);
+    const auto lastCardRight = [](int deckSize, int tableWidth) {
+        return Deck::fanX(deckSize - 1, deckSize, tableWidth) + Card::FanWidth;
+    };
+    if (width > 0) {
+        QCOMPARE(lastCardRight(78, width), lastRight);
+        return;
+    }
+    for (int tableWidth = 800; tableWidth <= 3840; ++tableWidth) {
+        for (const int deckSize : {22, 23, 78, 79}) {
+            const int right = lastCardRight(deckSize, tableWidth);
+            if (right > tableWidth)
+                QFAIL(qPrintable(QStringLiteral("%1 cards on %2 pixels end at %3")
+                                     .arg(deckSize)
+                                     .arg(tableWidth)
+                                     .arg(right)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDeck)

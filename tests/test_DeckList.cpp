@@ -99,9 +99,10 @@ void TestDeckList::onlyFoldersWithCardPicturesAreDecks()
 {
     // A plain file, a hidden folder and folders without a single card picture
     // (a text file named 0.jpg is none) would show no pictures, so they are
-    // not offered.
+    // not offered; nor is a name the settings would refuse as a deck name.
     QVERIFY(makeDeck(QStringLiteral("Real"), {QStringLiteral("40.jpg")}));
     QVERIFY(makeDeck(QStringLiteral(".hidden"), {QStringLiteral("0.jpg")}));
+    QVERIFY(makeDeck(QStringLiteral("back\\slash"), {QStringLiteral("0.jpg")}));
     QVERIFY(makeDeck(QStringLiteral("Empty"), {}));
     QVERIFY(makeDeck(QStringLiteral("Texts only"),
                      {QStringLiteral("0.txt"), QStringLiteral("0r.txt")}));

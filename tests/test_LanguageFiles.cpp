@@ -57,7 +57,7 @@ void TestLanguageFiles::bundledListHasEveryLine()
 {
     const QString appDir = QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR);
     const QList<QByteArray> lines = LanguageFiles::readUiTexts(appDir, QStringLiteral("English"));
-    QCOMPARE(lines.size(), UiText::ChartsNotSaved + 1);
+    QCOMPARE(lines.size(), UiText::CardPictureRefused + 1);
     QCOMPARE(lines.at(0), QByteArray("OK"));
     QCOMPARE(lines.at(62), QByteArray("Shuffle"));
     QCOMPARE(lines.at(137), QByteArray("Cut deck"));
@@ -72,6 +72,7 @@ void TestLanguageFiles::bundledListHasEveryLine()
     QCOMPARE(lines.at(165), QByteArray("Now playing: %1"));
     QCOMPARE(lines.at(183), QByteArray("Home"));
     QCOMPARE(lines.at(190), QByteArray("Fan of %1 face-down cards"));
+    QCOMPARE(lines.at(UiText::CardPictureRefused), QByteArray("The card picture cannot be shown:"));
     QVERIFY(lines.at(39).isEmpty());
     for (int used :
          {44,  45,  65,  66,  74,  75,  78,  79,  80,  92,  106, 107, 108, 109, 115, 116, 117, 119,

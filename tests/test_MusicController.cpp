@@ -97,12 +97,14 @@ void TestMusicController::makeController(PlayMode playMode, const QString &curre
 void TestMusicController::folderOffersFilesButNotPlaylistsOrFolders()
 {
     for (const char *name :
-         {".directory", ".hidden.mid", "cover.jpg", "notes.txt", "e.OGG", "f.midi"})
+         {".directory", ".hidden.mid", "cover.jpg", "notes.txt", "e.OGG", "f.midi", ":g.wav"})
         QVERIFY(writeFile(music(QLatin1String(name))));
-    // Sorted without regard to case: "a" before "B".
+    // Sorted without regard to case: "a" before "B"; a name that would look
+    // like a resource path on its own is still a file of the folder.
     QCOMPARE(MusicFolder::candidates(m_music),
-             QStringList({music("a.mid"), music("B.mid"), music("e.OGG"), music("f.midi")}));
-    QCOMPARE(MusicFolder::indexOf(MusicFolder::candidates(m_music), music("b.MID")), 1);
+             QStringList({music(":g.wav"), music("a.mid"), music("B.mid"), music("e.OGG"),
+                          music("f.midi")}));
+    QCOMPARE(MusicFolder::indexOf(MusicFolder::candidates(m_music), music("b.MID")), 2);
     QVERIFY(MusicFolder::candidates(m_dir->filePath(QStringLiteral("missing"))).isEmpty());
 }
 

@@ -45,6 +45,7 @@ private slots:
     void specialCardPictureIsReportedAtOnce();
     void journalStatsCountTheReadings_data();
     void journalStatsCountTheReadings();
+    void terminatedReportEndsAtOnceLeavingNoDocument();
 
 private:
     int qmfile(const QStringList &arguments, QByteArray *output = nullptr,
@@ -624,6 +625,32 @@ void TestQmfile::journalStatsCountTheReadings()
         QVERIFY2(found->endsWith("," + QByteArray::number(card.value()) + "\r"),
                  found->constData());
     }
+}
+
+void TestQmfile::terminatedReportEndsAtOnceLeavingNoDocument()
+{
+    // SIGTERM while a report is being read and written ends qmfile at once,
+    // and no half-written document is left behind.
+    const QString program = linkedProgramFolder();
+    QVERIFY(!program.isEmpty());
+    const QString out = path(QStringLiteral("out"));
+    QProcess report;
+    report.start(QStringLiteral(QMFILE_PATH),
+                 {QStringLiteral("report"), QStringLiteral("pdf"),
+                  QFINDTESTDATA("data/celtic-cross.reading"), out, QStringLiteral("--data"),
+                  program, QStringLiteral("--deck"), QStringLiteral("Veldmere"),
+                  QStringLiteral("--big-cards")});
+    QVERIFY(report.waitForStarted());
+    QTest::qWait(100);
+    if (report.state() != QProcess::Running)
+        QSKIP("The report was done before it could be ended");
+    QElapsedTimer clock;
+    clock.start();
+    report.terminate();
+    QVERIFY(report.waitForFinished(NonRegularFiles::PromptMilliseconds));
+    QVERIFY(clock.elapsed() < NonRegularFiles::PromptMilliseconds);
+    QCOMPARE(report.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!QFileInfo::exists(QDir(out).filePath(QStringLiteral("report.pdf"))));
 }
 
 QTEST_GUILESS_MAIN(TestQmfile)

@@ -1,5 +1,6 @@
 // Checks saving readings from the real table and opening them again after a restart: the comments
 // asked and shown, the proposed file name, the deck the reading needs, and the files refused.
+#include "ReadOnlyFolder.h"
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/lang/UiText.h"
@@ -31,6 +32,8 @@ private slots:
     void majorArcanaReadingSwitchesTheDeck();
     void refusedFiles();
     void fileGivenOnTheCommandLineOpens();
+    void refusedSpreadFileSaysWhy_data();
+    void refusedSpreadFileSaysWhy();
 
 private:
     // Lays `spread` and draws every position by clicking the fan; false when
@@ -395,6 +398,43 @@ void TestReadingFileCommands::fileGivenOnTheCommandLineOpens()
     QVERIFY(table->programData().spreadNames().contains(QStringLiteral("Borrowed")));
     QVERIFY(QFileInfo::exists(m_fixture.appDir() + QStringLiteral("/Spreads/Borrowed.spread")));
     QCOMPARE(m_fixture.interaction.messages.size(), 2);
+}
+
+void TestReadingFileCommands::refusedSpreadFileSaysWhy_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("spreadsReadOnly");
+    QTest::addColumn<int>("headline");
+    QTest::newRow("no spread") << true << false << int(UiText::SpreadUnreadable);
+    QTest::newRow("spreads folder read-only") << false << true << int(UiText::SpreadNotSaved);
+}
+
+void TestReadingFileCommands::refusedSpreadFileSaysWhy()
+{
+    // A spread file from elsewhere that cannot be laid, or cannot be copied
+    // among the user's spreads, is refused under a headline that says which.
+    QFETCH(bool, damaged);
+    QFETCH(bool, spreadsReadOnly);
+    QFETCH(int, headline);
+    QTemporaryDir elsewhere;
+    const QString spread = elsewhere.filePath(QStringLiteral("Lent.spread"));
+    const QString bundled = m_fixture.appDir() + QStringLiteral("/Spreads/Three Cards.spread");
+    QVERIFY(damaged ? WholeFile::write(spread, "not a spread") : QFile::copy(bundled, spread));
+    auto table = m_fixture.startTable();
+    QVERIFY(table);
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    if (spreadsReadOnly) {
+        readOnly = std::make_unique<ReadOnlyFolder>(QFileInfo(bundled).path());
+        if (!readOnly->isReadOnly())
+            QSKIP("The spreads folder cannot be made read-only here");
+    }
+    table->openFile(spread);
+    QCOMPARE(m_fixture.interaction.messages.size(), 1);
+    const QString message = m_fixture.interaction.messages.first();
+    QVERIFY2(message.startsWith(table->programData().uiText(headline) + QStringLiteral("\n\n")),
+             qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Lent.spread")), qPrintable(message));
+    QVERIFY(!table->programData().spreadNames().contains(QStringLiteral("Lent")));
 }
 
 QTEST_MAIN(TestReadingFileCommands)

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolTip>
 
 using namespace TableSteps;
 
@@ -261,7 +262,13 @@ void TestSpreadView::enlargingAndScrolling()
     QCOMPARE(area->geometry(), normal);
 
     shuffleAndStop(*table);
+    // A position's tip shown when the view changes does not stay behind.
+    QLabel *first = positionImage(*table, 0);
+    QToolTip::showText(first->mapToGlobal(QPoint(5, 5)), QStringLiteral("tip"), first);
+    QTRY_VERIFY(QToolTip::isVisible());
     toggle->trigger();
+    // Its own time to go is ten seconds, and then some.
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
     QCOMPARE(area->geometry(), deckView->rect());
     toggle->trigger();
     QCOMPARE(area->geometry(), normal);

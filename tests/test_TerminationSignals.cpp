@@ -6,7 +6,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <QTemporaryDir>
+
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestTerminationSignals : public QObject
 {
@@ -17,6 +23,7 @@ private slots:
     void signalArrivesThroughTheEventLoop();
     void onlyOneAtATime();
     void ignoredSignalStaysIgnored();
+    void heldUpProgramStillEnds();
 };
 
 void TestTerminationSignals::signalArrivesThroughTheEventLoop_data()
@@ -79,6 +86,47 @@ void TestTerminationSignals::ignoredSignalStaysIgnored()
     QCOMPARE(::sigaction(SIGHUP, nullptr, &now), 0);
     QVERIFY(now.sa_handler == SIG_IGN);
     QCOMPARE(::sigaction(SIGHUP, &before, nullptr), 0);
+}
+
+void TestTerminationSignals::heldUpProgramStillEnds()
+{
+    // A child blocked reading a pipe that never delivers, its event loop held
+    // up, still ends soon after SIGTERM.
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("never")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        TerminationSignals watcher;
+        // Holding the write end too, the read below never sees an end.
+        const int fd = ::open(fifo.constData(), O_RDWR);
+        char byte = 1;
+        if (!watcher.isActive() || fd < 0 || ::write(ready[1], &byte, 1) != 1)
+            ::_exit(2);
+        [[maybe_unused]] const ssize_t got = ::read(fd, &byte, 1);
+        ::_exit(3);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+    ::close(ready[0]);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(::kill(child, SIGTERM), 0);
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0 &&
+           clock.elapsed() < (TerminationSignals::GraceSeconds + 3) * 1000)
+        QTest::qSleep(20);
+    if (clock.elapsed() >= (TerminationSignals::GraceSeconds + 3) * 1000) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        QFAIL("The held-up child did not end after SIGTERM");
+    }
+    QVERIFY(WIFSIGNALED(status));
+    QVERIFY(clock.elapsed() < (TerminationSignals::GraceSeconds + 1) * 1000);
 }
 
 QTEST_GUILESS_MAIN(TestTerminationSignals)

@@ -1,7 +1,9 @@
+#include "core/app/ProgramData.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/data/DataRoots.h"
+#include "core/lang/UiText.h"
 #include "core/util/FileNames.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
@@ -178,8 +180,10 @@ int main(int argc, char *argv[])
     // A card picture that cannot be read is told of once it is met, over the
     // table, after the painting that met it.
     faces.setFaultReport([&table, &interaction](const QString &fault) {
-        QTimer::singleShot(
-            0, &table, [&table, &interaction, fault] { interaction.showMessage(&table, fault); });
+        QTimer::singleShot(0, &table, [&table, &interaction, fault] {
+            interaction.showMessage(&table, table.programData().uiText(UiText::CardPictureRefused) +
+                                                QStringLiteral("\n\n") + fault);
+        });
     });
     table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and

@@ -50,8 +50,9 @@ QImage CardFace::render(int number, const QByteArray &title) const
 {
     const CardPosition position = CardPosition::of(number);
     const Ink ink = position.trump ? m_style.trumpInk() : m_style.suitInk(position.suit);
-    QImage image(CardLayout::Size, QImage::Format_RGB32);
+    QImage image(CardLayout::Size * CardLayout::PixelsPerUnit, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(CardLayout::PixelsPerUnit, CardLayout::PixelsPerUnit);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     m_frame.paintFace(painter, ink);
 

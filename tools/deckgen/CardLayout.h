@@ -3,10 +3,14 @@
 #include <QRectF>
 #include <QSize>
 
-// The places on a card face, in pixels of the generated picture.
+// The places on a card face, in units of the layout.
 namespace CardLayout {
 
 constexpr QSize Size(350, 600);
+// Pixels of the generated picture per unit: 525 by 900 pixels, so the detail
+// window's picture box at its default height of 290 still gets a pixel of
+// the picture for each of its own on a screen of three times the density.
+constexpr qreal PixelsPerUnit = 1.5;
 // The inner face inside the frame band.
 constexpr QRectF Panel(26, 26, 298, 548);
 // The numeral plate or corner marks above the picture.

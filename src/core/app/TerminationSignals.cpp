@@ -18,10 +18,17 @@ int pipeEnds[2] = {-1, -1};
 // How each signal was handled before, given back at the end.
 struct sigaction previous[std::size(Handled)];
 
+// Whether the grace period runs; later signals must not push its end back.
+volatile sig_atomic_t alarmSet = 0;
+
 void onSignal(int signalNumber)
 {
     const char byte = char(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &byte, 1);
+    if (!alarmSet) {
+        alarmSet = 1;
+        ::alarm(TerminationSignals::GraceSeconds);
+    }
 }
 
 } // namespace
@@ -55,6 +62,10 @@ TerminationSignals::~TerminationSignals()
         return;
     for (size_t i = 0; i < std::size(Handled); ++i)
         ::sigaction(Handled[i], &previous[i], nullptr);
+    if (alarmSet) {
+        ::alarm(0);
+        alarmSet = 0;
+    }
     delete m_notifier;
     for (int &end : pipeEnds) {
         ::close(end);

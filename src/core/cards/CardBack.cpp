@@ -100,6 +100,15 @@ QList<CardBack::EmblemLayer> CardBack::emblem(const QPointF &centre, qreal radiu
     };
 }
 
+QImage CardBack::render(const QSize &logicalSize, qreal devicePixelRatio)
+{
+    // The design is laid out by the picture's own size, so it is drawn at
+    // the device pixels outright rather than scaled.
+    QImage marked = render(logicalSize * devicePixelRatio);
+    marked.setDevicePixelRatio(devicePixelRatio);
+    return marked;
+}
+
 QImage CardBack::render(const QSize &size)
 {
     if (size.isEmpty())
@@ -157,8 +166,10 @@ QImage CardBack::render(const QSize &size)
     return image;
 }
 
-CardBack::Pending::Pending(const QSize &size)
-    : m_drawing(std::async(std::launch::async, render, size))
+CardBack::Pending::Pending(const QSize &logicalSize, qreal devicePixelRatio)
+    : m_drawing(std::async(std::launch::async, [logicalSize, devicePixelRatio] {
+        return render(logicalSize, devicePixelRatio);
+    }))
 {}
 
 const QImage &CardBack::Pending::image()

@@ -15,6 +15,9 @@ namespace CardBack {
 // The back at `size`; it looks the same turned upside down, so a reversed
 // card cannot be told from the others. A null image for an empty size.
 QImage render(const QSize &size);
+// The back shown at `logicalSize` on a screen of `devicePixelRatio`: drawn at
+// that many device pixels and marked with the ratio.
+QImage render(const QSize &logicalSize, qreal devicePixelRatio);
 
 // One shape of the medallion in the back's middle, with its fill and its
 // outline (an invalid colour for none).
@@ -36,7 +39,7 @@ QList<EmblemLayer> emblem(const QPointF &centre, qreal radius, qreal line);
 class Pending
 {
 public:
-    explicit Pending(const QSize &size);
+    explicit Pending(const QSize &logicalSize, qreal devicePixelRatio = 1);
     const QImage &image();
 
 private:

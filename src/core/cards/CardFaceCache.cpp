@@ -5,7 +5,7 @@
 size_t qHash(const CardFaceCache::Key &key, size_t seed)
 {
     return qHashMulti(seed, std::get<0>(key), std::get<1>(key), std::get<2>(key), std::get<3>(key),
-                      std::get<4>(key));
+                      std::get<4>(key), std::get<5>(key));
 }
 
 CardFaceCache::CardFaceCache(const DataRoots &roots)
@@ -32,19 +32,26 @@ void CardFaceCache::reportFault(const QString &deckName, int number)
     m_reportFault(fault);
 }
 
-QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size)
+QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, const QSize &size,
+                           qreal devicePixelRatio)
 {
-    const Key key{deckName, number, reversed, size.width(), size.height()};
+    // A face at its own size keeps its pixels whatever the screen.
+    const qreal ratio = size.isEmpty() ? 1 : devicePixelRatio;
+    const QSize device = size * ratio;
+    const Key key{deckName, number, reversed, device.width(), device.height(), ratio};
     if (const QImage *cached = m_faces.object(key))
         return *cached;
-    const QImage picture = CardPicture::load(m_roots, deckName, number, reversed, size);
+    QImage picture = CardPicture::load(m_roots, deckName, number, reversed, device);
     if (picture.isNull()) {
         reportFault(deckName, number);
         // Drawn anew each time, so a picture put in place later is found.
-        const QImage face =
-            CardPicture::placeholder(m_titleOf ? m_titleOf(number) : QString(), size);
-        return reversed ? CardPicture::turned(face) : face;
+        QImage face = CardPicture::placeholder(m_titleOf ? m_titleOf(number) : QString(), device);
+        if (reversed)
+            face = CardPicture::turned(face);
+        face.setDevicePixelRatio(ratio);
+        return face;
     }
+    picture.setDevicePixelRatio(ratio);
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));
     return picture;
 }

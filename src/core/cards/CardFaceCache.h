@@ -23,8 +23,11 @@ public:
     // `reversed`, scaled to `size` (its own size when `size` is empty). When
     // the picture is missing or damaged the face is a drawn card with the
     // card's title; that is not remembered, so a picture put in place later
-    // is found.
-    QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {});
+    // is found. On a screen of `devicePixelRatio` a face of a given size is
+    // decoded at that many device pixels and marked with the ratio, so it is
+    // shown at `size` without being enlarged.
+    QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {},
+                qreal devicePixelRatio = 1);
 
     // The size the picture has of its own (the placeholder's for a picture
     // that cannot be read), without decoding it.
@@ -45,7 +48,9 @@ public:
 private:
     void reportFault(const QString &deckName, int number);
 
-    using Key = std::tuple<QString, int, bool, int, int>;
+    // Deck, card, turned, device width and height, and the ratio the face is
+    // marked with.
+    using Key = std::tuple<QString, int, bool, int, int, qreal>;
     friend size_t qHash(const Key &key, size_t seed);
 
     DataRoots m_roots;

@@ -21,7 +21,8 @@ QList<DeckList::Deck> DeckList::scan(const DataRoots &roots)
     const QStringList folders =
         roots.entries(QStringLiteral("Pics"), {}, QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &folder : folders) {
-        if (folder.startsWith(QLatin1Char('.')))
+        // A name the settings would refuse could be listed but never chosen.
+        if (folder.startsWith(QLatin1Char('.')) || !DataRoots::isPlainName(folder))
             continue;
         Deck deck{folder, 0, -1};
         for (int number = 0; number <= LastCard; ++number) {

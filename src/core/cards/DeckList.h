@@ -29,7 +29,8 @@ struct Deck
 // The deck folders under Pics in every data root, sorted by name, ignoring case. Plain
 // files, folders whose names begin with "." and folders without a single card
 // picture that reads as an image are left out: choosing them would show no
-// pictures.
+// pictures. So are names that are not plain (a backslash), which the settings
+// would refuse.
 QList<Deck> scan(const DataRoots &roots);
 
 } // namespace DeckList

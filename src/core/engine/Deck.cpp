@@ -10,7 +10,13 @@ int Deck::sizeFor(bool majorOnly, bool deck79)
 
 int Deck::fanX(int slot, int deckSize, int tableWidth)
 {
-    return slot * roundHalfEven(double(tableWidth - 78) / deckSize) + 20;
+    // The step is rounded to the nearest, but never so far up that the last
+    // card would reach past the table's right edge.
+    const int room = tableWidth - Card::FanWidth - 20;
+    int step = roundHalfEven(double(room) / deckSize);
+    if (deckSize > 1)
+        step = qMin(step, room / (deckSize - 1));
+    return slot * step + 20;
 }
 
 int Deck::fanY(int slot, int deckSize, bool deck79)

@@ -289,6 +289,8 @@ enum Index : int
     ChartsSavePicture = 258,
     ChartsSaveNumbers = 259,
     ChartsNotSaved = 260,
+    // The headline over a card picture that is there but cannot be shown.
+    CardPictureRefused = 261,
 };
 
 } // namespace UiText

@@ -37,9 +37,12 @@ QStringList MusicFolder::candidates(const QString &dir)
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
     });
+    // Joined by hand: QDir::filePath() takes a name starting with ':' for a
+    // resource path and drops the folder.
+    const QString folder = QDir(dir).path() + QLatin1Char('/');
     QStringList paths;
     for (const QString &name : names)
-        paths << QDir(dir).filePath(name);
+        paths << folder + name;
     return paths;
 }
 

@@ -18,24 +18,25 @@ bool liesIn(const QStringList &folders, const QString &path)
     return false;
 }
 
-void setError(QString *errorString, const QString &path, const QString &fault)
+void refuse(SpreadImport::Refusal *refusal, SpreadImport::Refusal::Kind kind, const QString &path,
+            const QString &fault)
 {
-    if (errorString)
-        *errorString = QDir::toNativeSeparators(path) + QStringLiteral(": ") + fault;
+    if (refusal)
+        *refusal = {kind, QDir::toNativeSeparators(path) + QStringLiteral(": ") + fault};
 }
 
 } // namespace
 
 std::optional<SpreadImport::Offered> SpreadImport::offer(const DataRoots &roots,
                                                          const QStringList &offeredNames,
-                                                         const QString &path, QString *errorString)
+                                                         const QString &path, Refusal *refusal)
 {
     const QFileInfo file(path);
     const QString name = file.fileName().chopped(7); // ".spread" in any letter case
     Spread spread;
     QString fault;
     if (spread.load(path, &fault) != Spread::LoadResult::Loaded) {
-        setError(errorString, path, fault);
+        refuse(refusal, Refusal::Kind::Unreadable, path, fault);
         return std::nullopt;
     }
     if (liesIn(roots.folders(QStringLiteral("Spreads")), path) || offeredNames.contains(name))
@@ -43,9 +44,13 @@ std::optional<SpreadImport::Offered> SpreadImport::offer(const DataRoots &roots,
 
     QByteArray bytes;
     QString reason;
+    if (!WholeFile::read(path, bytes, &reason)) {
+        refuse(refusal, Refusal::Kind::Unreadable, path, reason);
+        return std::nullopt;
+    }
     const QString copy = Spread::writePath(roots, name);
-    if (!WholeFile::read(path, bytes, &reason) || !WholeFile::write(copy, bytes, &reason)) {
-        setError(errorString, copy, reason);
+    if (!WholeFile::write(copy, bytes, &reason)) {
+        refuse(refusal, Refusal::Kind::NotSaved, copy, reason);
         return std::nullopt;
     }
     return Offered{name, copy};

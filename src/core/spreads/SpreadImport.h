@@ -19,13 +19,25 @@ struct Offered
     QString path;
 };
 
+// Why a file was not offered: it is no spread the table can lay, or it could
+// not be copied among the user's spreads. `text` names the file and its fault.
+struct Refusal
+{
+    enum class Kind
+    {
+        Unreadable,
+        NotSaved,
+    };
+    Kind kind = Kind::Unreadable;
+    QString text;
+};
+
 // A file in one of the roots' Spreads folders is laid where it is. Another
 // one is copied among the user's spreads when no spread of its name is
 // offered, so that a reading saved with it opens again later; when the name
 // is taken it is laid from where it lies. Nothing when the file is not a
-// spread the table can lay or cannot be copied; `errorString` then names the
-// file and its fault.
+// spread the table can lay or cannot be copied; `refusal` then says which.
 std::optional<Offered> offer(const DataRoots &roots, const QStringList &offeredNames,
-                             const QString &path, QString *errorString = nullptr);
+                             const QString &path, Refusal *refusal = nullptr);
 
 } // namespace SpreadImport

@@ -16,9 +16,11 @@ namespace {
 
 // The program's emblem: a card standing on the table's green, a quill
 // crossing a seven-pointed star on its face.
-QPixmap emblem()
+QPixmap emblem(qreal devicePixelRatio)
 {
-    QPixmap pixmap(160, 200);
+    // Drawn at the screen's device pixels, in the emblem's own units.
+    QPixmap pixmap(QSize(160, 200) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(QColor(0x11, 0x55, 0x11));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -76,7 +78,7 @@ AboutBox::AboutBox(const UiTextTable &texts, QWidget *parent)
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
     setWindowTitle(texts.buttonString(UiText::MenuAbout));
 
-    emblemLabel->setPixmap(emblem());
+    emblemLabel->setPixmap(emblem(devicePixelRatioF()));
     emblemLabel->setAlignment(Qt::AlignCenter);
     QFont nameFont = nameLabel->font();
     nameFont.setPointSize(20);

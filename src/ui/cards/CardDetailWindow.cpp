@@ -120,7 +120,7 @@ void CardDetailWindow::showPicture()
     // A stretched picture is decoded at the box's size, not decoded whole and
     // scaled afterwards.
     const QImage picture = m_faces.face(m_preferences.deckName(), m_number, fit.turned,
-                                        fit.stretched ? fit.box : QSize());
+                                        fit.stretched ? fit.box : QSize(), devicePixelRatioF());
     if (picture.isNull())
         return;
     pictureLabel->resize(fit.box);

@@ -138,7 +138,8 @@ void DeckChooser::showPreview()
     // A deck with the 79th card has built-in titles that ignore both numberings.
     courtGroup->setEnabled(!deck.extraCard);
     strengthGroup->setEnabled(!deck.extraCard);
-    const QImage face = m_faces.face(deck.name, deck.firstCard, false, PreviewRect.size());
+    const QImage face = m_faces.face(deck.name, deck.firstCard, false, PreviewRect.size(),
+                                     previewImage->devicePixelRatioF());
     previewImage->setPixmap(QPixmap::fromImage(face));
     cardCountLabel->setText(cardCountText(m_texts, deck.cardCount));
 }

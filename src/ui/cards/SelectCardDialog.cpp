@@ -117,7 +117,8 @@ void SelectCardDialog::showPreview()
     okButton->setEnabled(row >= 0);
     if (row < 0)
         return;
-    const QImage preview = m_faces.face(m_deckName, m_cards.at(row), false, m_pictureLabel->size());
+    const QImage preview = m_faces.face(m_deckName, m_cards.at(row), false, m_pictureLabel->size(),
+                                        m_pictureLabel->devicePixelRatioF());
     if (preview.isNull())
         return;
     m_pictureLabel->setPixmap(QPixmap::fromImage(preview));

@@ -14,12 +14,39 @@ constexpr int PhasePause = 99;
 constexpr int BacksInDeck = 18;
 constexpr int BackOffset = 4;
 
+// A see-through widget over the whole table that lets clicks through to it.
+class PileLayer : public QWidget
+{
+public:
+    PileLayer(QWidget *table, std::function<void(QPainter &)> paint)
+        : QWidget(table)
+        , m_paint(std::move(paint))
+    {
+        setObjectName(QStringLiteral("cutLayer"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(table->rect());
+        raise();
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        m_paint(painter);
+    }
+
+private:
+    std::function<void(QPainter &)> m_paint;
+};
+
 } // namespace
 
 CutAnimation::CutAnimation(QWidget *table, const QImage &cardBack, QPoint deckTopLeft,
                            bool threePiles, QObject *parent)
     : QObject(parent)
     , m_table(table)
+    , m_layer(new PileLayer(table, [this](QPainter &painter) { paintFrame(painter); }))
     , m_cardBack(cardBack)
     , m_timer(new QTimer(this))
 {
@@ -35,6 +62,11 @@ CutAnimation::CutAnimation(QWidget *table, const QImage &cardBack, QPoint deckTo
         planThreePiles(deckTopLeft);
     else
         planPlain(deckTopLeft);
+}
+
+CutAnimation::~CutAnimation()
+{
+    delete m_layer;
 }
 
 void CutAnimation::start()
@@ -65,9 +97,13 @@ bool CutAnimation::isRunning() const
 
 QImage CutAnimation::pileImage(int backs) const
 {
-    QImage pile(m_cardBack.width() + BackOffset * (backs - 1),
-                m_cardBack.height() + BackOffset * (backs - 1),
-                QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = m_cardBack.devicePixelRatio();
+    const QSize back = m_cardBack.deviceIndependentSize().toSize();
+    QImage pile(
+        QSize(back.width() + BackOffset * (backs - 1), back.height() + BackOffset * (backs - 1)) *
+            ratio,
+        QImage::Format_ARGB32_Premultiplied);
+    pile.setDevicePixelRatio(ratio);
     pile.fill(Qt::transparent);
     QPainter painter(&pile);
     for (int i = 0; i < backs; ++i)
@@ -173,7 +209,7 @@ QRect CutAnimation::area(const std::vector<Pile> &piles)
 {
     QRect united;
     for (const Pile &pile : piles)
-        united |= QRect(pile.place, pile.image.size());
+        united |= QRect(pile.place, pile.image.deviceIndependentSize().toSize());
     return united;
 }
 
@@ -184,17 +220,26 @@ void CutAnimation::showFrame(std::size_t index)
     // Only where piles were in the frame before and are now changes; the
     // first frame takes the stacked deck away.
     if (m_shown)
-        m_table->update(area(m_frames[*m_shown].piles) | area(m_frames[index].piles));
+        m_layer->update(area(m_frames[*m_shown].piles) | area(m_frames[index].piles));
     else
         m_table->update();
     m_shown = index;
 }
 
-bool CutAnimation::paintFrame(QPainter &painter) const
+QList<QRect> CutAnimation::pileRects() const
+{
+    QList<QRect> rects;
+    if (m_shown) {
+        for (const Pile &pile : m_frames[*m_shown].piles)
+            rects << area({pile});
+    }
+    return rects;
+}
+
+void CutAnimation::paintFrame(QPainter &painter) const
 {
     if (!m_shown)
-        return false;
+        return;
     for (const Pile &pile : m_frames[*m_shown].piles)
         painter.drawImage(pile.place, pile.image);
-    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -17,15 +18,17 @@ class QWidget;
 // or three piles that are stacked again and rise to the top of the table.
 // The whole movement is worked out when it starts and then played frame by
 // frame on a timer, so the window stays responsive; each frame asks the table
-// to repaint only where piles were and are, and the table's paint draws the
-// piles of the frame shown. finish() jumps to the end at once.
+// to repaint only where piles were and are. The piles are drawn on a layer
+// above the table's labels and buttons, as cards lying on the table would
+// cover its writing. finish() jumps to the end at once.
 class CutAnimation : public QObject
 {
     Q_OBJECT
 
 public:
     // `deckTopLeft` is the top left of the stacked deck's first card back on
-    // `table`, the widget the piles are painted on.
+    // `table`, the widget the piles are painted over; `cardBack` may be drawn
+    // at the screen's device pixels.
     CutAnimation(QWidget *table, const QImage &cardBack, QPoint deckTopLeft, bool threePiles,
                  QObject *parent = nullptr);
 
@@ -38,9 +41,11 @@ public:
     // Without pauses every frame follows the one before at the next turn of
     // the event loop.
     void setPauses(bool pauses) { m_pauses = pauses; }
-    // Paints the piles of the frame shown over the bare table; false before
-    // the first frame, while the table still shows its stacked deck.
-    bool paintFrame(QPainter &painter) const;
+    ~CutAnimation() override;
+    // Whether a frame is shown: the table then shows no stacked deck of its own.
+    bool isShowingFrame() const { return m_shown.has_value(); }
+    // Where the piles of the frame shown lie on the table.
+    QList<QRect> pileRects() const;
 
 signals:
     void finished();
@@ -68,9 +73,12 @@ private:
     void addFrame(int pause);
     void wait(int milliseconds);
     void showFrame(std::size_t index);
+    void paintFrame(QPainter &painter) const;
     static QRect area(const std::vector<Pile> &piles);
 
     QWidget *m_table;
+    // Covers the table while the cut is shown; it paints the piles.
+    QWidget *m_layer;
     QImage m_cardBack;
     // The piles as the plan moves them, and the frames it records.
     std::vector<Pile> m_piles;

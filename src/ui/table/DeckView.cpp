@@ -15,7 +15,7 @@ DeckView::DeckView(ReadingSession &session, QWidget *parent)
     , m_session(session)
     , m_focus(session)
     , m_backColor(TableColor::DefaultBackColor.toQColor())
-    , m_largeBack(TableGeometry::LargeBackSize)
+    , m_largeBack(TableGeometry::LargeBackSize, devicePixelRatioF())
     , m_shuffleTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,8 +54,8 @@ void DeckView::playCut(bool threePiles)
 {
     if (isCutting())
         return;
-    m_cut = new CutAnimation(this, m_largeBack.image(), m_geometry.stackedDeckRect().topLeft(),
-                             threePiles, this);
+    m_cut = new CutAnimation(this, largeBack(), m_geometry.stackedDeckRect().topLeft(), threePiles,
+                             this);
     m_cut->setPauses(m_cutPauses);
     connect(m_cut, &CutAnimation::finished, this, [this] {
         m_cut->deleteLater();
@@ -108,7 +108,8 @@ void DeckView::paintShuffleFrame()
     const QRect area = m_geometry.shuffleArea();
     const bool firstBack = m_shufflePile.isNull();
     if (firstBack) {
-        m_shufflePile = QImage(area.size(), QImage::Format_RGB32);
+        m_shufflePile = QImage(area.size() * devicePixelRatioF(), QImage::Format_RGB32);
+        m_shufflePile.setDevicePixelRatio(devicePixelRatioF());
         m_shufflePile.fill(m_backColor);
     }
     QPainter painter(&m_shufflePile);
@@ -116,9 +117,9 @@ void DeckView::paintShuffleFrame()
     if (firstBack)
         paintStackedDeck(painter);
     const QPoint place = m_geometry.shuffleBackTopLeft(m_shuffleAngle);
-    painter.drawImage(place, m_largeBack.image());
+    painter.drawImage(place, largeBack());
     painter.end();
-    update(QRect(place, m_largeBack.image().size()));
+    update(QRect(place, TableGeometry::LargeBackSize));
     m_shuffleAngle += 0.1;
 }
 
@@ -126,7 +127,8 @@ void DeckView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_backColor);
-    if (m_cut && m_cut->paintFrame(painter))
+    // The cut's piles are drawn on a layer of their own above the table.
+    if (m_cut && m_cut->isShowingFrame())
         return;
     if (m_session.isFanned()) {
         paintFan(painter);
@@ -154,9 +156,10 @@ void DeckView::paintFocus(QPainter &painter)
 
 void DeckView::paintFan(QPainter &painter)
 {
-    // Drawn when the deck is first fanned, not before the table first shows.
-    if (m_fanBack.isNull())
-        m_fanBack = CardBack::render(TableGeometry::FanBackSize);
+    // Drawn when the deck is first fanned, not before the table first shows,
+    // and again on a screen of other density.
+    if (m_fanBack.isNull() || m_fanBack.devicePixelRatio() != devicePixelRatioF())
+        m_fanBack = CardBack::render(TableGeometry::FanBackSize, devicePixelRatioF());
     for (int slot = 0; slot < m_session.deckSize(); ++slot) {
         const Card &card = m_session.cards()[slot];
         if (card.isPainted())
@@ -167,7 +170,14 @@ void DeckView::paintFan(QPainter &painter)
 void DeckView::paintStackedDeck(QPainter &painter)
 {
     for (int copy = 0; copy < TableGeometry::StackedBackCount; ++copy)
-        painter.drawImage(m_geometry.stackedBackTopLeft(copy), m_largeBack.image());
+        painter.drawImage(m_geometry.stackedBackTopLeft(copy), largeBack());
+}
+
+const QImage &DeckView::largeBack()
+{
+    if (m_largeBack.image().devicePixelRatio() != devicePixelRatioF())
+        m_largeBack = CardBack::Pending(TableGeometry::LargeBackSize, devicePixelRatioF());
+    return m_largeBack.image();
 }
 
 void DeckView::mousePressEvent(QMouseEvent *event)

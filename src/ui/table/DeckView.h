@@ -67,13 +67,16 @@ private:
     void paintFan(QPainter &painter);
     void paintStackedDeck(QPainter &painter);
     void paintFocus(QPainter &painter);
+    // The large back at the screen's density, drawn again when it changes.
+    const QImage &largeBack();
 
     ReadingSession &m_session;
     DeckFocus m_focus;
     TableGeometry m_geometry;
     QColor m_backColor;
-    // Drawn once: large for the stacked deck, beside the building of the
-    // window, small for the fan when it is first shown.
+    // Drawn once per screen density, at device pixels: large for the stacked
+    // deck, beside the building of the window, small for the fan when it is
+    // first shown.
     CardBack::Pending m_largeBack;
     QImage m_fanBack;
     // The shuffle's area as the shuffle has painted it: the stacked deck and

@@ -71,13 +71,16 @@ void SpreadCommands::typeInReading()
 void SpreadCommands::startReadingFromFile(const QString &path)
 {
     ProgramData &data = m_context.data;
-    QString error;
-    const auto spread = SpreadImport::offer(data.roots(), data.spreadNames(), path, &error);
+    SpreadImport::Refusal refusal;
+    const auto spread = SpreadImport::offer(data.roots(), data.spreadNames(), path, &refusal);
     if (!spread) {
-        showSpreadRefused(error);
+        showSpreadRefused(refusal.text, refusal.kind == SpreadImport::Refusal::Kind::NotSaved
+                                            ? UiText::SpreadNotSaved
+                                            : UiText::SpreadUnreadable);
         return;
     }
     data.rescanSpreads();
+    QString error;
     if (!m_session.startReadingFrom(spread->name, spread->path, &error)) {
         showSpreadRefused(error);
         return;
@@ -109,8 +112,8 @@ void SpreadCommands::designSpread(const QString &name)
         data.rescanSpreads();
 }
 
-void SpreadCommands::showSpreadRefused(const QString &fault)
+void SpreadCommands::showSpreadRefused(const QString &fault, UiText::Index headline)
 {
-    m_context.interaction.showMessage(m_window, m_context.data.uiText(UiText::SpreadUnreadable) +
+    m_context.interaction.showMessage(m_window, m_context.data.uiText(headline) +
                                                     QStringLiteral("\n\n") + fault);
 }

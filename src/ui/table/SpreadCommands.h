@@ -2,6 +2,8 @@
 
 #include "ui/common/DialogContext.h"
 
+#include "core/lang/UiText.h"
+
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -38,8 +40,9 @@ public:
 private:
     // Runs the spread chooser; the spread picked, or nothing on Cancel.
     std::optional<QString> chooseSpread(const QString &caption);
-    // Tells the user the spread chosen was refused, naming the file and its fault.
-    void showSpreadRefused(const QString &fault);
+    // Tells the user the spread chosen was refused under `headline`, naming
+    // the file and its fault.
+    void showSpreadRefused(const QString &fault, UiText::Index headline = UiText::SpreadUnreadable);
 
     QWidget *m_window;
     DialogContext m_context;

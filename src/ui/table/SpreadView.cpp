@@ -12,6 +12,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace {
@@ -57,6 +58,8 @@ void SpreadView::setNormalGeometry(const QRect &rect)
 void SpreadView::setEnlarged(bool enlarged, const QRect &table)
 {
     m_enlarged = enlarged;
+    // A position's tip shown now would stay where its card no longer is.
+    QToolTip::hideText();
     if (enlarged) {
         setGeometry(table);
         raise();
@@ -125,7 +128,7 @@ void SpreadView::layOutPositions()
     widget()->resize(layout.surfaceSize());
     const QSize card = TableGeometry::PositionSize * layout.scale();
     // The back is drawn again at the new size when a card next needs it.
-    if (m_back.size() != card)
+    if (m_backSize != card)
         m_back = QImage();
     m_backSize = card;
     for (int i = 0; i < spread.positionCount(); ++i) {
@@ -150,21 +153,26 @@ void SpreadView::showPosition(int position)
     }
     // A card laid across is drawn upright at the transposed size, then turned.
     // A missing or damaged picture gives a face with the card's title.
+    // Faces and backs are drawn at the screen's device pixels.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
+    const qreal ratio = image->devicePixelRatioF();
     QImage picture = placement.revealed ? m_faces.face(m_preferences.deckName(), placement.card,
-                                                       placement.reversed, upright)
+                                                       placement.reversed, upright, ratio)
                                         : back();
     if (picture.isNull())
         return;
-    if (m_across[position])
+    if (m_across[position]) {
         picture = picture.transformed(QTransform().rotate(90));
+        picture.setDevicePixelRatio(ratio);
+    }
     image->setPixmap(QPixmap::fromImage(picture));
 }
 
 const QImage &SpreadView::back()
 {
-    if (m_back.isNull())
-        m_back = CardBack::render(m_backSize);
+    const qreal ratio = devicePixelRatioF();
+    if (m_back.isNull() || m_back.devicePixelRatio() != ratio)
+        m_back = CardBack::render(m_backSize, ratio);
     return m_back;
 }
 
@@ -172,7 +180,9 @@ QImage SpreadView::labelPicture(int position) const
 {
     const QSize size =
         m_images[position] ? m_images[position]->size() : TableGeometry::PositionSize;
-    QImage picture(size, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    QImage picture(size * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(m_preferences.backColor().toQColor());
     QPainter painter(&picture);
     // Frame and label in black where that stands out from the table, else white.

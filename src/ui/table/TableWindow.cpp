@@ -309,7 +309,7 @@ void TableWindow::onPositionClicked(int position)
 void TableWindow::showExtraCard(const ReadingSession::ExtraCard &card)
 {
     const QImage face = m_faces.face(m_preferences.deckName(), card.number, card.reversed,
-                                     m_extraCardImage->size());
+                                     m_extraCardImage->size(), devicePixelRatioF());
     if (face.isNull())
         return;
     m_extraCardImage->setTag(card.number);
