@@ -325,11 +325,9 @@ void TableWindow::openReading()
 
 void TableWindow::openFile(const QString &path)
 {
-    if (path.endsWith(QStringLiteral(".spread"), Qt::CaseInsensitive)) {
+    if (path.endsWith(QStringLiteral(".spread"), Qt::CaseInsensitive))
         m_spreads->startReadingFromFile(path);
-        return;
-    }
-    if (m_readingFiles->openFile(path))
+    else if (m_readingFiles->openFile(path))
         m_music->readingOpened(m_session->spreadName());
 }
 
