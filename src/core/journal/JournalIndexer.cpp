@@ -29,9 +29,8 @@ bool JournalIndexer::start(const Job &job)
 {
     if (isRunning())
         return false;
-    delete m_thread;
     m_stopping = false;
-    m_thread = QThread::create([this, job] {
+    m_thread.reset(QThread::create([this, job] {
         Result result;
         // The connection belongs to this thread: made, used and closed here.
         JournalIndex index(job.databasePath);
@@ -48,8 +47,8 @@ bool JournalIndexer::start(const Job &job)
         }
         // Read by the window only after the thread has finished.
         m_result = result;
-    });
-    connect(m_thread, &QThread::finished, this, &JournalIndexer::finished);
+    }));
+    connect(m_thread.get(), &QThread::finished, this, &JournalIndexer::finished);
     m_thread->start(QThread::LowPriority);
     return true;
 }

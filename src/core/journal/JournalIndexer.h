@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <memory>
 
 class QThread;
 
@@ -54,7 +55,7 @@ signals:
     void finished();
 
 private:
-    QThread *m_thread = nullptr;
+    std::unique_ptr<QThread> m_thread;
     std::atomic<bool> m_stopping{false};
     Result m_result;
 };
