@@ -160,9 +160,14 @@ def main():
     pyatspi.Registry.registerEventListener(on_name_changed,
                                            "object:property-change:accessible-name")
     # The keys go to the window that has the focus: the table's.
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(PID),
-                    "--name", "^Quillmoor", "windowactivate", "--sync"],
-                   check=True, stdout=subprocess.DEVNULL)
+    activate = ["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(PID),
+                "--name", "^Quillmoor", "windowactivate"]
+    try:
+        subprocess.run(activate + ["--sync"], check=True, stdout=subprocess.DEVNULL, timeout=20)
+    except subprocess.TimeoutExpired:
+        # The window manager does not always report the activation; ask once
+        # more without waiting for the report (the dialogs' waits tell a failure).
+        subprocess.run(activate, check=True, stdout=subprocess.DEVNULL, timeout=20)
     time.sleep(0.5)
 
     key("F9")
