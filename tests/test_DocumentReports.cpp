@@ -251,6 +251,21 @@ void checkDocxContainer(const ZipPackage &package)
     QVERIFY(package.contains(QStringLiteral("word/_rels/document.xml.rels")));
 }
 
+// The saved `reading` laid with the Veldmere deck and big cards, in a program folder of its own
+// in `appDir`, with its scratch folder `temp` made.
+[[nodiscard]] bool
+bigCardReading(const QTemporaryDir &appDir, ReportModel &model, QString &temp, QString *error,
+               const QString &reading = QStringLiteral("data/celtic-cross.reading"))
+{
+    Preferences preferences;
+    preferences.setDeckName(QStringLiteral("Veldmere"));
+    preferences.setPrintBigCards(true);
+    temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
+    return appDir.isValid() &&
+           ReportFixture::savedReading(appDir.path(), preferences, model, error, reading) &&
+           QDir().mkpath(temp);
+}
+
 } // namespace
 
 class TestDocumentReports : public QObject
@@ -555,18 +570,10 @@ void TestDocumentReports::writtenThroughTheReportMaker()
     // A saved reading with its own pictures: each format gives a readable container of its own
     // name, with a picture for the spread and one for each of the ten positions.
     QTemporaryDir appDir;
-    QVERIFY(appDir.isValid());
-    Preferences preferences;
-    preferences.setDeckName(QStringLiteral("Veldmere"));
-    preferences.setPrintView(true);
-    preferences.setPrintBigCards(true);
-    preferences.setPrintExplanations(true);
     ReportModel model;
+    QString temp;
     QString error;
-    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
-             qPrintable(error));
-    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
-    QVERIFY(QDir().mkpath(temp));
+    QVERIFY2(bigCardReading(appDir, model, temp, &error), qPrintable(error));
     for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
         QString path;
         QCOMPARE(ReportMaker::make(model, format, {temp, temp}, &path, &error),
@@ -669,19 +676,13 @@ void TestDocumentReports::compactYearAhead()
     // A Year Ahead with its big cards fills 14 pages card under heading; in the compact layout,
     // each card beside its text, it takes at most 8, and no card is parted from its text.
     QTemporaryDir appDir;
-    QVERIFY(appDir.isValid());
-    Preferences preferences;
-    preferences.setDeckName(QStringLiteral("Veldmere"));
-    preferences.setPrintBigCards(true);
     ReportModel model;
+    QString temp;
     QString error;
-    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error,
-                                         QStringLiteral("data/year-ahead.reading")),
+    QVERIFY2(bigCardReading(appDir, model, temp, &error, QStringLiteral("data/year-ahead.reading")),
              qPrintable(error));
     model.paper = Paper::forLocale(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(model.positions.size(), 13);
-    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
-    QVERIFY(QDir().mkpath(temp));
     QVERIFY(ReportPictures::write(model, temp));
     const auto pages = [&](bool compact) {
         model.options.compact = compact;
@@ -713,16 +714,10 @@ void TestDocumentReports::pandocReadsEveryPosition()
     if (pandoc.isEmpty())
         QSKIP("pandoc is not installed (Debian: pandoc)");
     QTemporaryDir appDir;
-    QVERIFY(appDir.isValid());
-    Preferences preferences;
-    preferences.setDeckName(QStringLiteral("Veldmere"));
-    preferences.setPrintBigCards(true);
     ReportModel model;
+    QString temp;
     QString error;
-    QVERIFY2(ReportFixture::savedReading(appDir.path(), preferences, model, &error),
-             qPrintable(error));
-    const QString temp = QDir(appDir.path()).filePath(QStringLiteral("Temp"));
-    QVERIFY(QDir().mkpath(temp));
+    QVERIFY2(bigCardReading(appDir, model, temp, &error), qPrintable(error));
     for (const auto format : {ReportWriter::Format::Word, ReportWriter::Format::OpenDocument}) {
         QString path;
         QCOMPARE(ReportMaker::make(model, format, {temp, temp}, &path, &error),
