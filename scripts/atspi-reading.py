@@ -72,19 +72,21 @@ def wait_for(what, find, timeout=20.0):
     app = application()
     for child in app if app else []:
         if child is not None:
-            print(f"window: [{role(child)}] {child.name!r}")
+            print_tree(child, "a window at the failure")
     sys.exit(f"atspi-reading: no {what} after {timeout:.0f} s")
 
 
 def key(*keys):
+    """Presses keys in the window that has the keyboard. What they did is
+    waited for by the caller: a key reaches the program only once its window
+    is the active one, and the program answers in its own time."""
     subprocess.run(["xdotool", "key", "--delay", "120", *keys], check=True)
-    time.sleep(0.4)
     pump()
 
 
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
-    time.sleep(0.3)
+    pump()
 
 
 def shot(name):
@@ -110,6 +112,49 @@ def showing(node):
 
 def focused(node):
     return states(node).contains(pyatspi.STATE_FOCUSED)
+
+
+def active(node):
+    return states(node).contains(pyatspi.STATE_ACTIVE)
+
+
+def with_keys(what, find):
+    """Waits for the window `find` returns to be the program's active one.
+    A window is on the bus as soon as the program makes it, before the window
+    manager maps it and gives it the keyboard; keys pressed before then go
+    to the window that had the keyboard, or nowhere."""
+    return wait_for(f"{what} with the keyboard", lambda: (w := find()) and active(w) and w)
+
+
+def activate_table(frame):
+    """Has the window manager give the table the keyboard, until the program
+    itself reports the table active; that is when its shortcuts take keys.
+    The request is repeated while the window is not yet shown (xdotool finds
+    no window to ask for then), and nothing waits on xdotool's own --sync,
+    which waits on the window manager's report without end."""
+    ask = ["xdotool", "search", "--onlyvisible", "--pid", str(PID), "--name", "^Quillmoor$",
+           "windowactivate"]
+    asked = 0.0
+
+    def table_active():
+        nonlocal asked
+        if active(frame):
+            return frame
+        if time.time() - asked > 2.0:
+            subprocess.run(ask, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           timeout=20)
+            asked = time.time()
+        return None
+
+    wait_for("table window with the keyboard", table_active)
+
+
+def focused_position():
+    return next((p for p in positions() if focused(p)), None)
+
+
+def count_named(ending):
+    return sum(1 for p in positions() if p.name.endswith(ending))
 
 
 def dialog(title_part):
@@ -159,71 +204,79 @@ def main():
     # Listened for once the program is on the bus, so that it learns of the listener.
     pyatspi.Registry.registerEventListener(on_name_changed,
                                            "object:property-change:accessible-name")
-    # The keys go to the window that has the focus: the table's.
-    activate = ["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(PID),
-                "--name", "^Quillmoor", "windowactivate"]
-    try:
-        subprocess.run(activate + ["--sync"], check=True, stdout=subprocess.DEVNULL, timeout=20)
-    except subprocess.TimeoutExpired:
-        # The window manager does not always report the activation; ask once
-        # more without waiting for the report (the dialogs' waits tell a failure).
-        subprocess.run(activate, check=True, stdout=subprocess.DEVNULL, timeout=20)
-    time.sleep(0.5)
+    # The keys go to the window that has the keyboard: the table's.
+    activate_table(frame)
 
     key("F9")
-    chooser = wait_for("spread chooser", lambda: dialog("Select spread") or dialog("spread"))
+    chooser = with_keys("spread chooser", lambda: dialog("Select spread") or dialog("spread"))
     print_tree(chooser, "the spread chooser")
     type_text("Question")
     key("Return")
 
-    chooser = wait_for("significator dialog", lambda: dialog("significator"))
+    chooser = with_keys("significator dialog", lambda: dialog("significator"))
     print_tree(chooser, "the significator dialog")
     key("Down")
     key("Return")
 
     wait_for("deck with the focus", lambda: (d := deck()) and focused(d) and d)
-    print(f"deck: {deck().name!r} -- {deck().description!r}")
+    with_keys("table window", lambda: frame)
+    before = deck().description
+    print(f"deck: {deck().name!r} -- {before!r}")
     key("Return")
-    time.sleep(1.0)
+    wait_for("shuffle", lambda: deck().description != before)
     key("Return")
     wait_for("deck waiting for its cut", lambda: "cut" in deck().name and deck())
+    before = deck().name
     key("Right", "Right")
+    wait_for("cut moved", lambda: deck().name != before)
     print(f"deck: {deck().name!r} -- {deck().description!r}")
     shot("keyboard-cut")
     key("Return")
-    time.sleep(0.5)
+    # The cut is shown until Esc ends it.
+    wait_for("cut made", lambda: "cut" not in deck().name)
     key("Escape")
     wait_for("fan", lambda: deck().name.startswith("Fan of") and deck())
     print(f"deck: {deck().name!r} -- {deck().description!r}")
+    before = deck().name
     key("Right", "Right", "Right", "Right", "Right")
+    wait_for("fan focus moved", lambda: deck().name != before)
 
     for _ in range(80):
-        if not any(p.name.endswith(" empty") for p in positions()):
+        empty = count_named(" empty")
+        if not empty:
             break
         key("Return")
-        if sum(1 for p in positions() if p.name.endswith(" face down")) == 3:
+        wait_for("card drawn", lambda: count_named(" empty") < empty)
+        if count_named(" face down") == 3:
             shot("keyboard-fan")
     print(f"deck: {deck().name!r} -- {deck().description!r}")
 
     key("Tab")
+    wait_for("position with the focus", focused_position)
     places = positions()
     for _ in range(len(places)):
-        current = next((p for p in positions() if focused(p)), None)
+        current = focused_position()
         if current is None:
             sys.exit("atspi-reading: no position has the focus")
-        if current.name.endswith("face down"):
+        name = current.name
+        if name.endswith("face down"):
             key("Return")
+            wait_for("card turned", lambda: not current.name.endswith("face down"))
+            name = current.name
         key("Tab")
+        wait_for("focus moved on", lambda: (p := focused_position()) is None or p.name != name)
 
     # The card that has the focus opens its detail window on Enter.
     key("shift+Tab")
+    wait_for("last position with the focus", focused_position)
     shot("keyboard-spread")
     key("Return")
-    detail = wait_for("card detail window", lambda: next(
+    detail = with_keys("card detail window", lambda: next(
         (c for c in application()
          if c is not None and role(c) == "dialog" and showing(c)), None))
     print_tree(detail, "the card detail window")
     key("Escape")
+    with_keys("table window", lambda: frame)
 
     pump()
     print("--- the table's texts announced on the way")
