@@ -112,6 +112,8 @@ void TestInstalledProgram::answersOnTheTerminalWithoutDisplay()
     QVERIFY2(help.contains("Usage: quillmoor") && help.contains(".reading") &&
                  !help.contains("--help-all"),
              help.constData());
+    QCOMPARE(run({QStringLiteral("--help-all")}, environment, &exitCode), help);
+    QCOMPARE(exitCode, 0);
 }
 
 void TestInstalledProgram::readingIsSavedInTheUsersFolderAndOpensAgain()

@@ -28,9 +28,6 @@ private:
 void TestThumbnailer::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    // The sample reading was laid with the Veldmere deck.
-    QVERIFY(writeTestFile(m_home.filePath(QStringLiteral("config/Orvandel/Doded.conf")),
-                          "[General]\nDeckName=Veldmere\n"));
 }
 
 int TestThumbnailer::run(const QStringList &arguments, QByteArray *errors)
@@ -52,26 +49,34 @@ int TestThumbnailer::run(const QStringList &arguments, QByteArray *errors)
 void TestThumbnailer::drawsReadingsAndSpreads_data()
 {
     QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("chosenDeck");
     QTest::addColumn<int>("size");
     // Share of the picture that is not white: card faces fill much of a
     // reading's, a spread's outlines little of its own.
     QTest::addColumn<double>("leastInk");
     QTest::addColumn<double>("mostInk");
-    QTest::newRow("reading") << QFINDTESTDATA("data/celtic-cross.reading") << 256 << 0.15 << 1.0;
-    QTest::newRow("reading as a URI")
-        << QUrl::fromLocalFile(QFINDTESTDATA("data/celtic-cross.reading")).toString() << 128 << 0.15
-        << 1.0;
-    QTest::newRow("older reading")
-        << QFINDTESTDATA("data/three-cards-older.reading") << 256 << 0.05 << 1.0;
-    QTest::newRow("spread") << QFINDTESTDATA("data/celtic-cross.spread") << 256 << 0.005 << 0.15;
+    // The sample reading was laid with the Veldmere deck, which has the 79th card.
+    const QString celticCross = QFINDTESTDATA("data/celtic-cross.reading");
+    QTest::newRow("reading") << celticCross << QByteArray("Veldmere") << 256 << 0.15 << 1.0;
+    QTest::newRow("reading, chosen deck lacks its 79th card")
+        << celticCross << QByteArray("Ardenvale") << 256 << 0.15 << 1.0;
+    QTest::newRow("reading as a URI") << QUrl::fromLocalFile(celticCross).toString()
+                                      << QByteArray("Veldmere") << 128 << 0.15 << 1.0;
+    QTest::newRow("older reading") << QFINDTESTDATA("data/three-cards-older.reading")
+                                   << QByteArray("Veldmere") << 256 << 0.05 << 1.0;
+    QTest::newRow("spread") << QFINDTESTDATA("data/celtic-cross.spread") << QByteArray("Veldmere")
+                            << 256 << 0.005 << 0.15;
 }
 
 void TestThumbnailer::drawsReadingsAndSpreads()
 {
     QFETCH(QString, input);
+    QFETCH(QByteArray, chosenDeck);
     QFETCH(int, size);
     QFETCH(double, leastInk);
     QFETCH(double, mostInk);
+    QVERIFY(writeTestFile(m_home.filePath(QStringLiteral("config/Orvandel/Doded.conf")),
+                          "[General]\nDeckName=" + chosenDeck + "\n"));
     const QString output = m_home.filePath(QStringLiteral("out.png"));
     QFile::remove(output);
     QByteArray errors;

@@ -76,8 +76,11 @@ public:
     {
         m_parser.setApplicationDescription(
             QStringLiteral("Lays out tarot readings: shuffle, cut, draw and read the cards."));
-        // Qt's own --help-all would need a display to answer; only --help is offered.
+        // Qt's own --help-all would need a display to answer; only --help is
+        // offered, and --help-all, still typed from habit, answers the same.
         m_parser.addOption(m_help);
+        m_helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+        m_parser.addOption(m_helpAll);
         m_parser.addVersionOption();
         m_parser.addPositionalArgument(
             QStringLiteral("file"),
@@ -96,7 +99,7 @@ public:
         // Qt's own options (-platform ...) are unknown here; they are taken
         // out by the application later, so an error now is not yet an error.
         m_parser.parse(arguments);
-        if (m_parser.isSet(m_help)) {
+        if (m_parser.isSet(m_help) || m_parser.isSet(m_helpAll)) {
             // Without an application object Qt cannot name the program itself.
             const QString name =
                 QFileInfo(arguments.value(0, QStringLiteral("quillmoor"))).fileName();
@@ -143,6 +146,8 @@ private:
     QCommandLineParser m_parser;
     const QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
                                     QStringLiteral("Displays help on commandline options.")};
+    QCommandLineOption m_helpAll{QStringLiteral("help-all"),
+                                 QStringLiteral("Displays help on commandline options.")};
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
+#include "core/cards/DeckList.h"
 #include "core/reports/ReportModel.h"
 #include "core/reports/ReportPictures.h"
 #include "core/spreads/Placements.h"
@@ -31,14 +32,15 @@ bool spreadModel(const QString &path, const ProgramData &data, const Preferences
 } // namespace
 
 QImage FileThumbnail::draw(const QString &path, const ProgramData &data,
-                           const Preferences &preferences, int size, QString *errorString)
+                           const Preferences &preferences, int size, QString *errorString,
+                           ReadingOpenPlan::Outcome *outcome)
 {
     // Older readings have no header to tell them by; the desktop, too, goes by the name.
     const bool isSpread = path.endsWith(QLatin1String(".spread"), Qt::CaseInsensitive);
     ReportModel model;
-    const bool read =
-        isSpread ? spreadModel(path, data, preferences, model, errorString)
-                 : ReportModel::fromReadingFile(path, data, preferences, model, errorString);
+    const bool read = isSpread ? spreadModel(path, data, preferences, model, errorString)
+                               : ReportModel::fromReadingFile(path, data, preferences, model,
+                                                              errorString, outcome);
     if (!read)
         return {};
     const QImage picture = ReportPictures::spreadPicture(model);
@@ -47,4 +49,13 @@ QImage FileThumbnail::draw(const QString &path, const ProgramData &data,
         return {};
     }
     return picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QString FileThumbnail::deckWithExtraCard(const DataRoots &roots)
+{
+    for (const DeckList::Deck &deck : DeckList::scan(roots)) {
+        if (deck.extraCard)
+            return deck.name;
+    }
+    return QString();
 }

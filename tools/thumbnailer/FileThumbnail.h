@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/readings/ReadingOpenPlan.h"
+
 #include <QImage>
 #include <QString>
 
+class DataRoots;
 class Preferences;
 class ProgramData;
 
@@ -13,7 +16,12 @@ namespace FileThumbnail {
 
 // The picture of the reading or spread (named `.spread`) at `path`, at most `size` pixels wide and
 // high; a null image, with the reason in `errorString`, when the file is neither or is damaged.
+// `outcome`, when given, tells a reading's refusal apart, e.g. one that needs the 79th card.
 QImage draw(const QString &path, const ProgramData &data, const Preferences &preferences, int size,
-            QString *errorString);
+            QString *errorString, ReadingOpenPlan::Outcome *outcome = nullptr);
+
+// The first deck on offer that has the 79th card, for a reading laid with
+// it when the chosen deck lacks it; empty when no deck has it.
+QString deckWithExtraCard(const DataRoots &roots);
 
 } // namespace FileThumbnail

@@ -37,6 +37,20 @@ QString localPath(const QString &argument)
     return url.isLocalFile() ? url.toLocalFile() : argument;
 }
 
+// The file drawn with the deck and language of `preferences`, as the program
+// would show it; `needsExtraCard` tells a reading the deck lacks a card for.
+QImage drawInDeck(const QString &input, const DataRoots &roots, Preferences &preferences, int size,
+                  QString *error, bool *needsExtraCard)
+{
+    ProgramData data(roots);
+    data.scan(preferences);
+    data.loadLanguage(preferences);
+    ReadingOpenPlan::Outcome outcome = ReadingOpenPlan::Outcome::Ready;
+    const QImage thumbnail = FileThumbnail::draw(input, data, preferences, size, error, &outcome);
+    *needsExtraCard = outcome == ReadingOpenPlan::Outcome::NeedsDeck79;
+    return thumbnail;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,12 +78,17 @@ int main(int argc, char *argv[])
                        QLatin1String(SettingsStore::Application)};
     Preferences preferences;
     SettingsStore::read(settings, roots, QSize(), preferences);
-    ProgramData data(roots);
-    data.scan(preferences);
-    data.loadLanguage(preferences);
-
     QString error;
-    const QImage thumbnail = FileThumbnail::draw(input, data, preferences, size, &error);
+    bool needsExtraCard = false;
+    QImage thumbnail = drawInDeck(input, roots, preferences, size, &error, &needsExtraCard);
+    const QString fittingDeck =
+        needsExtraCard ? FileThumbnail::deckWithExtraCard(roots) : QString();
+    if (!fittingDeck.isEmpty()) {
+        // A reading laid with the 79th card still shows its cards, in a
+        // deck that has them all, rather than no picture at all.
+        preferences.setDeckName(fittingDeck);
+        thumbnail = drawInDeck(input, roots, preferences, size, &error, &needsExtraCard);
+    }
     if (thumbnail.isNull())
         return failure(error.startsWith(input) ? error
                                                : QStringLiteral("%1: %2").arg(input, error));
