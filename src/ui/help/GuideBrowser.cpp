@@ -21,7 +21,16 @@ QVariant GuideBrowser::loadResource(int type, const QUrl &name)
                                   QStringLiteral("@2x.") + picture.suffix();
             QImage image;
             if (QFileInfo(dense).isFile() && image.load(dense)) {
-                image.setDevicePixelRatio(Dense);
+                // The text draws a picture at its own pixels, so on a screen
+                // of another ratio it is made to measure, smoothly. Pictures
+                // with a palette are made true colour first: smooth scaling
+                // crashes on some of them.
+                const qreal ratio = devicePixelRatioF();
+                if (ratio != Dense)
+                    image = image.convertToFormat(QImage::Format_RGB32)
+                                .scaled((QSizeF(image.size()) * (ratio / Dense)).toSize(),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                image.setDevicePixelRatio(ratio);
                 return image;
             }
         }

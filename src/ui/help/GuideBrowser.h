@@ -4,7 +4,8 @@
 
 // The guide's text with its pictures sharp on dense screens: where a picture
 // `name.png` has a `name@2x.png` beside it, a screen of more than one device
-// pixel per point shows that one, at the picture's own size in points.
+// pixel per point shows that one, at the picture's own size in points and
+// scaled to the screen's device pixels.
 class GuideBrowser : public QTextBrowser
 {
     Q_OBJECT
