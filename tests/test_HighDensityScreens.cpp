@@ -1,15 +1,19 @@
 // Checks that on a screen of twice the density (1366 by 768 at scale 2) the
-// card pictures keep the detail their sources have: a card on the table, the
-// detail window's picture and the fan's backs are drawn at device pixels,
-// not drawn at half the pixels and enlarged.
+// pictures keep the detail their sources have: a card on the table, the
+// detail window's picture, the fan's backs and the guide's pictures are drawn
+// at device pixels, not drawn at half the pixels and enlarged.
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/cards/CardBack.h"
 #include "core/cards/CardPicture.h"
+#include "core/lang/UiTextTable.h"
 #include "ui/cards/CardDetailWindow.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/table/DeckView.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QTextBrowser>
 
 #include <cmath>
 
@@ -61,6 +65,7 @@ private slots:
     void init();
     void picturesKeepTheirDetail_data();
     void picturesKeepTheirDetail();
+    void guidePicturesKeepTheirDetail();
 
 private:
     TableFixture m_fixture;
@@ -126,6 +131,33 @@ void TestHighDensityScreens::picturesKeepTheirDetail()
     const double possible = fineDetail(sourceAt(source, shown.size()).copy(inside));
     QVERIFY2(kept >= 0.6 * possible,
              qPrintable(QStringLiteral("%1 of %2").arg(kept).arg(possible)));
+}
+
+void TestHighDensityScreens::guidePicturesKeepTheirDetail()
+{
+    // A card's picture as a guide's picture of 240 by 400 points, beside its
+    // copy at twice the pixels.
+    QImage source;
+    QVERIFY(source.load(CardPicture::path(m_fixture.appDir(), QStringLiteral("Ardenvale"), 17)));
+    QVERIFY(QDir(m_fixture.appDir()).mkpath(QStringLiteral("help")));
+    const QImage dense = sourceAt(source, {480, 800}).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(dense.save(m_fixture.appDir() + QStringLiteral("/help/card@2x.png")));
+    QVERIFY(
+        sourceAt(source, {240, 400}).save(m_fixture.appDir() + QStringLiteral("/help/card.png")));
+    QVERIFY(m_fixture.writeFile(QStringLiteral("guide.htm"),
+                                "<html><body><img src=\"help/card.png\"></body></html>"));
+
+    HelpWindow help;
+    help.showGuide(m_fixture.appDir() + QStringLiteral("/guide.htm"), UiTextTable());
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QTextBrowser *browser = help.browser;
+    const QPoint topLeft = browser->cursorRect(QTextCursor(browser->document())).topLeft();
+    QImage shown = browser->viewport()->grab(QRect(topLeft, QSize(240, 400))).toImage();
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    // Every device pixel is the dense picture's own, not a doubled one.
+    shown.setDevicePixelRatio(1);
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), dense);
 }
 
 QTEST_MAIN(TestHighDensityScreens)

@@ -2,6 +2,7 @@
 
 #include "core/lang/UiText.h"
 #include "core/lang/UiTextTable.h"
+#include "ui/help/GuideBrowser.h"
 
 #include <QHBoxLayout>
 #include <QScreen>
@@ -28,7 +29,7 @@ QToolButton *navigationButton(QStyle::StandardPixmap icon, const char *name, QWi
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , browser(new QTextBrowser(this))
+    , browser(new GuideBrowser(this))
     , backButton(navigationButton(QStyle::SP_ArrowBack, "backButton", this))
     , forwardButton(navigationButton(QStyle::SP_ArrowForward, "forwardButton", this))
     , homeButton(navigationButton(QStyle::SP_DirHomeIcon, "homeButton", this))

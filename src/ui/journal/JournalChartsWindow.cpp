@@ -145,8 +145,8 @@ void JournalChartsWindow::showCardPicture(bool shown, int number)
         m_picture->hide();
         return;
     }
-    const QImage face =
-        m_context.faces.face(m_context.preferences.deckName(), number, false, PictureSize);
+    const QImage face = m_context.faces.face(m_context.preferences.deckName(), number, false,
+                                             PictureSize, m_picture->devicePixelRatioF());
     if (face.isNull())
         return;
     m_picture->setPixmap(QPixmap::fromImage(face));

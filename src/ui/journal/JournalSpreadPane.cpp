@@ -51,8 +51,10 @@ void JournalSpreadPane::paintEvent(QPaintEvent *)
         if (place.isEmpty())
             continue;
         const bool across = layout.isAcross(card.position);
+        // Decoded at the device pixels it covers once scaled down.
         const QSize upright = across ? place.size().transposed() : place.size();
-        QImage face = m_faces.face(m_deckName(), card.number, card.reversed, upright);
+        QImage face = m_faces.face(m_deckName(), card.number, card.reversed, upright * scale,
+                                   devicePixelRatioF());
         if (across)
             face = face.transformed(QTransform().rotate(90));
         if (face.isNull())

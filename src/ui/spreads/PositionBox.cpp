@@ -1,5 +1,7 @@
 #include "ui/spreads/PositionBox.h"
 
+#include "ui/common/PointFrame.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,12 +47,11 @@ void PositionBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_background);
-    const QRect outline = rect().adjusted(0, 0, -1, -1);
-    // Two pixels wide, so that the active box stands out at a glance.
-    painter.setPen(m_active ? QPen(ActiveOutline, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
-                            : QPen(Qt::black));
-    painter.drawRect(m_active ? rect().adjusted(1, 1, -1, -1) : outline);
+    // Two points wide, so that the active box stands out at a glance.
+    PointFrame::draw(painter, rect(), m_active ? 2 : 1,
+                     m_active ? ActiveOutline : QColor(Qt::black));
     if (m_active && m_focusRing) {
+        const QRect outline = rect().adjusted(0, 0, -1, -1);
         painter.setPen(QPen(LabelColor, 1, Qt::DotLine));
         painter.drawRect(outline.adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset));
     }
