@@ -2,6 +2,7 @@
 // when music first plays, a short MIDI file plays to its end, and files that
 // cannot be played are reported as such. Where the machine has no audio
 // output the checks of playing skip themselves.
+#include "LoadedLibraries.h"
 #include "core/music/PluginMusicPlayer.h"
 
 #include <QFile>
@@ -21,13 +22,6 @@ const QByteArray ShortMidi("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0"
                            "\x83\x60\x80\x3c\x40"
                            "\x00\xff\x2f\x00",
                            14 + 8 + 23);
-
-// Whether a library whose file name contains `name` is loaded in this process.
-bool libraryLoaded(const QByteArray &name)
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
-}
 
 // The failure of a file that cannot be played: no audio output or backend
 // at all skips the test, as nothing could be played here.

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The parts of the program kept in libraries of their own and loaded when
-// first used: music through Qt Multimedia, printing through Qt Print Support.
+// first used: music through Qt Multimedia, printing through Qt Print Support,
+// the journal's charts through Qt Charts.
 // A program that never plays or prints never loads them, nor the many
 // libraries behind them, and starts that much sooner. They lie in
 // lib/quillmoor beside the program's bin folder, installed or built.
