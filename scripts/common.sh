@@ -11,7 +11,7 @@ QUILLMOOR_BUILD=${QUILLMOOR_BUILD:-$QUILLMOOR_ROOT/build}
 # General MIDI sound font. The journal keeps its index in SQLite through Qt's driver and
 # draws its statistics with Qt Charts.
 quillmoor_packages=(build-essential cmake pkg-config qt6-base-dev qt6-wayland fonts-dejavu-core
-    fonts-dejavu-extra libzip-dev libfontconfig-dev qt6-translations-l10n qt6-multimedia-dev
+    fonts-dejavu-extra zlib1g-dev libjpeg-dev libfontconfig-dev qt6-translations-l10n qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     timgm6mb-soundfont libqt6sql6-sqlite qt6-charts-dev)
 

@@ -4,9 +4,11 @@
 // a face with the card's title.
 #include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
+#include "core/cards/JpegDecoder.h"
 
 #include "NonRegularFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
@@ -21,6 +23,8 @@ private slots:
     void turnedMovesTopLeftToBottomRight();
     void loadsFromDeckFolder();
     void largePictureIsDecodedScaled();
+    void decoderScalesAsQtReaderDoes_data();
+    void decoderScalesAsQtReaderDoes();
     void cutPictureCountsAsDamaged();
     void missingPictureShowsItsTitle();
     void specialFileIsRefusedAndReportedOnce_data();
@@ -103,6 +107,65 @@ void TestCardPicture::largePictureIsDecodedScaled()
     QCOMPARE(picture.width() * 2 / picture.height(), 3);
     QVERIFY(picture.pixelColor(5, 5).lightness() < 40);
     QVERIFY(picture.pixelColor(picture.width() - 5, picture.height() - 5).lightness() > 215);
+}
+
+void TestCardPicture::decoderScalesAsQtReaderDoes_data()
+{
+    QTest::addColumn<bool>("grey");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("eighths");
+    // A 400 x 600 picture; the scale the decoder picks for each size.
+    QTest::newRow("an eighth") << false << QSize(50, 75) << 1;
+    QTest::newRow("just above an eighth") << false << QSize(51, 60) << 2;
+    QTest::newRow("position on the table") << false << QSize(87, 148) << 2;
+    QTest::newRow("just above a half") << false << QSize(201, 290) << 8;
+    QTest::newRow("own size") << false << QSize(400, 600) << 8;
+    QTest::newRow("larger than its own") << false << QSize(500, 700) << 8;
+    QTest::newRow("grey picture, a quarter") << true << QSize(100, 150) << 2;
+}
+
+// What the decoder gives, at any size, is what Qt's reader gives for the
+// whole picture scaled smoothly to that size.
+void TestCardPicture::decoderScalesAsQtReaderDoes()
+{
+    QFETCH(bool, grey);
+    QFETCH(QSize, size);
+    QFETCH(int, eighths);
+    QCOMPARE(JpegDecoder::scaleEighths({400, 600}, size), eighths);
+    QImage drawn(400, 600, QImage::Format_RGB32);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x)
+            drawn.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 600, (x / 40 + y / 40) % 2 * 200));
+    }
+    if (grey)
+        drawn = drawn.convertToFormat(QImage::Format_Grayscale8);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(drawn.save(&buffer, "JPG", 90));
+    QVERIFY(JpegDecoder::isJpeg(bytes));
+
+    const QImage decoded = JpegDecoder::decode(bytes, size, 4096 * 4096);
+    QCOMPARE(decoded.size(), size);
+    QCOMPARE(decoded.isGrayscale(), grey);
+    const QImage expected =
+        QImage::fromData(bytes).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage a = decoded.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            difference +=
+                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    }
+    // On average within a few levels of 255 in each colour.
+    QVERIFY2(difference < qint64(size.width()) * size.height() * 3 * 4,
+             qPrintable(QString::number(double(difference) / (size.width() * size.height() * 3))));
+    // A header cut short, or a size past the pixel budget, gives no picture.
+    QVERIFY(JpegDecoder::decode(bytes.left(20), size, 4096 * 4096).isNull());
+    QVERIFY(JpegDecoder::decode(bytes, size, size.width() * size.height() - 1).isNull());
 }
 
 void TestCardPicture::cutPictureCountsAsDamaged()

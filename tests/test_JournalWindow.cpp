@@ -1,13 +1,18 @@
 // Checks the journal as the user meets it: Ctrl+J asks once whether to keep
 // every reading, lists the saved readings (a damaged one among them), narrows
-// them as a word is typed, and Enter on one lays it on the table.
+// them as a word is typed, shows their statistics (Qt Charts loaded only
+// then, as Qt Multimedia and Qt Print Support are not at all), and Enter on
+// one lays it on the table.
 #include "GeneratedReadings.h"
+#include "LoadedLibraries.h"
 #include "TableFixture.h"
 #include "core/table/ReadingSession.h"
 #include "ui/journal/JournalWindow.h"
 #include "ui/table/TableWindow.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +51,15 @@ void TestJournalWindow::ctrlJListsSearchesAndOpensReadings()
     QTRY_VERIFY(!journal->isIndexing());
     QTRY_COMPARE(view->model()->rowCount(), 7);
 
+    for (const char *library : {"libQt6Charts", "libQt6Multimedia", "libQt6PrintSupport"})
+        QVERIFY2(!libraryLoaded(library), library);
+    QTest::mouseClick(journal->findChild<QPushButton *>(QStringLiteral("statisticsButton")),
+                      Qt::LeftButton);
+    auto *charts = journal->findChild<QWidget *>(QStringLiteral("journalChartsWindow"));
+    QVERIFY(charts && charts->isVisible());
+    QCOMPARE(charts->findChild<QTabWidget *>(QStringLiteral("chartTabs"))->count(), 4);
+    QVERIFY(libraryLoaded("libQt6Charts"));
+    charts->close();
     // Reading 5 is the one of these that mentions the harbour.
     QTest::keyClicks(journal->findChild<QLineEdit *>(QStringLiteral("searchEdit")), "harb");
     QCOMPARE(view->model()->rowCount(), 1);

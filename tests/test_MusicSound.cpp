@@ -7,7 +7,7 @@
 #include "core/app/Preferences.h"
 #include "core/data/DataRoots.h"
 #include "core/music/MusicController.h"
-#include "ui/music/MediaMusicPlayer.h"
+#include "core/music/PluginMusicPlayer.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -197,7 +197,7 @@ void TestMusicSound::everyPlaySounds()
     preferences.setMusicFile(piece);
     preferences.setLastMusicFile(piece);
     preferences.setMusicVolume(100);
-    MediaMusicPlayer player;
+    PluginMusicPlayer player;
     MusicController controller(DataRoots(m_dir.path()), preferences);
     controller.setPlayer(&player);
 

@@ -8,10 +8,12 @@
 #include "core/readings/ReadingFile.h"
 #include "core/util/ScrambledText.h"
 #include "core/util/WholeFile.h"
+#include "ui/common/UnreadFileIcons.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -34,6 +36,7 @@ private slots:
     void fileGivenOnTheCommandLineOpens();
     void refusedSpreadFileSaysWhy_data();
     void refusedSpreadFileSaysWhy();
+    void fileTypesComeFromNamesAlone();
 
 private:
     // Lays `spread` and draws every position by clicking the fan; false when
@@ -435,6 +438,24 @@ void TestReadingFileCommands::refusedSpreadFileSaysWhy()
              qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("Lent.spread")), qPrintable(message));
     QVERIFY(!table->programData().spreadNames().contains(QStringLiteral("Lent")));
+}
+
+// The Open dialog names a file's type by its ending and never reads it: the
+// desktop's lookup would call this file a picture, by its first bytes.
+void TestReadingFileCommands::fileTypesComeFromNamesAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("evening.reading"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QImage(4, 4, QImage::Format_RGB32).save(&file, "PNG");
+    file.close();
+    const QString sniffed = QFileIconProvider().type(QFileInfo(path));
+    const QString named = UnreadFileIcons().type(QFileInfo(path));
+    QVERIFY2(sniffed.contains(QStringLiteral("PNG")), qPrintable(sniffed));
+    QVERIFY2(named.contains(QStringLiteral("reading")), qPrintable(named));
+    QCOMPARE(UnreadFileIcons().type(QFileInfo(dir.path())),
+             QFileIconProvider().type(QFileInfo(dir.path())));
 }
 
 QTEST_MAIN(TestReadingFileCommands)

@@ -4,11 +4,11 @@
 #include "core/cards/CardFaceCache.h"
 #include "core/data/DataRoots.h"
 #include "core/lang/UiText.h"
+#include "core/music/PluginMusicPlayer.h"
 #include "core/util/FileNames.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
 #include "ui/common/Interaction.h"
-#include "ui/music/MediaMusicPlayer.h"
 #include "ui/table/TableWindow.h"
 #include "version.h"
 
@@ -190,7 +190,7 @@ int main(int argc, char *argv[])
                                                 QStringLiteral("\n\n") + fault);
         });
     });
-    table.setMusicPlayer(std::make_unique<MediaMusicPlayer>());
+    table.setMusicPlayer(std::make_unique<PluginMusicPlayer>());
     // Ended from outside (logout, kill, Ctrl+C): store the settings and
     // empty Temp as a close from the menu would, then leave.
     TerminationSignals termination;

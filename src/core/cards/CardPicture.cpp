@@ -1,5 +1,6 @@
 #include "core/cards/CardPicture.h"
 
+#include "core/cards/JpegDecoder.h"
 #include "core/util/WholeFile.h"
 
 #include <QBuffer>
@@ -24,20 +25,43 @@ bool jpegComplete(const QByteArray &bytes)
     return marker >= 0 && marker >= bytes.size() - 2 - Slack;
 }
 
-// The size to decode a picture of `size` at so that it fits the pixel budget:
-// halved as often as needed, which the JPEG decoder does while decoding
-// rather than after decoding the picture whole.
-QSize decodedSize(const QSize &size)
+// The most pixels a decoded picture may have: the card limit, or less where
+// the image reader's allocation limit is lower.
+qint64 pixelBudget()
 {
     const int limitMegabytes = QImageReader::allocationLimit();
-    qint64 budget = MostPixels;
-    if (limitMegabytes > 0)
-        budget = qMin(budget, qint64(limitMegabytes) * 1024 * 1024 / 4);
+    return limitMegabytes > 0 ? qMin(MostPixels, qint64(limitMegabytes) * 1024 * 1024 / 4)
+                              : MostPixels;
+}
+
+// The size to decode a picture of `size` at so that it fits the pixel budget:
+// halved as often as needed.
+QSize decodedSize(const QSize &size)
+{
+    const qint64 budget = pixelBudget();
     QSize decoded = size;
     while (qint64(decoded.width()) * decoded.height() > budget && decoded.width() > 1 &&
            decoded.height() > 1)
         decoded = QSize((decoded.width() + 1) / 2, (decoded.height() + 1) / 2);
     return decoded;
+}
+
+// The picture in `bytes` through Qt's image reader, for any kind it reads,
+// at `size` (its own size, within the budget, when empty).
+QImage readWithQt(QByteArray &bytes, const QSize &size)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize own = reader.size();
+    if (!size.isEmpty()) {
+        reader.setScaledSize(size);
+    } else if (own.isValid()) {
+        const QSize decoded = decodedSize(own);
+        if (decoded != own)
+            reader.setScaledSize(decoded);
+    }
+    return reader.read();
 }
 
 } // namespace
@@ -80,20 +104,13 @@ QImage CardPicture::load(const DataRoots &roots, const QString &deckName, int nu
         return {};
     // Bounded too, in case the file grew since it was measured.
     QByteArray bytes = file.read(LargestFile);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (reader.format() == "jpeg" && !jpegComplete(bytes))
+    if (JpegDecoder::isJpeg(bytes) && !jpegComplete(bytes))
         return {};
-    const QSize own = reader.size();
-    if (!size.isEmpty()) {
-        reader.setScaledSize(size);
-    } else if (own.isValid()) {
-        const QSize decoded = decodedSize(own);
-        if (decoded != own)
-            reader.setScaledSize(decoded);
-    }
-    QImage picture = reader.read();
+    QImage picture;
+    if (JpegDecoder::isJpeg(bytes))
+        picture = JpegDecoder::decode(bytes, size, pixelBudget());
+    if (picture.isNull())
+        picture = readWithQt(bytes, size);
     if (!picture.isNull() && reversed)
         picture.mirror(true, true);
     return picture;

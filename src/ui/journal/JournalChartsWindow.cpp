@@ -7,22 +7,14 @@
 #include "core/util/WholeFile.h"
 #include "ui/common/Interaction.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QCursor>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QHorizontalBarSeries>
 #include <QLabel>
-#include <QPieSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 
@@ -31,23 +23,14 @@ namespace {
 // The card picture shown beside the top cards' bars under the pointer.
 const QSize PictureSize(120, 200);
 
-QPieSeries *pieOf(const QList<std::pair<QString, int>> &slices)
-{
-    auto *series = new QPieSeries;
-    for (const auto &[label, count] : slices) {
-        QPieSlice *slice = series->append(QStringLiteral("%1: %2").arg(label).arg(count), count);
-        slice->setLabelVisible(count > 0);
-    }
-    return series;
-}
-
 } // namespace
 
 JournalChartsWindow::JournalChartsWindow(const DialogContext &context, const JournalStats &stats,
-                                         QWidget *parent)
+                                         ChartsPlugin::MakeChart makeChart, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_context(context)
     , m_stats(stats)
+    , m_makeChart(makeChart)
 {
     setObjectName(QStringLiteral("journalChartsWindow"));
     const ProgramData &data = m_context.data;
@@ -81,13 +64,11 @@ JournalChartsWindow::JournalChartsWindow(const DialogContext &context, const Jou
     resize(1000, 680);
 }
 
-void JournalChartsWindow::addChart(QChart *chart, const char *name)
+void JournalChartsWindow::addChart(const ChartsPlugin::Chart &chart, const char *name)
 {
-    chart->setAnimationOptions(QChart::NoAnimation);
-    auto *view = new QChartView(chart, m_tabs);
+    QWidget *view = m_makeChart(chart, m_tabs);
     view->setObjectName(QLatin1String(name));
-    view->setRenderHint(QPainter::Antialiasing);
-    m_tabs->addTab(view, chart->title());
+    m_tabs->addTab(view, chart.title);
 }
 
 QString JournalChartsWindow::groupLabel(const QString &key) const
@@ -104,38 +85,20 @@ QString JournalChartsWindow::groupLabel(const QString &key) const
     return m_context.data.uiText(texts.value(key, UiText::ChartsTitle));
 }
 
-QChart *JournalChartsWindow::topCardsChart()
+ChartsPlugin::Chart JournalChartsWindow::topCardsChart()
 {
     const QList<std::pair<int, int>> top = m_stats.top(TopCardCount);
-    auto *set = new QBarSet(m_context.data.uiText(UiText::ChartsTopCards));
-    QStringList titles;
-    int highest = 1;
-    // Listed from the bottom up, so the card that came up most is on top.
-    for (auto it = top.crbegin(); it != top.crend(); ++it) {
-        *set << it->second;
-        titles << m_context.data.cardTitle(it->first);
-        highest = std::max(highest, it->second);
+    ChartsPlugin::Chart chart;
+    chart.kind = ChartsPlugin::Chart::Kind::HorizontalBars;
+    chart.title = m_context.data.uiText(UiText::ChartsTopCards);
+    for (const auto &[number, count] : top) {
+        chart.labels << m_context.data.cardTitle(number);
+        chart.values << count;
     }
-    auto *series = new QHorizontalBarSeries;
-    series->append(set);
-    auto *chart = new QChart;
-    chart->setTitle(m_context.data.uiText(UiText::ChartsTopCards));
-    chart->addSeries(series);
-    auto *cards = new QBarCategoryAxis;
-    cards->append(titles);
-    chart->addAxis(cards, Qt::AlignLeft);
-    series->attachAxis(cards);
-    auto *counts = new QValueAxis;
-    counts->setRange(0, highest);
-    counts->setLabelFormat(QStringLiteral("%d"));
-    counts->applyNiceNumbers();
-    chart->addAxis(counts, Qt::AlignBottom);
-    series->attachAxis(counts);
-    chart->legend()->hide();
-    connect(set, &QBarSet::hovered, this, [this, top](bool shown, int index) {
+    chart.hovered = [this, top](bool shown, int index) {
         if (index >= 0 && index < top.size())
-            showCardPicture(shown, top.at(top.size() - 1 - index).first);
-    });
+            showCardPicture(shown, top.at(index).first);
+    };
     return chart;
 }
 
@@ -155,53 +118,38 @@ void JournalChartsWindow::showCardPicture(bool shown, int number)
     m_picture->show();
 }
 
-QChart *JournalChartsWindow::arcanaChart()
+ChartsPlugin::Chart JournalChartsWindow::arcanaChart() const
 {
-    QList<std::pair<QString, int>> slices{
-        {groupLabel(QStringLiteral("major")), m_stats.majorArcana()}};
+    ChartsPlugin::Chart chart;
+    chart.kind = ChartsPlugin::Chart::Kind::Pie;
+    chart.title = m_context.data.uiText(UiText::ChartsArcana);
+    chart.labels << groupLabel(QStringLiteral("major"));
+    chart.values << m_stats.majorArcana();
     const auto suits = m_stats.suits();
-    for (int suit = 0; suit < JournalStats::SuitCount; ++suit)
-        slices.append({groupLabel(QStringLiteral("suit%1").arg(suit + 1)), suits[size_t(suit)]});
-    auto *chart = new QChart;
-    chart->setTitle(m_context.data.uiText(UiText::ChartsArcana));
-    chart->addSeries(pieOf(slices));
-    return chart;
-}
-
-QChart *JournalChartsWindow::orientationChart()
-{
-    auto *chart = new QChart;
-    chart->setTitle(m_context.data.uiText(UiText::ChartsOrientation));
-    chart->addSeries(pieOf({{groupLabel(QStringLiteral("upright")), m_stats.upright},
-                            {groupLabel(QStringLiteral("reversed")), m_stats.reversed}}));
-    return chart;
-}
-
-QChart *JournalChartsWindow::perMonthChart()
-{
-    auto *set = new QBarSet(m_context.data.uiText(UiText::ChartsPerMonth));
-    int highest = 1;
-    for (auto month = m_stats.perMonth.cbegin(); month != m_stats.perMonth.cend(); ++month) {
-        *set << month.value();
-        highest = std::max(highest, month.value());
+    for (int suit = 0; suit < JournalStats::SuitCount; ++suit) {
+        chart.labels << groupLabel(QStringLiteral("suit%1").arg(suit + 1));
+        chart.values << suits[size_t(suit)];
     }
-    auto *series = new QBarSeries;
-    series->append(set);
-    auto *chart = new QChart;
-    chart->setTitle(m_context.data.uiText(UiText::ChartsPerMonth));
-    chart->addSeries(series);
-    auto *months = new QBarCategoryAxis;
-    months->append(m_stats.perMonth.keys());
-    months->setLabelsAngle(-60);
-    chart->addAxis(months, Qt::AlignBottom);
-    series->attachAxis(months);
-    auto *counts = new QValueAxis;
-    counts->setRange(0, highest);
-    counts->setLabelFormat(QStringLiteral("%d"));
-    counts->applyNiceNumbers();
-    chart->addAxis(counts, Qt::AlignLeft);
-    series->attachAxis(counts);
-    chart->legend()->hide();
+    return chart;
+}
+
+ChartsPlugin::Chart JournalChartsWindow::orientationChart() const
+{
+    ChartsPlugin::Chart chart;
+    chart.kind = ChartsPlugin::Chart::Kind::Pie;
+    chart.title = m_context.data.uiText(UiText::ChartsOrientation);
+    chart.labels << groupLabel(QStringLiteral("upright")) << groupLabel(QStringLiteral("reversed"));
+    chart.values << m_stats.upright << m_stats.reversed;
+    return chart;
+}
+
+ChartsPlugin::Chart JournalChartsWindow::perMonthChart() const
+{
+    ChartsPlugin::Chart chart;
+    chart.kind = ChartsPlugin::Chart::Kind::Bars;
+    chart.title = m_context.data.uiText(UiText::ChartsPerMonth);
+    chart.labels = m_stats.perMonth.keys();
+    chart.values = m_stats.perMonth.values();
     return chart;
 }
 

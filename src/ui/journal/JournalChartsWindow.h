@@ -2,18 +2,18 @@
 
 #include "core/journal/JournalStats.h"
 #include "ui/common/DialogContext.h"
+#include "ui/journal/ChartsPlugin.h"
 
 #include <QWidget>
 
-class QChart;
-class QChartView;
 class QLabel;
 class QTabWidget;
 
 // Charts of the readings the journal shows: the cards that came up most
 // (with the card's picture under the pointer), the Major Arcana against each
 // suit, upright against reversed, and readings per month. Each chart can be
-// saved as a picture, and the numbers as CSV.
+// saved as a picture, and the numbers as CSV. The charts are drawn by the
+// charts plugin's `makeChart`.
 class JournalChartsWindow : public QWidget
 {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     static constexpr int TopCardCount = 15;
 
     JournalChartsWindow(const DialogContext &context, const JournalStats &stats,
-                        QWidget *parent = nullptr);
+                        ChartsPlugin::MakeChart makeChart, QWidget *parent = nullptr);
 
     // Writes the chart on the tab at hand as a PNG picture; false, with the
     // reason in `errorString`, when the file could not be written.
@@ -30,11 +30,11 @@ public:
     bool saveNumbers(const QString &path, QString *errorString = nullptr) const;
 
 private:
-    QChart *topCardsChart();
-    QChart *arcanaChart();
-    QChart *orientationChart();
-    QChart *perMonthChart();
-    void addChart(QChart *chart, const char *name);
+    ChartsPlugin::Chart topCardsChart();
+    ChartsPlugin::Chart arcanaChart() const;
+    ChartsPlugin::Chart orientationChart() const;
+    ChartsPlugin::Chart perMonthChart() const;
+    void addChart(const ChartsPlugin::Chart &chart, const char *name);
     // Asks where to save and saves with `save`; tells the user of a failure.
     void saveAs(const QString &suffix,
                 bool (JournalChartsWindow::*save)(const QString &, QString *) const);
@@ -43,6 +43,7 @@ private:
 
     const DialogContext m_context;
     JournalStats m_stats;
+    ChartsPlugin::MakeChart m_makeChart;
     QTabWidget *m_tabs = nullptr;
     QLabel *m_picture = nullptr;
 };

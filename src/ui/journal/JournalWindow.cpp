@@ -1,5 +1,6 @@
 #include "ui/journal/JournalWindow.h"
 
+#include "core/app/Plugins.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/journal/JournalIndex.h"
@@ -307,9 +308,17 @@ void JournalWindow::addFolder()
 
 void JournalWindow::showStatistics()
 {
+    QString reason;
+    const auto makeChart = reinterpret_cast<ChartsPlugin::MakeChart>(
+        Plugins::resolve(QLatin1String(ChartsPlugin::Name), ChartsPlugin::Symbol, &reason));
+    if (!makeChart) {
+        m_interaction.showMessage(this,
+                                  m_data.uiText(UiText::ChartsTitle) + QLatin1Char('\n') + reason);
+        return;
+    }
     auto *charts =
         new JournalChartsWindow(DialogContext{m_data, m_preferences, m_faces, m_interaction},
-                                m_index->stats(filter()), this);
+                                m_index->stats(filter()), makeChart, this);
     charts->setAttribute(Qt::WA_DeleteOnClose);
     charts->show();
 }

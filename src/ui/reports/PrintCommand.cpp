@@ -1,5 +1,6 @@
 #include "ui/reports/PrintCommand.h"
 
+#include "core/app/Plugins.h"
 #include "core/app/Preferences.h"
 #include "core/app/ProgramData.h"
 #include "core/lang/UiText.h"
@@ -11,13 +12,12 @@
 #include "core/table/ReadingSession.h"
 #include "ui/common/Interaction.h"
 #include "ui/reports/PrintSettingsDialog.h"
+#include "ui/reports/PrinterPlugin.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTextDocument>
 
 namespace {
@@ -27,24 +27,31 @@ namespace {
 void printReport(QWidget *window, Interaction &interaction, const ReportModel &model,
                  const QString &folder, const UiTextTable &texts)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(model.spreadName);
-    QPrintDialog dialog(&printer, window);
-    if (interaction.execDialog(dialog) != QDialog::Accepted)
-        return;
-    QString reason;
-    std::unique_ptr<QTextDocument> document;
-    if (QDir(folder).exists() && ReportPictures::write(model, folder, &reason))
-        document = PdfReport::document(model, QDate::currentDate(), folder, &reason);
-    else if (reason.isEmpty())
-        reason = texts.string(UiText::FolderMissing).arg(QDir::toNativeSeparators(folder));
-    if (!document) {
+    const auto failed = [&](const QString &reason) {
         interaction.showMessage(window,
                                 ReportWriter::failureMessage(ReportWriter::Format::Printer, texts) +
                                     QLatin1Char('\n') + reason);
+    };
+    QString reason;
+    const auto print = reinterpret_cast<PrinterPlugin::PrintOnPrinter>(
+        Plugins::resolve(QLatin1String(PrinterPlugin::Name), PrinterPlugin::Symbol, &reason));
+    if (!print) {
+        failed(reason);
         return;
     }
-    document->print(&printer);
+    PrinterPlugin::Job job;
+    job.execDialog = [&interaction](QDialog &dialog) { return interaction.execDialog(dialog); };
+    job.document = [&]() -> std::unique_ptr<QTextDocument> {
+        std::unique_ptr<QTextDocument> document;
+        if (QDir(folder).exists() && ReportPictures::write(model, folder, &reason))
+            document = PdfReport::document(model, QDate::currentDate(), folder, &reason);
+        else if (reason.isEmpty())
+            reason = texts.string(UiText::FolderMissing).arg(QDir::toNativeSeparators(folder));
+        if (!document)
+            failed(reason);
+        return document;
+    };
+    print(window, model.spreadName, job);
 }
 
 // Hands the report at `path` to the desktop. When nothing opens it, says

@@ -8,6 +8,7 @@
 #include "core/readings/ReadingOpenPlan.h"
 #include "core/table/ReadingSession.h"
 #include "ui/common/Interaction.h"
+#include "ui/common/UnreadFileIcons.h"
 #include "ui/readings/CommentsWindow.h"
 #include "ui/readings/ExtraCardWarning.h"
 
@@ -43,6 +44,8 @@ QString ReadingFileCommands::chooseFile(bool saving, const QString &proposedName
     dialog.setObjectName(saving ? QStringLiteral("saveReadingDialog")
                                 : QStringLiteral("openReadingDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    UnreadFileIcons icons;
+    dialog.setIconProvider(&icons);
     dialog.setNameFilter(m_data.uiText(UiText::ReadingFilesFilter));
     dialog.setDefaultSuffix(QStringLiteral("reading"));
     dialog.setDirectory(m_data.readingsDir());

@@ -1,4 +1,4 @@
-#include "ui/music/MediaMusicPlayer.h"
+#include "MediaMusicBackend.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -9,40 +9,40 @@
 
 #include <utility>
 
-MediaMusicPlayer::MediaMusicPlayer(QObject *parent)
-    : MusicPlayer(parent)
+MediaMusicBackend::MediaMusicBackend(QObject *parent)
+    : QObject(parent)
     , m_startTimeout(new QTimer(this))
 {
     m_startTimeout->setSingleShot(true);
     m_startTimeout->setInterval(StartTimeoutMs);
-    connect(m_startTimeout, &QTimer::timeout, this, [this] { fail(Failure::File); });
+    connect(m_startTimeout, &QTimer::timeout, this, [this] { fail(false); });
 }
 
-void MediaMusicPlayer::play(const QString &path)
+void MediaMusicBackend::play(const QString &path)
 {
     release();
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        reportLater([this, path] { emit failed(path, Failure::Device); });
+        reportLater([this, path] { emit failed(path, true); });
         return;
     }
     if (!QFileInfo(path).isReadable()) {
-        reportLater([this, path] { emit failed(path, Failure::File); });
+        reportLater([this, path] { emit failed(path, false); });
         return;
     }
     m_player = new QMediaPlayer(this);
     if (!m_player->isAvailable()) {
         release();
-        reportLater([this, path] { emit failed(path, Failure::Device); });
+        reportLater([this, path] { emit failed(path, true); });
         return;
     }
     m_output = new QAudioOutput(m_player);
     m_player->setAudioOutput(m_output);
     setVolume(m_volume);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
-            &MediaMusicPlayer::onMediaStatusChanged);
-    connect(m_player, &QMediaPlayer::playbackStateChanged, this, &MediaMusicPlayer::checkStarted);
-    connect(m_player, &QMediaPlayer::positionChanged, this, &MediaMusicPlayer::checkStarted);
-    connect(m_player, &QMediaPlayer::errorOccurred, this, &MediaMusicPlayer::onError);
+            &MediaMusicBackend::onMediaStatusChanged);
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, &MediaMusicBackend::checkStarted);
+    connect(m_player, &QMediaPlayer::positionChanged, this, &MediaMusicBackend::checkStarted);
+    connect(m_player, &QMediaPlayer::errorOccurred, this, &MediaMusicBackend::onError);
     m_path = path;
     m_startReported = false;
     m_startTimeout->start();
@@ -50,12 +50,12 @@ void MediaMusicPlayer::play(const QString &path)
     m_player->play();
 }
 
-void MediaMusicPlayer::stop()
+void MediaMusicBackend::stop()
 {
     release();
 }
 
-void MediaMusicPlayer::setVolume(int percent)
+void MediaMusicBackend::setVolume(int percent)
 {
     m_volume = percent;
     // The slider moves evenly through what the ear hears as loudness.
@@ -64,7 +64,7 @@ void MediaMusicPlayer::setVolume(int percent)
                                                   QAudio::LinearVolumeScale));
 }
 
-void MediaMusicPlayer::release()
+void MediaMusicBackend::release()
 {
     m_path.clear();
     m_startTimeout->stop();
@@ -78,7 +78,7 @@ void MediaMusicPlayer::release()
     m_output = nullptr;
 }
 
-void MediaMusicPlayer::checkStarted()
+void MediaMusicBackend::checkStarted()
 {
     if (m_path.isEmpty() || m_startReported ||
         m_player->playbackState() != QMediaPlayer::PlayingState)
@@ -93,7 +93,7 @@ void MediaMusicPlayer::checkStarted()
     reportLater([this, path] { emit started(path); });
 }
 
-void MediaMusicPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
+void MediaMusicBackend::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
 {
     if (m_path.isEmpty())
         return;
@@ -101,7 +101,7 @@ void MediaMusicPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
     // played would repeat it at once, over and over.
     if (status == QMediaPlayer::InvalidMedia ||
         (status == QMediaPlayer::EndOfMedia && !m_startReported)) {
-        fail(Failure::File);
+        fail(false);
         return;
     }
     if (status == QMediaPlayer::EndOfMedia) {
@@ -113,22 +113,28 @@ void MediaMusicPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
     checkStarted();
 }
 
-void MediaMusicPlayer::onError(QMediaPlayer::Error error)
+void MediaMusicBackend::onError(QMediaPlayer::Error error)
 {
     if (!m_path.isEmpty() && error != QMediaPlayer::NoError)
-        fail(Failure::File);
+        fail(false);
 }
 
-void MediaMusicPlayer::fail(Failure failure)
+void MediaMusicBackend::fail(bool deviceFault)
 {
     const QString path = m_path;
     if (path.isEmpty())
         return;
     release();
-    reportLater([this, path, failure] { emit failed(path, failure); });
+    reportLater([this, path, deviceFault] { emit failed(path, deviceFault); });
 }
 
-void MediaMusicPlayer::reportLater(const std::function<void()> &report)
+void MediaMusicBackend::reportLater(const std::function<void()> &report)
 {
     QTimer::singleShot(0, this, report);
+}
+
+// What the program calls, once the plugin is loaded, to make the player.
+extern "C" Q_DECL_EXPORT QObject *quillmoor_make_music_backend()
+{
+    return new MediaMusicBackend;
 }
