@@ -81,6 +81,16 @@ void TestCardPicture::loadsFromDeckFolder()
     QVERIFY(small.pixelColor(18, 28).lightness() < 60);
     QVERIFY(small.pixelColor(1, 1).lightness() > 200);
 
+    // A picture with a palette (one on which Qt's smooth scaling crashes)
+    // comes in full colour, and scales as any other.
+    const QString palette = CardPicture::path(dir.path(), QStringLiteral("Test"), 5);
+    QVERIFY(QFile::copy(
+        QStringLiteral(QUILLMOOR_BUNDLED_DATA_DIR "/Langs/English/help/comments@2x.png"), palette));
+    const QImage full = CardPicture::load(dir.path(), QStringLiteral("Test"), 5, false);
+    QCOMPARE(full.colorCount(), 0);
+    QCOMPARE(full.scaled(87, 148, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).size(),
+             QSize(87, 148));
+
     QVERIFY(CardPicture::load(dir.path(), QStringLiteral("Test"), 8, false).isNull());
     QVERIFY(!CardPicture::pictureSize(dir.path(), QStringLiteral("Test"), 8).isValid());
     QFile damaged(CardPicture::path(dir.path(), QStringLiteral("Test"), 9));

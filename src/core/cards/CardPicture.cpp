@@ -61,7 +61,13 @@ QImage readWithQt(QByteArray &bytes, const QSize &size)
         if (decoded != own)
             reader.setScaledSize(decoded);
     }
-    return reader.read();
+    const QImage picture = reader.read();
+    // A picture with a palette is given in full colour: Qt's smooth scaling
+    // crashes on some palettes, and a face is scaled when it is shown.
+    if (picture.colorCount() == 0)
+        return picture;
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
 }
 
 } // namespace
