@@ -6,6 +6,7 @@
 // QUILLMOOR_LAUNCHED_NS (nanoseconds since the epoch, as `date +%s%N`
 // prints), "bare" and "table" print how many microseconds later the first
 // paint was done.
+#include "QuitAfterFirstPaint.h"
 #include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
 #include "core/table/ReadingSession.h"
@@ -14,55 +15,17 @@
 #include "ui/table/TableWindow.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 
 namespace {
-
-void printTimeSinceLaunch()
-{
-    bool given = false;
-    const qint64 launched = qgetenv("QUILLMOOR_LAUNCHED_NS").toLongLong(&given);
-    if (!given)
-        return;
-    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::system_clock::now().time_since_epoch());
-    std::printf("%lld\n", static_cast<long long>((now.count() - launched) / 1000));
-}
-
-// Quits the application once the first paint of the widget it watches is
-// done: the paint and the flush to the screen come in one pass of the event
-// loop, and a zero timer set in it runs after.
-class QuitAfterFirstPaint : public QObject
-{
-public:
-    explicit QuitAfterFirstPaint(QWidget *widget) { widget->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            QTimer::singleShot(0, qApp, [] {
-                printTimeSinceLaunch();
-                QApplication::quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_painted = false;
-};
 
 bool isMode(const char *arg)
 {
