@@ -29,6 +29,7 @@ ReportModel yearAhead()
     preferences.setPrintBigCards(true);
     preferences.setPrintExplanations(true);
     ProgramData data(QStringLiteral(QUILLMOOR_APP_DIR));
+    data.roots().createFolders();
     data.scan(preferences);
     data.loadLanguage(preferences);
     Spread spread;

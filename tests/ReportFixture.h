@@ -69,6 +69,8 @@ savedReading(const QString &appDir, Preferences &preferences, ReportModel &model
             return false;
     }
     ProgramData data(appDir);
+    // As the table's start-up does.
+    data.roots().createFolders();
     data.scan(preferences);
     data.loadLanguage(preferences);
     return ReportModel::fromReadingFile(QFINDTESTDATA(reading), data, preferences, model,

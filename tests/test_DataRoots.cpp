@@ -93,11 +93,16 @@ void TestDataRoots::installedProgramFolderIsNeverWritten()
     QCOMPARE(roots.bundledDir(), bundled());
     QCOMPARE(roots.tempDir(), m_home->filePath(QStringLiteral("cache/Orvandel/Quillmoor/Temp")));
 
-    // Start-up makes the writable folders in the user's folders, and the
-    // reading dialogs start in the user's Saved.
+    // Reading the data makes no folder (the thumbnailer reads it for each
+    // file a file manager shows); the table's start-up makes the writable
+    // folders in the user's folders, and the reading dialogs start in the
+    // user's Saved.
     ProgramData data(roots);
     Preferences preferences;
     preferences.setDeckName(QStringLiteral("Ardenvale"));
+    data.scan(preferences);
+    QVERIFY(!QFileInfo::exists(m_userDir));
+    roots.createFolders();
     data.scan(preferences);
     for (const QString &folder : {QStringLiteral("Music"), QStringLiteral("Saved")})
         QVERIFY2(QFileInfo(m_userDir + QLatin1Char('/') + folder).isDir(), qPrintable(folder));

@@ -122,6 +122,7 @@ int ReportCommand::run(const QStringList &arguments)
         return failure(QStringLiteral("%1: no language of that name in %2/Langs")
                            .arg(preferences.language(), dataDir));
 
+    roots.createFolders();
     ProgramData data(roots);
     data.scan(preferences);
     data.loadLanguage(preferences);

@@ -7,7 +7,7 @@
 QString Plugins::folder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../lib/quillmoor"));
+                           QStringLiteral("/../lib/quillmoor/plugins"));
 }
 
 void *Plugins::resolve(const QString &name, const char *symbol, QString *error)

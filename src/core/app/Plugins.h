@@ -7,7 +7,7 @@
 // the journal's charts through Qt Charts.
 // A program that never plays or prints never loads them, nor the many
 // libraries behind them, and starts that much sooner. They lie in
-// lib/quillmoor beside the program's bin folder, installed or built.
+// lib/quillmoor/plugins beside the program's bin folder, installed or built.
 namespace Plugins {
 
 // The folder the plugins are looked for in.

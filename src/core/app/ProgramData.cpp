@@ -68,7 +68,6 @@ const ProgramData::SpreadFiles &ProgramData::spreadFiles() const
 
 void ProgramData::scan(Preferences &preferences)
 {
-    m_roots.createFolders();
     m_replacedDeck.clear();
     if (!DataFolders::deckExists(m_roots, preferences.deckName())) {
         const QStringList bundled = DataFolders::bundledDecks();

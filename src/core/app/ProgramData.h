@@ -49,9 +49,8 @@ public:
     // Whether the chosen deck has the extra 79th card.
     bool deck79() const { return m_deck79; }
 
-    // Makes the writable folders and looks at the deck and the spreads. A
-    // deck name that names no deck folder is replaced by the first bundled
-    // deck that exists.
+    // Looks at the deck and the spreads, writing nothing. A deck name that
+    // names no deck folder is replaced by the first bundled deck that exists.
     void scan(Preferences &preferences);
     // Lists the spread files again, at the next look, after one was written.
     void rescanSpreads();

@@ -71,6 +71,7 @@ TableWindow::TableWindow(const DataRoots &roots, QSettings &settings, Interactio
     setObjectName(QStringLiteral("TableWindow"));
     setWindowTitle(QStringLiteral("Quillmoor"));
     SettingsStore::read(m_settings, roots, screenSize(), m_preferences);
+    roots.createFolders();
     m_data.scan(m_preferences);
     // From here on each change is stored as it is made.
     m_saver = new PreferenceSaver(m_settings, m_preferences, this);
