@@ -53,6 +53,9 @@ void TestInstalledProgram::initTestCase()
     for (const QString &file :
          {QStringLiteral("bin/quillmoor"), QStringLiteral("bin/quillmoor-thumbnailer"),
           QStringLiteral("share/thumbnailers/quillmoor.thumbnailer"),
+          QStringLiteral("lib/quillmoor/plugins/quillmoor-music.so"),
+          QStringLiteral("lib/quillmoor/plugins/quillmoor-printer.so"),
+          QStringLiteral("lib/quillmoor/plugins/quillmoor-charts.so"),
           QStringLiteral("share/quillmoor/installed-layout"),
           QStringLiteral("share/quillmoor/Langs/English/List.lng"),
           QStringLiteral("share/quillmoor/Spreads/Three Cards.spread"),
