@@ -10,7 +10,7 @@ QString Plugins::folder()
                            QStringLiteral("/../lib/quillmoor/plugins"));
 }
 
-void *Plugins::resolve(const QString &name, const char *symbol, QString *error)
+void *Plugins::address(const QString &name, const char *symbol, QString *error)
 {
     QLibrary library(folder() + QLatin1Char('/') + name);
     // Resolved now, so a damaged plugin is refused here and not in the

@@ -13,9 +13,17 @@ namespace Plugins {
 // The folder the plugins are looked for in.
 QString folder();
 
-// The function `symbol` of the plugin `name` (its file name without
+// The address of `symbol` in the plugin `name` (its file name without
 // folder), loading the plugin first; null, with the reason in `error`, when
 // the plugin is missing or damaged. A plugin once loaded stays loaded.
-void *resolve(const QString &name, const char *symbol, QString *error);
+void *address(const QString &name, const char *symbol, QString *error);
+
+// The function `symbol` of the plugin `name`, of the type `Function` the
+// plugin's header names; null as `address` is.
+template <typename Function>
+Function resolve(const QString &name, const char *symbol, QString *error)
+{
+    return reinterpret_cast<Function>(address(name, symbol, error));
+}
 
 } // namespace Plugins

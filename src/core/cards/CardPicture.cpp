@@ -110,12 +110,16 @@ QImage CardPicture::load(const DataRoots &roots, const QString &deckName, int nu
         return {};
     // Bounded too, in case the file grew since it was measured.
     QByteArray bytes = file.read(LargestFile);
-    if (JpegDecoder::isJpeg(bytes) && !jpegComplete(bytes))
-        return {};
+    // A JPEG the decoder refuses (damaged, too large) is refused, not read
+    // again by Qt's reader; only other kinds go there.
+    bool otherKind = !JpegDecoder::isJpeg(bytes);
     QImage picture;
-    if (JpegDecoder::isJpeg(bytes))
-        picture = JpegDecoder::decode(bytes, size, pixelBudget());
-    if (picture.isNull())
+    if (!otherKind) {
+        if (!jpegComplete(bytes))
+            return {};
+        picture = JpegDecoder::decode(bytes, size, pixelBudget(), &otherKind);
+    }
+    if (otherKind)
         picture = readWithQt(bytes, size);
     if (!picture.isNull() && reversed)
         picture.mirror(true, true);

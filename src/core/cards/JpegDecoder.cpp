@@ -60,7 +60,8 @@ int JpegDecoder::scaleEighths(const QSize &own, const QSize &wanted)
     return 8;
 }
 
-QImage JpegDecoder::decode(const QByteArray &bytes, const QSize &size, qint64 mostPixels)
+QImage JpegDecoder::decode(const QByteArray &bytes, const QSize &size, qint64 mostPixels,
+                           bool *leftToQt)
 {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -78,6 +79,8 @@ QImage JpegDecoder::decode(const QByteArray &bytes, const QSize &size, qint64 mo
     jpeg_read_header(&info, TRUE);
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
         jpeg_destroy_decompress(&info);
+        if (leftToQt)
+            *leftToQt = true;
         return {};
     }
     info.out_color_space = info.num_components == 1 ? JCS_GRAYSCALE : JCS_EXT_BGRX;

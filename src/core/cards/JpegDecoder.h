@@ -23,7 +23,9 @@ int scaleEighths(const QSize &own, const QSize &wanted);
 
 // The picture in `bytes` at exactly `size` (at its own size when `size` is
 // empty, or as large as fits `mostPixels`, halving); a null image when it is
-// damaged or of a kind this decoder leaves to Qt's reader (CMYK).
-QImage decode(const QByteArray &bytes, const QSize &size, qint64 mostPixels);
+// damaged, or of a kind this decoder leaves to Qt's reader (CMYK), which
+// then sets `leftToQt`.
+QImage decode(const QByteArray &bytes, const QSize &size, qint64 mostPixels,
+              bool *leftToQt = nullptr);
 
 } // namespace JpegDecoder

@@ -17,8 +17,7 @@ QObject *PluginMusicPlayer::backend()
     m_loadTried = true;
     QString error;
     using Maker = QObject *(*)();
-    const auto make =
-        reinterpret_cast<Maker>(Plugins::resolve(m_plugin, "quillmoor_make_music_backend", &error));
+    const auto make = Plugins::resolve<Maker>(m_plugin, "quillmoor_make_music_backend", &error);
     if (!make) {
         qWarning().noquote() << "Music cannot be played:" << error;
         return nullptr;

@@ -221,10 +221,11 @@ bool ZipPackage::read(const QString &path, QString *errorString)
         const qsizetype data = local + 30 + get16(in, local + 26) + get16(in, local + 28);
         if (data + packed > in.size() || (method != Stored && method != Deflated))
             return refuse(QStringLiteral("The part %1 cannot be read.").arg(name));
-        QByteArray content = in.mid(data, packed);
-        if (method == Deflated && !inflated(in.mid(data, packed), size, content))
-            return refuse(QStringLiteral("The part %1 is damaged.").arg(name));
-        if (content.size() != size || checksum(content) != crc)
+        const QByteArray kept = in.mid(data, packed);
+        QByteArray content = kept;
+        const bool whole =
+            method == Stored ? content.size() == size : inflated(kept, size, content);
+        if (!whole || checksum(content) != crc)
             return refuse(QStringLiteral("The part %1 is damaged.").arg(name));
         m_parts.append({name, content, method == Stored});
         at += 46 + nameLength + skip;

@@ -11,8 +11,8 @@ class UnreadFileIcons : public QFileIconProvider
 public:
     UnreadFileIcons();
 
+    using QFileIconProvider::icon;
     QIcon icon(const QFileInfo &info) const override;
-    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
     QString type(const QFileInfo &info) const override;
 
 private:

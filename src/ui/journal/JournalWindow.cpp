@@ -309,8 +309,8 @@ void JournalWindow::addFolder()
 void JournalWindow::showStatistics()
 {
     QString reason;
-    const auto makeChart = reinterpret_cast<ChartsPlugin::MakeChart>(
-        Plugins::resolve(QLatin1String(ChartsPlugin::Name), ChartsPlugin::Symbol, &reason));
+    const auto makeChart = Plugins::resolve<ChartsPlugin::MakeChart>(
+        QLatin1String(ChartsPlugin::Name), ChartsPlugin::Symbol, &reason);
     if (!makeChart) {
         m_interaction.showMessage(this,
                                   m_data.uiText(UiText::ChartsTitle) + QLatin1Char('\n') + reason);

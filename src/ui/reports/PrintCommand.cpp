@@ -33,8 +33,8 @@ void printReport(QWidget *window, Interaction &interaction, const ReportModel &m
                                     QLatin1Char('\n') + reason);
     };
     QString reason;
-    const auto print = reinterpret_cast<PrinterPlugin::PrintOnPrinter>(
-        Plugins::resolve(QLatin1String(PrinterPlugin::Name), PrinterPlugin::Symbol, &reason));
+    const auto print = Plugins::resolve<PrinterPlugin::PrintOnPrinter>(
+        QLatin1String(PrinterPlugin::Name), PrinterPlugin::Symbol, &reason);
     if (!print) {
         failed(reason);
         return;
