@@ -1,12 +1,17 @@
 // Loading a card picture and turning it for a reversed card, as a spread
 // position and the detail window get it, at 1x and at a device pixel ratio
 // of 2, beside two anchors: a plain libjpeg-turbo decode of the whole file
-// and a full decode by Qt's image reader.
+// and a full decode by Qt's image reader. Each face is timed decoded, as it
+// is the first time it is shown at a size, and read back from the face
+// store, as it is every later time.
+#include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
+#include "core/cards/FaceStore.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -76,12 +81,41 @@ void detailImage(benchmark::State &state)
             CardPicture::load(appDir, deck, Card, true, Detail * state.range(0)));
 }
 
+// A face as the table and the detail window get it once it is stored: the
+// faces in memory are dropped each time, as in a new session.
+void storedFace(benchmark::State &state, const QSize &size)
+{
+    QTemporaryDir folder;
+    FaceStore store(folder.path());
+    CardFaceCache faces(appDir);
+    faces.setStore(&store);
+    const qreal ratio = qreal(state.range(0));
+    faces.face(deck, Card, true, size, ratio);
+    store.waitForWrites();
+    for (auto _ : state) {
+        faces.clear();
+        benchmark::DoNotOptimize(faces.face(deck, Card, true, size, ratio));
+    }
+}
+
+void positionFace(benchmark::State &state)
+{
+    storedFace(state, Position);
+}
+
+void detailFace(benchmark::State &state)
+{
+    storedFace(state, Detail);
+}
+
 } // namespace
 
 BENCHMARK(plainLibjpegAnchor)->Unit(benchmark::kMillisecond);
 BENCHMARK(fullDecodeAnchor)->Unit(benchmark::kMillisecond);
 BENCHMARK(positionImage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(detailImage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(positionFace)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(detailFace)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -9,6 +9,7 @@
 #include "QuitAfterFirstPaint.h"
 #include "SilentInteraction.h"
 #include "core/cards/CardFaceCache.h"
+#include "core/cards/FaceStore.h"
 #include "core/table/ReadingSession.h"
 #include "ui/app/ApplicationStyle.h"
 #include "ui/app/FontPreload.h"
@@ -93,7 +94,11 @@ int main(int argc, char **argv)
     if (reading)
         settings.setValue(QStringLiteral("cutdeck"), QStringLiteral("no"));
     SilentInteraction interaction;
+    // An empty face store, so that the reading decodes and stores every face
+    // as on its first showing.
+    FaceStore store(settingsDir.filePath(QStringLiteral("Faces")));
     CardFaceCache faces(QStringLiteral(QUILLMOOR_APP_DIR));
+    faces.setStore(&store);
     TableWindow table(QStringLiteral(QUILLMOOR_APP_DIR), settings, interaction, faces);
     fonts->wait();
     if (!reading) {

@@ -92,6 +92,7 @@ void TestDataRoots::installedProgramFolderIsNeverWritten()
     const DataRoots roots = installed();
     QCOMPARE(roots.bundledDir(), bundled());
     QCOMPARE(roots.tempDir(), m_home->filePath(QStringLiteral("cache/Orvandel/Quillmoor/Temp")));
+    QCOMPARE(roots.facesDir(), m_home->filePath(QStringLiteral("cache/Orvandel/Quillmoor/Faces")));
 
     // Reading the data makes no folder (the thumbnailer reads it for each
     // file a file manager shows); the table's start-up makes the writable

@@ -2,6 +2,7 @@
 #include "core/app/SettingsStore.h"
 #include "core/app/TerminationSignals.h"
 #include "core/cards/CardFaceCache.h"
+#include "core/cards/FaceStore.h"
 #include "core/data/DataRoots.h"
 #include "core/lang/UiText.h"
 #include "core/music/PluginMusicPlayer.h"
@@ -180,7 +181,9 @@ int main(int argc, char *argv[])
     QSettings settings{QLatin1String(SettingsStore::Organization),
                        QLatin1String(SettingsStore::Application)};
     DesktopInteraction interaction;
+    FaceStore faceStore(roots.facesDir());
     CardFaceCache faces(roots);
+    faces.setStore(&faceStore);
     TableWindow table(roots, settings, interaction, faces);
     // A card picture that cannot be read is told of once it is met, over the
     // table, after the painting that met it.

@@ -1,6 +1,7 @@
 #include "core/cards/CardFaceCache.h"
 
 #include "core/cards/CardPicture.h"
+#include "core/cards/FaceStore.h"
 
 size_t qHash(const CardFaceCache::Key &key, size_t seed)
 {
@@ -41,7 +42,7 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     const Key key{deckName, number, reversed, device.width(), device.height(), ratio};
     if (const QImage *cached = m_faces.object(key))
         return *cached;
-    QImage picture = CardPicture::load(m_roots, deckName, number, reversed, device);
+    QImage picture = upright(deckName, number, device);
     if (picture.isNull()) {
         reportFault(deckName, number);
         // Drawn anew each time, so a picture put in place later is found.
@@ -51,7 +52,26 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
         face.setDevicePixelRatio(ratio);
         return face;
     }
+    if (reversed)
+        picture.mirror(true, true);
     picture.setDevicePixelRatio(ratio);
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));
+    return picture;
+}
+
+QImage CardFaceCache::upright(const QString &deckName, int number, const QSize &device)
+{
+    // A face at its own size is the picture itself: only scaled ones are stored.
+    if (!m_store || device.isEmpty())
+        return CardPicture::load(m_roots, deckName, number, false, device);
+    // Measured before decoding, so that a picture replaced meanwhile is not
+    // stored as the new one's face.
+    const FaceStore::Source source =
+        FaceStore::Source::of(CardPicture::path(m_roots, deckName, number));
+    QImage picture = m_store->find(source, device);
+    if (picture.isNull()) {
+        picture = CardPicture::load(m_roots, deckName, number, false, device);
+        m_store->keep(source, picture);
+    }
     return picture;
 }

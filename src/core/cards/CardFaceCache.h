@@ -2,6 +2,8 @@
 
 #include "core/data/DataRoots.h"
 
+class FaceStore;
+
 #include <QCache>
 #include <QImage>
 #include <QSet>
@@ -33,6 +35,10 @@ public:
     // that cannot be read), without decoding it.
     QSize naturalSize(const QString &deckName, int number);
 
+    // Faces scaled to a size are then looked for in `store` before they are
+    // decoded, and kept there once decoded. The store outlives this cache.
+    void setStore(FaceStore *store) { m_store = store; }
+
     void clear() { m_faces.clear(); }
     // Gives the title drawn on the face of a missing picture, by card
     // number; asked only when such a face is drawn.
@@ -46,6 +52,9 @@ public:
     void setFaultReport(FaultReport report) { m_reportFault = std::move(report); }
 
 private:
+    // The picture upright at `device` pixels (its own size when empty),
+    // from the store when it holds it; null when it cannot be read.
+    QImage upright(const QString &deckName, int number, const QSize &device);
     void reportFault(const QString &deckName, int number);
 
     // Deck, card, turned, device width and height, and the ratio the face is
@@ -57,6 +66,7 @@ private:
     TitleLookup m_titleOf;
     FaultReport m_reportFault;
     QSet<QString> m_reported;
+    FaceStore *m_store = nullptr;
     // Bounded by the faces' bytes: a long session shows many sizes.
     QCache<Key, QImage> m_faces{64 * 1024 * 1024};
 };

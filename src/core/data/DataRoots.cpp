@@ -27,6 +27,11 @@ DataRoots::DataRoots(const QString &bundledDir, const QString &userDir, const QS
     , m_portable(false)
 {}
 
+QString DataRoots::facesDir() const
+{
+    return joined(QFileInfo(m_tempDir).path(), QStringLiteral("Faces"));
+}
+
 DataRoots DataRoots::forDataFolder(const QString &bundledDir)
 {
     if (!QFileInfo(joined(bundledDir, QLatin1String(InstalledMarker))).isFile())

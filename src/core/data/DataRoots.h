@@ -78,6 +78,9 @@ public:
     QString reportsDir() const;
     // The scratch folder, emptied when the program closes.
     QString tempDir() const { return m_tempDir; }
+    // Card faces kept at the sizes shown, beside the scratch folder: a cache
+    // that outlives the session and that anything may empty.
+    QString facesDir() const;
     // The Spreads folder the spread editor writes into.
     QString spreadsWriteDir() const;
     // Music: the user's folder first, then the bundled one (existing only).

@@ -1,0 +1,163 @@
+#include "core/cards/FaceStore.h"
+
+#include "core/util/WholeFile.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace {
+
+// What precedes a stored face's pixels, in this machine's byte order.
+struct Header
+{
+    char magic[8];
+    // ByteOrderProbe as this machine writes it: a face written by a machine
+    // of the other byte order is not read.
+    quint32 byteOrder;
+    qint32 format;
+    qint64 sourceBytes;
+    qint64 sourceModifiedMs;
+    qint32 width;
+    qint32 height;
+    qint64 bytesPerLine;
+};
+static_assert(sizeof(Header) == 48, "the header has no padding");
+
+constexpr char Magic[8] = {'Q', 'M', 'F', 'A', 'C', 'E', '\0', '\1'};
+constexpr quint32 ByteOrderProbe = 0x01020304;
+
+// The formats the decoders give faces in; others are converted to one.
+bool isStoredFormat(int format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied ||
+           format == QImage::Format_Grayscale8;
+}
+
+} // namespace
+
+FaceStore::Source FaceStore::Source::of(const QString &picturePath)
+{
+    const QFileInfo info(picturePath);
+    if (!info.isFile())
+        return {picturePath};
+    return {picturePath, info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+FaceStore::FaceStore(const QString &folder, qint64 capacity)
+    : m_folder(folder)
+    , m_capacity(capacity)
+{
+    // One writer, so that the bytes the folder holds are counted in one place.
+    m_writer.setMaxThreadCount(1);
+}
+
+FaceStore::~FaceStore()
+{
+    waitForWrites();
+}
+
+void FaceStore::waitForWrites()
+{
+    m_writer.waitForDone();
+}
+
+QString FaceStore::entryPath(const QString &picturePath, const QSize &size) const
+{
+    const QByteArray key = picturePath.toUtf8() + '\n' + QByteArray::number(size.width()) + 'x' +
+                           QByteArray::number(size.height());
+    return m_folder + QLatin1Char('/') +
+           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
+           QStringLiteral(".face");
+}
+
+QImage FaceStore::find(const Source &source, const QSize &size) const
+{
+    if (!source.isValid() || size.isEmpty())
+        return {};
+    QFile file(entryPath(source.path, size));
+    // Anything but a plain file (a pipe would block the open) is no face.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    Header header;
+    if (file.read(reinterpret_cast<char *>(&header), sizeof header) != qint64(sizeof header) ||
+        std::memcmp(header.magic, Magic, sizeof Magic) != 0 || header.byteOrder != ByteOrderProbe ||
+        header.sourceBytes != source.bytes || header.sourceModifiedMs != source.modifiedMs ||
+        QSize(header.width, header.height) != size || !isStoredFormat(header.format))
+        return {};
+    QImage face(size, QImage::Format(header.format));
+    if (face.isNull() || face.bytesPerLine() != header.bytesPerLine ||
+        file.size() != qint64(sizeof header) + face.sizeInBytes())
+        return {};
+    if (file.read(reinterpret_cast<char *>(face.bits()), face.sizeInBytes()) != face.sizeInBytes())
+        return {};
+    return face;
+}
+
+void FaceStore::keep(const Source &source, const QImage &face)
+{
+    if (!source.isValid() || face.isNull())
+        return;
+    QImage stored = face;
+    stored.setDevicePixelRatio(1);
+    if (!isStoredFormat(stored.format()))
+        stored = stored.convertToFormat(
+            stored.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    m_writer.start([this, source, stored] { write(source, stored); });
+}
+
+void FaceStore::write(const Source &source, const QImage &face)
+{
+    if (!QDir().mkpath(m_folder))
+        return;
+    if (m_used < 0) {
+        m_used = 0;
+        for (const QFileInfo &entry : QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden))
+            m_used += entry.size();
+    }
+    Header header{};
+    std::memcpy(header.magic, Magic, sizeof Magic);
+    header.byteOrder = ByteOrderProbe;
+    header.format = face.format();
+    header.sourceBytes = source.bytes;
+    header.sourceModifiedMs = source.modifiedMs;
+    header.width = face.width();
+    header.height = face.height();
+    header.bytesPerLine = face.bytesPerLine();
+    const QString path = entryPath(source.path, face.size());
+    const QFileInfo replaced(path);
+    const qint64 replacedBytes = replaced.isFile() ? replaced.size() : 0;
+    const bool written = WholeFile::write(path, [&](QIODevice &device, QString *) {
+        return device.write(reinterpret_cast<const char *>(&header), sizeof header) ==
+                   qint64(sizeof header) &&
+               device.write(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()) ==
+                   face.sizeInBytes();
+    });
+    if (!written)
+        return;
+    m_used += qint64(sizeof header) + face.sizeInBytes() - replacedBytes;
+    if (m_used > m_capacity)
+        prune(path);
+}
+
+void FaceStore::prune(const QString &justWritten)
+{
+    // Oldest first, down to three quarters so that pruning is not needed
+    // again at the next face; the face just written stays whatever its time.
+    const QFileInfoList entries = QDir(m_folder).entryInfoList(
+        QDir::Files | QDir::Hidden, QDir::SortFlags(QDir::Time | QDir::Reversed));
+    qint64 used = 0;
+    for (const QFileInfo &entry : entries)
+        used += entry.size();
+    for (const QFileInfo &entry : entries) {
+        if (used <= m_capacity * 3 / 4)
+            break;
+        if (entry.filePath() != justWritten && QFile::remove(entry.filePath()))
+            used -= entry.size();
+    }
+    m_used = used;
+}

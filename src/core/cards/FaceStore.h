@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QThreadPool>
+
+// Card faces kept on disk at the sizes they were shown at, so that a face
+// shown once, in this session or an earlier one, is read back instead of
+// decoded again. A JPEG costs its whole entropy decoding whatever size it is
+// scaled to; a stored face costs the reading of its pixels.
+//
+// Each face is stored with the size and modification time its picture file
+// had when the face was made, and is used only while both still match: a
+// picture replaced in a deck folder is decoded anew. Faces are written on a
+// thread of their own, each through the program's safe write; when the
+// folder grows past its capacity the faces written longest ago give way.
+// Nothing here is the user's data: a face that cannot be written or read
+// back is simply decoded again.
+class FaceStore
+{
+public:
+    static constexpr qint64 DefaultCapacity = 128LL * 1024 * 1024;
+
+    // What a face is made from: the picture file, as it was when measured.
+    struct Source
+    {
+        QString path;
+        qint64 bytes = -1;
+        qint64 modifiedMs = 0;
+        // Measures the file at `picturePath` now; invalid when it is no file.
+        static Source of(const QString &picturePath);
+        bool isValid() const { return bytes >= 0; }
+    };
+
+    explicit FaceStore(const QString &folder, qint64 capacity = DefaultCapacity);
+    // Waits for the faces still being written.
+    ~FaceStore();
+    FaceStore(const FaceStore &) = delete;
+    FaceStore &operator=(const FaceStore &) = delete;
+
+    // The face of `source` stored at `size` device pixels, as it was kept;
+    // a null image when none is stored, or the stored one is of an older
+    // picture, or damaged.
+    QImage find(const Source &source, const QSize &size) const;
+    // Stores `face`, made from `source` as measured before it was decoded.
+    // Returns at once; the face is written in the background.
+    void keep(const Source &source, const QImage &face);
+    // Returns once every face given to keep() is written or given up.
+    void waitForWrites();
+
+    QString folder() const { return m_folder; }
+    // The file a face of `picturePath` at `size` is stored in.
+    QString entryPath(const QString &picturePath, const QSize &size) const;
+
+private:
+    // On the writer thread.
+    void write(const Source &source, const QImage &face);
+    void prune(const QString &justWritten);
+
+    QString m_folder;
+    qint64 m_capacity;
+    // The bytes the folder holds, learned at the first write; -1 before.
+    // Used only on the writer thread.
+    qint64 m_used = -1;
+    QThreadPool m_writer;
+};
