@@ -4,6 +4,8 @@
 #include "TableFixture.h"
 #include "TableSteps.h"
 #include "core/app/TableColor.h"
+#include "core/cards/CardPicture.h"
+#include "core/cards/FaceStore.h"
 #include "core/lang/UiText.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolTip>
 
 using namespace TableSteps;
@@ -184,6 +187,9 @@ void TestSpreadView::unreadableSpreadIsReported()
 
 void TestSpreadView::positionClicksTurnAndOpenTheCard()
 {
+    const QTemporaryDir storeDir;
+    FaceStore store(storeDir.path());
+    m_fixture.faces().setStore(&store);
     auto table = startWithSpread(QStringLiteral("Three Cards"));
     QVERIFY(table);
     shuffleAndStop(*table);
@@ -191,12 +197,24 @@ void TestSpreadView::positionClicksTurnAndOpenTheCard()
         drawTopCard(*table);
     QCOMPARE(table->session().phase(), ReadingSession::Phase::Complete);
 
-    // The first click turns the card face up, showing its picture.
+    // A card dealt face down is decoded and stored meanwhile.
     CardImage *first = positionImage(*table, 0);
+    const Placements::Placement dealt = table->session().placements().at(0);
+    store.waitForWrites();
+    QImage prepared =
+        store.find(FaceStore::Source::of(CardPicture::path(
+                       table->programData().roots(), table->preferences().deckName(), dealt.card)),
+                   first->size() * first->devicePixelRatioF());
+    QVERIFY(!prepared.isNull());
+    if (dealt.reversed)
+        prepared.mirror(true, true);
+
+    // The first click turns the card face up, showing that face.
     const QImage back = first->pixmap().toImage();
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
     clickPosition(*table, 0);
-    QVERIFY(first->pixmap().toImage() != back);
+    QCOMPARE(first->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             prepared.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
 
     // The second click opens the card's detail window.

@@ -59,6 +59,19 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     return picture;
 }
 
+void CardFaceCache::prepare(const QString &deckName, int number, const QSize &size,
+                            qreal devicePixelRatio)
+{
+    const QSize device = size * devicePixelRatio;
+    if (!m_store || device.isEmpty())
+        return;
+    const FaceStore::Source source =
+        FaceStore::Source::of(CardPicture::path(m_roots, deckName, number));
+    m_store->prepare(source, device, [roots = m_roots, deckName, number, device] {
+        return CardPicture::load(roots, deckName, number, false, device);
+    });
+}
+
 QImage CardFaceCache::upright(const QString &deckName, int number, const QSize &device)
 {
     // A face at its own size is the picture itself: only scaled ones are stored.

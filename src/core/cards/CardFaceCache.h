@@ -31,6 +31,12 @@ public:
     QImage face(const QString &deckName, int number, bool reversed, const QSize &size = {},
                 qreal devicePixelRatio = 1);
 
+    // Has the face that face() would give decoded and stored in the
+    // background, so that it is read back when it is shown: for a card dealt
+    // face down. Does nothing without a store.
+    void prepare(const QString &deckName, int number, const QSize &size,
+                 qreal devicePixelRatio = 1);
+
     // The size the picture has of its own (the placeholder's for a picture
     // that cannot be read), without decoding it.
     QSize naturalSize(const QString &deckName, int number);

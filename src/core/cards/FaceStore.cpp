@@ -38,6 +38,20 @@ bool isStoredFormat(int format)
            format == QImage::Format_Grayscale8;
 }
 
+// `face` in a format the store keeps.
+QImage storable(const QImage &face)
+{
+    if (isStoredFormat(face.format()))
+        return face;
+    return face.convertToFormat(face.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                       : QImage::Format_RGB32);
+}
+
+int depthOf(QImage::Format format)
+{
+    return format == QImage::Format_Grayscale8 ? 8 : 32;
+}
+
 } // namespace
 
 FaceStore::Source FaceStore::Source::of(const QString &picturePath)
@@ -75,25 +89,37 @@ QString FaceStore::entryPath(const QString &picturePath, const QSize &size) cons
            QStringLiteral(".face");
 }
 
-QImage FaceStore::find(const Source &source, const QSize &size) const
+bool FaceStore::openEntry(QFile &file, const Source &source, const QSize &size,
+                          QImage::Format *format) const
 {
     if (!source.isValid() || size.isEmpty())
-        return {};
-    QFile file(entryPath(source.path, size));
+        return false;
+    file.setFileName(entryPath(source.path, size));
     // Anything but a plain file (a pipe would block the open) is no face.
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return {};
+        return false;
     Header header;
     if (file.read(reinterpret_cast<char *>(&header), sizeof header) != qint64(sizeof header) ||
         std::memcmp(header.magic, Magic, sizeof Magic) != 0 || header.byteOrder != ByteOrderProbe ||
         header.sourceBytes != source.bytes || header.sourceModifiedMs != source.modifiedMs ||
         QSize(header.width, header.height) != size || !isStoredFormat(header.format))
+        return false;
+    *format = QImage::Format(header.format);
+    // As QImage lays out its rows: each a whole number of 32-bit words.
+    const qint64 bytesPerLine = ((qint64(size.width()) * depthOf(*format) + 31) / 32) * 4;
+    return header.bytesPerLine == bytesPerLine &&
+           file.size() == qint64(sizeof header) + bytesPerLine * size.height();
+}
+
+QImage FaceStore::find(const Source &source, const QSize &size) const
+{
+    QFile file;
+    QImage::Format format;
+    if (!openEntry(file, source, size, &format))
         return {};
-    QImage face(size, QImage::Format(header.format));
-    if (face.isNull() || face.bytesPerLine() != header.bytesPerLine ||
-        file.size() != qint64(sizeof header) + face.sizeInBytes())
-        return {};
-    if (file.read(reinterpret_cast<char *>(face.bits()), face.sizeInBytes()) != face.sizeInBytes())
+    QImage face(size, format);
+    if (face.isNull() ||
+        file.read(reinterpret_cast<char *>(face.bits()), face.sizeInBytes()) != face.sizeInBytes())
         return {};
     return face;
 }
@@ -102,12 +128,23 @@ void FaceStore::keep(const Source &source, const QImage &face)
 {
     if (!source.isValid() || face.isNull())
         return;
-    QImage stored = face;
-    stored.setDevicePixelRatio(1);
-    if (!isStoredFormat(stored.format()))
-        stored = stored.convertToFormat(
-            stored.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    m_writer.start([this, source, stored] { write(source, stored); });
+    m_writer.start([this, source, stored = storable(face)] { write(source, stored); });
+}
+
+void FaceStore::prepare(const Source &source, const QSize &size, Decoder decode)
+{
+    if (!source.isValid() || size.isEmpty())
+        return;
+    m_writer.start([this, source, size, decode = std::move(decode)] {
+        QFile file;
+        QImage::Format format;
+        if (openEntry(file, source, size, &format))
+            return;
+        file.close();
+        const QImage face = decode();
+        if (!face.isNull() && face.size() == size)
+            write(source, storable(face));
+    });
 }
 
 void FaceStore::write(const Source &source, const QImage &face)

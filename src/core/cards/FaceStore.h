@@ -5,6 +5,10 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <functional>
+
+class QFile;
+
 // Card faces kept on disk at the sizes they were shown at, so that a face
 // shown once, in this session or an earlier one, is read back instead of
 // decoded again. A JPEG costs its whole entropy decoding whatever size it is
@@ -46,7 +50,13 @@ public:
     // Stores `face`, made from `source` as measured before it was decoded.
     // Returns at once; the face is written in the background.
     void keep(const Source &source, const QImage &face);
-    // Returns once every face given to keep() is written or given up.
+    // Makes the face of `source` at `size` with `decode` on the writer thread
+    // and stores it, unless it is stored already: for a face about to be
+    // shown, such as a card dealt face down. `decode` runs on that thread and
+    // gives the face upright, or a null image.
+    using Decoder = std::function<QImage()>;
+    void prepare(const Source &source, const QSize &size, Decoder decode);
+    // Returns once every face given to keep() or prepare() is written or given up.
     void waitForWrites();
 
     QString folder() const { return m_folder; }
@@ -54,6 +64,11 @@ public:
     QString entryPath(const QString &picturePath, const QSize &size) const;
 
 private:
+    // Opens the entry holding the face of `source` at `size` and reads its
+    // header, leaving `file` at the pixels; the face's format goes to
+    // `format`. False when there is no such entry or it is stale or damaged.
+    bool openEntry(QFile &file, const Source &source, const QSize &size,
+                   QImage::Format *format) const;
     // On the writer thread.
     void write(const Source &source, const QImage &face);
     void prune(const QString &justWritten);

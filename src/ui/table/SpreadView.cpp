@@ -156,6 +156,9 @@ void SpreadView::showPosition(int position)
     // Faces and backs are drawn at the screen's device pixels.
     const QSize upright = m_across[position] ? image->size().transposed() : image->size();
     const qreal ratio = image->devicePixelRatioF();
+    // A card lying face down is decoded meanwhile, so that it turns at once.
+    if (!placement.revealed)
+        m_faces.prepare(m_preferences.deckName(), placement.card, upright, ratio);
     QImage picture = placement.revealed ? m_faces.face(m_preferences.deckName(), placement.card,
                                                        placement.reversed, upright, ratio)
                                         : back();
