@@ -26,6 +26,7 @@ private slots:
     void damagedEntryIsDecodedAgain_data();
     void damagedEntryIsDecodedAgain();
     void storeStaysWithinCapacity();
+    void resizeStepsStoreTheLastSizeOnly();
     void unwritableStoreStillShowsFaces_data();
     void unwritableStoreStillShowsFaces();
 
@@ -169,24 +170,53 @@ void TestFaceStore::damagedEntryIsDecodedAgain()
 
 void TestFaceStore::storeStaysWithinCapacity()
 {
-    // Room for three faces of 60 by 90 and their headers.
-    const qint64 capacity = 3 * (48 + 60 * 90 * 4);
+    // Faces of eight shapes, each its own entry; room for three of the largest.
+    const auto sizeOf = [](int shown) { return QSize(60 + 20 * shown, 90); };
+    const qint64 capacity = 3 * (48 + sizeOf(7).width() * 90 * 4);
     FaceStore store(m_storeDir.path(), capacity);
     const FaceStore::Source source = FaceStore::Source::of(picturePath());
-    QImage face(Shown, QImage::Format_RGB32);
     for (int shown = 0; shown < 8; ++shown) {
+        QImage face(sizeOf(shown), QImage::Format_RGB32);
         face.fill(QColor(shown * 30, 0, 0));
-        // Each at its own size, so each is its own entry.
-        store.keep(source, face.scaled(Shown + QSize(0, shown)));
+        store.keep(source, face);
+        store.waitForWrites();
     }
-    store.waitForWrites();
     qint64 used = 0;
     const QFileInfoList entries = QDir(m_storeDir.path()).entryInfoList(QDir::Files);
     for (const QFileInfo &entry : entries)
         used += entry.size();
     QVERIFY2(used <= capacity, qPrintable(QString::number(used)));
     QVERIFY(entries.size() >= 1 && entries.size() < 8);
-    QCOMPARE(store.find(source, Shown + QSize(0, 7)).pixel(0, 0), qRgb(7 * 30, 0, 0));
+    QCOMPARE(store.find(source, sizeOf(7)).pixel(0, 0), qRgb(7 * 30, 0, 0));
+}
+
+// While a window is resized each step asks for the faces at a new size.
+void TestFaceStore::resizeStepsStoreTheLastSizeOnly()
+{
+    const FaceStore::Source source = FaceStore::Source::of(picturePath());
+    const QList<QSize> steps{{60, 90}, {64, 96}, {68, 102}, {72, 108}};
+    const auto keepSteps = [&](FaceStore &store) {
+        for (const QSize &step : steps) {
+            QImage face(step, QImage::Format_RGB32);
+            face.fill(Qt::red);
+            store.keep(source, face);
+        }
+    };
+    QElapsedTimer closing;
+    {
+        FaceStore store(m_storeDir.path());
+        keepSteps(store);
+        closing.start();
+    }
+    // Closed before the sizes settled: nothing written, and no waiting.
+    QVERIFY(closing.elapsed() < FaceStore::SettleMs);
+    QVERIFY(QDir(m_storeDir.path()).isEmpty());
+
+    FaceStore store(m_storeDir.path());
+    keepSteps(store);
+    store.waitForWrites();
+    QCOMPARE(QDir(m_storeDir.path()).entryList(QDir::Files).size(), 1);
+    QVERIFY(!store.find(source, steps.last()).isNull());
 }
 
 void TestFaceStore::unwritableStoreStillShowsFaces_data()

@@ -72,12 +72,76 @@ FaceStore::FaceStore(const QString &folder, qint64 capacity)
 
 FaceStore::~FaceStore()
 {
-    waitForWrites();
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_closing = true;
+        m_changed.wakeAll();
+    }
+    m_writer.waitForDone();
 }
 
 void FaceStore::waitForWrites()
 {
-    m_writer.waitForDone();
+    QMutexLocker lock(&m_mutex);
+    m_hurry = true;
+    m_changed.wakeAll();
+    while (m_writing)
+        m_changed.wait(&m_mutex);
+    m_hurry = false;
+}
+
+void FaceStore::schedule(Pending pending)
+{
+    // One face per picture and shape: the steps of a resize share a shape.
+    const int shape = qRound(20.0 * pending.size.width() / pending.size.height());
+    const QString key = pending.source.path + QLatin1Char('|') + QString::number(shape);
+    const QMutexLocker lock(&m_mutex);
+    m_pending.insert(key, std::move(pending));
+    m_changed.wakeAll();
+    if (!m_writing) {
+        m_writing = true;
+        m_writer.start([this] { drain(); });
+    }
+}
+
+void FaceStore::drain()
+{
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        // Until no face has been scheduled for SettleMs.
+        while (!m_hurry && !m_closing && m_changed.wait(&m_mutex, SettleMs)) {
+        }
+        if (m_closing)
+            m_pending.clear();
+        if (m_pending.isEmpty())
+            break;
+        const QHash<QString, Pending> batch = std::exchange(m_pending, {});
+        lock.unlock();
+        for (const Pending &pending : batch) {
+            if (m_closing)
+                break;
+            store(pending);
+        }
+        lock.relock();
+    }
+    m_writing = false;
+    m_changed.wakeAll();
+}
+
+void FaceStore::store(const Pending &pending)
+{
+    if (!pending.decode) {
+        write(pending.source, pending.face);
+        return;
+    }
+    QFile file;
+    QImage::Format format;
+    if (openEntry(file, pending.source, pending.size, &format))
+        return;
+    file.close();
+    const QImage face = pending.decode();
+    if (!face.isNull() && face.size() == pending.size)
+        write(pending.source, storable(face));
 }
 
 QString FaceStore::entryPath(const QString &picturePath, const QSize &size) const
@@ -126,25 +190,14 @@ QImage FaceStore::find(const Source &source, const QSize &size) const
 
 void FaceStore::keep(const Source &source, const QImage &face)
 {
-    if (!source.isValid() || face.isNull())
-        return;
-    m_writer.start([this, source, stored = storable(face)] { write(source, stored); });
+    if (source.isValid() && !face.isNull())
+        schedule({source, face.size(), storable(face), {}});
 }
 
 void FaceStore::prepare(const Source &source, const QSize &size, Decoder decode)
 {
-    if (!source.isValid() || size.isEmpty())
-        return;
-    m_writer.start([this, source, size, decode = std::move(decode)] {
-        QFile file;
-        QImage::Format format;
-        if (openEntry(file, source, size, &format))
-            return;
-        file.close();
-        const QImage face = decode();
-        if (!face.isNull() && face.size() == size)
-            write(source, storable(face));
-    });
+    if (source.isValid() && !size.isEmpty())
+        schedule({source, size, {}, std::move(decode)});
 }
 
 void FaceStore::write(const Source &source, const QImage &face)

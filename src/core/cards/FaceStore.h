@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
+#include <QMutex>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
+#include <QWaitCondition>
 
+#include <atomic>
 #include <functional>
 
 class QFile;
@@ -16,11 +20,16 @@ class QFile;
 //
 // Each face is stored with the size and modification time its picture file
 // had when the face was made, and is used only while both still match: a
-// picture replaced in a deck folder is decoded anew. Faces are written on a
-// thread of their own, each through the program's safe write; when the
-// folder grows past its capacity the faces written longest ago give way.
-// Nothing here is the user's data: a face that cannot be written or read
-// back is simply decoded again.
+// picture replaced in a deck folder is decoded anew.
+//
+// Faces are written on a thread of their own, each through the program's
+// safe write, once no face has been asked to be kept for a moment: while a
+// window is being resized every step asks for faces at a new size, and only
+// the last size of each picture (of one shape) is written. When the folder
+// grows past its capacity the faces written longest ago give way. Nothing
+// here is the user's data: a face that cannot be written or read back is
+// simply decoded again, and faces not yet written when the store closes are
+// dropped.
 class FaceStore
 {
 public:
@@ -38,7 +47,7 @@ public:
     };
 
     explicit FaceStore(const QString &folder, qint64 capacity = DefaultCapacity);
-    // Waits for the faces still being written.
+    // Finishes the face being written and drops the others.
     ~FaceStore();
     FaceStore(const FaceStore &) = delete;
     FaceStore &operator=(const FaceStore &) = delete;
@@ -49,6 +58,7 @@ public:
     QImage find(const Source &source, const QSize &size) const;
     // Stores `face`, made from `source` as measured before it was decoded.
     // Returns at once; the face is written in the background.
+    static constexpr int SettleMs = 300;
     void keep(const Source &source, const QImage &face);
     // Makes the face of `source` at `size` with `decode` on the writer thread
     // and stores it, unless it is stored already: for a face about to be
@@ -56,7 +66,8 @@ public:
     // gives the face upright, or a null image.
     using Decoder = std::function<QImage()>;
     void prepare(const Source &source, const QSize &size, Decoder decode);
-    // Returns once every face given to keep() or prepare() is written or given up.
+    // Writes every face given to keep() or prepare() now, without waiting
+    // for the sizes to settle, and returns once they are written or given up.
     void waitForWrites();
 
     QString folder() const { return m_folder; }
@@ -64,6 +75,22 @@ public:
     QString entryPath(const QString &picturePath, const QSize &size) const;
 
 private:
+    // A face waiting to be written: given whole, or made by `decode`.
+    struct Pending
+    {
+        Source source;
+        QSize size;
+        QImage face;
+        Decoder decode;
+    };
+    // Puts `pending` in place of any earlier face of the same picture and
+    // shape, and has the writer started.
+    void schedule(Pending pending);
+    // The writer: waits until the faces settle, then writes them, until
+    // there are no more.
+    void drain();
+    void store(const Pending &pending);
+
     // Opens the entry holding the face of `source` at `size` and reads its
     // header, leaving `file` at the pixels; the face's format goes to
     // `format`. False when there is no such entry or it is stale or damaged.
@@ -78,5 +105,13 @@ private:
     // The bytes the folder holds, learned at the first write; -1 before.
     // Used only on the writer thread.
     qint64 m_used = -1;
+
+    QMutex m_mutex;
+    // Told of each face scheduled, of a hurry, of closing and of the writer's end.
+    QWaitCondition m_changed;
+    QHash<QString, Pending> m_pending;
+    bool m_writing = false;
+    bool m_hurry = false;
+    std::atomic<bool> m_closing = false;
     QThreadPool m_writer;
 };
