@@ -68,16 +68,20 @@ QImage TestFaceStore::shownFace(FaceStore &store, bool reversed)
 void TestFaceStore::storedFaceIsShownWhileThePictureIsUnchanged_data()
 {
     QTest::addColumn<bool>("dealtFaceDown");
+    QTest::addColumn<bool>("reversedFirst");
     QTest::addColumn<bool>("reversed");
     QTest::addColumn<qint64>("bytesAdded");
     QTest::addColumn<int>("secondsLater");
     QTest::addColumn<bool>("storedFaceShown");
-    QTest::newRow("unchanged") << false << false << qint64(0) << 0 << true;
-    QTest::newRow("unchanged, reversed card") << false << true << qint64(0) << 0 << true;
-    QTest::newRow("dealt face down, unchanged") << true << true << qint64(0) << 0 << true;
-    QTest::newRow("written again later") << false << false << qint64(0) << 2 << false;
-    QTest::newRow("dealt, written again later") << true << false << qint64(0) << 2 << false;
-    QTest::newRow("other size, same time") << false << false << qint64(1) << 0 << false;
+    QTest::newRow("unchanged") << false << false << false << qint64(0) << 0 << true;
+    QTest::newRow("unchanged, reversed card") << false << true << true << qint64(0) << 0 << true;
+    QTest::newRow("kept reversed, shown upright")
+        << false << true << false << qint64(0) << 0 << true;
+    QTest::newRow("dealt face down, unchanged") << true << false << true << qint64(0) << 0 << true;
+    QTest::newRow("written again later") << false << false << false << qint64(0) << 2 << false;
+    QTest::newRow("dealt, written again later")
+        << true << false << false << qint64(0) << 2 << false;
+    QTest::newRow("other size, same time") << false << false << false << qint64(1) << 0 << false;
 }
 
 // The picture file is overwritten with zeros, which no decoder reads: a face
@@ -85,21 +89,23 @@ void TestFaceStore::storedFaceIsShownWhileThePictureIsUnchanged_data()
 void TestFaceStore::storedFaceIsShownWhileThePictureIsUnchanged()
 {
     QFETCH(bool, dealtFaceDown);
+    QFETCH(bool, reversedFirst);
     QFETCH(bool, reversed);
     QFETCH(qint64, bytesAdded);
     QFETCH(int, secondsLater);
     QFETCH(bool, storedFaceShown);
     FaceStore store(m_storeDir.path());
-    const QImage decoded =
-        CardPicture::load(m_deckDir.path(), QString::fromLatin1(Deck), 1, reversed, Shown);
+    const QString deck = QString::fromLatin1(Deck);
+    const QImage decoded = CardPicture::load(m_deckDir.path(), deck, 1, reversed, Shown);
     QCOMPARE(decoded.size(), Shown);
     if (dealtFaceDown) {
         CardFaceCache faces(m_deckDir.path());
         faces.setStore(&store);
-        faces.prepare(QString::fromLatin1(Deck), 1, Shown);
+        faces.prepare(deck, 1, Shown);
         store.waitForWrites();
     } else {
-        QCOMPARE(shownFace(store, reversed), decoded);
+        QCOMPARE(shownFace(store, reversedFirst),
+                 CardPicture::load(m_deckDir.path(), deck, 1, reversedFirst, Shown));
     }
     QVERIFY(QFile::exists(store.entryPath(picturePath(), Shown)));
 

@@ -42,7 +42,7 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
     const Key key{deckName, number, reversed, device.width(), device.height(), ratio};
     if (const QImage *cached = m_faces.object(key))
         return *cached;
-    QImage picture = upright(deckName, number, device);
+    const QImage picture = decoded(deckName, number, reversed, device, ratio);
     if (picture.isNull()) {
         reportFault(deckName, number);
         // Drawn anew each time, so a picture put in place later is found.
@@ -52,9 +52,6 @@ QImage CardFaceCache::face(const QString &deckName, int number, bool reversed, c
         face.setDevicePixelRatio(ratio);
         return face;
     }
-    if (reversed)
-        picture.mirror(true, true);
-    picture.setDevicePixelRatio(ratio);
     m_faces.insert(key, new QImage(picture), qMax<qsizetype>(1, picture.sizeInBytes()));
     return picture;
 }
@@ -72,19 +69,28 @@ void CardFaceCache::prepare(const QString &deckName, int number, const QSize &si
     });
 }
 
-QImage CardFaceCache::upright(const QString &deckName, int number, const QSize &device)
+QImage CardFaceCache::decoded(const QString &deckName, int number, bool reversed,
+                              const QSize &device, qreal ratio)
 {
+    QImage picture;
     // A face at its own size is the picture itself: only scaled ones are stored.
-    if (!m_store || device.isEmpty())
-        return CardPicture::load(m_roots, deckName, number, false, device);
+    if (!m_store || device.isEmpty()) {
+        picture = CardPicture::load(m_roots, deckName, number, reversed, device);
+        picture.setDevicePixelRatio(ratio);
+        return picture;
+    }
     // Measured before decoding, so that a picture replaced meanwhile is not
     // stored as the new one's face.
     const FaceStore::Source source =
         FaceStore::Source::of(CardPicture::path(m_roots, deckName, number));
-    QImage picture = m_store->find(source, device);
+    picture = m_store->find(source, device, reversed);
     if (picture.isNull()) {
-        picture = CardPicture::load(m_roots, deckName, number, false, device);
-        m_store->keep(source, picture);
+        picture = CardPicture::load(m_roots, deckName, number, reversed, device);
+        // Marked before it is kept, so that the face shown and the one
+        // waiting to be written share their pixels.
+        picture.setDevicePixelRatio(ratio);
+        m_store->keep(source, picture, reversed);
     }
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }

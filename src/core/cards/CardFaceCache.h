@@ -58,9 +58,11 @@ public:
     void setFaultReport(FaultReport report) { m_reportFault = std::move(report); }
 
 private:
-    // The picture upright at `device` pixels (its own size when empty),
-    // from the store when it holds it; null when it cannot be read.
-    QImage upright(const QString &deckName, int number, const QSize &device);
+    // The picture at `device` pixels (its own size when empty), turned when
+    // `reversed` and marked with `ratio`, from the store when it holds it;
+    // null when it cannot be read.
+    QImage decoded(const QString &deckName, int number, bool reversed, const QSize &device,
+                   qreal ratio);
     void reportFault(const QString &deckName, int number);
 
     // Deck, card, turned, device width and height, and the ratio the face is

@@ -24,11 +24,14 @@ struct Header
     qint64 sourceModifiedMs;
     qint32 width;
     qint32 height;
-    qint64 bytesPerLine;
+    qint32 bytesPerLine;
+    // TurnedFlag when the face is turned by 180 degrees.
+    quint32 flags;
 };
 static_assert(sizeof(Header) == 48, "the header has no padding");
 
-constexpr char Magic[8] = {'Q', 'M', 'F', 'A', 'C', 'E', '\0', '\1'};
+constexpr char Magic[8] = {'Q', 'M', 'F', 'A', 'C', 'E', '\0', '\2'};
+constexpr quint32 TurnedFlag = 1;
 constexpr quint32 ByteOrderProbe = 0x01020304;
 
 // The formats the decoders give faces in; others are converted to one.
@@ -131,17 +134,18 @@ void FaceStore::drain()
 void FaceStore::store(const Pending &pending)
 {
     if (!pending.decode) {
-        write(pending.source, pending.face);
+        write(pending.source, pending.face, pending.turned);
         return;
     }
     QFile file;
     QImage::Format format;
-    if (openEntry(file, pending.source, pending.size, &format))
+    bool turned = false;
+    if (openEntry(file, pending.source, pending.size, &format, &turned))
         return;
     file.close();
     const QImage face = pending.decode();
     if (!face.isNull() && face.size() == pending.size)
-        write(pending.source, storable(face));
+        write(pending.source, storable(face), false);
 }
 
 QString FaceStore::entryPath(const QString &picturePath, const QSize &size) const
@@ -154,7 +158,7 @@ QString FaceStore::entryPath(const QString &picturePath, const QSize &size) cons
 }
 
 bool FaceStore::openEntry(QFile &file, const Source &source, const QSize &size,
-                          QImage::Format *format) const
+                          QImage::Format *format, bool *turned) const
 {
     if (!source.isValid() || size.isEmpty())
         return false;
@@ -169,38 +173,42 @@ bool FaceStore::openEntry(QFile &file, const Source &source, const QSize &size,
         QSize(header.width, header.height) != size || !isStoredFormat(header.format))
         return false;
     *format = QImage::Format(header.format);
+    *turned = header.flags & TurnedFlag;
     // As QImage lays out its rows: each a whole number of 32-bit words.
     const qint64 bytesPerLine = ((qint64(size.width()) * depthOf(*format) + 31) / 32) * 4;
     return header.bytesPerLine == bytesPerLine &&
            file.size() == qint64(sizeof header) + bytesPerLine * size.height();
 }
 
-QImage FaceStore::find(const Source &source, const QSize &size) const
+QImage FaceStore::find(const Source &source, const QSize &size, bool turned) const
 {
     QFile file;
     QImage::Format format;
-    if (!openEntry(file, source, size, &format))
+    bool storedTurned = false;
+    if (!openEntry(file, source, size, &format, &storedTurned))
         return {};
     QImage face(size, format);
     if (face.isNull() ||
         file.read(reinterpret_cast<char *>(face.bits()), face.sizeInBytes()) != face.sizeInBytes())
         return {};
+    if (storedTurned != turned)
+        face.mirror(true, true);
     return face;
 }
 
-void FaceStore::keep(const Source &source, const QImage &face)
+void FaceStore::keep(const Source &source, const QImage &face, bool turned)
 {
     if (source.isValid() && !face.isNull())
-        schedule({source, face.size(), storable(face), {}});
+        schedule({source, face.size(), storable(face), turned, {}});
 }
 
 void FaceStore::prepare(const Source &source, const QSize &size, Decoder decode)
 {
     if (source.isValid() && !size.isEmpty())
-        schedule({source, size, {}, std::move(decode)});
+        schedule({source, size, {}, false, std::move(decode)});
 }
 
-void FaceStore::write(const Source &source, const QImage &face)
+void FaceStore::write(const Source &source, const QImage &face, bool turned)
 {
     if (!QDir().mkpath(m_folder))
         return;
@@ -217,7 +225,8 @@ void FaceStore::write(const Source &source, const QImage &face)
     header.sourceModifiedMs = source.modifiedMs;
     header.width = face.width();
     header.height = face.height();
-    header.bytesPerLine = face.bytesPerLine();
+    header.bytesPerLine = qint32(face.bytesPerLine());
+    header.flags = turned ? TurnedFlag : 0;
     const QString path = entryPath(source.path, face.size());
     const QFileInfo replaced(path);
     const qint64 replacedBytes = replaced.isFile() ? replaced.size() : 0;

@@ -52,14 +52,15 @@ public:
     FaceStore(const FaceStore &) = delete;
     FaceStore &operator=(const FaceStore &) = delete;
 
-    // The face of `source` stored at `size` device pixels, as it was kept;
-    // a null image when none is stored, or the stored one is of an older
-    // picture, or damaged.
-    QImage find(const Source &source, const QSize &size) const;
-    // Stores `face`, made from `source` as measured before it was decoded.
+    // The face of `source` stored at `size` device pixels, turned by 180
+    // degrees when `turned`; a null image when none is stored, or the stored
+    // one is of an older picture, or damaged. One entry serves both ways up.
+    QImage find(const Source &source, const QSize &size, bool turned = false) const;
+    // Stores `face`, made from `source` as measured before it was decoded
+    // and turned by 180 degrees when `turned`.
     // Returns at once; the face is written in the background.
     static constexpr int SettleMs = 300;
-    void keep(const Source &source, const QImage &face);
+    void keep(const Source &source, const QImage &face, bool turned = false);
     // Makes the face of `source` at `size` with `decode` on the writer thread
     // and stores it, unless it is stored already: for a face about to be
     // shown, such as a card dealt face down. `decode` runs on that thread and
@@ -81,6 +82,7 @@ private:
         Source source;
         QSize size;
         QImage face;
+        bool turned = false;
         Decoder decode;
     };
     // Puts `pending` in place of any earlier face of the same picture and
@@ -93,11 +95,12 @@ private:
 
     // Opens the entry holding the face of `source` at `size` and reads its
     // header, leaving `file` at the pixels; the face's format goes to
-    // `format`. False when there is no such entry or it is stale or damaged.
-    bool openEntry(QFile &file, const Source &source, const QSize &size,
-                   QImage::Format *format) const;
+    // `format`, whether it is turned to `turned`. False when there is no
+    // such entry or it is stale or damaged.
+    bool openEntry(QFile &file, const Source &source, const QSize &size, QImage::Format *format,
+                   bool *turned) const;
     // On the writer thread.
-    void write(const Source &source, const QImage &face);
+    void write(const Source &source, const QImage &face, bool turned);
     void prune(const QString &justWritten);
 
     QString m_folder;
