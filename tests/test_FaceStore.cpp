@@ -1,7 +1,8 @@
 // Checks that faces kept on disk are shown again only while their picture
 // file is unchanged, that a damaged stored face is decoded anew rather than
-// shown, that the store stays within its capacity, and that a store that
-// cannot be written costs nothing but the speed.
+// shown, that the store stays within its capacity and writes only the last
+// size of a resize, and that a store that cannot be written costs nothing
+// but the speed.
 #include "core/cards/CardFaceCache.h"
 #include "core/cards/CardPicture.h"
 #include "core/cards/FaceStore.h"
@@ -133,7 +134,7 @@ void TestFaceStore::damagedEntryIsDecodedAgain_data()
     QTest::addColumn<qint64>("cutTo");
     QTest::addColumn<bool>("pipe");
     // The header: magic (8), byte order (4), format (4), the picture's size
-    // (8) and time (8), width and height (4 each), bytes per line (8).
+    // (8) and time (8), width and height (4 each), bytes per line (4), flags (4).
     QTest::newRow("empty") << qint64(0) << QByteArray() << qint64(0) << false;
     QTest::newRow("cut in the header") << qint64(0) << QByteArray() << qint64(20) << false;
     QTest::newRow("cut in the pixels") << qint64(0) << QByteArray() << qint64(500) << false;

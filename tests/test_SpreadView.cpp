@@ -41,7 +41,7 @@ private:
     // Starts the table without cutting and lays `spread`.
     std::unique_ptr<TableWindow> startWithSpread(const QString &spread);
     // Answers the next detail window, recording its title and subtitle.
-    void expectDetail(QString &title, QString &subtitle);
+    void expectDetail(QString &title, QString &subtitle, QImage *picture = nullptr);
 
     TableFixture m_fixture;
 };
@@ -68,11 +68,13 @@ std::unique_ptr<TableWindow> TestSpreadView::startWithSpread(const QString &spre
     return table;
 }
 
-void TestSpreadView::expectDetail(QString &title, QString &subtitle)
+void TestSpreadView::expectDetail(QString &title, QString &subtitle, QImage *picture)
 {
-    m_fixture.interaction.expectDialog<CardDetailWindow>([&](CardDetailWindow &detail) {
+    m_fixture.interaction.expectDialog<CardDetailWindow>([&, picture](CardDetailWindow &detail) {
         title = detail.titleLabel->text();
         subtitle = detail.subtitleLabel->text();
+        if (picture)
+            *picture = detail.pictureLabel->pixmap().toImage();
         QTest::mouseClick(detail.closeButton, Qt::LeftButton);
         return detail.result();
     });
@@ -200,28 +202,38 @@ void TestSpreadView::positionClicksTurnAndOpenTheCard()
     // A card dealt face down is decoded and stored meanwhile.
     CardImage *first = positionImage(*table, 0);
     const Placements::Placement dealt = table->session().placements().at(0);
+    const FaceStore::Source source = FaceStore::Source::of(CardPicture::path(
+        table->programData().roots(), table->preferences().deckName(), dealt.card));
     store.waitForWrites();
-    QImage prepared =
-        store.find(FaceStore::Source::of(CardPicture::path(
-                       table->programData().roots(), table->preferences().deckName(), dealt.card)),
-                   first->size() * first->devicePixelRatioF());
+    const auto stored = [&storeDir] { return QDir(storeDir.path()).entryList(QDir::Files).size(); };
+    QCOMPARE(stored(), 3);
+    const QImage prepared =
+        store.find(source, first->size() * first->devicePixelRatioF(), dealt.reversed);
     QVERIFY(!prepared.isNull());
-    if (dealt.reversed)
-        prepared.mirror(true, true);
 
-    // The first click turns the card face up, showing that face.
+    // The first click turns the card face up, showing that face, and has
+    // the detail window's face stored meanwhile.
     const QImage back = first->pixmap().toImage();
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
     clickPosition(*table, 0);
     QCOMPARE(first->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
              prepared.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(positionImage(*table, 1)->pixmap().toImage(), back);
+    store.waitForWrites();
+    QCOMPARE(stored(), 4);
 
-    // The second click opens the card's detail window.
+    // The second click opens the card's detail window, which shows the
+    // stored face.
     QString title;
     QString subtitle;
-    expectDetail(title, subtitle);
+    QImage picture;
+    expectDetail(title, subtitle, &picture);
     clickPosition(*table, 0);
+    store.waitForWrites();
+    QCOMPARE(stored(), 4);
+    const QImage storedDetail = store.find(source, picture.size(), dealt.reversed);
+    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+             storedDetail.convertToFormat(QImage::Format_RGB32));
     const Spread &spread = table->session().spread();
     const QString cardTitle = QString::fromLocal8Bit(
         table->programData().cardTitles()[table->session().placements().at(0).card]);

@@ -111,12 +111,25 @@ void CardDetailWindow::layOut()
     saveButton->setGeometry(layout.rightButtonRect());
 }
 
+PictureBox::Fit CardDetailWindow::pictureFit(CardFaceCache &faces, const Preferences &preferences,
+                                             int number, bool reversed)
+{
+    return PictureBox::fit(faces.naturalSize(preferences.deckName(), number),
+                           QSize(preferences.cardWidth(), preferences.cardHeight()),
+                           preferences.keepActual(), preferences.keepStraight(), reversed);
+}
+
+void CardDetailWindow::prepareFace(CardFaceCache &faces, const Preferences &preferences, int number,
+                                   bool reversed, qreal devicePixelRatio)
+{
+    const PictureBox::Fit fit = pictureFit(faces, preferences, number, reversed);
+    if (fit.stretched)
+        faces.prepare(preferences.deckName(), number, fit.box, devicePixelRatio);
+}
+
 void CardDetailWindow::showPicture()
 {
-    const QSize natural = m_faces.naturalSize(m_preferences.deckName(), m_number);
-    const PictureBox::Fit fit =
-        PictureBox::fit(natural, QSize(m_preferences.cardWidth(), m_preferences.cardHeight()),
-                        m_preferences.keepActual(), m_preferences.keepStraight(), m_reversed);
+    const PictureBox::Fit fit = pictureFit(m_faces, m_preferences, m_number, m_reversed);
     // A stretched picture is decoded at the box's size, not decoded whole and
     // scaled afterwards.
     const QImage picture = m_faces.face(m_preferences.deckName(), m_number, fit.turned,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cards/MeaningDocument.h"
+#include "core/cards/PictureBox.h"
 #include "ui/common/DialogContext.h"
 
 #include <QDialog>
@@ -38,6 +39,11 @@ public:
     // never dropped without asking.
     void done(int result) override;
 
+    // Has the face the window would show for card `number` decoded and
+    // stored in the background, for a card being turned face up.
+    static void prepareFace(CardFaceCache &faces, const Preferences &preferences, int number,
+                            bool reversed, qreal devicePixelRatio);
+
     QLabel *titleLabel;
     QLabel *subtitleLabel;
     QLabel *pictureLabel;
@@ -48,6 +54,8 @@ public:
 private:
     void layOut();
     void showPicture();
+    static PictureBox::Fit pictureFit(CardFaceCache &faces, const Preferences &preferences,
+                                      int number, bool reversed);
     void meaningEdited();
     // Asks where the text goes and writes it there. Returns false, with a
     // message shown and the text still counted as edited, when a file could

@@ -7,6 +7,7 @@
 #include "core/table/ReadingSession.h"
 #include "core/table/SpreadLayout.h"
 #include "core/table/TableGeometry.h"
+#include "ui/cards/CardDetailWindow.h"
 #include "ui/table/CardImage.h"
 #include "ui/table/PositionKeys.h"
 
@@ -112,12 +113,21 @@ void SpreadView::layPositions()
     for (int i = 0; i < spread.positionCount(); ++i) {
         auto *image = new CardImage(i, widget());
         image->setObjectName(QStringLiteral("positionImage%1").arg(i));
-        connect(image, &CardImage::clicked, this, &SpreadView::positionClicked);
+        connect(image, &CardImage::clicked, this, &SpreadView::imageClicked);
         m_images[i] = image;
         image->show();
     }
     layOutPositions();
     applyPreferences();
+}
+
+void SpreadView::imageClicked(int position)
+{
+    const Placements::Placement placement = m_session.placements().at(position);
+    if (placement.isFilled() && !placement.revealed)
+        CardDetailWindow::prepareFace(m_faces, m_preferences, placement.card, placement.reversed,
+                                      devicePixelRatioF());
+    emit positionClicked(position);
 }
 
 void SpreadView::layOutPositions()

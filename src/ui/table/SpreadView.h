@@ -52,6 +52,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Passes a click on, having the detail window's face of a card being
+    // turned up made meanwhile.
+    void imageClicked(int position);
     void layPositions();
     void showPosition(int position);
     QImage labelPicture(int position) const;
