@@ -68,28 +68,25 @@ FaceStore::Source FaceStore::Source::of(const QString &picturePath)
 FaceStore::FaceStore(const QString &folder, qint64 capacity)
     : m_folder(folder)
     , m_capacity(capacity)
-{
-    // One writer, so that the bytes the folder holds are counted in one place.
-    m_writer.setMaxThreadCount(1);
-}
+{}
 
 FaceStore::~FaceStore()
 {
     {
-        const QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         m_closing = true;
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
-    m_writer.waitForDone();
+    if (m_writer.joinable())
+        m_writer.join();
 }
 
 void FaceStore::waitForWrites()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
     m_hurry = true;
-    m_changed.wakeAll();
-    while (m_writing)
-        m_changed.wait(&m_mutex);
+    m_changed.notify_all();
+    m_changed.wait(lock, [this] { return !m_writing; });
     m_hurry = false;
 }
 
@@ -98,21 +95,26 @@ void FaceStore::schedule(Pending pending)
     // One face per picture and shape: the steps of a resize share a shape.
     const int shape = qRound(20.0 * pending.size.width() / pending.size.height());
     const QString key = pending.source.path + QLatin1Char('|') + QString::number(shape);
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     m_pending.insert(key, std::move(pending));
-    m_changed.wakeAll();
+    m_changed.notify_all();
     if (!m_writing) {
+        // The last writer has said it is done; it only has to end.
+        if (m_writer.joinable())
+            m_writer.join();
         m_writing = true;
-        m_writer.start([this] { drain(); });
+        m_writer = std::thread([this] { drain(); });
     }
 }
 
 void FaceStore::drain()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock lock(m_mutex);
     for (;;) {
         // Until no face has been scheduled for SettleMs.
-        while (!m_hurry && !m_closing && m_changed.wait(&m_mutex, SettleMs)) {
+        while (!m_hurry && !m_closing &&
+               m_changed.wait_for(lock, std::chrono::milliseconds(SettleMs)) ==
+                   std::cv_status::no_timeout) {
         }
         if (m_closing)
             m_pending.clear();
@@ -125,10 +127,10 @@ void FaceStore::drain()
                 break;
             store(pending);
         }
-        lock.relock();
+        lock.lock();
     }
     m_writing = false;
-    m_changed.wakeAll();
+    m_changed.notify_all();
 }
 
 void FaceStore::store(const Pending &pending)

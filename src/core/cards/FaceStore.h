@@ -2,14 +2,14 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
 #include <QSize>
 #include <QString>
-#include <QThreadPool>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 class QFile;
 
@@ -109,12 +109,14 @@ private:
     // Used only on the writer thread.
     qint64 m_used = -1;
 
-    QMutex m_mutex;
+    std::mutex m_mutex;
     // Told of each face scheduled, of a hurry, of closing and of the writer's end.
-    QWaitCondition m_changed;
+    std::condition_variable m_changed;
     QHash<QString, Pending> m_pending;
     bool m_writing = false;
     bool m_hurry = false;
     std::atomic<bool> m_closing = false;
-    QThreadPool m_writer;
+    // Started when a face is scheduled and none is running; it ends when
+    // there is nothing left to write.
+    std::thread m_writer;
 };
