@@ -2,8 +2,6 @@
 
 #include "core/data/DataRoots.h"
 
-class FaceStore;
-
 #include <QCache>
 #include <QImage>
 #include <QSet>
@@ -12,6 +10,8 @@ class FaceStore;
 
 #include <functional>
 #include <tuple>
+
+class FaceStore;
 
 // Card faces decoded once and kept, keyed by deck, card number, orientation
 // and the size they are shown at, so that the table, the detail window and

@@ -34,6 +34,8 @@ class FaceStore
 {
 public:
     static constexpr qint64 DefaultCapacity = 128LL * 1024 * 1024;
+    // How long no face must have been asked to be kept before faces are written.
+    static constexpr int SettleMs = 300;
 
     // What a face is made from: the picture file, as it was when measured.
     struct Source
@@ -57,9 +59,8 @@ public:
     // one is of an older picture, or damaged. One entry serves both ways up.
     QImage find(const Source &source, const QSize &size, bool turned = false) const;
     // Stores `face`, made from `source` as measured before it was decoded
-    // and turned by 180 degrees when `turned`.
-    // Returns at once; the face is written in the background.
-    static constexpr int SettleMs = 300;
+    // and turned by 180 degrees when `turned`. Returns at once; the face is
+    // written in the background.
     void keep(const Source &source, const QImage &face, bool turned = false);
     // Makes the face of `source` at `size` with `decode` on the writer thread
     // and stores it, unless it is stored already: for a face about to be
@@ -71,7 +72,6 @@ public:
     // for the sizes to settle, and returns once they are written or given up.
     void waitForWrites();
 
-    QString folder() const { return m_folder; }
     // The file a face of `picturePath` at `size` is stored in.
     QString entryPath(const QString &picturePath, const QSize &size) const;
 
