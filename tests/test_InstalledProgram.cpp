@@ -30,9 +30,10 @@ private:
         return m_root.filePath(QStringLiteral("home/data/Orvandel/Quillmoor/") + relative);
     }
     QProcessEnvironment environment(const QString &script) const;
-    // Runs the installed program with `arguments`; its standard output.
+    // Runs the installed program with `arguments`; its standard output, and
+    // its standard error in `errors` when given.
     QByteArray run(const QStringList &arguments, const QProcessEnvironment &environment,
-                   int *exitCode);
+                   int *exitCode, QByteArray *errors = nullptr);
 
     QTemporaryDir m_root;
 };
@@ -87,17 +88,21 @@ QProcessEnvironment TestInstalledProgram::environment(const QString &script) con
 }
 
 QByteArray TestInstalledProgram::run(const QStringList &arguments,
-                                     const QProcessEnvironment &environment, int *exitCode)
+                                     const QProcessEnvironment &environment, int *exitCode,
+                                     QByteArray *errors)
 {
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (!errors)
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(installed(QStringLiteral("bin/quillmoor")), arguments);
     if (!program.waitForFinished(90000)) {
         program.kill();
         program.waitForFinished();
     }
     *exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    if (errors)
+        *errors = program.readAllStandardError();
     return program.readAllStandardOutput();
 }
 
@@ -117,6 +122,14 @@ void TestInstalledProgram::answersOnTheTerminalWithoutDisplay()
              help.constData());
     QCOMPARE(run({QStringLiteral("--help-all")}, environment, &exitCode), help);
     QCOMPARE(exitCode, 0);
+    // An option nobody knows is named as such; one of Qt's own leaves the
+    // missing display to be told.
+    QByteArray errors;
+    run({QStringLiteral("--bogus")}, environment, &exitCode, &errors);
+    QCOMPARE(errors, QByteArray("Quillmoor: Unknown option 'bogus'.\n"));
+    QCOMPARE(exitCode, 1);
+    run({QStringLiteral("-style"), QStringLiteral("fusion")}, environment, &exitCode, &errors);
+    QVERIFY2(errors.startsWith("Quillmoor needs a graphical display"), errors.constData());
 }
 
 void TestInstalledProgram::readingIsSavedInTheUsersFolderAndOpensAgain()

@@ -75,6 +75,8 @@ class CommandLine
 public:
     CommandLine()
     {
+        // "-platform" names one option, as Qt reads its own, not eight letters.
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         m_parser.setApplicationDescription(
             QStringLiteral("Lays out tarot readings: shuffle, cut, draw and read the cards."));
         // Qt's own --help-all would need a display to answer; only --help is
@@ -114,6 +116,31 @@ public:
             return true;
         }
         return false;
+    }
+
+    // Why the command line cannot be used, before the application is made:
+    // an option that is neither the program's nor Qt's own; empty when none.
+    QString unknownOption() const
+    {
+        // The options Qt's application objects take out of the command line.
+        static const QStringList qtOptions{
+            QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+            QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+            QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+            QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+            QStringLiteral("reverse"),       QStringLiteral("session"),
+            QStringLiteral("display"),       QStringLiteral("geometry"),
+            QStringLiteral("name"),          QStringLiteral("title"),
+            QStringLiteral("visual"),        QStringLiteral("ncols"),
+            QStringLiteral("cmap"),          QStringLiteral("nograb"),
+            QStringLiteral("dograb"),        QStringLiteral("sync"),
+            QStringLiteral("style"),         QStringLiteral("stylesheet"),
+            QStringLiteral("widgetcount")};
+        for (const QString &name : m_parser.unknownOptionNames()) {
+            if (!qtOptions.contains(name))
+                return QStringLiteral("Unknown option '%1'.").arg(name);
+        }
+        return QString();
     }
 
     // Reads what is left after the application took its own options; a
@@ -161,6 +188,12 @@ int main(int argc, char *argv[])
     if (commandLine.answeredAtOnce(argc, argv))
         return 0;
     if (!displayAvailable()) {
+        // Said as the application's parsing says it with a display, once Qt
+        // has taken out its own options.
+        if (const QString unknown = commandLine.unknownOption(); !unknown.isEmpty()) {
+            std::fprintf(stderr, "Quillmoor: %s\n", qPrintable(unknown));
+            return 1;
+        }
         std::fprintf(stderr, "Quillmoor needs a graphical display, and none was found "
                              "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n");
         return 1;
