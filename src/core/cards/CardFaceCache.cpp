@@ -72,24 +72,21 @@ void CardFaceCache::prepare(const QString &deckName, int number, const QSize &si
 QImage CardFaceCache::decoded(const QString &deckName, int number, bool reversed,
                               const QSize &device, qreal ratio)
 {
-    QImage picture;
     // A face at its own size is the picture itself: only scaled ones are stored.
-    if (!m_store || device.isEmpty()) {
-        picture = CardPicture::load(m_roots, deckName, number, reversed, device);
-        picture.setDevicePixelRatio(ratio);
-        return picture;
-    }
+    FaceStore *store = device.isEmpty() ? nullptr : m_store;
     // Measured before decoding, so that a picture replaced meanwhile is not
     // stored as the new one's face.
     const FaceStore::Source source =
-        FaceStore::Source::of(CardPicture::path(m_roots, deckName, number));
-    picture = m_store->find(source, device, reversed);
+        store ? FaceStore::Source::of(CardPicture::path(m_roots, deckName, number))
+              : FaceStore::Source{};
+    QImage picture = store ? store->find(source, device, reversed) : QImage();
     if (picture.isNull()) {
         picture = CardPicture::load(m_roots, deckName, number, reversed, device);
         // Marked before it is kept, so that the face shown and the one
         // waiting to be written share their pixels.
         picture.setDevicePixelRatio(ratio);
-        m_store->keep(source, picture, reversed);
+        if (store)
+            store->keep(source, picture, reversed);
     }
     picture.setDevicePixelRatio(ratio);
     return picture;
